@@ -1,0 +1,72 @@
+#include "cli/Encoding.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace qimbel {
+
+namespace {
+
+std::optional<std::string> Convert(const char *to, const char *from, const std::string &input)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::string output;
+    std::string in = input;
+    char *inPtr = in.data();
+    std::size_t inLeft = in.size();
+    char buffer[4096];
+    bool ok = true;
+    while (inLeft > 0) {
+        char *outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        output.append(buffer, sizeof buffer - outLeft);
+        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            ok = false; // EILSEQ or EINVAL: an invalid or truncated sequence
+            break;
+        }
+    }
+    iconv_close(cd);
+    if (!ok)
+        return std::nullopt;
+    return output;
+}
+
+std::string Replace(const std::string &text, const std::string &from, const std::string &to)
+{
+    std::string result;
+    std::size_t start = 0;
+    for (std::size_t p; (p = text.find(from, start)) != std::string::npos; start = p + from.size()) {
+        result.append(text, start, p - start);
+        result += to;
+    }
+    result.append(text, start, std::string::npos);
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> Utf8ToGbkText(const std::string &utf8)
+{
+    std::optional<std::string> gbk = Convert("GBK", "UTF-8", Replace(utf8, "\r\n", "\n"));
+    if (!gbk)
+        return std::nullopt;
+    return Replace(*gbk, "\n", "\r\n");
+}
+
+std::optional<std::string> GbkToUtf8Text(const std::string &gbk)
+{
+    std::optional<std::string> utf8 = Convert("UTF-8", "GBK", gbk);
+    if (!utf8)
+        return std::nullopt;
+    return Replace(*utf8, "\r\n", "\n");
+}
+
+bool IsValidGbk(const std::string &gbk)
+{
+    return Convert("UTF-8", "GBK", gbk).has_value();
+}
+
+} // namespace qimbel

@@ -1,0 +1,53 @@
+// qimbel-cli: the windowless face of the problem pages. Standard input is the text box; the
+// page is checked and computed; the whole text box is printed.
+#include "cli/Encoding.h"
+#include "pages/Headless.h"
+
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(args);
+    if (!parsed.request) {
+        std::cerr << "qimbel-cli: " << parsed.error << "\n" << qimbel::HeadlessUsage();
+        return 2;
+    }
+    const qimbel::HeadlessRequest &request = *parsed.request;
+
+    std::ios::sync_with_stdio(false);
+    const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+
+    std::string text;
+    if (request.gbk) {
+        if (!qimbel::IsValidGbk(input)) {
+            std::cerr << "qimbel-cli: the input is not valid GBK text\n";
+            return 1;
+        }
+        text = input;
+    } else {
+        std::optional<std::string> gbk = qimbel::Utf8ToGbkText(input);
+        if (!gbk) {
+            std::cerr << "qimbel-cli: the input is not valid UTF-8, or holds characters that GBK cannot hold\n";
+            return 1;
+        }
+        text = *gbk;
+    }
+
+    std::string result = qimbel::RunHeadless(request, text);
+    if (!request.gbk) {
+        std::optional<std::string> utf8 = qimbel::GbkToUtf8Text(result);
+        if (!utf8) {
+            std::cerr << "qimbel-cli: the result is not valid GBK text\n";
+            return 1;
+        }
+        result = *utf8;
+    }
+    std::cout << result;
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}

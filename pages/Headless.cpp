@@ -1,0 +1,101 @@
+#include "pages/Headless.h"
+
+#include "pages/PageBook.h"
+#include "pages/Session.h"
+#include "pages/TypeTable.h"
+
+#include <charconv>
+
+namespace qimbel {
+
+namespace {
+
+bool ParseInt(const std::string &text, int &value)
+{
+    const char *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+} // namespace
+
+const char *HeadlessUsage()
+{
+    return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--check-only] [--gbk]\n"
+           "  Reads the text box from standard input, presses check and compute on the page,\n"
+           "  and prints the whole text box.\n"
+           "  --type T       the page that owns problem type T, with T as the current type\n"
+           "  --page P       the page with template number P (129, 130, 131, 133, 134, 135)\n"
+           "  --level L      5: working and explanations (default), 4: working only, 1: result only\n"
+           "  --check-only   press check but not compute\n"
+           "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n";
+}
+
+HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
+{
+    HeadlessRequest request;
+    bool chosen = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--type" || arg == "--page" || arg == "--level") {
+            int value = 0;
+            if (!hasValue || !ParseInt(args[i + 1], value))
+                return {std::nullopt, arg + " needs a number"};
+            ++i;
+            if (arg == "--type") {
+                if (chosen || FindProblemType(value) == nullptr)
+                    return {std::nullopt, chosen ? "give one --type or --page" : "no problem type " + args[i]};
+                request.type = value;
+                chosen = true;
+            } else if (arg == "--page") {
+                if (chosen || !(value == 129 || value == 130 || value == 131 || value == 133 || value == 134 || value == 135))
+                    return {std::nullopt, chosen ? "give one --type or --page" : "no problem page " + args[i]};
+                request.page = value;
+                chosen = true;
+            } else {
+                if (value != 1 && value != 4 && value != 5)
+                    return {std::nullopt, "--level is 1, 4 or 5"};
+                request.level = value;
+            }
+        } else if (arg == "--check-only") {
+            request.checkOnly = true;
+        } else if (arg == "--gbk") {
+            request.gbk = true;
+        } else {
+            return {std::nullopt, "unknown argument " + arg};
+        }
+    }
+    if (!chosen)
+        return {std::nullopt, "give --type or --page"};
+    return {request, {}};
+}
+
+std::string RunHeadless(const HeadlessRequest &request, const std::string &text)
+{
+    ResetSession();
+    PageBook book;
+    book.Start();
+
+    const ProblemType *type = FindProblemType(request.type);
+    const int pageId = type != nullptr ? type->page : request.page;
+    ProblemPage *page = book.ProblemPageOf(pageId);
+    if (page == nullptr)
+        return text;
+    book.SelectTab(TabOfPage(pageId));
+    if (type != nullptr)
+        page->ShowType(request.type);
+
+    PageOptions options = page->Options();
+    options.showWorking = request.level >= 4;
+    options.showExplain = request.level == 5;
+    page->SetOptions(options);
+
+    page->SetEditText(text);
+    page->Check();
+    if (!request.checkOnly)
+        page->Compute();
+    return page->EditText();
+}
+
+} // namespace qimbel

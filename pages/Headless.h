@@ -1,0 +1,32 @@
+// The windowless road through the page models, shared by qimbel-cli and the golden-text tests:
+// select a page, type the text, press check and (unless asked not to) compute, read the text box.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qimbel {
+
+struct HeadlessRequest {
+    int type = 0; // --type T: the page that owns T, with T made current as a tab selection would
+    int page = 0; // --page P: the page with template P, with the type its tab selection sets
+    int level = 5; // --level 1|4|5: the option boxes 运算过程 and 运算说明
+    bool checkOnly = false; // --check-only
+    bool gbk = false; // --gbk: texts pass through as GBK bytes
+};
+
+// Parses the arguments after the program name; an error text on failure.
+struct HeadlessArgs {
+    std::optional<HeadlessRequest> request;
+    std::string error;
+};
+HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args);
+
+// The usage text of qimbel-cli.
+const char *HeadlessUsage();
+
+// Runs one request on a fresh set of pages; `text` and the result are GBK with CR LF line ends.
+std::string RunHeadless(const HeadlessRequest &request, const std::string &text);
+
+} // namespace qimbel

@@ -1,0 +1,160 @@
+#include "pages/ProblemPage.h"
+
+#include "pages/PageDispatch.h"
+#include "pages/ResultTexts.h"
+#include "pages/Session.h"
+#include "pages/TypeTable.h"
+
+namespace qimbel {
+
+int DetailLevelOf(const PageOptions &options, int previous)
+{
+    if (!options.showResult)
+        return previous;
+    if (options.showWorking && options.showExplain)
+        return 5;
+    if (options.showWorking || options.showExplain)
+        return 4;
+    return 1;
+}
+
+ProblemPage::ProblemPage(int page)
+    : page_(page)
+{
+    // 显示简介 starts checked on every problem page but the word-problem page, which never uses it.
+    options_.showIntro = page != kPage131;
+}
+
+void ProblemPage::SetTitleFor(int type)
+{
+    const ProblemType *row = FindProblemType(type);
+    if (row == nullptr)
+        return;
+    switch (row->titleRule) {
+    case TitleRule::Set:
+        title_ = row->title;
+        break;
+    case TitleRule::Clear:
+        title_.clear();
+        break;
+    case TitleRule::Keep:
+        break;
+    }
+}
+
+void ProblemPage::ChooseType(int type)
+{
+    editText_.clear();
+    if (options_.showIntro)
+        editText_ += solver_.GetJianJie(type);
+    summary_ = solver_.GetZhaiYao(type);
+    SetCurrentType(type);
+    SetTitleFor(type);
+    editEnabled_ = true;
+}
+
+void ProblemPage::ShowType(int type)
+{
+    summary_ = solver_.GetZhaiYao(type);
+    SetCurrentType(type);
+    SetTitleFor(type);
+}
+
+void ProblemPage::CutOldResults(const std::string &mark)
+{
+    const int p = Find(editText_, mark);
+    if (p >= 0)
+        editText_ = Left(editText_, p);
+}
+
+void ProblemPage::Check()
+{
+    if (page_ == kPage134) {
+        // This check also drops the line break before the separator; a separator that does not
+        // follow a line break leaves nothing.
+        if (Contains(editText_, kResultMark)) {
+            const int p = Find(editText_, std::string("\r\n") + kResultMark);
+            editText_ = p >= 0 ? Left(editText_, p) : std::string();
+        }
+    } else {
+        CutOldResults(kResultMark);
+    }
+
+    if (page_ == kPage130 || page_ == kPage133 || page_ == kPage134 || page_ == kPage135) {
+        static const char *const steps[][2] = {
+            {"（", "("}, {"）", ")"}, {"+", "＋"}, {"-", "－"}, {"*", "×"}, {"/", "÷"}, {"=", "＝"},
+        };
+        for (const auto &step : steps)
+            solver_.TiHuan(editText_, step[0], step[1]);
+        if (page_ == kPage135) {
+            solver_.TiHuan(editText_, ">", "＞");
+            solver_.TiHuan(editText_, "<", "＜");
+        }
+        if (Contains(editText_, "÷"))
+            editText_ += page_ == kPage130 ? kDivisionNoticeLong : kDivisionNoticeShort;
+    }
+    computeEnabled_ = true;
+}
+
+namespace {
+
+// The lines of the text box as the edit control counts them: a text ending in a line break has
+// an empty last line, and the empty text is one empty line.
+std::vector<std::string> SplitLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t p = text.find("\r\n", start);
+        if (p == std::string::npos) {
+            lines.push_back(text.substr(start));
+            return lines;
+        }
+        lines.push_back(text.substr(start, p - start));
+        start = p + 2;
+    }
+}
+
+} // namespace
+
+void ProblemPage::Compute()
+{
+    CutOldResults(kResultMark);
+    SetDetailLevel(DetailLevelOf(options_, DetailLevel()));
+
+    const PageDispatch &dispatch = DispatchOf(page_);
+    const std::vector<std::string> lines = SplitLines(editText_);
+    ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}};
+    dispatch.before(run);
+    for (std::string line : lines) {
+        for (int i = 0; i < dispatch.normaliseCount; ++i)
+            solver_.TiHuan(line, dispatch.normalise[i][0], dispatch.normalise[i][1]);
+        const int lineBreak = Find(line, "\r\n");
+        if (lineBreak >= 1)
+            line = Left(line, lineBreak);
+        line = Trim(line);
+        if (line.empty() && !dispatch.keepEmptyLines)
+            continue;
+        dispatch.line(run, line);
+    }
+    dispatch.after(run);
+    if (dispatch.disableComputeAfter)
+        computeEnabled_ = false;
+}
+
+void ProblemPage::Clear()
+{
+    editText_.clear();
+}
+
+void ProblemPage::Example()
+{
+    editText_ = solver_.GetShiLi(CurrentType());
+}
+
+void ProblemPage::AppendSymbols(const std::string &symbols)
+{
+    editText_ += symbols;
+}
+
+} // namespace qimbel

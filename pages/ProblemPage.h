@@ -1,0 +1,71 @@
+// The model of one problem page: everything the page does, as plain C++ on GBK texts.
+//
+// A widget binds to it: before a handler it copies the screen into the model (edit text, option
+// boxes), calls the handler, and copies the model back to the screen.
+#pragma once
+
+#include "solver/Solver.h"
+
+#include <string>
+
+namespace qimbel {
+
+// The four option boxes: 显示简介, 运算结果 (always checked), 运算过程, 运算说明.
+struct PageOptions {
+    bool showIntro = true;
+    bool showResult = true;
+    bool showWorking = true;
+    bool showExplain = true;
+};
+
+// The detail level that the option boxes give: 5 with working and explanations, 4 with one of
+// them, 1 with neither; `previous` stays when 运算结果 is unchecked.
+int DetailLevelOf(const PageOptions &options, int previous);
+
+class ProblemPage {
+public:
+    explicit ProblemPage(int page);
+
+    int Page() const { return page_; }
+
+    const std::string &EditText() const { return editText_; }
+    void SetEditText(std::string text) { editText_ = std::move(text); }
+    const PageOptions &Options() const { return options_; }
+    void SetOptions(const PageOptions &options) { options_ = options; }
+    const std::string &Title() const { return title_; }
+    const std::string &Summary() const { return summary_; }
+    bool ComputeEnabled() const { return computeEnabled_; }
+    bool EditEnabled() const { return editEnabled_; }
+
+    // A problem-type button: the text box gets the introduction (or nothing), the summary, the
+    // current type and the title follow the type.
+    void ChooseType(int type);
+    // What tab selection does for the page's type: summary, current type and title; the typed
+    // text stays.
+    void ShowType(int type);
+    // 先进行算式检测: cut old results, normalise the symbols, enable compute.
+    void Check();
+    // 再进行运算操作: solve every line with the routine of the current type.
+    void Compute();
+    // 清空.
+    void Clear();
+    // 示例: the worked example of the current type replaces the text.
+    void Example();
+    // The symbol palette's OK: its selection goes to the very end of the text.
+    void AppendSymbols(const std::string &symbols);
+
+private:
+    void CutOldResults(const std::string &mark);
+    void SetTitleFor(int type);
+
+    int page_;
+    std::string editText_;
+    PageOptions options_;
+    std::string title_ = "标题";
+    std::string summary_ = "摘要";
+    bool computeEnabled_ = false;
+    bool editEnabled_ = true;
+    Solver solver_;
+};
+
+} // namespace qimbel

@@ -1,0 +1,17 @@
+#include "solver/Solver.h"
+
+namespace qimbel {
+
+// The text repeated n times; the worked layouts build their runs of alignment blanks with it.
+std::string Solver::ChongFu(int n, const std::string &text)
+{
+    std::string result;
+    if (n <= 0 || text.empty())
+        return result;
+    result.reserve(static_cast<std::size_t>(n) * text.size());
+    for (int i = 0; i < n; ++i)
+        result += text;
+    return result;
+}
+
+} // namespace qimbel

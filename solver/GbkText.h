@@ -1,0 +1,58 @@
+// Byte-string helpers for GBK text.
+//
+// Every text in the solver is a GBK byte string: ASCII takes one byte, a Chinese character or a
+// full-width sign takes two (a lead byte 0x81-0xFE and a trail byte). Lengths and positions are in
+// bytes, cuts are byte-wise, and searching is character-aware: a match never starts on the trail
+// byte of a two-byte character, so searching "-" or "[" never hits the middle of a Chinese sign.
+// Positions are ints; -1 means "not found".
+#pragma once
+
+#include <string>
+
+namespace qimbel {
+
+// Byte length of a text, clamped to the int range.
+int Len(const std::string &text);
+
+// True when byte `b` opens a two-byte GBK character.
+inline bool IsGbkLead(unsigned char b)
+{
+    return b >= 0x81 && b <= 0xFE;
+}
+
+// First occurrence of `what` at a character boundary at or after byte `from`; -1 if none.
+// An empty `what` is never found.
+int Find(const std::string &text, const std::string &what, int from = 0);
+
+// The same, when `start` is known to be a character boundary: the scan begins there, so a loop
+// that moves forward over a long text stays linear.
+int FindFromBoundary(const std::string &text, const std::string &what, int start);
+
+// Last occurrence of `what` at a character boundary; -1 if none.
+int ReverseFind(const std::string &text, const std::string &what);
+
+// True when `what` occurs in `text` (character-aware).
+inline bool Contains(const std::string &text, const std::string &what)
+{
+    return Find(text, what) >= 0;
+}
+
+// First `n` bytes (all of the text when n is larger, nothing when n <= 0).
+std::string Left(const std::string &text, int n);
+// Last `n` bytes.
+std::string Right(const std::string &text, int n);
+// Bytes from `start` to the end.
+std::string Mid(const std::string &text, int start);
+// `n` bytes from `start`.
+std::string Mid(const std::string &text, int start, int n);
+
+// The blanks trimmed everywhere in Qimbel: space, tab, CR, LF, vertical tab, form feed.
+bool IsBlank(char c);
+std::string Trim(const std::string &text);
+std::string TrimLeft(const std::string &text);
+std::string TrimRight(const std::string &text);
+
+// Decimal text of an integer.
+std::string IntText(long long value);
+
+} // namespace qimbel

@@ -1,0 +1,77 @@
+#include "solver/GbkText.h"
+#include "solver/StringArray.h"
+
+#include <gtest/gtest.h>
+
+using namespace qimbel;
+
+// "－" is A3 AD in GBK and "数" is CA FD; a search must never start on the trail byte.
+TEST(GbkText, FindNeverMatchesOnASecondByte)
+{
+    const std::string text = "\xB0\x2D" "a-b"; // a two-byte character whose trail byte is "-"
+    EXPECT_EQ(Find(text, "-"), 3);
+    EXPECT_EQ(ReverseFind(text, "-"), 3);
+    EXPECT_EQ(Find("\xB0\x2D", "-"), -1);
+
+    // "\xA3\xAD\xA3" followed by "\xAD": the pair AD A3 in the middle is no character.
+    const std::string twoMinus = "－－";
+    EXPECT_EQ(Find(twoMinus, "\xAD\xA3"), -1);
+    EXPECT_EQ(Find(twoMinus, "－"), 0);
+    EXPECT_EQ(Find(twoMinus, "－", 1), 2);
+    EXPECT_EQ(ReverseFind(twoMinus, "－"), 2);
+}
+
+TEST(GbkText, FindHandlesEmptyAndOversizedSearches)
+{
+    EXPECT_EQ(Find("abc", ""), -1);
+    EXPECT_EQ(Find("", "a"), -1);
+    EXPECT_EQ(Find("ab", "abc"), -1);
+    EXPECT_EQ(Find("abcabc", "bc", 2), 4);
+    EXPECT_EQ(Find("abc", "c", 99), -1);
+    // A lone lead byte at the end of a text is taken as one byte.
+    EXPECT_EQ(Find("a\xB0", "\xB0"), 1);
+}
+
+TEST(GbkText, CutsAreByteWiseAndClamped)
+{
+    const std::string text = "3＋4";
+    EXPECT_EQ(Len(text), 4);
+    EXPECT_EQ(Left(text, 1), "3");
+    EXPECT_EQ(Left(text, 99), text);
+    EXPECT_EQ(Left(text, -1), "");
+    EXPECT_EQ(Right(text, 3), "＋4");
+    EXPECT_EQ(Right(text, 0), "");
+    EXPECT_EQ(Mid(text, 1), "＋4");
+    EXPECT_EQ(Mid(text, 1, 2), "＋");
+    EXPECT_EQ(Mid(text, 9), "");
+    EXPECT_EQ(Mid(text, -2, 3), "3");
+}
+
+TEST(GbkText, TrimRemovesTheSixBlanksOnly)
+{
+    EXPECT_EQ(Trim(" \t\r\n\v\f1 2\r\n"), "1 2");
+    EXPECT_EQ(Trim("　1"), "　1"); // the full-width blank is not trimmed
+    EXPECT_EQ(TrimLeft("  a "), "a ");
+    EXPECT_EQ(TrimRight("  a "), "  a");
+    EXPECT_EQ(Trim(""), "");
+}
+
+TEST(StringArray, InsertAtZeroPutsTheFirstPieceAtTheHighestIndex)
+{
+    StringArray pieces;
+    pieces.InsertAt(0, "2a");
+    pieces.InsertAt(0, "－b");
+    pieces.InsertAt(0, "＋3");
+    ASSERT_EQ(pieces.GetSize(), 3);
+    EXPECT_EQ(pieces[2], "2a");
+    EXPECT_EQ(pieces[0], "＋3");
+    EXPECT_EQ(pieces[3], "");
+    EXPECT_EQ(pieces[-1], "");
+    pieces.InsertAt(99, "end");
+    EXPECT_EQ(pieces[3], "end");
+    pieces.RemoveAt(0);
+    pieces.SetAt(7, "ignored");
+    EXPECT_EQ(pieces.GetSize(), 3);
+    pieces.SetSize(1);
+    EXPECT_EQ(pieces[0], "－b");
+}
