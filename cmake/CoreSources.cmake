@@ -12,10 +12,20 @@ set(QIMBEL_CORE_SOURCES
   solver/ChongFu.cpp
   solver/GetBiaoDian.cpp
   solver/FenJu.cpp
-  # algebra/: brackets, numeric and polynomial arithmetic with steps
+  # solver/: expression arrays
+  # algebra/: brackets
+  # algebra/: numeric mixed operations
+  # algebra/: polynomial arithmetic
   # equations/: equations, inequalities, ratios
-  # numbers/: elementary number topics
-  # column/: column arithmetic
+  # numbers/: factors, multiples, prime factorisation, fractions
+  # numbers/: reading and writing numbers
+  # numbers/: number properties
+  # numbers/: approximation and scientific notation
+  # numbers/: sorting and statistics
+  # numbers/: unit conversion
+  # numbers/: the core's INI reader
+  # column/: column addition and subtraction
+  # column/: column multiplication and division
   # wordproblems/: formula word problems
   # pages/: the page models and their compute dispatch
   pages/TypeTable.cpp

@@ -38,8 +38,29 @@ public:
     std::string ShuZhiWenBen(double value);
 
     // ---- Expression arrays (solver/) ----
+    // The array routines add pieces by inserting at index 0 and return the empty text.
+    std::string GetShuZi(std::string term);
+    std::string GetZiMu(std::string text);
+    std::string DanXiangShiToShuZu(std::string monomial, StringArray &pieces);
+    std::string DuoXiangShiToShuZu(std::string polynomial, StringArray &terms);
+    std::string ZhengShiToShuZu(std::string polynomial, StringArray &terms);
+    std::string HunHeShiToShuZu(std::string product, StringArray &factors);
+    std::string ZiMuToShuZu(std::string polynomial, StringArray &letterParts);
+    std::string ZhengShiDi(std::string term);
+    std::string ZhengShiMi(std::string term);
+    std::string xishudi(std::string power);
+    std::string xishumi(std::string power);
+    bool XiangFanShi(std::string first, std::string second);
+    bool HanYunSuanFu(std::string text);
+    int YunSuanJiBie(std::string text);
+    std::string DiYiFuHao(std::string text);
+    int ZuiHouWeiZhi(std::string text, std::string piece);
+    std::string ShuLieToShuZu(std::string list, StringArray &numbers);
 
     // ---- Brackets (algebra/) ----
+    std::string KuoHaoCheck(std::string expression, std::string opening, std::string closing);
+    std::string ZhengShiYouXianYunSuanShi(std::string expression, std::string opening, std::string closing);
+    std::string QuKuoHao(std::string polynomial);
 
     // ---- Numeric mixed operations (algebra/) ----
 
@@ -47,7 +68,25 @@ public:
 
     // ---- Equations, inequalities, ratios (equations/) ----
 
-    // ---- Number topics (numbers/) ----
+    // ---- Factors, multiples, prime factorisation, fractions (numbers/) ----
+    std::string fenjieyinshu(std::string number);
+    std::string BeiShu(std::string line);
+    std::string YinShu(std::string line);
+    std::string GongYinShu(std::string list);
+    std::string ZuiXiaoGongBeiShu(std::string list);
+    bool KeYueFen(std::string fraction);
+    std::string YueFen(std::string fraction);
+    std::string TongFen(std::string sum);
+
+    // ---- Reading and writing numbers (numbers/) ----
+
+    // ---- Number properties (numbers/) ----
+
+    // ---- Approximation and scientific notation (numbers/) ----
+
+    // ---- Sorting and statistics (numbers/) ----
+
+    // ---- Unit conversion (numbers/) ----
 
     // ---- Column arithmetic (column/) ----
 
