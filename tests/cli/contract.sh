@@ -1,2 +1,47 @@
 #!/bin/sh
-exit 0
+# The qimbel-cli contract as users rely on it: arguments, encodings, exit codes.
+cli="$1"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+expect() { # expect NAME EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then fail "$1: expected [$2], got [$3]"; fi
+}
+
+expect "page 130 check" "3＋4×2" "$(printf '3+4*2\n' | "$cli" --type 8 --check-only)"
+out=$(printf '1 / 2\n' | "$cli" --type 8 --check-only | head -2)
+expect "division notice" "1÷2
+---------------------------------------------" "$out"
+expect "x>3 on page 130" "x>3" "$(printf 'x>3\n' | "$cli" --type 8 --check-only)"
+expect "x>3 on page 135" "x＞3" "$(printf 'x>3\n' | "$cli" --type 25 --check-only)"
+expect "cut on page 129" "$(printf '12\nX')" "$(printf '12\n----abc\n' | "$cli" --type 1 --check-only; printf X)"
+expect "cut on page 134" "12X" "$(printf '12\n----abc\n' | "$cli" --type 20 --check-only; printf X)"
+
+# --gbk passes GBK bytes with CR LF through unchanged.
+gbk=$(printf '3+4\r\n' | "$cli" --type 8 --check-only --gbk | od -An -tx1 | tr -d ' \n')
+expect "gbk output" "33a3ab34" "$gbk"
+
+# Bad arguments: usage on stderr, status 2.
+for args in "" "--type" "--type 19" "--page 132" "--type 1 --level 2" "--bogus"; do
+    # shellcheck disable=SC2086
+    printf '' | "$cli" $args >/dev/null 2>/tmp/qimbel-cli-err.$$
+    status=$?
+    expect "status for [$args]" 2 "$status"
+    grep -q usage /tmp/qimbel-cli-err.$$ || fail "no usage for [$args]"
+done
+rm -f /tmp/qimbel-cli-err.$$
+
+# Input that is not UTF-8 (or not GBK with --gbk): a clear error and status 1, never a crash.
+printf '\377\376abc\n' | "$cli" --type 8 >/dev/null 2>&1
+expect "invalid UTF-8" 1 $?
+printf '\201\n' | "$cli" --type 8 --gbk >/dev/null 2>&1
+expect "invalid GBK" 1 $?
+printf '\360\237\230\200\n' | "$cli" --type 8 >/dev/null 2>&1
+expect "character outside GBK" 1 $?
+
+# Empty and long input end normally.
+printf '' | "$cli" --type 20 >/dev/null || fail "empty input"
+head -c 300000 /dev/zero | tr '\0' '1' | "$cli" --type 20 >/dev/null || fail "long input"
+
+if [ "$failures" -eq 0 ]; then echo "cli contract: all checks passed"; fi
+[ "$failures" -eq 0 ]

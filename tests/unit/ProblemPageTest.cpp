@@ -1,1 +1,204 @@
+#include "pages/ProblemPage.h"
+#include "pages/ResultTexts.h"
+#include "pages/Session.h"
+
 #include <gtest/gtest.h>
+
+using namespace qimbel;
+
+namespace {
+
+class ProblemPageTest : public testing::Test {
+protected:
+    void SetUp() override { ResetSession(); }
+
+    static std::string Checked(int page, const std::string &text)
+    {
+        ProblemPage p(page);
+        p.SetEditText(text);
+        p.Check();
+        return p.EditText();
+    }
+};
+
+TEST_F(ProblemPageTest, CheckNormalisesSymbolsOnTheCalculationPages)
+{
+    EXPECT_EQ(Checked(130, "3+4*2"), "3＋4×2");
+    EXPECT_EQ(Checked(134, "3*(2-1)"), "3×(2－1)");
+    EXPECT_EQ(Checked(133, "（1+2）=3"), "(1＋2)＝3");
+    // Line breaks between problems stay; those next to a replaced sign go.
+    EXPECT_EQ(Checked(130, "1+2\r\n3*4\r\n"), "1＋2\r\n3×4");
+}
+
+TEST_F(ProblemPageTest, CheckTurnsRelationSignsFullWidthOnTheEquationPageOnly)
+{
+    EXPECT_EQ(Checked(135, "x>3"), "x＞3");
+    EXPECT_EQ(Checked(135, "2x<4"), "2x＜4");
+    EXPECT_EQ(Checked(130, "x>3"), "x>3");
+}
+
+TEST_F(ProblemPageTest, CheckAppendsTheDivisionNoticeEachTime)
+{
+    ProblemPage page(130);
+    page.SetEditText("1 / 2");
+    page.Check();
+    EXPECT_EQ(page.EditText(), std::string("1÷2") + kDivisionNoticeLong);
+    page.Check();
+    EXPECT_EQ(page.EditText(), std::string("1÷2\r\n") + kDivisionNoticeLong);
+
+    EXPECT_EQ(Checked(134, "6/3"), std::string("6÷3") + kDivisionNoticeShort);
+    EXPECT_EQ(Checked(135, "x/2=1"), std::string("x÷2＝1") + kDivisionNoticeShort);
+    EXPECT_EQ(std::string(kDivisionNoticeLong).find("\r\n---------------------------------------------\r\n注意：\r\n"), 0u);
+}
+
+TEST_F(ProblemPageTest, CheckLeavesATextWithoutSymbolsAlone)
+{
+    EXPECT_EQ(Checked(130, "  12 \r\n"), "  12 \r\n");
+    // Pages 129 and 131 never normalise in the check.
+    EXPECT_EQ(Checked(129, "3+4*2"), "3+4*2");
+    EXPECT_EQ(Checked(131, "3+4"), "3+4");
+}
+
+TEST_F(ProblemPageTest, CheckCutsOldResults)
+{
+    EXPECT_EQ(Checked(129, "12\r\n----abc"), "12\r\n");
+    EXPECT_EQ(Checked(134, "12\r\n----abc"), "12");
+    // On page 134 a separator that does not follow a line break leaves nothing.
+    EXPECT_EQ(Checked(134, "12----abc"), "");
+    EXPECT_EQ(Checked(130, std::string("5+1") + kResultHeader + "  6\r\n"), "5＋1");
+    // A "－－－－" of full-width minus signs is not a separator.
+    EXPECT_EQ(Checked(129, "－－－－"), "－－－－");
+}
+
+TEST_F(ProblemPageTest, CheckEnablesComputeAndComputeDisablesItOnFourPages)
+{
+    for (int pageId : {129, 130, 131, 133, 134, 135}) {
+        ProblemPage page(pageId);
+        EXPECT_FALSE(page.ComputeEnabled()) << pageId;
+        page.Check();
+        EXPECT_TRUE(page.ComputeEnabled()) << pageId;
+        page.Compute();
+        const bool staysEnabled = pageId == 131 || pageId == 135;
+        EXPECT_EQ(page.ComputeEnabled(), staysEnabled) << pageId;
+        page.Clear();
+        EXPECT_EQ(page.ComputeEnabled(), staysEnabled) << pageId;
+    }
+}
+
+TEST_F(ProblemPageTest, DetailLevelFollowsTheOptionBoxes)
+{
+    EXPECT_EQ(DetailLevelOf({true, true, true, true}, 0), 5);
+    EXPECT_EQ(DetailLevelOf({true, true, true, false}, 0), 4);
+    EXPECT_EQ(DetailLevelOf({true, true, false, true}, 0), 4);
+    EXPECT_EQ(DetailLevelOf({true, true, false, false}, 0), 1);
+    EXPECT_EQ(DetailLevelOf({true, false, true, true}, 4), 4);
+    EXPECT_EQ(DetailLevelOf({true, false, false, false}, 0), 0);
+
+    ProblemPage page(134);
+    page.SetOptions({true, true, false, true});
+    page.Check();
+    page.Compute();
+    EXPECT_EQ(DetailLevel(), 4);
+}
+
+TEST_F(ProblemPageTest, OptionBoxesStartChecked)
+{
+    EXPECT_TRUE(ProblemPage(129).Options().showIntro);
+    EXPECT_FALSE(ProblemPage(131).Options().showIntro);
+    const PageOptions options = ProblemPage(135).Options();
+    EXPECT_TRUE(options.showResult && options.showWorking && options.showExplain);
+    EXPECT_EQ(ProblemPage(130).EditText(), "");
+}
+
+TEST_F(ProblemPageTest, TypeButtonReplacesTheTextAndSetsTypeAndTitle)
+{
+    ProblemPage page(134);
+    page.SetEditText("typed problem");
+    page.ChooseType(21);
+    EXPECT_EQ(page.EditText(), Solver().GetJianJie(21));
+    EXPECT_EQ(page.Summary(), Solver().GetZhaiYao(21));
+    EXPECT_EQ(page.Title(), "整式四则运算");
+    EXPECT_EQ(CurrentType(), 21);
+
+    PageOptions noIntro = page.Options();
+    noIntro.showIntro = false;
+    page.SetOptions(noIntro);
+    page.SetEditText("typed problem");
+    page.ChooseType(20);
+    EXPECT_EQ(page.EditText(), "");
+    EXPECT_EQ(page.Title(), "有理数四则运算");
+}
+
+TEST_F(ProblemPageTest, DisabledTypesKeepOrClearTheTitle)
+{
+    ProblemPage calc(134);
+    calc.ChooseType(20);
+    calc.ChooseType(23);
+    EXPECT_EQ(calc.Title(), "有理数四则运算");
+    EXPECT_EQ(CurrentType(), 23);
+
+    ProblemPage equations(135);
+    equations.ChooseType(25);
+    equations.ChooseType(28);
+    EXPECT_EQ(equations.Title(), "");
+}
+
+TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
+{
+    ProblemPage page(134);
+    SetCurrentType(22);
+    page.SetEditText("x^2-1\r\n\r\n  \r\na^2-b^2\r\n");
+    page.Check();
+    page.Compute();
+    // The check trims only next to the signs it replaces, so the empty lines stay and are skipped.
+    EXPECT_EQ(page.EditText(), std::string("x^2－1\r\n\r\n  \r\na^2－b^2") + kResultHeader + kResultHeader);
+
+    ProblemPage primary(130);
+    SetCurrentType(11);
+    primary.SetEditText("1+1");
+    primary.Check();
+    primary.Compute();
+    EXPECT_EQ(primary.EditText(), std::string("1＋1") + kResultHeader);
+}
+
+TEST_F(ProblemPageTest, ASecondComputeReplacesTheFirstResults)
+{
+    ProblemPage page(134);
+    SetCurrentType(22);
+    page.SetEditText("a^2");
+    page.Check();
+    page.Compute();
+    EXPECT_EQ(page.EditText(), std::string("a^2") + kResultHeader);
+    // The cut keeps the line break in front of the old separator, so a compute without a check
+    // in between leaves one more empty line above the results; the results are not repeated.
+    page.Compute();
+    EXPECT_EQ(page.EditText(), std::string("a^2\r\n") + kResultHeader);
+    // The check of this page drops the line break just before the separator.
+    page.Check();
+    EXPECT_EQ(page.EditText(), "a^2\r\n");
+}
+
+TEST_F(ProblemPageTest, EquationPageWritesOneHeaderForTheWholeBox)
+{
+    ProblemPage page(135);
+    SetCurrentType(28);
+    page.SetEditText("");
+    page.Check();
+    page.Compute();
+    EXPECT_EQ(page.EditText(), kResultHeader);
+}
+
+TEST_F(ProblemPageTest, ExampleAndSymbolsReplaceOrExtendTheText)
+{
+    ProblemPage page(129);
+    SetCurrentType(1);
+    page.SetEditText("old");
+    page.Example();
+    EXPECT_EQ(page.EditText(), Solver().GetShiLi(1));
+
+    page.SetEditText("1+1\r\n");
+    page.AppendSymbols("＋＋");
+    EXPECT_EQ(page.EditText(), "1+1\r\n＋＋");
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Build, start and test Qimbel on Debian 12. Missing Debian packages are installed first.
+#   ./qimbel.sh start      build and start the GUI
+#   ./qimbel.sh test       build everything and run every test
+#   ./qimbel.sh sanitize   build the core tests with AddressSanitizer + UBSan and run them
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth fonts-wqy-microhei)
+
+ensure_packages() {
+    local missing=() p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() { # build DIR CMAKE-ARGS...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir"
+}
+
+case "${1:-}" in
+start)
+    ensure_packages
+    build build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found: starting Qimbel on a virtual X display (xvfb-run)."
+        exec xvfb-run -a build/bin/qimbel
+    fi
+    exec build/bin/qimbel
+    ;;
+test)
+    ensure_packages
+    build build
+    ctest --test-dir build --output-on-failure
+    ;;
+sanitize)
+    ensure_packages
+    build build-asan -DQIMBEL_SANITIZE=ON -DQIMBEL_GUI=OFF -DQIMBEL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure
+    ;;
+*)
+    echo "usage: $0 start|test|sanitize" >&2
+    exit 2
+    ;;
+esac
