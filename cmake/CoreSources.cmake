@@ -40,4 +40,6 @@ set(QIMBEL_CORE_SOURCES
   pages/Compute135.cpp
   pages/PageBook.cpp
   pages/Headless.cpp
+  # tools/: symbol table
+  tools/SymbolTable.cpp
 )

@@ -1,4 +1,18 @@
 # Sources of the Qt GUI; app/main.cpp holds main() and is left out of the GUI test.
 set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/app/main.cpp
+  # app/: the main window and the about box
+  ${CMAKE_SOURCE_DIR}/app/MainWindow.cpp
+  ${CMAKE_SOURCE_DIR}/app/AboutBox.cpp
+  # pages/: the problem page widget and the GBK crossing to the page models
+  ${CMAKE_SOURCE_DIR}/pages/GbkBridge.cpp
+  ${CMAKE_SOURCE_DIR}/pages/ProblemPageWidget.cpp
+  ${CMAKE_SOURCE_DIR}/pages/TextBoxFont.cpp
+  # charts/: statistics charts and the function graph
+  ${CMAKE_SOURCE_DIR}/charts/ChartsPage.cpp
+  ${CMAKE_SOURCE_DIR}/charts/FunctionGraphPage.cpp
+  # tools/: symbol palette, handbook library and launchers
+  ${CMAKE_SOURCE_DIR}/tools/SymbolPalette.cpp
+  ${CMAKE_SOURCE_DIR}/tools/KnowledgePage.cpp
+  ${CMAKE_SOURCE_DIR}/tools/LauncherPage.cpp
 )

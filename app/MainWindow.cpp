@@ -1,0 +1,125 @@
+#include "app/MainWindow.h"
+
+#include "app/AboutBox.h"
+#include "charts/ChartsPage.h"
+#include "charts/FunctionGraphPage.h"
+#include "pages/GbkBridge.h"
+#include "pages/ProblemPageWidget.h"
+#include "tools/KnowledgePage.h"
+#include "tools/LauncherPage.h"
+
+#include <QAction>
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QTabWidget>
+
+namespace qimbel {
+
+namespace {
+
+// The window is not resizable: the pages are laid out once for this size.
+constexpr int kWindowWidth = 1000;
+constexpr int kWindowHeight = 680;
+
+// The program's icon: a blue tile with a white summation sign.
+QIcon ProgramIcon()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x1f, 0x5f, 0xbf));
+    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    QFont font;
+    font.setPixelSize(44);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("∑"));
+    painter.end();
+    return QIcon(pixmap);
+}
+
+// The page of a tab that is not a problem page, by its template number.
+QWidget *OtherPage(int page, QWidget *parent)
+{
+    switch (page) {
+    case 132:
+        return new ChartsPage(parent);
+    case 137:
+        return new FunctionGraphPage(parent);
+    case 153:
+        return new KnowledgePage(parent);
+    case 164:
+        return new LauncherPage(parent);
+    default:
+        return new QWidget(parent);
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Qimbel 数学辅导"));
+    setWindowIcon(ProgramIcon());
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    QAction *about = help->addAction(QStringLiteral("关于 Qimbel(&A)..."));
+    about->setObjectName(QStringLiteral("action_about"));
+    connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tab_1003"));
+    tabs_->setUsesScrollButtons(false);
+    for (const TabInfo &tab : Tabs()) {
+        ProblemPage *model = book_.ProblemPageOf(tab.page);
+        ProblemPageWidget *problemWidget = model != nullptr ? new ProblemPageWidget(*model, tabs_) : nullptr;
+        problemWidgets_.push_back(problemWidget);
+        QWidget *page = problemWidget != nullptr ? problemWidget : OtherPage(tab.page, tabs_);
+        tabs_->addTab(page, FromGbk(tab.label));
+    }
+    setCentralWidget(tabs_);
+
+    // Start-up: tab 0 with type 1 (current type, title 数的读法 and its summary).
+    tabs_->setCurrentIndex(0);
+    book_.Start();
+    if (problemWidgets_[0] != nullptr)
+        problemWidgets_[0]->WriteToScreen();
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::SelectTab);
+
+    setFixedSize(kWindowWidth, kWindowHeight);
+}
+
+ProblemPageWidget *MainWindow::ProblemPageWidgetOf(int page) const
+{
+    const int tab = TabOfPage(page);
+    return tab >= 0 ? problemWidgets_[static_cast<std::size_t>(tab)] : nullptr;
+}
+
+void MainWindow::SelectTab(int tab)
+{
+    if (tab < 0 || tab >= static_cast<int>(problemWidgets_.size()))
+        return;
+    ProblemPageWidget *page = problemWidgets_[static_cast<std::size_t>(tab)];
+    if (page != nullptr)
+        page->ReadFromScreen();
+    book_.SelectTab(tab);
+    if (page != nullptr)
+        page->WriteToScreen();
+}
+
+void MainWindow::ShowAbout()
+{
+    AboutBox box(this);
+    box.exec();
+}
+
+} // namespace qimbel

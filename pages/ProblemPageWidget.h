@@ -1,0 +1,53 @@
+// The widget of a problem page: the type-button column, the text box with its title, the summary
+// and option boxes, and the action buttons. It holds no logic of its own: every handler copies
+// the screen into the page model, calls the model, and copies the model back to the screen.
+#pragma once
+
+#include <QWidget>
+
+#include <map>
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qimbel {
+
+class ProblemPage;
+
+class ProblemPageWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProblemPageWidget(ProblemPage &model, QWidget *parent = nullptr);
+
+    ProblemPage &Model() { return model_; }
+
+    // The screen into the model: the text box and the four option boxes.
+    void ReadFromScreen();
+    // The model onto the screen: text box, title, summary, option boxes, and the enabled state
+    // of the text box and of the compute button.
+    void WriteToScreen();
+
+    // The symbol palette's OK: its selection goes to the very end of the text box.
+    void InsertSymbols(const QString &selection);
+
+private:
+    void BuildTypeColumn(QWidget *column);
+    QPushButton *AddButton(QWidget *parent, const QString &caption, int id, const QString &name);
+    // Runs one model handler between a read from and a write to the screen.
+    template <class Handler> void Run(Handler handler);
+    void OpenSymbolPalette();
+
+    ProblemPage &model_;
+    QPlainTextEdit *edit_ = nullptr; // 1004
+    QLabel *title_ = nullptr; // 1263
+    QLabel *summary_ = nullptr; // 1216
+    QPushButton *compute_ = nullptr; // 1006
+    QCheckBox *showIntro_ = nullptr; // 1015
+    QCheckBox *showResult_ = nullptr; // 1259
+    QCheckBox *showWorking_ = nullptr; // 1260
+    QCheckBox *showExplain_ = nullptr; // 1261
+};
+
+} // namespace qimbel
