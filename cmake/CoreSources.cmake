@@ -13,11 +13,42 @@ set(QIMBEL_CORE_SOURCES
   solver/GetBiaoDian.cpp
   solver/FenJu.cpp
   # solver/: expression arrays
+  solver/ExpressionText.cpp
+  solver/GetShuZi.cpp
+  solver/GetZiMu.cpp
+  solver/DanXiangShiToShuZu.cpp
+  solver/DuoXiangShiToShuZu.cpp
+  solver/ZhengShiToShuZu.cpp
+  solver/HunHeShiToShuZu.cpp
+  solver/ZiMuToShuZu.cpp
+  solver/ZhengShiDi.cpp
+  solver/ZhengShiMi.cpp
+  solver/xishudi.cpp
+  solver/xishumi.cpp
+  solver/XiangFanShi.cpp
+  solver/HanYunSuanFu.cpp
+  solver/YunSuanJiBie.cpp
+  solver/DiYiFuHao.cpp
+  solver/ZuiHouWeiZhi.cpp
+  solver/ShuLieToShuZu.cpp
   # algebra/: brackets
+  algebra/BracketGroups.cpp
+  algebra/KuoHaoCheck.cpp
+  algebra/ZhengShiYouXianYunSuanShi.cpp
+  algebra/QuKuoHao.cpp
   # algebra/: numeric mixed operations
   # algebra/: polynomial arithmetic
   # equations/: equations, inequalities, ratios
   # numbers/: factors, multiples, prime factorisation, fractions
+  numbers/FactorMath.cpp
+  numbers/fenjieyinshu.cpp
+  numbers/BeiShu.cpp
+  numbers/YinShu.cpp
+  numbers/GongYinShu.cpp
+  numbers/ZuiXiaoGongBeiShu.cpp
+  numbers/KeYueFen.cpp
+  numbers/YueFen.cpp
+  numbers/TongFen.cpp
   # numbers/: reading and writing numbers
   # numbers/: number properties
   # numbers/: approximation and scientific notation

@@ -1,0 +1,36 @@
+#include "algebra/BracketGroups.h"
+
+#include "solver/ExpressionText.h"
+#include "solver/Solver.h"
+
+namespace qimbel {
+
+GroupSpan FindWorkGroup(const std::string &expression, const std::string &opening, const std::string &closing, int from)
+{
+    static const char *const work[] = {"＋", "－", "×", "÷", "^", ")(", "·"};
+    Solver s;
+    const int n = Len(expression);
+    int collected = from < 0 ? 0 : from; // where the text collected since the last test begins
+    int depth = 0;
+    for (int i = collected; i < n;) {
+        const int size = CharSize(expression, i);
+        const std::string unit = expression.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(size));
+        if (unit == opening)
+            ++depth;
+        else if (unit == closing)
+            --depth;
+        i += size;
+        if (depth != 0)
+            continue;
+        const std::string text = Mid(expression, collected, i - collected);
+        for (const char *sign : work)
+            if (s.ZuiHouWeiZhi(text, sign) > 1)
+                return {collected, i};
+        collected = i;
+    }
+    if (collected >= n)
+        return {};
+    return {collected, n};
+}
+
+} // namespace qimbel

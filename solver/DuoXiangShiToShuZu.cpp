@@ -1,0 +1,40 @@
+#include "solver/ExpressionText.h"
+#include "solver/Solver.h"
+
+namespace qimbel {
+
+namespace {
+
+bool IsSignAt(const std::string &text, int i)
+{
+    return text.compare(static_cast<std::size_t>(i), 2, "＋") == 0
+        || text.compare(static_cast<std::size_t>(i), 2, "－") == 0;
+}
+
+} // namespace
+
+// Cuts a flat polynomial (a sum of monomials, no brackets) into its signed terms. A term ends
+// only at "＋" or "－": a "×" or "÷" stays inside its term (2a×3b＋c gives 2a×3b and ＋c), so
+// every round cuts something off and the routine ends on any text.
+std::string Solver::DuoXiangShiToShuZu(std::string polynomial, StringArray &terms)
+{
+    std::string rest = FullWidthSigns(std::move(polynomial));
+    if (DiYiFuHao(rest).empty()) {
+        terms.InsertAt(0, rest);
+        return {};
+    }
+    // One pass over the characters: a term runs from its own sign (if any) to the next sign.
+    const int n = Len(rest);
+    int pos = 0;
+    while (pos < n) {
+        const int start = pos;
+        if (IsSignAt(rest, pos))
+            pos += 2;
+        while (pos < n && !IsSignAt(rest, pos))
+            pos += CharSize(rest, pos);
+        terms.InsertAt(0, Mid(rest, start, pos - start));
+    }
+    return {};
+}
+
+} // namespace qimbel

@@ -1,0 +1,32 @@
+// Helpers shared by the expression-array, bracket and factor routines.
+//
+// The solver holds expressions with the full-width signs "＋" and "－". Routines that scan an
+// expression byte by byte make the signs half-width first and full-width again in every piece
+// they hand out; both directions go through TiHuan, which also drops blanks next to a sign.
+#pragma once
+
+#include <string>
+
+namespace qimbel {
+
+// "＋" to "+" and "－" to "-".
+std::string HalfWidthSigns(std::string text);
+// "+" to "＋" and "-" to "－".
+std::string FullWidthSigns(std::string text);
+
+// Bytes of the character that starts at byte i: 2 for a GBK lead byte followed by a trail byte,
+// else 1. Scanning by characters keeps a trail byte such as "^" (0x5E) or "]" (0x5D) of a Chinese
+// character from being read as an operator or a bracket.
+int CharSize(const std::string &text, int i);
+
+// True when the last character of the text is the single byte c.
+bool EndsWithByte(const std::string &text, char c);
+
+// The term without its leading coefficient: GetShuZi of the term, deleted together with
+// everything before its first occurrence. The term should carry full-width signs.
+std::string DropCoefficient(const std::string &term);
+
+bool IsOpeningBracket(char c);
+bool IsClosingBracket(char c);
+
+} // namespace qimbel
