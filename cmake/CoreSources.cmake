@@ -50,11 +50,34 @@ set(QIMBEL_CORE_SOURCES
   numbers/YueFen.cpp
   numbers/TongFen.cpp
   # numbers/: reading and writing numbers
+  numbers/NumberText.cpp
+  numbers/ShuDeDuFa.cpp
+  numbers/DuShu.cpp
+  numbers/DuSiWeiShu.cpp
+  numbers/ShuDeXieFa.cpp
+  numbers/XieShu.cpp
+  numbers/XieSiWeiShu.cpp
+  numbers/HanZiShuZi.cpp
   # numbers/: number properties
+  numbers/ShuDeXingZhi.cpp
+  numbers/XingZhiShaiXuan.cpp
+  numbers/YinShuShaiXuan.cpp
+  numbers/BeiShuShaiXuan.cpp
   # numbers/: approximation and scientific notation
+  numbers/KeXueJiShuFa.cpp
+  numbers/GetJinSiZhi.cpp
   # numbers/: sorting and statistics
+  numbers/PaiXu.cpp
+  numbers/ZongShu.cpp
+  numbers/PingJunShu.cpp
+  numbers/ZhongWeiShu.cpp
+  numbers/FangCha.cpp
+  numbers/BiaoZhunCha.cpp
+  numbers/ZhongShu.cpp
   # numbers/: unit conversion
+  numbers/DanWeiZhuanHuan.cpp
   # numbers/: the core's INI reader
+  numbers/IniFile.cpp
   # column/: column addition and subtraction
   # column/: column multiplication and division
   # wordproblems/: formula word problems

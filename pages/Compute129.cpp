@@ -9,6 +9,12 @@ void ComputeLine129(ComputeRun &run, const std::string &line)
 {
     run.lines.InsertAt(0, line);
     switch (run.type) {
+    case 1:
+        run.out += kResultHeader + run.solver.ShuDeDuFa(line, run.level) + "\r\n";
+        break;
+    case 2:
+        run.out += kResultHeader + run.solver.ShuDeXieFa(line, run.level) + "\r\n";
+        break;
     case 3:
         run.out += kResultHeader + run.solver.BeiShu(line) + "\r\n";
         break;
@@ -18,6 +24,12 @@ void ComputeLine129(ComputeRun &run, const std::string &line)
     case 12:
         run.out += kResultHeader + line + "＝" + run.solver.fenjieyinshu(line) + "\r\n";
         break;
+    case 6:
+        run.out += kResultHeader + run.solver.DanWeiZhuanHuan(line, run.level) + "\r\n";
+        break;
+    case 15:
+        run.out += kResultHeader + run.solver.PaiXu(line) + "\r\n";
+        break;
     default:
         // Types without a routine give nothing on this page.
         break;
@@ -26,7 +38,9 @@ void ComputeLine129(ComputeRun &run, const std::string &line)
 
 void AfterLines129(ComputeRun &run)
 {
-    (void)run;
+    // Type 16 answers all its question lines at once, even when no line was typed.
+    if (run.type == 16)
+        run.out += kResultHeader + run.solver.ShuDeXingZhi(run.lines) + "\r\n";
 }
 
 } // namespace qimbel

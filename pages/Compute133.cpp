@@ -8,6 +8,12 @@ void ComputeLine133(ComputeRun &run, const std::string &line)
 {
     run.lines.InsertAt(0, line);
     switch (run.type) {
+    case 13:
+        run.out += kResultHeader + run.solver.KeXueJiShuFa(line) + "\r\n";
+        break;
+    case 14:
+        run.out += kResultHeader + run.solver.GetJinSiZhi(line, run.level) + "\r\n";
+        break;
     default:
         // Types without a routine give nothing on this page.
         break;
@@ -16,7 +22,9 @@ void ComputeLine133(ComputeRun &run, const std::string &line)
 
 void AfterLines133(ComputeRun &run)
 {
-    (void)run;
+    // Type 17 answers all its question lines at once, even when no line was typed.
+    if (run.type == 17)
+        run.out += kResultHeader + run.solver.ShuDeXingZhi(run.lines) + "\r\n";
 }
 
 } // namespace qimbel

@@ -63,10 +63,55 @@ public:
     std::string QuKuoHao(std::string polynomial);
 
     // ---- Numeric mixed operations (algebra/) ----
+    // The worked text of a numeric expression; no step cap, ends when a step changes nothing.
+    std::string SiZeHunHeYunSuan(std::string expression);
+    // The general driver: level 1 the result, 2 to 4 the chain, 5 the worked text (at most 21 steps).
+    std::string HunHeYunSuan(std::string expression, int level);
+    // Step results: the new expression, "┃", the description.
+    std::string KuoHaoShuZiBu(std::string expression, std::string opening, std::string closing);
+    std::string ShuZiYiBu(std::string expression);
+    std::string XianSuanFuHao(std::string expression);
+    std::string ZuoCaoZuoShu(std::string expression, int position);
+    std::string YouCaoZuoShu(std::string expression, int position);
+    std::string XiangJia(std::string a, std::string b);
+    std::string XiangJian(std::string a, std::string b);
+    std::string XiangCheng(std::string a, std::string b);
+    std::string XiangChu(std::string a, std::string b);
+    int FenMuBuTong(std::string expression);
 
     // ---- Polynomial arithmetic (algebra/) ----
+    // Step results: the new expression, "┃", the description.
+    std::string ZhengShiTuoHao(std::string expression, std::string opening, std::string closing);
+    std::string KuoHaoZhengShiBu(std::string expression, std::string opening, std::string closing);
+    std::string ZhengShiSiZeYunSuan(std::string expression);
+    std::string ZhengShiYiBu(std::string expression);
+    // One round of HunHeYunSuan: the new expression (level 1) or its text.
+    std::string chufa(std::string expression, int level);
+    std::string HeBingTongLeiXiang(std::string polynomial);
+    int ChengChuGeShu(std::string polynomial);
+    std::string LeftShi(std::string text);
+    std::string RightShi(std::string text);
+    std::string DanXiangShiCheng(std::string a, std::string b);
+    std::string DanXiangShiChu(std::string a, std::string b);
+    std::string ZhengShiChengFang(std::string base, std::string exponent);
 
     // ---- Equations, inequalities, ratios (equations/) ----
+    // Adds the letters of a text to the list (a..z, then A..Z, each at index 0 when new).
+    void GetWeiZhiShu(std::string text, StringArray &letters);
+    // Both sides of an equation evaluated at level 1, joined by the relation symbol.
+    std::string DengShiHuaJian(std::string equation);
+    // One linear equation or inequality: level 1 the result line, 2 to 4 the column, 5 explained.
+    std::string YiCiDengShi(std::string equation, std::string unknown, int level);
+    // A system of linear equations by substitution (lists as the page builds them, first line
+    // at the highest index).
+    std::string FangChengZu(const StringArray &equations, const StringArray &letters);
+    // A quadratic equation examined by its discriminant.
+    std::string ErCiFangCheng(std::string equation, std::string unknown);
+    // A system of linear inequalities in one unknown, with its solution set.
+    std::string BuDengShiZu(const StringArray &inequalities, const StringArray &letters);
+    // The quotient that simplifies a ratio a:b, and the equation of a proportion a:b＝c:d.
+    std::string BiHuaShang(std::string ratio);
+    std::string BiLiFangCheng(std::string proportion);
 
     // ---- Factors, multiples, prime factorisation, fractions (numbers/) ----
     std::string fenjieyinshu(std::string number);
@@ -79,16 +124,50 @@ public:
     std::string TongFen(std::string sum);
 
     // ---- Reading and writing numbers (numbers/) ----
+    // Problem type 数的读法: the first number of the line read in Chinese, by detail level.
+    std::string ShuDeDuFa(std::string line, int level);
+    // Reading of a plain number; `steps` receives its numbered steps.
+    std::string DuShu(std::string number, std::string &steps);
+    std::string DuSiWeiShu(std::string group);
+    // Problem type 数的写法: the last Chinese numeral of the line written in digits, by detail level.
+    std::string ShuDeXieFa(std::string line, int level);
+    // Digits of one numeral; at level 5 followed by an empty line and the numbered steps.
+    std::string XieShu(std::string numeral, int level);
+    std::string XieSiWeiShu(std::string group);
+    std::string HanZiShuZi(std::string name);
 
     // ---- Number properties (numbers/) ----
+    // The question engine of types 16 and 17 over the page's line list (first line at the highest index).
+    std::string ShuDeXingZhi(const StringArray &lines);
+    // Filters of one question clause: blank the numbers of the list that fail (row = property row).
+    void XingZhiShaiXuan(int row, std::string clause, StringArray &numbers);
+    void YinShuShaiXuan(std::string clause, StringArray &numbers);
+    void BeiShuShaiXuan(std::string clause, StringArray &numbers);
 
     // ---- Approximation and scientific notation (numbers/) ----
+    std::string KeXueJiShuFa(std::string number);
+    std::string GetJinSiZhi(std::string line, int level);
 
     // ---- Sorting and statistics (numbers/) ----
+    std::string PaiXu(std::string line);
+    // Statistics over a number list; ZhongWeiShu sorts the list in place.
+    std::string ZongShu(const StringArray &numbers);
+    std::string PingJunShu(const StringArray &numbers);
+    std::string ZhongWeiShu(StringArray &numbers);
+    std::string FangCha(const StringArray &numbers);
+    std::string BiaoZhunCha(const StringArray &numbers);
+    std::string ZhongShu(const StringArray &numbers);
 
     // ---- Unit conversion (numbers/) ----
+    std::string DanWeiZhuanHuan(std::string line, int level);
 
     // ---- Column arithmetic (column/) ----
+    // Written addition, subtraction, multiplication and long division of two unsigned decimal
+    // numbers, with every place, carry and borrow explained. Level 1 gives the result alone.
+    std::string ShuShiJiaFa(std::string first, std::string second, int level);
+    std::string ShuShiJianFa(std::string minuend, std::string subtrahend, int level);
+    std::string ShuShiChengFa(std::string first, std::string second, int level);
+    std::string ShuShiChuFa(std::string dividend, std::string divisor, int level);
 
     // ---- Formula word problems (wordproblems/) ----
 };

@@ -1,0 +1,60 @@
+#include "numbers/NumberText.h"
+#include "solver/Solver.h"
+
+namespace qimbel
+{
+
+// Problem type 科学记数法: writes a number as a × 10^n, digit by digit on the text, so no digit is
+// lost to floating point. A full-width sign in front is kept ("－" wins over "＋"); the digits are
+// kept as typed (1200 gives 1.200×10^(3)). Leading zeros of the integer part are not counted, a
+// number whose digits are all 0 gives 0×10^(0), and only the leading number is used (digits, one
+// point, digits); a text without one gives the empty text.
+std::string Solver::KeXueJiShuFa(std::string number)
+{
+    std::string sign;
+    number = GetTiHuan(GetTiHuan(number, "+", "＋"), "-", "－");
+    int p = Find(number, "＋");
+    if (p >= 0) {
+        number = Mid(number, p + 2);
+        sign = "＋";
+    }
+    p = Find(number, "－");
+    if (p >= 0) {
+        number = Mid(number, p + 2);
+        sign = "－";
+    }
+    number = Trim(number);
+
+    // The leading number: integer digits, then an optional point and decimal digits.
+    std::size_t end = 0;
+    while (end < number.size() && numbers::IsDigit(number[end]))
+        ++end;
+    std::string integer = number.substr(0, end);
+    std::string decimals;
+    const bool hasPoint = end < number.size() && number[end] == '.';
+    if (hasPoint) {
+        std::size_t after = end + 1;
+        while (after < number.size() && numbers::IsDigit(number[after]))
+            ++after;
+        decimals = number.substr(end + 1, after - end - 1);
+    }
+    if (integer.empty() && decimals.empty())
+        return {};
+
+    const std::size_t firstNonZero = integer.find_first_not_of('0');
+    integer = firstNonZero == std::string::npos ? std::string() : integer.substr(firstNonZero);
+    if (integer.empty() && decimals.find_first_not_of('0') == std::string::npos)
+        return sign + "0×10^(0)";
+
+    auto mantissa = [](const std::string &digits) {
+        return digits.size() > 1 ? digits.substr(0, 1) + "." + digits.substr(1) : digits;
+    };
+    if (integer.empty()) {
+        // 0.00123: the zeros after the point and the first digit give the negative exponent.
+        const std::size_t zeros = decimals.find_first_not_of('0');
+        return sign + mantissa(decimals.substr(zeros)) + "×10^(－" + IntText(static_cast<long long>(zeros) + 1) + ")";
+    }
+    return sign + mantissa(integer + decimals) + "×10^(" + IntText(static_cast<long long>(integer.size()) - 1) + ")";
+}
+
+} // namespace qimbel
