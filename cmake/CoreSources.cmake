@@ -79,7 +79,12 @@ set(QIMBEL_CORE_SOURCES
   # numbers/: the core's INI reader
   numbers/IniFile.cpp
   # column/: column addition and subtraction
+  column/ColumnCommon.cpp
+  column/ShuShiJiaFa.cpp
+  column/ShuShiJianFa.cpp
   # column/: column multiplication and division
+  column/ShuShiChengFa.cpp
+  column/ShuShiChuFa.cpp
   # wordproblems/: formula word problems
   # pages/: the page models and their compute dispatch
   pages/TypeTable.cpp

@@ -2,13 +2,88 @@
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
 
+#include <algorithm>
+
 namespace qimbel {
+
+namespace {
+
+// The four operators, full-width as the page's normalisation leaves them.
+const char *const kOperators[] = {"＋", "－", "×", "÷"};
+
+// The earlier of the first occurrences of `x` and `y` that stand at a position above 0 (a sign
+// at position 0 belongs to the number); -1 when neither does.
+int EarlierOperator(const std::string &line, const char *x, const char *y)
+{
+    const int p = Find(line, x);
+    const int q = Find(line, y);
+    if (p > 0 && (q <= 0 || p < q))
+        return p;
+    return q > 0 ? q : -1;
+}
+
+// The operator of a column problem: multiplication and division before addition and
+// subtraction, each the earlier one in the line.
+int ColumnOperator(const std::string &line)
+{
+    const int p = EarlierOperator(line, "×", "÷");
+    return p > 0 ? p : EarlierOperator(line, "＋", "－");
+}
+
+// The number on the left of the operator at `p`: the text before it, cut after the last
+// operator in it (one at position 0 is a sign and stays with the number).
+std::string LeftOperand(const std::string &line, int p)
+{
+    const std::string before = Left(line, p);
+    int last = -1;
+    for (const char *op : kOperators)
+        last = std::max(last, ReverseFind(before, op));
+    return last >= 1 ? Mid(before, last + Len(kOperators[0])) : before;
+}
+
+// The number on the right of an operator, given the text after it: cut before the first
+// operator in it unless that stands at position 0.
+std::string RightOperand(const std::string &after)
+{
+    int first = -1;
+    for (const char *op : kOperators) {
+        const int q = Find(after, op);
+        if (q >= 0 && (first < 0 || q < first))
+            first = q;
+    }
+    return first > 0 ? Left(after, first) : after;
+}
+
+// 竖式计算: the column routine of the line's first operator, worked on the numbers beside it.
+std::string ColumnProblem(Solver &solver, const std::string &line, int level)
+{
+    const int p = ColumnOperator(line);
+    if (p <= 0)
+        return {};
+    const std::string op = Mid(line, p, 2);
+    const std::string left = LeftOperand(line, p);
+    const std::string right = RightOperand(Mid(line, p + 2));
+    std::string result;
+    if (op == "＋")
+        result = solver.ShuShiJiaFa(left, right, level);
+    else if (op == "－")
+        result = solver.ShuShiJianFa(left, right, level);
+    else if (op == "×")
+        result = solver.ShuShiChengFa(left, right, level);
+    else
+        result = solver.ShuShiChuFa(left, right, level);
+    return result + "\r\n";
+}
+
+} // namespace
 
 void ComputeLine130(ComputeRun &run, const std::string &line)
 {
-    (void)line;
     run.out += kResultHeader;
     switch (run.type) {
+    case 7:
+        run.out += ColumnProblem(run.solver, line, run.level);
+        break;
     default:
         // Types without a routine give the result header alone.
         break;
