@@ -205,4 +205,30 @@ std::vector<std::string> WholeNumbersOf(const StringArray &numbers)
     return whole;
 }
 
+void KeepRelated(Solver &solver, const std::string &clause, StringArray &numbers,
+    bool (*related)(const std::string &number, const std::string &clauseNumber))
+{
+    StringArray named;
+    solver.ShuLieToShuZu(clause, named);
+    const std::vector<std::string> ys = WholeNumbersOf(named);
+    if (ys.empty())
+        return;
+    const bool negated = Contains(clause, "不") || Contains(clause, "非");
+    for (int i = 0; i < numbers.GetSize(); ++i) {
+        const std::string &x = numbers.GetAt(i);
+        if (x.empty())
+            continue;
+        const bool whole = IsWholeNonZero(x);
+        bool any = false;
+        bool all = true;
+        for (const std::string &y : ys) {
+            const bool holds = whole && related(x, y);
+            any = any || holds;
+            all = all && holds;
+        }
+        if (negated ? any : !all)
+            numbers.SetAt(i, "");
+    }
+}
+
 } // namespace qimbel::numbers

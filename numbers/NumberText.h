@@ -2,7 +2,7 @@
 // text character by character, and the value of a number text.
 #pragma once
 
-#include "solver/StringArray.h"
+#include "solver/Solver.h"
 
 #include <string>
 #include <vector>
@@ -59,5 +59,12 @@ bool DividesText(const std::string &divisor, const std::string &dividend);
 bool IsWholeNonZero(const std::string &text);
 // The whole numbers other than 0 of a number list, in text order (12 and 18 of 12和18的公因数).
 std::vector<std::string> WholeNumbersOf(const StringArray &numbers);
+
+// The filter behind the factor and multiple clauses: blanks every number of the list that does
+// not stand in the relation `related(number, clauseNumber)` to every whole number of the clause,
+// or, in a negated clause ("不", "非"), that stands in it to any of them. A number that is not a
+// whole number other than 0 never stands in it. A clause without whole numbers keeps the list.
+void KeepRelated(Solver &solver, const std::string &clause, StringArray &numbers,
+    bool (*related)(const std::string &number, const std::string &clauseNumber));
 
 } // namespace qimbel::numbers
