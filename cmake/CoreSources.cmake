@@ -37,7 +37,32 @@ set(QIMBEL_CORE_SOURCES
   algebra/ZhengShiYouXianYunSuanShi.cpp
   algebra/QuKuoHao.cpp
   # algebra/: numeric mixed operations
+  algebra/ArithmeticText.cpp
+  algebra/SiZeHunHeYunSuan.cpp
+  algebra/HunHeYunSuan.cpp
+  algebra/KuoHaoShuZiBu.cpp
+  algebra/ShuZiYiBu.cpp
+  algebra/XianSuanFuHao.cpp
+  algebra/ZuoCaoZuoShu.cpp
+  algebra/YouCaoZuoShu.cpp
+  algebra/XiangJia.cpp
+  algebra/XiangJian.cpp
+  algebra/XiangCheng.cpp
+  algebra/XiangChu.cpp
+  algebra/FenMuBuTong.cpp
   # algebra/: polynomial arithmetic
+  algebra/ZhengShiTuoHao.cpp
+  algebra/KuoHaoZhengShiBu.cpp
+  algebra/ZhengShiSiZeYunSuan.cpp
+  algebra/ZhengShiYiBu.cpp
+  algebra/chufa.cpp
+  algebra/HeBingTongLeiXiang.cpp
+  algebra/ChengChuGeShu.cpp
+  algebra/LeftShi.cpp
+  algebra/RightShi.cpp
+  algebra/DanXiangShiCheng.cpp
+  algebra/DanXiangShiChu.cpp
+  algebra/ZhengShiChengFang.cpp
   # equations/: equations, inequalities, ratios
   # numbers/: factors, multiples, prime factorisation, fractions
   numbers/FactorMath.cpp

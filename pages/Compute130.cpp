@@ -84,6 +84,10 @@ void ComputeLine130(ComputeRun &run, const std::string &line)
     case 7:
         run.out += ColumnProblem(run.solver, line, run.level);
         break;
+    case 8:
+        // 四则混合运算: the worked mixed operations.
+        run.out += "  " + run.solver.HunHeYunSuan(line, run.level) + "\r\n";
+        break;
     default:
         // Types without a routine give the result header alone.
         break;

@@ -6,9 +6,12 @@ namespace qimbel {
 
 void ComputeLine134(ComputeRun &run, const std::string &line)
 {
-    (void)line;
     run.out += kResultHeader;
     switch (run.type) {
+    case 20: // 有理数四则运算
+    case 21: // 整式四则运算: the same general driver
+        run.out += "  " + run.solver.HunHeYunSuan(line, run.level) + "\r\n";
+        break;
     default:
         // 因式分解 and the disabled types give the result header alone.
         break;

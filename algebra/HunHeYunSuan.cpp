@@ -1,0 +1,59 @@
+#include "algebra/ArithmeticText.h"
+
+namespace qimbel {
+
+// The general driver: works an expression of numbers and letters one step at a time and returns,
+// by detail level, the final expression (1, and any level outside 1 to 5), the chain of
+// expressions without labels (2 to 4) or the full worked text (5). A bracket group that holds work
+// goes first, small brackets before middle before large (ZhengShiTuoHao); then the expression
+// itself (ZhengShiSiZeYunSuan). Labels stand at least 30 blanks after their expression. At most
+// 21 steps are written; a step that finds nothing or gives back the same expression ends the
+// working, as every further step would find the same, and so does a step whose expression would
+// be longer than kLongestExpression bytes. A fraction that can be reduced ends with
+// a "约分:" step.
+std::string Solver::HunHeYunSuan(std::string expression, int level)
+{
+    if (level < 1 || level > 5)
+        level = 1;
+    const std::string first = expression;
+    std::string worked = expression;
+    std::string chain = expression;
+    int number = 0;
+    while (HanYunSuanFu(expression)) {
+        ++number;
+        std::string step;
+        if (!KuoHaoCheck(expression, "(", ")").empty())
+            step = ZhengShiTuoHao(expression, "(", ")");
+        else if (!KuoHaoCheck(expression, "[", "]").empty())
+            step = ZhengShiTuoHao(expression, "[", "]");
+        else if (!KuoHaoCheck(expression, "{", "}").empty())
+            step = ZhengShiTuoHao(expression, "{", "}");
+        else
+            step = ZhengShiSiZeYunSuan(expression);
+
+        const StepParts parts = SplitStep(step);
+        if (parts.expression.empty() || parts.expression == expression || Len(parts.expression) > kLongestExpression) {
+            --number; // no line was written for it
+            break;
+        }
+        worked += StepLine(parts.expression, StepPadding(first, parts.expression, 30), number, parts.description);
+        chain += "\r\n＝" + parts.expression;
+        expression = parts.expression;
+        if (number > 20)
+            break;
+    }
+    const std::string reduction = FinalReduction(*this, expression);
+    if (!reduction.empty()) {
+        const StepParts parts = SplitStep(reduction);
+        worked += StepLine(parts.expression, StepPadding(first, parts.expression, 30), number + 1, parts.description);
+        chain += "\r\n＝" + parts.expression;
+        expression = parts.expression;
+    }
+    if (level == 1)
+        return expression;
+    if (level < 5)
+        return chain;
+    return TrimLeft(worked);
+}
+
+} // namespace qimbel

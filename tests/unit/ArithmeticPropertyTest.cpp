@@ -1,0 +1,244 @@
+// Worked arithmetic against exact rational arithmetic: random expressions of whole numbers,
+// fractions, decimals and brackets of all three kinds are worked by the drivers, and each final
+// result must equal the exact value (within the six-place rounding of decimal number texts).
+#include "solver/Solver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+#include <optional>
+#include <random>
+#include <string>
+
+using namespace qimbel;
+
+namespace {
+
+struct Rational {
+    long long n = 0;
+    long long d = 1;
+};
+
+std::optional<Rational> Make(__int128 n, __int128 d)
+{
+    if (d == 0)
+        return std::nullopt;
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    __int128 a = n < 0 ? -n : n;
+    __int128 b = d;
+    while (b != 0) {
+        const __int128 t = a % b;
+        a = b;
+        b = t;
+    }
+    if (a > 1) {
+        n /= a;
+        d /= a;
+    }
+    const __int128 limit = static_cast<__int128>(1) << 62;
+    if (n > limit || n < -limit || d > limit)
+        return std::nullopt;
+    return Rational {static_cast<long long>(n), static_cast<long long>(d)};
+}
+
+// An expression text together with its exact value and whether decimals were involved.
+struct Generated {
+    std::string text;
+    std::optional<Rational> value;
+};
+
+class ExpressionMaker {
+public:
+    explicit ExpressionMaker(unsigned seed)
+        : random_(seed)
+    {
+    }
+
+    Generated Expression(int depth) { return Sum(depth); }
+
+private:
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+    Generated Number()
+    {
+        switch (Pick(0, 5)) {
+        case 0: {
+            const int n = Pick(1, 9);
+            const int d = Pick(2, 9);
+            return {std::to_string(n) + "/" + std::to_string(d), Make(n, d)};
+        }
+        case 1: {
+            const int whole = Pick(0, 5);
+            const int tenths = Pick(1, 9);
+            return {std::to_string(whole) + "." + std::to_string(tenths), Make(whole * 10 + tenths, 10)};
+        }
+        case 2: {
+            const int n = Pick(1, 9);
+            return {"(－" + std::to_string(n) + ")", Make(-n, 1)};
+        }
+        default: {
+            const int n = Pick(0, 12);
+            return {std::to_string(n), Make(n, 1)};
+        }
+        }
+    }
+
+    Generated Factor(int depth)
+    {
+        if (depth <= 0 || Pick(0, 2) != 0)
+            return Number();
+        Generated inner = Sum(depth - 1);
+        // The bracket kind grows with what it holds, as pupils write them.
+        const char *open = "(";
+        const char *close = ")";
+        if (inner.text.find('(') != std::string::npos) {
+            open = "[";
+            close = "]";
+        }
+        if (inner.text.find('[') != std::string::npos) {
+            open = "{";
+            close = "}";
+        }
+        if (inner.text.find('{') != std::string::npos) {
+            open = "(";
+            close = ")";
+        }
+        return {open + inner.text + close, inner.value};
+    }
+
+    Generated Product(int depth)
+    {
+        Generated result = Factor(depth);
+        for (int k = Pick(0, 2); k > 0; --k) {
+            const Generated next = Factor(depth);
+            const bool divide = Pick(0, 3) == 0;
+            result.text += divide ? "÷" : "×";
+            if (!result.value || !next.value) {
+                result.value.reset();
+                continue;
+            }
+            const Rational a = *result.value;
+            const Rational b = *next.value;
+            if (divide)
+                result.value = Make(static_cast<__int128>(a.n) * b.d, static_cast<__int128>(a.d) * b.n);
+            else
+                result.value = Make(static_cast<__int128>(a.n) * b.n, static_cast<__int128>(a.d) * b.d);
+            result.text += next.text;
+        }
+        return result;
+    }
+
+    Generated Sum(int depth)
+    {
+        Generated result = Product(depth);
+        for (int k = Pick(0, 2); k > 0; --k) {
+            const Generated next = Product(depth);
+            const bool subtract = Pick(0, 1) == 0;
+            result.text += (subtract ? "－" : "＋") + next.text;
+            if (!result.value || !next.value) {
+                result.value.reset();
+                continue;
+            }
+            const Rational a = *result.value;
+            const Rational b = *next.value;
+            const __int128 right = static_cast<__int128>(b.n) * a.d;
+            result.value = Make(
+                static_cast<__int128>(a.n) * b.d + (subtract ? -right : right), static_cast<__int128>(a.d) * b.d);
+        }
+        return result;
+    }
+
+    std::mt19937 random_;
+};
+
+// The value of a final result text: a whole number, a fraction or a decimal, "－" for minus.
+std::optional<double> ValueOf(std::string text)
+{
+    bool negative = false;
+    if (text.rfind("－", 0) == 0) {
+        negative = true;
+        text = text.substr(std::string("－").size());
+    }
+    if (text.empty())
+        return std::nullopt;
+    for (char c : text)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '/'))
+            return std::nullopt;
+    double value = 0;
+    const std::size_t slash = text.find('/');
+    if (slash != std::string::npos)
+        value = std::stod(text.substr(0, slash)) / std::stod(text.substr(slash + 1));
+    else
+        value = std::stod(text);
+    return negative ? -value : value;
+}
+
+bool Exact(const std::string &text)
+{
+    return text.find('.') == std::string::npos && text.find("÷") == std::string::npos;
+}
+
+} // namespace
+
+TEST(ArithmeticProperty, FinalResultsEqualExactArithmetic)
+{
+    Solver s;
+    ExpressionMaker maker(20261208);
+    int checked = 0;
+    for (int i = 0; i < 400; ++i) {
+        const Generated e = maker.Expression(3);
+        if (!e.value)
+            continue; // a division by 0 somewhere inside
+        SCOPED_TRACE(e.text);
+        // The general driver writes at most 21 steps; a long expression is worked on from where
+        // it stopped until it no longer changes.
+        std::string result = e.text;
+        for (int round = 0; round < 20; ++round) {
+            const std::string next = s.HunHeYunSuan(result, 1);
+            if (next == result)
+                break;
+            result = next;
+        }
+        const std::optional<double> got = ValueOf(result);
+        ASSERT_TRUE(got.has_value()) << "result: " << result;
+        const double exact = static_cast<double>(e.value->n) / static_cast<double>(e.value->d);
+        if (Exact(e.text)) {
+            // Whole numbers and fractions only: the result is the exact fraction in lowest terms.
+            const std::string expected = (e.value->n < 0 ? "－" : "") + std::to_string(std::llabs(e.value->n))
+                + (e.value->d == 1 ? "" : "/" + std::to_string(e.value->d));
+            EXPECT_EQ(result, expected);
+        } else {
+            EXPECT_NEAR(*got, exact, 1e-4 + 1e-4 * std::fabs(exact)) << "result: " << result;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 300);
+}
+
+TEST(ArithmeticProperty, NumericDriverAgreesWithTheGeneralOne)
+{
+    Solver s;
+    ExpressionMaker maker(7);
+    for (int i = 0; i < 200; ++i) {
+        const Generated e = maker.Expression(2);
+        if (!e.value)
+            continue;
+        SCOPED_TRACE(e.text);
+        // The last expression written: a step that finds nothing leaves a bare "＝" line.
+        const std::string mark = "\r\n＝";
+        std::string worked = s.SiZeHunHeYunSuan(e.text);
+        while (worked.size() >= mark.size() && worked.compare(worked.size() - mark.size(), mark.size(), mark) == 0)
+            worked.resize(worked.size() - mark.size());
+        const std::size_t last = worked.rfind(mark);
+        std::string line = last == std::string::npos ? worked : worked.substr(last + mark.size());
+        line = line.substr(0, line.find(' '));
+        const std::optional<double> got = ValueOf(line);
+        ASSERT_TRUE(got.has_value()) << "last line: " << line;
+        const double exact = static_cast<double>(e.value->n) / static_cast<double>(e.value->d);
+        EXPECT_NEAR(*got, exact, 1e-4 + 1e-4 * std::fabs(exact));
+    }
+}
