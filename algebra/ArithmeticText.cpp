@@ -41,25 +41,23 @@ bool SplitSign(std::string &text)
 // What stands just before `pos` or just after an occurrence, for ReplaceOperation.
 enum class Neighbour { Edge, Open, Close, Plus, Minus, Times, Divide, Power, Operand, Other };
 
-Neighbour Before(const std::string &text, int pos)
+// The kind of a two-byte sign; Other for any other two-byte character.
+Neighbour KindOfWide(const std::string &two)
 {
-    if (pos <= 0)
-        return Neighbour::Edge;
-    if (pos >= 2) {
-        const std::string two = Mid(text, pos - 2, 2);
-        if (IsGbkLead(static_cast<unsigned char>(two[0])) && Find(text, two, pos - 2) == pos - 2) {
-            if (two == "＋")
-                return Neighbour::Plus;
-            if (two == "－")
-                return Neighbour::Minus;
-            if (two == "×" || two == "·")
-                return Neighbour::Times;
-            if (two == "÷")
-                return Neighbour::Divide;
-            return Neighbour::Other;
-        }
-    }
-    const char c = text[static_cast<std::size_t>(pos - 1)];
+    if (two == "＋")
+        return Neighbour::Plus;
+    if (two == "－")
+        return Neighbour::Minus;
+    if (two == "×" || two == "·")
+        return Neighbour::Times;
+    if (two == "÷")
+        return Neighbour::Divide;
+    return Neighbour::Other;
+}
+
+// The kind of a one-byte character.
+Neighbour KindOfByte(char c)
+{
     if (IsOpeningBracket(c))
         return Neighbour::Open;
     if (IsClosingBracket(c))
@@ -77,35 +75,26 @@ Neighbour Before(const std::string &text, int pos)
     return Neighbour::Other;
 }
 
+Neighbour Before(const std::string &text, int pos)
+{
+    if (pos <= 0)
+        return Neighbour::Edge;
+    if (pos >= 2) {
+        const std::string two = Mid(text, pos - 2, 2);
+        if (IsGbkLead(static_cast<unsigned char>(two[0])) && Find(text, two, pos - 2) == pos - 2)
+            return KindOfWide(two);
+    }
+    return KindOfByte(text[static_cast<std::size_t>(pos - 1)]);
+}
+
 Neighbour After(const std::string &text, int pos)
 {
     if (pos >= Len(text))
         return Neighbour::Edge;
-    const std::string two = Mid(text, pos, 2);
-    if (two == "＋")
-        return Neighbour::Plus;
-    if (two == "－")
-        return Neighbour::Minus;
-    if (two == "×" || two == "·")
-        return Neighbour::Times;
-    if (two == "÷")
-        return Neighbour::Divide;
-    const char c = text[static_cast<std::size_t>(pos)];
-    if (IsOpeningBracket(c))
-        return Neighbour::Open;
-    if (IsClosingBracket(c))
-        return Neighbour::Close;
-    if (c == '+')
-        return Neighbour::Plus;
-    if (c == '-')
-        return Neighbour::Minus;
-    if (c == '*')
-        return Neighbour::Times;
-    if (c == '^')
-        return Neighbour::Power;
-    if (IsDigitByte(c) || IsLetterByte(c) || c == '.' || c == '/')
-        return Neighbour::Operand;
-    return Neighbour::Other;
+    const Neighbour wide = KindOfWide(Mid(text, pos, 2));
+    if (wide != Neighbour::Other)
+        return wide;
+    return KindOfByte(text[static_cast<std::size_t>(pos)]);
 }
 
 enum class OperationKind { Additive, Multiplicative, Power };
@@ -756,6 +745,55 @@ bool NeedsCommonDenominator(Solver &solver, const std::string &expression)
         if (Contains(expression, piece))
             return false;
     return solver.FenMuBuTong(expression) == 1;
+}
+
+namespace {
+
+const char *OperationPhrase(const std::string &op)
+{
+    if (op == "^")
+        return " 的乘方计算";
+    if (op == "×")
+        return " 的乘法计算";
+    if (op == "÷")
+        return " 的除法计算";
+    if (op == "＋")
+        return " 的加法计算";
+    return " 的减法计算";
+}
+
+} // namespace
+
+WorkedOperation WorkOperation(Solver &solver, const std::string &a, const std::string &op, const std::string &b)
+{
+    WorkedOperation worked;
+    worked.operation = a + op + b;
+    if (op == "^")
+        worked.result = solver.ZhengShiChengFang(a, b);
+    else if (op == "×")
+        worked.result = solver.XiangCheng(a, b);
+    else if (op == "÷")
+        worked.result = solver.XiangChu(a, b);
+    else if (op == "＋")
+        worked.result = solver.XiangJia(a, b);
+    else
+        worked.result = solver.XiangJian(a, b);
+    worked.phrase = OperationPhrase(op);
+    const StepParts parts = SplitStep(worked.result);
+    if (parts.hasSeparator) {
+        worked.result = parts.expression;
+        worked.phrase += "  ";
+        worked.again = worked.result;
+    }
+    return worked;
+}
+
+std::string OperationStep(const std::string &expression, const WorkedOperation &worked, int start)
+{
+    if (worked.result.empty())
+        return "┃" + worked.operation + "=" + worked.phrase;
+    const std::string next = ReplaceOperation(expression, worked.operation, worked.result, start);
+    return next + "┃" + worked.operation + "=" + worked.result + worked.phrase + worked.again;
 }
 
 } // namespace qimbel

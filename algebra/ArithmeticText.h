@@ -91,6 +91,23 @@ struct StepParts {
 };
 StepParts SplitStep(const std::string &step);
 
+// One operation a op b worked by the routine of its operator (ZhengShiChengFang for "^",
+// XiangCheng, XiangChu, XiangJia, XiangJian), with the phrase that describes it. A sum that the
+// routine rewrote over a common denominator gives the rewritten sum as its result, which is then
+// written again after the phrase.
+struct WorkedOperation {
+    std::string operation; // a op b
+    std::string result;
+    std::string phrase;
+    std::string again;
+};
+WorkedOperation WorkOperation(Solver &solver, const std::string &a, const std::string &op, const std::string &b);
+
+// The step result of a worked operation that starts at byte `start` of `expression`: the new
+// expression, "┃", "a op b=c" and the phrase. A result that forms no value (a division by 0)
+// leaves the new expression empty, which ends the working.
+std::string OperationStep(const std::string &expression, const WorkedOperation &worked, int start);
+
 // Blanks before a step label: byte length of the first expression minus that of the new one
 // plus 10, never below `least`.
 int StepPadding(const std::string &first, const std::string &current, int least);

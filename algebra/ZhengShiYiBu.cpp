@@ -6,19 +6,6 @@ namespace qimbel {
 
 namespace {
 
-const char *PhraseOf(const std::string &op)
-{
-    if (op == "^")
-        return " 的乘方计算";
-    if (op == "×")
-        return " 的乘法计算";
-    if (op == "÷")
-        return " 的除法计算";
-    if (op == "＋")
-        return " 的加法计算";
-    return " 的减法计算";
-}
-
 // True when the "＋" or "－" at `pos` joins two operands rather than signing a number.
 bool JoinsOperands(const std::string &expression, int pos)
 {
@@ -97,33 +84,10 @@ std::string Solver::ZhengShiYiBu(std::string expression)
     if (a.empty() || b.empty())
         return {};
 
-    std::string c;
-    if (op == "^")
-        c = ZhengShiChengFang(a, b);
-    else if (op == "×")
-        c = XiangCheng(a, b);
-    else if (op == "÷")
-        c = XiangChu(a, b);
-    else if (op == "＋")
-        c = XiangJia(a, b);
-    else
-        c = XiangJian(a, b);
-
-    const std::string operation = a + op + b;
-    std::string phrase = PhraseOf(op);
-    std::string again;
-    const StepParts parts = SplitStep(c);
-    if (parts.hasSeparator) {
-        c = parts.expression;
-        phrase += "  ";
-        again = c;
-    }
-    if (c == operation)
+    const WorkedOperation worked = WorkOperation(*this, a, op, b);
+    if (worked.result == worked.operation)
         return {};
-    if (c.empty())
-        return "┃" + operation + "=" + phrase;
-    const std::string next = ReplaceOperation(expression, operation, c, o - Len(a));
-    return next + "┃" + operation + "=" + c + phrase + again;
+    return OperationStep(expression, worked, o - Len(a));
 }
 
 } // namespace qimbel
