@@ -64,6 +64,15 @@ set(QIMBEL_CORE_SOURCES
   algebra/DanXiangShiChu.cpp
   algebra/ZhengShiChengFang.cpp
   # equations/: equations, inequalities, ratios
+  equations/EquationText.cpp
+  equations/GetWeiZhiShu.cpp
+  equations/DengShiHuaJian.cpp
+  equations/YiCiDengShi.cpp
+  equations/FangChengZu.cpp
+  equations/ErCiFangCheng.cpp
+  equations/BuDengShiZu.cpp
+  equations/BiHuaShang.cpp
+  equations/BiLiFangCheng.cpp
   # numbers/: factors, multiples, prime factorisation, fractions
   numbers/FactorMath.cpp
   numbers/fenjieyinshu.cpp

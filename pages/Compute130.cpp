@@ -75,6 +75,18 @@ std::string ColumnProblem(Solver &solver, const std::string &line, int level)
     return result + "\r\n";
 }
 
+// 解方程 and 解(未知数)比: the letters of every equation of this compute join the letter list
+// (first line first), and entry 0 of the equation list is solved for entry 0 of the letters.
+// An equation without any letter is answered with a sentence.
+std::string SolveLatestEquation(ComputeRun &run)
+{
+    for (int i = run.equations.GetSize() - 1; i >= 0; --i)
+        run.solver.GetWeiZhiShu(run.equations[i], run.letters);
+    if (run.letters.IsEmpty())
+        return "没有找到未知数，无法求解。";
+    return run.solver.YiCiDengShi(run.equations[0], run.letters[0], run.level);
+}
+
 } // namespace
 
 void ComputeLine130(ComputeRun &run, const std::string &line)
@@ -88,6 +100,23 @@ void ComputeLine130(ComputeRun &run, const std::string &line)
         // 四则混合运算: the worked mixed operations.
         run.out += "  " + run.solver.HunHeYunSuan(line, run.level) + "\r\n";
         break;
+    case 9:
+        // 解方程: the line joins the page's equation list and is solved for entry 0 of the letters.
+        run.equations.InsertAt(0, line);
+        run.out += SolveLatestEquation(run) + "\r\n";
+        break;
+    case 10:
+        // 化简比: the ratio, then its quotient worked out.
+        run.out += "  " + line + "\r\n＝" + run.solver.SiZeHunHeYunSuan(run.solver.BiHuaShang(line)) + "\r\n";
+        break;
+    case 18: {
+        // 解(未知数)比: the proportion, its equation, then the equation solved as for 解方程.
+        const std::string equation = run.solver.BiLiFangCheng(line);
+        run.out += "  " + line + "\r\n  " + equation + "\r\n";
+        run.equations.InsertAt(0, equation);
+        run.out += SolveLatestEquation(run) + "\r\n";
+        break;
+    }
     default:
         // Types without a routine give the result header alone.
         break;

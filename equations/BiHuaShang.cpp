@@ -1,0 +1,52 @@
+#include "solver/Solver.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace qimbel {
+
+namespace {
+
+// Number of digits after the first "." of a term; 0 when it has none.
+int Decimals(const std::string &term)
+{
+    const int point = Find(term, ".");
+    if (point < 0)
+        return 0;
+    int n = 0;
+    for (int i = point + 1; i < Len(term) && std::isdigit(static_cast<unsigned char>(term[i])); ++i)
+        ++n;
+    return n;
+}
+
+} // namespace
+
+// The quotient that simplifies a ratio a:b. Decimals are first made whole by multiplying both
+// terms by the same power of ten; two whole terms become the fraction a/b (which the driver
+// reduces), a fraction term makes it the division a÷b. The full-width "：" is read like ":".
+std::string Solver::BiHuaShang(std::string ratio)
+{
+    if (ratio.empty())
+        return {};
+    int p = Find(ratio, ":");
+    int width = 1;
+    if (p < 0) {
+        p = Find(ratio, "：");
+        width = 2;
+    }
+    if (p < 0)
+        return ratio;
+    std::string a = Left(ratio, p);
+    std::string b = Mid(ratio, p + width);
+    const int n = std::max(Decimals(a), Decimals(b));
+    if (n > 0) {
+        const std::string m = "1" + std::string(static_cast<std::size_t>(n), '0');
+        a = "(" + a + "×" + m + ")";
+        b = "(" + b + "×" + m + ")";
+    }
+    if (!Contains(a, "/") && !Contains(b, "/"))
+        return a + "/" + b;
+    return a + "÷" + b;
+}
+
+} // namespace qimbel

@@ -1,0 +1,231 @@
+#include "equations/EquationText.h"
+#include "solver/Solver.h"
+
+#include <vector>
+
+namespace qimbel {
+
+namespace {
+
+// Simplification rounds end when neither side changes; the cap only guards against a side that
+// keeps changing for ever (a sum of a few hundred numbers still ends on its own).
+constexpr int kMaxRounds = 200;
+// Constants that the simplification brings out on the left side are moved again; the cap
+// guards against a left side that never settles.
+constexpr int kMaxPasses = 5;
+
+// The column of a worked solution: every line aligned at the relation symbol, written both
+// plain (process text) and with its explanation 30 bytes after the start of the right side.
+struct Column {
+    Solver &solver;
+    int alignment;
+    std::string process;
+    std::string explained;
+
+    void Step(
+        const std::string &left, const std::string &symbol, const std::string &right, int step, const std::string &why)
+    {
+        const std::string line = solver.ChongFu(alignment - Len(left), " ") + left + symbol + right;
+        process += line + "\r\n";
+        explained += line + solver.ChongFu(30 - Len(right), " ") + "第" + IntText(step) + "步:" + why + "\r\n";
+    }
+
+    // A closing sentence without step number, on both texts.
+    void Note(const std::string &sentence)
+    {
+        process += sentence + "\r\n";
+        explained += sentence + "\r\n";
+    }
+};
+
+// A term moved to the other side changes its sign; `why` gets the matching explanation.
+std::string MoveTerm(const std::string &term, std::string &why)
+{
+    if (Left(term, 2) == "＋") {
+        why += "并变号为 －" + Mid(term, 2) + "；";
+        return "－" + Mid(term, 2);
+    }
+    if (Left(term, 2) == "－") {
+        why += "并变号为 ＋" + Mid(term, 2) + "；";
+        return "＋" + Mid(term, 2);
+    }
+    why += "并变号为 －" + term + "；";
+    return "－" + term;
+}
+
+// The terms of a side in written order.
+std::vector<std::string> TermsOf(Solver &solver, const std::string &side)
+{
+    StringArray terms;
+    solver.ZhengShiToShuZu(side, terms);
+    std::vector<std::string> ordered;
+    for (int i = terms.GetSize() - 1; i >= 0; --i)
+        if (!terms[i].empty())
+            ordered.push_back(terms[i]);
+    return ordered;
+}
+
+std::string Reversed(const std::string &symbol)
+{
+    if (symbol == "＞")
+        return "＜";
+    if (symbol == "＜")
+        return "＞";
+    if (symbol == "≥")
+        return "≤";
+    if (symbol == "≤")
+        return "≥";
+    return symbol;
+}
+
+// Whether 0 (symbol) value holds, for the sentence written when the unknown drops out.
+bool ZeroRelationHolds(const std::string &symbol, double value)
+{
+    if (symbol == "＝")
+        return value == 0;
+    if (symbol == "＞")
+        return 0 > value;
+    if (symbol == "＜")
+        return 0 < value;
+    if (symbol == "≥")
+        return 0 >= value;
+    return 0 <= value;
+}
+
+} // namespace
+
+// Solves a linear equation or inequality in one unknown by the school method: unknown terms to
+// the left, constants to the right (one step each), simplification rounds, division by the
+// coefficient. Level 1 gives the result line, 2 to 4 the column, 5 the column with explanations.
+std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int level)
+{
+    if (level < 1 || level > 5)
+        level = 1;
+    std::string symbol = RelationSymbol(equation);
+    if (symbol.empty())
+        return "没有找到等号或不等号，无法求解。";
+    if (unknown.empty() || !Contains(equation, unknown))
+        return "没有找到未知数" + unknown + "，无法求解。";
+
+    const int w = Len(equation);
+    const int p = Find(equation, symbol);
+    Column column {*this, w + p, ChongFu(w, " ") + equation + "\r\n", {}};
+    column.explained = column.process;
+
+    const std::vector<std::string> leftTerms = TermsOf(*this, Left(equation, p));
+    const std::vector<std::string> rightTerms = TermsOf(*this, Mid(equation, p + Len(symbol)));
+    std::string l0 = Left(equation, p);
+    std::string lx;
+    std::string rk;
+    std::string why;
+    int step = 0;
+    for (const std::string &term : leftTerms)
+        if (Contains(term, unknown))
+            lx += term;
+
+    // Unknown terms of the right side move to the left in one step.
+    bool moved = false;
+    for (const std::string &term : rightTerms) {
+        if (!Contains(term, unknown)) {
+            rk += term;
+            continue;
+        }
+        why += "未知数项 " + term + " 移项到左边，";
+        const std::string movedTerm = MoveTerm(term, why);
+        lx += movedTerm;
+        l0 += movedTerm;
+        moved = true;
+    }
+    if (moved) {
+        step = 1;
+        column.Step(l0, symbol, rk, step, why);
+    }
+
+    // Constants of the left side move to the right, one step each. When the simplification
+    // leaves constants on the left (a bracket multiplied out), they are moved the same way.
+    std::string rc = rk;
+    std::vector<std::string> constantSource = leftTerms;
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        for (const std::string &term : constantSource) {
+            if (Contains(term, unknown))
+                continue;
+            why = "常数项 " + term + " 移项到右边，";
+            rc += MoveTerm(term, why);
+            column.Step(lx, symbol, rc, ++step, why);
+        }
+
+        // Simplification rounds, one chufa per side and round, while a side still changes. A
+        // side that keeps growing far beyond the typed equation is not being simplified (text
+        // that is no expression): the rounds stop there.
+        const int longest = 8 * w + 256;
+        for (int round = 0; round < kMaxRounds; ++round) {
+            const std::string lx2 = chufa(lx, 1);
+            const std::string rc2 = chufa(rc, 1);
+            if (Len(lx2) > longest || Len(rc2) > longest)
+                break;
+            why.clear();
+            if (lx2 != lx)
+                why += "左边进行" + lx + "＝" + lx2 + "的运算；";
+            if (rc2 != rc)
+                why += "右边进行" + rc + "＝" + rc2 + "的运算；";
+            if (why.empty())
+                break;
+            column.Step(lx2, symbol, rc2, ++step, why);
+            if (!lx2.empty())
+                lx = lx2;
+            if (!rc2.empty())
+                rc = rc2;
+        }
+
+        constantSource = TermsOf(*this, lx);
+        std::string unknownTerms;
+        for (const std::string &term : constantSource)
+            if (Contains(term, unknown))
+                unknownTerms += term;
+        if (unknownTerms == lx)
+            break;
+        lx = unknownTerms;
+    }
+
+    // The coefficient; a negative one reverses an inequality.
+    std::string k = GetShuZi(lx);
+    if (k == "－" || k == "＋" || k == "-" || k == "+")
+        k += "1";
+    if (Contains(k, "－") || Contains(k, "-"))
+        symbol = Reversed(symbol);
+
+    std::string result;
+    bool zero = false;
+    if (!Contains(lx, unknown)) {
+        zero = true;
+    } else if (!k.empty()) {
+        bool isNumber = false;
+        zero = LeadingValue(HunHeYunSuan(k, 1), &isNumber) == 0 && isNumber;
+    }
+    if (zero) {
+        // The unknown terms cancel (or the coefficient is 0): no division is possible.
+        bool known = false;
+        const double value = LeadingValue(rc, &known);
+        if (rc.empty() || IsPlainNumber(rc))
+            result = ZeroRelationHolds(symbol, rc.empty() ? 0 : value)
+                ? "未知数的系数为0，" + unknown + " 取任何数都成立。"
+                : "未知数的系数为0，无解。";
+        else
+            result = "未知数的系数为0，无法求出 " + unknown + " 的值。";
+        column.Note(result);
+    } else if (!k.empty()) {
+        why = "式子两边同时除以 " + k + " ，将未知数系数化为1；";
+        // An empty right side stands for 0.
+        const std::string value = HunHeYunSuan("(" + (rc.empty() ? std::string("0") : rc) + ")÷(" + k + ")", 1);
+        column.Step(unknown, symbol, value, ++step, why);
+        result = unknown + symbol + value;
+    } else {
+        result = unknown + symbol + rc;
+    }
+
+    if (level == 1)
+        return result;
+    return level == 5 ? column.explained : column.process;
+}
+
+} // namespace qimbel
