@@ -8,8 +8,7 @@
 
 using namespace qimbel;
 
-namespace
-{
+namespace {
 
 std::string NumberLine(int count)
 {

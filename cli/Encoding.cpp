@@ -64,9 +64,6 @@ std::optional<std::string> GbkToUtf8Text(const std::string &gbk)
     return Replace(*utf8, "\r\n", "\n");
 }
 
-bool IsValidGbk(const std::string &gbk)
-{
-    return Convert("UTF-8", "GBK", gbk).has_value();
-}
+bool IsValidGbk(const std::string &gbk) { return Convert("UTF-8", "GBK", gbk).has_value(); }
 
 } // namespace qimbel

@@ -47,9 +47,9 @@ Operand SplitOperand(const std::string &text)
 
 std::string IntegerPlaceName(int i)
 {
-    static const char *const names[] = { "个位上的数 ", "十位上的数 ", "百位上的数 ", "千位上的数 ", "万位上的数 ",
+    static const char *const names[] = {"个位上的数 ", "十位上的数 ", "百位上的数 ", "千位上的数 ", "万位上的数 ",
         "十万位上的数 ", "百万位上的数 ", "千万位上的数 ", "亿位上的数 ", "十亿位上的数 ", "百亿位上的数 ",
-        "千亿位上的数 ", "兆位上的数 ", "十兆位上的数 ", "百兆位上的数 ", "千兆位上的数 " };
+        "千亿位上的数 ", "兆位上的数 ", "十兆位上的数 ", "百兆位上的数 ", "千兆位上的数 "};
     if (i >= 0 && i < static_cast<int>(std::size(names)))
         return names[i];
     return "整数第" + IntText(static_cast<long long>(i) + 1) + "位的数";
@@ -57,9 +57,9 @@ std::string IntegerPlaceName(int i)
 
 std::string DecimalPlaceName(int j)
 {
-    static const char *const names[] = { "十分位上的数 ", "百分位上的数 ", "千分位上的数 ", "万分位上的数 ",
+    static const char *const names[] = {"十分位上的数 ", "百分位上的数 ", "千分位上的数 ", "万分位上的数 ",
         "十万分位上的数 ", "百万分位上的数 ", "千万分位上的数 ", "亿分位上的数 ", "十亿分位上的数 ", "百亿分位上的数 ",
-        "千亿分位上的数 ", "兆分位上的数 ", "十兆分位上的数 ", "百兆分位上的数 ", "千兆分位上的数 " };
+        "千亿分位上的数 ", "兆分位上的数 ", "十兆分位上的数 ", "百兆分位上的数 ", "千兆分位上的数 "};
     if (j >= 0 && j < static_cast<int>(std::size(names)))
         return names[j];
     return "小数点后第" + IntText(static_cast<long long>(j) + 1) + "位的数";

@@ -8,31 +8,30 @@ namespace qimbel {
 
 using namespace column;
 
-namespace
+namespace {
+
+// A number drawn in the column: a blank after every digit, the point attached to the digit
+// before it (12.5 is drawn "1 2.5 ").
+std::string Spaced(const std::string &number)
 {
-
-    // A number drawn in the column: a blank after every digit, the point attached to the digit
-    // before it (12.5 is drawn "1 2.5 ").
-    std::string Spaced(const std::string &number)
-    {
-        std::string drawn;
-        for (char c : number) {
-            if (c == '.') {
-                if (!drawn.empty() && drawn.back() == ' ')
-                    drawn.pop_back();
-                drawn += '.';
-            } else {
-                drawn += c;
-                drawn += ' ';
-            }
+    std::string drawn;
+    for (char c : number) {
+        if (c == '.') {
+            if (!drawn.empty() && drawn.back() == ' ')
+                drawn.pop_back();
+            drawn += '.';
+        } else {
+            drawn += c;
+            drawn += ' ';
         }
-        return drawn;
     }
+    return drawn;
+}
 
-    struct PartialProduct {
-        std::string value; // digits, "0" for a zero digit of the second factor
-        std::string step; // e.g. "125×4 = 500"
-    };
+struct PartialProduct {
+    std::string value; // digits, "0" for a zero digit of the second factor
+    std::string step; // e.g. "125×4 = 500"
+};
 
 } // namespace
 

@@ -8,31 +8,30 @@ namespace qimbel {
 
 using namespace column;
 
-namespace
+namespace {
+
+// Decimal places the quotient is carried beyond the dividend's own.
+constexpr int kExtraPlaces = 5;
+
+// Moves the point of an operand k places to the right and writes the result as a number text
+// (no leading zeros before the point, no trailing zeros after it): 1.5 and 1 give 15, 0.05 and
+// 1 give 0.5, 3 and 2 give 300. Done on the digits, so nothing is lost to rounding.
+std::string ShiftPoint(const Operand &number, std::size_t k)
 {
+    std::string fraction = number.fraction;
+    fraction.append(k > fraction.size() ? k - fraction.size() : 0, '0');
+    std::string whole = StripLeadingZeros(number.whole + fraction.substr(0, k));
+    fraction.erase(0, k);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return fraction.empty() ? whole : whole + "." + fraction;
+}
 
-    // Decimal places the quotient is carried beyond the dividend's own.
-    constexpr int kExtraPlaces = 5;
-
-    // Moves the point of an operand k places to the right and writes the result as a number text
-    // (no leading zeros before the point, no trailing zeros after it): 1.5 and 1 give 15, 0.05 and
-    // 1 give 0.5, 3 and 2 give 300. Done on the digits, so nothing is lost to rounding.
-    std::string ShiftPoint(const Operand &number, std::size_t k)
-    {
-        std::string fraction = number.fraction;
-        fraction.append(k > fraction.size() ? k - fraction.size() : 0, '0');
-        std::string whole = StripLeadingZeros(number.whole + fraction.substr(0, k));
-        fraction.erase(0, k);
-        while (!fraction.empty() && fraction.back() == '0')
-            fraction.pop_back();
-        return fraction.empty() ? whole : whole + "." + fraction;
-    }
-
-    // One row of the working column under the head line.
-    struct Row {
-        std::string line;
-        std::string explanation; // on product rows only
-    };
+// One row of the working column under the head line.
+struct Row {
+    std::string line;
+    std::string explanation; // on product rows only
+};
 
 } // namespace
 

@@ -7,23 +7,22 @@ namespace qimbel {
 
 using namespace column;
 
-namespace
-{
+namespace {
 
-    // -1, 0 or 1 as the value of a is smaller than, equal to or larger than that of b.
-    int CompareOperands(const Operand &a, const Operand &b)
-    {
-        const int whole = CompareDigits(a.whole, b.whole);
-        if (whole != 0)
-            return whole;
-        const std::size_t width = std::max(a.fraction.size(), b.fraction.size());
-        std::string x = a.fraction;
-        std::string y = b.fraction;
-        x.append(width - x.size(), '0');
-        y.append(width - y.size(), '0');
-        const int c = x.compare(y);
-        return c < 0 ? -1 : c > 0 ? 1 : 0;
-    }
+// -1, 0 or 1 as the value of a is smaller than, equal to or larger than that of b.
+int CompareOperands(const Operand &a, const Operand &b)
+{
+    const int whole = CompareDigits(a.whole, b.whole);
+    if (whole != 0)
+        return whole;
+    const std::size_t width = std::max(a.fraction.size(), b.fraction.size());
+    std::string x = a.fraction;
+    std::string y = b.fraction;
+    x.append(width - x.size(), '0');
+    y.append(width - y.size(), '0');
+    const int c = x.compare(y);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
 
 } // namespace
 

@@ -3,8 +3,7 @@
 
 #include <climits>
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Answers a question about multiples (problem type 3). The least common multiple L of the
 // numbers of the line is the answer to a question with "最小"; any other question is answered

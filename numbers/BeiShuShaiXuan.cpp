@@ -8,8 +8,8 @@ namespace qimbel {
 // a whole number other than 0 is never a multiple. A clause without numbers keeps the list.
 void Solver::BeiShuShaiXuan(std::string clause, StringArray &numbers)
 {
-    numbers::KeepRelated(*this, clause, numbers,
-        [](const std::string &x, const std::string &y) { return numbers::DividesText(y, x); });
+    numbers::KeepRelated(
+        *this, clause, numbers, [](const std::string &x, const std::string &y) { return numbers::DividesText(y, x); });
 }
 
 } // namespace qimbel

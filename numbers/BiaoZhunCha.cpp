@@ -3,8 +3,7 @@
 
 #include <cmath>
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The standard deviation: the square root of the variance as formatted.
 std::string Solver::BiaoZhunCha(const StringArray &numbers)

@@ -3,14 +3,12 @@
 
 #include <vector>
 
-namespace qimbel
-{
+namespace qimbel {
 
-namespace
-{
+namespace {
 
-    // Level names for reading, lowest first.
-    const char *const kLevels[4] = { "", "万", "亿", "兆" };
+// Level names for reading, lowest first.
+const char *const kLevels[4] = {"", "万", "亿", "兆"};
 
 } // namespace
 

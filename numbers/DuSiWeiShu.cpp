@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Reads one group of up to four digits in Chinese, building the text from the units place
 // upward: a non-zero digit puts its name and place in front, a zero puts one "零" in front only
@@ -11,7 +10,7 @@ namespace qimbel
 // count; a byte that is not a digit counts as 0.
 std::string Solver::DuSiWeiShu(std::string group)
 {
-    static const char *const places[4] = { "", "十", "百", "千" };
+    static const char *const places[4] = {"", "十", "百", "千"};
     std::string reading;
     bool nonZeroBelow = false;
     bool zeroInFront = false;

@@ -4,8 +4,7 @@
 
 #include <climits>
 
-namespace qimbel
-{
+namespace qimbel {
 
 bool LeadingInteger(const std::string &text, long long &value)
 {

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Answers that take the place of a number the routines cannot give.
 inline constexpr const char *kTooLarge = "数太大，超出了计算范围";

@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The population variance: the mean squared distance from the mean, divided by the number of
 // entries. The mean is taken as the pupil sees it, formatted with six decimals and read back.

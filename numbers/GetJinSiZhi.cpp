@@ -3,74 +3,72 @@
 
 #include <vector>
 
-namespace qimbel
+namespace qimbel {
+
+namespace {
+
+const char *const kIntegerPlaces[16] = {"个位", "十位", "百位", "千位", "万位", "十万位", "百万位", "千万位", "亿位",
+    "十亿位", "百亿位", "千亿位", "兆位", "十兆位", "百兆位", "千兆位"};
+// The last name only names the digit that decides a rounding to 千兆分位; it is no target.
+const char *const kDecimalPlaces[16] = {"十分位", "百分位", "千分位", "万分位", "十万分位", "百万分位", "千万分位",
+    "亿分位", "十亿分位", "百亿分位", "千亿分位", "兆分位", "十兆分位", "百兆分位", "千兆分位", "万兆分位"};
+constexpr int kDecimalTargets = 15;
+
+struct Place {
+    bool decimal = false;
+    int index = -1; // -1: no place
+};
+
+// The first run of number bytes (digits and "." "/" "%" "-" "+") of a text.
+std::string FirstToken(const std::string &text, const std::string &pattern)
 {
+    const std::size_t start = pattern.find('1');
+    if (start == std::string::npos)
+        return {};
+    const std::size_t end = pattern.find('a', start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
 
-namespace
+Place TargetPlace(const std::string &placePart, const std::string &token)
 {
-
-    const char *const kIntegerPlaces[16] = { "个位", "十位", "百位", "千位", "万位", "十万位", "百万位", "千万位",
-        "亿位", "十亿位", "百亿位", "千亿位", "兆位", "十兆位", "百兆位", "千兆位" };
-    // The last name only names the digit that decides a rounding to 千兆分位; it is no target.
-    const char *const kDecimalPlaces[16] = { "十分位", "百分位", "千分位", "万分位", "十万分位", "百万分位", "千万分位",
-        "亿分位", "十亿分位", "百亿分位", "千亿分位", "兆分位", "十兆分位", "百兆分位", "千兆分位", "万兆分位" };
-    constexpr int kDecimalTargets = 15;
-
-    struct Place {
-        bool decimal = false;
-        int index = -1; // -1: no place
-    };
-
-    // The first run of number bytes (digits and "." "/" "%" "-" "+") of a text.
-    std::string FirstToken(const std::string &text, const std::string &pattern)
-    {
-        const std::size_t start = pattern.find('1');
-        if (start == std::string::npos)
-            return {};
-        const std::size_t end = pattern.find('a', start);
-        return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    }
-
-    Place TargetPlace(const std::string &placePart, const std::string &token)
-    {
-        Place place;
-        if (!numbers::DigitsOnly(token).empty()) {
-            // 精确到0.01 is 百分位, 精确到100 is 百位.
-            const int point = Find(token, ".");
-            if (point >= 0) {
-                place.decimal = true;
-                place.index = Len(numbers::DigitsOnly(Mid(token, point + 1))) - 1;
-                if (place.index >= kDecimalTargets)
-                    place.index = -1;
-            } else {
-                place.index = Len(numbers::DigitsOnly(token)) - 1;
-                if (place.index >= 16)
-                    place.index = -1;
-            }
-            return place;
+    Place place;
+    if (!numbers::DigitsOnly(token).empty()) {
+        // 精确到0.01 is 百分位, 精确到100 is 百位.
+        const int point = Find(token, ".");
+        if (point >= 0) {
+            place.decimal = true;
+            place.index = Len(numbers::DigitsOnly(Mid(token, point + 1))) - 1;
+            if (place.index >= kDecimalTargets)
+                place.index = -1;
+        } else {
+            place.index = Len(numbers::DigitsOnly(token)) - 1;
+            if (place.index >= 16)
+                place.index = -1;
         }
-        // The last name that occurs wins, so 十万分位 beats 万分位 and 十万位 beats 万位.
-        for (int k = 0; k < kDecimalTargets; ++k)
-            if (Contains(placePart, kDecimalPlaces[k]))
-                place = { true, k };
-        for (int k = 0; k < 16; ++k)
-            if (Contains(placePart, kIntegerPlaces[k]))
-                place = { false, k };
         return place;
     }
+    // The last name that occurs wins, so 十万分位 beats 万分位 and 十万位 beats 万位.
+    for (int k = 0; k < kDecimalTargets; ++k)
+        if (Contains(placePart, kDecimalPlaces[k]))
+            place = {true, k};
+    for (int k = 0; k < 16; ++k)
+        if (Contains(placePart, kIntegerPlaces[k]))
+            place = {false, k};
+    return place;
+}
 
-    // Adds `carry` to the digits (lowest first), carrying on through 9s.
-    int AddCarry(std::vector<int> &digits, int carry)
-    {
-        for (int &d : digits) {
-            if (carry == 0)
-                break;
-            d += carry;
-            carry = d / 10;
-            d %= 10;
-        }
-        return carry;
+// Adds `carry` to the digits (lowest first), carrying on through 9s.
+int AddCarry(std::vector<int> &digits, int carry)
+{
+    for (int &d : digits) {
+        if (carry == 0)
+            break;
+        d += carry;
+        carry = d / 10;
+        d %= 10;
     }
+    return carry;
+}
 
 } // namespace
 

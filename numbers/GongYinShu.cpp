@@ -3,8 +3,7 @@
 
 #include <climits>
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The common factors of a comma list, ascending, joined by ",": 12,18 gives 1,2,3,6 and one
 // number gives all its factors. They are the factors of the greatest common divisor, found in

@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The digit of one digit name ("零" gives "0", "七" gives "7", and 两 as in 两千 gives "2"); ""
 // unless the text is exactly one digit name.

@@ -5,28 +5,26 @@
 #include <climits>
 #include <fstream>
 
-namespace qimbel::numbers
-{
+namespace qimbel::numbers {
 
-namespace
-{
+namespace {
 
-    bool SameName(const std::string &a, const std::string &b)
-    {
-        if (a.size() != b.size())
+bool SameName(const std::string &a, const std::string &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
             return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            char x = a[i];
-            char y = b[i];
-            if (x >= 'A' && x <= 'Z')
-                x = static_cast<char>(x - 'A' + 'a');
-            if (y >= 'A' && y <= 'Z')
-                y = static_cast<char>(y - 'A' + 'a');
-            if (x != y)
-                return false;
-        }
-        return true;
     }
+    return true;
+}
 
 } // namespace
 
@@ -41,8 +39,7 @@ IniFile::IniFile(const std::string &path)
             continue;
         if (line[0] == '[') {
             const std::size_t close = line.find(']');
-            sections_.push_back(
-                { Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {} });
+            sections_.push_back({Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
             current = &sections_.back();
             continue;
         }
@@ -52,7 +49,7 @@ IniFile::IniFile(const std::string &path)
         std::string value = Trim(line.substr(equals + 1));
         if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
             value = value.substr(1, value.size() - 2);
-        current->entries.push_back({ Trim(line.substr(0, equals)), value });
+        current->entries.push_back({Trim(line.substr(0, equals)), value});
     }
 }
 

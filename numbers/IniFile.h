@@ -7,11 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace qimbel::numbers
-{
+namespace qimbel::numbers {
 
-class IniFile
-{
+class IniFile {
 public:
     // Reads the file at `path`; a missing or unreadable file reads as an empty one.
     explicit IniFile(const std::string &path);

@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Problem type 科学记数法: writes a number as a × 10^n, digit by digit on the text, so no digit is
 // lost to floating point. A full-width sign in front is kept ("－" wins over "＋"); the digits are

@@ -1,8 +1,7 @@
 #include "numbers/FactorMath.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // True when numerator and denominator of a/b have a common factor greater than 1. A fraction
 // with a zero part, without "/" or with a part too long to read is not reducible.

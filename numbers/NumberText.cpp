@@ -7,10 +7,9 @@
 #include <utility>
 #include <vector>
 
-namespace qimbel::numbers
-{
+namespace qimbel::numbers {
 
-const char *const kDigitNames[10] = { "零", "一", "二", "三", "四", "五", "六", "七", "八", "九" };
+const char *const kDigitNames[10] = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
 int CharLen(const std::string &text, int pos)
 {
@@ -80,65 +79,64 @@ void ExchangeSort(StringArray &numbers)
         numbers.SetAt(i, items[static_cast<std::size_t>(i)].second);
 }
 
-namespace
+namespace {
+
+using u64 = unsigned long long;
+using u128 = unsigned __int128;
+
+u64 PowMod(u64 base, u64 exponent, u64 modulus)
 {
-
-    using u64 = unsigned long long;
-    using u128 = unsigned __int128;
-
-    u64 PowMod(u64 base, u64 exponent, u64 modulus)
-    {
-        u64 result = 1;
-        base %= modulus;
-        while (exponent > 0) {
-            if (exponent & 1)
-                result = static_cast<u64>(static_cast<u128>(result) * base % modulus);
-            base = static_cast<u64>(static_cast<u128>(base) * base % modulus);
-            exponent >>= 1;
-        }
-        return result;
+    u64 result = 1;
+    base %= modulus;
+    while (exponent > 0) {
+        if (exponent & 1)
+            result = static_cast<u64>(static_cast<u128>(result) * base % modulus);
+        base = static_cast<u64>(static_cast<u128>(base) * base % modulus);
+        exponent >>= 1;
     }
+    return result;
+}
 
-    // Deterministic Miller-Rabin for 64-bit values: these bases decide every n below 2^64.
-    bool IsPrimeValue(u64 n)
-    {
-        if (n < 2)
+// Deterministic Miller-Rabin for 64-bit values: these bases decide every n below 2^64.
+bool IsPrimeValue(u64 n)
+{
+    if (n < 2)
+        return false;
+    static const u64 bases[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
+    for (u64 p : bases)
+        if (n % p == 0)
+            return n == p;
+    u64 d = n - 1;
+    int s = 0;
+    while ((d & 1) == 0) {
+        d >>= 1;
+        ++s;
+    }
+    for (u64 a : bases) {
+        u64 x = PowMod(a, d, n);
+        if (x == 1 || x == n - 1)
+            continue;
+        bool composite = true;
+        for (int r = 1; r < s && composite; ++r) {
+            x = static_cast<u64>(static_cast<u128>(x) * x % n);
+            composite = x != n - 1;
+        }
+        if (composite)
             return false;
-        static const u64 bases[] = { 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37 };
-        for (u64 p : bases)
-            if (n % p == 0)
-                return n == p;
-        u64 d = n - 1;
-        int s = 0;
-        while ((d & 1) == 0) {
-            d >>= 1;
-            ++s;
-        }
-        for (u64 a : bases) {
-            u64 x = PowMod(a, d, n);
-            if (x == 1 || x == n - 1)
-                continue;
-            bool composite = true;
-            for (int r = 1; r < s && composite; ++r) {
-                x = static_cast<u64>(static_cast<u128>(x) * x % n);
-                composite = x != n - 1;
-            }
-            if (composite)
-                return false;
-        }
-        return true;
     }
+    return true;
+}
 
-    // The value of at most 18 digits; false when there are more.
-    bool SmallValue(const std::string &digits, u64 &value)
-    {
-        if (digits.size() > 18)
-            return false;
-        value = 0;
-        for (char c : digits)
-            value = value * 10 + static_cast<u64>(c - '0');
-        return true;
-    }
+// The value of at most 18 digits; false when there are more.
+bool SmallValue(const std::string &digits, u64 &value)
+{
+    if (digits.size() > 18)
+        return false;
+    value = 0;
+    for (char c : digits)
+        value = value * 10 + static_cast<u64>(c - '0');
+    return true;
+}
 
 } // namespace
 

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace qimbel::numbers
-{
+namespace qimbel::numbers {
 
 // "零" to "九", indexed by digit value.
 extern const char *const kDigitNames[10];

@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Problem type 一列数的大小排序: echoes the numbers of the line and lists them from the smallest
 // up, or from the largest down when the line asks 从大到小 (or 大到小). Numbers keep their text

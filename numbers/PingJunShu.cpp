@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The mean of a number list: total ÷ number of entries. An empty list has no mean (empty text).
 std::string Solver::PingJunShu(const StringArray &numbers)

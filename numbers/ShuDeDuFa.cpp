@@ -1,39 +1,37 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
-namespace
-{
+namespace {
 
-    // The first run of number bytes (digits and "." "/" "%" "-" "+") that holds a digit; a run of
-    // signs or points alone is not a number.
-    std::string FirstNumberToken(const std::string &line, const std::string &pattern)
-    {
-        const int n = Len(pattern);
-        int i = 0;
-        while (i < n) {
-            if (pattern[static_cast<std::size_t>(i)] != '1') {
-                ++i;
-                continue;
-            }
-            int j = i;
-            while (j < n && pattern[static_cast<std::size_t>(j)] == '1')
-                ++j;
-            const std::string token = Mid(line, i, j - i);
-            if (!numbers::DigitsOnly(token).empty())
-                return token;
-            i = j;
+// The first run of number bytes (digits and "." "/" "%" "-" "+") that holds a digit; a run of
+// signs or points alone is not a number.
+std::string FirstNumberToken(const std::string &line, const std::string &pattern)
+{
+    const int n = Len(pattern);
+    int i = 0;
+    while (i < n) {
+        if (pattern[static_cast<std::size_t>(i)] != '1') {
+            ++i;
+            continue;
         }
-        return {};
+        int j = i;
+        while (j < n && pattern[static_cast<std::size_t>(j)] == '1')
+            ++j;
+        const std::string token = Mid(line, i, j - i);
+        if (!numbers::DigitsOnly(token).empty())
+            return token;
+        i = j;
     }
+    return {};
+}
 
-    bool TooLong(const std::string &number)
-    {
-        const int dot = Find(number, ".");
-        return Len(numbers::DigitsOnly(dot < 0 ? number : Left(number, dot))) > 16;
-    }
+bool TooLong(const std::string &number)
+{
+    const int dot = Find(number, ".");
+    return Len(numbers::DigitsOnly(dot < 0 ? number : Left(number, dot))) > 16;
+}
 
 } // namespace
 

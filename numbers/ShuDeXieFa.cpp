@@ -3,25 +3,23 @@
 
 #include <string_view>
 
-namespace qimbel
-{
+namespace qimbel {
 
-namespace
-{
+namespace {
 
-    bool IsOneOf(const std::string &c, std::string_view characters)
-    {
-        if (c.size() != 2)
-            return false;
-        for (std::size_t i = 0; i + 1 < characters.size(); i += 2)
-            if (characters.substr(i, 2) == c)
-                return true;
+bool IsOneOf(const std::string &c, std::string_view characters)
+{
+    if (c.size() != 2)
         return false;
-    }
+    for (std::size_t i = 0; i + 1 < characters.size(); i += 2)
+        if (characters.substr(i, 2) == c)
+            return true;
+    return false;
+}
 
-    // The numeral characters, with 两 (两千, 两万) beside 二.
-    constexpr std::string_view kNumerals = "零一二三四五六七八九十百千万亿兆两";
-    constexpr std::string_view kConnectors = "点分之时比";
+// The numeral characters, with 两 (两千, 两万) beside 二.
+constexpr std::string_view kNumerals = "零一二三四五六七八九十百千万亿兆两";
+constexpr std::string_view kConnectors = "点分之时比";
 
 } // namespace
 

@@ -3,117 +3,114 @@
 
 #include <cmath>
 
-namespace qimbel
+namespace qimbel {
+
+namespace {
+
+// The names a question clause is searched for, in this order: the first one that occurs decides
+// the clause, so 正实数 wins over 实数, 百分数 over 分数 and 平均数 over 算术平均数.
+const char *const kNames[41] = {"正实数", "负实数", "实数", "正有理数", "负有理数", "有理数", "正无理数", "负无理数",
+    "无理数", "正整数", "负整数", "整数", "真分数", "假分数", "百分数", "小数", "自然数", "质数", "合数", "奇数",
+    "偶数", "因数", "倍数", "整除", "分数", "平均数", "几何平均数", "平方平均数", "N-1标准差", "相对标准偏差", "标准差",
+    "方差", "平方和", "总数", "中位数", "众数", "最大数", "最小数", "累加", "累乘", "算术平均数"};
+
+// Rows beyond the table: the everyday names 正数 and 负数, taken only when no name of the table
+// occurs (they filter as 正实数 and 负实数).
+constexpr int kPositive = 41;
+constexpr int kNegative = 42;
+
+int FindName(const std::string &text)
 {
+    for (int row = 0; row < 41; ++row) {
+        // 最小数 holds 小数; asking for the smallest number must not filter the decimals.
+        if (row == 15 && Contains(text, "最小数"))
+            return 37;
+        if (Contains(text, kNames[row]) || (row == 28 && Contains(text, "N－1标准差")))
+            return row;
+    }
+    if (Contains(text, "正数"))
+        return kPositive;
+    if (Contains(text, "负数"))
+        return kNegative;
+    return -1;
+}
 
-namespace
+// The numbers that are left, first number of the line at the highest index.
+StringArray Remaining(const StringArray &numbers)
 {
+    StringArray left;
+    for (int i = 0; i < numbers.GetSize(); ++i)
+        if (!numbers.GetAt(i).empty())
+            left.Add(numbers.GetAt(i));
+    return left;
+}
 
-    // The names a question clause is searched for, in this order: the first one that occurs decides
-    // the clause, so 正实数 wins over 实数, 百分数 over 分数 and 平均数 over 算术平均数.
-    const char *const kNames[41]
-        = { "正实数", "负实数", "实数", "正有理数", "负有理数", "有理数", "正无理数", "负无理数", "无理数", "正整数",
-              "负整数", "整数", "真分数", "假分数", "百分数", "小数", "自然数", "质数", "合数", "奇数", "偶数", "因数",
-              "倍数", "整除", "分数", "平均数", "几何平均数", "平方平均数", "N-1标准差", "相对标准偏差", "标准差",
-              "方差", "平方和", "总数", "中位数", "众数", "最大数", "最小数", "累加", "累乘", "算术平均数" };
-
-    // Rows beyond the table: the everyday names 正数 and 负数, taken only when no name of the table
-    // occurs (they filter as 正实数 and 负实数).
-    constexpr int kPositive = 41;
-    constexpr int kNegative = 42;
-
-    int FindName(const std::string &text)
-    {
-        for (int row = 0; row < 41; ++row) {
-            // 最小数 holds 小数; asking for the smallest number must not filter the decimals.
-            if (row == 15 && Contains(text, "最小数"))
-                return 37;
-            if (Contains(text, kNames[row]) || (row == 28 && Contains(text, "N－1标准差")))
-                return row;
+// The largest (or smallest) number as typed; of equal values the first on the line.
+std::string Extreme(const StringArray &numbers, bool largest)
+{
+    std::string best;
+    double bestValue = 0;
+    for (int i = numbers.GetSize() - 1; i >= 0; --i) {
+        const double v = numbers::LeadingValue(numbers.GetAt(i));
+        if (best.empty() || (largest ? v > bestValue : v < bestValue)) {
+            best = numbers.GetAt(i);
+            bestValue = v;
         }
-        if (Contains(text, "正数"))
-            return kPositive;
-        if (Contains(text, "负数"))
-            return kNegative;
-        return -1;
     }
+    return best;
+}
 
-    // The numbers that are left, first number of the line at the highest index.
-    StringArray Remaining(const StringArray &numbers)
-    {
-        StringArray left;
-        for (int i = 0; i < numbers.GetSize(); ++i)
-            if (!numbers.GetAt(i).empty())
-                left.Add(numbers.GetAt(i));
-        return left;
-    }
-
-    // The largest (or smallest) number as typed; of equal values the first on the line.
-    std::string Extreme(const StringArray &numbers, bool largest)
-    {
-        std::string best;
-        double bestValue = 0;
-        for (int i = numbers.GetSize() - 1; i >= 0; --i) {
-            const double v = numbers::LeadingValue(numbers.GetAt(i));
-            if (best.empty() || (largest ? v > bestValue : v < bestValue)) {
-                best = numbers.GetAt(i);
-                bestValue = v;
-            }
-        }
-        return best;
-    }
-
-    // The statistic of a statistic row over the numbers that are left; empty for rows without one.
-    std::string Statistic(Solver &solver, int row, StringArray numbers)
-    {
-        switch (row) {
-        case 25:
-            return solver.PingJunShu(numbers);
-        case 28: { // N-1标准差: the sample standard deviation
-            const int n = numbers.GetSize();
-            if (n < 2)
-                return {};
-            const double m = numbers::LeadingValue(solver.PingJunShu(numbers));
-            double sum = 0;
-            for (int i = 0; i < n; ++i) {
-                const double d = numbers::LeadingValue(numbers.GetAt(i)) - m;
-                sum += d * d;
-            }
-            return solver.ShuZhiWenBen(std::sqrt(numbers::LeadingValue(solver.ShuZhiWenBen(sum / (n - 1)))));
-        }
-        case 30:
-            return solver.BiaoZhunCha(numbers);
-        case 31:
-            return solver.FangCha(numbers);
-        case 32: { // 平方和
-            double sum = 0;
-            for (int i = 0; i < numbers.GetSize(); ++i)
-                sum += numbers::LeadingValue(numbers.GetAt(i)) * numbers::LeadingValue(numbers.GetAt(i));
-            return solver.ShuZhiWenBen(sum);
-        }
-        case 33:
-        case 38: // 累加
-            return solver.ZongShu(numbers);
-        case 34:
-            return solver.ZhongWeiShu(numbers);
-        case 35:
-            return solver.ZhongShu(numbers);
-        case 36:
-            return Extreme(numbers, true);
-        case 37:
-            return Extreme(numbers, false);
-        case 39: { // 累乘
-            if (numbers.IsEmpty())
-                return {};
-            double product = 1;
-            for (int i = 0; i < numbers.GetSize(); ++i)
-                product *= numbers::LeadingValue(numbers.GetAt(i));
-            return solver.ShuZhiWenBen(product);
-        }
-        default:
+// The statistic of a statistic row over the numbers that are left; empty for rows without one.
+std::string Statistic(Solver &solver, int row, StringArray numbers)
+{
+    switch (row) {
+    case 25:
+        return solver.PingJunShu(numbers);
+    case 28: { // N-1标准差: the sample standard deviation
+        const int n = numbers.GetSize();
+        if (n < 2)
             return {};
+        const double m = numbers::LeadingValue(solver.PingJunShu(numbers));
+        double sum = 0;
+        for (int i = 0; i < n; ++i) {
+            const double d = numbers::LeadingValue(numbers.GetAt(i)) - m;
+            sum += d * d;
         }
+        return solver.ShuZhiWenBen(std::sqrt(numbers::LeadingValue(solver.ShuZhiWenBen(sum / (n - 1)))));
     }
+    case 30:
+        return solver.BiaoZhunCha(numbers);
+    case 31:
+        return solver.FangCha(numbers);
+    case 32: { // 平方和
+        double sum = 0;
+        for (int i = 0; i < numbers.GetSize(); ++i)
+            sum += numbers::LeadingValue(numbers.GetAt(i)) * numbers::LeadingValue(numbers.GetAt(i));
+        return solver.ShuZhiWenBen(sum);
+    }
+    case 33:
+    case 38: // 累加
+        return solver.ZongShu(numbers);
+    case 34:
+        return solver.ZhongWeiShu(numbers);
+    case 35:
+        return solver.ZhongShu(numbers);
+    case 36:
+        return Extreme(numbers, true);
+    case 37:
+        return Extreme(numbers, false);
+    case 39: { // 累乘
+        if (numbers.IsEmpty())
+            return {};
+        double product = 1;
+        for (int i = 0; i < numbers.GetSize(); ++i)
+            product *= numbers::LeadingValue(numbers.GetAt(i));
+        return solver.ShuZhiWenBen(product);
+    }
+    default:
+        return {};
+    }
+}
 
 } // namespace
 
@@ -128,7 +125,7 @@ std::string Solver::ShuDeXingZhi(const StringArray &lines)
         return {};
     // The signs of the data line are made half-width, so that －3 keeps its sign on every page.
     std::string data = lines.GetAt(n - 1);
-    for (const auto &[wide, narrow] : { std::pair<const char *, const char *> { "－", "-" }, { "＋", "+" } })
+    for (const auto &[wide, narrow] : {std::pair<const char *, const char *> {"－", "-"}, {"＋", "+"}})
         for (int p = Find(data, wide); p >= 0; p = Find(data, wide, p + 1))
             data.replace(static_cast<std::size_t>(p), 2, narrow);
 

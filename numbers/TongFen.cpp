@@ -4,53 +4,51 @@
 
 #include <vector>
 
-namespace qimbel
+namespace qimbel {
+
+namespace {
+
+struct Term {
+    std::string numerator;
+    std::string denominator;
+    std::string operatorAfter; // "＋" or "－"; empty after the last term
+};
+
+// Cuts the chain at each "＋" and "－" that does not stand first in its term (a sign in front
+// belongs to the first number), in one pass over the characters.
+std::vector<Term> CutTerms(const std::string &sum)
 {
-
-namespace
-{
-
-    struct Term {
-        std::string numerator;
-        std::string denominator;
-        std::string operatorAfter; // "＋" or "－"; empty after the last term
-    };
-
-    // Cuts the chain at each "＋" and "－" that does not stand first in its term (a sign in front
-    // belongs to the first number), in one pass over the characters.
-    std::vector<Term> CutTerms(const std::string &sum)
-    {
-        std::vector<Term> terms;
-        const int n = Len(sum);
-        int start = 0;
-        int i = start;
-        while (i < n) {
-            const int size = CharSize(sum, i);
-            const std::string c = Mid(sum, i, size);
-            if (i > start && (c == "＋" || c == "－")) {
-                terms.push_back({ Trim(Mid(sum, start, i - start)), "", c });
-                start = i + size;
-            }
-            i += size;
+    std::vector<Term> terms;
+    const int n = Len(sum);
+    int start = 0;
+    int i = start;
+    while (i < n) {
+        const int size = CharSize(sum, i);
+        const std::string c = Mid(sum, i, size);
+        if (i > start && (c == "＋" || c == "－")) {
+            terms.push_back({Trim(Mid(sum, start, i - start)), "", c});
+            start = i + size;
         }
-        terms.push_back({ Trim(Mid(sum, start)), "", "" });
-        return terms;
+        i += size;
     }
+    terms.push_back({Trim(Mid(sum, start)), "", ""});
+    return terms;
+}
 
-    // A numerator may carry a full-width sign in front (the first term of a chain may be negative).
-    bool NumeratorValue(const std::string &text, long long &value)
-    {
-        const std::string sign = Left(text, 2);
-        const bool fullWidth = sign == "＋" || sign == "－";
-        if (!LeadingInteger(fullWidth ? Mid(text, 2) : text, value))
-            return false;
-        if (sign == "－")
-            value = -value;
-        return true;
-    }
+// A numerator may carry a full-width sign in front (the first term of a chain may be negative).
+bool NumeratorValue(const std::string &text, long long &value)
+{
+    const std::string sign = Left(text, 2);
+    const bool fullWidth = sign == "＋" || sign == "－";
+    if (!LeadingInteger(fullWidth ? Mid(text, 2) : text, value))
+        return false;
+    if (sign == "－")
+        value = -value;
+    return true;
+}
 
-    // A new numerator: negative ones carry the full-width sign of the chain.
-    std::string NumeratorText(long long value) { return value < 0 ? "－" + IntText(-value) : IntText(value); }
+// A new numerator: negative ones carry the full-width sign of the chain.
+std::string NumeratorText(long long value) { return value < 0 ? "－" + IntText(-value) : IntText(value); }
 
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Writes the Chinese text of one group (without its level character) as digits. Places are
 // taken in the order 千, 百, 十: an absent place is written 0 once a higher place of the group was
@@ -10,7 +9,7 @@ namespace qimbel
 // 二千零一十 gives 2010, 零五十 gives 0050, 五 gives 5; a bare 十 counts as 一十, so 十二 gives 12.
 std::string Solver::XieSiWeiShu(std::string group)
 {
-    static const char *const places[3] = { "千", "百", "十" };
+    static const char *const places[3] = {"千", "百", "十"};
     const bool beginsWithZero = Left(group, 2) == "零";
     std::string digits;
     bool higherFound = false;

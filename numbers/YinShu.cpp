@@ -1,8 +1,7 @@
 #include "numbers/FactorMath.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Answers a question about factors (problem type 4): the common factors of the numbers of the
 // line, or only the greatest with "最大", or only the smallest with "最小". A "()" in the line is

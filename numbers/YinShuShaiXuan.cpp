@@ -8,8 +8,8 @@ namespace qimbel {
 // 0 is never a factor. A clause without numbers keeps the list.
 void Solver::YinShuShaiXuan(std::string clause, StringArray &numbers)
 {
-    numbers::KeepRelated(*this, clause, numbers,
-        [](const std::string &x, const std::string &y) { return numbers::DividesText(x, y); });
+    numbers::KeepRelated(
+        *this, clause, numbers, [](const std::string &x, const std::string &y) { return numbers::DividesText(x, y); });
 }
 
 } // namespace qimbel

@@ -1,8 +1,7 @@
 #include "numbers/FactorMath.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // Reduces a/b by the greatest common factor g of its parts and explains it:
 // 6/9 gives 2/3┃约分:6÷3/9÷3, 6/3 gives 2┃约分:6÷3/3÷3. A fraction that cannot be reduced

@@ -2,8 +2,7 @@
 
 #include <unordered_map>
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The mode: the entries are visited in array order (the last number of the line first) and the
 // first one whose count beats every earlier count wins, so among equally frequent numbers the one

@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The median. The list is sorted ascending in place; an odd list gives its middle entry as typed
 // (2.50 stays 2.50), an even one the mean of the two middle values. An empty list has none.

@@ -1,8 +1,7 @@
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The total of a number list; an empty entry counts as 0.
 std::string Solver::ZongShu(const StringArray &numbers)

@@ -1,8 +1,7 @@
 #include "numbers/FactorMath.h"
 #include "solver/Solver.h"
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The least common multiple of a comma list: 4,6 gives 12. Zeros are left out and signs
 // dropped; a list without any other number gives the empty text, a multiple beyond 64 bits

@@ -4,8 +4,7 @@
 
 #include <climits>
 
-namespace qimbel
-{
+namespace qimbel {
 
 // The prime factorisation of a number: 360 gives 2^(3)×3^(2)×5, a prime gives itself. A sign in
 // front is dropped; a number of 1 or less gives the text itself. Trial division stops at the

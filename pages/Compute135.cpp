@@ -5,10 +5,7 @@
 
 namespace qimbel {
 
-void BeforeLines135(ComputeRun &run)
-{
-    run.out += kResultHeader;
-}
+void BeforeLines135(ComputeRun &run) { run.out += kResultHeader; }
 
 // An empty line, or one that names the unknown ("设x为未知数"), becomes the declaration line, so
 // an empty line after a declaration clears it again; every other line is an equation.

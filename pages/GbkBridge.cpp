@@ -14,10 +14,7 @@ QString FromGbk(const std::string &gbk)
     return text;
 }
 
-QString FromGbk(const char *gbk)
-{
-    return FromGbk(std::string(gbk != nullptr ? gbk : ""));
-}
+QString FromGbk(const char *gbk) { return FromGbk(std::string(gbk != nullptr ? gbk : "")); }
 
 std::string ToGbk(const QString &text)
 {

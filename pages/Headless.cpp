@@ -49,7 +49,8 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
                 request.type = value;
                 chosen = true;
             } else if (arg == "--page") {
-                if (chosen || !(value == 129 || value == 130 || value == 131 || value == 133 || value == 134 || value == 135))
+                if (chosen
+                    || !(value == 129 || value == 130 || value == 131 || value == 133 || value == 134 || value == 135))
                     return {std::nullopt, chosen ? "give one --type or --page" : "no problem page " + args[i]};
                 request.page = value;
                 chosen = true;

@@ -82,7 +82,13 @@ void ProblemPage::Check()
 
     if (page_ == kPage130 || page_ == kPage133 || page_ == kPage134 || page_ == kPage135) {
         static const char *const steps[][2] = {
-            {"（", "("}, {"）", ")"}, {"+", "＋"}, {"-", "－"}, {"*", "×"}, {"/", "÷"}, {"=", "＝"},
+            {"（", "("},
+            {"）", ")"},
+            {"+", "＋"},
+            {"-", "－"},
+            {"*", "×"},
+            {"/", "÷"},
+            {"=", "＝"},
         };
         for (const auto &step : steps)
             solver_.TiHuan(editText_, step[0], step[1]);
@@ -142,19 +148,10 @@ void ProblemPage::Compute()
         computeEnabled_ = false;
 }
 
-void ProblemPage::Clear()
-{
-    editText_.clear();
-}
+void ProblemPage::Clear() { editText_.clear(); }
 
-void ProblemPage::Example()
-{
-    editText_ = solver_.GetShiLi(CurrentType());
-}
+void ProblemPage::Example() { editText_ = solver_.GetShiLi(CurrentType()); }
 
-void ProblemPage::AppendSymbols(const std::string &symbols)
-{
-    editText_ += symbols;
-}
+void ProblemPage::AppendSymbols(const std::string &symbols) { editText_ += symbols; }
 
 } // namespace qimbel

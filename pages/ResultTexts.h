@@ -10,9 +10,11 @@ inline constexpr const char *kResultHeader = "\r\n------------------------------
 inline constexpr const char *kResultMark = "----";
 
 // Appended by the check of page 130 when the text holds a "÷".
-inline constexpr const char *kDivisionNoticeLong = "\r\n---------------------------------------------\r\n注意：\r\n在算式检测时，可能将“/”替换为“÷”，\r\n如果是分号，请手动将“÷”修改为“/”.";
+inline constexpr const char *kDivisionNoticeLong
+    = "\r\n---------------------------------------------\r\n注意：\r\n在算式检测时，可能将“/”替换为“÷”，\r\n如果是分号，请手动将“÷”修改为“/”.";
 
 // The same notice on pages 133, 134 and 135.
-inline constexpr const char *kDivisionNoticeShort = "\r\n--------\r\n注意：\r\n在算式检测时，可能将“/”替换为“÷”，\r\n如果是分号，请手动将“÷”修改为“/”.";
+inline constexpr const char *kDivisionNoticeShort
+    = "\r\n--------\r\n注意：\r\n在算式检测时，可能将“/”替换为“÷”，\r\n如果是分号，请手动将“÷”修改为“/”.";
 
 } // namespace qimbel

@@ -7,25 +7,13 @@ int currentType = 0;
 int detailLevel = 0;
 } // namespace
 
-int CurrentType()
-{
-    return currentType;
-}
+int CurrentType() { return currentType; }
 
-void SetCurrentType(int type)
-{
-    currentType = type;
-}
+void SetCurrentType(int type) { currentType = type; }
 
-int DetailLevel()
-{
-    return detailLevel;
-}
+int DetailLevel() { return detailLevel; }
 
-void SetDetailLevel(int level)
-{
-    detailLevel = level;
-}
+void SetDetailLevel(int level) { detailLevel = level; }
 
 void ResetSession()
 {

@@ -38,14 +38,8 @@ std::string DropCoefficient(const std::string &term)
     return p >= 0 ? Mid(term, p + Len(coefficient)) : term;
 }
 
-bool IsOpeningBracket(char c)
-{
-    return c == '(' || c == '[' || c == '{';
-}
+bool IsOpeningBracket(char c) { return c == '(' || c == '[' || c == '{'; }
 
-bool IsClosingBracket(char c)
-{
-    return c == ')' || c == ']' || c == '}';
-}
+bool IsClosingBracket(char c) { return c == ')' || c == ']' || c == '}'; }
 
 } // namespace qimbel

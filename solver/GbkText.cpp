@@ -43,7 +43,8 @@ int ReverseFind(const std::string &text, const std::string &what)
     int last = -1;
     for (int p = FindFromBoundary(text, what, 0); p >= 0;) {
         last = p;
-        const bool twoBytes = IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(p)])) && p + 1 < Len(text);
+        const bool twoBytes
+            = IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(p)])) && p + 1 < Len(text);
         p = FindFromBoundary(text, what, p + (twoBytes ? 2 : 1));
     }
     return last;
@@ -86,10 +87,7 @@ std::string Mid(const std::string &text, int start, int n)
     return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(n));
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 std::string TrimLeft(const std::string &text)
 {
@@ -107,14 +105,8 @@ std::string TrimRight(const std::string &text)
     return text.substr(0, n);
 }
 
-std::string Trim(const std::string &text)
-{
-    return TrimLeft(TrimRight(text));
-}
+std::string Trim(const std::string &text) { return TrimLeft(TrimRight(text)); }
 
-std::string IntText(long long value)
-{
-    return std::to_string(value);
-}
+std::string IntText(long long value) { return std::to_string(value); }
 
 } // namespace qimbel

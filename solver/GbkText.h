@@ -15,10 +15,7 @@ namespace qimbel {
 int Len(const std::string &text);
 
 // True when byte `b` opens a two-byte GBK character.
-inline bool IsGbkLead(unsigned char b)
-{
-    return b >= 0x81 && b <= 0xFE;
-}
+inline bool IsGbkLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
 // First occurrence of `what` at a character boundary at or after byte `from`; -1 if none.
 // An empty `what` is never found.
@@ -32,10 +29,7 @@ int FindFromBoundary(const std::string &text, const std::string &what, int start
 int ReverseFind(const std::string &text, const std::string &what);
 
 // True when `what` occurs in `text` (character-aware).
-inline bool Contains(const std::string &text, const std::string &what)
-{
-    return Find(text, what) >= 0;
-}
+inline bool Contains(const std::string &text, const std::string &what) { return Find(text, what) >= 0; }
 
 // First `n` bytes (all of the text when n is larger, nothing when n <= 0).
 std::string Left(const std::string &text, int n);

@@ -38,9 +38,6 @@ std::string Solver::GetZhaiYao(int n)
     return LoadHelpText(GetLuJing() + "/Help/ZhaiYao/" + IntText(n) + ".txt", false);
 }
 
-std::string Solver::GetShiLi(int n)
-{
-    return LoadHelpText(GetLuJing() + "/Help/ShiLi/" + IntText(n) + ".txt", true);
-}
+std::string Solver::GetShiLi(int n) { return LoadHelpText(GetLuJing() + "/Help/ShiLi/" + IntText(n) + ".txt", true); }
 
 } // namespace qimbel

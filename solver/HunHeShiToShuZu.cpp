@@ -5,15 +5,9 @@ namespace qimbel {
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int KindOf(char opening)
-{
-    return opening == '(' ? 0 : opening == '[' ? 1 : 2;
-}
+int KindOf(char opening) { return opening == '(' ? 0 : opening == '[' ? 1 : 2; }
 
 } // namespace
 

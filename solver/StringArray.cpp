@@ -31,9 +31,6 @@ void StringArray::RemoveAt(int i)
         items_.erase(items_.begin() + i);
 }
 
-void StringArray::SetSize(int n)
-{
-    items_.resize(n < 0 ? 0 : static_cast<std::size_t>(n));
-}
+void StringArray::SetSize(int n) { items_.resize(n < 0 ? 0 : static_cast<std::size_t>(n)); }
 
 } // namespace qimbel

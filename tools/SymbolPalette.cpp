@@ -90,10 +90,7 @@ SymbolPalette::SymbolPalette(QWidget *parent)
     setFixedSize(sizeHint());
 }
 
-QString SymbolPalette::Selection() const
-{
-    return selection_->text();
-}
+QString SymbolPalette::Selection() const { return selection_->text(); }
 
 void SymbolPalette::Press(const SymbolButton &button)
 {

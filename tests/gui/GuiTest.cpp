@@ -28,10 +28,7 @@ namespace {
 
 const QString kResultHeader = QStringLiteral("\n---------------------------------------------\n解题过程:\n");
 
-QWidget *Page(MainWindow &window, int page)
-{
-    return window.ProblemPageWidgetOf(page);
-}
+QWidget *Page(MainWindow &window, int page) { return window.ProblemPageWidgetOf(page); }
 
 QPlainTextEdit *Edit(MainWindow &window, int page)
 {

@@ -7,8 +7,7 @@
 
 using namespace qimbel;
 
-namespace
-{
+namespace {
 
 using Wide = __int128;
 
@@ -139,8 +138,8 @@ TEST(ColumnArithmetic, RejectsWhatIsNotAnUnsignedNumber)
     Solver s;
     for (const std::string bad : {"", ".", "1.2.3", "－3", "-3", "+3", "3a", "(2", "１２", "1 2", "1e5"}) {
         for (int level : {1, 5}) {
-            const std::string results[] = { s.ShuShiJiaFa(bad, "1", level), s.ShuShiJianFa("1", bad, level),
-                s.ShuShiChengFa(bad, "2", level), s.ShuShiChuFa("2", bad, level) };
+            const std::string results[] = {s.ShuShiJiaFa(bad, "1", level), s.ShuShiJianFa("1", bad, level),
+                s.ShuShiChengFa(bad, "2", level), s.ShuShiChuFa("2", bad, level)};
             for (const std::string &result : results)
                 EXPECT_NE(result.find("无法进行竖式计算"), std::string::npos) << "[" << bad << "] " << result;
         }

@@ -8,7 +8,8 @@ using namespace qimbel;
 // "－" is A3 AD in GBK and "数" is CA FD; a search must never start on the trail byte.
 TEST(GbkText, FindNeverMatchesOnASecondByte)
 {
-    const std::string text = "\xB0\x2D" "a-b"; // a two-byte character whose trail byte is "-"
+    const std::string text = "\xB0\x2D"
+                             "a-b"; // a two-byte character whose trail byte is "-"
     EXPECT_EQ(Find(text, "-"), 3);
     EXPECT_EQ(ReverseFind(text, "-"), 3);
     EXPECT_EQ(Find("\xB0\x2D", "-"), -1);

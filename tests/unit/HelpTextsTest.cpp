@@ -14,8 +14,7 @@
 
 using namespace qimbel;
 
-namespace
-{
+namespace {
 
 // The summary panel is about 12 Chinese characters wide and 15 lines tall; the text box about
 // 40 characters wide. A Chinese character takes two bytes in GBK.
@@ -87,8 +86,7 @@ bool ContainsAny(const std::string &text, const std::vector<std::string> &pieces
     return false;
 }
 
-class HelpTextsTest : public testing::Test
-{
+class HelpTextsTest : public testing::Test {
 protected:
     void SetUp() override { ResetSession(); }
     Solver solver;
@@ -99,7 +97,7 @@ TEST_F(HelpTextsTest, EveryChoosableTypeHasAllThreeTextsInCleanGbk)
     for (const ProblemType *row : ChoosableTypes()) {
         SCOPED_TRACE(row->type);
         const std::string texts[]
-            = { solver.GetJianJie(row->type), solver.GetZhaiYao(row->type), solver.GetShiLi(row->type) };
+            = {solver.GetJianJie(row->type), solver.GetZhaiYao(row->type), solver.GetShiLi(row->type)};
         for (const std::string &text : texts) {
             EXPECT_FALSE(Trim(text).empty());
             EXPECT_TRUE(IsCleanGbk(text));
@@ -166,7 +164,7 @@ TEST_F(HelpTextsTest, ExamplesComeThroughTheCheckLineByLine)
 // would be ignored. A system needs its two (or more) lines.
 TEST_F(HelpTextsTest, EquationExamplesHoldWhatTheirTypeSolves)
 {
-    const std::vector<std::string> relations = { "=", "＝", ">", "＞", "<", "＜", "≥", "≤" };
+    const std::vector<std::string> relations = {"=", "＝", ">", "＞", "<", "＜", "≥", "≤"};
     for (const ProblemType *row : ChoosableTypes()) {
         if (row->page != kPage135)
             continue;
@@ -191,22 +189,22 @@ TEST_F(HelpTextsTest, EquationExamplesHoldWhatTheirTypeSolves)
 // needs the ASCII ":", a unit problem the "()" to fill, a rounding problem its keyword.
 TEST_F(HelpTextsTest, ExampleLinesCarryTheMarksTheirRoutineLooksFor)
 {
-    for (int type : { 16, 17 }) {
+    for (int type : {16, 17}) {
         SCOPED_TRACE(type);
         const std::vector<std::string> lines = Lines(solver.GetShiLi(type));
         ASSERT_GE(lines.size(), 2u);
         // The first line holds the numbers, the questions follow.
         EXPECT_NE(lines[0].find_first_of("0123456789"), std::string::npos);
-        EXPECT_FALSE(ContainsAny(lines[0], { "？", "。" }));
+        EXPECT_FALSE(ContainsAny(lines[0], {"？", "。"}));
         for (std::size_t i = 1; i < lines.size(); ++i) {
             bool marked = false;
-            for (const char *mark : { "，", "。", "？", "；", "！" })
+            for (const char *mark : {"，", "。", "？", "；", "！"})
                 marked = marked || Find(lines[i], mark) > 0;
             EXPECT_TRUE(marked) << lines[i];
         }
     }
     const std::vector<std::pair<int, std::vector<std::string>>> marks
-        = { { 10, { ":" } }, { 18, { ":" } }, { 6, { "()" } }, { 14, { "精确", "四舍五入" } } };
+        = {{10, {":"}}, {18, {":"}}, {6, {"()"}}, {14, {"精确", "四舍五入"}}};
     for (const auto &[type, needed] : marks) {
         SCOPED_TRACE(type);
         for (const std::string &line : Lines(solver.GetShiLi(type)))

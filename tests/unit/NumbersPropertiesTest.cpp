@@ -7,8 +7,7 @@
 
 using namespace qimbel;
 
-namespace
-{
+namespace {
 
 // The page's line list: the first line typed at the highest index.
 StringArray Lines(std::initializer_list<const char *> typed)
@@ -23,7 +22,7 @@ StringArray Lines(std::initializer_list<const char *> typed)
 std::string Answer(const char *data, const char *question)
 {
     Solver s;
-    const std::string text = s.ShuDeXingZhi(Lines({ data, question }));
+    const std::string text = s.ShuDeXingZhi(Lines({data, question}));
     const std::string mark = "答案为：";
     const std::size_t p = text.find(mark);
     return p == std::string::npos ? "<" + text + ">" : text.substr(p + mark.size(), text.size() - p - mark.size() - 2);
@@ -92,12 +91,12 @@ TEST(ShuDeXingZhi, StatisticsOfTheNumbersLeft)
 TEST(ShuDeXingZhi, EachQuestionStartsAfresh)
 {
     Solver s;
-    EXPECT_EQ(s.ShuDeXingZhi(Lines({ "1,2,3,4", "平均数是()。", "哪些是奇数？" })),
+    EXPECT_EQ(s.ShuDeXingZhi(Lines({"1,2,3,4", "平均数是()。", "哪些是奇数？"})),
         "\r\n平均数是(2.5)。\r\n\r\n哪些是奇数？  答案为：1,3\r\n");
-    EXPECT_EQ(s.ShuDeXingZhi(Lines({ "1,2,3,4" })), "");
+    EXPECT_EQ(s.ShuDeXingZhi(Lines({"1,2,3,4"})), "");
     EXPECT_EQ(s.ShuDeXingZhi(Lines({})), "");
     // A data line without numbers answers empty, whatever is asked.
-    EXPECT_EQ(s.ShuDeXingZhi(Lines({ "没有数", "平均数是()。()" })), "\r\n平均数是()。()\r\n");
+    EXPECT_EQ(s.ShuDeXingZhi(Lines({"没有数", "平均数是()。()"})), "\r\n平均数是()。()\r\n");
     // Full-width signs in the data line keep their numbers negative.
-    EXPECT_EQ(s.ShuDeXingZhi(Lines({ "－3，2", "哪些是负数？" })), "\r\n哪些是负数？  答案为：-3\r\n");
+    EXPECT_EQ(s.ShuDeXingZhi(Lines({"－3，2", "哪些是负数？"})), "\r\n哪些是负数？  答案为：-3\r\n");
 }

@@ -7,8 +7,7 @@
 
 using namespace qimbel;
 
-namespace
-{
+namespace {
 
 // A number list as the question engine builds it: the first number at the highest index.
 StringArray List(std::initializer_list<const char *> numbers)
@@ -24,7 +23,7 @@ StringArray List(std::initializer_list<const char *> numbers)
 TEST(Statistics, OfTwoToNine)
 {
     Solver s;
-    StringArray list = List({ "2", "3", "4", "5", "6", "7", "8", "9" });
+    StringArray list = List({"2", "3", "4", "5", "6", "7", "8", "9"});
     EXPECT_EQ(s.ZongShu(list), "44");
     EXPECT_EQ(s.PingJunShu(list), "5.5");
     EXPECT_EQ(s.FangCha(list), "5.25");
@@ -36,7 +35,7 @@ TEST(Statistics, OfTwoToNine)
 TEST(Statistics, MedianOfAnOddListIsTheTextAsTyped)
 {
     Solver s;
-    StringArray list = List({ "3", "2.50", "1" });
+    StringArray list = List({"3", "2.50", "1"});
     EXPECT_EQ(s.ZhongWeiShu(list), "2.50");
     // The list is left sorted.
     EXPECT_EQ(list.GetAt(0), "1");
@@ -46,17 +45,17 @@ TEST(Statistics, MedianOfAnOddListIsTheTextAsTyped)
 TEST(Statistics, VarianceDividesByTheCount)
 {
     Solver s;
-    EXPECT_EQ(s.FangCha(List({ "1", "2", "3", "4" })), "1.25");
+    EXPECT_EQ(s.FangCha(List({"1", "2", "3", "4"})), "1.25");
     // The mean 1/3 is used as printed, 0.333333.
-    EXPECT_EQ(s.FangCha(List({ "0", "0", "1" })), "0.222222");
+    EXPECT_EQ(s.FangCha(List({"0", "0", "1"})), "0.222222");
 }
 
 TEST(Statistics, ModePrefersTheNumberStandingLast)
 {
     Solver s;
-    EXPECT_EQ(s.ZhongShu(List({ "1", "2", "2", "3", "3" })), "3");
-    EXPECT_EQ(s.ZhongShu(List({ "1", "2", "2", "3" })), "2");
-    EXPECT_EQ(s.ZhongShu(List({ "3", "3.0", "1" })), "1");
+    EXPECT_EQ(s.ZhongShu(List({"1", "2", "2", "3", "3"})), "3");
+    EXPECT_EQ(s.ZhongShu(List({"1", "2", "2", "3"})), "2");
+    EXPECT_EQ(s.ZhongShu(List({"3", "3.0", "1"})), "1");
 }
 
 TEST(Statistics, EmptyListsAndBlankEntries)
@@ -70,15 +69,15 @@ TEST(Statistics, EmptyListsAndBlankEntries)
     EXPECT_EQ(s.BiaoZhunCha(empty), "");
     EXPECT_EQ(s.ZhongShu(empty), "");
     // A blanked entry counts as 0 and as one entry.
-    EXPECT_EQ(s.PingJunShu(List({ "", "4" })), "2");
+    EXPECT_EQ(s.PingJunShu(List({"", "4"})), "2");
 }
 
 TEST(Statistics, ValuesComeFromTheLeadingNumberOnly)
 {
     Solver s;
-    EXPECT_EQ(s.ZongShu(List({ "-1.5", "+2", "1/2", "50%", "0x10", "inf" })), "51.5");
+    EXPECT_EQ(s.ZongShu(List({"-1.5", "+2", "1/2", "50%", "0x10", "inf"})), "51.5");
     const std::string huge(400, '9');
-    EXPECT_EQ(s.ZongShu(List({ huge.c_str() })), "inf");
+    EXPECT_EQ(s.ZongShu(List({huge.c_str()})), "inf");
 }
 
 TEST(PaiXu, EchoesAndSortsAscendingByDefault)

@@ -10,8 +10,7 @@
 using namespace qimbel;
 using qimbel::numbers::IniFile;
 
-namespace
-{
+namespace {
 
 // Writes an INI text to a file of its own and gives its path.
 std::string IniWith(const std::string &name, const std::string &text)

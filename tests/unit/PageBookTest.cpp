@@ -50,7 +50,8 @@ TEST_F(PageBookTest, ProblemTabsSetTheirTypeAndTitle)
     const struct {
         int tab, type;
         const char *title;
-    } rows[] = {{1, 7, "竖式计算"}, {3, 13, "科学记数法"}, {4, 20, "有理数四则运算"}, {5, 25, "一元一次方程"}, {0, 1, "数的读法"}};
+    } rows[] = {{1, 7, "竖式计算"}, {3, 13, "科学记数法"}, {4, 20, "有理数四则运算"}, {5, 25, "一元一次方程"},
+        {0, 1, "数的读法"}};
     for (const auto &row : rows) {
         book.SelectTab(row.tab);
         EXPECT_EQ(book.CurrentTab(), row.tab);

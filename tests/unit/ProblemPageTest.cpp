@@ -48,7 +48,8 @@ TEST_F(ProblemPageTest, CheckAppendsTheDivisionNoticeEachTime)
 
     EXPECT_EQ(Checked(134, "6/3"), std::string("6÷3") + kDivisionNoticeShort);
     EXPECT_EQ(Checked(135, "x/2=1"), std::string("x÷2＝1") + kDivisionNoticeShort);
-    EXPECT_EQ(std::string(kDivisionNoticeLong).find("\r\n---------------------------------------------\r\n注意：\r\n"), 0u);
+    EXPECT_EQ(
+        std::string(kDivisionNoticeLong).find("\r\n---------------------------------------------\r\n注意：\r\n"), 0u);
 }
 
 TEST_F(ProblemPageTest, CheckLeavesATextWithoutSymbolsAlone)

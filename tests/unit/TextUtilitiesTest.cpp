@@ -38,7 +38,11 @@ TEST(TiHuan, NeverMatchesInsideAChineseCharacter)
 {
     Solver s;
     // "\xB0\x2D" is one two-byte character whose second byte is "-".
-    EXPECT_EQ(s.GetTiHuan("\xB0\x2D" "1-2", "-", "－"), "\xB0\x2D" "1－2");
+    EXPECT_EQ(s.GetTiHuan("\xB0\x2D"
+                          "1-2",
+                  "-", "－"),
+        "\xB0\x2D"
+        "1－2");
     EXPECT_EQ(s.GetTiHuan("－", "\xAD", "x"), "－");
 }
 
