@@ -796,4 +796,13 @@ std::string OperationStep(const std::string &expression, const WorkedOperation &
     return next + "┃" + worked.operation + "=" + worked.result + worked.phrase + worked.again;
 }
 
+std::string DriverStep(Solver &solver, const std::string &expression)
+{
+    static const char *const kinds[][2] = {{"(", ")"}, {"[", "]"}, {"{", "}"}};
+    for (const auto &kind : kinds)
+        if (!solver.KuoHaoCheck(expression, kind[0], kind[1]).empty())
+            return solver.ZhengShiTuoHao(expression, kind[0], kind[1]);
+    return solver.ZhengShiSiZeYunSuan(expression);
+}
+
 } // namespace qimbel

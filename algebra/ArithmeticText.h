@@ -108,6 +108,11 @@ WorkedOperation WorkOperation(Solver &solver, const std::string &a, const std::s
 // leaves the new expression empty, which ends the working.
 std::string OperationStep(const std::string &expression, const WorkedOperation &worked, int start);
 
+// The next step of the general driver on `expression`: a bracket group that holds work first,
+// small brackets before middle before large (ZhengShiTuoHao), then the expression itself
+// (ZhengShiSiZeYunSuan).
+std::string DriverStep(Solver &solver, const std::string &expression);
+
 // Blanks before a step label: byte length of the first expression minus that of the new one
 // plus 10, never below `least`.
 int StepPadding(const std::string &first, const std::string &current, int least);

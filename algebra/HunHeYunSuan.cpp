@@ -21,15 +21,7 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
     int number = 0;
     while (HanYunSuanFu(expression)) {
         ++number;
-        std::string step;
-        if (!KuoHaoCheck(expression, "(", ")").empty())
-            step = ZhengShiTuoHao(expression, "(", ")");
-        else if (!KuoHaoCheck(expression, "[", "]").empty())
-            step = ZhengShiTuoHao(expression, "[", "]");
-        else if (!KuoHaoCheck(expression, "{", "}").empty())
-            step = ZhengShiTuoHao(expression, "{", "}");
-        else
-            step = ZhengShiSiZeYunSuan(expression);
+        const std::string step = DriverStep(*this, expression);
 
         const StepParts parts = SplitStep(step);
         if (parts.expression.empty() || parts.expression == expression || Len(parts.expression) > kLongestExpression) {

@@ -20,15 +20,7 @@ std::string Solver::chufa(std::string expression, int level)
         expression = parts.expression;
     };
     if (HanYunSuanFu(expression)) {
-        std::string step;
-        if (!KuoHaoCheck(expression, "(", ")").empty())
-            step = ZhengShiTuoHao(expression, "(", ")");
-        else if (!KuoHaoCheck(expression, "[", "]").empty())
-            step = ZhengShiTuoHao(expression, "[", "]");
-        else if (!KuoHaoCheck(expression, "{", "}").empty())
-            step = ZhengShiTuoHao(expression, "{", "}");
-        else
-            step = ZhengShiSiZeYunSuan(expression);
+        const std::string step = DriverStep(*this, expression);
         const StepParts parts = SplitStep(step);
         if (!parts.expression.empty() && parts.expression != expression)
             line(parts);
