@@ -1,3 +1,4 @@
+#include "equations/EquationText.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
@@ -28,16 +29,10 @@ std::string Solver::BiHuaShang(std::string ratio)
 {
     if (ratio.empty())
         return {};
-    int p = Find(ratio, ":");
-    int width = 1;
-    if (p < 0) {
-        p = Find(ratio, "：");
-        width = 2;
-    }
-    if (p < 0)
+    std::string a;
+    std::string b;
+    if (!SplitRatio(ratio, a, b))
         return ratio;
-    std::string a = Left(ratio, p);
-    std::string b = Mid(ratio, p + width);
     const int n = std::max(Decimals(a), Decimals(b));
     if (n > 0) {
         const std::string m = "1" + std::string(static_cast<std::size_t>(n), '0');

@@ -110,4 +110,19 @@ std::string SubstituteLetter(const std::string &text, const std::string &letter,
     return result + Mid(text, rest);
 }
 
+bool SplitRatio(const std::string &ratio, std::string &first, std::string &second)
+{
+    int p = Find(ratio, ":");
+    int width = 1;
+    if (p < 0) {
+        p = Find(ratio, "：");
+        width = 2;
+    }
+    if (p < 0)
+        return false;
+    first = Left(ratio, p);
+    second = Mid(ratio, p + width);
+    return true;
+}
+
 } // namespace qimbel

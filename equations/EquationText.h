@@ -24,6 +24,9 @@ bool IsPlainNumber(const std::string &text);
 // the form for all: "(" value ")" when the letter stands first, after a sign, after an opening
 // bracket or after a written "×" or "÷"; otherwise a coefficient stands in front and the value
 // is joined to it as "×(" value ")".
+// Splits a ratio at its ratio sign (":" or the full-width "："); false when it has none.
+bool SplitRatio(const std::string &ratio, std::string &first, std::string &second);
+
 std::string SubstituteLetter(const std::string &text, const std::string &letter, const std::string &value);
 
 } // namespace qimbel
