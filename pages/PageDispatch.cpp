@@ -7,6 +7,7 @@ namespace qimbel {
 namespace {
 
 // Page 129 hands its routines ASCII "+" and "-", full-width "×" and "＝" and round brackets only.
+// Page 133 applies the same steps without the last two, so its signs stay full-width.
 const char *const normalise129[][2] = {
     {"（", "("},
     {"）", ")"},
@@ -24,23 +25,6 @@ const char *const normalise129[][2] = {
     {" ", ""},
     {"＋", "+"},
     {"－", "-"},
-};
-// Page 133: as page 129, but the signs stay full-width.
-const char *const normalise133[][2] = {
-    {"（", "("},
-    {"）", ")"},
-    {"+", "＋"},
-    {"-", "－"},
-    {"*", "×"},
-    {"=", "＝"},
-    {"（", "("},
-    {"）", ")"},
-    {"[", "("},
-    {"]", ")"},
-    {"{", "("},
-    {"}", ")"},
-    {"=", "＝"},
-    {" ", ""},
 };
 // Pages 130 and 134.
 const char *const normalise130[][2] = {
@@ -77,8 +61,8 @@ const PageDispatch dispatch130
     = {normalise130, static_cast<int>(std::size(normalise130)), false, true, Nothing, ComputeLine130, Nothing};
 const PageDispatch dispatch131
     = {normalise131, static_cast<int>(std::size(normalise131)), false, false, Nothing, ComputeLine131, Nothing};
-const PageDispatch dispatch133
-    = {normalise133, static_cast<int>(std::size(normalise133)), false, true, Nothing, ComputeLine133, AfterLines133};
+const PageDispatch dispatch133 = {
+    normalise129, static_cast<int>(std::size(normalise129)) - 2, false, true, Nothing, ComputeLine133, AfterLines133};
 const PageDispatch dispatch134
     = {normalise130, static_cast<int>(std::size(normalise130)), false, true, Nothing, ComputeLine134, Nothing};
 const PageDispatch dispatch135 = {normalise135, static_cast<int>(std::size(normalise135)), true, false, BeforeLines135,
