@@ -154,9 +154,11 @@ std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int l
             column.Step(lx, symbol, rc, ++step, why);
         }
 
-        // Simplification rounds, one chufa per side and round, while a side still changes. A
-        // side that keeps growing far beyond the typed equation is not being simplified (text
-        // that is no expression): the rounds stop there.
+        // Simplification rounds, one chufa per side and round, while either side still changes.
+        // Stopping at the first round in which one side stays put would leave the other half
+        // done: x×2×3 would give up its coefficient as 2 instead of 6 (a wrong answer), and
+        // x＝1＋2＋3 would end as x＝3＋3. A side that keeps growing far beyond the typed
+        // equation is not being simplified (text that is no expression): the rounds stop there.
         const int longest = 8 * w + 256;
         for (int round = 0; round < kMaxRounds; ++round) {
             const std::string lx2 = chufa(lx, 1);

@@ -86,6 +86,8 @@ TEST(YiCiDengShi, AnswersAgreeWithExactArithmetic)
     // is already done.
     EXPECT_EQ(s.YiCiDengShi("x＝1＋2＋3", "x", 1), "x＝6");
     EXPECT_EQ(s.YiCiDengShi("2x＋3x＋x×2＝1＋2＋3＋1", "x", 1), "x＝1");
+    // The left side needs two rounds while the right one is done: the coefficient is 6, not 2.
+    EXPECT_EQ(s.YiCiDengShi("x×2×3＝6", "x", 1), "x＝1");
     // An empty right side counts as 0 in the division.
     EXPECT_EQ(s.YiCiDengShi("5x＝3x", "x", 1), "x＝0");
 }
