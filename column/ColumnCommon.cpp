@@ -39,7 +39,8 @@ Operand SplitOperand(const std::string &text)
 {
     Operand operand;
     const int dot = Find(text, ".");
-    operand.whole = StripLeadingZeros(dot < 0 ? text : Left(text, dot));
+    const std::string whole = dot < 0 ? text : Left(text, dot);
+    operand.whole = whole.empty() ? whole : StripLeadingZeros(whole);
     if (dot >= 0)
         operand.fraction = Mid(text, dot + 1);
     return operand;

@@ -21,9 +21,10 @@ inline constexpr int kMaxLongOperand = 50;
 // Detail levels outside 1..5 count as 1.
 int ClampLevel(int level);
 
-// A typed operand split at its point. `whole` holds at least one digit and no leading zeros
-// (".5" is read as 0.5, "007" as 7); `fraction` holds the digits after the point, possibly none
-// ("5." is read as 5).
+// A typed operand split at its point. `whole` holds the integer digits without redundant leading
+// zeros ("007" is read as 7, "00.5" as 0.5); it is empty when the operand is typed without an
+// integer digit (".5"), which then has no integer place to work. `fraction` holds the digits
+// after the point, possibly none ("5." is read as 5).
 struct Operand {
     std::string whole;
     std::string fraction;

@@ -89,7 +89,9 @@ std::string Solver::ShuShiJiaFa(std::string first, std::string second, int level
     if (carry)
         whole += '1';
     std::reverse(whole.begin(), whole.end());
-    const std::string sum = fraction.empty() ? whole : whole + "." + fraction;
+    // Addends typed without integer digits (.5 + .25) leave none: the sum is written "0." and its
+    // decimals.
+    const std::string sum = fraction.empty() ? whole : (whole.empty() ? "0" : whole) + "." + fraction;
 
     if (level == 1)
         return sum;

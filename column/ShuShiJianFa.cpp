@@ -12,7 +12,8 @@ namespace {
 // -1, 0 or 1 as the value of a is smaller than, equal to or larger than that of b.
 int CompareOperands(const Operand &a, const Operand &b)
 {
-    const int whole = CompareDigits(a.whole, b.whole);
+    // An empty integer part (".5") is worth 0.
+    const int whole = CompareDigits(StripLeadingZeros(a.whole), StripLeadingZeros(b.whole));
     if (whole != 0)
         return whole;
     const std::size_t width = std::max(a.fraction.size(), b.fraction.size());
@@ -86,7 +87,9 @@ std::string Solver::ShuShiJianFa(std::string minuend, std::string subtrahend, in
     }
 
     // The minuend is at least the subtrahend and neither has leading zeros, so every integer
-    // place of the subtrahend is also a place of the minuend.
+    // place of the subtrahend is also a place of the minuend. The one exception is a subtrahend
+    // whose integer part is 0 under a minuend typed without an integer digit (.5 - 0.25): that 0
+    // has no place to be worked in, and no borrow can reach it.
     std::string whole;
     for (int i = 0; i < static_cast<int>(a.whole.size()); ++i) {
         const char x = a.whole[a.whole.size() - 1 - static_cast<std::size_t>(i)];

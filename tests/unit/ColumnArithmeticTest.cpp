@@ -147,6 +147,14 @@ TEST(ColumnArithmetic, RejectsWhatIsNotAnUnsignedNumber)
     // Points at either end are read as the number they stand for.
     EXPECT_EQ(s.ShuShiJiaFa(".5", "5.", 1), "5.5");
     EXPECT_EQ(s.ShuShiJiaFa("007", "5", 1), "12");
+    // Without an integer digit there is no integer place: the result still gets its "0.", and
+    // the missing integer part is worth 0 when the two numbers of a subtraction are compared.
+    EXPECT_EQ(s.ShuShiJiaFa(".5", ".25", 1), "0.75");
+    EXPECT_EQ(s.ShuShiJiaFa(".5", ".25", 5).find("个位"), std::string::npos);
+    EXPECT_EQ(s.ShuShiJianFa(".7", "0.5", 1), "0.2");
+    EXPECT_EQ(s.ShuShiJianFa(".5", "0.75", 1), "-0.25");
+    EXPECT_EQ(s.ShuShiChengFa(".5", ".5", 1), "0.25");
+    EXPECT_EQ(s.ShuShiChuFa(".5", "5", 1), "0.1");
 }
 
 TEST(ColumnArithmetic, NeverDividesByZero)
