@@ -157,6 +157,35 @@ std::string Fitted(const std::string &operation, const std::string &result, Neig
     return result;
 }
 
+// True when what stands before `pos` would run into a number put there: a closing bracket, or
+// a digit, letter or "." (a "/" is a fraction bar: 1/(3＋5) becomes 1/8).
+bool GluesBefore(const std::string &text, int pos)
+{
+    const Neighbour kind = Before(text, pos);
+    return kind == Neighbour::Close || (kind == Neighbour::Operand && text[static_cast<std::size_t>(pos - 1)] != '/');
+}
+
+// The piece set off from what stands before it and from the first byte of what follows it
+// (`next`, empty at the end), as JoinUnglued describes.
+std::string Unglue(bool gluesBefore, std::string piece, const std::string &next)
+{
+    if (piece.empty())
+        return piece;
+    if (gluesBefore && (StartsWithSign(piece) || IsDigitByte(piece[0]) || piece[0] == '.')) {
+        // A term with letters stays a bracketed factor (2(9a^(2))), which the product step takes
+        // next; a number is multiplied with a written "×".
+        if (HasLetters(piece))
+            piece = "(" + piece + ")";
+        else if (StartsWithSign(piece))
+            piece = "×(" + piece + ")";
+        else
+            piece = "×" + piece;
+    }
+    if (!next.empty() && (IsDigitByte(next[0]) || next[0] == '.') && (IsDigitByte(piece.back()) || piece.back() == '.'))
+        piece += "×";
+    return piece;
+}
+
 } // namespace
 
 double NumberValue::AsDouble() const
@@ -405,6 +434,10 @@ std::string ReplaceOperation(
             continue;
         }
         std::string piece = Fitted(operation, result, before, after);
+        // A result that would run into an operand beside it is set off with "×"; an operation that
+        // begins with its own sign or ends with its operator has no operand on that side.
+        piece = Unglue(!StartsWithSign(operation) && GluesBefore(expression, p), piece,
+            EndsWithOperator(operation) ? std::string() : Mid(expression, p + length, 1));
         std::string head = Mid(expression, copied, p - copied);
         // A sign that meets a sign becomes one sign.
         if ((before == Neighbour::Plus || before == Neighbour::Minus) && StartsWithSign(piece) && Len(head) >= 2
@@ -419,6 +452,14 @@ std::string ReplaceOperation(
     }
     out += Mid(expression, copied);
     return out;
+}
+
+std::string JoinUnglued(const std::string &head, const std::string &piece, const std::string &tail, bool bracketSigned)
+{
+    const bool glues = GluesBefore(head, Len(head));
+    if (glues && !bracketSigned && StartsWithSign(piece))
+        return head + "×" + Unglue(false, piece, Left(tail, 1)) + tail;
+    return head + Unglue(glues, piece, Left(tail, 1)) + tail;
 }
 
 std::string MergeSigns(std::string text)
@@ -731,9 +772,22 @@ std::string GroupStep(Solver &solver, const std::string &head, const std::string
     const StepParts parts = SplitStep(step);
     if (parts.expression.empty())
         return start + parts.description; // the operation formed no value
-    if (wrapped && solver.HanYunSuanFu(parts.expression))
-        return head + opening + parts.expression + closing + tail + start + parts.description;
-    return head + parts.expression + tail + start + parts.description;
+    if (wrapped && solver.HanYunSuanFu(parts.expression)) {
+        // A signed number keeps its brackets; beside a factor it is set off with "×" (2(3－5) is
+        // 2×(－2)), so the product is worked next.
+        const std::string kept = opening + parts.expression + closing;
+        const std::optional<NumberValue> value = ReadNumber(parts.expression);
+        if (value && StartsWithSign(parts.expression)) {
+            const std::string next = Left(tail, 1);
+            const bool digitAfter = !next.empty() && (IsDigitByte(next[0]) || next[0] == '.');
+            if (GluesBefore(head, Len(head)))
+                return head + "×" + kept + (digitAfter ? "×" : "") + tail + start + parts.description;
+            if (digitAfter)
+                return head + kept + "×" + tail + start + parts.description;
+        }
+        return head + kept + tail + start + parts.description;
+    }
+    return JoinUnglued(head, parts.expression, tail) + start + parts.description;
 }
 
 bool NeedsCommonDenominator(Solver &solver, const std::string &expression)

@@ -80,6 +80,15 @@ int TopLevelTermCount(const std::string &text);
 std::string ReplaceOperation(
     const std::string &expression, const std::string &operation, const std::string &result, int primary = -1);
 
+// head, piece and tail joined so that the piece does not run into its neighbours, as a group's
+// result does when its brackets go: a number after a digit, letter, "." or closing bracket is
+// written after "×" (2(3＋5) becomes 2×8, not 28), a signed number there is bracketed as well
+// (2(3－5) becomes 2×(－2); without `bracketSigned` it becomes 2×－2), a term with letters that
+// begins with a digit or a sign is bracketed (2(9a^(2))), and a number that a digit would follow
+// gets "×" behind it.
+std::string JoinUnglued(
+    const std::string &head, const std::string &piece, const std::string &tail, bool bracketSigned = true);
+
 // "＋－" to "－", "－－" to "＋", "－＋" to "－", in that order.
 std::string MergeSigns(std::string text);
 

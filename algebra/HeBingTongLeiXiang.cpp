@@ -44,8 +44,12 @@ std::string Solver::HeBingTongLeiXiang(std::string polynomial)
                 return polynomial;
             value = number->AsDouble();
         }
-        if (letters.empty() && (coefficient.empty() || coefficient == "＋" || coefficient == "－"))
-            continue; // a bare sign is no term
+        if (letters.empty() && (coefficient.empty() || coefficient == "＋" || coefficient == "－")) {
+            // A bare sign is no term but the sign of the term after it: a－－b is a＋b.
+            if (coefficient == "－" && !values.empty())
+                values.back().second = -values.back().second;
+            continue;
+        }
         const std::string key = letters.empty() ? std::string() : LetterPartKey(letters);
         values.emplace_back(key, value);
         if (slotOf.find(key) == slotOf.end()) {

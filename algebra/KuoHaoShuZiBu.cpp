@@ -19,7 +19,8 @@ const char *OpeningOf(const std::string &opening)
 // group that the last opening bracket starts. The brackets stay while the inside still holds an
 // operation and go once it is a single number. A group that holds a number alone, such as (－2),
 // has no operation: its brackets are taken off ("去掉式子 (－2) 两边的括号"), so the number counts
-// by its value in the operation around it.
+// by its value in the operation around it. A number that would run into a factor beside it is set
+// off with "×": 2(3＋5) becomes 2×8.
 std::string Solver::KuoHaoShuZiBu(std::string expression, std::string opening, std::string closing)
 {
     const int open = ZuiHouWeiZhi(expression, opening);
@@ -35,14 +36,14 @@ std::string Solver::KuoHaoShuZiBu(std::string expression, std::string opening, s
     const StepParts parts = SplitStep(step);
     if (step.empty()) {
         const std::string group = opening + inside + (close < 0 ? std::string() : closing);
-        return head + inside + tail + "┃去掉式子 " + group + " 两边的括号";
+        return JoinUnglued(head, inside, tail, false) + "┃去掉式子 " + group + " 两边的括号";
     }
     if (parts.expression.empty())
         return OpeningOf(opening) + parts.description; // the operation formed no value
     const std::string description = OpeningOf(opening) + parts.description;
     if (HanYunSuanFu(parts.expression))
         return head + opening + parts.expression + closing + tail + description;
-    return head + parts.expression + tail + description;
+    return JoinUnglued(head, parts.expression, tail) + description;
 }
 
 } // namespace qimbel

@@ -20,11 +20,24 @@ bool InsidePair(const std::string &head, const std::string &tail)
     return (open == '(' && close == ')') || (open == '[' && close == ']') || (open == '{' && close == '}');
 }
 
+// The step result of a step worked inside the group h: head, the group with its new inside, tail;
+// empty when the step changed nothing.
+std::string InsideStep(const std::string &head, const std::string &h, const std::string &tail, const std::string &f,
+    const std::string &step)
+{
+    const StepParts parts = SplitStep(step);
+    if (parts.expression.empty() || parts.expression == f)
+        return {};
+    return FullWidthSigns(head + Left(h, 1) + parts.expression + Right(h, 1) + tail) + "┃" + parts.description;
+}
+
 } // namespace
 
 // One step at the bracket group of one kind that goes first (ZhengShiYouXianYunSuanShi): a
 // numeric group is worked inside (KuoHaoZhengShiBu); a group of the same kind inside it goes
-// first; a group whose inside holds only like terms has them combined; a group with no operator
+// first, then any other group inside it; a group whose inside holds only like terms has them
+// combined; a product, quotient or power inside is worked before the group is multiplied,
+// divided or raised; a group with no operator
 // beside it that sits inside another pair, or is the whole expression, loses its brackets;
 // otherwise the operation on whichever side weighs more is done: brackets removed with the sign
 // rules for "＋" and "－", the power expanded, the product or quotient worked. Every occurrence of
@@ -71,6 +84,22 @@ std::string Solver::ZhengShiTuoHao(std::string expression, std::string opening, 
         return FullWidthSigns(head + Left(h, 1) + parts.expression + Right(h, 1) + tail) + "┃" + parts.description;
     }
 
+    // Any other group inside goes first, one that holds work (of any kind) or a single term, as
+    // (－a): until the inside is one polynomial the group cannot be multiplied, raised or opened as
+    // a whole. 3((2b－ab)) is not 3b(2－3ab), and －((－2b)(8x)) is not －(＋2b)(8x).
+    if (wrapped && HoldsOpening(f)) {
+        std::string step;
+        static const char *const kinds[][2] = {{"(", ")"}, {"[", "]"}, {"{", "}"}};
+        for (const auto &kind : kinds)
+            if (step.empty() && !KuoHaoCheck(f, kind[0], kind[1]).empty())
+                step = ZhengShiTuoHao(f, kind[0], kind[1]);
+        if (step.empty())
+            step = ZhengShiSiZeYunSuan(f);
+        const std::string next = InsideStep(head, h, tail, f, step);
+        if (!next.empty())
+            return next;
+    }
+
     // Only like terms inside: combine them.
     if (ChengChuGeShu(f) == 0) {
         std::string combined = HeBingTongLeiXiang(f);
@@ -115,7 +144,17 @@ std::string Solver::ZhengShiTuoHao(std::string expression, std::string opening, 
     std::string result;
     std::string description;
     int start = position;
-    if (!after.empty() && (before.empty() || afterWeight > beforeWeight)) {
+    const bool afterFirst = !after.empty() && (before.empty() || afterWeight > beforeWeight);
+    // A product, quotient or power inside is worked before the group is multiplied, divided or
+    // raised, which takes a polynomial; opening the group by the sign rules can carry it.
+    const std::string side = afterFirst ? after : before;
+    if (wrapped && side != "＋" && side != "－" && ChengChuGeShu(f) > 0) {
+        const std::string next = InsideStep(head, h, tail, f, ZhengShiSiZeYunSuan(f));
+        if (!next.empty())
+            return next;
+    }
+
+    if (afterFirst) {
         if (after == "＋" || after == "－") {
             operation = h + after;
             result = QuKuoHao(operation);

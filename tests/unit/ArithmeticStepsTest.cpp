@@ -216,6 +216,9 @@ TEST(HeBingTongLeiXiang, CombinesLikeTermsInOrderOfLastOccurrence)
     EXPECT_EQ(s.HeBingTongLeiXiang("a^2＋a"), "a^2＋a");
     EXPECT_EQ(s.HeBingTongLeiXiang("2(a＋b)＋3(a＋b)"), "5(a＋b)");
     EXPECT_EQ(s.HeBingTongLeiXiang(""), "");
+    // A doubled sign: the bare sign belongs to the term after it.
+    EXPECT_EQ(s.HeBingTongLeiXiang("a－－b"), "a＋b");
+    EXPECT_EQ(s.HeBingTongLeiXiang("－－a＋a"), "2a");
 }
 
 TEST(Monomials, MultiplyAndDivideLetterByLetter)
@@ -324,6 +327,49 @@ TEST(chufa, DoesOneRoundWithoutStepNumbers)
     EXPECT_EQ(s.chufa("1/4＋1/4", 4),
         "1/4＋1/4\r\n＝2/4" + Blanks(30) + "1/4＋1/4=2/4 的加法计算\r\n＝1/2" + Blanks(30) + "约分:2÷2/4÷2");
     EXPECT_EQ(s.chufa("7", 5), "7");
+}
+
+TEST(Replacement, NeverRunsAResultIntoTheFactorBesideIt)
+{
+    Solver s;
+    // 2(3＋5) is 2×8, not 28; labels at 7 − length + 10 blanks.
+    EXPECT_EQ(s.SiZeHunHeYunSuan("2(3＋5)"),
+        "2(3＋5)\r\n＝2×8" + Blanks(13) + "第1步:进行小括号中，3＋5=8 的加法计算\r\n＝16" + Blanks(15)
+            + "第2步:2×8=16 的乘法计算");
+    EXPECT_EQ(s.KuoHaoShuZiBu("2(－2)", "(", ")"), "2×－2┃去掉式子 (－2) 两边的括号");
+    EXPECT_EQ(s.HunHeYunSuan("(1＋2)(3＋4)", 1), "21");
+    EXPECT_EQ(s.HunHeYunSuan("(3－5)2", 1), "－4");
+    // A signed number keeps its brackets, and a "×" where a factor touches them.
+    EXPECT_EQ(s.HunHeYunSuan("2(3－5)", 4), "2(3－5)\r\n＝2×(－2)\r\n＝－4");
+    EXPECT_EQ(s.HunHeYunSuan("5－(3－5)", 4), "5－(3－5)\r\n＝5－(－2)\r\n＝7");
+    // A fraction bar is no factor.
+    EXPECT_EQ(s.HunHeYunSuan("1/(3＋5)", 1), "1/8");
+}
+
+TEST(ZhengShiSiZeYunSuan, RaisesOnlyTheGroupThatTouchesThePower)
+{
+    Solver s;
+    // The brackets of a written exponent are no base: a^(2)b^(2) is finished, not squared again.
+    EXPECT_EQ(s.ZhengShiSiZeYunSuan("a^(2)b^(2)"), "┃");
+    EXPECT_EQ(s.HunHeYunSuan("ab×ab", 1), "a^(2)b^(2)");
+    // A coefficient in front of the group stays outside the power.
+    EXPECT_EQ(s.ZhengShiSiZeYunSuan("2(3a)^2"), "2(9a^(2))┃进行 (3a)^2 的乘方计算");
+    EXPECT_EQ(s.HunHeYunSuan("3(－a)^2", 1), "3a^(2)");
+}
+
+TEST(ZhengShiTuoHao, WorksInsideAGroupBeforeTheGroupItself)
+{
+    Solver s;
+    EXPECT_EQ(s.ZhengShiTuoHao("3((2b－ab))", "(", ")"), "3(2b－ab)┃去掉式子 (2b－ab) 两边的括号");
+    EXPECT_EQ(s.HunHeYunSuan("3((2b－ab))", 1), "6b－3ab");
+    EXPECT_EQ(s.HunHeYunSuan("a[(2a＋5a)^2]", 1), "49a^(3)");
+    // The signs inside a product are never turned round as a whole.
+    EXPECT_EQ(s.HunHeYunSuan("－((－b－b)(3x＋5x))", 1), "16bx");
+    // A group of a single signed term still takes the sign or the factor in front of it.
+    EXPECT_EQ(s.HunHeYunSuan("3(－a)", 1), "－3a");
+    EXPECT_EQ(s.HunHeYunSuan("－(－2ab)", 1), "2ab");
+    EXPECT_EQ(s.ZuoCaoZuoShu("(－a)×b", 5), "(－a)");
+    EXPECT_EQ(s.HunHeYunSuan("(－a)×b", 1), "－ab");
 }
 
 TEST(Sturdiness, AnyTypedLineEndsWithSomeText)
