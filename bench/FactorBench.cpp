@@ -6,58 +6,17 @@
 
 using namespace qimbel;
 
-static void BM_FenjieyinshuLargestPrime(benchmark::State &state)
+static void BM_Routine(benchmark::State &state, std::string (Solver::*routine)(std::string), const char *input)
 {
     Solver s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(s.fenjieyinshu("2147483647"));
+        benchmark::DoNotOptimize((s.*routine)(input));
 }
-BENCHMARK(BM_FenjieyinshuLargestPrime);
 
-static void BM_FenjieyinshuSquareOfAPrime(benchmark::State &state)
-{
-    Solver s;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(s.fenjieyinshu("2147117569"));
-}
-BENCHMARK(BM_FenjieyinshuSquareOfAPrime);
-
-static void BM_GongYinShuLargestPair(benchmark::State &state)
-{
-    Solver s;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(s.GongYinShu("2147483646,2147483647"));
-}
-BENCHMARK(BM_GongYinShuLargestPair);
-
-static void BM_GongYinShuAllFactors(benchmark::State &state)
-{
-    Solver s;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(s.GongYinShu("2147483646"));
-}
-BENCHMARK(BM_GongYinShuAllFactors);
-
-static void BM_BeiShuCoprimeLargeNumbers(benchmark::State &state)
-{
-    Solver s;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(s.BeiShu("2147483647和2147483646的公倍数"));
-}
-BENCHMARK(BM_BeiShuCoprimeLargeNumbers);
-
-static void BM_YinShuLargestPair(benchmark::State &state)
-{
-    Solver s;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(s.YinShu("2147483646和2147483647的公因数"));
-}
-BENCHMARK(BM_YinShuLargestPair);
-
-static void BM_TongFenLargeDenominators(benchmark::State &state)
-{
-    Solver s;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(s.TongFen("1/2147483647＋1/2147483646"));
-}
-BENCHMARK(BM_TongFenLargeDenominators);
+BENCHMARK_CAPTURE(BM_Routine, fenjieyinshu_largest_prime, &Solver::fenjieyinshu, "2147483647");
+BENCHMARK_CAPTURE(BM_Routine, fenjieyinshu_square_of_a_prime, &Solver::fenjieyinshu, "2147117569");
+BENCHMARK_CAPTURE(BM_Routine, GongYinShu_largest_pair, &Solver::GongYinShu, "2147483646,2147483647");
+BENCHMARK_CAPTURE(BM_Routine, GongYinShu_all_factors, &Solver::GongYinShu, "2147483646");
+BENCHMARK_CAPTURE(BM_Routine, BeiShu_coprime_large_numbers, &Solver::BeiShu, "2147483647和2147483646的公倍数");
+BENCHMARK_CAPTURE(BM_Routine, YinShu_largest_pair, &Solver::YinShu, "2147483646和2147483647的公因数");
+BENCHMARK_CAPTURE(BM_Routine, TongFen_large_denominators, &Solver::TongFen, "1/2147483647＋1/2147483646");
