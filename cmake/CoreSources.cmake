@@ -37,7 +37,11 @@ set(QIMBEL_CORE_SOURCES
   algebra/ZhengShiYouXianYunSuanShi.cpp
   algebra/QuKuoHao.cpp
   # algebra/: numeric mixed operations
-  algebra/ArithmeticText.cpp
+  algebra/ExactNumber.cpp
+  algebra/BracketMatching.cpp
+  algebra/ReplaceOperation.cpp
+  algebra/StepLayout.cpp
+  algebra/LikeTerms.cpp
   algebra/SiZeHunHeYunSuan.cpp
   algebra/HunHeYunSuan.cpp
   algebra/KuoHaoShuZiBu.cpp

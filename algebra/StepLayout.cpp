@@ -1,0 +1,180 @@
+#include "algebra/StepLayout.h"
+
+#include "algebra/BracketMatching.h"
+#include "algebra/ExactNumber.h"
+#include "algebra/ReplaceOperation.h"
+#include "solver/ExpressionText.h"
+#include "solver/GbkText.h"
+
+namespace qimbel {
+
+StepParts SplitStep(const std::string &step)
+{
+    StepParts parts;
+    const int bar = Find(step, "┃");
+    if (bar < 0) {
+        parts.expression = step;
+        return parts;
+    }
+    parts.expression = Left(step, bar);
+    parts.description = Mid(step, bar + Len("┃"));
+    parts.hasSeparator = true;
+    return parts;
+}
+
+int StepPadding(const std::string &first, const std::string &current, int least)
+{
+    const long long p = static_cast<long long>(Len(first)) - Len(current) + 10;
+    return p < least ? least : static_cast<int>(p);
+}
+
+std::string StepLine(const std::string &expression, int padding, int number, const std::string &description)
+{
+    return "\r\n＝" + TrimRight(expression) + std::string(static_cast<std::size_t>(padding > 0 ? padding : 0), ' ')
+        + "第" + std::to_string(number) + "步:" + Trim(description);
+}
+
+std::string FinalReduction(Solver &solver, const std::string &expression)
+{
+    const int sign = LeadingSignLength(expression);
+    const std::string body = Mid(expression, sign);
+    const int slash = Find(body, "/");
+    if (slash <= 0 || slash == Len(body) - 1)
+        return {};
+    for (int i = 0; i < Len(body); ++i)
+        if (i != slash && !IsDigitByte(body[static_cast<std::size_t>(i)]))
+            return {};
+    // The fraction helpers work in 32 bits: larger parts are left as they are.
+    const std::optional<NumberValue> value = ReadNumber(body);
+    if (!value || value->kind != NumberValue::Kind::Fraction || value->numerator > 2147483647
+        || value->denominator > 2147483647 || value->denominator == 0)
+        return {};
+    if (!solver.KeYueFen(body))
+        return {};
+    const std::string reduced = solver.YueFen(body);
+    if (reduced.empty() || Find(reduced, "┃") <= 0)
+        return {};
+    return Left(expression, sign) + reduced;
+}
+
+std::string GroupStep(Solver &solver, const std::string &head, const std::string &group, const std::string &tail,
+    const std::string &opening, const std::string &closing)
+{
+    const bool wrapped
+        = Len(group) >= 2 && Left(group, Len(opening)) == opening && Right(group, Len(closing)) == closing;
+    const std::string inside = wrapped ? Mid(group, Len(opening), Len(group) - Len(opening) - Len(closing)) : group;
+    // A group inside that still holds work goes first: of the same kind, else of another kind
+    // (brackets that pupils nest the other way round, as in ({…})).
+    if (wrapped) {
+        const char *const kinds[][2] = {{"(", ")"}, {"[", "]"}, {"{", "}"}};
+        for (int k = -1; k < 3; ++k) {
+            const std::string open = k < 0 ? opening : kinds[k][0];
+            const std::string close = k < 0 ? closing : kinds[k][1];
+            const std::string inner = solver.KuoHaoCheck(inside, open, close);
+            if (inner.empty() || inner == inside || Left(inner, 1) != open || Right(inner, 1) != close)
+                continue;
+            const int at = solver.ZuiHouWeiZhi(inside, inner);
+            if (at >= 0)
+                return GroupStep(solver, head + opening + Left(inside, at), inner,
+                    Mid(inside, at + Len(inner)) + closing + tail, open, close);
+        }
+    }
+    const char *start = opening == "[" ? "┃进行中括号中，" : opening == "{" ? "┃进行大括号中，" : "┃进行小括号中，";
+    const std::string step = solver.ZhengShiYiBu(inside);
+    if (step.empty()) {
+        // Nothing to work inside, as in {[－3]}: the group's own brackets go.
+        if (wrapped && WithoutOuterBrackets(inside) != inside)
+            return head + inside + tail + "┃去掉式子 " + group + " 两边的括号";
+        return {};
+    }
+    const StepParts parts = SplitStep(step);
+    if (parts.expression.empty())
+        return start + parts.description; // the operation formed no value
+    if (wrapped && solver.HanYunSuanFu(parts.expression)) {
+        // A signed number keeps its brackets; beside a factor it is set off with "×" (2(3－5) is
+        // 2×(－2)), so the product is worked next.
+        const std::string kept = opening + parts.expression + closing;
+        const std::optional<NumberValue> value = ReadNumber(parts.expression);
+        if (value && StartsWithSign(parts.expression)) {
+            const std::string next = Left(tail, 1);
+            const bool digitAfter = !next.empty() && (IsDigitByte(next[0]) || next[0] == '.');
+            if (GluesBefore(head, Len(head)))
+                return head + "×" + kept + (digitAfter ? "×" : "") + tail + start + parts.description;
+            if (digitAfter)
+                return head + kept + "×" + tail + start + parts.description;
+        }
+        return head + kept + tail + start + parts.description;
+    }
+    return JoinUnglued(head, parts.expression, tail) + start + parts.description;
+}
+
+bool NeedsCommonDenominator(Solver &solver, const std::string &expression)
+{
+    if (Contains(expression, ".") || Contains(expression, "×") || Contains(expression, "÷")
+        || Find(expression, "/") <= 0 || !solver.GetZiMu(expression).empty())
+        return false;
+    for (const char *piece : {"(", ")", "[", "]", "{", "}", "^", "＋－", "－－", "＋＋", "－＋"})
+        if (Contains(expression, piece))
+            return false;
+    return solver.FenMuBuTong(expression) == 1;
+}
+
+namespace {
+
+const char *OperationPhrase(const std::string &op)
+{
+    if (op == "^")
+        return " 的乘方计算";
+    if (op == "×")
+        return " 的乘法计算";
+    if (op == "÷")
+        return " 的除法计算";
+    if (op == "＋")
+        return " 的加法计算";
+    return " 的减法计算";
+}
+
+} // namespace
+
+WorkedOperation WorkOperation(Solver &solver, const std::string &a, const std::string &op, const std::string &b)
+{
+    WorkedOperation worked;
+    worked.operation = a + op + b;
+    if (op == "^")
+        worked.result = solver.ZhengShiChengFang(a, b);
+    else if (op == "×")
+        worked.result = solver.XiangCheng(a, b);
+    else if (op == "÷")
+        worked.result = solver.XiangChu(a, b);
+    else if (op == "＋")
+        worked.result = solver.XiangJia(a, b);
+    else
+        worked.result = solver.XiangJian(a, b);
+    worked.phrase = OperationPhrase(op);
+    const StepParts parts = SplitStep(worked.result);
+    if (parts.hasSeparator) {
+        worked.result = parts.expression;
+        worked.phrase += "  ";
+        worked.again = worked.result;
+    }
+    return worked;
+}
+
+std::string OperationStep(const std::string &expression, const WorkedOperation &worked, int start)
+{
+    if (worked.result.empty())
+        return "┃" + worked.operation + "=" + worked.phrase;
+    const std::string next = ReplaceOperation(expression, worked.operation, worked.result, start);
+    return next + "┃" + worked.operation + "=" + worked.result + worked.phrase + worked.again;
+}
+
+std::string DriverStep(Solver &solver, const std::string &expression)
+{
+    static const char *const kinds[][2] = {{"(", ")"}, {"[", "]"}, {"{", "}"}};
+    for (const auto &kind : kinds)
+        if (!solver.KuoHaoCheck(expression, kind[0], kind[1]).empty())
+            return solver.ZhengShiTuoHao(expression, kind[0], kind[1]);
+    return solver.ZhengShiSiZeYunSuan(expression);
+}
+
+} // namespace qimbel
