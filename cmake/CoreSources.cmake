@@ -139,4 +139,6 @@ set(QIMBEL_CORE_SOURCES
   pages/Headless.cpp
   # tools/: symbol table
   tools/SymbolTable.cpp
+  # pages/: the symbol normalisation of the check
+  pages/CheckText.cpp
 )

@@ -21,13 +21,15 @@ bool ParseInt(const std::string &text, int &value)
 
 const char *HeadlessUsage()
 {
-    return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--check-only] [--gbk]\n"
+    return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--check-only | --compute-only] [--gbk]\n"
            "  Reads the text box from standard input, presses check and compute on the page,\n"
            "  and prints the whole text box.\n"
            "  --type T       the page that owns problem type T, with T as the current type\n"
            "  --page P       the page with template number P (129, 130, 131, 133, 134, 135)\n"
            "  --level L      5: working and explanations (default), 4: working only, 1: result only\n"
            "  --check-only   press check but not compute\n"
+           "  --compute-only compute on the text as given, without the check (so \"/\" stays a\n"
+           "                 fraction bar: 3/4×2/3)\n"
            "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n";
 }
 
@@ -61,6 +63,8 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
             }
         } else if (arg == "--check-only") {
             request.checkOnly = true;
+        } else if (arg == "--compute-only") {
+            request.computeOnly = true;
         } else if (arg == "--gbk") {
             request.gbk = true;
         } else {
@@ -69,6 +73,8 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
     }
     if (!chosen)
         return {std::nullopt, "give --type or --page"};
+    if (request.checkOnly && request.computeOnly)
+        return {std::nullopt, "give --check-only or --compute-only, not both"};
     return {request, {}};
 }
 
@@ -93,7 +99,8 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text)
     page->SetOptions(options);
 
     page->SetEditText(text);
-    page->Check();
+    if (!request.computeOnly)
+        page->Check();
     if (!request.checkOnly)
         page->Compute();
     return page->EditText();

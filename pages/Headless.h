@@ -1,5 +1,5 @@
 // The windowless road through the page models, shared by qimbel-cli and the golden-text tests:
-// select a page, type the text, press check and (unless asked not to) compute, read the text box.
+// select a page, type the text, press check and compute (or only one of them), read the text box.
 #pragma once
 
 #include <optional>
@@ -13,6 +13,7 @@ struct HeadlessRequest {
     int page = 0; // --page P: the page with template P, with the type its tab selection sets
     int level = 5; // --level 1|4|5: the option boxes 运算过程 and 运算说明
     bool checkOnly = false; // --check-only
+    bool computeOnly = false; // --compute-only: compute on the text as given, without the check
     bool gbk = false; // --gbk: texts pass through as GBK bytes
 };
 

@@ -26,7 +26,7 @@ const char *const normalise129[][2] = {
     {"＋", "+"},
     {"－", "-"},
 };
-// Pages 130 and 134.
+// Pages 130 and 134. A ">=" or "<=" typed after the check is one sign, as the check makes it.
 const char *const normalise130[][2] = {
     {"（", "("},
     {"）", ")"},
@@ -34,12 +34,17 @@ const char *const normalise130[][2] = {
     {"-", "－"},
     {"*", "×"},
     {"=", "＝"},
+    {">＝", "≥"},
+    {"<＝", "≤"},
+    {"＞＝", "≥"},
+    {"＜＝", "≤"},
     {" ", ""},
 };
 const char *const normalise131[][2] = {
     {"-", "－"},
     {" ", ""},
 };
+// Page 135; ">=" and "<=" typed after the check become one sign here too.
 const char *const normalise135[][2] = {
     {"（", "("},
     {"）", ")"},
@@ -50,6 +55,8 @@ const char *const normalise135[][2] = {
     {">", "＞"},
     {"<", "＜"},
     {"=", "＝"},
+    {"＞＝", "≥"},
+    {"＜＝", "≤"},
     {" ", ""},
 };
 

@@ -1,5 +1,6 @@
 #include "pages/ProblemPage.h"
 
+#include "pages/CheckText.h"
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
@@ -81,21 +82,7 @@ void ProblemPage::Check()
     }
 
     if (page_ == kPage130 || page_ == kPage133 || page_ == kPage134 || page_ == kPage135) {
-        static const char *const steps[][2] = {
-            {"（", "("},
-            {"）", ")"},
-            {"+", "＋"},
-            {"-", "－"},
-            {"*", "×"},
-            {"/", "÷"},
-            {"=", "＝"},
-        };
-        for (const auto &step : steps)
-            solver_.TiHuan(editText_, step[0], step[1]);
-        if (page_ == kPage135) {
-            solver_.TiHuan(editText_, ">", "＞");
-            solver_.TiHuan(editText_, "<", "＜");
-        }
+        NormaliseCheckedText(editText_, page_ == kPage135);
         if (Contains(editText_, "÷"))
             editText_ += page_ == kPage130 ? kDivisionNoticeLong : kDivisionNoticeShort;
     }

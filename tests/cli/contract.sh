@@ -43,5 +43,12 @@ expect "character outside GBK" 1 $?
 printf '' | "$cli" --type 20 >/dev/null || fail "empty input"
 head -c 300000 /dev/zero | tr '\0' '1' | "$cli" --type 20 >/dev/null || fail "long input"
 
+# --compute-only computes on the text as given: "/" stays a fraction bar, as when a pupil edits
+# the checked text by hand.
+expect "compute-only fraction" "  1/2" "$(printf '3/4×2/3\n' | "$cli" --type 20 --compute-only --level 1 | tail -n 1)"
+expect "compute-only keeps the text" "3/4×2/3" "$(printf '3/4×2/3\n' | "$cli" --type 20 --compute-only | head -n 1)"
+printf '' | "$cli" --type 20 --check-only --compute-only >/dev/null 2>&1
+expect "check-only with compute-only" 2 $?
+
 if [ "$failures" -eq 0 ]; then echo "cli contract: all checks passed"; fi
 [ "$failures" -eq 0 ]

@@ -24,6 +24,8 @@ TEST(HeadlessArgs, AcceptsTheDocumentedForms)
     EXPECT_TRUE(r.gbk);
     EXPECT_EQ(Request({"--page", "131"}).page, 131);
     EXPECT_EQ(Request({"--page", "131"}).level, 5);
+    EXPECT_TRUE(Request({"--type", "20", "--compute-only"}).computeOnly);
+    EXPECT_FALSE(r.computeOnly);
 }
 
 TEST(HeadlessArgs, RejectsBadArguments)
@@ -39,6 +41,7 @@ TEST(HeadlessArgs, RejectsBadArguments)
         {"--type", "1", "--level", "3"},
         {"--type", "1", "--verbose"},
         {"--level", "5"},
+        {"--type", "20", "--check-only", "--compute-only"},
     };
     for (const auto &args : bad)
         EXPECT_FALSE(ParseHeadlessArgs(args).request.has_value()) << (args.empty() ? "" : args[0]);
@@ -53,6 +56,15 @@ TEST(Headless, ChecksOnThePageThatOwnsTheType)
     EXPECT_EQ(RunHeadless(Request({"--type", "25", "--check-only"}), "x>3\r\n"), "x＞3");
     EXPECT_EQ(RunHeadless(Request({"--type", "1", "--check-only"}), "12\r\n----abc\r\n"), "12\r\n");
     EXPECT_EQ(RunHeadless(Request({"--type", "20", "--check-only"}), "12\r\n----abc\r\n"), "12");
+}
+
+TEST(Headless, ComputeOnlySkipsTheCheck)
+{
+    // Without the check "/" stays a fraction bar and the fraction routines answer.
+    const std::string out = RunHeadless(Request({"--type", "20", "--compute-only", "--level", "1"}), "3/4×2/3\r\n");
+    EXPECT_EQ(out, std::string("3/4×2/3\r\n") + kResultHeader + "  1/2\r\n");
+    // With the check it is a division.
+    EXPECT_EQ(RunHeadless(Request({"--type", "20", "--level", "1"}), "3/4×2/3\r\n").find("3÷4×2÷3"), 0u);
 }
 
 TEST(Headless, KeepsTheTypeThatTheTabSets)

@@ -1,0 +1,174 @@
+// The check button keeps every typed problem on its own line, and whatever a page is given, each
+// typed line comes back as one worked solution.
+#include "pages/CheckText.h"
+#include "pages/ProblemPage.h"
+#include "pages/ResultTexts.h"
+#include "pages/Session.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace qimbel;
+
+namespace {
+
+std::string Checked(int page, const std::string &text)
+{
+    ProblemPage p(page);
+    p.SetEditText(text);
+    p.Check();
+    return p.EditText();
+}
+
+int CountOf(const std::string &text, const std::string &what)
+{
+    int n = 0;
+    for (int p = Find(text, what); p >= 0; p = Find(text, what, p + Len(what)))
+        ++n;
+    return n;
+}
+
+TEST(PageCheck, LinesThatStartWithASignOrABracketStayLines)
+{
+    EXPECT_EQ(Checked(135, "3x+3y=45\r\n-x-2y=-21"), "3x＋3y＝45\r\n－x－2y＝－21");
+    EXPECT_EQ(Checked(134, "2*3\r\n（1+2）*4"), "2×3\r\n(1＋2)×4");
+    EXPECT_EQ(Checked(134, "2×（3+4）\r\n5+1\r\n（1+2）×3"), "2×(3＋4)\r\n5＋1\r\n(1＋2)×3");
+    EXPECT_EQ(Checked(130, "2x+1=5\r\n-x+3=1\r\n"), "2x＋1＝5\r\n－x＋3＝1");
+    EXPECT_EQ(Checked(133, "12345\r\n-12345"), "12345\r\n－12345");
+    // Empty lines stay; the blanks in front of a sign go, the line break before them stays.
+    EXPECT_EQ(Checked(134, "1-2\r\n\r\n  -3"), "1－2\r\n\r\n－3");
+}
+
+TEST(PageCheck, BlanksNextToReplacedSignsGoButOnlyWithinTheLine)
+{
+    // The blank after 2 is next to no sign and stays; the line break after it stays too.
+    EXPECT_EQ(Checked(134, "1 +  2 \r\n （ 3 - 4 ） * 5"), "1＋2 \r\n(3－4)×5");
+    EXPECT_EQ(Checked(134, "\r\n\r\n 1+2 \r\n\r\n"), "1＋2");
+    // Tabs are blanks too; a lone LF (text pasted through --gbk) is a line break as well.
+    EXPECT_EQ(Checked(134, "1\t*\t2\n-3"), "1×2\n－3");
+}
+
+TEST(PageCheck, AnOperatorAtTheEndOfALineContinuesTheProblem)
+{
+    EXPECT_EQ(Checked(134, "1+\r\n2"), "1＋2");
+    EXPECT_EQ(Checked(134, "1 + \r\n  2\r\n3*\r\n4"), "1＋2\r\n3×4");
+    EXPECT_EQ(Checked(135, "x=\r\n3"), "x＝3");
+    EXPECT_EQ(Checked(135, "x>=\r\n3"), "x≥3");
+    // A closing bracket is no operator.
+    EXPECT_EQ(Checked(134, "（1+2）\r\n-3"), "(1＋2)\r\n－3");
+    // Only the one line break right after the operator goes.
+    EXPECT_EQ(Checked(134, "1+\r\n\r\n2"), "1＋\r\n2");
+}
+
+TEST(PageCheck, OrEqualSignsBecomeOneSign)
+{
+    EXPECT_EQ(Checked(135, "3x+1>=x-5"), "3x＋1≥x－5");
+    EXPECT_EQ(Checked(135, "x<=2\r\nx＞＝1\r\nx ＜＝ 0\r\nx > = 4"), "x≤2\r\nx≥1\r\nx≤0\r\nx≥4");
+    EXPECT_EQ(Checked(135, "x>3"), "x＞3");
+    // On the primary page ">" alone stays ASCII, but ">=" is the sign 解方程 understands.
+    EXPECT_EQ(Checked(130, "2x>=4"), "2x≥4");
+    EXPECT_EQ(Checked(130, "x>3"), "x>3");
+}
+
+TEST(PageCheck, ReplacementIsCharacterAwareAndNeverLoops)
+{
+    std::string text = "1+2";
+    ReplaceInLines(text, "+", "++", true);
+    EXPECT_EQ(text, "1++2");
+    // "－" is 0xA3 0xAD; a "-" search must not find anything inside it or inside "≥" (0xA1 0xDD).
+    text = "－≥";
+    ReplaceInLines(text, "-", "＋", true);
+    EXPECT_EQ(text, "－≥");
+    text = "  abc  ";
+    ReplaceInLines(text, "x", "y", true);
+    EXPECT_EQ(text, "  abc  ");
+}
+
+TEST(PageCheck, InequalityTypedAfterTheCheckIsStillOneSign)
+{
+    // Compute normalises each line again; a ">=" typed after the check must not turn into "＞＝",
+    // which the linear solver would take for an equation.
+    ResetSession();
+    SetCurrentType(30);
+    ProblemPage page(135);
+    page.SetOptions({true, true, false, false});
+    page.Check();
+    page.SetEditText("3x+1>=x-5");
+    page.Compute();
+    EXPECT_EQ(page.EditText(), std::string("3x+1>=x-5") + kResultHeader + "x≥－3\r\n");
+}
+
+// The lines of a checked text, without the division notice.
+int LineCount(const std::string &checked)
+{
+    const int notice = Find(checked, std::string("\r\n") + kResultMark);
+    return CountOf(notice < 0 ? checked : Left(checked, notice), "\r\n") + 1;
+}
+
+// A random problem line: signs and brackets at both ends, blanks anywhere but never an operator
+// at the end of the line.
+std::string RandomLine(std::mt19937 &rng)
+{
+    auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const char *const operators[] = {"+", "-", "*", "/", "＋", "－", "×"};
+    const char *const blanks[] = {"", "", "", " ", "  ", "\t"};
+    auto term = [&]() {
+        std::string t = std::to_string(1 + pick(20));
+        if (pick(4) == 0)
+            t = "（" + t + operators[pick(7)] + std::to_string(1 + pick(9)) + "）";
+        return t;
+    };
+    std::string line = blanks[pick(6)];
+    switch (pick(3)) {
+    case 0:
+        line += "-";
+        break;
+    case 1:
+        line += "（";
+        break;
+    default:
+        break;
+    }
+    line += term();
+    const int more = pick(3);
+    for (int i = 0; i < more; ++i)
+        line += blanks[pick(6)] + std::string(operators[pick(7)]) + blanks[pick(6)] + term();
+    if (pick(2) == 0)
+        line += "）";
+    return line + blanks[pick(6)];
+}
+
+TEST(PageCheck, RandomPagesGiveOneWorkedSolutionPerTypedLine)
+{
+    std::mt19937 rng(20261208);
+    struct Case {
+        int page;
+        int type;
+    };
+    const Case cases[] = {{130, 8}, {133, 13}, {134, 20}};
+    for (int round = 0; round < 150; ++round) {
+        const int lines = 2 + static_cast<int>(rng() % 5);
+        std::string text;
+        for (int i = 0; i < lines; ++i)
+            text += RandomLine(rng) + (i + 1 < lines || rng() % 2 == 0 ? "\r\n" : "");
+        for (const Case &c : cases) {
+            ResetSession();
+            SetCurrentType(c.type);
+            ProblemPage page(c.page);
+            page.SetOptions({true, true, false, false});
+            page.SetEditText(text);
+            page.Check();
+            EXPECT_EQ(LineCount(page.EditText()), lines) << c.page << ":\n" << text;
+            page.Compute();
+            EXPECT_EQ(CountOf(page.EditText(), "解题过程:"), lines) << c.page << ":\n" << text;
+        }
+        // The equation page hands every line to the solver as an equation of its own.
+        std::string equations;
+        for (int i = 0; i < lines; ++i)
+            equations += RandomLine(rng) + "=" + RandomLine(rng) + "\r\n";
+        EXPECT_EQ(LineCount(Checked(135, equations)), lines) << equations;
+    }
+}
+
+} // namespace
