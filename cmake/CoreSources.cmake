@@ -135,4 +135,8 @@ set(QIMBEL_CORE_SOURCES
   pages/Headless.cpp
   # tools/: symbol table
   tools/SymbolTable.cpp
+  # equations/, algebra/: roots of quadratics, simplest ratios, factorisation
+  equations/Rational.cpp
+  equations/ErCiFangChengGen.cpp
+  equations/ZuiJianBi.cpp
 )
