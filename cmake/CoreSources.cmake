@@ -141,4 +141,8 @@ set(QIMBEL_CORE_SOURCES
   tools/SymbolTable.cpp
   # pages/: the symbol normalisation of the check
   pages/CheckText.cpp
+  # equations/, algebra/: roots of quadratics, simplest ratios, factorisation
+  equations/Rational.cpp
+  equations/ErCiFangChengGen.cpp
+  equations/ZuiJianBi.cpp
 )

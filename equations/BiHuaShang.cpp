@@ -33,6 +33,9 @@ std::string Solver::BiHuaShang(std::string ratio)
     std::string b;
     if (!SplitRatio(ratio, a, b))
         return ratio;
+    // The check writes every "/" as "÷"; inside a term of a ratio it can only be a fraction bar.
+    a = GetTiHuan(a, "÷", "/");
+    b = GetTiHuan(b, "÷", "/");
     const int n = std::max(Decimals(a), Decimals(b));
     if (n > 0) {
         const std::string m = "1" + std::string(static_cast<std::size_t>(n), '0');

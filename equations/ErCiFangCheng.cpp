@@ -79,9 +79,10 @@ std::string Solver::ErCiFangCheng(std::string equation, std::string unknown)
         return out + "   ＝" + d + "\r\n\r\n∴无法判断△的正负.\r\n\r\n";
     const double value = LeadingValue(d);
     if (value > 0)
-        return out + "   ＝ " + d + " ＞0\r\n\r\n∴方程有两个不相等的实数根.\r\n\r\n";
+        return out + "   ＝ " + d + " ＞0\r\n\r\n∴方程有两个不相等的实数根.\r\n\r\n"
+            + ErCiFangChengGen(a, b, c, unknown);
     if (value == 0)
-        return out + "   ＝" + d + " ＝0\r\n\r\n∴方程有两个相等的实数根.\r\n\r\n";
+        return out + "   ＝" + d + " ＝0\r\n\r\n∴方程有两个相等的实数根.\r\n\r\n" + ErCiFangChengGen(a, b, c, unknown);
     return out + "   ＝" + d + " ＜0\r\n\r\n∴方程没有实数根.\r\n\r\n";
 }
 

@@ -217,6 +217,8 @@ std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int l
         column.Note(result);
     } else if (!k.empty()) {
         why = "式子两边同时除以 " + k + " ，将未知数系数化为1；";
+        if (symbol != "＝" && (Contains(k, "－") || Contains(k, "-")))
+            why += "不等式两边同时除以同一个负数，不等号的方向改变；";
         // An empty right side stands for 0.
         const std::string value = HunHeYunSuan("(" + (rc.empty() ? std::string("0") : rc) + ")÷(" + k + ")", 1);
         column.Step(unknown, symbol, value, ++step, why);

@@ -108,6 +108,9 @@ void ComputeLine130(ComputeRun &run, const std::string &line)
     case 10:
         // 化简比: the ratio, then its quotient worked out.
         run.out += "  " + line + "\r\n＝" + run.solver.SiZeHunHeYunSuan(run.solver.BiHuaShang(line)) + "\r\n";
+        // The quotient is not yet a ratio: the simplest whole-number ratio follows.
+        if (const std::string simplest = run.solver.ZuiJianBi(line); !simplest.empty())
+            run.out += simplest + "\r\n";
         break;
     case 18: {
         // 解(未知数)比: the proportion, its equation, then the equation solved as for 解方程.

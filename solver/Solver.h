@@ -170,6 +170,19 @@ public:
     std::string ShuShiChuFa(std::string dividend, std::string divisor, int level);
 
     // ---- Formula word problems (wordproblems/) ----
+
+    // ---- Roots of quadratics, simplest ratios, factorisation, lines without working ----
+    // The roots after the discriminant lines (coefficients as ErCiFangCheng reads them); empty
+    // when there are no real roots or the coefficients are not numbers.
+    std::string ErCiFangChengGen(std::string a, std::string b, std::string c, std::string unknown);
+    // "＝p:q", the simplest whole-number ratio of a:b; a sentence for a second term of 0; empty
+    // when the terms are not numbers.
+    std::string ZuiJianBi(std::string ratio);
+    // Factorises an integer polynomial by a method of the 因式分解方法 group (YinShiFenJieFangFa),
+    // with worked steps by detail level.
+    std::string YinShiFenJie(std::string polynomial, int method, int level);
+    // One plain sentence that says why a line gives no working (除数不能为0, 括号不配对 …).
+    std::string MeiYouGuoCheng(std::string line);
 };
 
 } // namespace qimbel
