@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-wqy-microhei)
+    xvfb xauth fonts-wqy-microhei fonts-wqy-zenhei)
 
 ensure_packages() {
     local missing=() p

@@ -135,4 +135,6 @@ set(QIMBEL_CORE_SOURCES
   pages/Headless.cpp
   # tools/: symbol table
   tools/SymbolTable.cpp
+  # pages/: the help window's texts
+  pages/HelpWindowText.cpp
 )
