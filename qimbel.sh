@@ -3,11 +3,12 @@
 #   ./qimbel.sh start      build and start the GUI
 #   ./qimbel.sh test       build everything and run every test
 #   ./qimbel.sh sanitize   build the core tests with AddressSanitizer + UBSan and run them
+#   ./qimbel.sh screenshots   build the GUI and take the pictures in docs/ again, offscreen
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-wqy-microhei)
+    xvfb xauth fonts-wqy-microhei fonts-wqy-zenhei)
 
 ensure_packages() {
     local missing=() p
@@ -49,8 +50,15 @@ sanitize)
     build build-asan -DQIMBEL_SANITIZE=ON -DQIMBEL_GUI=OFF -DQIMBEL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure
     ;;
+screenshots)
+    ensure_packages
+    build build
+    cmake --build build --target qimbel-screenshots
+    # Run from the build folder, beside the help texts it reads.
+    QT_QPA_PLATFORM=offscreen build/bin/qimbel-screenshots docs
+    ;;
 *)
-    echo "usage: $0 start|test|sanitize" >&2
+    echo "usage: $0 start|test|sanitize|screenshots" >&2
     exit 2
     ;;
 esac

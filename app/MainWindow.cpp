@@ -16,15 +16,18 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace qimbel {
 
 namespace {
 
-// The window is not resizable: the pages are laid out once for this size.
-constexpr int kWindowWidth = 1000;
-constexpr int kWindowHeight = 680;
+// The smallest window the pages are laid out for, and the size it opens at when the screen has
+// room: wide enough that worked solutions need no sideways scrolling.
+constexpr QSize kMinimumSize(1000, 680);
+constexpr QSize kPreferredSize(1280, 860);
 
 // The program's icon: a blue tile with a white summation sign.
 QIcon ProgramIcon()
@@ -71,7 +74,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Qimbel 数学辅导"));
     setWindowIcon(ProgramIcon());
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    // The pages' own 帮助 buttons take Alt+H.
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Qimbel(&Q)"));
     QAction *about = help->addAction(QStringLiteral("关于 Qimbel(&A)..."));
     about->setObjectName(QStringLiteral("action_about"));
     connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
@@ -83,6 +87,13 @@ MainWindow::MainWindow(QWidget *parent)
         ProblemPage *model = book_.ProblemPageOf(tab.page);
         ProblemPageWidget *problemWidget = model != nullptr ? new ProblemPageWidget(*model, tabs_) : nullptr;
         problemWidgets_.push_back(problemWidget);
+        if (problemWidget != nullptr) {
+            connect(problemWidget, &ProblemPageWidget::AboutRequested, this, &MainWindow::ShowAbout);
+            connect(problemWidget, &ProblemPageWidget::StatusHintChanged, this, [this, problemWidget] {
+                if (tabs_->currentWidget() == problemWidget)
+                    ShowStatusHint();
+            });
+        }
         QWidget *page = problemWidget != nullptr ? problemWidget : OtherPage(tab.page, tabs_);
         tabs_->addTab(page, FromGbk(tab.label));
     }
@@ -94,8 +105,24 @@ MainWindow::MainWindow(QWidget *parent)
     if (problemWidgets_[0] != nullptr)
         problemWidgets_[0]->WriteToScreen();
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::SelectTab);
+    ShowStatusHint();
 
-    setFixedSize(kWindowWidth, kWindowHeight);
+    // The window can be resized and maximised; the pages follow it.
+    setMinimumSize(kMinimumSize);
+    QSize size = kPreferredSize;
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size.expandedTo(kMinimumSize));
+}
+
+void MainWindow::ShowStatusHint()
+{
+    auto *page = qobject_cast<ProblemPageWidget *>(tabs_->currentWidget());
+    const QString hint = page != nullptr ? page->StatusHint() : QString();
+    if (hint.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(hint);
 }
 
 ProblemPageWidget *MainWindow::ProblemPageWidgetOf(int page) const
@@ -114,6 +141,7 @@ void MainWindow::SelectTab(int tab)
     book_.SelectTab(tab);
     if (page != nullptr)
         page->WriteToScreen();
+    ShowStatusHint();
 }
 
 void MainWindow::ShowAbout()

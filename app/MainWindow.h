@@ -31,6 +31,8 @@ private:
     // A tab selection: the problem page of the tab follows the type of the tab (title, summary,
     // current type) and keeps its typed text.
     void SelectTab(int tab);
+    // The status bar tells what the shown page needs next.
+    void ShowStatusHint();
 
     PageBook book_;
     QTabWidget *tabs_ = nullptr;

@@ -145,4 +145,6 @@ set(QIMBEL_CORE_SOURCES
   equations/Rational.cpp
   equations/ErCiFangChengGen.cpp
   equations/ZuiJianBi.cpp
+  # pages/: the help window's texts
+  pages/HelpWindowText.cpp
 )

@@ -15,4 +15,7 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/tools/SymbolPalette.cpp
   ${CMAKE_SOURCE_DIR}/tools/KnowledgePage.cpp
   ${CMAKE_SOURCE_DIR}/tools/LauncherPage.cpp
+  # pages/: the help window, printing and PDF export of a problem page
+  ${CMAKE_SOURCE_DIR}/pages/HelpWindow.cpp
+  ${CMAKE_SOURCE_DIR}/pages/PrintedPage.cpp
 )

@@ -1,20 +1,31 @@
 #include "pages/ProblemPageWidget.h"
 
 #include "pages/GbkBridge.h"
+#include "pages/HelpWindow.h"
+#include "pages/PrintedPage.h"
 #include "pages/ProblemPage.h"
+#include "pages/Session.h"
 #include "pages/TextBoxFont.h"
 #include "pages/TypeTable.h"
 #include "tools/SymbolPalette.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace qimbel {
@@ -23,6 +34,10 @@ namespace {
 
 constexpr int kTypeColumnWidth = 150;
 constexpr int kSideColumnWidth = 200;
+
+// Compute is greyed out until a check has been done; the tooltip and the status bar say so.
+const QString kCheckFirst = QStringLiteral("请先点击“先进行算式检测”");
+const QString kCheckFirstStatus = QStringLiteral("请先点击“先进行算式检测”，再进行运算操作（Ctrl+Enter 可一次完成）");
 
 QCheckBox *AddCheckBox(QWidget *parent, const QString &label, int id)
 {
@@ -63,10 +78,11 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     edit_->setTabChangesFocus(true);
 
-    QPushButton *insert = AddButton(this, QStringLiteral("插入标准符号"), 1231, {});
-    QPushButton *clear = AddButton(this, QStringLiteral("清空"), 1293, {});
-    QPushButton *check = AddButton(this, QStringLiteral("先进行算式检测"), 1039, {});
-    compute_ = AddButton(this, QStringLiteral("再进行运算操作"), 1006, {});
+    QPushButton *insert = AddButton(this, QStringLiteral("插入标准符号(&I)"), 1231, {});
+    QPushButton *clear = AddButton(this, QStringLiteral("清空(&L)"), 1293, {});
+    QPushButton *check = AddButton(this, QStringLiteral("先进行算式检测(&C)"), 1039, {});
+    compute_ = AddButton(this, QStringLiteral("再进行运算操作(&R)"), 1006, {});
+    compute_->setToolTip(kCheckFirst);
 
     auto *actionRow = new QHBoxLayout;
     actionRow->addWidget(insert);
@@ -101,7 +117,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
 
     if (model_.Page() == kPage134) {
         // The factorisation methods; nothing reads the choice.
-        auto *methods = new QGroupBox(QStringLiteral("因式分解方法"), this);
+        methods_ = new QGroupBox(QStringLiteral("因式分解方法"), this);
+        QGroupBox *methods = methods_;
         methods->setObjectName(QStringLiteral("methods"));
         auto *grid = new QGridLayout(methods);
         const char *const names[]
@@ -128,14 +145,21 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     options->addWidget(showExplain_, 1, 1);
     side->addLayout(options);
 
-    QPushButton *example = AddButton(this, QStringLiteral("示例"), 1094, {});
-    QPushButton *help = AddButton(this, QStringLiteral("帮助"), 1013, {});
-    QPushButton *about = AddButton(this, QStringLiteral("关于"), 1014, {});
+    QPushButton *example = AddButton(this, QStringLiteral("示例(&E)"), 1094, {});
+    QPushButton *help = AddButton(this, QStringLiteral("帮助(&H)"), 1013, {});
+    QPushButton *about = AddButton(this, QStringLiteral("关于(&A)"), 1014, {});
     auto *helpRow = new QHBoxLayout;
     helpRow->addWidget(example);
     helpRow->addWidget(help);
     helpRow->addWidget(about);
     side->addLayout(helpRow);
+
+    QPushButton *print = AddButton(this, QStringLiteral("打印(&P)"), 0, QStringLiteral("button_print"));
+    QPushButton *pdf = AddButton(this, QStringLiteral("导出PDF(&D)"), 0, QStringLiteral("button_pdf"));
+    auto *paperRow = new QHBoxLayout;
+    paperRow->addWidget(print);
+    paperRow->addWidget(pdf);
+    side->addLayout(paperRow);
 
     auto *sideColumn = new QWidget(this);
     sideColumn->setFixedWidth(kSideColumnWidth);
@@ -154,7 +178,15 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
     connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });
-    // 帮助 and 关于 on the page have no action.
+    connect(help, &QPushButton::clicked, this, &ProblemPageWidget::ShowHelp);
+    connect(about, &QPushButton::clicked, this, &ProblemPageWidget::AboutRequested);
+    connect(print, &QPushButton::clicked, this, &ProblemPageWidget::Print);
+    connect(pdf, &QPushButton::clicked, this, &ProblemPageWidget::AskAndExportPdf);
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, &ProblemPageWidget::CheckAndCompute);
+    }
 
     WriteToScreen();
 }
@@ -220,11 +252,7 @@ void ProblemPageWidget::ReadFromScreen()
 
 void ProblemPageWidget::WriteToScreen()
 {
-    // Setting the same text again would throw away the caret, the scroll position and the undo
-    // history, so the text box is only rewritten when the model changed its text.
-    const QString text = FromGbk(model_.EditText());
-    if (text != edit_->toPlainText())
-        edit_->setPlainText(text);
+    ShowText(FromGbk(model_.EditText()));
     edit_->setEnabled(model_.EditEnabled());
     title_->setText(FromGbk(model_.Title()));
     summary_->setText(FromGbk(model_.Summary()));
@@ -234,6 +262,75 @@ void ProblemPageWidget::WriteToScreen()
     showResult_->setChecked(options.showResult);
     showWorking_->setChecked(options.showWorking);
     showExplain_->setChecked(options.showExplain);
+    UpdateExtras();
+}
+
+void ProblemPageWidget::ShowText(const QString &text)
+{
+    // Rewriting the same text would throw away the caret and the scroll position, so the text
+    // box is only rewritten when the model changed its text. The change is one edit of the
+    // document, so the pupil's undo history survives type buttons, check and compute.
+    if (text == edit_->toPlainText())
+        return;
+    QTextCursor cursor(edit_->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    edit_->moveCursor(QTextCursor::Start);
+}
+
+void ProblemPageWidget::UpdateExtras()
+{
+    if (methods_ != nullptr)
+        methods_->setVisible(CurrentType() == 22);
+    const QString hint = compute_->isEnabled() ? QString() : kCheckFirstStatus;
+    if (hint != statusHint_) {
+        statusHint_ = hint;
+        emit StatusHintChanged(hint);
+    }
+}
+
+void ProblemPageWidget::CheckAndCompute()
+{
+    Run([this] {
+        model_.Check();
+        model_.Compute();
+    });
+}
+
+void ProblemPageWidget::ShowHelp()
+{
+    if (help_ == nullptr)
+        help_ = new HelpWindow(this);
+    help_->ShowHelp(model_.Page(), CurrentType());
+}
+
+bool ProblemPageWidget::ExportPdfTo(const QString &path) const
+{
+    return ExportPdf(path, title_->text(), edit_->toPlainText());
+}
+
+void ProblemPageWidget::Print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title_->text());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("打印"));
+    if (dialog.exec() == QDialog::Accepted)
+        PrintOn(printer, title_->text(), edit_->toPlainText());
+}
+
+void ProblemPageWidget::AskAndExportPdf()
+{
+    const QString suggested = QDir::home().filePath(
+        (title_->text().isEmpty() ? QStringLiteral("Qimbel") : title_->text()) + QStringLiteral(".pdf"));
+    const QString path
+        = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!ExportPdfTo(path))
+        QMessageBox::warning(this, QStringLiteral("导出PDF"), QStringLiteral("无法写入文件：\n%1").arg(path));
 }
 
 void ProblemPageWidget::InsertSymbols(const QString &selection)

@@ -8,12 +8,14 @@
 #include <map>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace qimbel {
 
+class HelpWindow;
 class ProblemPage;
 
 class ProblemPageWidget : public QWidget {
@@ -32,12 +34,33 @@ public:
     // The symbol palette's OK: its selection goes to the very end of the text box.
     void InsertSymbols(const QString &selection);
 
+    // What the status bar says while the page is shown: how to enable compute, or nothing.
+    QString StatusHint() const { return statusHint_; }
+
+    // 帮助: the help window of the page's current problem type.
+    void ShowHelp();
+    // 导出PDF without asking for a file name; false when the file could not be written.
+    bool ExportPdfTo(const QString &path) const;
+
+signals:
+    void StatusHintChanged(const QString &hint);
+    // 关于 on the page.
+    void AboutRequested();
+
 private:
     void BuildTypeColumn(QWidget *column);
     QPushButton *AddButton(QWidget *parent, const QString &caption, int id, const QString &name);
     // Runs one model handler between a read from and a write to the screen.
     template <class Handler> void Run(Handler handler);
     void OpenSymbolPalette();
+    // Ctrl+Enter: check, then compute, as one step.
+    void CheckAndCompute();
+    void Print();
+    void AskAndExportPdf();
+    // Puts the model's text into the text box as one edit that Ctrl+Z takes back.
+    void ShowText(const QString &text);
+    // The window extras that follow the model: the status hint and the factorisation methods.
+    void UpdateExtras();
 
     ProblemPage &model_;
     QPlainTextEdit *edit_ = nullptr; // 1004
@@ -48,6 +71,9 @@ private:
     QCheckBox *showResult_ = nullptr; // 1259
     QCheckBox *showWorking_ = nullptr; // 1260
     QCheckBox *showExplain_ = nullptr; // 1261
+    QGroupBox *methods_ = nullptr; // 因式分解方法, page 134 only
+    HelpWindow *help_ = nullptr; // made on the first 帮助
+    QString statusHint_;
 };
 
 } // namespace qimbel

@@ -9,20 +9,29 @@ namespace qimbel {
 QFont TextBoxFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei Mono"), QStringLiteral("WenQuanYi Zen Hei Mono"),
-        QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("monospace")});
+    // Both fonts draw a Chinese character exactly as wide as two Latin characters.
+    font.setFamilies({QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC"),
+        QStringLiteral("monospace")});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    // At 15 pixels the advances of these fonts are whole pixels (Latin 9, Chinese 15), so the
-    // widened characters land exactly on the column grid.
-    font.setPixelSize(15);
+    // At 16 pixels the advances are whole pixels (Latin 8, Chinese 16): the columns stay on the
+    // pixel grid.
+    font.setPixelSize(16);
     return font;
+}
+
+qreal TwoColumnShortfall(const QFontMetricsF &metrics, const QString &character)
+{
+    if (character.isEmpty() || character[0].unicode() < 0x80)
+        return 0;
+    const qreal shortfall = 2 * metrics.horizontalAdvance(QLatin1Char(' ')) - metrics.horizontalAdvance(character);
+    // Glyph advances are measured in fractions of a pixel; a difference below that is none.
+    return qAbs(shortfall) < 0.01 ? 0 : shortfall;
 }
 
 TwoColumnSpacing::TwoColumnSpacing(QTextDocument *document, const QFont &font)
     : QSyntaxHighlighter(document)
     , metrics_(font)
-    , column_(metrics_.horizontalAdvance(QLatin1Char(' ')))
 {
 }
 
@@ -31,7 +40,7 @@ qreal TwoColumnSpacing::ExtraSpacing(const QString &character)
     const auto known = extra_.constFind(character);
     if (known != extra_.constEnd())
         return *known;
-    const qreal extra = 2 * column_ - metrics_.horizontalAdvance(character);
+    const qreal extra = TwoColumnShortfall(metrics_, character);
     extra_.insert(character, extra);
     return extra;
 }
@@ -54,14 +63,16 @@ void TwoColumnSpacing::highlightBlock(const QString &text)
         i += length;
     }
 
-    // A two-byte character gets the room it lacks half before and half after its glyph, so a
-    // narrow sign such as "×" stands in the middle of its two columns; the room before is the
-    // spacing after the character in front of it.
+    // A narrow two-byte character gets the room it lacks half before and half after its glyph,
+    // so a sign such as "×" stands in the middle of its two columns; the room before is the
+    // spacing after the character in front of it. Chinese characters need no room.
     for (std::size_t k = 0; k < characters.size(); ++k) {
         Character &character = characters[k];
         if (text[character.start].unicode() < 0x80)
             continue;
         const qreal extra = ExtraSpacing(text.mid(character.start, character.length));
+        if (extra == 0)
+            continue;
         const qreal before = k > 0 ? extra / 2 : 0;
         if (k > 0)
             characters[k - 1].after += before;

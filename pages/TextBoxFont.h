@@ -1,8 +1,9 @@
 // The text box of a problem page shows worked solutions that are aligned with blanks, counting
 // every character that is two bytes in GBK (Chinese characters, full-width signs, Greek letters,
-// box-drawing signs ...) as two columns. The fonts at hand draw Latin letters 0.6 em wide and
-// Chinese characters 1 em wide, so a fixed-pitch font alone does not line the columns up: the
-// text box also widens every two-byte character to exactly two columns.
+// box-drawing signs ...) as two columns. WenQuanYi Zen Hei Mono draws Latin letters half an em
+// and Chinese characters one em wide, so Chinese text needs no help. A few two-byte signs that
+// the solver writes ("×", "÷", "α", "≥" ...) come out narrower in every font at hand; the text
+// box widens those, and only those, to exactly two columns.
 #pragma once
 
 #include <QFont>
@@ -12,10 +13,15 @@
 
 namespace qimbel {
 
-// The fixed-pitch font of the text box, with Chinese glyphs.
+// The fixed-pitch font of the text box, with Chinese glyphs two Latin columns wide.
 QFont TextBoxFont();
 
-// Spaces every non-ASCII character of a document out to two columns of `font`.
+// The room to add after `character` so that it takes two columns of `metrics`: 0 for ASCII and
+// for characters that already take two columns.
+qreal TwoColumnShortfall(const QFontMetricsF &metrics, const QString &character);
+
+// Spaces every non-ASCII character of a document that is narrower than two columns of `font`
+// out to two columns.
 class TwoColumnSpacing : public QSyntaxHighlighter {
 public:
     TwoColumnSpacing(QTextDocument *document, const QFont &font);
@@ -28,7 +34,6 @@ private:
     qreal ExtraSpacing(const QString &character);
 
     QFontMetricsF metrics_;
-    qreal column_;
     QHash<QString, qreal> extra_;
 };
 

@@ -1,15 +1,10 @@
+#include "solver/HelpFile.h"
 #include "solver/Solver.h"
 
 #include <fstream>
 
 namespace qimbel {
 
-namespace {
-
-// Reads a help file line by line (LF or CR LF ends a line); every line is trimmed and followed
-// by CR LF. With `skipShortLines`, lines of zero or one byte before trimming are left out, so an
-// example file can hold empty lines that do not reach the text box. A file that is missing or
-// cannot be read gives the empty text.
 std::string LoadHelpText(const std::string &path, bool skipShortLines)
 {
     std::ifstream in(path, std::ios::binary);
@@ -25,8 +20,6 @@ std::string LoadHelpText(const std::string &path, bool skipShortLines)
     }
     return result;
 }
-
-} // namespace
 
 std::string Solver::GetJianJie(int n)
 {

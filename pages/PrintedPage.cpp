@@ -1,0 +1,111 @@
+#include "pages/PrintedPage.h"
+
+#include "pages/TextBoxFont.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace qimbel {
+
+namespace {
+
+// Points: about 100 columns fit between the margins of an A4 page.
+constexpr qreal kPrintPointSize = 9.5;
+constexpr qreal kMarginMillimetres = 15;
+
+QFont PrintFont()
+{
+    QFont font = TextBoxFont();
+    font.setPointSizeF(kPrintPointSize);
+    return font;
+}
+
+// The character format of one character: a narrow two-byte sign is stretched to two columns.
+// The spacing is a percentage of the glyph's own advance, so it holds at any resolution.
+QTextCharFormat FormatOf(const QFontMetricsF &metrics, const QString &character)
+{
+    QTextCharFormat format;
+    const qreal shortfall = TwoColumnShortfall(metrics, character);
+    const qreal advance = metrics.horizontalAdvance(character);
+    if (shortfall != 0 && advance > 0) {
+        format.setFontLetterSpacingType(QFont::PercentageSpacing);
+        format.setFontLetterSpacing(100 * (advance + shortfall) / advance);
+    }
+    return format;
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> PrintedDocument(const QString &title, const QString &text)
+{
+    auto document = std::make_unique<QTextDocument>();
+    const QFont font = PrintFont();
+    document->setDefaultFont(font);
+    document->setDocumentMargin(0);
+    const QFontMetricsF metrics(font);
+
+    QTextCursor cursor(document.get());
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    cursor.insertText(title, heading);
+    cursor.insertBlock();
+    cursor.insertBlock();
+
+    // Runs of characters with the same format go in together.
+    QString run;
+    QTextCharFormat runFormat;
+    const auto flush = [&] {
+        if (!run.isEmpty())
+            cursor.insertText(run, runFormat);
+        run.clear();
+    };
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length
+            = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length;
+        if (character == QLatin1String("\n")) {
+            flush();
+            cursor.insertBlock();
+            continue;
+        }
+        const QTextCharFormat format = FormatOf(metrics, character);
+        if (format != runFormat) {
+            flush();
+            runFormat = format;
+        }
+        run += character;
+    }
+    flush();
+    return document;
+}
+
+void PrintOn(QPagedPaintDevice &device, const QString &title, const QString &text)
+{
+    PrintedDocument(title, text)->print(&device);
+}
+
+bool ExportPdf(const QString &path, const QString &title, const QString &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Qimbel"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+            QPageLayout::Millimeter));
+        PrintOn(writer, title, text);
+    }
+    // The file takes its name only when everything was written.
+    return file.commit();
+}
+
+} // namespace qimbel
