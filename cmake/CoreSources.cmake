@@ -137,4 +137,8 @@ set(QIMBEL_CORE_SOURCES
   tools/SymbolTable.cpp
   # pages/: the symbol normalisation of the check
   pages/CheckText.cpp
+  # numbers/: the means that take a root
+  numbers/ExactRoot.cpp
+  numbers/JiHePingJunShu.cpp
+  numbers/PingFangPingJunShu.cpp
 )
