@@ -141,13 +141,13 @@ std::string ExactText(Fraction value)
         return WideText(value.numerator);
     // A denominator that divides 10^6 gives a decimal of at most six places.
     constexpr Wide kMillion = 1000000;
-    if (kMillion % value.denominator == 0 && value.numerator <= static_cast<Wide>(-1) / kMillion) {
-        const Wide scaled = value.numerator * (kMillion / value.denominator);
-        std::string fraction = WideText(scaled % kMillion);
-        fraction.insert(0, 6 - fraction.size(), '0');
-        while (!fraction.empty() && fraction.back() == '0')
-            fraction.pop_back();
-        return WideText(scaled / kMillion) + "." + fraction;
+    if (kMillion % value.denominator == 0) {
+        // The remainder is below the denominator, so its millionths stay below 10^6.
+        std::string places = WideText(value.numerator % value.denominator * (kMillion / value.denominator));
+        places.insert(0, 6 - places.size(), '0');
+        while (!places.empty() && places.back() == '0')
+            places.pop_back();
+        return WideText(value.numerator / value.denominator) + "." + places;
     }
     return WideText(value.numerator) + "/" + WideText(value.denominator);
 }

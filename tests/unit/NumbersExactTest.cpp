@@ -131,6 +131,9 @@ TEST(Means, HugeAndManyNumbersFallBackToSixDecimals)
         many.Add("123456789.123");
     EXPECT_EQ(s.JiHePingJunShu(many), "123456789.123");
     EXPECT_EQ(s.PingFangPingJunShu(many), "123456789.123");
+    // A single number is its own mean, however long (37 digits and a half).
+    const std::string long37 = std::string(37, '9') + ".5";
+    EXPECT_EQ(s.JiHePingJunShu(List({long37})), long37);
     const std::string huge(60, '9');
     EXPECT_FALSE(s.JiHePingJunShu(List({huge, huge})).empty());
     EXPECT_FALSE(s.PingFangPingJunShu(List({huge, "1"})).empty());
