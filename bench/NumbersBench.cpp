@@ -59,4 +59,18 @@ void BM_GetJinSiZhi(benchmark::State &state)
 }
 BENCHMARK(BM_GetJinSiZhi);
 
+// The means that take a root over a pasted list: the exact attempt, then six decimals.
+void BM_RootMeans(benchmark::State &state)
+{
+    Solver s;
+    StringArray list;
+    for (int i = 0; i < state.range(0); ++i)
+        list.Add(std::to_string(1 + i % 97) + ".5");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(s.JiHePingJunShu(list));
+        benchmark::DoNotOptimize(s.PingFangPingJunShu(list));
+    }
+}
+BENCHMARK(BM_RootMeans)->Arg(8)->Arg(10000);
+
 } // namespace

@@ -147,4 +147,8 @@ set(QIMBEL_CORE_SOURCES
   equations/ZuiJianBi.cpp
   # pages/: the help window's texts
   pages/HelpWindowText.cpp
+  # numbers/: the means that take a root
+  numbers/ExactRoot.cpp
+  numbers/JiHePingJunShu.cpp
+  numbers/PingFangPingJunShu.cpp
 )

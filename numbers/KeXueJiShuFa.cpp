@@ -3,11 +3,35 @@
 
 namespace qimbel {
 
+namespace {
+
+// The power of ten that the counting units right after a number stand for: 万 4, 亿 8, and
+// together as written (3.6万亿 is 3.6×10^(12)).
+long long UnitExponent(const std::string &rest)
+{
+    long long exponent = 0;
+    for (std::size_t at = 0; at + 1 < rest.size(); at += 2) {
+        const std::string unit = rest.substr(at, 2);
+        if (unit == "万")
+            exponent += 4;
+        else if (unit == "亿")
+            exponent += 8;
+        else
+            break;
+    }
+    return exponent;
+}
+
+std::string ExponentText(long long exponent) { return exponent < 0 ? "－" + IntText(-exponent) : IntText(exponent); }
+
+} // namespace
+
 // Problem type 科学记数法: writes a number as a × 10^n, digit by digit on the text, so no digit is
 // lost to floating point. A full-width sign in front is kept ("－" wins over "＋"); the digits are
 // kept as typed (1200 gives 1.200×10^(3)). Leading zeros of the integer part are not counted, a
 // number whose digits are all 0 gives 0×10^(0), and only the leading number is used (digits, one
-// point, digits); a text without one gives the empty text.
+// point, digits); a text without one gives the empty text. Thousands separators belong to the
+// number (1,000,000), and 万 and 亿 right after it scale it (3.6万 is 3.6×10^(4)).
 std::string Solver::KeXueJiShuFa(std::string number)
 {
     std::string sign;
@@ -22,7 +46,7 @@ std::string Solver::KeXueJiShuFa(std::string number)
         number = Mid(number, p + 2);
         sign = "－";
     }
-    number = Trim(number);
+    number = numbers::WithoutThousandsSeparators(Trim(number));
 
     // The leading number: integer digits, then an optional point and decimal digits.
     std::size_t end = 0;
@@ -39,6 +63,7 @@ std::string Solver::KeXueJiShuFa(std::string number)
     }
     if (integer.empty() && decimals.empty())
         return {};
+    const long long scale = UnitExponent(number.substr(hasPoint ? end + 1 + decimals.size() : end));
 
     const std::size_t firstNonZero = integer.find_first_not_of('0');
     integer = firstNonZero == std::string::npos ? std::string() : integer.substr(firstNonZero);
@@ -51,9 +76,11 @@ std::string Solver::KeXueJiShuFa(std::string number)
     if (integer.empty()) {
         // 0.00123: the zeros after the point and the first digit give the negative exponent.
         const std::size_t zeros = decimals.find_first_not_of('0');
-        return sign + mantissa(decimals.substr(zeros)) + "×10^(－" + IntText(static_cast<long long>(zeros) + 1) + ")";
+        return sign + mantissa(decimals.substr(zeros)) + "×10^("
+            + ExponentText(scale - static_cast<long long>(zeros) - 1) + ")";
     }
-    return sign + mantissa(integer + decimals) + "×10^(" + IntText(static_cast<long long>(integer.size()) - 1) + ")";
+    return sign + mantissa(integer + decimals) + "×10^("
+        + ExponentText(static_cast<long long>(integer.size()) - 1 + scale) + ")";
 }
 
 } // namespace qimbel

@@ -79,6 +79,50 @@ void ExchangeSort(StringArray &numbers)
         numbers.SetAt(i, items[static_cast<std::size_t>(i)].second);
 }
 
+std::vector<std::size_t> ThousandsSeparators(const std::string &text)
+{
+    // Digits, points and commas are ASCII bytes and never the trail byte of a GBK character.
+    std::vector<std::size_t> commas;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        if (!IsDigit(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < n && IsDigit(text[end]))
+            ++end;
+        // Decimals never hold separators.
+        const bool decimals = i > 0 && text[i - 1] == '.';
+        if (!decimals && end - i <= 3) {
+            while (end + 3 < n && text[end] == ',' && IsDigit(text[end + 1]) && IsDigit(text[end + 2])
+                && IsDigit(text[end + 3]) && (end + 4 == n || !IsDigit(text[end + 4]))) {
+                commas.push_back(end);
+                end += 4;
+            }
+        }
+        i = end;
+    }
+    return commas;
+}
+
+std::string WithoutThousandsSeparators(const std::string &text)
+{
+    const std::vector<std::size_t> commas = ThousandsSeparators(text);
+    std::string result;
+    result.reserve(text.size());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (next < commas.size() && commas[next] == i) {
+            ++next;
+            continue;
+        }
+        result += text[i];
+    }
+    return result;
+}
+
 namespace {
 
 using u64 = unsigned long long;

@@ -24,6 +24,14 @@ std::string CharAt(const std::string &text, int pos);
 // Only the ASCII digits of a text, in order.
 std::string DigitsOnly(const std::string &text);
 
+// The byte positions of the commas that separate thousands inside a number: after a run of one to
+// three digits (that does not follow a point), every comma that is followed by exactly three
+// digits and then no further digit, group after group (1,000,000 and 12,345.6). Other commas are
+// not counted, so 12,34 and 1,2,3 stay lists.
+std::vector<std::size_t> ThousandsSeparators(const std::string &text);
+// The text without those commas.
+std::string WithoutThousandsSeparators(const std::string &text);
+
 // The value of the leading decimal number of a text: an optional "+" or "-", digits, an optional
 // point and digits. Anything after it is ignored; a text that does not start with a number is 0.
 // Never reads hexadecimal, exponents, "inf" or "nan", whatever the text holds.

@@ -37,18 +37,24 @@ bool TooLong(const std::string &number)
 
 // Problem type 数的读法: reads the first number of the line in Chinese. A percentage reads
 // 百分之 and its number, a fraction its denominator first (3/4 reads 四分之三). A leading "-"
-// reads 负 and a leading "+" reads 正; a fraction bar without a denominator is not read. Level 1
+// reads 负 and a leading "+" reads 正; a fraction bar without a denominator is not read. A number
+// written with thousands separators is read as one number, and repeated as typed. Level 1
 // gives the reading alone, levels 2 to 4 a heading that repeats the number, level 5 the heading
 // and the numbered steps.
 std::string Solver::ShuDeDuFa(std::string line, int level)
 {
     if (level < 1 || level > 5)
         level = 1;
-    const std::string token = FirstNumberToken(line, GetShuMoShi(line));
+    // Thousands separators belong to the number (1,000,000 reads 一百万); other commas end it.
+    std::string pattern = GetShuMoShi(line);
+    for (std::size_t comma : numbers::ThousandsSeparators(line))
+        if (comma < pattern.size())
+            pattern[comma] = '1';
+    const std::string token = FirstNumberToken(line, pattern);
     if (token.empty())
         return {};
 
-    std::string body = token;
+    std::string body = numbers::WithoutThousandsSeparators(token);
     std::string sign;
     if (body[0] == '-' || body[0] == '+') {
         sign = body[0] == '-' ? "负" : "正";

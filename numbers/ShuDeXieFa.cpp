@@ -25,8 +25,8 @@ constexpr std::string_view kConnectors = "点分之时比";
 
 // Problem type 数的写法: writes the last Chinese numeral of the line in digits. A numeral is a run
 // of numeral and connector characters that starts at a numeral character, or at a 点 right before
-// one (点五 is 0.5). Level 1 gives the digits alone; the other levels a heading that repeats the
-// numeral, and at level 5 the numbered steps.
+// one (点五 is 0.5); a 负 right before it is its minus sign (负五 is -5). Level 1 gives the digits
+// alone; the other levels a heading that repeats the numeral, and at level 5 the numbered steps.
 std::string Solver::ShuDeXieFa(std::string line, int level)
 {
     if (level < 1 || level > 5)
@@ -34,14 +34,24 @@ std::string Solver::ShuDeXieFa(std::string line, int level)
     std::string token;
     const int n = Len(line);
     int previous = -1; // start of the character before i
+    int beforePrevious = -1; // start of the character before that
     for (int i = 0; i < n;) {
         const int len = numbers::CharLen(line, i);
         if (!IsOneOf(Mid(line, i, len), kNumerals)) {
+            beforePrevious = previous;
             previous = i;
             i += len;
             continue;
         }
-        const int start = previous >= 0 && Mid(line, previous, 2) == "点" ? previous : i;
+        int start = i;
+        int before = previous;
+        if (previous >= 0 && Mid(line, previous, 2) == "点") {
+            start = previous;
+            before = beforePrevious;
+        }
+        // 负 in front is the minus sign of the numeral.
+        if (before >= 0 && Mid(line, before, 2) == "负")
+            start = before;
         int end = i;
         while (end < n) {
             const std::string c = numbers::CharAt(line, end);
@@ -51,6 +61,7 @@ std::string Solver::ShuDeXieFa(std::string line, int level)
         }
         token = Mid(line, start, end - start);
         previous = -1;
+        beforePrevious = -1;
         i = end;
     }
     if (token.empty())

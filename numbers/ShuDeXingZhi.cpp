@@ -8,7 +8,8 @@ namespace qimbel {
 namespace {
 
 // The names a question clause is searched for, in this order: the first one that occurs decides
-// the clause, so 正实数 wins over 实数, 百分数 over 分数 and 平均数 over 算术平均数.
+// the clause, so 正实数 wins over 实数, 百分数 over 分数 and 平均数 over 算术平均数 (but not over
+// 几何平均数 and 平方平均数, see FindName).
 const char *const kNames[41] = {"正实数", "负实数", "实数", "正有理数", "负有理数", "有理数", "正无理数", "负无理数",
     "无理数", "正整数", "负整数", "整数", "真分数", "假分数", "百分数", "小数", "自然数", "质数", "合数", "奇数",
     "偶数", "因数", "倍数", "整除", "分数", "平均数", "几何平均数", "平方平均数", "N-1标准差", "相对标准偏差", "标准差",
@@ -25,6 +26,11 @@ int FindName(const std::string &text)
         // 最小数 holds 小数; asking for the smallest number must not filter the decimals.
         if (row == 15 && Contains(text, "最小数"))
             return 37;
+        // 几何平均数 and 平方平均数 hold 平均数 but ask for other means.
+        if (row == 25 && Contains(text, "几何平均数"))
+            return 26;
+        if (row == 25 && Contains(text, "平方平均数"))
+            return 27;
         if (Contains(text, kNames[row]) || (row == 28 && Contains(text, "N－1标准差")))
             return row;
     }
@@ -66,6 +72,10 @@ std::string Statistic(Solver &solver, int row, StringArray numbers)
     switch (row) {
     case 25:
         return solver.PingJunShu(numbers);
+    case 26:
+        return solver.JiHePingJunShu(numbers);
+    case 27:
+        return solver.PingFangPingJunShu(numbers);
     case 28: { // N-1标准差: the sample standard deviation
         const int n = numbers.GetSize();
         if (n < 2)

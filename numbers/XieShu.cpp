@@ -46,8 +46,9 @@ std::string PadGroup(const std::string &digits)
     return Len(digits) < 4 ? std::string(static_cast<std::size_t>(4 - Len(digits)), '0') + digits : digits;
 }
 
-// The digits and the numbered steps of one numeral without a fraction bar.
-void Write(Solver &solver, std::string numeral, std::string &result, std::string &steps)
+// The digits and the numbered steps of one numeral without a fraction bar; gives the number of
+// steps written.
+int Write(Solver &solver, std::string numeral, std::string &result, std::string &steps)
 {
     int step = 0;
     auto addStep = [&](const std::string &body) { steps += "第" + IntText(++step) + "步：" + body + "\r\n"; };
@@ -120,6 +121,7 @@ void Write(Solver &solver, std::string numeral, std::string &result, std::string
         result += "%";
         addStep("因为该数是百分数，所以在数的尾部补%。");
     }
+    return step;
 }
 
 } // namespace
@@ -127,11 +129,16 @@ void Write(Solver &solver, std::string numeral, std::string &result, std::string
 // Writes one Chinese numeral as digits, level by level (兆, 亿, 万, then the units group), then
 // the decimals after 点 and the "%" of a leading 百分之. A fraction such as 三分之二 is written
 // numerator over denominator (2/3), with the steps of the denominator first, as it is read.
+// A leading 负 is the minus sign: 负五 is -5, with one more step that says so.
 // Level 5 adds the numbered steps after an empty line; the other levels give the digits alone.
 std::string Solver::XieShu(std::string numeral, int level)
 {
     std::string result;
     std::string steps;
+    const bool negative = Left(numeral, 2) == "负";
+    if (negative)
+        numeral = Mid(numeral, 2);
+    int lastStep = 0;
     const int bar = Find(numeral, "分之");
     if (Left(numeral, 6) != "百分之" && bar > 0 && bar + 4 < Len(numeral)) {
         std::string denominator;
@@ -139,11 +146,15 @@ std::string Solver::XieShu(std::string numeral, int level)
         std::string numerator;
         std::string numeratorSteps;
         Write(*this, Left(numeral, bar), denominator, denominatorSteps);
-        Write(*this, Mid(numeral, bar + 4), numerator, numeratorSteps);
+        lastStep = Write(*this, Mid(numeral, bar + 4), numerator, numeratorSteps);
         result = numerator + "/" + denominator;
         steps = denominatorSteps + "\r\n" + numeratorSteps;
     } else {
-        Write(*this, numeral, result, steps);
+        lastStep = Write(*this, numeral, result, steps);
+    }
+    if (negative) {
+        result = "-" + result;
+        steps += "第" + IntText(lastStep + 1) + "步：因为该数是负数，所以在数的前面补-。\r\n";
     }
     return level == 5 ? result + "\r\n\r\n" + steps : result;
 }

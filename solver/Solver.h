@@ -157,6 +157,9 @@ public:
     std::string FangCha(const StringArray &numbers);
     std::string BiaoZhunCha(const StringArray &numbers);
     std::string ZhongShu(const StringArray &numbers);
+    // The geometric and the quadratic mean, exact when the root is rational.
+    std::string JiHePingJunShu(const StringArray &numbers);
+    std::string PingFangPingJunShu(const StringArray &numbers);
 
     // ---- Unit conversion (numbers/) ----
     std::string DanWeiZhuanHuan(std::string line, int level);

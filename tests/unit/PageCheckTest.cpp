@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <random>
 
 using namespace qimbel;
@@ -29,46 +30,64 @@ int CountOf(const std::string &text, const std::string &what)
     return n;
 }
 
+struct CheckCase {
+    int page;
+    const char *typed;
+    const char *checked;
+};
+
+void ExpectChecked(std::initializer_list<CheckCase> cases)
+{
+    for (const CheckCase &c : cases)
+        EXPECT_EQ(Checked(c.page, c.typed), c.checked) << "page " << c.page;
+}
+
+// More cases, with the whole worked solutions, are golden texts (check_*, *_starts_with_minus).
 TEST(PageCheck, LinesThatStartWithASignOrABracketStayLines)
 {
-    EXPECT_EQ(Checked(135, "3x+3y=45\r\n-x-2y=-21"), "3x＋3y＝45\r\n－x－2y＝－21");
-    EXPECT_EQ(Checked(134, "2*3\r\n（1+2）*4"), "2×3\r\n(1＋2)×4");
-    EXPECT_EQ(Checked(134, "2×（3+4）\r\n5+1\r\n（1+2）×3"), "2×(3＋4)\r\n5＋1\r\n(1＋2)×3");
-    EXPECT_EQ(Checked(130, "2x+1=5\r\n-x+3=1\r\n"), "2x＋1＝5\r\n－x＋3＝1");
-    EXPECT_EQ(Checked(133, "12345\r\n-12345"), "12345\r\n－12345");
-    // Empty lines stay; the blanks in front of a sign go, the line break before them stays.
-    EXPECT_EQ(Checked(134, "1-2\r\n\r\n  -3"), "1－2\r\n\r\n－3");
+    ExpectChecked({
+        {134, "2*3\r\n（1+2）*4", "2×3\r\n(1＋2)×4"},
+        {130, "2x+1=5\r\n-x+3=1\r\n", "2x＋1＝5\r\n－x＋3＝1"},
+        // Empty lines stay; the blanks in front of a sign go, the line break before them stays.
+        {134, "1-2\r\n\r\n  -3", "1－2\r\n\r\n－3"},
+    });
 }
 
 TEST(PageCheck, BlanksNextToReplacedSignsGoButOnlyWithinTheLine)
 {
-    // The blank after 2 is next to no sign and stays; the line break after it stays too.
-    EXPECT_EQ(Checked(134, "1 +  2 \r\n （ 3 - 4 ） * 5"), "1＋2 \r\n(3－4)×5");
-    EXPECT_EQ(Checked(134, "\r\n\r\n 1+2 \r\n\r\n"), "1＋2");
-    // Tabs are blanks too; a lone LF (text pasted through --gbk) is a line break as well.
-    EXPECT_EQ(Checked(134, "1\t*\t2\n-3"), "1×2\n－3");
+    ExpectChecked({
+        // The blank after 2 is next to no sign and stays; the line break after it stays too.
+        {134, "1 +  2 \r\n （ 3 - 4 ） * 5", "1＋2 \r\n(3－4)×5"},
+        {134, "\r\n\r\n 1+2 \r\n\r\n", "1＋2"},
+        // Tabs are blanks too; a lone LF (text pasted through --gbk) is a line break as well.
+        {134, "1\t*\t2\n-3", "1×2\n－3"},
+    });
 }
 
 TEST(PageCheck, AnOperatorAtTheEndOfALineContinuesTheProblem)
 {
-    EXPECT_EQ(Checked(134, "1+\r\n2"), "1＋2");
-    EXPECT_EQ(Checked(134, "1 + \r\n  2\r\n3*\r\n4"), "1＋2\r\n3×4");
-    EXPECT_EQ(Checked(135, "x=\r\n3"), "x＝3");
-    EXPECT_EQ(Checked(135, "x>=\r\n3"), "x≥3");
-    // A closing bracket is no operator.
-    EXPECT_EQ(Checked(134, "（1+2）\r\n-3"), "(1＋2)\r\n－3");
-    // Only the one line break right after the operator goes.
-    EXPECT_EQ(Checked(134, "1+\r\n\r\n2"), "1＋\r\n2");
+    ExpectChecked({
+        {134, "1+\r\n2", "1＋2"},
+        {134, "1 + \r\n  2\r\n3*\r\n4", "1＋2\r\n3×4"},
+        {135, "x=\r\n3", "x＝3"},
+        {135, "x>=\r\n3", "x≥3"},
+        // A closing bracket is no operator.
+        {134, "（1+2）\r\n-3", "(1＋2)\r\n－3"},
+        // Only the one line break right after the operator goes.
+        {134, "1+\r\n\r\n2", "1＋\r\n2"},
+    });
 }
 
 TEST(PageCheck, OrEqualSignsBecomeOneSign)
 {
-    EXPECT_EQ(Checked(135, "3x+1>=x-5"), "3x＋1≥x－5");
-    EXPECT_EQ(Checked(135, "x<=2\r\nx＞＝1\r\nx ＜＝ 0\r\nx > = 4"), "x≤2\r\nx≥1\r\nx≤0\r\nx≥4");
-    EXPECT_EQ(Checked(135, "x>3"), "x＞3");
-    // On the primary page ">" alone stays ASCII, but ">=" is the sign 解方程 understands.
-    EXPECT_EQ(Checked(130, "2x>=4"), "2x≥4");
-    EXPECT_EQ(Checked(130, "x>3"), "x>3");
+    ExpectChecked({
+        {135, "3x+1>=x-5", "3x＋1≥x－5"},
+        {135, "x<=2\r\nx＞＝1\r\nx ＜＝ 0\r\nx > = 4", "x≤2\r\nx≥1\r\nx≤0\r\nx≥4"},
+        {135, "x>3", "x＞3"},
+        // On the primary page ">" alone stays ASCII, but ">=" is the sign 解方程 understands.
+        {130, "2x>=4", "2x≥4"},
+        {130, "x>3", "x>3"},
+    });
 }
 
 TEST(PageCheck, ReplacementIsCharacterAwareAndNeverLoops)
@@ -76,10 +95,10 @@ TEST(PageCheck, ReplacementIsCharacterAwareAndNeverLoops)
     std::string text = "1+2";
     ReplaceInLines(text, "+", "++", true);
     EXPECT_EQ(text, "1++2");
-    // "－" is 0xA3 0xAD; a "-" search must not find anything inside it or inside "≥" (0xA1 0xDD).
-    text = "－≥";
-    ReplaceInLines(text, "-", "＋", true);
-    EXPECT_EQ(text, "－≥");
+    // "＃ā" is A3 A3 A8 A1: the bytes of "（" (A3 A8) straddle its two characters.
+    text = "＃ā";
+    ReplaceInLines(text, "（", "(", false);
+    EXPECT_EQ(text, "＃ā");
     text = "  abc  ";
     ReplaceInLines(text, "x", "y", true);
     EXPECT_EQ(text, "  abc  ");
