@@ -1,11 +1,13 @@
 // Linear equations and inequalities in one unknown, the letters of a problem, and the sturdiness
 // of every equation routine on input that does not fit its method. The worked layouts of whole
 // solutions are checked by the golden texts under tests/golden/equations/.
+#include "ExactResultText.h"
 #include "equations/EquationText.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 using namespace qimbel;
@@ -145,4 +147,54 @@ TEST(EquationRoutines, OddInputEndsWithTextAndNeverCrashes)
         s.BiHuaShang(e);
     }
     SUCCEED();
+}
+
+TEST(YiCiDengShi, AValueThatSixPlacesDoNotEndIsAFraction)
+{
+    Solver s;
+    EXPECT_EQ(s.YiCiDengShi("3x＝1", "x", 1), "x＝1/3");
+    EXPECT_EQ(s.YiCiDengShi("3x＜2", "x", 1), "x＜2/3");
+    EXPECT_EQ(s.YiCiDengShi("－3x＞2", "x", 1), "x＜－2/3");
+    EXPECT_EQ(s.YiCiDengShi("0.3x＝0.1", "x", 1), "x＝1/3");
+    EXPECT_EQ(s.YiCiDengShi("2x＝7", "x", 1), "x＝3.5");
+    EXPECT_EQ(s.YiCiDengShi("x÷3＋x÷6＝1", "x", 1), "x＝2");
+    // Digits under a fraction bar belong to the coefficient: 5/3y is no divisor.
+    EXPECT_EQ(s.YiCiDengShi("5/3y＝1", "y", 1), "y＝3/5");
+}
+
+TEST(YiCiDengShi, RandomEquationsEndAtTheirExactSolution)
+{
+    // ax＋b＝cx＋d with small whole coefficients. The result is x＝(d−b)/(a−c) exactly.
+    Solver s;
+    std::mt19937 random(25);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto signed_ = [&](int v, bool first) {
+        const std::string digits = std::to_string(v < 0 ? -v : v);
+        if (v < 0)
+            return "－" + digits;
+        return (first ? "" : "＋") + digits;
+    };
+    auto unknown = [&](int v, bool first) {
+        if (v == 1)
+            return std::string(first ? "x" : "＋x");
+        if (v == -1)
+            return std::string("－x");
+        return signed_(v, first) + "x";
+    };
+    for (int i = 0; i < 200; ++i) {
+        int a = 0;
+        int c = 0;
+        while (a == 0 || c == 0 || a == c) {
+            a = pick(-12, 12);
+            c = pick(-12, 12);
+        }
+        const int b = pick(-30, 30);
+        const int d = pick(-30, 30);
+        const std::string equation = unknown(a, true) + signed_(b, false) + "＝" + unknown(c, true) + signed_(d, false);
+        const std::string result = s.YiCiDengShi(equation, "x", 1);
+        ASSERT_EQ(result.rfind("x＝", 0), 0u) << equation << " gives " << result;
+        const std::optional<exacttest::Rational> got = exacttest::ExactOf(result.substr(std::string("x＝").size()));
+        ASSERT_TRUE(got.has_value()) << equation << " gives " << result;
+        EXPECT_EQ(exacttest::Shown(*got), exacttest::Shown(*exacttest::Make(d - b, a - c))) << equation;
+    }
 }
