@@ -178,8 +178,11 @@ std::string OperationStep(const std::string &expression, const WorkedOperation &
     return next + "┃" + worked.operation + "=" + worked.result + worked.phrase + worked.again;
 }
 
-std::string DriverStep(Solver &solver, const std::string &expression)
+std::string DriverStep(Solver &solver, const std::string &typed)
 {
+    // A doubled sign in front of a group goes before the group is opened: a－－(1－ab) is
+    // a＋(1－ab), whose opening gives a＋1－ab.
+    const std::string expression = MergeMeetingSigns(typed, true);
     static const char *const kinds[][2] = {{"(", ")"}, {"[", "]"}, {"{", "}"}};
     for (const auto &kind : kinds)
         if (!solver.KuoHaoCheck(expression, kind[0], kind[1]).empty())

@@ -1,8 +1,9 @@
 // Exact results: the rational value type, the texts of computed numbers (a whole number, a decimal
 // of at most six places, or else a reduced fraction), and the arithmetic routines that carry a
-// fraction on to the next step instead of a rounded decimal. Whole worked texts are in
-// tests/golden/arith/exact_*.
+// fraction on to the next step instead of a rounded decimal. Signs that meet are merged before a
+// group is opened. Whole worked texts are in tests/golden/arith/exact_*.
 #include "algebra/ExactNumber.h"
+#include "algebra/ReplaceOperation.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
@@ -128,4 +129,29 @@ TEST(ExactResults, WorkedExpressionsEndAtTheExactValue)
     EXPECT_EQ(s.HunHeYunSuan("4294967296/8589934594", 5),
         "4294967296/8589934594\r\n＝2147483648/4294967297" + std::string(30, ' ')
             + "第1步:约分:4294967296÷2/8589934594÷2");
+}
+
+TEST(MergeMeetingSigns, MergesEveryPairOrOnlyThoseBeforeAGroup)
+{
+    EXPECT_EQ(MergeMeetingSigns("2＋－3＝x"), "2－3＝x");
+    EXPECT_EQ(MergeMeetingSigns("a－－b＋＋c－＋d"), "a＋b＋c－d");
+    EXPECT_EQ(MergeMeetingSigns("x－－－3"), "x－3");
+    EXPECT_EQ(MergeMeetingSigns("2×－3"), "2×－3");
+    EXPECT_EQ(MergeMeetingSigns("a－－(1－ab)", true), "a＋(1－ab)");
+    EXPECT_EQ(MergeMeetingSigns("a－－2b(c)", true), "a＋2b(c)");
+    EXPECT_EQ(MergeMeetingSigns("5－－2＋－(1)", true), "5－－2－(1)");
+    EXPECT_EQ(MergeMeetingSigns("－－－(a)", true), "－(a)");
+}
+
+TEST(MergeMeetingSigns, AGroupAfterADoubledSignIsOpenedWithOneSign)
+{
+    Solver s;
+    EXPECT_EQ(s.HunHeYunSuan("a－－(1－ab)", 1), "a＋1－ab");
+    EXPECT_EQ(s.HunHeYunSuan("a－＋(b－c)", 1), "a－b＋c");
+    EXPECT_EQ(s.HunHeYunSuan("a＋－(b－c)", 1), "a－b＋c");
+    EXPECT_EQ(s.HunHeYunSuan("－－(a＋b)", 1), "a＋b");
+    EXPECT_EQ(s.HunHeYunSuan("a－－2(b－c)", 1), "a＋2b－2c");
+    EXPECT_EQ(s.HunHeYunSuan("5－－(2＋3)", 1), "10");
+    // A doubled sign before a number is worked as it stands.
+    EXPECT_EQ(s.HunHeYunSuan("5－－2", 5), "5－－2\r\n＝7" + std::string(30, ' ') + "第1步:5－－2=7 的减法计算");
 }
