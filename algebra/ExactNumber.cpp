@@ -80,6 +80,7 @@ std::optional<NumberValue> ReadNumber(const std::string &input)
                 if (!IsDigitByte(c))
                     return std::nullopt;
             value.kind = NumberValue::Kind::Decimal;
+            value.exact = false;
             value.decimal = std::strtod(top.c_str(), nullptr) / std::strtod(bottom.c_str(), nullptr);
             if (negative != (topNegative != bottomNegative))
                 value.decimal = -value.decimal;
@@ -106,6 +107,16 @@ std::optional<NumberValue> ReadNumber(const std::string &input)
         value.decimal = std::strtod(text.c_str(), nullptr);
         if (negative)
             value.decimal = -value.decimal;
+        // The exact value: all digits over ten to the number of places.
+        const std::optional<Whole> all = ReadDigits(Left(text, dot) + Mid(text, dot + 1));
+        const int places = Len(text) - dot - 1;
+        value.exact = all.has_value() && places <= 38;
+        if (value.exact) {
+            value.numerator = negative ? -*all : *all;
+            value.denominator = 1;
+            for (int i = 0; i < places; ++i)
+                value.denominator *= 10;
+        }
         return value;
     }
     const std::optional<Whole> n = ReadDigits(text);
@@ -115,6 +126,7 @@ std::optional<NumberValue> ReadNumber(const std::string &input)
                 return std::nullopt;
         // A whole number beyond 128 bits: the decimal road.
         value.kind = NumberValue::Kind::Decimal;
+        value.exact = false;
         value.decimal = std::strtod(text.c_str(), nullptr);
         if (negative)
             value.decimal = -value.decimal;
@@ -164,6 +176,102 @@ bool AddOverflows(Whole a, Whole b, Whole &sum) { return __builtin_add_overflow(
 bool MultiplyOverflows(Whole a, Whole b, Whole &product)
 {
     return __builtin_mul_overflow(a, b, &product) || product == -kWholeMax - 1;
+}
+
+namespace {
+
+Whole Gcd(Whole a, Whole b)
+{
+    if (a < 0)
+        a = -a;
+    if (b < 0)
+        b = -b;
+    while (b != 0) {
+        const Whole t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+} // namespace
+
+std::optional<Rational> MakeRational(Whole numerator, Whole denominator)
+{
+    // The smallest value cannot be negated; it never comes out of the checked operations below.
+    if (denominator == 0 || numerator == -kWholeMax - 1 || denominator == -kWholeMax - 1)
+        return std::nullopt;
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    const Whole g = Gcd(numerator, denominator);
+    if (g > 1) {
+        numerator /= g;
+        denominator /= g;
+    }
+    return Rational {numerator, denominator};
+}
+
+std::optional<Rational> ExactValue(const NumberValue &value)
+{
+    if (!value.exact)
+        return std::nullopt;
+    return MakeRational(value.numerator, value.denominator);
+}
+
+std::optional<Rational> RationalSum(const Rational &a, const Rational &b)
+{
+    // Over the least common denominator, so that the parts stay as small as they can.
+    const Whole g = Gcd(a.denominator, b.denominator);
+    Whole denominator = 0, left = 0, right = 0, numerator = 0;
+    if (MultiplyOverflows(a.denominator / g, b.denominator, denominator)
+        || MultiplyOverflows(a.numerator, b.denominator / g, left)
+        || MultiplyOverflows(b.numerator, a.denominator / g, right) || AddOverflows(left, right, numerator))
+        return std::nullopt;
+    return MakeRational(numerator, denominator);
+}
+
+std::optional<Rational> RationalProduct(const Rational &a, const Rational &b)
+{
+    // Crosswise reduction first: a/b × c/d = (a/g1 × c/g2) / (b/g2 × d/g1).
+    const Whole g1 = Gcd(a.numerator, b.denominator);
+    const Whole g2 = Gcd(b.numerator, a.denominator);
+    const Whole n1 = g1 > 1 ? a.numerator / g1 : a.numerator;
+    const Whole d2 = g1 > 1 ? b.denominator / g1 : b.denominator;
+    const Whole n2 = g2 > 1 ? b.numerator / g2 : b.numerator;
+    const Whole d1 = g2 > 1 ? a.denominator / g2 : a.denominator;
+    Whole numerator = 0, denominator = 0;
+    if (MultiplyOverflows(n1, n2, numerator) || MultiplyOverflows(d1, d2, denominator))
+        return std::nullopt;
+    return MakeRational(numerator, denominator);
+}
+
+std::optional<Rational> RationalQuotient(const Rational &a, const Rational &b)
+{
+    if (b.numerator == 0)
+        return std::nullopt;
+    const std::optional<Rational> inverse = MakeRational(b.denominator, b.numerator);
+    if (!inverse)
+        return std::nullopt;
+    return RationalProduct(a, *inverse);
+}
+
+std::string ExactText(const Rational &value)
+{
+    if (value.denominator == 1)
+        return WholeText(value.numerator);
+    // At most six places exactly when the denominator divides 10^6.
+    constexpr Whole kMillion = 1000000;
+    if (kMillion % value.denominator != 0)
+        return FractionText(value.numerator, value.denominator);
+    const Whole size = value.numerator < 0 ? -value.numerator : value.numerator;
+    const Whole whole = size / value.denominator;
+    std::string places = WholeText(size % value.denominator * (kMillion / value.denominator));
+    places.insert(0, 6 - places.size(), '0');
+    while (!places.empty() && places.back() == '0')
+        places.pop_back();
+    return (value.numerator < 0 ? "－" : "") + WholeText(whole) + "." + places;
 }
 
 } // namespace qimbel

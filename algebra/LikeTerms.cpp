@@ -99,6 +99,14 @@ std::string SumOrDifference(Solver &solver, std::string a, std::string b, bool s
             if (!AddOverflows(x->numerator, subtract ? -y->numerator : y->numerator, n))
                 return WholeText(n);
         }
+        // A decimal operand: the exact sum, as a decimal of at most six places or else a fraction.
+        std::optional<Rational> p = ExactValue(*x);
+        std::optional<Rational> q = ExactValue(*y);
+        if (p && q && subtract)
+            q = MakeRational(-q->numerator, q->denominator);
+        if (p && q)
+            if (const std::optional<Rational> sum = RationalSum(*p, *q))
+                return ExactText(*sum);
         const double v = subtract ? x->AsDouble() - y->AsDouble() : x->AsDouble() + y->AsDouble();
         return DecimalText(v);
     }

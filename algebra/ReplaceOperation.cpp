@@ -170,4 +170,46 @@ std::string MergeSigns(std::string text)
     return text;
 }
 
+namespace {
+
+bool IsSign(const std::string &c) { return c == "＋" || c == "－"; }
+
+// True when the signs from `pos` on stand in front of a bracket group, directly or after a
+// factor (digits, letters, powers) that the group follows.
+bool SignsBeforeGroup(const std::string &text, int pos)
+{
+    int j = pos;
+    while (j < Len(text) && IsSign(Mid(text, j, 2)))
+        j += 2;
+    while (j < Len(text)) {
+        const char c = text[static_cast<std::size_t>(j)];
+        if (!(IsDigitByte(c) || IsLetterByte(c) || c == '.' || c == '/' || c == '^'))
+            break;
+        ++j;
+    }
+    return j < Len(text) && IsOpeningBracket(text[static_cast<std::size_t>(j)]);
+}
+
+} // namespace
+
+std::string MergeMeetingSigns(const std::string &text, bool beforeGroupsOnly)
+{
+    std::string out;
+    bool lastWasSign = false;
+    for (int i = 0; i < Len(text);) {
+        const int size = CharSize(text, i);
+        const std::string c = Mid(text, i, size);
+        const bool sign = IsSign(c);
+        if (sign && lastWasSign && (!beforeGroupsOnly || SignsBeforeGroup(text, i))) {
+            const bool negative = (Right(out, 2) == "－") != (c == "－");
+            out = Left(out, Len(out) - 2) + (negative ? "－" : "＋");
+        } else {
+            out += c;
+        }
+        lastWasSign = sign;
+        i += size;
+    }
+    return out;
+}
+
 } // namespace qimbel

@@ -28,6 +28,13 @@ std::string JoinUnglued(
 // "＋－" to "－", "－－" to "＋", "－＋" to "－", in that order.
 std::string MergeSigns(std::string text);
 
+// Two signs that meet ("＋－", "－－", "－＋", "＋＋") become one, as many as stand in a row: a－－b
+// is a＋b. With `beforeGroupsOnly` only the signs in front of a bracket group, or of a factor that
+// a group follows, are merged (a－－(1－ab) is a＋(1－ab), a－－2(b－c) is a＋2(b－c)): a group is
+// opened or multiplied out by the one sign in front of it, so a doubled sign must go first. Signs
+// in front of a number stay, as 5－－2 is worked as it stands.
+std::string MergeMeetingSigns(const std::string &text, bool beforeGroupsOnly = false);
+
 // True when what stands before `pos` would run into a number put there: a closing bracket, or
 // a digit, letter or "." (a "/" is a fraction bar: 1/(3＋5) becomes 1/8).
 bool GluesBefore(const std::string &text, int pos);

@@ -44,11 +44,19 @@ std::string FinalReduction(Solver &solver, const std::string &expression)
     for (int i = 0; i < Len(body); ++i)
         if (i != slash && !IsDigitByte(body[static_cast<std::size_t>(i)]))
             return {};
-    // The fraction helpers work in 32 bits: larger parts are left as they are.
     const std::optional<NumberValue> value = ReadNumber(body);
-    if (!value || value->kind != NumberValue::Kind::Fraction || value->numerator > 2147483647
-        || value->denominator > 2147483647 || value->denominator == 0)
+    if (!value || value->kind != NumberValue::Kind::Fraction || value->denominator == 0)
         return {};
+    if (value->numerator > 2147483647 || value->denominator > 2147483647) {
+        // Beyond the 32 bits of the fraction helpers: the same reduction and explanation, worked
+        // in 128 bits, so that a result always ends in lowest terms.
+        const std::optional<Rational> reduced = MakeRational(value->numerator, value->denominator);
+        if (!reduced || reduced->denominator == value->denominator)
+            return {};
+        const std::string g = WholeText(value->denominator / reduced->denominator);
+        return Left(expression, sign) + FractionText(reduced->numerator, reduced->denominator)
+            + "┃约分:" + WholeText(value->numerator) + "÷" + g + "/" + WholeText(value->denominator) + "÷" + g;
+    }
     if (!solver.KeYueFen(body))
         return {};
     const std::string reduced = solver.YueFen(body);
@@ -90,7 +98,9 @@ std::string GroupStep(Solver &solver, const std::string &head, const std::string
     const StepParts parts = SplitStep(step);
     if (parts.expression.empty())
         return start + parts.description; // the operation formed no value
-    if (wrapped && solver.HanYunSuanFu(parts.expression)) {
+    // A fraction raised to a power keeps its brackets: (2/3)^2, not 2/3^2.
+    const bool fractionToPower = Contains(parts.expression, "/") && Left(tail, 1) == "^";
+    if (wrapped && (solver.HanYunSuanFu(parts.expression) || fractionToPower)) {
         // A signed number keeps its brackets; beside a factor it is set off with "×" (2(3－5) is
         // 2×(－2)), so the product is worked next.
         const std::string kept = opening + parts.expression + closing;
@@ -168,8 +178,11 @@ std::string OperationStep(const std::string &expression, const WorkedOperation &
     return next + "┃" + worked.operation + "=" + worked.result + worked.phrase + worked.again;
 }
 
-std::string DriverStep(Solver &solver, const std::string &expression)
+std::string DriverStep(Solver &solver, const std::string &typed)
 {
+    // A doubled sign in front of a group goes before the group is opened: a－－(1－ab) is
+    // a＋(1－ab), whose opening gives a＋1－ab.
+    const std::string expression = MergeMeetingSigns(typed, true);
     static const char *const kinds[][2] = {{"(", ")"}, {"[", "]"}, {"{", "}"}};
     for (const auto &kind : kinds)
         if (!solver.KuoHaoCheck(expression, kind[0], kind[1]).empty())

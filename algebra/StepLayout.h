@@ -41,7 +41,7 @@ std::string OperationStep(const std::string &expression, const WorkedOperation &
 
 // The next step of the general driver on `expression`: a bracket group that holds work first,
 // small brackets before middle before large (ZhengShiTuoHao), then the expression itself
-// (ZhengShiSiZeYunSuan).
+// (ZhengShiSiZeYunSuan). Signs that meet in front of a group are merged first.
 std::string DriverStep(Solver &solver, const std::string &expression);
 
 // Blanks before a step label: byte length of the first expression minus that of the new one

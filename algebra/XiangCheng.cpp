@@ -46,9 +46,11 @@ std::string ReducedProduct(Solver &solver, Whole numerator, Whole denominator)
 
 // The product of two operands as text. An operand wrapped in brackets loses them. With letters,
 // every term of the first is multiplied by every term of the second (DanXiangShiCheng), in text
-// order, without combining like terms (more than kMostProductTerms products form nothing). Decimals give a number text;
-// fractions multiply numerators and denominators and are reduced; whole numbers are multiplied exactly. Empty when an
-// operand is no number (or a fraction has the denominator 0).
+// order, without combining like terms (more than kMostProductTerms products form nothing). With a
+// decimal the exact product is written as a number text of at most six places, else as a reduced
+// fraction (0.5×1/3 gives 1/6); fractions multiply numerators and denominators and are reduced;
+// whole numbers are multiplied exactly. Empty when an operand is no number (or a fraction has the
+// denominator 0).
 std::string Solver::XiangCheng(std::string a, std::string b)
 {
     a = WithoutOuterBrackets(Trim(a));
@@ -78,8 +80,14 @@ std::string Solver::XiangCheng(std::string a, std::string b)
     if (!x || !y)
         return {};
     using Kind = NumberValue::Kind;
-    if (x->kind == Kind::Decimal || y->kind == Kind::Decimal)
+    if (x->kind == Kind::Decimal || y->kind == Kind::Decimal) {
+        const std::optional<Rational> a = ExactValue(*x);
+        const std::optional<Rational> b = ExactValue(*y);
+        if (a && b)
+            if (const std::optional<Rational> product = RationalProduct(*a, *b))
+                return ExactText(*product);
         return DecimalText(x->AsDouble() * y->AsDouble());
+    }
     if (x->denominator == 0 || y->denominator == 0)
         return {};
     if (x->kind == Kind::Fraction || y->kind == Kind::Fraction) {

@@ -4,12 +4,29 @@
 
 namespace qimbel {
 
+namespace {
+
+// The exact quotient as a number text: 3.5, or 1/3 where six places would not end it.
+std::string QuotientText(const NumberValue &x, const NumberValue &y)
+{
+    const std::optional<Rational> a = ExactValue(x);
+    const std::optional<Rational> b = ExactValue(y);
+    if (a && b)
+        if (const std::optional<Rational> q = RationalQuotient(*a, *b))
+            return ExactText(*q);
+    return DecimalText(x.AsDouble() / y.AsDouble());
+}
+
+} // namespace
+
 // The quotient of two operands as text. An operand wrapped in brackets loses them. With letters,
 // every term of the dividend is divided by the divisor (DanXiangShiChu); a divisor of several
-// terms cannot be divided term by term, so nothing is formed. Decimals give a number text. With a
+// terms cannot be divided term by term, so nothing is formed. Decimals give the exact quotient in
+// the same way. With a
 // fraction the divisor is turned over and the result is the multiplication still to be done:
-// 1/2÷3/4 gives 1/2×4/3. Whole numbers give their exact quotient, or a number text (7÷2 gives
-// 3.5). A divisor of 0 forms nothing: the result is empty.
+// 1/2÷3/4 gives 1/2×4/3. Whole numbers give their exact quotient: a whole number, a decimal of at
+// most six places (7÷2 gives 3.5) or a reduced fraction (1÷3 gives 1/3). A divisor of 0 forms
+// nothing: the result is empty.
 std::string Solver::XiangChu(std::string a, std::string b)
 {
     a = WithoutOuterBrackets(Trim(a));
@@ -40,7 +57,7 @@ std::string Solver::XiangChu(std::string a, std::string b)
     if (x->kind == Kind::Decimal || y->kind == Kind::Decimal) {
         if (y->AsDouble() == 0 || x->denominator == 0 || y->denominator == 0)
             return {};
-        return DecimalText(x->AsDouble() / y->AsDouble());
+        return QuotientText(*x, *y);
     }
     if (y->numerator == 0 || x->denominator == 0 || y->denominator == 0)
         return {};
@@ -59,7 +76,7 @@ std::string Solver::XiangChu(std::string a, std::string b)
     }
     if (x->numerator % y->numerator == 0)
         return WholeText(x->numerator / y->numerator);
-    return DecimalText(x->AsDouble() / y->AsDouble());
+    return QuotientText(*x, *y);
 }
 
 } // namespace qimbel

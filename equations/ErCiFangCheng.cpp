@@ -1,3 +1,4 @@
+#include "algebra/ReplaceOperation.h"
 #include "equations/EquationText.h"
 #include "solver/Solver.h"
 
@@ -27,7 +28,9 @@ std::string Solver::ErCiFangCheng(std::string equation, std::string unknown)
     if (unknown.empty())
         return "没有找到未知数，无法求解。";
 
-    // Standard form: the right side's terms move to the left with their signs reversed.
+    // Standard form: the right side's terms move to the left with their signs reversed. Signs
+    // that meet are one sign first, so that x^2＝－－5x moves 5x and not a lone "－".
+    equation = MergeMeetingSigns(equation);
     std::string q;
     StringArray terms;
     ZhengShiToShuZu(Left(equation, p), terms);

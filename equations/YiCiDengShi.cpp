@@ -1,4 +1,7 @@
+#include "algebra/BracketMatching.h"
+#include "algebra/ReplaceOperation.h"
 #include "equations/EquationText.h"
+#include "solver/ExpressionText.h"
 #include "solver/Solver.h"
 
 #include <vector>
@@ -92,6 +95,39 @@ bool ZeroRelationHolds(const std::string &symbol, double value)
     return 0 <= value;
 }
 
+// A "/" after a letter or a closing bracket divides (x/2 is x÷2); only after a digit is it the
+// bar of a number such as 2/3.
+std::string DivisionsWritten(const std::string &equation)
+{
+    std::string out;
+    char before = '\0'; // the character before, when it is a single byte
+    for (int i = 0; i < Len(equation);) {
+        const int size = CharSize(equation, i);
+        const char c = size == 1 ? equation[static_cast<std::size_t>(i)] : '\0';
+        out += c == '/' && (IsLetterByte(before) || IsClosingBracket(before)) ? std::string("÷")
+                                                                              : Mid(equation, i, size);
+        before = c;
+        i += size;
+    }
+    return out;
+}
+
+// True when the unknown stands in a divisor: in the operand after a "÷" (2÷x, 2÷3x, 2÷(8－4x)),
+// or under a fraction bar "/" that a letter or a bracket follows (2/x, 2/(4x)). Digits under a
+// bar are the denominator of a coefficient: 5/3y is five thirds of y.
+bool InDivisor(const std::string &equation, const std::string &unknown)
+{
+    for (int p = Find(equation, "÷"); p >= 0; p = Find(equation, "÷", p + 2))
+        if (Contains(OperandAfter(equation, p + 2), unknown))
+            return true;
+    for (int p = Find(equation, "/"); p >= 0; p = Find(equation, "/", p + 1)) {
+        const std::string under = OperandAfter(equation, p + 1);
+        if (!under.empty() && !IsDigitByte(under[0]) && Contains(under, unknown))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // Solves a linear equation or inequality in one unknown by the school method: unknown terms to
@@ -107,10 +143,24 @@ std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int l
     if (unknown.empty() || !Contains(equation, unknown))
         return "没有找到未知数" + unknown + "，无法求解。";
 
+    // The column is laid out on the equation as typed; the work is done on it with the signs
+    // that meet merged, so that 2＋－3 is the one term －3 and not a lone "＋" and －3.
     const int w = Len(equation);
-    const int p = Find(equation, symbol);
-    Column column {*this, w + p, ChongFu(w, " ") + equation + "\r\n", {}};
+    Column column {*this, w + Find(equation, symbol), ChongFu(w, " ") + equation + "\r\n", {}};
     column.explained = column.process;
+    equation = DivisionsWritten(MergeMeetingSigns(equation));
+    const int p = Find(equation, symbol);
+
+    // The unknown in a divisor makes a fractional equation, which this method cannot solve.
+    if (InDivisor(equation, unknown)) {
+        const std::string kind = symbol == "＝" ? "方程" : "不等式";
+        const std::string sentence = "未知数 " + unknown + " 在分母中，这是分式" + kind + "，无法按一元一次" + kind
+            + "求出 " + unknown + " 的值。";
+        if (level == 1)
+            return sentence;
+        column.Note(sentence);
+        return level == 5 ? column.explained : column.process;
+    }
 
     const std::vector<std::string> leftTerms = TermsOf(*this, Left(equation, p));
     const std::vector<std::string> rightTerms = TermsOf(*this, Mid(equation, p + Len(symbol)));

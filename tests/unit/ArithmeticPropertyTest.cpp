@@ -1,49 +1,21 @@
 // Worked arithmetic against exact rational arithmetic: random expressions of whole numbers,
 // fractions, decimals and brackets of all three kinds are worked by the drivers, and each final
-// result must equal the exact value (within the six-place rounding of decimal number texts).
+// result must equal the exact value: a whole number, a decimal of at most six places or a fraction
+// in lowest terms, never a rounded decimal.
+#include "ExactResultText.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <numeric>
 #include <optional>
 #include <random>
 #include <string>
 
 using namespace qimbel;
+using namespace exacttest;
 
 namespace {
-
-struct Rational {
-    long long n = 0;
-    long long d = 1;
-};
-
-std::optional<Rational> Make(__int128 n, __int128 d)
-{
-    if (d == 0)
-        return std::nullopt;
-    if (d < 0) {
-        n = -n;
-        d = -d;
-    }
-    __int128 a = n < 0 ? -n : n;
-    __int128 b = d;
-    while (b != 0) {
-        const __int128 t = a % b;
-        a = b;
-        b = t;
-    }
-    if (a > 1) {
-        n /= a;
-        d /= a;
-    }
-    const __int128 limit = static_cast<__int128>(1) << 62;
-    if (n > limit || n < -limit || d > limit)
-        return std::nullopt;
-    return Rational {static_cast<long long>(n), static_cast<long long>(d)};
-}
 
 // An expression text together with its exact value and whether decimals were involved.
 struct Generated {
@@ -155,33 +127,6 @@ private:
     std::mt19937 random_;
 };
 
-// The value of a final result text: a whole number, a fraction or a decimal, "－" for minus.
-std::optional<double> ValueOf(std::string text)
-{
-    bool negative = false;
-    if (text.rfind("－", 0) == 0) {
-        negative = true;
-        text = text.substr(std::string("－").size());
-    }
-    if (text.empty())
-        return std::nullopt;
-    for (char c : text)
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '/'))
-            return std::nullopt;
-    double value = 0;
-    const std::size_t slash = text.find('/');
-    if (slash != std::string::npos)
-        value = std::stod(text.substr(0, slash)) / std::stod(text.substr(slash + 1));
-    else
-        value = std::stod(text);
-    return negative ? -value : value;
-}
-
-bool Exact(const std::string &text)
-{
-    return text.find('.') == std::string::npos && text.find("÷") == std::string::npos;
-}
-
 } // namespace
 
 TEST(ArithmeticProperty, FinalResultsEqualExactArithmetic)
@@ -203,17 +148,9 @@ TEST(ArithmeticProperty, FinalResultsEqualExactArithmetic)
                 break;
             result = next;
         }
-        const std::optional<double> got = ValueOf(result);
+        const std::optional<Rational> got = ExactOf(result);
         ASSERT_TRUE(got.has_value()) << "result: " << result;
-        const double exact = static_cast<double>(e.value->n) / static_cast<double>(e.value->d);
-        if (Exact(e.text)) {
-            // Whole numbers and fractions only: the result is the exact fraction in lowest terms.
-            const std::string expected = (e.value->n < 0 ? "－" : "") + std::to_string(std::llabs(e.value->n))
-                + (e.value->d == 1 ? "" : "/" + std::to_string(e.value->d));
-            EXPECT_EQ(result, expected);
-        } else {
-            EXPECT_NEAR(*got, exact, 1e-4 + 1e-4 * std::fabs(exact)) << "result: " << result;
-        }
+        EXPECT_EQ(Shown(*got), Shown(*e.value)) << "result: " << result;
         ++checked;
     }
     EXPECT_GT(checked, 300);
@@ -236,9 +173,36 @@ TEST(ArithmeticProperty, NumericDriverAgreesWithTheGeneralOne)
         const std::size_t last = worked.rfind(mark);
         std::string line = last == std::string::npos ? worked : worked.substr(last + mark.size());
         line = line.substr(0, line.find(' '));
-        const std::optional<double> got = ValueOf(line);
+        const std::optional<Rational> got = ExactOf(line);
         ASSERT_TRUE(got.has_value()) << "last line: " << line;
-        const double exact = static_cast<double>(e.value->n) / static_cast<double>(e.value->d);
-        EXPECT_NEAR(*got, exact, 1e-4 + 1e-4 * std::fabs(exact));
+        EXPECT_EQ(Shown(*got), Shown(*e.value)) << "last line: " << line;
+    }
+}
+
+TEST(ArithmeticProperty, QuotientsThatDoNotEndAreCarriedOnExactly)
+{
+    // a÷b×b gives a back, and a÷b＋c÷d the exact sum, for divisors whose quotients never end.
+    Solver s;
+    std::mt19937 random(1208);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const int divisors[] = {3, 6, 7, 9, 11, 12, 13, 14, 21, 27};
+    auto divisor = [&] { return divisors[pick(0, 9)]; };
+    for (int i = 0; i < 150; ++i) {
+        const int a = pick(1, 99);
+        const int b = divisor();
+        const std::string back = std::to_string(a) + "÷" + std::to_string(b) + "×" + std::to_string(b);
+        EXPECT_EQ(s.HunHeYunSuan(back, 1), std::to_string(a)) << back;
+
+        const int c = pick(1, 99);
+        const int d = divisor();
+        const bool subtract = pick(0, 1) == 1;
+        const std::string sum = std::to_string(a) + "÷" + std::to_string(b) + (subtract ? "－" : "＋")
+            + std::to_string(c) + "÷" + std::to_string(d);
+        const std::optional<Rational> exact
+            = Make(static_cast<__int128>(a) * d + (subtract ? -1 : 1) * static_cast<__int128>(c) * b,
+                static_cast<__int128>(b) * d);
+        const std::optional<Rational> got = ExactOf(s.HunHeYunSuan(sum, 1));
+        ASSERT_TRUE(got.has_value()) << sum << " gives " << s.HunHeYunSuan(sum, 1);
+        EXPECT_EQ(Shown(*got), Shown(*exact)) << sum;
     }
 }

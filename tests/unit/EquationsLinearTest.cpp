@@ -1,11 +1,13 @@
 // Linear equations and inequalities in one unknown, the letters of a problem, and the sturdiness
 // of every equation routine on input that does not fit its method. The worked layouts of whole
 // solutions are checked by the golden texts under tests/golden/equations/.
+#include "ExactResultText.h"
 #include "equations/EquationText.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 using namespace qimbel;
@@ -145,4 +147,85 @@ TEST(EquationRoutines, OddInputEndsWithTextAndNeverCrashes)
         s.BiHuaShang(e);
     }
     SUCCEED();
+}
+
+TEST(YiCiDengShi, AValueThatSixPlacesDoNotEndIsAFraction)
+{
+    Solver s;
+    EXPECT_EQ(s.YiCiDengShi("3x＝1", "x", 1), "x＝1/3");
+    EXPECT_EQ(s.YiCiDengShi("3x＜2", "x", 1), "x＜2/3");
+    EXPECT_EQ(s.YiCiDengShi("－3x＞2", "x", 1), "x＜－2/3");
+    EXPECT_EQ(s.YiCiDengShi("0.3x＝0.1", "x", 1), "x＝1/3");
+    EXPECT_EQ(s.YiCiDengShi("2x＝7", "x", 1), "x＝3.5");
+    EXPECT_EQ(s.YiCiDengShi("x÷3＋x÷6＝1", "x", 1), "x＝2");
+    // Digits under a fraction bar belong to the coefficient: 5/3y is no divisor.
+    EXPECT_EQ(s.YiCiDengShi("5/3y＝1", "y", 1), "y＝3/5");
+}
+
+TEST(YiCiDengShi, AnUnknownInADivisorIsNamedAFractionalEquation)
+{
+    Solver s;
+    const std::string sentence = "未知数 x 在分母中，这是分式方程，无法按一元一次方程求出 x 的值。";
+    // Typed through the solver with the fraction bar, which the page check would make "÷".
+    for (const char *equation : {"2/x＝1", "2/(4x)＝1", "2/(8－4x)＝1/2", "6/x＋8/(2x)＝10", "2÷x＝1", "1÷3x＝2"})
+        EXPECT_EQ(s.YiCiDengShi(equation, "x", 1), sentence) << equation;
+    // The column shows the equation, then the sentence; no value is given.
+    EXPECT_EQ(s.YiCiDengShi("2/x＝1", "x", 5), "      2/x＝1\r\n" + sentence + "\r\n");
+    EXPECT_EQ(s.YiCiDengShi("1÷x＞2", "x", 1), "未知数 x 在分母中，这是分式不等式，无法按一元一次不等式求出 x 的值。");
+    // The unknown above the bar, or another letter below it, is still a linear problem.
+    EXPECT_EQ(s.YiCiDengShi("x/2＝3", "x", 1), "x＝6");
+    EXPECT_EQ(s.YiCiDengShi("(x＋1)/2＝3", "x", 1), "x＝5");
+    EXPECT_EQ(s.YiCiDengShi("x÷a＝1", "x", 1).rfind("x＝", 0), 0u);
+}
+
+TEST(YiCiDengShi, SignsThatMeetAreOneSignBeforeTermsAreSplit)
+{
+    Solver s;
+    EXPECT_EQ(s.YiCiDengShi("2＋－3＝x", "x", 1), "x＝－1");
+    EXPECT_EQ(s.YiCiDengShi("x－－3＝5", "x", 1), "x＝2");
+    EXPECT_EQ(s.YiCiDengShi("x＋＋3＝5", "x", 1), "x＝2");
+    EXPECT_EQ(s.YiCiDengShi("x－＋3＝5", "x", 1), "x＝8");
+    EXPECT_EQ(s.YiCiDengShi("5＝－－x", "x", 1), "x＝5");
+    EXPECT_EQ(s.YiCiDengShi("2x－－(x－1)＝4", "x", 1), "x＝5/3");
+    // The first line stays as typed, aligned with the lines worked from the merged signs.
+    EXPECT_EQ(
+        s.YiCiDengShi("x＋－3＝5", "x", 4), "         x＋－3＝5\r\n              x＝5＋3\r\n              x＝8\r\n");
+}
+
+TEST(YiCiDengShi, RandomEquationsEndAtTheirExactSolution)
+{
+    // ax＋b＝cx＋d with small whole coefficients; b and d are sometimes written after a "＋" of
+    // their own (x＋－3), as pupils type them. The result is x＝(d−b)/(a−c) exactly.
+    Solver s;
+    std::mt19937 random(25);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto signed_ = [&](int v, bool first) {
+        const std::string digits = std::to_string(v < 0 ? -v : v);
+        if (v < 0)
+            return (!first && pick(0, 2) == 0 ? "＋－" : "－") + digits;
+        return (first ? "" : "＋") + digits;
+    };
+    auto unknown = [&](int v, bool first) {
+        if (v == 1)
+            return std::string(first ? "x" : "＋x");
+        if (v == -1)
+            return std::string("－x");
+        return signed_(v, first) + "x";
+    };
+    for (int i = 0; i < 200; ++i) {
+        int a = 0;
+        int c = 0;
+        while (a == 0 || c == 0 || a == c) {
+            a = pick(-12, 12);
+            c = pick(-12, 12);
+        }
+        const int b = pick(-30, 30);
+        const int d = pick(-30, 30);
+        const std::string equation = unknown(a, true) + signed_(b, false) + "＝" + unknown(c, true) + signed_(d, false);
+        const std::string result = s.YiCiDengShi(equation, "x", 1);
+        ASSERT_EQ(result.rfind("x＝", 0), 0u) << equation << " gives " << result;
+        const std::optional<exacttest::Rational> got = exacttest::ExactOf(result.substr(std::string("x＝").size()));
+        ASSERT_TRUE(got.has_value()) << equation << " gives " << result;
+        EXPECT_EQ(exacttest::Shown(*got), exacttest::Shown(*exacttest::Make(d - b, a - c))) << equation;
+    }
 }

@@ -1,9 +1,11 @@
 // Systems of linear equations and of inequalities, quadratic equations, ratios and proportions.
+#include "ExactResultText.h"
 #include "equations/EquationText.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 using namespace qimbel;
@@ -47,6 +49,51 @@ TEST(FangChengZu, SolvesBySubstitutionAndListsTheValuesInSettledOrder)
     EXPECT_TRUE(Has(text, "将方程: x－y＝1中的未知数 x 替换为: ")) << text;
     const std::string end = "\r\n\r\n ∴ 该方程组的解为：\r\n\r\ny＝2\r\nx＝3";
     EXPECT_TRUE(EndsWith(text, end)) << text;
+}
+
+TEST(FangChengZu, RandomSystemsEndAtTheirExactSolution)
+{
+    // a1x＋b1y＝c1, a2x＋b2y＝c2 with a unique solution: the values, found through fractional
+    // coefficients such as x＝7/3－2/3y, are the exact ones of Cramer's rule.
+    Solver s;
+    std::mt19937 random(26);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto term = [](int v, const char *letter, bool first) {
+        std::string text = v < 0 ? "－" : first ? "" : "＋";
+        if (v != 1 && v != -1)
+            text += std::to_string(v < 0 ? -v : v);
+        return text + letter;
+    };
+    auto number = [](int v) { return (v < 0 ? "－" : "") + std::to_string(v < 0 ? -v : v); };
+    for (int i = 0; i < 100; ++i) {
+        int a1 = 0, b1 = 0, a2 = 0, b2 = 0;
+        while (a1 == 0 || b1 == 0 || a2 == 0 || b2 == 0 || a1 * b2 == a2 * b1) {
+            a1 = pick(-9, 9);
+            b1 = pick(-9, 9);
+            a2 = pick(-9, 9);
+            b2 = pick(-9, 9);
+        }
+        const int c1 = pick(-20, 20);
+        const int c2 = pick(-20, 20);
+        const std::string first = term(a1, "x", true) + term(b1, "y", false) + "＝" + number(c1);
+        const std::string second = term(a2, "x", true) + term(b2, "y", false) + "＝" + number(c2);
+        const std::string text = s.FangChengZu(Lines({first.c_str(), second.c_str()}), Lines({"x", "y"}));
+        SCOPED_TRACE(first + "  " + second);
+        const std::size_t y = text.rfind("\r\ny＝");
+        const std::size_t x = text.rfind("\r\nx＝");
+        ASSERT_TRUE(y != std::string::npos && x != std::string::npos && y < x) << text;
+        const std::string yValue
+            = text.substr(y + 2 + std::string("y＝").size(), x - y - 2 - std::string("y＝").size());
+        const std::string xValue = text.substr(x + 2 + std::string("x＝").size());
+        const int det = a1 * b2 - a2 * b1;
+        const auto expectedX = exacttest::Make(c1 * b2 - c2 * b1, det);
+        const auto expectedY = exacttest::Make(a1 * c2 - a2 * c1, det);
+        const auto gotX = exacttest::ExactOf(xValue);
+        const auto gotY = exacttest::ExactOf(yValue);
+        ASSERT_TRUE(gotX && gotY) << text;
+        EXPECT_EQ(exacttest::Shown(*gotX), exacttest::Shown(*expectedX));
+        EXPECT_EQ(exacttest::Shown(*gotY), exacttest::Shown(*expectedY));
+    }
 }
 
 TEST(FangChengZu, InconsistentSystemStopsAtTheBareConclusion)
