@@ -123,7 +123,7 @@ std::vector<std::string> SplitLines(const std::string &text)
 
 } // namespace
 
-void ProblemPage::Compute()
+void ProblemPage::Compute(const std::function<void()> &afterEachLine)
 {
     CutOldResults(kResultMark);
     SetDetailLevel(DetailLevelOf(options_, DetailLevel()));
@@ -142,6 +142,8 @@ void ProblemPage::Compute()
         if (line.empty() && !dispatch.keepEmptyLines)
             continue;
         dispatch.line(run, line);
+        if (afterEachLine)
+            afterEachLine();
     }
     dispatch.after(run);
     if (dispatch.disableComputeAfter)
