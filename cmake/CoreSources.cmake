@@ -135,4 +135,6 @@ set(QIMBEL_CORE_SOURCES
   pages/Headless.cpp
   # tools/: symbol table
   tools/SymbolTable.cpp
+  # solver/: capped reading of the data files
+  solver/DataFile.cpp
 )
