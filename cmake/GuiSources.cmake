@@ -15,4 +15,6 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/tools/SymbolPalette.cpp
   ${CMAKE_SOURCE_DIR}/tools/KnowledgePage.cpp
   ${CMAKE_SOURCE_DIR}/tools/LauncherPage.cpp
+  # pages/: the busy cursor of a long compute
+  ${CMAKE_SOURCE_DIR}/pages/BusyCursorGuard.cpp
 )
