@@ -1,7 +1,5 @@
 #include "solver/DataFile.h"
 
-#include "solver/GbkText.h"
-
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -27,27 +25,6 @@ std::string ReadDataFile(const std::string &path)
         bytes.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
     }
     return bytes;
-}
-
-std::string LoadHelpText(const std::string &path, bool skipShortLines)
-{
-    const std::string bytes = ReadDataFile(path);
-    std::string result;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (skipShortLines && line.size() <= 1)
-            continue;
-        result += Trim(line);
-        result += "\r\n";
-    }
-    return result;
 }
 
 } // namespace qimbel

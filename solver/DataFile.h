@@ -18,9 +18,4 @@ inline constexpr std::size_t kDataFileLimit = 256 * 1024;
 // cut in two by it is dropped with the rest.
 std::string ReadDataFile(const std::string &path);
 
-// A help text: every line of the file trimmed and followed by CR LF (LF or CR LF ends a line in
-// the file). With `skipShortLines`, lines of zero or one byte before trimming are left out, as
-// the worked examples want. A file that cannot be read gives the empty text.
-std::string LoadHelpText(const std::string &path, bool skipShortLines);
-
 } // namespace qimbel

@@ -1,10 +1,28 @@
 #include "solver/DataFile.h"
+#include "solver/HelpFile.h"
 #include "solver/Solver.h"
+
+#include <sstream>
 
 namespace qimbel {
 
-// The three help texts of a problem type; the worked example leaves out its short lines, so an
-// example file can hold empty lines that do not reach the text box.
+std::string LoadHelpText(const std::string &path, bool skipShortLines)
+{
+    // At most the first part of a regular file: a help text linked to a device cannot stall a page.
+    std::istringstream in(ReadDataFile(path));
+    std::string result;
+    std::string line;
+    while (in && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (skipShortLines && line.size() <= 1)
+            continue;
+        result += Trim(line);
+        result += "\r\n";
+    }
+    return result;
+}
+
 std::string Solver::GetJianJie(int n)
 {
     return LoadHelpText(GetLuJing() + "/Help/JianJie/" + IntText(n) + ".txt", false);

@@ -2,6 +2,7 @@
 // or far too long must read as (part of) a text at once, and an edited table must be seen.
 #include "solver/DataFile.h"
 #include "numbers/IniFile.h"
+#include "solver/HelpFile.h"
 
 #include <gtest/gtest.h>
 
