@@ -17,8 +17,8 @@ GroupSpan FindWorkGroup(const std::string &expression, const std::string &openin
         const std::string unit = expression.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(size));
         if (unit == opening)
             ++depth;
-        else if (unit == closing)
-            --depth;
+        else if (unit == closing && depth > 0)
+            --depth; // a closing bracket that closes nothing opens nothing either
         i += size;
         if (depth != 0)
             continue;

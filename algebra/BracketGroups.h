@@ -14,7 +14,8 @@ struct GroupSpan {
 // Walks the expression keeping the depth of the bracket kind; each time the depth is back at 0
 // the text collected since the last test is tested: it holds work when one of "＋" "－" "×" "÷"
 // "^" ")(" "·" last occurs in it at a byte position above 1 (so (－5) is no work). A group that
-// never closes gives the unclosed rest. The walk starts at byte `from` (a character boundary).
+// never closes gives the unclosed rest; a closing bracket without an opening one is no group. The walk starts at byte
+// `from` (a character boundary).
 GroupSpan FindWorkGroup(
     const std::string &expression, const std::string &opening, const std::string &closing, int from = 0);
 

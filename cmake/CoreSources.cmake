@@ -151,4 +151,6 @@ set(QIMBEL_CORE_SOURCES
   numbers/ExactRoot.cpp
   numbers/JiHePingJunShu.cpp
   numbers/PingFangPingJunShu.cpp
+  # solver/: capped reading of the data files
+  solver/DataFile.cpp
 )

@@ -18,4 +18,6 @@ set(QIMBEL_GUI_SOURCES
   # pages/: the help window, printing and PDF export of a problem page
   ${CMAKE_SOURCE_DIR}/pages/HelpWindow.cpp
   ${CMAKE_SOURCE_DIR}/pages/PrintedPage.cpp
+  # pages/: the busy cursor of a long compute
+  ${CMAKE_SOURCE_DIR}/pages/BusyCursorGuard.cpp
 )

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace qimbel {
@@ -171,6 +173,53 @@ private:
     int count_ = 0;
 };
 
+// The chains danwei0 .. danwei(Count - 1) of the unit table in the order of their numbers, each
+// as a read into a buffer of 260 bytes gives it.
+std::vector<std::string> UnitChains(const numbers::IniFile &ini)
+{
+    const int count = ini.GetInt("DanWei", "Count", 0);
+    std::vector<std::pair<int, std::string>> keyed;
+    for (const std::string &key : ini.Keys("DanWei")) {
+        // Only the keys danwei0 .. danwei(Count - 1), written without leading zeros, are read.
+        std::string lower = key;
+        for (char &c : lower)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        const std::string digits = Mid(lower, 6);
+        if (Left(lower, 6) != "danwei" || digits.empty() || digits.size() > 9 || numbers::DigitsOnly(digits) != digits
+            || (digits.size() > 1 && digits[0] == '0'))
+            continue;
+        const int index = std::stoi(digits);
+        if (index < count)
+            keyed.emplace_back(index, key);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::string> chains;
+    int previous = -1;
+    for (const auto &[index, key] : keyed) {
+        if (index == previous)
+            continue; // a repeated key: the first one counts
+        previous = index;
+        chains.push_back(ini.GetString("DanWei", key, "default", 260));
+    }
+    return chains;
+}
+
+// The chains of the table as it was last read: worked out again only when the file is read
+// again, so a line costs one walk over the chains and no sorting.
+std::shared_ptr<const std::vector<std::string>> ChainsOf(const std::shared_ptr<const numbers::IniFile> &table)
+{
+    static std::mutex mutex;
+    static std::weak_ptr<const numbers::IniFile> from;
+    static std::shared_ptr<const std::vector<std::string>> chains;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (chains == nullptr || from.lock() != table) {
+        chains = std::make_shared<const std::vector<std::string>>(UnitChains(*table));
+        from = table;
+    }
+    return chains;
+}
+
 std::string Side(const std::vector<Quantity> &side)
 {
     std::string text;
@@ -197,32 +246,11 @@ std::string Solver::DanWeiZhuanHuan(std::string line, int level)
 
     // The chain: the last one that holds every unit of the left side, preferring among those
     // the last that also holds every unit of the right side (分 is a unit of time and of money).
-    const numbers::IniFile ini(GetLuJing() + "/Document/danwei.ini");
-    const int count = ini.GetInt("DanWei", "Count", 0);
-    std::vector<std::pair<int, std::string>> keyed;
-    for (const std::string &key : ini.Keys("DanWei")) {
-        // Only the keys danwei0 .. danwei(Count - 1), written without leading zeros, are read.
-        std::string lower = key;
-        for (char &c : lower)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        const std::string digits = Mid(lower, 6);
-        if (Left(lower, 6) != "danwei" || digits.empty() || digits.size() > 9 || numbers::DigitsOnly(digits) != digits
-            || (digits.size() > 1 && digits[0] == '0'))
-            continue;
-        const int index = std::stoi(digits);
-        if (index < count)
-            keyed.emplace_back(index, key);
-    }
-    std::sort(keyed.begin(), keyed.end());
+    const std::shared_ptr<const std::vector<std::string>> chains
+        = ChainsOf(numbers::IniFile::Cached(GetLuJing() + "/Document/danwei.ini"));
     std::string chain;
     bool chainHoldsRight = false;
-    int previous = -1;
-    for (const auto &[index, key] : keyed) {
-        if (index == previous)
-            continue; // a repeated key: the first one counts
-        previous = index;
-        const std::string value = ini.GetString("DanWei", key, "default", 260);
+    for (const std::string &value : *chains) {
         if (!HoldsUnits(value, left))
             continue;
         const bool holdsRight = HoldsUnits(value, right);

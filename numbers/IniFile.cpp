@@ -1,46 +1,48 @@
 #include "numbers/IniFile.h"
 
+#include "solver/DataFile.h"
 #include "solver/GbkText.h"
 
 #include <climits>
-#include <fstream>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <system_error>
 
 namespace qimbel::numbers {
 
 namespace {
 
-bool SameName(const std::string &a, const std::string &b)
+// Names compare without regard to ASCII case: they are looked up by their lower-case form.
+std::string Folded(std::string name)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
+    for (char &c : name)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return name;
 }
 
 } // namespace
 
 IniFile::IniFile(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
+    const std::string bytes = ReadDataFile(path);
     Section *current = nullptr;
-    while (in && std::getline(in, line)) {
-        line = Trim(line);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::string line = Trim(bytes.substr(start, end - start));
+        start = end + 1;
         if (line.empty() || line[0] == ';')
             continue;
         if (line[0] == '[') {
             const std::size_t close = line.find(']');
-            sections_.push_back({Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
+            sections_.push_back(
+                {Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}, {}});
             current = &sections_.back();
+            byName_.emplace(Folded(current->name), sections_.size() - 1);
             continue;
         }
         const std::size_t equals = line.find('=');
@@ -50,15 +52,38 @@ IniFile::IniFile(const std::string &path)
         if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
             value = value.substr(1, value.size() - 2);
         current->entries.push_back({Trim(line.substr(0, equals)), value});
+        current->byKey.emplace(Folded(current->entries.back().key), current->entries.size() - 1);
     }
+}
+
+std::shared_ptr<const IniFile> IniFile::Cached(const std::string &path)
+{
+    struct Reading {
+        std::filesystem::file_time_type changed;
+        std::uintmax_t size = 0;
+        std::shared_ptr<const IniFile> file;
+    };
+    static std::mutex mutex;
+    static std::map<std::string, Reading> readings;
+
+    std::error_code error;
+    const std::filesystem::file_time_type changed = std::filesystem::last_write_time(path, error);
+    if (error) // missing: an empty table, and a new reading once the file is there
+        return std::make_shared<const IniFile>(path);
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::uintmax_t knownSize = error ? 0 : size;
+
+    const std::lock_guard<std::mutex> lock(mutex);
+    Reading &reading = readings[path];
+    if (reading.file == nullptr || reading.changed != changed || reading.size != knownSize)
+        reading = {changed, knownSize, std::make_shared<const IniFile>(path)};
+    return reading.file;
 }
 
 const IniFile::Section *IniFile::FindSection(const std::string &name) const
 {
-    for (const Section &section : sections_)
-        if (SameName(section.name, name))
-            return &section;
-    return nullptr;
+    const auto found = byName_.find(Folded(name));
+    return found == byName_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniFile::Entry *IniFile::FindEntry(const std::string &section, const std::string &key) const
@@ -66,10 +91,8 @@ const IniFile::Entry *IniFile::FindEntry(const std::string &section, const std::
     const Section *found = FindSection(section);
     if (found == nullptr)
         return nullptr;
-    for (const Entry &entry : found->entries)
-        if (SameName(entry.key, key))
-            return &entry;
-    return nullptr;
+    const auto entry = found->byKey.find(Folded(key));
+    return entry == found->byKey.end() ? nullptr : &found->entries[entry->second];
 }
 
 std::string IniFile::GetString(

@@ -57,26 +57,107 @@ double LeadingValue(const std::string &text)
     return std::strtod(number.c_str(), nullptr);
 }
 
+namespace {
+
+// Counts over positions 0..n-1: add one at a position, count those before a position, and find
+// the k-th position still counted.
+class PositionCounts {
+public:
+    explicit PositionCounts(std::size_t n)
+        : tree_(n + 1, 0)
+    {
+    }
+    void Add(std::size_t position, int amount)
+    {
+        for (std::size_t i = position + 1; i < tree_.size(); i += i & (~i + 1))
+            tree_[i] += amount;
+    }
+    int Before(std::size_t position) const
+    {
+        int count = 0;
+        for (std::size_t i = position; i > 0; i -= i & (~i + 1))
+            count += tree_[i];
+        return count;
+    }
+    // The position of the (k+1)-th counted position, k from 0.
+    std::size_t Nth(int k) const
+    {
+        std::size_t at = 0;
+        std::size_t step = 1;
+        while (step * 2 < tree_.size())
+            step *= 2;
+        for (; step > 0; step /= 2)
+            if (at + step < tree_.size() && tree_[at + step] <= k) {
+                at += step;
+                k -= tree_[at];
+            }
+        return at;
+    }
+
+private:
+    std::vector<int> tree_;
+};
+
+} // namespace
+
+// The exchange sort puts at every position i the first of the smallest values still to place
+// and moves the values it passes on the way: the record values of the rest (each smaller than
+// all before it) shift one record further. Only the order of equal values is in question, and
+// for the values equal to m it follows from where the smaller values stand: taking the m's in
+// text order, each joins the back of a queue, and every smaller value standing after it (before
+// the next m) turns the queue once, its front to its back; the queue at the end is the order.
+// The turns are worked out with counts over positions, so the whole sort takes n log n.
 void ExchangeSort(StringArray &numbers)
 {
     const int n = numbers.GetSize();
-    std::vector<std::pair<double, std::string>> items;
-    items.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
-        items.emplace_back(LeadingValue(numbers.GetAt(i)), numbers.GetAt(i));
+    std::vector<double> values(static_cast<std::size_t>(n));
+    std::vector<std::size_t> order(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        values[static_cast<std::size_t>(i)] = LeadingValue(numbers.GetAt(i));
+        order[static_cast<std::size_t>(i)] = static_cast<std::size_t>(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
 
-    // n * n / 2 comparisons stay well under a tenth of a second up to this size.
-    constexpr int kExchangeLimit = 4000;
-    if (n <= kExchangeLimit) {
-        for (std::size_t i = 0; i < items.size(); ++i)
-            for (std::size_t j = i + 1; j < items.size(); ++j)
-                if (items[i].first > items[j].first)
-                    std::swap(items[i], items[j]);
-    } else {
-        std::stable_sort(items.begin(), items.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<std::string> sorted;
+    sorted.reserve(static_cast<std::size_t>(n));
+    PositionCounts smaller(static_cast<std::size_t>(n)); // the positions of the values placed so far
+    int placed = 0;
+    for (std::size_t first = 0; first < order.size();) {
+        std::size_t last = first;
+        while (last < order.size() && values[order[last]] == values[order[first]])
+            ++last;
+        const int count = static_cast<int>(last - first);
+        // The queue is kept as a ring: element k is put before the ring's front, at slot
+        // `insertAt[k]` of the k elements there, and the front then moves on by the turns.
+        std::vector<int> insertAt(static_cast<std::size_t>(count));
+        int front = 0;
+        for (int k = 0; k < count; ++k) {
+            const std::size_t position = order[first + static_cast<std::size_t>(k)];
+            const int before = smaller.Before(position);
+            const int next = k + 1 < count ? smaller.Before(order[first + static_cast<std::size_t>(k) + 1]) : placed;
+            insertAt[static_cast<std::size_t>(k)] = front;
+            front = static_cast<int>((static_cast<long long>(front) + 1 + (next - before)) % (k + 1));
+        }
+        // Where each element ends in the ring: the last one inserted keeps its slot, each
+        // earlier one takes its slot among those the later ones left free.
+        PositionCounts free(static_cast<std::size_t>(count));
+        for (int k = 0; k < count; ++k)
+            free.Add(static_cast<std::size_t>(k), 1);
+        std::vector<std::size_t> ring(static_cast<std::size_t>(count));
+        for (int k = count - 1; k >= 0; --k) {
+            const std::size_t slot = free.Nth(insertAt[static_cast<std::size_t>(k)]);
+            free.Add(slot, -1);
+            ring[slot] = order[first + static_cast<std::size_t>(k)];
+        }
+        for (int k = 0; k < count; ++k)
+            sorted.push_back(numbers.GetAt(static_cast<int>(ring[static_cast<std::size_t>((front + k) % count)])));
+        for (std::size_t k = first; k < last; ++k)
+            smaller.Add(order[k], 1);
+        placed += count;
+        first = last;
     }
     for (int i = 0; i < n; ++i)
-        numbers.SetAt(i, items[static_cast<std::size_t>(i)].second);
+        numbers.SetAt(i, sorted[static_cast<std::size_t>(i)]);
 }
 
 std::vector<std::size_t> ThousandsSeparators(const std::string &text)

@@ -39,8 +39,8 @@ double LeadingValue(const std::string &text);
 
 // Sorts `numbers` ascending by LeadingValue with the exchange sort the worked texts describe: for
 // every position i from index 0, every later position j whose value is smaller is swapped into i
-// (equal values are never swapped). Texts stay as typed. Long lists (far beyond what a pupil
-// types) fall back to a stable O(n log n) sort so that a pasted list cannot hang the page.
+// (equal values are never swapped). Texts stay as typed. The order that sort leaves, equal
+// values included, is computed in n log n, so a pasted list of any length gives the same order.
 void ExchangeSort(StringArray &numbers);
 
 // ---- Tests on a number text, used by the number-property questions ----

@@ -78,10 +78,12 @@ std::string ColumnProblem(Solver &solver, const std::string &line, int level)
 // 解方程 and 解(未知数)比: the letters of every equation of this compute join the letter list
 // (first line first), and entry 0 of the equation list is solved for entry 0 of the letters.
 // An equation without any letter is answered with a sentence.
+// The list only ever grows and a letter joins it once, so the earlier equations, whose letters
+// are all in it already, would add nothing: taking the letters of the new equation alone gives
+// the same list and keeps a page of n equations linear.
 std::string SolveLatestEquation(ComputeRun &run)
 {
-    for (int i = run.equations.GetSize() - 1; i >= 0; --i)
-        run.solver.GetWeiZhiShu(run.equations[i], run.letters);
+    run.solver.GetWeiZhiShu(run.equations[0], run.letters);
     if (run.letters.IsEmpty())
         return "没有找到未知数，无法求解。";
     return run.solver.YiCiDengShi(run.equations[0], run.letters[0], run.level);

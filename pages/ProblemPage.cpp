@@ -110,7 +110,7 @@ std::vector<std::string> SplitLines(const std::string &text)
 
 } // namespace
 
-void ProblemPage::Compute()
+void ProblemPage::Compute(const std::function<void()> &afterEachLine)
 {
     CutOldResults(kResultMark);
     SetDetailLevel(DetailLevelOf(options_, DetailLevel()));
@@ -129,6 +129,8 @@ void ProblemPage::Compute()
         if (line.empty() && !dispatch.keepEmptyLines)
             continue;
         dispatch.line(run, line);
+        if (afterEachLine)
+            afterEachLine();
     }
     dispatch.after(run);
     if (dispatch.disableComputeAfter)

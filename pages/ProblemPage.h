@@ -6,6 +6,7 @@
 
 #include "solver/Solver.h"
 
+#include <functional>
 #include <string>
 
 namespace qimbel {
@@ -45,8 +46,9 @@ public:
     void ShowType(int type);
     // 先进行算式检测: cut old results, normalise the symbols, enable compute.
     void Check();
-    // 再进行运算操作: solve every line with the routine of the current type.
-    void Compute();
+    // 再进行运算操作: solve every line with the routine of the current type. `afterEachLine`, when
+    // given, is called after every line (the window shows a busy cursor from it).
+    void Compute(const std::function<void()> &afterEachLine = nullptr);
     // 清空.
     void Clear();
     // 示例: the worked example of the current type replaces the text.

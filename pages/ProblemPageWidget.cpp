@@ -1,5 +1,6 @@
 #include "pages/ProblemPageWidget.h"
 
+#include "pages/BusyCursorGuard.h"
 #include "pages/GbkBridge.h"
 #include "pages/HelpWindow.h"
 #include "pages/PrintedPage.h"
@@ -174,7 +175,11 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     page->addWidget(sideColumn);
 
     connect(check, &QPushButton::clicked, this, [this] { Run([this] { model_.Check(); }); });
-    connect(compute_, &QPushButton::clicked, this, [this] { Run([this] { model_.Compute(); }); });
+    connect(compute_, &QPushButton::clicked, this, [this] {
+        // The text box is written once, after the last line; a long compute shows the busy cursor.
+        BusyCursorGuard busy;
+        Run([this, &busy] { model_.Compute([&busy] { busy.Tick(); }); });
+    });
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
     connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });

@@ -25,12 +25,26 @@ int Scan(const std::string &text, const std::string &what, int start, int from)
     return -1;
 }
 
+// The nearest character boundary at or before byte `pos`. A byte below 0x81 never opens a
+// two-byte character, so whatever precedes it, a character ends right after it: the walk only
+// goes back over the run of lead-range bytes before `pos`, not to the start of the text.
+int BoundaryBefore(const std::string &text, int pos)
+{
+    int k = pos - 1;
+    while (k >= 0 && IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(k)])))
+        --k;
+    return k + 1;
+}
+
 } // namespace
 
 int Find(const std::string &text, const std::string &what, int from)
 {
-    // Walk character by character from the start: only then is it known where characters begin.
-    return Scan(text, what, 0, from);
+    if (from <= 0)
+        return Scan(text, what, 0, from);
+    if (from >= Len(text))
+        return -1;
+    return Scan(text, what, BoundaryBefore(text, from), from);
 }
 
 int FindFromBoundary(const std::string &text, const std::string &what, int start)

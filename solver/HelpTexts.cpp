@@ -1,13 +1,15 @@
+#include "solver/DataFile.h"
 #include "solver/HelpFile.h"
 #include "solver/Solver.h"
 
-#include <fstream>
+#include <sstream>
 
 namespace qimbel {
 
 std::string LoadHelpText(const std::string &path, bool skipShortLines)
 {
-    std::ifstream in(path, std::ios::binary);
+    // At most the first part of a regular file: a help text linked to a device cannot stall a page.
+    std::istringstream in(ReadDataFile(path));
     std::string result;
     std::string line;
     while (in && std::getline(in, line)) {

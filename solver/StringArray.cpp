@@ -20,9 +20,12 @@ void StringArray::InsertAt(int i, const std::string &text)
 {
     if (i < 0)
         i = 0;
-    if (i > GetSize())
-        i = GetSize();
-    items_.insert(items_.begin() + i, text);
+    if (i == 0)
+        items_.push_front(text);
+    else if (i >= GetSize())
+        items_.push_back(text);
+    else
+        items_.insert(items_.begin() + i, text);
 }
 
 void StringArray::RemoveAt(int i)

@@ -3,10 +3,12 @@
 // Routines fill it by inserting at index 0, so the element at the highest index is the first
 // piece of the text it was cut from; consumers walk from GetSize() - 1 down to 0 to meet the
 // pieces in text order. Out-of-range reads give an empty text rather than undefined behaviour.
+// Inserting at either end takes constant time, so filling an array from index 0 stays linear.
 #pragma once
 
+#include <deque>
 #include <string>
-#include <vector>
+#include <vector> // for the files that rely on it through this header
 
 namespace qimbel {
 
@@ -27,10 +29,8 @@ public:
     void SetSize(int n);
     void RemoveAll() { items_.clear(); }
 
-    const std::vector<std::string> &Items() const { return items_; }
-
 private:
-    std::vector<std::string> items_;
+    std::deque<std::string> items_;
 };
 
 } // namespace qimbel

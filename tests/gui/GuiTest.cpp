@@ -2,6 +2,7 @@
 // switching, the symbol palette, the text box font, and the crossing between widget text and
 // the GBK texts of the page models. The page logic itself is tested below the widgets.
 #include "app/MainWindow.h"
+#include "pages/BusyCursorGuard.h"
 #include "pages/GbkBridge.h"
 #include "pages/ProblemPageWidget.h"
 #include "pages/Session.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextCursor>
@@ -343,6 +345,43 @@ private slots:
         QCOMPARE(ToGbk(QStringLiteral("1") + QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("2")),
             std::string("1?2"));
         QCOMPARE(FromGbk(ToGbk(QStringLiteral("≯≮├∮〖℃"))), QStringLiteral("≯≮├∮〖℃"));
+    }
+
+    void busyCursorShowsOnlyPastItsTimeAndComesBack()
+    {
+        {
+            BusyCursorGuard quick(3600 * 1000);
+            quick.Tick();
+            QVERIFY(!quick.Shown());
+            QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        }
+        {
+            BusyCursorGuard slow(0);
+            slow.Tick();
+            slow.Tick();
+            QVERIFY(slow.Shown());
+            QVERIFY(QGuiApplication::overrideCursor() != nullptr);
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void computeWritesTheTextBoxOnceAtTheEnd()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(1);
+        Button(window, 130, QStringLiteral("type_9_1081"))->click();
+        QPlainTextEdit *edit = Edit(window, 130);
+        QString text;
+        for (int i = 0; i < 300; ++i)
+            text += QStringLiteral("%1x+%2=%3\n").arg(i % 7 + 2).arg(i % 5).arg(i);
+        edit->setPlainText(text);
+        Button(window, 130, QStringLiteral("button_1039"))->click();
+        QSignalSpy changes(edit, &QPlainTextEdit::textChanged);
+        Button(window, 130, QStringLiteral("button_1006"))->click();
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(edit->toPlainText().count(QStringLiteral("解题过程:")), 300);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 };
 

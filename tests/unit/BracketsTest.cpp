@@ -28,6 +28,20 @@ TEST(KuoHaoCheck, GivesTheUnclosedRestOfAGroupThatNeverCloses)
     EXPECT_EQ(s.KuoHaoCheck("2×(3", "(", ")"), "(3");
 }
 
+// A closing bracket that closes nothing is no group: it used to open an endless "group" whose
+// neighbour was taken as a factor, so every step multiplied by it again (形)－x grew a 形 per step
+// until the step limit).
+TEST(KuoHaoCheck, AClosingBracketWithoutAnOpeningOneIsNoGroup)
+{
+    Solver s;
+    EXPECT_EQ(s.KuoHaoCheck("形)－x", "(", ")"), "");
+    EXPECT_EQ(s.KuoHaoCheck("3)＋(1＋2)", "(", ")"), "(1＋2)");
+    EXPECT_EQ(s.KuoHaoCheck("(1＋2))×(3－4)", "(", ")"), "(1＋2)");
+    EXPECT_EQ(s.ZhengShiYouXianYunSuanShi("a)－x", "(", ")"), "〖〗");
+    for (const char *expression : {"形)－x", "a)－x", "形)－x^2－b－cc"})
+        EXPECT_EQ(s.HunHeYunSuan(expression, 5), expression);
+}
+
 TEST(KuoHaoCheck, ReadsNoBracketInsideAChineseCharacter)
 {
     Solver s;

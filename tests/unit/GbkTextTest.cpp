@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace qimbel;
 
 // "－" is A3 AD in GBK and "数" is CA FD; a search must never start on the trail byte.
@@ -31,6 +33,33 @@ TEST(GbkText, FindHandlesEmptyAndOversizedSearches)
     EXPECT_EQ(Find("abc", "c", 99), -1);
     // A lone lead byte at the end of a text is taken as one byte.
     EXPECT_EQ(Find("a\xB0", "\xB0"), 1);
+}
+
+// Find from a later byte starts its walk near that byte instead of at the start of the text; the
+// characters it meets must be the ones a walk from the start meets. Texts mixing ASCII, lead and
+// trail bytes (trail bytes below 0x81 included) are compared with that walk at every start.
+TEST(GbkText, FindFromALaterByteKeepsTheCharactersOfTheWholeText)
+{
+    const unsigned char bytes[] = {'a', '-', '(', 0x2D, 0x40, 0x7E, 0x80, 0x81, 0xA3, 0xAD, 0xB0, 0xFE};
+    std::mt19937 random(11);
+    for (int round = 0; round < 400; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 24);
+        for (int i = 0; i < length; ++i)
+            text += static_cast<char>(bytes[random() % sizeof bytes]);
+        std::string what(1, static_cast<char>(bytes[random() % sizeof bytes]));
+        if (random() % 2 == 0)
+            what += static_cast<char>(bytes[random() % sizeof bytes]);
+        for (int from = -1; from <= length + 1; ++from) {
+            int expected = -1;
+            for (int i = 0; i < length; i += IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1)
+                if (i >= from && text.compare(i, what.size(), what) == 0 && i + Len(what) <= length) {
+                    expected = i;
+                    break;
+                }
+            ASSERT_EQ(Find(text, what, from), expected) << "round " << round << ", from " << from;
+        }
+    }
 }
 
 TEST(GbkText, CutsAreByteWiseAndClamped)
@@ -70,6 +99,10 @@ TEST(StringArray, InsertAtZeroPutsTheFirstPieceAtTheHighestIndex)
     EXPECT_EQ(pieces[-1], "");
     pieces.InsertAt(99, "end");
     EXPECT_EQ(pieces[3], "end");
+    pieces.InsertAt(2, "mid");
+    EXPECT_EQ(pieces[2], "mid");
+    EXPECT_EQ(pieces[3], "2a");
+    pieces.RemoveAt(2);
     pieces.RemoveAt(0);
     pieces.SetAt(7, "ignored");
     EXPECT_EQ(pieces.GetSize(), 3);

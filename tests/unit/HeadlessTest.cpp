@@ -1,5 +1,6 @@
 #include "pages/Headless.h"
 #include "pages/ResultTexts.h"
+#include "solver/GbkText.h"
 
 #include <gtest/gtest.h>
 
@@ -78,3 +79,18 @@ TEST(Headless, KeepsTheTypeThatTheTabSets)
 }
 
 } // namespace
+
+// The quadratic of a line with a stray closing bracket: its terms are kept as typed, never
+// multiplied by the character before the bracket again and again.
+TEST(Headless, AStrayClosingBracketIsNotRepeatedInTheQuadraticWorking)
+{
+    HeadlessRequest request = Request({"--type", "27", "--level", "1"});
+    const std::string text = RunHeadless(request, "x0\r\n形)=x^2+b+cc\r\n");
+    int count = 0;
+    for (int p = Find(text, "形"); p >= 0; p = Find(text, "形", p + 2))
+        ++count;
+    // Once as typed, once in b, once in the substitution line.
+    EXPECT_EQ(count, 3) << text;
+    EXPECT_EQ(Find(text, "形形"), -1);
+    EXPECT_NE(Find(text, "∴二次项系数为0，方程不是一元二次方程.\r\n\r\n\r\n"), -1) << text;
+}

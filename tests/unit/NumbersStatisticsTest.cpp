@@ -1,8 +1,10 @@
+#include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <string>
 
 using namespace qimbel;
@@ -96,6 +98,37 @@ TEST(PaiXu, OrdersEqualValuesLikeTheExchangeSort)
     // In array order (last number first) the list is 1 4 1.0 1.00; the exchange sort takes 1
     // first, swaps 1.0 into the second place and 4 into the third.
     EXPECT_EQ(s.PaiXu("1.00,1.0,4,1"), "数组  1.00 1.0 4 1从小到大排序为：\r\n\r\n 1 1.0 1.00 4\r\n");
+}
+
+// The sort is computed without performing the exchanges; the order it leaves, equal values
+// included, must be the one the exchanges leave. Lists of few distinct values written in several
+// ways (3, 3.0, 03, 3.00) put the order of equal values to the test.
+TEST(PaiXu, TheFastSortLeavesTheOrderOfTheExchanges)
+{
+    std::mt19937 random(22);
+    for (int round = 0; round < 300; ++round) {
+        const int n = static_cast<int>(random() % 40);
+        const int distinct = 1 + static_cast<int>(random() % 6);
+        StringArray list;
+        std::vector<std::string> exchanged;
+        for (int i = 0; i < n; ++i) {
+            const int value = static_cast<int>(random() % distinct) - 2;
+            std::string text = std::to_string(value);
+            const char *const tails[] = {"", ".0", ".00", ".000", ".0000"};
+            text += tails[random() % 5];
+            text += "#" + std::to_string(i); // tells the equal values apart
+            list.Add(text);
+            exchanged.push_back(text);
+        }
+        for (std::size_t i = 0; i < exchanged.size(); ++i)
+            for (std::size_t j = i + 1; j < exchanged.size(); ++j)
+                if (std::stod(exchanged[i]) > std::stod(exchanged[j]))
+                    std::swap(exchanged[i], exchanged[j]);
+        numbers::ExchangeSort(list);
+        ASSERT_EQ(list.GetSize(), n);
+        for (int i = 0; i < n; ++i)
+            ASSERT_EQ(list[i], exchanged[static_cast<std::size_t>(i)]) << "round " << round << ", place " << i;
+    }
 }
 
 TEST(PaiXu, SortsAPastedListOfAnyLength)
