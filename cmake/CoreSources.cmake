@@ -135,4 +135,6 @@ set(QIMBEL_CORE_SOURCES
   pages/Headless.cpp
   # tools/: symbol table
   tools/SymbolTable.cpp
+  # solver/: the input limits of the routines the pages call
+  solver/InputLimits.cpp
 )

@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -10,6 +11,8 @@ namespace qimbel {
 // point, digits); a text without one gives the empty text.
 std::string Solver::KeXueJiShuFa(std::string number)
 {
+    if (std::string sentence = LineTooLong(number, kLongestNumberLine); !sentence.empty())
+        return sentence;
     std::string sign;
     number = GetTiHuan(GetTiHuan(number, "+", "＋"), "-", "－");
     int p = Find(number, "＋");

@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -42,6 +43,8 @@ bool TooLong(const std::string &number)
 // and the numbered steps.
 std::string Solver::ShuDeDuFa(std::string line, int level)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     if (level < 1 || level > 5)
         level = 1;
     const std::string token = FirstNumberToken(line, GetShuMoShi(line));
