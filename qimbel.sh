@@ -4,6 +4,8 @@
 #   ./qimbel.sh test       build everything and run every test
 #   ./qimbel.sh sanitize   build the core tests with AddressSanitizer + UBSan and run them
 #   ./qimbel.sh screenshots   build the GUI and take the pictures in docs/ again, offscreen
+#   ./qimbel.sh fuzz [SECONDS]  build the libFuzzer targets (clang) in build-fuzz, replay the saved
+#                          regression inputs, then fuzz each target for SECONDS (default 60)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -57,8 +59,38 @@ screenshots)
     # Run from the build folder, beside the help texts it reads.
     QT_QPA_PLATFORM=offscreen build/bin/qimbel-screenshots docs
     ;;
+fuzz)
+    seconds=${2:-60}
+    packages+=(clang libclang-rt-14-dev)
+    ensure_packages
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQIMBEL_FUZZ=ON -DQIMBEL_GUI=OFF -DQIMBEL_BENCH=OFF \
+        -DBUILD_TESTING=OFF
+    rm -rf build-fuzz/seeds
+    sh tests/fuzz/make-seeds.sh build-fuzz/seeds
+    failed=()
+    for target in pages ini units encoding; do
+        exe=build-fuzz/bin/fuzz_$target
+        [ "$target" = units ] && exe=build-fuzz/fuzz-units/fuzz_units
+        options=(-timeout=2 -rss_limit_mb=1024 -dict=tests/fuzz/qimbel.dict)
+        mkdir -p "build-fuzz/corpus/$target" "build-fuzz/artifacts/$target"
+        echo "== fuzz_$target: saved regression inputs"
+        regressions=(tests/fuzz/regressions/$target/*)
+        if [ -e "${regressions[0]}" ] && ! "$exe" "${options[@]}" "${regressions[@]}"; then
+            failed+=("$target (regressions)")
+            continue
+        fi
+        echo "== fuzz_$target: ${seconds} s"
+        "$exe" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 \
+            -artifact_prefix="build-fuzz/artifacts/$target/" "build-fuzz/corpus/$target" "build-fuzz/seeds/$target" \
+            || failed+=("$target")
+    done
+    if [ ${#failed[@]} -gt 0 ]; then
+        echo "fuzz failures: ${failed[*]} (inputs in build-fuzz/artifacts/)" >&2
+        exit 1
+    fi
+    ;;
 *)
-    echo "usage: $0 start|test|sanitize|screenshots" >&2
+    echo "usage: $0 start|test|sanitize|screenshots|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

@@ -1,4 +1,5 @@
 #include "algebra/ArithmeticText.h"
+#include "solver/InputLimits.h"
 
 namespace qimbel {
 
@@ -13,6 +14,8 @@ namespace qimbel {
 // a "约分:" step.
 std::string Solver::HunHeYunSuan(std::string expression, int level)
 {
+    if (std::string sentence = ExpressionTooLarge(expression); !sentence.empty())
+        return sentence;
     if (level < 1 || level > 5)
         level = 1;
     const std::string first = expression;

@@ -1,4 +1,5 @@
 #include "algebra/ArithmeticText.h"
+#include "solver/InputLimits.h"
 
 #include <unordered_set>
 
@@ -11,6 +12,8 @@ namespace qimbel {
 // already written (an operation that changes nothing, such as a＋b, or a cycle).
 std::string Solver::SiZeHunHeYunSuan(std::string expression)
 {
+    if (std::string sentence = EveryStepTooLarge(expression); !sentence.empty())
+        return sentence;
     const std::string first = expression;
     std::string worked = expression;
     std::unordered_set<std::string> seen {expression};

@@ -1,6 +1,7 @@
 #include "algebra/ArithmeticText.h"
 
 #include "solver/ExpressionText.h"
+#include "solver/InputLimits.h"
 
 namespace qimbel {
 
@@ -44,6 +45,10 @@ std::string InsideStep(const std::string &head, const std::string &h, const std:
 // the operation that stands on its own takes the result.
 std::string Solver::ZhengShiTuoHao(std::string expression, std::string opening, std::string closing)
 {
+    // Each level of nesting is one call deeper: the pages never hand over deeper brackets than
+    // kDeepestBrackets, and a step never nests them much deeper.
+    if (BracketDepth(expression) > 2 * kDeepestBrackets)
+        return {};
     const std::string marked = ZhengShiYouXianYunSuanShi(expression, opening, closing);
     const int left = Find(marked, "〖");
     const int right = Find(marked, "〗");

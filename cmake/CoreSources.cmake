@@ -153,4 +153,6 @@ set(QIMBEL_CORE_SOURCES
   numbers/PingFangPingJunShu.cpp
   # solver/: capped reading of the data files
   solver/DataFile.cpp
+  # solver/: the input limits of the routines the pages call
+  solver/InputLimits.cpp
 )

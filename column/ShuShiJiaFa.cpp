@@ -1,4 +1,5 @@
 #include "column/ColumnCommon.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
@@ -13,6 +14,10 @@ using namespace column;
 // Level 1: the sum; 5: the column, "\r\n" and the explanation; 2..4: the column alone.
 std::string Solver::ShuShiJiaFa(std::string first, std::string second, int level)
 {
+    if (std::string sentence = LineTooLong(first, kLongestColumnOperand); !sentence.empty())
+        return sentence;
+    if (std::string sentence = LineTooLong(second, kLongestColumnOperand); !sentence.empty())
+        return sentence;
     level = ClampLevel(level);
     const std::string problem = OperandsProblem(first, second);
     if (!problem.empty())

@@ -1,4 +1,5 @@
 #include "column/ColumnCommon.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
@@ -34,6 +35,10 @@ int CompareOperands(const Operand &a, const Operand &b)
 // Level 1: the difference; 5: the column, "\r\n" and the explanation; 2..4: the column alone.
 std::string Solver::ShuShiJianFa(std::string minuend, std::string subtrahend, int level)
 {
+    if (std::string sentence = LineTooLong(minuend, kLongestColumnOperand); !sentence.empty())
+        return sentence;
+    if (std::string sentence = LineTooLong(subtrahend, kLongestColumnOperand); !sentence.empty())
+        return sentence;
     level = ClampLevel(level);
     const std::string problem = OperandsProblem(minuend, subtrahend);
     if (!problem.empty())

@@ -1,4 +1,5 @@
 #include "equations/EquationText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
@@ -27,6 +28,8 @@ int Decimals(const std::string &term)
 // reduces), a fraction term makes it the division a÷b. The full-width "：" is read like ":".
 std::string Solver::BiHuaShang(std::string ratio)
 {
+    if (std::string sentence = EveryStepTooLarge(ratio); !sentence.empty())
+        return sentence;
     if (ratio.empty())
         return {};
     std::string a;

@@ -1,4 +1,5 @@
 #include "equations/EquationText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -7,6 +8,8 @@ namespace qimbel {
 // the inner ones, a×d＝c×b. A text that is not a proportion is handed back unchanged.
 std::string Solver::BiLiFangCheng(std::string proportion)
 {
+    if (std::string sentence = ExpressionTooLarge(proportion); !sentence.empty())
+        return sentence;
     const int p = Find(proportion, "＝");
     std::string a;
     std::string b;

@@ -1,4 +1,5 @@
 #include "equations/EquationText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <vector>
@@ -33,6 +34,9 @@ struct Bound {
 // greatest lower and the least upper bound and states the solution set.
 std::string Solver::BuDengShiZu(const StringArray &inequalities, const StringArray &letters)
 {
+    for (int i = inequalities.GetSize() - 1; i >= 0; --i)
+        if (std::string sentence = ExpressionTooLarge(inequalities[i]); !sentence.empty())
+            return sentence;
     std::string out;
     std::vector<std::string> solutions;
     const std::string u = letters.GetSize() == 1 ? letters[0] : std::string();

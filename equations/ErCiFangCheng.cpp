@@ -1,5 +1,6 @@
 #include "algebra/ReplaceOperation.h"
 #include "equations/EquationText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -22,6 +23,8 @@ std::string CoefficientFor(const std::string &term, const std::string &what)
 // △ = b² − 4ac written out and evaluated, and what its sign says about the real roots.
 std::string Solver::ErCiFangCheng(std::string equation, std::string unknown)
 {
+    if (std::string sentence = ExpressionTooLarge(equation); !sentence.empty())
+        return sentence;
     const int p = Find(equation, "＝");
     if (p < 0)
         return "方程中没有等号，无法求解。";

@@ -1,4 +1,5 @@
 #include "equations/EquationText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <utility>
@@ -12,6 +13,9 @@ namespace qimbel {
 // been used, put the values found into the earlier solved forms, newest first.
 std::string Solver::FangChengZu(const StringArray &equations, const StringArray &letters)
 {
+    for (int i = equations.GetSize() - 1; i >= 0; --i)
+        if (std::string sentence = ExpressionTooLarge(equations[i]); !sentence.empty())
+            return sentence;
     std::vector<std::string> slots;
     for (int i = equations.GetSize() - 1; i >= 0; --i)
         slots.push_back(equations[i]);

@@ -2,6 +2,7 @@
 #include "algebra/ReplaceOperation.h"
 #include "equations/EquationText.h"
 #include "solver/ExpressionText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <vector>
@@ -135,6 +136,8 @@ bool InDivisor(const std::string &equation, const std::string &unknown)
 // coefficient. Level 1 gives the result line, 2 to 4 the column, 5 the column with explanations.
 std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int level)
 {
+    if (std::string sentence = ExpressionTooLarge(equation); !sentence.empty())
+        return sentence;
     if (level < 1 || level > 5)
         level = 1;
     std::string symbol = RelationSymbol(equation);

@@ -1,4 +1,5 @@
 #include "numbers/FactorMath.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <climits>
@@ -11,6 +12,8 @@ namespace qimbel {
 // with the answer, else the answer follows "  答案为：". A line without numbers gives "".
 std::string Solver::BeiShu(std::string line)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     const std::string list = NumberListOf(line);
     if (list.empty())
         return {};

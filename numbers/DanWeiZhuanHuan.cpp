@@ -1,5 +1,6 @@
 #include "numbers/IniFile.h"
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
@@ -238,6 +239,8 @@ std::string Side(const std::vector<Quantity> &side)
 // back as it is.
 std::string Solver::DanWeiZhuanHuan(std::string line, int level)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     const int equals = Find(line, "＝");
     if (equals < 0)
         return line;

@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <vector>
@@ -80,6 +81,8 @@ int AddCarry(std::vector<int> &digits, int carry)
 // Without keyword, number or place the result is the empty text.
 std::string Solver::GetJinSiZhi(std::string line, int level)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     if (level < 1 || level > 5)
         level = 1;
     std::string keyword;

@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -34,6 +35,8 @@ std::string ExponentText(long long exponent) { return exponent < 0 ? "－" + Int
 // number (1,000,000), and 万 and 亿 right after it scale it (3.6万 is 3.6×10^(4)).
 std::string Solver::KeXueJiShuFa(std::string number)
 {
+    if (std::string sentence = LineTooLong(number, kLongestNumberLine); !sentence.empty())
+        return sentence;
     std::string sign;
     number = GetTiHuan(GetTiHuan(number, "+", "＋"), "-", "－");
     int p = Find(number, "＋");

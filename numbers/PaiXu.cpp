@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -8,6 +9,8 @@ namespace qimbel {
 // as typed (5.0 stays 5.0); the order is the exchange sort of the number list.
 std::string Solver::PaiXu(std::string line)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     StringArray numbers;
     ShuLieToShuZu(line, numbers);
     std::string echo;

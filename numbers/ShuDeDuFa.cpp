@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -43,6 +44,8 @@ bool TooLong(const std::string &number)
 // and the numbered steps.
 std::string Solver::ShuDeDuFa(std::string line, int level)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     if (level < 1 || level > 5)
         level = 1;
     // Thousands separators belong to the number (1,000,000 reads 一百万); other commas end it.

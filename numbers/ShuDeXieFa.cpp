@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <string_view>
@@ -29,6 +30,8 @@ constexpr std::string_view kConnectors = "点分之时比";
 // alone; the other levels a heading that repeats the numeral, and at level 5 the numbered steps.
 std::string Solver::ShuDeXieFa(std::string line, int level)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     if (level < 1 || level > 5)
         level = 1;
     std::string token;

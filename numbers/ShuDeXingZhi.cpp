@@ -1,4 +1,5 @@
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <cmath>
@@ -130,6 +131,9 @@ std::string Statistic(Solver &solver, int row, StringArray numbers)
 // are left. The answer is written into the "()" of the question, or after it.
 std::string Solver::ShuDeXingZhi(const StringArray &lines)
 {
+    for (int i = lines.GetSize() - 1; i >= 0; --i)
+        if (std::string sentence = LineTooLong(lines[i], kLongestNumberLine); !sentence.empty())
+            return sentence;
     const int n = lines.GetSize();
     if (n < 2)
         return {};

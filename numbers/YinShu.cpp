@@ -1,4 +1,5 @@
 #include "numbers/FactorMath.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -8,6 +9,8 @@ namespace qimbel {
 // filled with the answer, else the answer follows "  答案为：". A line without numbers gives "".
 std::string Solver::YinShu(std::string line)
 {
+    if (std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+        return sentence;
     const std::string list = NumberListOf(line);
     if (list.empty())
         return {};

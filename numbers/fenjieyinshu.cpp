@@ -1,5 +1,6 @@
 #include "numbers/FactorMath.h"
 #include "solver/ExpressionText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <climits>
@@ -12,6 +13,8 @@ namespace qimbel {
 // with kTooLarge.
 std::string Solver::fenjieyinshu(std::string number)
 {
+    if (std::string sentence = LineTooLong(number, kLongestNumberLine); !sentence.empty())
+        return sentence;
     if (Contains(number, "+") || Contains(number, "-"))
         number = Mid(number, CharSize(number, 0));
     else if (Contains(number, "＋") || Contains(number, "－"))

@@ -180,9 +180,13 @@ TEST(ColumnArithmetic, MakesTheDivisorWholeWithoutRounding)
 TEST(ColumnArithmetic, StaysBoundedOnLongOperands)
 {
     Solver s;
-    const std::string nines(5000, '9');
-    EXPECT_EQ(s.ShuShiJiaFa(nines, "1", 1), "1" + std::string(5000, '0'));
-    EXPECT_EQ(s.ShuShiJianFa("1" + std::string(5000, '0'), "1", 1), nines);
+    const std::string nines(1024, '9');
+    EXPECT_EQ(s.ShuShiJiaFa(nines, "1", 1), "1" + std::string(1024, '0'));
+    EXPECT_EQ(s.ShuShiJianFa("1" + std::string(1023, '0'), "1", 1), std::string(1023, '9'));
+    // Beyond 1,024 bytes an operand is answered with one sentence.
+    const std::string tooLong = "这一行太长，无法计算：一行最多可以有1024个字符。";
+    EXPECT_EQ(s.ShuShiJiaFa(nines + "9", "1", 5), tooLong);
+    EXPECT_EQ(s.ShuShiJianFa("1", "1" + nines, 5), tooLong);
     const std::string limit(50, '9');
     EXPECT_EQ(s.ShuShiChengFa(limit, limit, 1), std::string(49, '9') + "8" + std::string(49, '0') + "1");
     EXPECT_EQ(s.ShuShiChuFa(limit, "3", 1), std::string(50, '3'));

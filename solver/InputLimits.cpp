@@ -1,0 +1,53 @@
+#include "solver/InputLimits.h"
+
+#include "solver/ExpressionText.h"
+#include "solver/GbkText.h"
+
+namespace qimbel {
+
+std::string LineTooLong(const std::string &line, int longest)
+{
+    if (Len(line) <= longest)
+        return {};
+    return "这一行太长，无法计算：一行最多可以有" + IntText(longest) + "个字符。";
+}
+
+namespace {
+
+std::string TooLarge(const std::string &line, int longest)
+{
+    std::string sentence = LineTooLong(line, longest);
+    if (sentence.empty() && BracketDepth(line) > kDeepestBrackets)
+        sentence = "括号层数太多，无法计算。";
+    return sentence;
+}
+
+} // namespace
+
+std::string ExpressionTooLarge(const std::string &line) { return TooLarge(line, kLongestExpressionLine); }
+
+std::string EveryStepTooLarge(const std::string &line) { return TooLarge(line, kLongestEveryStepLine); }
+
+int BracketDepth(const std::string &text)
+{
+    int depth = 0;
+    int deepest = 0;
+    const int n = Len(text);
+    for (int i = 0; i < n;) {
+        const int size = CharSize(text, i);
+        const char c = text[static_cast<std::size_t>(i)];
+        const bool wide = size == 2;
+        const bool opening
+            = wide ? text.compare(static_cast<std::size_t>(i), 2, "（") == 0 : c == '(' || c == '[' || c == '{';
+        const bool closing
+            = wide ? text.compare(static_cast<std::size_t>(i), 2, "）") == 0 : c == ')' || c == ']' || c == '}';
+        if (opening && ++depth > deepest)
+            deepest = depth;
+        else if (closing && depth > 0)
+            --depth;
+        i += size;
+    }
+    return deepest;
+}
+
+} // namespace qimbel

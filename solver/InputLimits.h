@@ -1,0 +1,47 @@
+// The input limits of the routines that a page calls with one typed line. A line beyond its
+// routine's limit is answered with one sentence, so that no line costs more than a moment's work
+// or floods the text box; within the limits every line is worked in well under 100 ms (Release)
+// and writes at most about 200 KB (see bench/InputLimitsBench.cpp).
+//
+//   kLongestExpressionLine (1,024 bytes) and kDeepestBrackets (16 levels of any bracket kinds
+//     together): the worked arithmetic and algebra (HunHeYunSuan, at most 21 steps), the
+//     equation, inequality and proportion solvers (YiCiDengShi, FangChengZu and BuDengShiZu for
+//     every line, ErCiFangCheng, BiLiFangCheng).
+//   kLongestEveryStepLine (512 bytes) and kDeepestBrackets: the numeric driver that writes every
+//     step of a line however many there are (SiZeHunHeYunSuan) and the ratio it is handed on the
+//     page (BiHuaShang); its text grows with the square of the line.
+//   kLongestColumnOperand (1,024 bytes): each operand of the column addition and subtraction
+//     (ShuShiJiaFa, ShuShiJianFa); multiplication and division allow 50 bytes (column/).
+//   kLongestNumberLine (8,192 bytes): the number topics: reading and writing numbers (ShuDeDuFa,
+//     ShuDeXieFa), multiples and factors (BeiShu, YinShu), prime factorisation (fenjieyinshu),
+//     sorting (PaiXu), scientific notation and rounding (KeXueJiShuFa, GetJinSiZhi), the unit
+//     conversion (DanWeiZhuanHuan) and every line of the question engine (ShuDeXingZhi).
+// GetWeiZhiShu, which only collects letters, is linear and has no limit. Lengths are in bytes of
+// GBK text, as everywhere in the solver: a Chinese character counts 2.
+#pragma once
+
+#include <string>
+
+namespace qimbel {
+
+inline constexpr int kLongestExpressionLine = 1024;
+inline constexpr int kLongestEveryStepLine = 512;
+inline constexpr int kLongestColumnOperand = 1024;
+inline constexpr int kLongestNumberLine = 8192;
+inline constexpr int kDeepestBrackets = 16;
+
+// The sentence for a line longer than `longest` bytes; empty when the line is within it.
+std::string LineTooLong(const std::string &line, int longest);
+
+// The sentence for a line longer than kLongestExpressionLine bytes or with brackets nested deeper
+// than kDeepestBrackets; empty when the line is within both.
+std::string ExpressionTooLarge(const std::string &line);
+
+// The same with kLongestEveryStepLine.
+std::string EveryStepTooLarge(const std::string &line);
+
+// The deepest nesting of the brackets "(" "[" "{" (any kinds together, full-width round brackets
+// included) in a text; a closing bracket without its opening one counts as nothing.
+int BracketDepth(const std::string &text);
+
+} // namespace qimbel

@@ -1,0 +1,57 @@
+#!/bin/sh
+# make-seeds.sh OUT: the seed corpora of the fuzz targets, one folder per target under OUT, made
+# from the inputs of the golden texts and the worked examples of the help texts (both UTF-8 in the
+# repo; the targets take GBK with CR LF, as the text box holds it).
+set -eu
+root=$(cd "$(dirname "$0")/../.." && pwd)
+out=$1
+mkdir -p "$out/pages" "$out/ini" "$out/units" "$out/encoding"
+
+# The problem types in the order of the type table (19 is not used): a seed's first byte is the
+# type's index plus 30 times the level's index (5, 4, 1), as FuzzPages.cpp reads it.
+types="1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 20 21 22 23 24 25 26 27 28 29 30 31"
+selector() { # selector TYPE LEVEL
+    i=0
+    for t in $types; do
+        [ "$t" = "$1" ] && break
+        i=$((i + 1))
+    done
+    case $2 in 4) i=$((i + 30)) ;; 1) i=$((i + 60)) ;; esac
+    printf "\\$(printf %o "$i")"
+}
+level() { # the first byte of a units seed: the level's index (5, 4, 1)
+    case $1 in 4) printf '\001' ;; 1) printf '\002' ;; *) printf '\000' ;; esac
+}
+gbk() { sed 's/\r*$/\r/' "$1" | iconv -f UTF-8 -t GBK; }
+
+n=0
+for dir in "$root"/tests/golden/*/*/; do
+    [ -f "$dir/cmd" ] && [ -f "$dir/input.txt" ] || continue
+    set -- $(cat "$dir/cmd")
+    type=""
+    level=5
+    while [ $# -gt 0 ]; do
+        case $1 in
+        --type) type=$2; shift ;;
+        --level) level=$2; shift ;;
+        esac
+        shift
+    done
+    [ -n "$type" ] || continue
+    n=$((n + 1))
+    { selector "$type" "$level"; gbk "$dir/input.txt"; } > "$out/pages/golden-$n"
+    cp "$dir/input.txt" "$out/encoding/golden-$n"
+    if [ "$type" = 6 ]; then
+        { level "$level"; head -n 1 "$dir/input.txt" | iconv -f UTF-8 -t GBK; printf '\n';
+          gbk "$root/data/Document/danwei.ini"; } > "$out/units/golden-$n"
+    fi
+done
+for file in "$root"/data/Help/ShiLi/*.txt; do
+    type=$(basename "$file" .txt)
+    for level in 5 4 1; do
+        { selector "$type" "$level"; gbk "$file"; } > "$out/pages/example-$type-$level"
+    done
+    gbk "$file" > "$out/encoding/example-$type"
+done
+gbk "$root/data/Document/danwei.ini" > "$out/ini/danwei.ini"
+gbk "$root/data/Document/danwei.ini" > "$out/encoding/danwei.ini"
