@@ -38,7 +38,13 @@ int main(int argc, char **argv)
         text = *gbk;
     }
 
-    std::string result = qimbel::RunHeadless(request, text);
+    std::vector<std::string> messages;
+    std::string result = qimbel::RunHeadless(request, text, &messages);
+    // A message box of the page goes to standard error; the text box is printed all the same.
+    for (const std::string &message : messages) {
+        const std::optional<std::string> shown = request.gbk ? message : qimbel::GbkToUtf8Text(message);
+        std::cerr << shown.value_or(message) << "\n";
+    }
     if (!request.gbk) {
         std::optional<std::string> utf8 = qimbel::GbkToUtf8Text(result);
         if (!utf8) {

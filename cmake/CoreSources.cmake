@@ -124,6 +124,11 @@ set(QIMBEL_CORE_SOURCES
   column/ShuShiChengFa.cpp
   column/ShuShiChuFa.cpp
   # wordproblems/: formula word problems
+  wordproblems/FormulaText.cpp
+  wordproblems/FormulaFile.cpp
+  wordproblems/GongShiTuiDao.cpp
+  wordproblems/SheZhiBianLiang.cpp
+  wordproblems/GongShiJieTi.cpp
   # pages/: the page models and their compute dispatch
   pages/TypeTable.cpp
   pages/Session.cpp

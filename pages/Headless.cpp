@@ -5,6 +5,7 @@
 #include "pages/TypeTable.h"
 
 #include <charconv>
+#include <utility>
 
 namespace qimbel {
 
@@ -78,7 +79,7 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
     return {request, {}};
 }
 
-std::string RunHeadless(const HeadlessRequest &request, const std::string &text)
+std::string RunHeadless(const HeadlessRequest &request, const std::string &text, std::vector<std::string> *messages)
 {
     ResetSession();
     PageBook book;
@@ -103,6 +104,9 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text)
         page->Check();
     if (!request.checkOnly)
         page->Compute();
+    std::vector<std::string> shown = page->TakeMessages();
+    if (messages != nullptr)
+        *messages = std::move(shown);
     return page->EditText();
 }
 

@@ -28,6 +28,8 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args);
 const char *HeadlessUsage();
 
 // Runs one request on a fresh set of pages; `text` and the result are GBK with CR LF line ends.
-std::string RunHeadless(const HeadlessRequest &request, const std::string &text);
+// The message boxes that the page shows go to `messages` (GBK), when it is given.
+std::string RunHeadless(
+    const HeadlessRequest &request, const std::string &text, std::vector<std::string> *messages = nullptr);
 
 } // namespace qimbel

@@ -6,6 +6,7 @@
 #include "solver/Solver.h"
 
 #include <string>
+#include <vector>
 
 namespace qimbel {
 
@@ -19,6 +20,7 @@ struct ComputeRun {
     StringArray equations; // pages 130, 135
     StringArray letters; // pages 130, 135
     std::string declaration; // page 135: the line that names the unknown
+    std::vector<std::string> messages; // page 131: message boxes to show, in order
 };
 
 struct PageDispatch {

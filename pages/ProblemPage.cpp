@@ -6,6 +6,8 @@
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
 
+#include <utility>
+
 namespace qimbel {
 
 int DetailLevelOf(const PageOptions &options, int previous)
@@ -24,6 +26,11 @@ ProblemPage::ProblemPage(int page)
 {
     // 显示简介 starts checked on every problem page but the word-problem page, which never uses it.
     options_.showIntro = page != kPage131;
+    // The word-problem page has no problem types: it shows its own title and summary throughout.
+    if (page == kPage131) {
+        title_ = "公式应用题";
+        summary_ = solver_.GetZhaiYao(kWordProblemHelp);
+    }
 }
 
 void ProblemPage::SetTitleFor(int type)
@@ -117,7 +124,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
 
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);
-    ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}};
+    ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
     dispatch.before(run);
     for (std::string line : lines) {
         for (int i = 0; i < dispatch.normaliseCount; ++i)
@@ -133,13 +140,24 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
             afterEachLine();
     }
     dispatch.after(run);
+    for (std::string &message : run.messages)
+        messages_.push_back(std::move(message));
     if (dispatch.disableComputeAfter)
         computeEnabled_ = false;
 }
 
 void ProblemPage::Clear() { editText_.clear(); }
 
-void ProblemPage::Example() { editText_ = solver_.GetShiLi(CurrentType()); }
+// The word-problem page loads its own example; the others the example of the current type.
+void ProblemPage::Example() { editText_ = solver_.GetShiLi(page_ == kPage131 ? kWordProblemHelp : CurrentType()); }
+
+void ProblemPage::ShowWordProblems()
+{
+    if (options_.showIntro)
+        editText_ = solver_.GetJianJie(kWordProblemHelp);
+}
+
+std::vector<std::string> ProblemPage::TakeMessages() { return std::exchange(messages_, {}); }
 
 void ProblemPage::AppendSymbols(const std::string &symbols) { editText_ += symbols; }
 

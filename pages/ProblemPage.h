@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qimbel {
 
@@ -18,6 +19,10 @@ struct PageOptions {
     bool showWorking = true;
     bool showExplain = true;
 };
+
+// The help texts of the word-problem page (introduction, summary, example) carry the page's
+// number: the page has no problem type of its own.
+inline constexpr int kWordProblemHelp = 131;
 
 // The detail level that the option boxes give: 5 with working and explanations, 4 with one of
 // them, 1 with neither; `previous` stays when 运算结果 is unchecked.
@@ -55,6 +60,12 @@ public:
     void Example();
     // The symbol palette's OK: its selection goes to the very end of the text.
     void AppendSymbols(const std::string &symbols);
+    // 公式应用题 on the word-problem page: with 显示简介 checked the introduction replaces the
+    // text; otherwise the page is only shown again.
+    void ShowWordProblems();
+
+    // The message boxes that the last handler asks for, in order; taking them empties the list.
+    std::vector<std::string> TakeMessages();
 
 private:
     void CutOldResults(const std::string &mark);
@@ -67,6 +78,7 @@ private:
     std::string summary_ = "摘要";
     bool computeEnabled_ = false;
     bool editEnabled_ = true;
+    std::vector<std::string> messages_;
     Solver solver_;
 };
 

@@ -213,7 +213,7 @@ void ProblemPageWidget::BuildTypeColumn(QWidget *column)
     if (model_.Page() == kPage131) {
         // The word-problem page chooses no type: its first button only refreshes the page.
         QPushButton *formulas = AddButton(column, QStringLiteral("公式应用题"), 1103, {});
-        connect(formulas, &QPushButton::clicked, this, [this] { Run([] {}); });
+        connect(formulas, &QPushButton::clicked, this, [this] { Run([this] { model_.ShowWordProblems(); }); });
         layout->addWidget(formulas);
         QPushButton *patterns = AddButton(column, QStringLiteral("根据要求找规律"), 1158, {});
         patterns->setEnabled(false);
@@ -242,6 +242,12 @@ template <class Handler> void ProblemPageWidget::Run(Handler handler)
     ReadFromScreen();
     handler();
     WriteToScreen();
+    // The page's message boxes: no caption, an OK button.
+    for (const std::string &message : model_.TakeMessages()) {
+        QMessageBox box(QMessageBox::NoIcon, QString(), FromGbk(message), QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("message"));
+        box.exec();
+    }
 }
 
 void ProblemPageWidget::ReadFromScreen()

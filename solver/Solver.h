@@ -14,6 +14,10 @@
 
 namespace qimbel {
 
+namespace wordproblems {
+struct FormulaWork;
+}
+
 class Solver {
 public:
     // ---- Installation folder and help texts (solver/) ----
@@ -173,6 +177,16 @@ public:
     std::string ShuShiChuFa(std::string dividend, std::string divisor, int level);
 
     // ---- Formula word problems (wordproblems/) ----
+    // The worked solution of one problem line 〖file〗problem with the formula files of `folder`:
+    // the header, the known conditions, then each formula and its evaluation; always ends with
+    // "\r\n\r\n". A line without a file name in 〖 〗 gives "\r\n\r\n" alone.
+    std::string GongShiJieTi(std::string line, std::string folder);
+    // Puts a formula on the apply list behind the formulas that its unknown inputs need; false,
+    // with the lists as they were, when it cannot be evaluated.
+    bool GongShiTuiDao(std::string formula, wordproblems::FormulaWork &work);
+    // Gives the named quantity its value: "1" when there is such a quantity, else "0".
+    std::string SheZhiBianLiang(
+        const StringArray &quantities, StringArray &values, std::string name, std::string value);
 
     // ---- Roots of quadratics, simplest ratios, factorisation, lines without working ----
     // The roots after the discriminant lines (coefficients as ErCiFangCheng reads them); empty

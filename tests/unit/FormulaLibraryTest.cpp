@@ -1,0 +1,372 @@
+// The formula files that ship with Qimbel, read as the word-problem page reads them: each is
+// whole (every key of the file is a quantity or a formula the page accepts), each quantity has a
+// formula, and all formulas of a file agree. Exact fractions are used throughout: for values of
+// the independent quantities, the formulas give every other quantity, and then every formula —
+// the inverse ones too — must give back exactly the value its quantity already has.
+#include "cli/Encoding.h"
+#include "numbers/IniFile.h"
+#include "solver/Solver.h"
+#include "wordproblems/FormulaFile.h"
+#include "wordproblems/FormulaText.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <random>
+#include <set>
+
+namespace fs = std::filesystem;
+using namespace qimbel;
+using namespace qimbel::wordproblems;
+
+namespace {
+
+using Int = __int128;
+
+Int Gcd(Int a, Int b)
+{
+    if (a < 0)
+        a = -a;
+    if (b < 0)
+        b = -b;
+    while (b != 0) {
+        const Int t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+struct Fraction {
+    Int n = 0;
+    Int d = 1;
+    static Fraction Of(Int n, Int d)
+    {
+        if (d < 0) {
+            n = -n;
+            d = -d;
+        }
+        const Int g = Gcd(n, d);
+        return g == 0 ? Fraction {0, 1} : Fraction {n / g, d / g};
+    }
+    bool operator==(const Fraction &o) const { return n == o.n && d == o.d; }
+};
+
+Fraction operator+(Fraction a, Fraction b) { return Fraction::Of(a.n * b.d + b.n * a.d, a.d * b.d); }
+Fraction operator-(Fraction a, Fraction b) { return Fraction::Of(a.n * b.d - b.n * a.d, a.d * b.d); }
+Fraction operator*(Fraction a, Fraction b) { return Fraction::Of(a.n * b.n, a.d * b.d); }
+std::optional<Fraction> Divide(Fraction a, Fraction b)
+{
+    if (b.n == 0)
+        return std::nullopt;
+    return Fraction::Of(a.n * b.d, a.d * b.n);
+}
+
+std::string Text(const Fraction &f)
+{
+    auto digits = [](Int v) {
+        std::string s;
+        const bool negative = v < 0;
+        if (negative)
+            v = -v;
+        do {
+            s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+            v /= 10;
+        } while (v != 0);
+        return negative ? "-" + s : s;
+    };
+    return digits(f.n) + "/" + digits(f.d);
+}
+
+// A decimal or whole-number text as an exact fraction.
+std::optional<Fraction> ReadDecimal(const std::string &text)
+{
+    Int n = 0;
+    Int d = 1;
+    bool point = false;
+    bool any = false;
+    for (char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            n = n * 10 + (c - '0');
+            if (point)
+                d *= 10;
+            any = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return any ? std::optional<Fraction>(Fraction::Of(n, d)) : std::nullopt;
+}
+
+// Evaluates a formula's expression exactly: numbers, 〔quantities〕, ＋ － × ÷ and brackets.
+class Evaluator {
+public:
+    Evaluator(const std::string &text, const std::map<std::string, Fraction> &values)
+        : text_(text)
+        , values_(values)
+    {
+    }
+
+    std::optional<Fraction> Run()
+    {
+        std::optional<Fraction> value = Sum();
+        if (pos_ != text_.size())
+            return std::nullopt;
+        return value;
+    }
+
+private:
+    bool Take(const std::string &piece)
+    {
+        if (text_.compare(pos_, piece.size(), piece) != 0)
+            return false;
+        pos_ += piece.size();
+        return true;
+    }
+
+    std::optional<Fraction> Sum()
+    {
+        std::optional<Fraction> value = Product();
+        while (value) {
+            if (Take("＋")) {
+                const std::optional<Fraction> right = Product();
+                value = right ? std::optional<Fraction>(*value + *right) : std::nullopt;
+            } else if (Take("－")) {
+                const std::optional<Fraction> right = Product();
+                value = right ? std::optional<Fraction>(*value - *right) : std::nullopt;
+            } else {
+                break;
+            }
+        }
+        return value;
+    }
+
+    std::optional<Fraction> Product()
+    {
+        std::optional<Fraction> value = Factor();
+        while (value) {
+            if (Take("×")) {
+                const std::optional<Fraction> right = Factor();
+                value = right ? std::optional<Fraction>(*value * *right) : std::nullopt;
+            } else if (Take("÷")) {
+                const std::optional<Fraction> right = Factor();
+                value = right ? Divide(*value, *right) : std::nullopt;
+            } else {
+                break;
+            }
+        }
+        return value;
+    }
+
+    std::optional<Fraction> Factor()
+    {
+        if (Take("(")) {
+            std::optional<Fraction> value = Sum();
+            return Take(")") ? value : std::nullopt;
+        }
+        if (Take("〔")) {
+            const std::size_t end = text_.find("〕", pos_);
+            if (end == std::string::npos)
+                return std::nullopt;
+            const auto found = values_.find(text_.substr(pos_, end - pos_));
+            pos_ = end + std::string("〕").size();
+            return found == values_.end() ? std::nullopt : std::optional<Fraction>(found->second);
+        }
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && ((text_[pos_] >= '0' && text_[pos_] <= '9') || text_[pos_] == '.'))
+            ++pos_;
+        return ReadDecimal(text_.substr(start, pos_ - start));
+    }
+
+    std::string text_;
+    std::size_t pos_ = 0;
+    const std::map<std::string, Fraction> &values_;
+};
+
+struct Library {
+    std::string name; // GBK
+    std::vector<std::string> quantities; // in key order
+    std::vector<std::string> formulas; // in key order
+};
+
+std::vector<std::string> InKeyOrder(const StringArray &array)
+{
+    std::vector<std::string> items(array.Items().rbegin(), array.Items().rend());
+    return items;
+}
+
+// Every formula file of the source tree, read from its installed GBK copy.
+std::vector<Library> ShippedFiles()
+{
+    std::vector<Library> files;
+    const std::string folder = FormulaFolder(Solver().GetLuJing());
+    for (const fs::directory_entry &entry :
+        fs::directory_iterator(fs::path(QIMBEL_SOURCE_DIR) / "data/Document/GongShi")) {
+        const std::optional<std::string> name = Utf8ToGbkText(entry.path().stem().string());
+        EXPECT_TRUE(name.has_value()) << entry.path();
+        if (!name)
+            continue;
+        const FormulaFile file = ReadFormulaFile(folder, *name);
+        EXPECT_EQ(file.state, FormulaFile::State::Read) << entry.path();
+        const numbers::IniFile ini(folder + "/" + *name + ".ini");
+        EXPECT_EQ(file.quantities.GetSize(), ini.GetInt("SheZhi", "BianLiangCount", -1)) << entry.path();
+        EXPECT_EQ(file.formulas.GetSize(), ini.GetInt("SheZhi", "GongShiCount", -1)) << entry.path();
+        files.push_back({*name, InKeyOrder(file.quantities), InKeyOrder(file.formulas)});
+    }
+    return files;
+}
+
+// The quantities that the formulas reach from `known`.
+std::set<std::string> Closure(const Library &file, std::set<std::string> known)
+{
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const std::string &formula : file.formulas) {
+            if (known.count(FormulaHead(formula)))
+                continue;
+            bool ready = true;
+            for (const std::string &input : FormulaInputs(formula))
+                ready = ready && known.count(input) > 0;
+            if (ready) {
+                known.insert(FormulaHead(formula));
+                grew = true;
+            }
+        }
+    }
+    return known;
+}
+
+// The smallest set of quantities (the first in key order among those of its size) that reaches
+// all others, none of which the others of the set reach: the independent quantities.
+std::vector<std::string> IndependentQuantities(const Library &file)
+{
+    const std::size_t n = file.quantities.size();
+    for (std::size_t size = 1; size <= n; ++size)
+        for (unsigned mask = 0; mask < (1u << n); ++mask) {
+            if (static_cast<std::size_t>(__builtin_popcount(mask)) != size)
+                continue;
+            std::vector<std::string> chosen;
+            for (std::size_t i = 0; i < n; ++i)
+                if (mask & (1u << i))
+                    chosen.push_back(file.quantities[i]);
+            if (Closure(file, {chosen.begin(), chosen.end()}).size() != n)
+                continue;
+            bool independent = true;
+            for (const std::string &q : chosen) {
+                std::set<std::string> others(chosen.begin(), chosen.end());
+                others.erase(q);
+                independent = independent && Closure(file, others).count(q) == 0;
+            }
+            if (independent)
+                return chosen;
+        }
+    return {};
+}
+
+TEST(FormulaLibrary, ShipsTheFilesOfThePrimaryCurriculum)
+{
+    std::set<std::string> names;
+    for (const Library &file : ShippedFiles())
+        names.insert(GbkToUtf8Text(file.name).value_or(""));
+    for (const char *expected : {"长方形", "正方形", "三角形", "平行四边形", "梯形", "圆", "长方体", "正方体", "圆柱",
+             "圆锥", "行程", "工程", "总价"})
+        EXPECT_TRUE(names.count(GbkToUtf8Text(expected).value_or(""))) << GbkToUtf8Text(expected).value_or("");
+}
+
+TEST(FormulaLibrary, EveryQuantityHasAFormulaAndEveryFileIsConsistent)
+{
+    std::mt19937 random(20261208);
+    for (const Library &file : ShippedFiles()) {
+        SCOPED_TRACE(GbkToUtf8Text(file.name).value_or("?"));
+        std::set<std::string> defined;
+        for (const std::string &formula : file.formulas)
+            defined.insert(FormulaHead(formula));
+        for (const std::string &quantity : file.quantities)
+            EXPECT_TRUE(defined.count(quantity)) << GbkToUtf8Text(quantity).value_or("?");
+
+        const std::vector<std::string> base = IndependentQuantities(file);
+        ASSERT_FALSE(base.empty());
+        for (int round = 0; round < 20; ++round) {
+            // Whole numbers and simple fractions for the independent quantities.
+            std::map<std::string, Fraction> values;
+            for (const std::string &q : base)
+                values[q] = Fraction::Of(1 + static_cast<Int>(random() % 40), round % 2 == 0 ? 1 : 1 + random() % 4);
+            // Every other quantity from the first formula of the file that can give it.
+            for (bool grew = true; grew;) {
+                grew = false;
+                for (const std::string &formula : file.formulas) {
+                    if (values.count(FormulaHead(formula)))
+                        continue;
+                    const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run();
+                    if (value) {
+                        values[FormulaHead(formula)] = *value;
+                        grew = true;
+                    }
+                }
+            }
+            ASSERT_EQ(values.size(), file.quantities.size());
+            for (const std::string &formula : file.formulas) {
+                const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run();
+                ASSERT_TRUE(value.has_value()) << GbkToUtf8Text(formula).value_or("?");
+                EXPECT_EQ(*value, values[FormulaHead(formula)]) << GbkToUtf8Text(formula).value_or(
+                    "?") << ": " << Text(*value) << " against " << Text(values[FormulaHead(formula)]);
+            }
+        }
+    }
+}
+
+// The page itself, from the independent quantities to every other one: the worked solution ends
+// on the exact value whenever that value has at most six decimals (the number text of the
+// mixed operations keeps six).
+TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
+{
+    Solver solver;
+    const std::string folder = FormulaFolder(solver.GetLuJing());
+    std::mt19937 random(131);
+    for (const Library &file : ShippedFiles()) {
+        SCOPED_TRACE(GbkToUtf8Text(file.name).value_or("?"));
+        const std::vector<std::string> base = IndependentQuantities(file);
+        std::map<std::string, Fraction> values;
+        std::string given;
+        for (const std::string &q : base) {
+            const Int v = 2 + static_cast<Int>(random() % 30);
+            values[q] = Fraction::Of(v, 1);
+            given += q + "是" + IntText(static_cast<long long>(v)) + "，";
+        }
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (const std::string &formula : file.formulas)
+                if (!values.count(FormulaHead(formula)))
+                    if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
+                        values[FormulaHead(formula)] = *value;
+                        grew = true;
+                    }
+        }
+        for (const std::string &asked : file.quantities) {
+            if (std::find(base.begin(), base.end(), asked) != base.end())
+                continue;
+            SCOPED_TRACE(GbkToUtf8Text(asked).value_or("?"));
+            const std::string worked
+                = solver.GongShiJieTi("〖" + file.name + "〗" + given + "求" + asked + "是多少？", folder);
+            EXPECT_FALSE(Contains(worked, "条件不足")) << GbkToUtf8Text(worked).value_or("?");
+            const Fraction exact = values[asked];
+            Fraction scaled = exact * Fraction {1000000, 1};
+            if (scaled.d != 1 || exact.n < 0)
+                continue;
+            // The last worked line of the asked quantity's formula.
+            const int at = ReverseFind(worked, "\r\n" + asked + "＝");
+            ASSERT_GE(at, 0) << GbkToUtf8Text(worked).value_or("?");
+            std::string last = Mid(worked, ReverseFind(worked, "＝") + Len("＝"));
+            last = Trim(Left(last, Find(last, "第") >= 0 ? Find(last, "第") : Len(last)));
+            const std::optional<Fraction> got = ReadDecimal(last);
+            ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(worked).value_or("?");
+            EXPECT_EQ(*got, exact) << GbkToUtf8Text(worked).value_or("?");
+        }
+    }
+}
+
+} // namespace
