@@ -135,4 +135,6 @@ set(QIMBEL_CORE_SOURCES
   pages/Headless.cpp
   # tools/: symbol table
   tools/SymbolTable.cpp
+  # charts/: the function graph and the statistics charts, as display lists
+  charts/FunctionGraph.cpp
 )
