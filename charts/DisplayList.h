@@ -45,10 +45,10 @@ struct Rect {
     bool framed = true;
 };
 
-// A text whose anchor point is (x, y): its top left corner, or the middle of its top edge for a
-// centred text. A text with an angle turns about its anchor point.
+// A text whose anchor point is (x, y): its top left corner, the middle of its top edge or its
+// top right corner. A text with an angle turns about its anchor point.
 struct Text {
-    enum class Anchor { TopLeft, TopCentre };
+    enum class Anchor { TopLeft, TopCentre, TopRight };
     double x = 0, y = 0;
     std::string text;
     int pixelSize = 14;

@@ -51,7 +51,10 @@ struct Replay {
         painter.save();
         painter.translate(t.x, t.y);
         painter.rotate(-t.angle);
-        const double left = t.anchor == Text::Anchor::TopCentre ? -metrics.horizontalAdvance(text) / 2 : 0;
+        const double width = metrics.horizontalAdvance(text);
+        const double left = t.anchor == Text::Anchor::TopCentre ? -width / 2
+            : t.anchor == Text::Anchor::TopRight                ? -width
+                                                                : 0;
         painter.drawText(QPointF(left, metrics.ascent()), text);
         painter.restore();
     }
@@ -125,8 +128,22 @@ DisplayListView::DisplayListView(QWidget *parent)
 
 void DisplayListView::SetPicture(DisplayList picture)
 {
+    source_ = nullptr;
     picture_ = std::move(picture);
     update();
+}
+
+void DisplayListView::SetPictureSource(std::function<DisplayList(int width, int height)> source)
+{
+    source_ = std::move(source);
+    picture_ = source_ ? source_(width(), height()) : DisplayList {};
+    update();
+}
+
+void DisplayListView::resizeEvent(QResizeEvent *)
+{
+    if (source_)
+        picture_ = source_(width(), height());
 }
 
 void DisplayListView::paintEvent(QPaintEvent *)

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class QPainter;
 
 namespace qimbel {
@@ -32,6 +34,8 @@ public:
 
     const DisplayList &Picture() const { return picture_; }
     void SetPicture(DisplayList picture);
+    // A picture that follows the view's size: laid out now and again whenever the view is resized.
+    void SetPictureSource(std::function<DisplayList(int width, int height)> source);
 
 signals:
     // The pixel under the mouse, or (-1, -1) when the mouse has left the picture.
@@ -41,9 +45,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     DisplayList picture_;
+    std::function<DisplayList(int, int)> source_;
 };
 
 } // namespace qimbel

@@ -137,4 +137,6 @@ set(QIMBEL_CORE_SOURCES
   tools/SymbolTable.cpp
   # charts/: the function graph and the statistics charts, as display lists
   charts/FunctionGraph.cpp
+  charts/StatisticsChart.cpp
+  charts/FrequencyTable.cpp
 )

@@ -17,4 +17,5 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/tools/LauncherPage.cpp
   # charts/: the widget that replays the display lists of the chart and graph models
   ${CMAKE_SOURCE_DIR}/charts/DisplayListView.cpp
+  ${CMAKE_SOURCE_DIR}/charts/FrequencyDialog.cpp
 )
