@@ -5,6 +5,8 @@
 #include "charts/FunctionGraphPage.h"
 #include "pages/GbkBridge.h"
 
+#include "WhenModal.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,19 +70,6 @@ QRgb ColourOf(int index)
 {
     const Colour c = kChartColours[static_cast<std::size_t>(index)];
     return qRgb(c.r, c.g, c.b);
-}
-
-// Runs `inside` as soon as the next modal dialog is up.
-void WhenModal(std::function<void(QWidget *)> inside)
-{
-    QTimer::singleShot(0, [inside] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            WhenModal(inside);
-            return;
-        }
-        inside(modal);
-    });
 }
 
 } // namespace
