@@ -125,6 +125,15 @@ private slots:
         QCOMPARE(picture->grab().toImage(), first);
     }
 
+    void savedPictureIsThePictureShown()
+    {
+        auto page = ChartPage();
+        Child<QPushButton>(page.get(), QStringLiteral("button_pie"))->click();
+        DisplayListView *picture = ChartPicture(*page);
+        const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(RenderDisplayList(picture->Picture()), shown);
+    }
+
     void pointerShowsCoordinates()
     {
         auto page = GraphOf(QString());
