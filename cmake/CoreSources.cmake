@@ -160,4 +160,8 @@ set(QIMBEL_CORE_SOURCES
   solver/DataFile.cpp
   # solver/: the input limits of the routines the pages call
   solver/InputLimits.cpp
+  # charts/: the function graph and the statistics charts, as display lists
+  charts/FunctionGraph.cpp
+  charts/StatisticsChart.cpp
+  charts/FrequencyTable.cpp
 )

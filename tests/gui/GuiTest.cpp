@@ -10,6 +10,8 @@
 #include "solver/Solver.h"
 #include "tools/SymbolPalette.h"
 
+#include "WhenModal.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -48,20 +50,6 @@ QPushButton *Button(MainWindow &window, int page, const QString &name)
 QString LabelText(MainWindow &window, int page, int id)
 {
     return Page(window, page)->findChild<QLabel *>(QStringLiteral("label_%1").arg(id))->text();
-}
-
-// Runs `inside` as soon as the next modal dialog is up (exec() does not return before it is
-// closed), so the palette can be pressed as a pupil presses it.
-void WhenModal(std::function<void(QWidget *)> inside)
-{
-    QTimer::singleShot(0, [inside] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            WhenModal(inside);
-            return;
-        }
-        inside(modal);
-    });
 }
 
 void Press(QWidget *dialog, const QString &name)
@@ -240,13 +228,15 @@ private slots:
         QCOMPARE(Edit(window, 134)->toPlainText(), QStringLiteral("2*(3+4)-5"));
     }
 
-    void otherTabsShowTheirPlaceholder()
+    void chartAndGraphTabsShowTheirPages()
     {
         MainWindow window;
         window.TabWidget()->setCurrentIndex(6);
-        auto *notice = window.TabWidget()->currentWidget()->findChild<QLabel *>(QStringLiteral("placeholder"));
-        QVERIFY(notice != nullptr);
-        QVERIFY(notice->text().startsWith(QStringLiteral("统计图初步：")));
+        QCOMPARE(window.TabWidget()->currentWidget()->objectName(), QStringLiteral("page_132"));
+        QVERIFY(window.TabWidget()->currentWidget()->findChild<QWidget *>(QStringLiteral("picture_chart")) != nullptr);
+        window.TabWidget()->setCurrentIndex(7);
+        QCOMPARE(window.TabWidget()->currentWidget()->objectName(), QStringLiteral("page_137"));
+        QVERIFY(window.TabWidget()->currentWidget()->findChild<QWidget *>(QStringLiteral("picture_graph")) != nullptr);
     }
 
     void symbolPaletteAppendsItsSelectionAtTheEnd()

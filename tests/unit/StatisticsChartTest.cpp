@@ -1,0 +1,292 @@
+// The statistics chart model: the building rules, the layout of the default table as numbers,
+// the capacity of ten places, and the frequency distribution counted exactly.
+#include "charts/StatisticsChart.h"
+#include "charts/FrequencyTable.h"
+#include "solver/GbkText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+
+using namespace qimbel;
+
+namespace {
+
+// The page's default table, as the grid shows it at start.
+ChartTable DefaultTable()
+{
+    const ChartTable table = DefaultChartTable();
+    EXPECT_EQ(table[0][4], "四年级");
+    EXPECT_EQ(table[1][5], "95");
+    EXPECT_EQ(table[2][0], "女生");
+    return table;
+}
+
+const std::string kTitle = DefaultChartTitle();
+
+ChartTable EmptyGrid() { return ChartTable(35, std::vector<std::string>(35)); }
+
+ChartTable WithCell(ChartTable table, std::size_t r, std::size_t c, std::string text)
+{
+    table[r][c] = std::move(text);
+    return table;
+}
+
+// Picture 640 × 520: usable 635 × 500; the legend of 男生/女生 (4 bytes) is 98 wide from x = 532.
+ChartLayout DefaultLayout(ChartType type)
+{
+    return LayOutChart(BuildChart(DefaultTable(), kTitle, type).chart, 640, 520);
+}
+
+} // namespace
+
+TEST(StatisticsChart, ReadsCellsAsTheLeadingNumber)
+{
+    EXPECT_EQ(CellNumber("61"), 61);
+    EXPECT_EQ(CellNumber(" 72人"), 72);
+    EXPECT_EQ(CellNumber("-3.5"), -3.5);
+    EXPECT_EQ(CellNumber(".5"), 0.5);
+    EXPECT_EQ(CellNumber("1e400"), 1);
+    EXPECT_EQ(CellNumber("99999999999999999999"), 1e12);
+    for (const char *none : {"", "男生", "-", ".", "abc12", "inf", "0x10"})
+        EXPECT_EQ(CellNumber(none), 0) << none;
+}
+
+TEST(StatisticsChart, TickStepAndAxisMaximumFollowTheLargestCell)
+{
+    struct Case {
+        const char *largest;
+        long long step, maximum;
+    };
+    for (const Case &c : {Case {"", 20, 300}, Case {"95", 20, 300}, Case {"250", 25, 300}, Case {"299.9", 29, 300},
+             Case {"400", 40, 410}, Case {"1234", 123, 1240}}) {
+        const StatisticsChart chart = BuildChart(WithCell(EmptyGrid(), 7, 9, c.largest), "", ChartType::Bar).chart;
+        EXPECT_EQ(chart.TickStep(), c.step) << c.largest;
+        EXPECT_EQ(chart.AxisMaximum(), c.maximum) << c.largest;
+    }
+    const ChartLayout empty = LayOutChart(BuildChart(EmptyGrid(), "", ChartType::Bar).chart, 640, 520);
+    ASSERT_EQ(empty.valueTicks.size(), 16u); // 0, 20, …, 300
+    EXPECT_EQ(empty.valueTicks.back().value, 300);
+    EXPECT_TRUE(empty.bars.empty());
+    EXPECT_FALSE(empty.legend.shown);
+}
+
+TEST(StatisticsChart, SeriesComeFromHeadedColumnsAndLabelsFromHeadedRows)
+{
+    const BuiltChart built = BuildChart(DefaultTable(), kTitle, ChartType::Line);
+    const StatisticsChart &chart = built.chart;
+    EXPECT_EQ(chart.Title(), "某小学各年级男女学生人数统计图");
+    EXPECT_EQ(chart.CategoryCaption(), "年级");
+    EXPECT_EQ(chart.LabelAngle(), 50);
+    ASSERT_EQ(chart.Series().size(), 6u);
+    EXPECT_EQ(chart.Series()[4].name, "五年级");
+    EXPECT_EQ(chart.Series()[4].values, (std::vector<long long> {95, 41}));
+    EXPECT_EQ(chart.Labels(), (std::vector<std::string> {"男生", "女生"}));
+    EXPECT_EQ(chart.LongestLabel(), 4);
+    EXPECT_EQ(chart.LongestSeriesName(), 6);
+    EXPECT_TRUE(built.leftOut.empty());
+
+    // A column without heading is skipped even when it holds numbers; empty cells are no value,
+    // a cell that is not a number is the value 0.
+    ChartTable table = {{"", "甲", "", "乙"}, {"一", "5", "999", ""}, {"", "x", "7", "8"}};
+    const StatisticsChart sparse = BuildChart(table, "", ChartType::Bar).chart;
+    ASSERT_EQ(sparse.Series().size(), 2u);
+    EXPECT_EQ(sparse.Series()[0].values, (std::vector<long long> {5, 0}));
+    EXPECT_EQ(sparse.Series()[1].values, (std::vector<long long> {8}));
+    EXPECT_EQ(sparse.Labels(), (std::vector<std::string> {"一"}));
+    EXPECT_EQ(sparse.AxisMaximum(), 1000);
+}
+
+TEST(StatisticsChart, KeepsTenPlacesAndSaysWhatWasLeftOut)
+{
+    ChartTable table = EmptyGrid();
+    for (std::size_t r = 1; r <= 12; ++r) {
+        table[r][0] = "行" + IntText(static_cast<long long>(r));
+        table[r][1] = IntText(static_cast<long long>(r));
+    }
+    for (std::size_t c = 1; c <= 12; ++c)
+        table[0][c] = "列" + IntText(static_cast<long long>(c));
+    const BuiltChart built = BuildChart(table, "", ChartType::Bar);
+    ASSERT_EQ(built.chart.Series().size(), 10u);
+    EXPECT_EQ(built.chart.Series()[0].values.size(), 10u);
+    EXPECT_EQ(built.chart.Series()[0].values.back(), 10);
+    EXPECT_EQ(built.chart.Labels().size(), 10u);
+    EXPECT_EQ(built.chart.Labels().back(), "行10");
+    EXPECT_EQ(built.leftOut, "统计图最多画10组、每组10个数据、10个图例：表中多出的数据没有画出。");
+
+    StatisticsChart chart;
+    EXPECT_FALSE(chart.SetLabel(10, "x"));
+    EXPECT_FALSE(chart.SetLabel(-1, "x"));
+    EXPECT_FALSE(chart.HasLegend());
+}
+
+TEST(StatisticsChart, BarsOfTheDefaultTable)
+{
+    const ChartLayout layout = DefaultLayout(ChartType::Bar);
+    // Value axis at 8 × 3 + 50; category axis at 500 − 50; 410 pixels of plot height hold 300.
+    EXPECT_EQ(layout.axisX, 74);
+    EXPECT_EQ(layout.axisY, 450);
+    EXPECT_EQ(layout.axisTop, 40);
+    EXPECT_EQ(layout.axisRight, 522);
+    EXPECT_EQ(layout.scale, 1);
+    ASSERT_EQ(layout.bars.size(), 12u);
+    const double slot = (522.0 - 74) / 6;
+    const ChartBar &boys1 = layout.bars[0];
+    EXPECT_EQ(boys1.series, 0);
+    EXPECT_EQ(boys1.index, 0);
+    EXPECT_DOUBLE_EQ(boys1.x, 74 + 0.2 * slot);
+    EXPECT_DOUBLE_EQ(boys1.width, 0.6 * slot / 2);
+    EXPECT_DOUBLE_EQ(boys1.y, 450 - 61);
+    EXPECT_DOUBLE_EQ(boys1.height, 61);
+    const ChartBar &girls6 = layout.bars[11];
+    EXPECT_EQ(girls6.index, 1);
+    EXPECT_DOUBLE_EQ(girls6.x, 74 + 5 * slot + 0.2 * slot + 0.3 * slot);
+    EXPECT_DOUBLE_EQ(girls6.height, 80);
+    EXPECT_DOUBLE_EQ(layout.categoryTicks[2].x, 74 + 2.5 * slot);
+
+    // A picture lower than the axis maximum scales every value and tick alike.
+    const ChartLayout low = LayOutChart(BuildChart(DefaultTable(), kTitle, ChartType::Bar).chart, 640, 300);
+    EXPECT_DOUBLE_EQ(low.scale, 190.0 / 300);
+    EXPECT_DOUBLE_EQ(low.bars[0].height, 61 * 190.0 / 300);
+    EXPECT_DOUBLE_EQ(low.valueTicks[1].y, 230 - 20 * 190.0 / 300);
+}
+
+TEST(StatisticsChart, LegendGeometry)
+{
+    const ChartLegend legend = DefaultLayout(ChartType::Pie).legend;
+    ASSERT_TRUE(legend.shown);
+    EXPECT_EQ(legend.x, 532);
+    EXPECT_EQ(legend.width, 98);
+    EXPECT_EQ(legend.height, 62);
+    EXPECT_EQ(legend.y, 219);
+    ASSERT_EQ(legend.entries.size(), 2u);
+    EXPECT_EQ(legend.entries[1].label, "女生");
+    EXPECT_EQ(legend.entries[1].textX, 537);
+    EXPECT_EQ(legend.entries[1].textY, 219 + 24 + 18);
+    EXPECT_EQ(legend.entries[1].boxX, 590);
+    EXPECT_EQ(legend.entries[1].boxHeight, 12);
+    // The legend box lies inside the picture, right of the plot.
+    EXPECT_LE(legend.x + legend.width, 635);
+}
+
+TEST(StatisticsChart, LinePointsOfTheDefaultTable)
+{
+    const ChartLayout layout = DefaultLayout(ChartType::Line);
+    EXPECT_EQ(layout.axisY, 500 - 12 * 6 - 15);
+    ASSERT_EQ(layout.lines.size(), 2u);
+    ASSERT_EQ(layout.lines[0].size(), 6u);
+    const double slot = (522.0 - 74) / 6;
+    EXPECT_DOUBLE_EQ(layout.lines[0][4].x, 74 + 4.5 * slot);
+    EXPECT_DOUBLE_EQ(layout.lines[0][4].y, 413 - 95);
+    EXPECT_DOUBLE_EQ(layout.lines[1][5].y, 413 - 80);
+
+    const DisplayList picture = DrawChart(layout);
+    int circles = 0;
+    for (const Circle &c : picture.All<Circle>())
+        circles += c.fill == kChartColours[1];
+    EXPECT_EQ(circles, 6);
+}
+
+TEST(StatisticsChart, PieSlicesShareThreeHundredAndSixtyDegrees)
+{
+    const ChartLayout layout = DefaultLayout(ChartType::Pie);
+    ASSERT_EQ(layout.pies.size(), 6u);
+    ASSERT_EQ(layout.slices.size(), 12u);
+    EXPECT_DOUBLE_EQ(layout.slices[0].start, 90);
+    EXPECT_DOUBLE_EQ(layout.slices[0].span, -360.0 * 61 / 104);
+    EXPECT_DOUBLE_EQ(layout.slices[1].start, 90 - 360.0 * 61 / 104);
+    EXPECT_EQ(layout.slices[1].index, 1);
+    for (int pie = 0; pie < 6; ++pie) {
+        double sum = 0;
+        for (const ChartSlice &s : layout.slices)
+            if (s.series == pie)
+                sum -= s.span;
+        EXPECT_NEAR(sum, 360, 1e-9);
+    }
+    // The pies stand side by side left of the legend, each within its share of the width.
+    const double each = (522.0 - 5) / 6;
+    EXPECT_DOUBLE_EQ(layout.pies[1].cx, 5 + 1.5 * each);
+    EXPECT_DOUBLE_EQ(layout.pies[1].radius, 0.45 * (each - 60));
+
+    // Zero and negative values make no slice.
+    const ChartLayout sparse = LayOutChart(
+        BuildChart({{"", "甲"}, {"a", "0"}, {"b", "-5"}, {"c", "3"}}, "", ChartType::Pie).chart, 640, 520);
+    ASSERT_EQ(sparse.slices.size(), 1u);
+    EXPECT_EQ(sparse.slices[0].index, 2);
+    EXPECT_DOUBLE_EQ(sparse.slices[0].span, -360);
+}
+
+TEST(StatisticsChart, AnySizeAndAnyTableDrawWithoutFault)
+{
+    for (int size : {0, 1, 30, 100})
+        for (ChartType type : {ChartType::Bar, ChartType::Line, ChartType::Pie}) {
+            const DisplayList picture = DrawTableChart(DefaultTable(), kTitle, type, size, size);
+            EXPECT_EQ(picture.width, size);
+        }
+    const DisplayList huge = DrawTableChart({{"", "甲"}, {"a", "99999999999999999999"}}, "", ChartType::Bar, 640, 520);
+    EXPECT_FALSE(huge.items.empty());
+}
+
+TEST(FrequencyTable, CountsEveryNumberInItsClass)
+{
+    const std::string data = "141,143，144、145\r\n147 149\t150；152 155 158 160";
+    EXPECT_EQ(DefaultClassWidth(data), "5");
+    const FrequencyTable table = FrequencyDistribution(data, "");
+    ASSERT_TRUE(table.error.empty()) << table.error;
+    EXPECT_EQ(table.total, 11);
+    EXPECT_EQ(table.width, "5");
+    ASSERT_EQ(table.classes.size(), 5u);
+    const char *names[] = {"140~145", "145~150", "150~155", "155~160", "160~165"};
+    const long long counts[] = {3, 3, 2, 2, 1};
+    const char *frequencies[] = {"0.2727", "0.2727", "0.1818", "0.1818", "0.0909"};
+    for (std::size_t k = 0; k < 5; ++k) {
+        EXPECT_EQ(table.classes[k].name, names[k]);
+        EXPECT_EQ(table.classes[k].count, counts[k]);
+        EXPECT_EQ(table.classes[k].frequency, frequencies[k]);
+    }
+    const ChartTable grid = FrequencyGrid(table);
+    ASSERT_EQ(grid.size(), 6u);
+    EXPECT_EQ(grid[0], (std::vector<std::string> {"分组", "频数", "频率"}));
+    EXPECT_EQ(grid[5], (std::vector<std::string> {"160~165", "1", "0.0909"}));
+
+    const FrequencyTable fine = FrequencyDistribution("1.5 2.25 -0.5 0.5 1", "0.5");
+    ASSERT_EQ(fine.classes.size(), 6u);
+    EXPECT_EQ(fine.classes[0].name, "-0.5~0");
+    EXPECT_EQ(fine.classes[5].name, "2~2.5");
+    std::vector<long long> got;
+    for (const FrequencyClass &c : fine.classes)
+        got.push_back(c.count);
+    EXPECT_EQ(got, (std::vector<long long> {1, 0, 1, 1, 1, 1}));
+    EXPECT_EQ(fine.classes[0].frequency, "0.2");
+    EXPECT_EQ(FrequencyDistribution("7 7 7", "").classes.size(), 1u);
+    EXPECT_EQ(FrequencyDistribution("7 7 7", "").classes[0].frequency, "1");
+}
+
+TEST(FrequencyTable, RefusesWhatItCannotCount)
+{
+    EXPECT_EQ(FrequencyDistribution(" ,\r\n", "").error, "请输入原始数据：数与数之间用空格、逗号或换行隔开。");
+    EXPECT_EQ(FrequencyDistribution("12 abc 5", "").error, "不认识的数据：abc");
+    EXPECT_EQ(FrequencyDistribution("12 1234567890", "").error, "不认识的数据：1234567890");
+    EXPECT_EQ(FrequencyDistribution("12 1.1234567", "").error, "不认识的数据：1.1234567");
+    EXPECT_EQ(FrequencyDistribution("1 2", "0").error, "组距要填一个大于0的数。");
+    EXPECT_EQ(FrequencyDistribution("1 2", "-1").error, "组距要填一个大于0的数。");
+    EXPECT_EQ(FrequencyDistribution("0 999999999", "0.000001").error,
+        "按这个组距要分999999999000001组，太多了（最多20组）：请把组距放大。");
+}
+
+TEST(FrequencyTable, HistogramBarsTouch)
+{
+    const FrequencyTable table = FrequencyDistribution("141 143 144 145 147 149 150 152 155 158 160", "5");
+    const DisplayList picture = DrawHistogram(table, "频率分布直方图", 640, 520);
+    std::vector<Rect> bars;
+    for (const Rect &r : picture.All<Rect>())
+        if (r.fill == kChartColours[0])
+            bars.push_back(r);
+    ASSERT_EQ(bars.size(), 5u);
+    for (std::size_t k = 1; k < bars.size(); ++k)
+        EXPECT_DOUBLE_EQ(bars[k].x, bars[k - 1].x + bars[k - 1].width);
+    // Heights by count: 3, 3, 2, 2, 1 on the same scale.
+    EXPECT_DOUBLE_EQ(bars[0].height, 3 * bars[4].height);
+    EXPECT_DOUBLE_EQ(bars[2].height, 2 * bars[4].height);
+}
