@@ -4,11 +4,14 @@
 #   ./qimbel.sh test       build everything and run every test
 #   ./qimbel.sh sanitize   build the core tests with AddressSanitizer + UBSan and run them
 #   ./qimbel.sh screenshots   build the GUI and take the pictures in docs/ again, offscreen
+#   ./qimbel.sh package    build the Debian package build/package/qimbel_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-wqy-microhei fonts-wqy-zenhei)
+# Installing and packaging: the validators of the desktop files, dpkg-shlibdeps and file.
+packages+=(desktop-file-utils appstream dpkg-dev file)
 
 ensure_packages() {
     local missing=() p
@@ -57,8 +60,14 @@ screenshots)
     # Run from the build folder, beside the help texts it reads.
     QT_QPA_PLATFORM=offscreen build/bin/qimbel-screenshots docs
     ;;
+package)
+    ensure_packages
+    build build
+    cpack --config build/CPackConfig.cmake -B build/package
+    ls build/package/qimbel_*.deb
+    ;;
 *)
-    echo "usage: $0 start|test|sanitize|screenshots" >&2
+    echo "usage: $0 start|test|sanitize|screenshots|package" >&2
     exit 2
     ;;
 esac
