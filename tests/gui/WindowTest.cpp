@@ -156,11 +156,11 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("【符号的输入】\n")));
         QVERIFY(text.contains(QStringLiteral("*  换成  ×")));
 
-        // The same window follows the next type.
+        // An open help window follows the next type; 帮助 again reuses it.
         Button(window, 129, QStringLiteral("type_12_1081"))->click();
+        QCOMPARE(help->windowTitle(), QStringLiteral("帮助 - 分解质因数"));
         Button(window, 129, QStringLiteral("button_1013"))->click();
         QCOMPARE(Page(window, 129)->findChildren<QDialog *>(QStringLiteral("help_window")).size(), 1);
-        QCOMPARE(help->windowTitle(), QStringLiteral("帮助 - 分解质因数"));
 
         // The word-problem page has no type of its own: it does not show another page's texts.
         window.TabWidget()->setCurrentIndex(2);

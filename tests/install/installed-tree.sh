@@ -1,12 +1,8 @@
 #!/bin/sh
 # installed-tree.sh BUILD-DIR: installs the build below a scratch DESTDIR with prefix /usr and runs
 # the installed programs from there, as a school's computer would after `apt install`.
-set -u
-build="$1"
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/common.sh"
+root="$scratch"
 
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
 usr="$root/usr"
@@ -45,5 +41,4 @@ desktop-file-validate "$usr/share/applications/org.qimbel.Qimbel.desktop" || fai
 appstreamcli validate --no-net "$usr/share/metainfo/org.qimbel.Qimbel.metainfo.xml" >"$root/appstream.out" 2>&1 \
     || fail "appstreamcli validate: $(cat "$root/appstream.out")"
 
-if [ "$failures" -eq 0 ]; then echo "installed tree: all checks passed"; fi
-[ "$failures" -eq 0 ]
+finish "installed tree"

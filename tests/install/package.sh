@@ -1,11 +1,7 @@
 #!/bin/sh
 # package.sh BUILD-DIR: builds the .deb into a scratch folder and checks what it holds and needs.
-set -u
-build="$1"
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/common.sh"
+out="$scratch"
 
 cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; echo "FAIL: cpack"; exit 1; }
 deb=$(ls "$out"/qimbel_*.deb 2>/dev/null | head -1)
@@ -30,5 +26,4 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = qimbel ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = 3.0 ] || fail "package version"
 
-if [ "$failures" -eq 0 ]; then echo "package $(basename "$deb"): all checks passed"; fi
-[ "$failures" -eq 0 ]
+finish "package $(basename "$deb")"
