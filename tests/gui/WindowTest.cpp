@@ -166,7 +166,7 @@ private slots:
         window.TabWidget()->setCurrentIndex(2);
         Button(window, 131, QStringLiteral("button_1013"))->click();
         help = Page(window, 131)->findChild<QDialog *>(QStringLiteral("help_window"));
-        QCOMPARE(help->windowTitle(), QStringLiteral("帮助 - 公式应用题"));
+        QCOMPARE(help->windowTitle(), QStringLiteral("帮助 - 小学应用题"));
         QVERIFY(help->findChild<QPlainTextEdit *>()->toPlainText().startsWith(QStringLiteral("【符号的输入】")));
     }
 
