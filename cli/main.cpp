@@ -13,7 +13,7 @@ int main(int argc, char **argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << qimbel::HeadlessUsage();
+        std::cout << qimbel::HeadlessUsage() << "  --help         print this text; --version  print the version\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {

@@ -28,8 +28,7 @@ const char *HeadlessUsage()
            "  --page P       the page with template number P (129, 130, 131, 133, 134, 135)\n"
            "  --level L      5: working and explanations (default), 4: working only, 1: result only\n"
            "  --check-only   press check but not compute\n"
-           "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n"
-           "  --help         print this text; --version  print the version\n";
+           "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n";
 }
 
 HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
