@@ -6,11 +6,14 @@
 #   ./qimbel.sh screenshots   build the GUI and take the pictures in docs/ again, offscreen
 #   ./qimbel.sh fuzz [SECONDS]  build the libFuzzer targets (clang) in build-fuzz, replay the saved
 #                          regression inputs, then fuzz each target for SECONDS (default 60)
+#   ./qimbel.sh package    build the Debian package build/package/qimbel_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-wqy-microhei fonts-wqy-zenhei)
+# Installing and packaging: the validators of the desktop files, dpkg-shlibdeps and file.
+packages+=(desktop-file-utils appstream dpkg-dev file)
 
 ensure_packages() {
     local missing=() p
@@ -89,8 +92,14 @@ fuzz)
         exit 1
     fi
     ;;
+package)
+    ensure_packages
+    build build
+    cpack --config build/CPackConfig.cmake -B build/package
+    ls build/package/qimbel_*.deb
+    ;;
 *)
-    echo "usage: $0 start|test|sanitize|screenshots|fuzz [SECONDS]" >&2
+    echo "usage: $0 start|test|sanitize|screenshots|package|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

@@ -12,6 +12,14 @@
 int main(int argc, char **argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << qimbel::HeadlessUsage() << "  --help         print this text; --version  print the version\n";
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "qimbel-cli " QIMBEL_VERSION "\n";
+        return 0;
+    }
     const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(args);
     if (!parsed.request) {
         std::cerr << "qimbel-cli: " << parsed.error << "\n" << qimbel::HeadlessUsage();

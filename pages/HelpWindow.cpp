@@ -33,11 +33,18 @@ HelpWindow::HelpWindow(QWidget *parent)
     resize(720, 600);
 }
 
-void HelpWindow::ShowHelp(int page, int type)
+void HelpWindow::SetHelp(int page, int type)
 {
     const HelpWindowText help = HelpForPage(page, type);
     setWindowTitle(FromGbk(help.caption));
-    text_->setPlainText(FromGbk(help.body));
+    const QString body = FromGbk(help.body);
+    if (body != text_->toPlainText())
+        text_->setPlainText(body);
+}
+
+void HelpWindow::ShowHelp(int page, int type)
+{
+    SetHelp(page, type);
     show();
     raise();
     activateWindow();

@@ -15,6 +15,8 @@ public:
 
     // Shows the help of problem type `type` as seen on page `page`.
     void ShowHelp(int page, int type);
+    // Fills the window with that help without showing or raising it.
+    void SetHelp(int page, int type);
 
 private:
     QPlainTextEdit *text_ = nullptr;

@@ -1,5 +1,6 @@
 #include "pages/HelpWindowText.h"
 
+#include "pages/PageBook.h"
 #include "pages/TypeTable.h"
 #include "solver/GbkText.h"
 #include "solver/HelpFile.h"
@@ -32,8 +33,12 @@ HelpWindowText HelpForPage(int page, int type)
     HelpWindowText help;
     const ProblemType *row = FindProblemType(type);
     const bool ownType = page != kPage131 && row != nullptr && row->page == page;
+    const int tab = TabOfPage(page);
     help.caption = "帮助 - ";
-    help.caption += ownType ? row->caption : "公式应用题";
+    if (ownType)
+        help.caption += row->caption;
+    else if (tab >= 0)
+        help.caption += Tabs()[static_cast<std::size_t>(tab)].label;
     if (ownType) {
         AddSection(help.body, "简介", solver.GetJianJie(type));
         AddSection(help.body, "摘要", solver.GetZhaiYao(type));

@@ -11,8 +11,8 @@ struct HelpWindowText {
     std::string body; // the sections, one after the other, GBK with CR LF line ends
 };
 
-// The help of problem type `type` as shown on page `page`. The word-problem page chooses no type
-// of its own, so its help names the page and explains the signs only.
+// The help of problem type `type` as shown on page `page`. A type that is not one of the page's
+// own (the word-problem page chooses no type) gives the page's name and the signs only.
 HelpWindowText HelpForPage(int page, int type);
 
 } // namespace qimbel

@@ -295,6 +295,9 @@ void ProblemPageWidget::UpdateExtras()
 {
     if (methods_ != nullptr)
         methods_->setVisible(CurrentType() == 22);
+    // An open help window follows the type.
+    if (help_ != nullptr && help_->isVisible())
+        help_->SetHelp(model_.Page(), CurrentType());
     const QString hint = compute_->isEnabled() ? QString() : kCheckFirstStatus;
     if (hint != statusHint_) {
         statusHint_ = hint;

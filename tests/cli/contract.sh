@@ -31,6 +31,10 @@ for args in "" "--type" "--type 19" "--page 132" "--type 1 --level 2" "--bogus";
 done
 rm -f /tmp/qimbel-cli-err.$$
 
+# --help and --version answer on stdout and succeed.
+"$cli" --help | grep -q '^usage: qimbel-cli' || fail "--help"
+expect "--version" "qimbel-cli 3.0" "$("$cli" --version)"
+
 # Input that is not UTF-8 (or not GBK with --gbk): a clear error and status 1, never a crash.
 printf '\377\376abc\n' | "$cli" --type 8 >/dev/null 2>&1
 expect "invalid UTF-8" 1 $?
