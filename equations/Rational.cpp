@@ -64,28 +64,12 @@ long long GcdOf(long long a, long long b)
     return static_cast<long long>(x);
 }
 
-std::optional<Rational> MakeRational(__int128 numerator, __int128 denominator)
+std::optional<Rational> MakeBoundedRational(__int128 numerator, __int128 denominator)
 {
-    if (denominator == 0)
+    const std::optional<Rational> r = MakeRational(numerator, denominator);
+    if (!r || Magnitude(r->numerator) > kLargest || r->denominator > kLargest)
         return std::nullopt;
-    if (denominator < 0) {
-        numerator = -numerator;
-        denominator = -denominator;
-    }
-    __int128 x = Magnitude(numerator);
-    __int128 y = denominator;
-    while (y != 0) {
-        const __int128 r = x % y;
-        x = y;
-        y = r;
-    }
-    if (x > 1) {
-        numerator /= x;
-        denominator /= x;
-    }
-    if (Magnitude(numerator) > kLargest || denominator > kLargest)
-        return std::nullopt;
-    return Rational {static_cast<long long>(numerator), static_cast<long long>(denominator)};
+    return r;
 }
 
 std::optional<Rational> ReadRational(const std::string &typed)
@@ -97,34 +81,29 @@ std::optional<Rational> ReadRational(const std::string &typed)
     __int128 d1 = 1;
     const int slash = Find(text, "/");
     if (slash < 0)
-        return ReadSigned(text, n1, d1) ? MakeRational(n1, d1) : std::nullopt;
+        return ReadSigned(text, n1, d1) ? MakeBoundedRational(n1, d1) : std::nullopt;
     __int128 n2 = 0;
     __int128 d2 = 1;
     if (!ReadSigned(Left(text, slash), n1, d1) || !ReadSigned(Mid(text, slash + 1), n2, d2))
         return std::nullopt;
     // (n1/d1) / (n2/d2); every part is below 10^17, so the products fit.
-    return MakeRational(n1 * d2, d1 * n2);
+    return MakeBoundedRational(n1 * d2, d1 * n2);
 }
 
 std::optional<Rational> Times(const Rational &a, const Rational &b)
 {
-    return MakeRational(
-        static_cast<__int128>(a.numerator) * b.numerator, static_cast<__int128>(a.denominator) * b.denominator);
+    return MakeBoundedRational(
+        a.numerator * b.numerator, static_cast<__int128>(a.denominator) * b.denominator);
 }
 
 std::optional<Rational> DividedBy(const Rational &a, const Rational &b)
 {
-    return MakeRational(
-        static_cast<__int128>(a.numerator) * b.denominator, static_cast<__int128>(a.denominator) * b.numerator);
+    return MakeBoundedRational(a.numerator * b.denominator, a.denominator * b.numerator);
 }
 
 std::string RationalText(const Rational &value)
 {
-    const long long n = value.numerator;
-    std::string text = n < 0 ? "－" + std::to_string(n).substr(1) : std::to_string(n);
-    if (value.denominator != 1)
-        text += "/" + std::to_string(value.denominator);
-    return text;
+    return FractionText(value.numerator, value.denominator);
 }
 
 } // namespace qimbel

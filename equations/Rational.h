@@ -1,23 +1,20 @@
-// Exact rational numbers for the answers that must not be rounded: the roots of a quadratic and
-// the whole-number ratio. Numerators and denominators stay within 10^18 in magnitude, so every
-// sum and product of two of them fits in 128 bits; a value that would grow beyond is refused.
+// Reading and writing the exact rationals of the roots of a quadratic and the whole-number ratio.
+// Numerators and denominators read or made here stay within 10^18 in magnitude, so every sum and
+// product of two of them fits in 128 bits; a value that would grow beyond is refused.
 #pragma once
+
+#include "algebra/ExactNumber.h"
 
 #include <optional>
 #include <string>
 
 namespace qimbel {
 
-struct Rational {
-    long long numerator = 0;
-    long long denominator = 1; // always positive, and coprime with the numerator
-};
-
 // Greatest common divisor of two magnitudes (gcd(x, 0) = |x|).
 long long GcdOf(long long a, long long b);
 
 // n/d in lowest terms with a positive denominator; nothing when d is 0 or a part exceeds 10^18.
-std::optional<Rational> MakeRational(__int128 numerator, __int128 denominator);
+std::optional<Rational> MakeBoundedRational(__int128 numerator, __int128 denominator);
 
 // Reads a number typed as a whole number, a decimal or a fraction of two such (12, －0.25, 2/3,
 // +1.5/0.5), with an optional sign in front ("＋" "－" "+" "-") and outer round brackets. Nothing

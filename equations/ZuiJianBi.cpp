@@ -25,8 +25,7 @@ std::string Solver::ZuiJianBi(std::string ratio)
     if (!quotient)
         return {};
     const Rational q = *quotient;
-    const std::string p = q.numerator < 0 ? "－" + std::to_string(q.numerator).substr(1) : std::to_string(q.numerator);
-    return "＝" + p + ":" + std::to_string(q.denominator);
+    return "＝" + WholeText(q.numerator) + ":" + WholeText(q.denominator);
 }
 
 } // namespace qimbel

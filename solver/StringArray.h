@@ -8,7 +8,7 @@
 
 #include <deque>
 #include <string>
-#include <vector> // for the files that rely on it through this header
+#include <vector>
 
 namespace qimbel {
 
@@ -28,6 +28,8 @@ public:
     void RemoveAt(int i);
     void SetSize(int n);
     void RemoveAll() { items_.clear(); }
+    // A copy of the elements, index 0 first.
+    std::vector<std::string> Items() const { return { items_.begin(), items_.end() }; }
 
 private:
     std::deque<std::string> items_;

@@ -154,8 +154,10 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
             const std::string value = ValueOf(work, quantity);
             if (value != kUnknown) {
                 const std::string note = quantity + "已知：" + value + "。";
-                const std::vector<std::string> &entries = work.applyList.Items();
-                if (std::find(entries.begin(), entries.end(), note) == entries.end())
+                bool listed = false;
+                for (int i = 0; i < work.applyList.GetSize() && !listed; ++i)
+                    listed = work.applyList.GetAt(i) == note;
+                if (!listed)
                     work.applyList.Add(note);
                 continue;
             }
