@@ -91,3 +91,20 @@ static void BM_LongLineNumericDriver(benchmark::State &state)
         benchmark::DoNotOptimize(s.SiZeHunHeYunSuan(line));
 }
 BENCHMARK(BM_LongLineNumericDriver)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// Quotients that six places do not end, carried on as fractions: a typed line, and a line of about
+// 500 bytes whose common denominators grow until they no longer fit and take the decimal road.
+static void BM_ExactQuotients(benchmark::State &state)
+{
+    Solver s;
+    std::string line = "1÷3×3＋2÷7×7－1÷6＋(2÷3)^2";
+    if (state.range(0) == 1) {
+        line.clear();
+        for (int k = 2; line.size() < 500; ++k)
+            line += std::to_string(k - 1) + "÷" + std::to_string(k) + "＋";
+        line += "1";
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.HunHeYunSuan(line, 5));
+}
+BENCHMARK(BM_ExactQuotients)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
