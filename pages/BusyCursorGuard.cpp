@@ -20,7 +20,13 @@ BusyCursorGuard::~BusyCursorGuard()
 
 void BusyCursorGuard::Tick()
 {
-    if (shown_ || timer_.elapsed() < after_)
+    if (!shown_ && timer_.elapsed() >= after_)
+        Show();
+}
+
+void BusyCursorGuard::Show()
+{
+    if (shown_)
         return;
     shown_ = true;
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));

@@ -15,7 +15,10 @@ public:
     BusyCursorGuard(const BusyCursorGuard &) = delete;
     BusyCursorGuard &operator=(const BusyCursorGuard &) = delete;
 
+    // Shows the busy cursor once the time is up.
     void Tick();
+    // Shows it now, for a step known to take a while (putting a long text on the screen).
+    void Show();
     bool Shown() const { return shown_; }
 
 private:

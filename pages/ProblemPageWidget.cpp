@@ -178,7 +178,12 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     connect(compute_, &QPushButton::clicked, this, [this] {
         // The text box is written once, after the last line; a long compute shows the busy cursor.
         BusyCursorGuard busy;
-        Run([this, &busy] { model_.Compute([&busy] { busy.Tick(); }); });
+        Run([this, &busy] {
+            model_.Compute([&busy] { busy.Tick(); });
+            // Laying out a long text takes a moment of its own: about 0.1 s per 256 KB here.
+            if (model_.EditText().size() > 256 * 1024)
+                busy.Show();
+        });
     });
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });

@@ -344,7 +344,11 @@ private slots:
             quick.Tick();
             QVERIFY(!quick.Shown());
             QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+            quick.Show();
+            QVERIFY(quick.Shown());
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         }
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         {
             BusyCursorGuard slow(0);
             slow.Tick();
