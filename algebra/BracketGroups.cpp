@@ -33,4 +33,23 @@ GroupSpan FindWorkGroup(const std::string &expression, const std::string &openin
     return {collected, n};
 }
 
+bool BracketsBalanced(const std::string &expression)
+{
+    static const char kinds[][2] = {{'(', ')'}, {'[', ']'}, {'{', '}'}};
+    for (const auto &kind : kinds) {
+        int depth = 0;
+        const int n = Len(expression);
+        for (int i = 0; i < n; i += CharSize(expression, i)) {
+            const char c = expression[static_cast<std::size_t>(i)]; // "[" "]" "{" "}" can be trail bytes
+            if (c == kind[0])
+                ++depth;
+            else if (c == kind[1] && --depth < 0)
+                return false;
+        }
+        if (depth != 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace qimbel

@@ -19,4 +19,8 @@ struct GroupSpan {
 GroupSpan FindWorkGroup(
     const std::string &expression, const std::string &opening, const std::string &closing, int from = 0);
 
+// True when every bracket of each kind ("(" ")", "[" "]", "{" "}") closes after it opens and
+// every opening one closes.
+bool BracketsBalanced(const std::string &expression);
+
 } // namespace qimbel

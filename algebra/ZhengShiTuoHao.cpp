@@ -1,4 +1,5 @@
 #include "algebra/ArithmeticText.h"
+#include "algebra/BracketGroups.h"
 
 #include "solver/ExpressionText.h"
 #include "solver/InputLimits.h"
@@ -79,6 +80,11 @@ std::string Solver::ZhengShiTuoHao(std::string expression, std::string opening, 
             return KuoHaoZhengShiBu(expression, opening, closing);
         return GroupStep(*this, head, h, tail, opening, closing);
     }
+    // Letters beside a bracket that never closes (or closes without opening) cannot be
+    // multiplied, raised or opened: the group or its factor would be cut in the middle, and
+    // every step would write a longer wrong expression (a(b＋c gave ab(＋ac, then ab(＋a^(2)bc…).
+    if (!BracketsBalanced(expression))
+        return {};
 
     // A group of the same kind inside that goes first.
     const std::string inner = ZhengShiYouXianYunSuanShi(f, opening, closing);

@@ -8,7 +8,7 @@ namespace qimbel {
 // the inner ones, a×d＝c×b. A text that is not a proportion is handed back unchanged.
 std::string Solver::BiLiFangCheng(std::string proportion)
 {
-    if (std::string sentence = ExpressionTooLarge(proportion); !sentence.empty())
+    if (std::string sentence = EquationTooLarge(proportion); !sentence.empty())
         return sentence;
     const int p = Find(proportion, "＝");
     std::string a;

@@ -35,7 +35,7 @@ struct Bound {
 std::string Solver::BuDengShiZu(const StringArray &inequalities, const StringArray &letters)
 {
     for (int i = inequalities.GetSize() - 1; i >= 0; --i)
-        if (std::string sentence = ExpressionTooLarge(inequalities[i]); !sentence.empty())
+        if (std::string sentence = EquationTooLarge(inequalities[i]); !sentence.empty())
             return sentence;
     std::string out;
     std::vector<std::string> solutions;

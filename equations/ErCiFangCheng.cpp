@@ -23,7 +23,7 @@ std::string CoefficientFor(const std::string &term, const std::string &what)
 // △ = b² − 4ac written out and evaluated, and what its sign says about the real roots.
 std::string Solver::ErCiFangCheng(std::string equation, std::string unknown)
 {
-    if (std::string sentence = ExpressionTooLarge(equation); !sentence.empty())
+    if (std::string sentence = EquationTooLarge(equation); !sentence.empty())
         return sentence;
     const int p = Find(equation, "＝");
     if (p < 0)

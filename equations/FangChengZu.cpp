@@ -14,7 +14,7 @@ namespace qimbel {
 std::string Solver::FangChengZu(const StringArray &equations, const StringArray &letters)
 {
     for (int i = equations.GetSize() - 1; i >= 0; --i)
-        if (std::string sentence = ExpressionTooLarge(equations[i]); !sentence.empty())
+        if (std::string sentence = EquationTooLarge(equations[i]); !sentence.empty())
             return sentence;
     std::vector<std::string> slots;
     for (int i = equations.GetSize() - 1; i >= 0; --i)

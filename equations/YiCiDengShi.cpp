@@ -136,7 +136,7 @@ bool InDivisor(const std::string &equation, const std::string &unknown)
 // coefficient. Level 1 gives the result line, 2 to 4 the column, 5 the column with explanations.
 std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int level)
 {
-    if (std::string sentence = ExpressionTooLarge(equation); !sentence.empty())
+    if (std::string sentence = EquationTooLarge(equation); !sentence.empty())
         return sentence;
     if (level < 1 || level > 5)
         level = 1;

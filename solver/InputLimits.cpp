@@ -26,6 +26,8 @@ std::string TooLarge(const std::string &line, int longest)
 
 std::string ExpressionTooLarge(const std::string &line) { return TooLarge(line, kLongestExpressionLine); }
 
+std::string EquationTooLarge(const std::string &line) { return TooLarge(line, kLongestEquationLine); }
+
 std::string EveryStepTooLarge(const std::string &line) { return TooLarge(line, kLongestEveryStepLine); }
 
 int BracketDepth(const std::string &text)

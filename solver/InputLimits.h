@@ -4,9 +4,10 @@
 // and writes at most about 200 KB (see bench/InputLimitsBench.cpp).
 //
 //   kLongestExpressionLine (1,024 bytes) and kDeepestBrackets (16 levels of any bracket kinds
-//     together): the worked arithmetic and algebra (HunHeYunSuan, at most 21 steps), the
-//     equation, inequality and proportion solvers (YiCiDengShi, FangChengZu and BuDengShiZu for
-//     every line, ErCiFangCheng, BiLiFangCheng).
+//     together): the worked arithmetic and algebra (HunHeYunSuan, at most 21 steps).
+//   kLongestEquationLine (256 bytes) and kDeepestBrackets: the equation, inequality and
+//     proportion solvers (YiCiDengShi, FangChengZu and BuDengShiZu for every line, ErCiFangCheng,
+//     BiLiFangCheng), whose rounds of simplification write the whole equation each time.
 //   kLongestEveryStepLine (512 bytes) and kDeepestBrackets: the numeric driver that writes every
 //     step of a line however many there are (SiZeHunHeYunSuan) and the ratio it is handed on the
 //     page (BiHuaShang); its text grows with the square of the line.
@@ -25,6 +26,7 @@
 namespace qimbel {
 
 inline constexpr int kLongestExpressionLine = 1024;
+inline constexpr int kLongestEquationLine = 256;
 inline constexpr int kLongestEveryStepLine = 512;
 inline constexpr int kLongestColumnOperand = 1024;
 inline constexpr int kLongestNumberLine = 8192;
@@ -37,7 +39,8 @@ std::string LineTooLong(const std::string &line, int longest);
 // than kDeepestBrackets; empty when the line is within both.
 std::string ExpressionTooLarge(const std::string &line);
 
-// The same with kLongestEveryStepLine.
+// The same with kLongestEquationLine and with kLongestEveryStepLine.
+std::string EquationTooLarge(const std::string &line);
 std::string EveryStepTooLarge(const std::string &line);
 
 // The deepest nesting of the brackets "(" "[" "{" (any kinds together, full-width round brackets

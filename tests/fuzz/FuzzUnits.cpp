@@ -35,6 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::ofstream out(TablePath(), std::ios::binary | std::ios::trunc);
         out << table;
     }
+    // A reader that keeps the table while its size and time of change stay the same must see
+    // every new table, however fast they follow each other: each gets a time of its own.
+    static std::filesystem::file_time_type stamp = std::filesystem::file_time_type::clock::now();
+    stamp += std::chrono::seconds(1);
+    std::error_code error;
+    std::filesystem::last_write_time(TablePath(), stamp, error);
     qimbel::Solver solver;
     const std::string result = solver.DanWeiZhuanHuan(qimbel::Trim(line), level);
     if (result.size() > 200 * 1024 + line.size())

@@ -1,3 +1,4 @@
+#include "algebra/BracketGroups.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
@@ -94,4 +95,28 @@ TEST(QuKuoHao, KeepsBracketsThatDoNotEncloseAWholeTerm)
     EXPECT_EQ(s.QuKuoHao("(a＋b)c－d"), "(a＋b)c－d");
     EXPECT_EQ(s.QuKuoHao("x－(y"), "x－(y");
     EXPECT_EQ(s.QuKuoHao(""), "");
+}
+
+TEST(BracketsBalanced, ChecksEachKindCharacterByCharacter)
+{
+    EXPECT_TRUE(BracketsBalanced(""));
+    EXPECT_TRUE(BracketsBalanced("{[(a＋b)]}(c)"));
+    EXPECT_FALSE(BracketsBalanced("a(b＋c"));
+    EXPECT_FALSE(BracketsBalanced("(a＋b))("));
+    EXPECT_FALSE(BracketsBalanced("2[a－(b＋1)"));
+    // "[" and "{" as the second byte of a two-byte character are no brackets.
+    EXPECT_TRUE(BracketsBalanced("\x81[\x81{(a)"));
+}
+
+// Letters beside a bracket that never closes are left as typed: before, every step multiplied a
+// cut-off group again and wrote a longer wrong expression without end.
+TEST(ZhengShiTuoHao, LeavesLettersBesideAnUnclosedBracket)
+{
+    Solver s;
+    for (const char *typed : {"a(b＋c", "(a＋b)(a", "2(－a＝2", "＋＝2(－ao^(20)＝2〕("}) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(s.HunHeYunSuan(typed, 1), typed);
+    }
+    // Numbers inside an unclosed group are still worked.
+    EXPECT_EQ(s.HunHeYunSuan("2(3＋4", 1), "2(7");
 }
