@@ -267,6 +267,16 @@ std::vector<std::string> IndependentQuantities(const Library &file)
     return {};
 }
 
+// The summary without its line breaks, as the panel shows it.
+std::string WithoutLineBreaks(const std::string &text)
+{
+    std::string joined;
+    for (char c : text)
+        if (c != '\r' && c != '\n')
+            joined += c;
+    return joined;
+}
+
 TEST(FormulaLibrary, ShipsTheFilesOfThePrimaryCurriculum)
 {
     std::set<std::string> names;
@@ -317,6 +327,34 @@ TEST(FormulaLibrary, EveryQuantityHasAFormulaAndEveryFileIsConsistent)
             }
         }
     }
+}
+
+// The help texts of the page name every file (the summary wraps its lines anywhere) and, in the
+// introduction, every quantity of every file; every example problem is solved.
+TEST(FormulaLibrary, TheHelpTextsNameEveryFileAndTheExamplesAreSolved)
+{
+    Solver solver;
+    const std::string intro = solver.GetJianJie(131);
+    const std::string summary = WithoutLineBreaks(solver.GetZhaiYao(131));
+    for (const Library &file : ShippedFiles()) {
+        SCOPED_TRACE(GbkToUtf8Text(file.name).value_or("?"));
+        EXPECT_TRUE(Contains(intro, file.name + "：") || Contains(intro, file.name + "、"));
+        EXPECT_TRUE(Contains(summary, file.name));
+        for (const std::string &quantity : file.quantities)
+            EXPECT_TRUE(Contains(intro, quantity)) << GbkToUtf8Text(quantity).value_or("?");
+    }
+    const std::string examples = solver.GetShiLi(131);
+    int lines = 0;
+    for (int start = 0; start < Len(examples); ++lines) {
+        const int end = Find(examples, "\r\n", start);
+        const std::string line = Mid(examples, start, end - start);
+        start = end + 2;
+        SCOPED_TRACE(GbkToUtf8Text(line).value_or("?"));
+        const std::string worked = solver.GongShiJieTi(line, FormulaFolder(solver.GetLuJing()));
+        EXPECT_TRUE(Contains(worked, "第1步:"));
+        EXPECT_FALSE(Contains(worked, "条件不足") || Contains(worked, "没有找到") || Contains(worked, "已知："));
+    }
+    EXPECT_GE(lines, 3);
 }
 
 // The page itself, from the independent quantities to every other one: the worked solution ends
