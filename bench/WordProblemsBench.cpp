@@ -11,37 +11,23 @@ using namespace qimbel;
 
 namespace {
 
+void WordProblem(benchmark::State &state, const std::string &line)
+{
+    Solver solver;
+    const std::string folder = wordproblems::FormulaFolder(solver.GetLuJing());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solver.GongShiJieTi(line, folder));
+}
+
 // Two formulas in a chain: 半径 from 直径, then 面积 from 半径.
-void TwoFormulaProblem(benchmark::State &state)
-{
-    Solver solver;
-    const std::string folder = wordproblems::FormulaFolder(solver.GetLuJing());
-    const std::string line = "〖圆〗一个圆的直径是4厘米，求这个圆的面积是多少平方厘米？";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(solver.GongShiJieTi(line, folder));
-}
-BENCHMARK(TwoFormulaProblem)->Unit(benchmark::kMicrosecond);
-
+BENCHMARK_CAPTURE(WordProblem, TwoFormulas, std::string("〖圆〗一个圆的直径是4厘米，求这个圆的面积是多少平方厘米？"))
+    ->Unit(benchmark::kMicrosecond);
 // The largest file of the library, four formulas to reach the surface of a cylinder.
-void CylinderSurface(benchmark::State &state)
-{
-    Solver solver;
-    const std::string folder = wordproblems::FormulaFolder(solver.GetLuJing());
-    const std::string line = "〖圆柱〗圆柱的底面半径是2厘米，高是5厘米，求圆柱的表面积是多少平方厘米？";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(solver.GongShiJieTi(line, folder));
-}
-BENCHMARK(CylinderSurface)->Unit(benchmark::kMicrosecond);
-
+BENCHMARK_CAPTURE(WordProblem, CylinderSurface,
+    std::string("〖圆柱〗圆柱的底面半径是2厘米，高是5厘米，求圆柱的表面积是多少平方厘米？"))
+    ->Unit(benchmark::kMicrosecond);
 // Nothing leads to the asked quantity: the planner tries every road of the file.
-void UnsolvableProblem(benchmark::State &state)
-{
-    Solver solver;
-    const std::string folder = wordproblems::FormulaFolder(solver.GetLuJing());
-    const std::string line = "〖长方体〗长方体的长是5厘米，求长方体的表面积是多少平方厘米？";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(solver.GongShiJieTi(line, folder));
-}
-BENCHMARK(UnsolvableProblem)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WordProblem, Unsolvable, std::string("〖长方体〗长方体的长是5厘米，求长方体的表面积是多少平方厘米？"))
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
