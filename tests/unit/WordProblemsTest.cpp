@@ -128,6 +128,9 @@ TEST_F(FormulaFolderTest, AnUnclosedLastClauseIsStillRead)
     const std::string worked = Solve("〖长方形〗长是5，宽是3，求2号长方形的面积是多少？");
     EXPECT_TRUE(Contains(worked, "＝5×3\r\n")) << worked;
     EXPECT_FALSE(Contains(worked, "面积: 2")) << worked;
+    // Without 求 there is no question: the page says how to ask, and which names the file knows.
+    EXPECT_EQ(Body(Solve("〖长方形〗长是5，宽是3，面积是多少？")),
+        "宽: 3\r\n长: 5\r\n\r\n没有找到要求的量：请用“求……是多少？”提问。公式文件〖长方形〗中的量有：长、宽、面积。\r\n\r\n\r\n");
 }
 
 TEST_F(FormulaFolderTest, AGivenQuantityIsNotWorkedOutAgain)
