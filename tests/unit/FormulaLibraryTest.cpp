@@ -81,6 +81,19 @@ std::string Text(const Fraction &f)
 }
 
 // A decimal or whole-number text as an exact fraction.
+std::optional<Fraction> ReadDecimal(const std::string &text);
+
+// A result as the worked solution writes it: a whole number, a decimal or a fraction a/b.
+std::optional<Fraction> ReadResult(const std::string &text)
+{
+    const std::size_t bar = text.find('/');
+    if (bar == std::string::npos)
+        return ReadDecimal(text);
+    const std::optional<Fraction> top = ReadDecimal(text.substr(0, bar));
+    const std::optional<Fraction> bottom = ReadDecimal(text.substr(bar + 1));
+    return top && bottom ? Divide(*top, *bottom) : std::nullopt;
+}
+
 std::optional<Fraction> ReadDecimal(const std::string &text)
 {
     Int n = 0;
@@ -358,8 +371,8 @@ TEST(FormulaLibrary, TheHelpTextsNameEveryFileAndTheExamplesAreSolved)
 }
 
 // The page itself, from the independent quantities to every other one: the worked solution ends
-// on the exact value whenever that value has at most six decimals (the number text of the
-// mixed operations keeps six).
+// on the exact value whenever that value has at most six decimals (a decimal result of the mixed
+// operations keeps six; a fraction result is read as the fraction it is).
 TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
 {
     Solver solver;
@@ -400,7 +413,7 @@ TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
             ASSERT_GE(at, 0) << GbkToUtf8Text(worked).value_or("?");
             std::string last = Mid(worked, ReverseFind(worked, "＝") + Len("＝"));
             last = Trim(Left(last, Find(last, "第") >= 0 ? Find(last, "第") : Len(last)));
-            const std::optional<Fraction> got = ReadDecimal(last);
+            const std::optional<Fraction> got = ReadResult(last);
             ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(worked).value_or("?");
             EXPECT_EQ(*got, exact) << GbkToUtf8Text(worked).value_or("?");
         }
