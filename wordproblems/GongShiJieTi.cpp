@@ -23,16 +23,23 @@ bool IsValue(const std::string &text)
     return value && value->denominator != 0;
 }
 
-// The last line of a worked solution without its step label: the text after its last "＝", cut
-// before the first "第", without blanks.
+// The result of a worked solution: the text after the last "＝", cut before the first "第",
+// without blanks. A negative result ends the working with a line that holds "＝" alone (no
+// operation is left to find), so an empty last line gives the line before it.
 std::string FinalValue(const std::string &worked)
 {
-    const int equals = ReverseFind(worked, "＝");
-    std::string value = equals < 0 ? worked : Mid(worked, equals + Len("＝"));
-    const int label = Find(value, "第");
-    if (label >= 0)
-        value = Left(value, label);
-    return Trim(value);
+    std::string rest = worked;
+    for (;;) {
+        const int equals = ReverseFind(rest, "＝");
+        std::string value = equals < 0 ? rest : Mid(rest, equals + Len("＝"));
+        const int label = Find(value, "第");
+        if (label >= 0)
+            value = Left(value, label);
+        value = Trim(value);
+        if (!value.empty() || equals < 0)
+            return value;
+        rest = Left(rest, equals);
+    }
 }
 
 // The known values put into a formula's expression; a signed value is bracketed, so that

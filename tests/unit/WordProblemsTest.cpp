@@ -165,6 +165,15 @@ TEST_F(FormulaFolderTest, AFormulaWithoutItsInputsSaysWhatIsMissing)
     EXPECT_TRUE(Contains(worked, "无法求出长。\r\n")) << worked;
     EXPECT_TRUE(Contains(worked, "周长＝(长＋宽)×2\r\n条件不足，缺少长，无法求出周长。\r\n")) << worked;
     EXPECT_FALSE(Contains(worked, "未知")) << worked;
+
+    // A value that is no number is not taken; a negative result is a value all the same, and is
+    // bracketed in the next formula.
+    EXPECT_TRUE(Contains(Solve("〖长方形〗面积是15，宽是5%，求长是多少？"), "条件不足，缺少宽，无法求出长。"));
+    WriteFile("差", {"a", "b", "c"}, {"〖b〗〔a〕－5", "〖c〗6÷〔b〕"});
+    const std::string negative = Solve("〖差〗a是2，求b是多少？求c是多少？");
+    EXPECT_TRUE(Contains(negative, "c＝6÷b\r\n＝6÷(－3)\r\n")) << negative;
+    EXPECT_TRUE(Contains(negative, "\r\n＝－2 ")) << negative;
+    EXPECT_FALSE(Contains(negative, "无法求出")) << negative;
 }
 
 TEST_F(FormulaFolderTest, PlanningEndsOnCyclesAndOrdersEveryFormulaAfterItsInputs)
