@@ -4,6 +4,7 @@
 #include "solver/Solver.h"
 
 #include <string>
+#include <vector>
 
 namespace qimbel::wordproblems {
 
@@ -20,6 +21,8 @@ struct FormulaWork {
     StringArray usedHeads;
     StringArray applyList;
     int budget = kPlanBudget;
+    // The head of each formula, by index, read once: planning asks for them again and again.
+    std::vector<std::string> heads;
 };
 
 // True when the quantity has a value, or a formula of the apply list gives it one.

@@ -23,16 +23,23 @@ bool IsValue(const std::string &text)
     return value && value->denominator != 0;
 }
 
-// The last line of a worked solution without its step label: the text after its last "＝", cut
-// before the first "第", without blanks.
+// The result of a worked solution: the text after the last "＝", cut before the first "第",
+// without blanks. A negative result ends the working with a line that holds "＝" alone (no
+// operation is left to find), so an empty last line gives the line before it.
 std::string FinalValue(const std::string &worked)
 {
-    const int equals = ReverseFind(worked, "＝");
-    std::string value = equals < 0 ? worked : Mid(worked, equals + Len("＝"));
-    const int label = Find(value, "第");
-    if (label >= 0)
-        value = Left(value, label);
-    return Trim(value);
+    std::string rest = worked;
+    for (;;) {
+        const int equals = ReverseFind(rest, "＝");
+        std::string value = equals < 0 ? rest : Mid(rest, equals + Len("＝"));
+        const int label = Find(value, "第");
+        if (label >= 0)
+            value = Left(value, label);
+        value = Trim(value);
+        if (!value.empty() || equals < 0)
+            return value;
+        rest = Left(rest, equals);
+    }
 }
 
 // The known values put into a formula's expression; a signed value is bracketed, so that
@@ -66,6 +73,74 @@ std::vector<std::string> NamesInFileOrder(const StringArray &quantities)
     for (int i = quantities.GetSize() - 1; i >= 0; --i)
         names.push_back(quantities[i]);
     return names;
+}
+
+// The problem with a closing mark after its last clause: a clause that the pupil did not close
+// is still part of the problem (FenJu drops an unclosed last clause).
+std::string Closed(std::string problem)
+{
+    problem = Trim(problem);
+    if (problem.empty())
+        return problem;
+    for (const char *mark : {"，", "。", "？", "；", "！"})
+        if (Len(problem) >= 2 && Right(problem, 2) == mark && Find(problem, mark, Len(problem) - 2) >= 0)
+            return problem;
+    return problem + "。";
+}
+
+// One asked quantity onto the apply list: nothing when it is already on its way, a note when the
+// problem gives it, the formulas that lead there, or else the file's first formula for it (its
+// evaluation then names what is missing).
+void Ask(Solver &solver, FormulaWork &work, const std::string &quantity, const std::string &fileName)
+{
+    const std::string value = ValueOf(work, quantity);
+    if (value != kUnknown) {
+        const std::string note = quantity + "已知：" + value + "。";
+        const std::vector<std::string> &entries = work.applyList.Items();
+        if (std::find(entries.begin(), entries.end(), note) == entries.end())
+            work.applyList.Add(note);
+        return;
+    }
+    if (IsAvailable(work, quantity))
+        return;
+    const int mark = work.usedHeads.GetSize();
+    work.usedHeads.Add(quantity);
+    if (WorkOutQuantity(solver, work, quantity))
+        return;
+    work.usedHeads.SetSize(mark);
+    for (int i = work.formulas.GetSize() - 1; i >= 0; --i)
+        if (FormulaHead(work.formulas[i]) == quantity) {
+            work.applyList.Add(work.formulas[i]);
+            return;
+        }
+    work.applyList.Add("公式文件〖" + fileName + "〗中没有求" + quantity + "的公式。");
+}
+
+// The text of one entry of the apply list. A formula shows as the pupil writes it, then its
+// worked evaluation, whose result becomes the value of its quantity; a formula with an input
+// that has no value says which, and is not evaluated.
+std::string Evaluate(Solver &solver, FormulaWork &work, const std::string &entry)
+{
+    const std::string head = FormulaHead(entry);
+    if (head.empty())
+        return "\r\n" + entry + "\r\n";
+    std::string out = "\r\n" + FormulaDisplay(entry) + "\r\n";
+    std::vector<std::string> missing;
+    for (const std::string &input : FormulaInputs(entry))
+        if (ValueOf(work, input) == kUnknown)
+            missing.push_back(input);
+    if (!missing.empty())
+        return out + "条件不足，缺少" + JoinNames(missing) + "，无法求出" + head + "。\r\n";
+    const std::string expression = Substituted(work, entry);
+    if (Len(expression) > kLongestExpression)
+        return out + "算式太长，无法求出" + head + "。\r\n";
+    const std::string worked = solver.SiZeHunHeYunSuan(expression);
+    out += "＝" + worked + "\r\n";
+    const std::string value = FinalValue(worked);
+    if (!IsValue(value))
+        return out + "无法求出" + head + "。\r\n";
+    solver.SheZhiBianLiang(work.quantities, work.values, head, value);
+    return out;
 }
 
 } // namespace
@@ -106,16 +181,8 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
     for (int i = 0; i < work.quantities.GetSize(); ++i)
         work.values.Add(kUnknown);
 
-    // A last clause that the pupil did not close with a mark is still part of the problem.
-    std::string problem = Trim(named->problem);
-    bool closed = false;
-    for (const char *mark : {"，", "。", "？", "；", "！"})
-        closed
-            = closed || (Len(problem) >= 2 && Right(problem, 2) == mark && Find(problem, mark, Len(problem) - 2) >= 0);
-    if (!problem.empty() && !closed)
-        problem += "。";
     StringArray clauses;
-    FenJu(problem, clauses);
+    FenJu(Closed(named->problem), clauses);
 
     std::vector<std::string> names = work.quantities.Items();
     names.push_back(fileName);
@@ -151,29 +218,7 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
         for (const auto &[position, quantity] : wanted) {
             (void)position;
             asked = true;
-            const std::string value = ValueOf(work, quantity);
-            if (value != kUnknown) {
-                const std::string note = quantity + "已知：" + value + "。";
-                bool listed = false;
-                for (int i = 0; i < work.applyList.GetSize() && !listed; ++i)
-                    listed = work.applyList.GetAt(i) == note;
-                if (!listed)
-                    work.applyList.Add(note);
-                continue;
-            }
-            if (IsAvailable(work, quantity))
-                continue;
-            const int mark = work.usedHeads.GetSize();
-            work.usedHeads.Add(quantity);
-            if (WorkOutQuantity(*this, work, quantity))
-                continue;
-            work.usedHeads.SetSize(mark);
-            // Nothing leads there: the file's first formula for it shows what is missing.
-            std::string first;
-            for (int i = work.formulas.GetSize() - 1; i >= 0 && first.empty(); --i)
-                if (FormulaHead(work.formulas[i]) == quantity)
-                    first = work.formulas[i];
-            work.applyList.Add(first.empty() ? "公式文件〖" + fileName + "〗中没有求" + quantity + "的公式。" : first);
+            Ask(*this, work, quantity, fileName);
         }
     }
 
@@ -184,35 +229,8 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
         out += "\r\n没有找到要求的量：请用“求……是多少？”提问。公式文件〖" + fileName + "〗中的量有："
             + JoinNames(NamesInFileOrder(work.quantities)) + "。\r\n";
 
-    for (int i = 0; i < work.applyList.GetSize(); ++i) {
-        const std::string entry = work.applyList[i];
-        const std::string head = FormulaHead(entry);
-        if (head.empty()) {
-            out += "\r\n" + entry + "\r\n";
-            continue;
-        }
-        out += "\r\n" + FormulaDisplay(entry) + "\r\n";
-        std::vector<std::string> missing;
-        for (const std::string &input : FormulaInputs(entry))
-            if (ValueOf(work, input) == kUnknown)
-                missing.push_back(input);
-        if (!missing.empty()) {
-            out += "条件不足，缺少" + JoinNames(missing) + "，无法求出" + head + "。\r\n";
-            continue;
-        }
-        const std::string expression = Substituted(work, entry);
-        if (Len(expression) > kLongestExpression) {
-            out += "算式太长，无法求出" + head + "。\r\n";
-            continue;
-        }
-        const std::string worked = SiZeHunHeYunSuan(expression);
-        out += "＝" + worked + "\r\n";
-        const std::string value = FinalValue(worked);
-        if (IsValue(value))
-            SheZhiBianLiang(work.quantities, work.values, head, value);
-        else
-            out += "无法求出" + head + "。\r\n";
-    }
+    for (int i = 0; i < work.applyList.GetSize(); ++i)
+        out += Evaluate(*this, work, work.applyList[i]);
     return out + kEnd;
 }
 

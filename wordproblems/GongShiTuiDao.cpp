@@ -39,11 +39,18 @@ bool IsAvailable(const FormulaWork &work, const std::string &quantity)
 
 bool WorkOutQuantity(Solver &solver, FormulaWork &work, const std::string &quantity)
 {
+    if (work.heads.size() != static_cast<std::size_t>(work.formulas.GetSize())) {
+        work.heads.clear();
+        for (const std::string &formula : work.formulas.Items())
+            work.heads.push_back(FormulaHead(formula));
+    }
     // The formulas in the order of the file: the array holds the last key first.
     for (const bool ready : {true, false}) {
         for (int i = work.formulas.GetSize() - 1; i >= 0; --i) {
-            const std::string formula = work.formulas[i];
-            if (FormulaHead(formula) != quantity || InputsAvailable(work, formula) != ready)
+            if (work.heads[static_cast<std::size_t>(i)] != quantity)
+                continue;
+            const std::string &formula = work.formulas[i];
+            if (InputsAvailable(work, formula) != ready)
                 continue;
             if (solver.GongShiTuiDao(formula, work))
                 return true;

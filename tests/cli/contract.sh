@@ -43,6 +43,18 @@ expect "invalid GBK" 1 $?
 printf '\360\237\230\200\n' | "$cli" --type 8 >/dev/null 2>&1
 expect "character outside GBK" 1 $?
 
+# The word-problem page: a line without a formula file brings the page's message to standard
+# error; the text box is printed all the same, and the status is 0.
+out=$(printf '长方形的长是5米\n' | "$cli" --page 131 2>/tmp/qimbel-cli-err.$$)
+status=$?
+expect "word problem without 〖〗: status" 0 "$status"
+expect "word problem without 〖〗: text box" "长方形的长是5米" "$out"
+expect "word problem without 〖〗: message" "请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！" \
+    "$(cat /tmp/qimbel-cli-err.$$)"
+rm -f /tmp/qimbel-cli-err.$$
+out=$(printf '〖长方形〗长是5，宽是3，求面积是多少？\n' | "$cli" --page 131 2>&1 | grep '^＝15')
+expect "word problem solved" "＝15            第1步:5×3=15 的乘法计算" "$out"
+
 # Empty and long input end normally.
 printf '' | "$cli" --type 20 >/dev/null || fail "empty input"
 head -c 300000 /dev/zero | tr '\0' '1' | "$cli" --type 20 >/dev/null || fail "long input"

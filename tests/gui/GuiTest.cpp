@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "pages/BusyCursorGuard.h"
 #include "pages/GbkBridge.h"
+#include "pages/ProblemPage.h"
 #include "pages/ProblemPageWidget.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -197,11 +199,41 @@ private slots:
         Edit(window, 134)->setPlainText(QStringLiteral("typed"));
         Button(window, 134, QStringLiteral("button_1094"))->click();
         QCOMPARE(Edit(window, 134)->toPlainText(), FromGbk(solver.GetShiLi(20)));
-        // The word-problem page has no type of its own: it shows the example of the type that
+        // The word-problem page has no type: it shows word problems of its own, whatever type
         // another page made current last.
         window.TabWidget()->setCurrentIndex(2);
         Button(window, 131, QStringLiteral("button_1094"))->click();
-        QCOMPARE(Edit(window, 131)->toPlainText(), FromGbk(solver.GetShiLi(20)));
+        QCOMPARE(Edit(window, 131)->toPlainText(), FromGbk(solver.GetShiLi(kWordProblemHelp)));
+    }
+
+    void wordProblemPageSolvesAndShowsItsMessage()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(2);
+        QCOMPARE(LabelText(window, 131, 1263), QStringLiteral("公式应用题"));
+        QVERIFY(LabelText(window, 131, 1216).contains(QStringLiteral("〖")));
+        Edit(window, 131)
+            ->setPlainText(
+                QStringLiteral("长方形的长是5米\n〖长方形〗长方形的长是5米，宽是3米，求长方形的面积是多少？\n"));
+        Button(window, 131, QStringLiteral("button_1039"))->click();
+        // The line without a formula file brings up a message box: no caption, one OK button.
+        QString shown;
+        QString caption = QStringLiteral("unset");
+        WhenModal([&shown, &caption](QWidget *box) {
+            auto *message = qobject_cast<QMessageBox *>(box);
+            if (message == nullptr)
+                qFatal("the modal window is not a message box");
+            shown = message->text();
+            caption = message->windowTitle();
+            QCOMPARE(message->buttons().size(), 1);
+            message->button(QMessageBox::Ok)->click();
+        });
+        Button(window, 131, QStringLiteral("button_1006"))->click();
+        QCOMPARE(shown,
+            QStringLiteral("请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！"));
+        QVERIFY(caption.isEmpty());
+        QVERIFY(Edit(window, 131)->toPlainText().contains(QStringLiteral("面积＝长×宽\n＝5×3\n＝15")));
+        QVERIFY(Button(window, 131, QStringLiteral("button_1006"))->isEnabled());
     }
 
     void switchingTabsKeepsTypedTextAndFollowsTheTabType()

@@ -81,6 +81,19 @@ std::string Text(const Fraction &f)
 }
 
 // A decimal or whole-number text as an exact fraction.
+std::optional<Fraction> ReadDecimal(const std::string &text);
+
+// A result as the worked solution writes it: a whole number, a decimal or a fraction a/b.
+std::optional<Fraction> ReadResult(const std::string &text)
+{
+    const std::size_t bar = text.find('/');
+    if (bar == std::string::npos)
+        return ReadDecimal(text);
+    const std::optional<Fraction> top = ReadDecimal(text.substr(0, bar));
+    const std::optional<Fraction> bottom = ReadDecimal(text.substr(bar + 1));
+    return top && bottom ? Divide(*top, *bottom) : std::nullopt;
+}
+
 std::optional<Fraction> ReadDecimal(const std::string &text)
 {
     Int n = 0;
@@ -267,6 +280,16 @@ std::vector<std::string> IndependentQuantities(const Library &file)
     return {};
 }
 
+// The summary without its line breaks, as the panel shows it.
+std::string WithoutLineBreaks(const std::string &text)
+{
+    std::string joined;
+    for (char c : text)
+        if (c != '\r' && c != '\n')
+            joined += c;
+    return joined;
+}
+
 TEST(FormulaLibrary, ShipsTheFilesOfThePrimaryCurriculum)
 {
     std::set<std::string> names;
@@ -319,9 +342,37 @@ TEST(FormulaLibrary, EveryQuantityHasAFormulaAndEveryFileIsConsistent)
     }
 }
 
+// The help texts of the page name every file (the summary wraps its lines anywhere) and, in the
+// introduction, every quantity of every file; every example problem is solved.
+TEST(FormulaLibrary, TheHelpTextsNameEveryFileAndTheExamplesAreSolved)
+{
+    Solver solver;
+    const std::string intro = solver.GetJianJie(131);
+    const std::string summary = WithoutLineBreaks(solver.GetZhaiYao(131));
+    for (const Library &file : ShippedFiles()) {
+        SCOPED_TRACE(GbkToUtf8Text(file.name).value_or("?"));
+        EXPECT_TRUE(Contains(intro, file.name + "：") || Contains(intro, file.name + "、"));
+        EXPECT_TRUE(Contains(summary, file.name));
+        for (const std::string &quantity : file.quantities)
+            EXPECT_TRUE(Contains(intro, quantity)) << GbkToUtf8Text(quantity).value_or("?");
+    }
+    const std::string examples = solver.GetShiLi(131);
+    int lines = 0;
+    for (int start = 0; start < Len(examples); ++lines) {
+        const int end = Find(examples, "\r\n", start);
+        const std::string line = Mid(examples, start, end - start);
+        start = end + 2;
+        SCOPED_TRACE(GbkToUtf8Text(line).value_or("?"));
+        const std::string worked = solver.GongShiJieTi(line, FormulaFolder(solver.GetLuJing()));
+        EXPECT_TRUE(Contains(worked, "第1步:"));
+        EXPECT_FALSE(Contains(worked, "条件不足") || Contains(worked, "没有找到") || Contains(worked, "已知："));
+    }
+    EXPECT_GE(lines, 3);
+}
+
 // The page itself, from the independent quantities to every other one: the worked solution ends
-// on the exact value whenever that value has at most six decimals (the number text of the
-// mixed operations keeps six).
+// on the exact value whenever that value has at most six decimals (a decimal result of the mixed
+// operations keeps six; a fraction result is read as the fraction it is).
 TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
 {
     Solver solver;
@@ -362,7 +413,7 @@ TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
             ASSERT_GE(at, 0) << GbkToUtf8Text(worked).value_or("?");
             std::string last = Mid(worked, ReverseFind(worked, "＝") + Len("＝"));
             last = Trim(Left(last, Find(last, "第") >= 0 ? Find(last, "第") : Len(last)));
-            const std::optional<Fraction> got = ReadDecimal(last);
+            const std::optional<Fraction> got = ReadResult(last);
             ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(worked).value_or("?");
             EXPECT_EQ(*got, exact) << GbkToUtf8Text(worked).value_or("?");
         }

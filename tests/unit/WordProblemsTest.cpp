@@ -128,6 +128,9 @@ TEST_F(FormulaFolderTest, AnUnclosedLastClauseIsStillRead)
     const std::string worked = Solve("〖长方形〗长是5，宽是3，求2号长方形的面积是多少？");
     EXPECT_TRUE(Contains(worked, "＝5×3\r\n")) << worked;
     EXPECT_FALSE(Contains(worked, "面积: 2")) << worked;
+    // Without 求 there is no question: the page says how to ask, and which names the file knows.
+    EXPECT_EQ(Body(Solve("〖长方形〗长是5，宽是3，面积是多少？")),
+        "宽: 3\r\n长: 5\r\n\r\n没有找到要求的量：请用“求……是多少？”提问。公式文件〖长方形〗中的量有：长、宽、面积。\r\n\r\n\r\n");
 }
 
 TEST_F(FormulaFolderTest, AGivenQuantityIsNotWorkedOutAgain)
@@ -162,6 +165,15 @@ TEST_F(FormulaFolderTest, AFormulaWithoutItsInputsSaysWhatIsMissing)
     EXPECT_TRUE(Contains(worked, "无法求出长。\r\n")) << worked;
     EXPECT_TRUE(Contains(worked, "周长＝(长＋宽)×2\r\n条件不足，缺少长，无法求出周长。\r\n")) << worked;
     EXPECT_FALSE(Contains(worked, "未知")) << worked;
+
+    // A value that is no number is not taken; a negative result is a value all the same, and is
+    // bracketed in the next formula.
+    EXPECT_TRUE(Contains(Solve("〖长方形〗面积是15，宽是5%，求长是多少？"), "条件不足，缺少宽，无法求出长。"));
+    WriteFile("差", {"a", "b", "c"}, {"〖b〗〔a〕－5", "〖c〗6÷〔b〕"});
+    const std::string negative = Solve("〖差〗a是2，求b是多少？求c是多少？");
+    EXPECT_TRUE(Contains(negative, "c＝6÷b\r\n＝6÷(－3)\r\n")) << negative;
+    EXPECT_TRUE(Contains(negative, "\r\n＝－2 ")) << negative;
+    EXPECT_FALSE(Contains(negative, "无法求出")) << negative;
 }
 
 TEST_F(FormulaFolderTest, PlanningEndsOnCyclesAndOrdersEveryFormulaAfterItsInputs)
