@@ -55,7 +55,8 @@ struct FunctionPlot {
 };
 
 // The whole plot of a typed function (GBK): points, segments and the status line. An empty
-// function, an unbalanced bracket or a letter other than x gives no points.
+// function, an unbalanced bracket, a letter other than x or a function too long for the driver
+// (over 400 bytes with the samples written in: about 30 x's) gives no points.
 FunctionPlot PlotFunction(const std::string &typed);
 
 // Whether the segment from the previous point to the next one is drawn.

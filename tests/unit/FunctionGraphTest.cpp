@@ -178,12 +178,20 @@ TEST(FunctionGraph, MistakesAndConstantsEndCleanly)
     EXPECT_TRUE(nothing.segments.empty());
     EXPECT_EQ(nothing.status, "没有一个点算得出函数值，画不出图象。");
 
-    // A long typed line ends, whatever it draws.
-    std::string longLine;
-    while (longLine.size() < 500)
-        longLine += "x×";
-    longLine += "x";
-    EXPECT_EQ(PlotFunction(longLine).points.size(), 144u);
+    // The driver gets at most 400 bytes: a sum of 30 x's (388 bytes with "(-9.000000)" written
+    // in) is drawn, 31 x's (401 bytes) and any 500-byte line are refused at once.
+    std::string sum = "x";
+    for (int k = 1; k < 30; ++k)
+        sum += "＋x";
+    const FunctionPlot thirty = PlotFunction(sum);
+    ASSERT_EQ(thirty.points.size(), 144u);
+    EXPECT_EQ(thirty.points[72].Y, 250);
+    EXPECT_EQ(thirty.points[73].Y, 250 - 93); // 30 × 0.125 × 25 = 93.75
+    const FunctionPlot thirtyOne = PlotFunction(sum + "＋x");
+    EXPECT_TRUE(thirtyOne.points.empty());
+    EXPECT_EQ(thirtyOne.status, "函数太长，画不出图象：请把函数写短一些。");
+    EXPECT_EQ(PlotFunction(std::string(498, '2') + "x").status, thirtyOne.status);
+    EXPECT_EQ(PlotFunction(std::string(500, '(')).status, "括号不配对，画不出图象：请检查函数中的括号。");
 }
 
 TEST(FunctionGraph, PictureHasTheAxesTicksAndRedSegments)
