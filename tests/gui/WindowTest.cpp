@@ -1,6 +1,7 @@
 // The window as a pupil and a teacher use it: resizing, the text box font, the compute hint, the
 // help window and the about box, undo across the page's buttons, the factorisation methods,
 // Ctrl+Enter and the mnemonics, printing and PDF export.
+#include "WhenModal.h"
 #include "app/MainWindow.h"
 #include "pages/GbkBridge.h"
 #include "pages/PrintedPage.h"
@@ -25,9 +26,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 using namespace qimbel;
@@ -49,19 +48,6 @@ QPushButton *Button(MainWindow &window, int page, const QString &name)
     if (button == nullptr)
         qFatal("no button %s on page %d", qPrintable(name), page);
     return button;
-}
-
-// Runs `inside` as soon as the next modal dialog is up.
-void WhenModal(std::function<void(QWidget *)> inside)
-{
-    QTimer::singleShot(0, [inside] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            WhenModal(inside);
-            return;
-        }
-        inside(modal);
-    });
 }
 
 // The window shown and active, as keyboard shortcuts need it.
