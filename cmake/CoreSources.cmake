@@ -139,4 +139,16 @@ set(QIMBEL_CORE_SOURCES
   equations/Rational.cpp
   equations/ErCiFangChengGen.cpp
   equations/ZuiJianBi.cpp
+  algebra/FactorPolynomial.cpp
+  algebra/FactorSearch.cpp
+  algebra/YinShiFenJie.cpp
+  algebra/TiGongYinShi.cpp
+  algebra/GongShiFenJie.cpp
+  algebra/FenZuFenJie.cpp
+  algebra/ShiZiXiangCheng.cpp
+  algebra/PeiFangFenJie.cpp
+  algebra/QiuGenFenJie.cpp
+  algebra/DaiDingXiShu.cpp
+  algebra/ZongHeFenJie.cpp
+  algebra/MeiYouGuoCheng.cpp
 )

@@ -14,6 +14,7 @@ struct HeadlessRequest {
     int level = 5; // --level 1|4|5: the option boxes 运算过程 and 运算说明
     bool checkOnly = false; // --check-only
     bool gbk = false; // --gbk: texts pass through as GBK bytes
+    int method = 8; // --method M: page 134's 因式分解方法 (1 to 8)
 };
 
 // Parses the arguments after the program name; an error text on failure.
