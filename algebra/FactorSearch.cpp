@@ -8,6 +8,8 @@ namespace qimbel {
 namespace {
 
 constexpr long long kLargestSearched = 1000000000000LL; // 10^12: divisor searches stay below 10^6 steps
+// Pairs of divisors tried at most, so that numbers with very many divisors stay quick.
+constexpr std::size_t kMostPairs = 200000;
 
 long long Magnitude(long long v) { return v < 0 ? -v : v; }
 
@@ -175,7 +177,10 @@ std::optional<CrossSplit> CrossSplitOf(const QuadraticForm &q)
     if (q.a == 0 || q.c == 0 || Magnitude(q.a) > kLargestSearched || Magnitude(q.c) > kLargestSearched)
         return std::nullopt;
     const std::vector<long long> cs = DivisorsOf(Magnitude(q.c));
-    for (long long a1 : DivisorsOf(Magnitude(q.a))) {
+    const std::vector<long long> as = DivisorsOf(Magnitude(q.a));
+    if (as.size() * cs.size() > kMostPairs)
+        return std::nullopt;
+    for (long long a1 : as) {
         const long long a2 = q.a / a1;
         for (long long d : cs)
             for (long long c1 : {d, -d}) {
@@ -231,7 +236,10 @@ std::optional<RationalRoot> RationalRootOf(const Poly &p, int letter)
     if (lead > kLargestSearched || lead < -kLargestSearched || last > kLargestSearched || last < -kLargestSearched)
         return std::nullopt;
     const std::vector<long long> ps = DivisorsOf(static_cast<long long>(last < 0 ? -last : last));
-    for (long long q : DivisorsOf(static_cast<long long>(lead < 0 ? -lead : lead)))
+    const std::vector<long long> qs = DivisorsOf(static_cast<long long>(lead < 0 ? -lead : lead));
+    if (ps.size() * qs.size() * c.size() > kMostPairs * 4)
+        return std::nullopt;
+    for (long long q : qs)
         for (long long d : ps)
             for (long long r : {d, -d}) {
                 if (WholeGcd(r, q) != 1)
