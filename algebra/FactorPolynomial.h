@@ -80,7 +80,4 @@ std::optional<Poly> Expand(const Factored &f);
 // gives its sign to the constant, and equal factors become one power.
 void Tidy(Factored &f);
 
-// Greatest common divisor of two magnitudes.
-long long WholeGcd(long long a, long long b);
-
 } // namespace qimbel

@@ -1,5 +1,8 @@
 #include "algebra/FactorSearch.h"
 
+#include "numbers/FactorMath.h"
+#include "solver/WholeNumbers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,16 +15,6 @@ constexpr long long kLargestSearched = 1000000000000LL; // 10^12: divisor search
 constexpr std::size_t kMostPairs = 200000;
 
 long long Magnitude(long long v) { return v < 0 ? -v : v; }
-
-long long SquareRootFloor(long long n)
-{
-    long long r = static_cast<long long>(std::sqrt(static_cast<double>(n)));
-    while (r > 0 && static_cast<__int128>(r) * r > n)
-        --r;
-    while (static_cast<__int128>(r + 1) * (r + 1) <= n)
-        ++r;
-    return r;
-}
 
 // The coefficients of a one-letter polynomial, index = exponent.
 std::vector<__int128> Coefficients(const Poly &p, int letter)
@@ -63,7 +56,7 @@ PolyTerm CommonFactorOf(const Poly &p)
     common.exponents = p.terms[0].exponents;
     long long g = 0;
     for (const PolyTerm &t : p.terms) {
-        g = WholeGcd(g, t.coefficient);
+        g = GcdOf(g, t.coefficient);
         for (std::size_t k = 0; k < common.exponents.size(); ++k)
             common.exponents[k] = std::min(common.exponents[k], t.exponents[k]);
     }
@@ -158,26 +151,12 @@ std::optional<QuadraticForm> QuadraticOf(const Poly &p)
     return std::nullopt;
 }
 
-std::vector<long long> DivisorsOf(long long n)
-{
-    std::vector<long long> small;
-    std::vector<long long> large;
-    for (long long d = 1; d <= n / d; ++d)
-        if (n % d == 0) {
-            small.push_back(d);
-            if (d != n / d)
-                large.push_back(n / d);
-        }
-    small.insert(small.end(), large.rbegin(), large.rend());
-    return small;
-}
-
 std::optional<CrossSplit> CrossSplitOf(const QuadraticForm &q)
 {
     if (q.a == 0 || q.c == 0 || Magnitude(q.a) > kLargestSearched || Magnitude(q.c) > kLargestSearched)
         return std::nullopt;
-    const std::vector<long long> cs = DivisorsOf(Magnitude(q.c));
-    const std::vector<long long> as = DivisorsOf(Magnitude(q.a));
+    const std::vector<long long> cs = FactorsOf(Magnitude(q.c));
+    const std::vector<long long> as = FactorsOf(Magnitude(q.a));
     if (as.size() * cs.size() > kMostPairs)
         return std::nullopt;
     for (long long a1 : as) {
@@ -189,6 +168,15 @@ std::optional<CrossSplit> CrossSplitOf(const QuadraticForm &q)
                     return CrossSplit {a1, a2, c1, c2};
             }
     }
+    return std::nullopt;
+}
+
+std::optional<CrossFound> FirstCrossSplit(const Factored &f)
+{
+    for (std::size_t i = 0; i < f.factors.size(); ++i)
+        if (const std::optional<QuadraticForm> q = QuadraticOf(f.factors[i].poly))
+            if (const std::optional<CrossSplit> s = CrossSplitOf(*q))
+                return CrossFound {i, *q, *s};
     return std::nullopt;
 }
 
@@ -235,14 +223,14 @@ std::optional<RationalRoot> RationalRootOf(const Poly &p, int letter)
     const __int128 last = c[0];
     if (lead > kLargestSearched || lead < -kLargestSearched || last > kLargestSearched || last < -kLargestSearched)
         return std::nullopt;
-    const std::vector<long long> ps = DivisorsOf(static_cast<long long>(last < 0 ? -last : last));
-    const std::vector<long long> qs = DivisorsOf(static_cast<long long>(lead < 0 ? -lead : lead));
+    const std::vector<long long> ps = FactorsOf(static_cast<long long>(last < 0 ? -last : last));
+    const std::vector<long long> qs = FactorsOf(static_cast<long long>(lead < 0 ? -lead : lead));
     if (ps.size() * qs.size() * c.size() > kMostPairs * 4)
         return std::nullopt;
     for (long long q : qs)
         for (long long d : ps)
             for (long long r : {d, -d}) {
-                if (WholeGcd(r, q) != 1)
+                if (GcdOf(r, q) != 1)
                     continue;
                 const std::optional<__int128> v = ScaledValue(c, r, q);
                 if (v && *v == 0)

@@ -39,15 +39,20 @@ std::optional<CrossSplit> CrossSplitOf(const QuadraticForm &q);
 // The linear factor k·x + c·M.
 Poly LinearFactor(const QuadraticForm &q, long long k, long long c);
 
+// The first factor of the product that is a quadratic with a cross splitting.
+struct CrossFound {
+    std::size_t index = 0;
+    QuadraticForm form;
+    CrossSplit split;
+};
+std::optional<CrossFound> FirstCrossSplit(const Factored &f);
+
 // Factor i of the product replaced by the two linear factors of the splitting (one factor
 // squared when they are the same).
 void SplitQuadratic(Factored &f, std::size_t i, const QuadraticForm &q, const CrossSplit &s);
 
 // A whole number in brackets when negative: 3, (－2).
 std::string BracketedNumber(long long value);
-
-// Positive divisors of n (n > 0, at most 10^12), ascending.
-std::vector<long long> DivisorsOf(long long n);
 
 // For a polynomial in the one letter x: a rational root p/q (q > 0) by the rational root test,
 // the root 0 first; nothing when there is none or the numbers are too large.

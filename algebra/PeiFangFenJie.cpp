@@ -1,7 +1,6 @@
 #include "algebra/FactorSearch.h"
 #include "algebra/YinShiFenJie.h"
-
-#include <cmath>
+#include "solver/WholeNumbers.h"
 
 namespace qimbel {
 
@@ -52,11 +51,7 @@ bool PeiFangFenJie(Factored &f, FenJieBuZhou &steps)
         const long long d = b * b - 4 * c; // (2k)^2 where k^2 is what is left after the square
         if (d < 0)
             continue;
-        long long s = static_cast<long long>(std::sqrt(static_cast<double>(d)));
-        while (s * s > d)
-            --s;
-        while ((s + 1) * (s + 1) <= d)
-            ++s;
+        const long long s = SquareRootFloor(d);
         if (s * s != d)
             continue;
         const std::string x(1, LetterOf(q->letter));

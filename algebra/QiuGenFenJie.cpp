@@ -1,5 +1,6 @@
 #include "algebra/FactorSearch.h"
 #include "algebra/YinShiFenJie.h"
+#include "solver/WholeNumbers.h"
 
 namespace qimbel {
 
@@ -47,7 +48,7 @@ bool QiuGenFenJie(Factored &f, FenJieBuZhou &steps, int lowestDegree)
             // The other root is the root of the linear quotient.
             const PolyTerm &lead = quotient->terms[0];
             const long long last = quotient->terms.size() > 1 ? quotient->terms[1].coefficient : 0;
-            const long long g = WholeGcd(last, lead.coefficient);
+            const long long g = GcdOf(last, lead.coefficient);
             RationalRoot other {(lead.coefficient < 0 ? last : -last) / g,
                 (lead.coefficient < 0 ? -lead.coefficient : lead.coefficient) / g};
             const std::string why = "求根法：令 " + polyText + "＝0，解得 " + name + "1＝" + RootText(*root) + "，"

@@ -8,22 +8,19 @@ namespace qimbel {
 //   x^2－5x＋6: 1＝1×1, 6＝(－2)×(－3), 1×(－3)＋1×(－2)＝－5 ＝ (x－2)(x－3)
 bool ShiZiXiangCheng(Factored &f, FenJieBuZhou &steps)
 {
-    for (std::size_t i = 0; i < f.factors.size(); ++i) {
-        const std::optional<QuadraticForm> q = QuadraticOf(f.factors[i].poly);
-        if (!q)
-            continue;
-        const std::optional<CrossSplit> s = CrossSplitOf(*q);
-        if (!s)
-            continue;
-        const std::string why = "十字相乘法：" + CoefficientText(q->a) + "＝" + BracketedNumber(s->a1) + "×"
-            + BracketedNumber(s->a2) + "，" + CoefficientText(q->c) + "＝" + BracketedNumber(s->c1) + "×"
-            + BracketedNumber(s->c2) + "，交叉相乘 " + BracketedNumber(s->a1) + "×" + BracketedNumber(s->c2) + "＋"
-            + BracketedNumber(s->a2) + "×" + BracketedNumber(s->c1) + "＝" + CoefficientText(q->b) + "，等于中间项系数";
-        SplitQuadratic(f, i, *q, *s);
-        steps.push_back({FactoredText(f), why});
-        return true;
-    }
-    return false;
+    const std::optional<CrossFound> found = FirstCrossSplit(f);
+    if (!found)
+        return false;
+    const std::size_t i = found->index;
+    const QuadraticForm *q = &found->form;
+    const CrossSplit *s = &found->split;
+    const std::string why = "十字相乘法：" + CoefficientText(q->a) + "＝" + BracketedNumber(s->a1) + "×"
+        + BracketedNumber(s->a2) + "，" + CoefficientText(q->c) + "＝" + BracketedNumber(s->c1) + "×"
+        + BracketedNumber(s->c2) + "，交叉相乘 " + BracketedNumber(s->a1) + "×" + BracketedNumber(s->c2) + "＋"
+        + BracketedNumber(s->a2) + "×" + BracketedNumber(s->c1) + "＝" + CoefficientText(q->b) + "，等于中间项系数";
+    SplitQuadratic(f, i, *q, *s);
+    steps.push_back({FactoredText(f), why});
+    return true;
 }
 
 } // namespace qimbel

@@ -136,6 +136,7 @@ set(QIMBEL_CORE_SOURCES
   # tools/: symbol table
   tools/SymbolTable.cpp
   # equations/, algebra/: roots of quadratics, simplest ratios, factorisation
+  solver/WholeNumbers.cpp
   equations/Rational.cpp
   equations/ErCiFangChengGen.cpp
   equations/ZuiJianBi.cpp

@@ -13,9 +13,6 @@ struct Rational {
     long long denominator = 1; // always positive, and coprime with the numerator
 };
 
-// Greatest common divisor of two magnitudes (gcd(x, 0) = |x|).
-long long GcdOf(long long a, long long b);
-
 // n/d in lowest terms with a positive denominator; nothing when d is 0 or a part exceeds 10^18.
 std::optional<Rational> MakeRational(__int128 numerator, __int128 denominator);
 
