@@ -147,6 +147,7 @@ set(QIMBEL_CORE_SOURCES
   # pages/: the symbol normalisation of the check
   pages/CheckText.cpp
   # equations/, algebra/: roots of quadratics, simplest ratios, factorisation
+  solver/WholeNumbers.cpp
   equations/Rational.cpp
   equations/ErCiFangChengGen.cpp
   equations/ZuiJianBi.cpp
@@ -164,4 +165,16 @@ set(QIMBEL_CORE_SOURCES
   charts/FunctionGraph.cpp
   charts/StatisticsChart.cpp
   charts/FrequencyTable.cpp
+  algebra/FactorPolynomial.cpp
+  algebra/FactorSearch.cpp
+  algebra/YinShiFenJie.cpp
+  algebra/TiGongYinShi.cpp
+  algebra/GongShiFenJie.cpp
+  algebra/FenZuFenJie.cpp
+  algebra/ShiZiXiangCheng.cpp
+  algebra/PeiFangFenJie.cpp
+  algebra/QiuGenFenJie.cpp
+  algebra/DaiDingXiShu.cpp
+  algebra/ZongHeFenJie.cpp
+  algebra/MeiYouGuoCheng.cpp
 )

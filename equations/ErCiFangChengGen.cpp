@@ -1,5 +1,6 @@
 #include "equations/Rational.h"
 #include "solver/Solver.h"
+#include "solver/WholeNumbers.h"
 
 #include <cmath>
 
@@ -16,16 +17,6 @@ std::string WideText(Wide value)
 {
     const long long v = static_cast<long long>(value);
     return v < 0 ? "－" + std::to_string(v).substr(1) : std::to_string(v);
-}
-
-long long SquareRootFloor(long long n)
-{
-    long long r = static_cast<long long>(std::sqrt(static_cast<double>(n)));
-    while (r > 0 && static_cast<Wide>(r) * r > n)
-        --r;
-    while (static_cast<Wide>(r + 1) * (r + 1) <= n)
-        ++r;
-    return r;
 }
 
 // n = q²·r with r free of squares. Trial division by every p with p³ ≤ n leaves a cofactor

@@ -52,18 +52,6 @@ bool ReadSigned(std::string text, __int128 &numerator, __int128 &denominator)
 
 } // namespace
 
-long long GcdOf(long long a, long long b)
-{
-    unsigned long long x = a < 0 ? 0ULL - static_cast<unsigned long long>(a) : static_cast<unsigned long long>(a);
-    unsigned long long y = b < 0 ? 0ULL - static_cast<unsigned long long>(b) : static_cast<unsigned long long>(b);
-    while (y != 0) {
-        const unsigned long long r = x % y;
-        x = y;
-        y = r;
-    }
-    return static_cast<long long>(x);
-}
-
 std::optional<Rational> MakeBoundedRational(__int128 numerator, __int128 denominator)
 {
     const std::optional<Rational> r = MakeRational(numerator, denominator);

@@ -4,14 +4,12 @@
 #pragma once
 
 #include "algebra/ExactNumber.h"
+#include "solver/WholeNumbers.h"
 
 #include <optional>
 #include <string>
 
 namespace qimbel {
-
-// Greatest common divisor of two magnitudes (gcd(x, 0) = |x|).
-long long GcdOf(long long a, long long b);
 
 // n/d in lowest terms with a positive denominator; nothing when d is 0 or a part exceeds 10^18.
 std::optional<Rational> MakeBoundedRational(__int128 numerator, __int128 denominator);

@@ -12,8 +12,11 @@ void ComputeLine134(ComputeRun &run, const std::string &line)
     case 21: // 整式四则运算: the same general driver
         run.out += "  " + run.solver.HunHeYunSuan(line, run.level) + "\r\n";
         break;
+    case 22: // 因式分解, by the method chosen in the page's group
+        run.out += "  " + run.solver.YinShiFenJie(line, run.factorMethod, run.level) + "\r\n";
+        break;
     default:
-        // 因式分解 and the disabled types give the result header alone.
+        // The disabled types give the result header alone.
         break;
     }
 }

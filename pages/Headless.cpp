@@ -22,12 +22,15 @@ bool ParseInt(const std::string &text, int &value)
 
 const char *HeadlessUsage()
 {
-    return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--check-only | --compute-only] [--gbk]\n"
+    return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--method M] [--check-only | --compute-only] [--gbk]\n"
            "  Reads the text box from standard input, presses check and compute on the page,\n"
            "  and prints the whole text box.\n"
            "  --type T       the page that owns problem type T, with T as the current type\n"
            "  --page P       the page with template number P (129, 130, 131, 133, 134, 135)\n"
            "  --level L      5: working and explanations (default), 4: working only, 1: result only\n"
+           "  --method M     page 134's factorisation method, 1 to 8 in the order of its group\n"
+           "                 (common factor, formulas, grouping, cross multiplication, completing\n"
+           "                 the square, roots, undetermined coefficients, 8: all of them, default)\n"
            "  --check-only   press check but not compute\n"
            "  --compute-only compute on the text as given, without the check (so \"/\" stays a\n"
            "                 fraction bar: 3/4×2/3)\n"
@@ -62,6 +65,12 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
                     return {std::nullopt, "--level is 1, 4 or 5"};
                 request.level = value;
             }
+        } else if (arg == "--method") {
+            int value = 0;
+            if (!hasValue || !ParseInt(args[i + 1], value) || value < 1 || value > 8)
+                return {std::nullopt, "--method is a number from 1 to 8"};
+            ++i;
+            request.method = value;
         } else if (arg == "--check-only") {
             request.checkOnly = true;
         } else if (arg == "--compute-only") {
@@ -99,6 +108,7 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text,
     options.showExplain = request.level == 5;
     page->SetOptions(options);
 
+    page->SetFactorMethod(request.method);
     page->SetEditText(text);
     if (!request.computeOnly)
         page->Check();

@@ -21,6 +21,7 @@ struct ComputeRun {
     StringArray letters; // pages 130, 135
     std::string declaration; // page 135: the line that names the unknown
     std::vector<std::string> messages; // page 131: message boxes to show, in order
+    int factorMethod = 8; // page 134, type 22: the 因式分解方法 chosen, 1 to 8 (8 综合处理)
 };
 
 struct PageDispatch {

@@ -115,6 +115,35 @@ std::vector<std::string> SplitLines(const std::string &text)
     }
 }
 
+// A line whose routine wrote nothing after its header but the line itself gets one sentence that
+// says why, instead of an empty 解题过程. Pages that answer after the last line, and types without
+// a routine, are left as they are.
+void ExplainEmptyWorking(Solver &solver, std::string &out, std::size_t written, const std::string &line, int type)
+{
+    const ProblemType *row = FindProblemType(type);
+    if (row == nullptr || !row->enabled || written > out.size())
+        return;
+    const std::string added = out.substr(written);
+    const std::string header = kResultHeader;
+    if (added.compare(0, header.size(), header) != 0)
+        return;
+    std::string rest = Trim(added.substr(header.size()));
+    const int echo = Find(rest, line);
+    if (!line.empty() && echo >= 0)
+        rest = Trim(Left(rest, echo) + Mid(rest, echo + Len(line)));
+    if (!rest.empty() && rest != "＝")
+        return;
+    const std::string sentence = solver.MeiYouGuoCheng(line, type) + "\r\n";
+    if (rest.empty() && Trim(added.substr(header.size())).empty()) {
+        // Nothing at all under the header: the sentence goes right below it.
+        out.insert(written + header.size(), sentence);
+        return;
+    }
+    if (Right(out, 2) != "\r\n")
+        out += "\r\n";
+    out += sentence;
+}
+
 } // namespace
 
 void ProblemPage::Compute(const std::function<void()> &afterEachLine)
@@ -125,6 +154,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);
     ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
+    run.factorMethod = factorMethod_;
     dispatch.before(run);
     for (std::string line : lines) {
         for (int i = 0; i < dispatch.normaliseCount; ++i)
@@ -135,7 +165,9 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         line = Trim(line);
         if (line.empty() && !dispatch.keepEmptyLines)
             continue;
+        const std::size_t written = editText_.size();
         dispatch.line(run, line);
+        ExplainEmptyWorking(solver_, editText_, written, line, run.type);
         if (afterEachLine)
             afterEachLine();
     }

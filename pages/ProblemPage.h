@@ -42,6 +42,10 @@ public:
     const std::string &Summary() const { return summary_; }
     bool ComputeEnabled() const { return computeEnabled_; }
     bool EditEnabled() const { return editEnabled_; }
+    // Page 134's 因式分解方法 group: 1 提公因法, 2 应用公式法, 3 分组分解法, 4 十字相乘法, 5 配方法,
+    // 6 求根法, 7 待定系数法, 8 综合处理 (also when nothing is chosen). Read by 因式分解 (type 22).
+    int FactorMethod() const { return factorMethod_; }
+    void SetFactorMethod(int method) { factorMethod_ = method >= 1 && method <= 8 ? method : 8; }
 
     // A problem-type button: the text box gets the introduction (or nothing), the summary, the
     // current type and the title follow the type.
@@ -79,6 +83,7 @@ private:
     bool computeEnabled_ = false;
     bool editEnabled_ = true;
     std::vector<std::string> messages_;
+    int factorMethod_ = 8;
     Solver solver_;
 };
 

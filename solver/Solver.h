@@ -198,8 +198,9 @@ public:
     // Factorises an integer polynomial by a method of the 因式分解方法 group (YinShiFenJieFangFa),
     // with worked steps by detail level.
     std::string YinShiFenJie(std::string polynomial, int method, int level);
-    // One plain sentence that says why a line gives no working (除数不能为0, 括号不配对 …).
-    std::string MeiYouGuoCheng(std::string line);
+    // One plain sentence that says why a line of problem type `type` gives no working
+    // (除数不能为0, 括号不配对 …).
+    std::string MeiYouGuoCheng(std::string line, int type);
 };
 
 } // namespace qimbel

@@ -212,6 +212,7 @@ TEST(ColumnArithmetic, PageWorksTheFirstOperatorOnItsNeighbours)
     EXPECT_EQ(result("1＋2×3＋4"), "6\r\n"); // × before ＋, cut at the signs around it
     EXPECT_EQ(result("9－3＋2"), "6\r\n"); // the earlier of ＋ and －
     EXPECT_EQ(result("1＋9－3"), "10\r\n");
-    EXPECT_EQ(result("－5"), ""); // a sign at the start is not an operator
-    EXPECT_EQ(result("×5"), "");
+    // A sign at the start is not an operator; a line without working gets a sentence.
+    EXPECT_EQ(result("－5"), "式子中没有需要进行的运算。\r\n");
+    EXPECT_EQ(result("×5"), "式子不完整，缺少参与计算的数。\r\n");
 }

@@ -147,7 +147,7 @@ TEST_F(ProblemPageTest, DisabledTypesKeepOrClearTheTitle)
 TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
 {
     ProblemPage page(134);
-    SetCurrentType(22);
+    SetCurrentType(23);
     page.SetEditText("x^2-1\r\n\r\n  \r\na^2-b^2\r\n");
     page.Check();
     page.Compute();
@@ -165,7 +165,7 @@ TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
 TEST_F(ProblemPageTest, ASecondComputeReplacesTheFirstResults)
 {
     ProblemPage page(134);
-    SetCurrentType(22);
+    SetCurrentType(23);
     page.SetEditText("a^2");
     page.Check();
     page.Compute();

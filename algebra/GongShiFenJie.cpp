@@ -1,0 +1,91 @@
+#include "algebra/FactorSearch.h"
+#include "algebra/YinShiFenJie.h"
+
+namespace qimbel {
+
+namespace {
+
+Poly TwoTerms(const PolyTerm &a, const PolyTerm &b, int sign)
+{
+    Poly p;
+    p.terms.push_back(a);
+    PolyTerm second = b;
+    second.coefficient *= sign;
+    p.terms.push_back(second);
+    return p;
+}
+
+// a^2－b^2＝(a＋b)(a－b) on a factor of one positive and one negative square.
+bool DifferenceOfSquares(Factored &f, std::size_t i, FenJieBuZhou &steps)
+{
+    const Poly &p = f.factors[i].poly;
+    if (p.terms.size() != 2 || f.factors[i].power != 1)
+        return false;
+    const bool firstPositive = p.terms[0].coefficient > 0;
+    PolyTerm plus = p.terms[firstPositive ? 0 : 1];
+    PolyTerm minus = p.terms[firstPositive ? 1 : 0];
+    if (plus.coefficient < 0 || minus.coefficient > 0)
+        return false;
+    minus.coefficient = -minus.coefficient;
+    const std::optional<PolyTerm> a = SquareRootOf(plus);
+    const std::optional<PolyTerm> b = SquareRootOf(minus);
+    if (!a || !b)
+        return false;
+    const std::string squares = SquareText(*a) + "－" + SquareText(*b);
+    if (squares != PolyText(p))
+        steps.push_back({FactoredText(f, static_cast<int>(i), squares), "应用公式法：写成 a^2－b^2 的形式"});
+    f.factors[i].poly = TwoTerms(*a, *b, 1);
+    f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {TwoTerms(*a, *b, -1), 1});
+    Tidy(f);
+    steps.push_back({FactoredText(f), "应用公式法：平方差公式 a^2－b^2＝(a＋b)(a－b)"});
+    return true;
+}
+
+// a^2±2ab＋b^2＝(a±b)^2 on a factor of two positive squares and twice their product.
+bool PerfectSquare(Factored &f, std::size_t i, FenJieBuZhou &steps)
+{
+    const Poly &p = f.factors[i].poly;
+    if (p.terms.size() != 3)
+        return false;
+    for (int x = 0; x < 3; ++x)
+        for (int y = x + 1; y < 3; ++y) {
+            const std::optional<PolyTerm> a = SquareRootOf(p.terms[static_cast<std::size_t>(x)]);
+            const std::optional<PolyTerm> b = SquareRootOf(p.terms[static_cast<std::size_t>(y)]);
+            if (!a || !b)
+                continue;
+            const PolyTerm &middle = p.terms[static_cast<std::size_t>(3 - x - y)];
+            std::optional<Poly> twice = PolyProduct(
+                MonomialPoly(2 * a->coefficient, a->exponents), MonomialPoly(b->coefficient, b->exponents));
+            if (!twice || twice->terms.size() != 1 || twice->terms[0].exponents != middle.exponents)
+                continue;
+            const long long product = twice->terms[0].coefficient;
+            if (middle.coefficient != product && middle.coefficient != -product)
+                continue;
+            const int sign = middle.coefficient > 0 ? 1 : -1;
+            const std::string op = sign > 0 ? "＋" : "－";
+            const std::string written = SquareText(*a) + op + "2×" + MonomialText(a->coefficient, a->exponents) + "×"
+                + MonomialText(b->coefficient, b->exponents) + "＋" + SquareText(*b);
+            steps.push_back(
+                {FactoredText(f, static_cast<int>(i), written), "应用公式法：写成 a^2" + op + "2ab＋b^2 的形式"});
+            f.factors[i].poly = TwoTerms(*a, *b, sign);
+            f.factors[i].power *= 2;
+            Tidy(f);
+            steps.push_back({FactoredText(f), "应用公式法：完全平方公式 a^2" + op + "2ab＋b^2＝(a" + op + "b)^2"});
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+// 应用公式法: the difference of two squares and the perfect square.
+//   x^2－9 ＝ x^2－3^2 ＝ (x＋3)(x－3);  x^2＋6x＋9 ＝ x^2＋2×x×3＋3^2 ＝ (x＋3)^2
+bool GongShiFenJie(Factored &f, FenJieBuZhou &steps)
+{
+    for (std::size_t i = 0; i < f.factors.size(); ++i)
+        if (DifferenceOfSquares(f, i, steps) || PerfectSquare(f, i, steps))
+            return true;
+    return false;
+}
+
+} // namespace qimbel
