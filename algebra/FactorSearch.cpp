@@ -104,6 +104,44 @@ std::string SquareText(const PolyTerm &root)
     return bare ? text + "^2" : "(" + text + ")^2";
 }
 
+std::optional<SquareOfSum> PerfectSquareOf(const Poly &p)
+{
+    if (p.terms.size() != 3)
+        return std::nullopt;
+    for (int x = 0; x < 3; ++x)
+        for (int y = x + 1; y < 3; ++y) {
+            const std::optional<PolyTerm> a = SquareRootOf(p.terms[static_cast<std::size_t>(x)]);
+            const std::optional<PolyTerm> b = SquareRootOf(p.terms[static_cast<std::size_t>(y)]);
+            if (!a || !b)
+                continue;
+            const PolyTerm &middle = p.terms[static_cast<std::size_t>(3 - x - y)];
+            std::optional<Poly> twice = PolyProduct(
+                MonomialPoly(2 * a->coefficient, a->exponents), MonomialPoly(b->coefficient, b->exponents));
+            if (!twice || twice->terms.size() != 1 || twice->terms[0].exponents != middle.exponents)
+                continue;
+            const long long product = twice->terms[0].coefficient;
+            if (middle.coefficient == product || middle.coefficient == -product)
+                return SquareOfSum {*a, *b, middle.coefficient > 0 ? 1 : -1};
+        }
+    return std::nullopt;
+}
+
+std::string PerfectSquareText(const SquareOfSum &s)
+{
+    return SquareText(s.a) + (s.sign > 0 ? "＋" : "－") + "2×" + MonomialText(s.a.coefficient, s.a.exponents) + "×"
+        + MonomialText(s.b.coefficient, s.b.exponents) + "＋" + SquareText(s.b);
+}
+
+Poly TwoTerms(const PolyTerm &a, const PolyTerm &b, int sign)
+{
+    Poly p;
+    p.terms.push_back(a);
+    PolyTerm second = b;
+    second.coefficient *= sign;
+    p.terms.push_back(second);
+    return p;
+}
+
 std::optional<QuadraticForm> QuadraticOf(const Poly &p)
 {
     if (p.terms.size() < 2 || p.terms.size() > 3)

@@ -22,6 +22,18 @@ std::optional<PolyTerm> SquareRootOf(const PolyTerm &t);
 // "3^2", "x^2", "(2x)^2", "(x^2)^2": the square of a positive monomial as a pupil writes it.
 std::string SquareText(const PolyTerm &root);
 
+// a² ± 2ab + b² with a, b positive monomials: the squares and the sign of the middle term.
+struct SquareOfSum {
+    PolyTerm a;
+    PolyTerm b;
+    int sign = 1;
+};
+std::optional<SquareOfSum> PerfectSquareOf(const Poly &p);
+// "x^2＋2×x×3＋3^2": the trinomial written as the square formula shows it.
+std::string PerfectSquareText(const SquareOfSum &s);
+// a + sign·b as a polynomial of two terms.
+Poly TwoTerms(const PolyTerm &a, const PolyTerm &b, int sign);
+
 // A polynomial read as A·x² + B·x·M + C·M² in the letter x, with C not 0 and M a monomial of the
 // other letters (empty for a polynomial in x alone).
 struct QuadraticForm {

@@ -19,10 +19,68 @@ std::string TimesGroup(const PolyTerm &m, const std::string &rest, bool first)
     return text + "(" + rest + ")";
 }
 
+// Three of the four terms a perfect square, the fourth a square of the other sign:
+//   a^2－2ab＋b^2－c^2 ＝ (a^2－2ab＋b^2)－c^2 ＝ (a－b)^2－c^2 ＝ (a－b＋c)(a－b－c)
+bool ThreeAndOne(Factored &f, std::size_t i, FenJieBuZhou &steps)
+{
+    const Poly &p = f.factors[i].poly;
+    for (std::size_t t = 0; t < 4; ++t) {
+        Poly three;
+        for (std::size_t k = 0; k < 4; ++k)
+            if (k != t)
+                three.terms.push_back(p.terms[k]);
+        const PolyTerm &one = p.terms[t];
+        // The square comes first when the single term is the positive one: c^2－(a±b)^2.
+        const bool squareFirst = one.coefficient > 0;
+        PolyTerm magnitude = one;
+        magnitude.coefficient = squareFirst ? one.coefficient : -one.coefficient;
+        const std::optional<PolyTerm> c = SquareRootOf(magnitude);
+        const Poly group = PolySorted(squareFirst ? PolyNegated(three) : three);
+        const std::optional<SquareOfSum> square = PerfectSquareOf(group);
+        if (!c || !square)
+            continue;
+        const std::string op = square->sign > 0 ? "＋" : "－";
+        const std::string sum = "(" + PolyText(TwoTerms(square->a, square->b, square->sign)) + ")^2";
+        const std::string oneText = MonomialText(magnitude.coefficient, magnitude.exponents);
+        steps.push_back(
+            {FactoredText(f, static_cast<int>(i),
+                 squareFirst ? oneText + "－(" + PolyText(group) + ")" : "(" + PolyText(group) + ")－" + oneText),
+                "分组分解法：把能配成完全平方的三项分成一组"});
+        steps.push_back({FactoredText(f, static_cast<int>(i),
+                             squareFirst ? SquareText(*c) + "－" + sum : sum + "－" + SquareText(*c)),
+            "分组分解法：组内应用完全平方公式 a^2" + op + "2ab＋b^2＝(a" + op + "b)^2"});
+        Poly plus;
+        Poly minus;
+        PolyTerm b = square->b;
+        b.coefficient *= square->sign;
+        PolyTerm negC = *c;
+        negC.coefficient = -negC.coefficient;
+        if (squareFirst) {
+            plus.terms = {*c, square->a, b};
+            PolyTerm negA = square->a;
+            negA.coefficient = -negA.coefficient;
+            PolyTerm negB = b;
+            negB.coefficient = -negB.coefficient;
+            minus.terms = {*c, negA, negB};
+        } else {
+            plus.terms = {square->a, b, *c};
+            minus.terms = {square->a, b, negC};
+        }
+        f.factors[i].poly = plus;
+        f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {minus, 1});
+        Tidy(f);
+        steps.push_back({FactoredText(f), "分组分解法：再应用平方差公式 a^2－b^2＝(a＋b)(a－b)"});
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // 分组分解法 on four terms: two groups of two, each group's common factor taken out, and the
-// bracket they then share taken out again. The groupings are tried in the written order first.
+// bracket they then share taken out again; the groupings are tried in the written order first.
+// Failing that, three terms that make a perfect square and a fourth square give a difference
+// of two squares.
 //   am＋an＋bm＋bn ＝ (am＋an)＋(bm＋bn) ＝ a(m＋n)＋b(m＋n) ＝ (m＋n)(a＋b)
 bool FenZuFenJie(Factored &f, FenJieBuZhou &steps)
 {
@@ -64,6 +122,8 @@ bool FenZuFenJie(Factored &f, FenJieBuZhou &steps)
             steps.push_back({FactoredText(f), "分组分解法：再提取公因式 (" + restText + ")"});
             return true;
         }
+        if (ThreeAndOne(f, i, steps))
+            return true;
     }
     return false;
 }

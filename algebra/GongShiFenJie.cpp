@@ -5,16 +5,6 @@ namespace qimbel {
 
 namespace {
 
-Poly TwoTerms(const PolyTerm &a, const PolyTerm &b, int sign)
-{
-    Poly p;
-    p.terms.push_back(a);
-    PolyTerm second = b;
-    second.coefficient *= sign;
-    p.terms.push_back(second);
-    return p;
-}
-
 // a^2－b^2＝(a＋b)(a－b) on a factor of one positive and one negative square.
 bool DifferenceOfSquares(Factored &f, std::size_t i, FenJieBuZhou &steps)
 {
@@ -44,36 +34,17 @@ bool DifferenceOfSquares(Factored &f, std::size_t i, FenJieBuZhou &steps)
 // a^2±2ab＋b^2＝(a±b)^2 on a factor of two positive squares and twice their product.
 bool PerfectSquare(Factored &f, std::size_t i, FenJieBuZhou &steps)
 {
-    const Poly &p = f.factors[i].poly;
-    if (p.terms.size() != 3)
+    const std::optional<SquareOfSum> square = PerfectSquareOf(f.factors[i].poly);
+    if (!square)
         return false;
-    for (int x = 0; x < 3; ++x)
-        for (int y = x + 1; y < 3; ++y) {
-            const std::optional<PolyTerm> a = SquareRootOf(p.terms[static_cast<std::size_t>(x)]);
-            const std::optional<PolyTerm> b = SquareRootOf(p.terms[static_cast<std::size_t>(y)]);
-            if (!a || !b)
-                continue;
-            const PolyTerm &middle = p.terms[static_cast<std::size_t>(3 - x - y)];
-            std::optional<Poly> twice = PolyProduct(
-                MonomialPoly(2 * a->coefficient, a->exponents), MonomialPoly(b->coefficient, b->exponents));
-            if (!twice || twice->terms.size() != 1 || twice->terms[0].exponents != middle.exponents)
-                continue;
-            const long long product = twice->terms[0].coefficient;
-            if (middle.coefficient != product && middle.coefficient != -product)
-                continue;
-            const int sign = middle.coefficient > 0 ? 1 : -1;
-            const std::string op = sign > 0 ? "＋" : "－";
-            const std::string written = SquareText(*a) + op + "2×" + MonomialText(a->coefficient, a->exponents) + "×"
-                + MonomialText(b->coefficient, b->exponents) + "＋" + SquareText(*b);
-            steps.push_back(
-                {FactoredText(f, static_cast<int>(i), written), "应用公式法：写成 a^2" + op + "2ab＋b^2 的形式"});
-            f.factors[i].poly = TwoTerms(*a, *b, sign);
-            f.factors[i].power *= 2;
-            Tidy(f);
-            steps.push_back({FactoredText(f), "应用公式法：完全平方公式 a^2" + op + "2ab＋b^2＝(a" + op + "b)^2"});
-            return true;
-        }
-    return false;
+    const std::string op = square->sign > 0 ? "＋" : "－";
+    steps.push_back({FactoredText(f, static_cast<int>(i), PerfectSquareText(*square)),
+        "应用公式法：写成 a^2" + op + "2ab＋b^2 的形式"});
+    f.factors[i].poly = TwoTerms(square->a, square->b, square->sign);
+    f.factors[i].power *= 2;
+    Tidy(f);
+    steps.push_back({FactoredText(f), "应用公式法：完全平方公式 a^2" + op + "2ab＋b^2＝(a" + op + "b)^2"});
+    return true;
 }
 
 } // namespace

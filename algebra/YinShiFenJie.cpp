@@ -23,7 +23,7 @@ const char *BuNengFenJie(int method)
     case kDaiDingXiShuFa:
         return "比较系数找不到整数解，不能用待定系数法分解。";
     default:
-        return "在整数范围内不能再分解因式。";
+        return "用综合处理的各种方法都不能在整数范围内分解这个多项式。";
     }
 }
 

@@ -102,11 +102,18 @@ std::string Solver::ErCiFangChengGen(std::string a, std::string b, std::string c
     if (D < 0)
         return {};
 
-    std::string out = "  " + unknown + "＝(－b±√△)/(2a)＝(－(" + (b.empty() ? std::string("0") : b) + ")±√";
-    // The discriminant of the coefficients as typed: D over the square of the common denominator.
-    const std::optional<Rational> exact = MakeRational(D, common * common);
-    out += exact ? (exact->denominator == 1 ? RationalText(*exact) : "(" + RationalText(*exact) + ")") : WideText(D);
-    out += ")/(2×(" + a + "))\r\n";
+    std::string out;
+    std::string shownA = a;
+    std::string shownB = b.empty() ? std::string("0") : b;
+    if (common > 1) {
+        // Decimal or fractional coefficients: the equation times their common denominator has
+        // whole coefficients and the same roots, and the formula is worked with those.
+        shownA = WideText(A);
+        shownB = WideText(B);
+        out = "  方程两边同乘以 " + WideText(common) + "，得 a＝" + shownA + " ,b＝" + shownB + " ,c＝" + WideText(C)
+            + "\r\n";
+    }
+    out += "  " + unknown + "＝(－b±√△)/(2a)＝(－(" + shownB + ")±√" + WideText(D) + ")/(2×(" + shownA + "))\r\n";
 
     long long q = 0;
     long long r = 0;

@@ -74,6 +74,10 @@ TEST(ErCiFangChengGen, WritesRootsAsFractionsOrSimplestSurds)
     EXPECT_EQ(Conclusion(s.ErCiFangChengGen("－1", "＋2", "＋1", "x")), "∴x1＝1－√2 ,x2＝1＋√2");
     EXPECT_EQ(Conclusion(s.ErCiFangChengGen("2", "0", "－1", "x")), "∴x1＝－√2/2 ,x2＝√2/2");
     EXPECT_EQ(Conclusion(s.ErCiFangChengGen("0.5", "－1", "－1", "x")), "∴x1＝1－√3 ,x2＝1＋√3");
+    // Decimal coefficients are made whole first, and the formula is worked with those.
+    const std::string decimal = s.ErCiFangChengGen("0.5", "－1", "－1", "x");
+    EXPECT_EQ(Left(decimal, Find(decimal, "\r\n")), "  方程两边同乘以 2，得 a＝1 ,b＝－2 ,c＝－2");
+    EXPECT_TRUE(Contains(decimal, "＝(－(－2)±√12)/(2×(1))")) << decimal;
     // A surd whose square part lies above the cube root of the discriminant.
     EXPECT_EQ(Conclusion(s.ErCiFangChengGen("1", "0", "－200280098", "x")),
         "∴x1＝－10007√2 ,x2＝10007√2"); // 2×10007², and 10007 is prime
