@@ -96,9 +96,10 @@ void Ask(Solver &solver, FormulaWork &work, const std::string &quantity, const s
     const std::string value = ValueOf(work, quantity);
     if (value != kUnknown) {
         const std::string note = quantity + "已知：" + value + "。";
-        const std::vector<std::string> &entries = work.applyList.Items();
-        if (std::find(entries.begin(), entries.end(), note) == entries.end())
-            work.applyList.Add(note);
+        for (int i = 0; i < work.applyList.GetSize(); ++i)
+            if (work.applyList[i] == note)
+                return;
+        work.applyList.Add(note);
         return;
     }
     if (IsAvailable(work, quantity))
@@ -184,7 +185,9 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
     StringArray clauses;
     FenJu(Closed(named->problem), clauses);
 
-    std::vector<std::string> names = work.quantities.Items();
+    std::vector<std::string> names;
+    for (int i = 0; i < work.quantities.GetSize(); ++i)
+        names.push_back(work.quantities[i]);
     names.push_back(fileName);
 
     // Known values, from the last clause back to the first, so the first clause that names a

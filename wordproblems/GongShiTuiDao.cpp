@@ -41,8 +41,8 @@ bool WorkOutQuantity(Solver &solver, FormulaWork &work, const std::string &quant
 {
     if (work.heads.size() != static_cast<std::size_t>(work.formulas.GetSize())) {
         work.heads.clear();
-        for (const std::string &formula : work.formulas.Items())
-            work.heads.push_back(FormulaHead(formula));
+        for (int i = 0; i < work.formulas.GetSize(); ++i)
+            work.heads.push_back(FormulaHead(work.formulas[i]));
     }
     // The formulas in the order of the file: the array holds the last key first.
     for (const bool ready : {true, false}) {

@@ -208,7 +208,9 @@ struct Library {
 
 std::vector<std::string> InKeyOrder(const StringArray &array)
 {
-    std::vector<std::string> items(array.Items().rbegin(), array.Items().rend());
+    std::vector<std::string> items;
+    for (int i = array.GetSize() - 1; i >= 0; --i)
+        items.push_back(array[i]);
     return items;
 }
 
