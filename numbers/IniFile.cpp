@@ -1,13 +1,10 @@
 #include "numbers/IniFile.h"
 
+#include "solver/CachedReading.h"
 #include "solver/DataFile.h"
 #include "solver/GbkText.h"
 
 #include <climits>
-#include <filesystem>
-#include <map>
-#include <mutex>
-#include <system_error>
 
 namespace qimbel::numbers {
 
@@ -56,29 +53,7 @@ IniFile::IniFile(const std::string &path)
     }
 }
 
-std::shared_ptr<const IniFile> IniFile::Cached(const std::string &path)
-{
-    struct Reading {
-        std::filesystem::file_time_type changed;
-        std::uintmax_t size = 0;
-        std::shared_ptr<const IniFile> file;
-    };
-    static std::mutex mutex;
-    static std::map<std::string, Reading> readings;
-
-    std::error_code error;
-    const std::filesystem::file_time_type changed = std::filesystem::last_write_time(path, error);
-    if (error) // missing: an empty table, and a new reading once the file is there
-        return std::make_shared<const IniFile>(path);
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const std::uintmax_t knownSize = error ? 0 : size;
-
-    const std::lock_guard<std::mutex> lock(mutex);
-    Reading &reading = readings[path];
-    if (reading.file == nullptr || reading.changed != changed || reading.size != knownSize)
-        reading = {changed, knownSize, std::make_shared<const IniFile>(path)};
-    return reading.file;
-}
+std::shared_ptr<const IniFile> IniFile::Cached(const std::string &path) { return CachedReading<IniFile>(path); }
 
 const IniFile::Section *IniFile::FindSection(const std::string &name) const
 {
