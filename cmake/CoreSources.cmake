@@ -177,4 +177,6 @@ set(QIMBEL_CORE_SOURCES
   algebra/DaiDingXiShu.cpp
   algebra/ZongHeFenJie.cpp
   algebra/MeiYouGuoCheng.cpp
+  # wordproblems/: the name index of the formula folder
+  wordproblems/FormulaIndex.cpp
 )

@@ -2,10 +2,12 @@
 
 #include "numbers/IniFile.h"
 #include "solver/GbkText.h"
+#include "wordproblems/FormulaIndex.h"
 #include "wordproblems/FormulaText.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 namespace qimbel::wordproblems {
@@ -121,12 +123,45 @@ bool IsFormula(const std::string &formula, const std::vector<std::string> &names
     return true;
 }
 
-// A name from a problem line becomes part of a path: it must stay a plain file name.
-bool IsSafeFileName(const std::string &name)
+// The file of a GBK name: the one the name index gives, when it is there; else the file named by
+// the GBK name itself (one that a teacher put into the folder under that name).
+std::filesystem::path FormulaFilePath(const std::string &folder, const std::string &name)
 {
-    if (name.empty() || Len(name) > 200 || !IsCleanGbk(name) || name[0] == '.')
-        return false;
-    return !Contains(name, "/") && !Contains(name, "\\");
+    const std::string indexed = FormulaIndex::Of(folder)->FileOf(name);
+    if (!indexed.empty()) {
+        std::filesystem::path path(folder + "/" + indexed);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error))
+            return path;
+    }
+    return std::filesystem::path(folder + "/" + name + ".ini");
+}
+
+// Valid UTF-8 with a character of three or four bytes (every Chinese character is one): a
+// readable file name, not a GBK one, even where its bytes happen to pair up as GBK.
+bool IsUtf8Chinese(const std::string &text)
+{
+    bool wide = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        if (b >= 0xF0 && b <= 0xF4)
+            length = 4;
+        else if (b >= 0xE0 && b <= 0xEF)
+            length = 3;
+        else if (b >= 0xC2 && b <= 0xDF)
+            length = 2;
+        else if (b >= 0x80)
+            return false;
+        if (i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        wide = wide || length >= 3;
+        i += length;
+    }
+    return wide;
 }
 
 } // namespace
@@ -136,9 +171,9 @@ std::string FormulaFolder(const std::string &installation) { return installation
 FormulaFile ReadFormulaFile(const std::string &folder, const std::string &name)
 {
     FormulaFile file;
-    if (!IsSafeFileName(name))
+    if (!IsSafeFormulaName(name))
         return file;
-    const std::filesystem::path path(folder + "/" + name + ".ini");
+    const std::filesystem::path path = FormulaFilePath(folder, name);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return file;
@@ -173,15 +208,25 @@ FormulaFile ReadFormulaFile(const std::string &folder, const std::string &name)
 std::vector<std::string> FormulaFileNames(const std::string &folder)
 {
     std::vector<std::string> names;
+    std::set<std::string> indexed;
+    for (const auto &[name, file] : FormulaIndex::Of(folder)->Files()) {
+        indexed.insert(file);
+        std::error_code missing;
+        if (std::filesystem::is_regular_file(folder + "/" + file, missing))
+            names.push_back(name);
+    }
+    // Files by their GBK names; a file that the index names is already there by its GBK name.
     std::error_code error;
     std::filesystem::directory_iterator it(folder, error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
         const std::filesystem::path &path = it->path();
         const std::string stem = path.stem().string();
-        if (path.extension() == ".ini" && IsSafeFileName(stem) && it->is_regular_file(error))
+        if (path.extension() == ".ini" && !indexed.count(path.filename().string()) && IsSafeFormulaName(stem)
+            && !IsUtf8Chinese(stem) && it->is_regular_file(error))
             names.push_back(stem);
     }
     std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 

@@ -4,8 +4,9 @@
 //   [BianLiang]  bianliang0=长  bianliang1=宽  bianliang2=面积
 //   [GongShi]    gongshi0=〖面积〗〔长〕×〔宽〕
 //
-// The file's name is the GBK text that the pupil writes in 〖 〗; the files are installed under
-// their GBK names, so the name is the file name byte for byte.
+// The file's name is the GBK text that the pupil writes in 〖 〗. The files are installed under
+// their readable (UTF-8) names; the folder's name index (FormulaIndex.h) leads from the GBK name
+// to the file, and a name that the index does not know is the file's name byte for byte.
 #pragma once
 
 #include "solver/StringArray.h"
@@ -40,8 +41,9 @@ std::string FormulaFolder(const std::string &installation);
 // its head 〖quantity〗 and name only quantities of the file in 〔 〕.
 FormulaFile ReadFormulaFile(const std::string &folder, const std::string &name);
 
-// The names of the formula files in `folder`, in byte order (for GBK names that is the order
-// of the pinyin of their first characters).
+// The GBK names of the formula files in `folder`, in byte order (for GBK names that is the order
+// of the pinyin of their first characters): the names of the index whose files are there, and
+// the files named in GBK.
 std::vector<std::string> FormulaFileNames(const std::string &folder);
 
 } // namespace qimbel::wordproblems

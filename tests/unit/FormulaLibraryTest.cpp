@@ -214,7 +214,7 @@ std::vector<std::string> InKeyOrder(const StringArray &array)
     return items;
 }
 
-// Every formula file of the source tree, read from its installed GBK copy.
+// Every formula file of the source tree, read by its GBK name from its installed GBK copy.
 std::vector<Library> ShippedFiles()
 {
     std::vector<Library> files;
@@ -227,7 +227,8 @@ std::vector<Library> ShippedFiles()
             continue;
         const FormulaFile file = ReadFormulaFile(folder, *name);
         EXPECT_EQ(file.state, FormulaFile::State::Read) << entry.path();
-        const numbers::IniFile ini(folder + "/" + *name + ".ini");
+        // Installed under its own name, in GBK.
+        const numbers::IniFile ini(folder + "/" + entry.path().filename().string());
         EXPECT_EQ(file.quantities.GetSize(), ini.GetInt("SheZhi", "BianLiangCount", -1)) << entry.path();
         EXPECT_EQ(file.formulas.GetSize(), ini.GetInt("SheZhi", "GongShiCount", -1)) << entry.path();
         files.push_back({*name, InKeyOrder(file.quantities), InKeyOrder(file.formulas)});
