@@ -9,9 +9,9 @@ namespace qimbel::wordproblems {
 
 namespace {
 
-// A file name of the index: one entry of the folder itself, ending in ".ini". Any bytes but "/",
-// "\" and NUL may make up a name on disk; a leading "." would allow "." and "..", and hidden
-// files have no place in the index either.
+// A file name of the index: one entry of the folder itself, ending in ".ini". A name on disk is
+// bytes; those of a path ("/", and "\" for good measure) and control characters have no place in
+// it, and a leading "." would allow "." and ".." (hidden files have no place in the index either).
 bool IsPlainFileName(const std::string &file)
 {
     const std::string extension = ".ini";
@@ -19,7 +19,10 @@ bool IsPlainFileName(const std::string &file)
         return false;
     if (file.compare(file.size() - extension.size(), extension.size(), extension) != 0)
         return false;
-    return file.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+    for (const char c : file)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+    return true;
 }
 
 } // namespace

@@ -32,6 +32,16 @@ built=$(printf '%s\n' "$problem" | "$build/bin/qimbel-cli" --type 6)
 printf '%s\n' "$installed" | grep -qx '3千米500米=3500米' || fail "no answer 3500米 from the installed qimbel-cli: $installed"
 [ "$installed" = "$built" ] || fail "the installed qimbel-cli differs from the built one"
 
+# The formula files under their readable names (every name in the folder is UTF-8), with the name
+# index by which the page opens them; the installed page solves a word problem with one.
+formulas="$usr/share/qimbel/Document/GongShi"
+for file in 长方形.ini 圆柱.ini names.tsv; do
+    [ -f "$formulas/$file" ] || fail "missing Document/GongShi/$file"
+done
+ls "$formulas" | iconv -f UTF-8 -t UTF-8 >/dev/null 2>&1 || fail "a formula file name that is not UTF-8: $(ls "$formulas")"
+worked=$(printf '%s\n' '〖长方形〗长是5米，宽是3米，求面积是多少？' | "$usr/bin/qimbel-cli" --page 131) || fail "qimbel-cli --page 131"
+printf '%s\n' "$worked" | grep -q '^＝15  *第1步:5×3=15 的乘法计算' || fail "no area 15 from the installed formula file: $worked"
+
 # The window starts (offscreen) and finds its help texts.
 QT_QPA_PLATFORM=offscreen "$usr/bin/qimbel" --startup-test >/dev/null 2>"$root/startup.err" \
     || fail "installed qimbel --startup-test: $(cat "$root/startup.err")"

@@ -12,6 +12,7 @@ for path in ./usr/bin/qimbel ./usr/bin/qimbel-cli ./usr/lib/qimbel/qimbel ./usr/
     ./usr/lib/qimbel/Help ./usr/lib/qimbel/Document ./usr/lib/qimbel/ZhiShi ./usr/lib/qimbel/KaoShi/ \
     ./usr/share/qimbel/Help/JianJie/1.txt ./usr/share/qimbel/Help/ZhaiYao/1.txt ./usr/share/qimbel/Help/ShiLi/1.txt \
     ./usr/share/qimbel/Document/danwei.ini ./usr/share/qimbel/Document/GongShi/ ./usr/share/qimbel/ZhiShi/ \
+    ./usr/share/qimbel/Document/GongShi/长方形.ini ./usr/share/qimbel/Document/GongShi/names.tsv \
     ./usr/share/applications/org.qimbel.Qimbel.desktop ./usr/share/icons/hicolor/scalable/apps/org.qimbel.Qimbel.svg \
     ./usr/share/metainfo/org.qimbel.Qimbel.metainfo.xml; do
     printf '%s\n' "$contents" | awk '{print $6}' | grep -qxF "$path" || fail "the package lacks $path"

@@ -7,6 +7,7 @@
 #include "pages/TypeTable.h"
 #include "solver/Solver.h"
 #include "wordproblems/FormulaFile.h"
+#include "wordproblems/FormulaIndex.h"
 #include "wordproblems/FormulaText.h"
 
 #include <gtest/gtest.h>
@@ -33,13 +34,18 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    void Write(const std::string &name, const std::string &text)
+    void Write(const std::string &name, const std::string &text) { WriteBytes(folder_ / (name + ".ini"), text); }
+    static void WriteBytes(const fs::path &path, const std::string &bytes)
     {
-        std::ofstream(folder_ / (name + ".ini"), std::ios::binary) << text;
+        std::ofstream(path, std::ios::binary) << bytes;
     }
     // A file from its quantities and formulas, keys numbered from 0.
     void WriteFile(
         const std::string &name, const std::vector<std::string> &quantities, const std::vector<std::string> &formulas)
+    {
+        Write(name, FileText(quantities, formulas));
+    }
+    static std::string FileText(const std::vector<std::string> &quantities, const std::vector<std::string> &formulas)
     {
         std::string text = "[SheZhi]\r\nBianLiangCount=" + IntText(static_cast<long long>(quantities.size()))
             + "\r\nGongShiCount=" + IntText(static_cast<long long>(formulas.size())) + "\r\n[BianLiang]\r\n";
@@ -48,7 +54,7 @@ protected:
         text += "[GongShi]\r\n";
         for (std::size_t i = 0; i < formulas.size(); ++i)
             text += "gongshi" + IntText(static_cast<long long>(i)) + "=" + formulas[i] + "\r\n";
-        Write(name, text);
+        return text;
     }
     std::string Solve(const std::string &line) { return solver_.GongShiJieTi(line, folder_.string()); }
 
@@ -258,6 +264,88 @@ TEST_F(FormulaFolderTest, ANameIsNeverAPathAndAMissingFileListsTheOthers)
             Contains(worked, "没有找到公式文件〖" + std::string(name) + "〗。\r\n可以使用的公式文件：长方形。\r\n"))
             << worked;
     }
+}
+
+// File names as installed: UTF-8 bytes (the sources are compiled to GBK, so they are spelled out).
+const std::string kRectangleUtf8 = "\xE9\x95\xBF\xE6\x96\xB9\xE5\xBD\xA2"; // 长方形
+const std::string kTriangleUtf8 = "\xE4\xB8\x89\xE8\xA7\x92\xE5\xBD\xA2"; // 三角形
+const std::string kTrapezoidUtf8 = "\xE6\xA2\xAF\xE5\xBD\xA2"; // 梯形
+
+TEST_F(FormulaFolderTest, TheIndexLeadsFromTheTypedNameToTheReadableFile)
+{
+    const std::string line = "长是5，宽是3，求面积是多少？";
+    // The indexed file counts, not a GBK-named one beside it.
+    WriteBytes(folder_ / (kRectangleUtf8 + ".ini"), FileText({"长", "宽", "面积"}, {"〖面积〗〔长〕×〔宽〕"}));
+    WriteFile("长方形", {"长", "宽", "面积"}, {"〖面积〗〔长〕＋〔宽〕"});
+    // A readable file that the index does not know, a GBK-named one, an entry whose file is gone.
+    WriteBytes(folder_ / (kTriangleUtf8 + ".ini"), FileText({"底", "高", "面积"}, {"〖面积〗〔底〕×〔高〕÷2"}));
+    WriteFile("圆", {"半径", "面积"}, {"〖面积〗〔半径〕×〔半径〕×3.14"});
+    std::string index = "长方形\t" + kRectangleUtf8 + ".ini\r\n梯形\t" + kTrapezoidUtf8 + ".ini\r\n";
+    WriteBytes(folder_ / kFormulaIndexName, index);
+
+    EXPECT_TRUE(Contains(Solve("〖长方形〗" + line), "面积＝长×宽\r\n＝5×3")) << Solve("〖长方形〗" + line);
+    EXPECT_TRUE(Contains(Solve("〖圆〗半径是2，求面积是多少？"), "＝2×2×3.14"));
+    // Each available name once, by its GBK name, in byte order; nothing of the UTF-8 names.
+    const std::string listed = "可以使用的公式文件：长方形、圆。\r\n";
+    EXPECT_TRUE(Contains(Solve("〖三角形〗" + line), "没有找到公式文件〖三角形〗。\r\n" + listed));
+    EXPECT_TRUE(Contains(Solve("〖梯形〗" + line), "没有找到公式文件〖梯形〗。\r\n" + listed));
+
+    // An entry whose file is gone falls back to the GBK name.
+    WriteFile("梯形", {"上底", "下底", "高", "面积"}, {"〖面积〗(〔上底〕＋〔下底〕)×〔高〕÷2"});
+    EXPECT_TRUE(Contains(Solve("〖梯形〗上底是2，下底是4，高是3，求面积是多少？"), "＝(2＋4)×3÷2"));
+    // A teacher adds a line to the index while the program runs: the new reading counts.
+    WriteBytes(folder_ / kFormulaIndexName, index + "三角形\t" + kTriangleUtf8 + ".ini\r\n");
+    EXPECT_TRUE(Contains(Solve("〖三角形〗底是4，高是3，求面积是多少？"), "＝4×3÷2"));
+    EXPECT_EQ(FormulaFileNames(folder_.string()), (std::vector<std::string> {"长方形", "三角形", "梯形", "圆"}));
+}
+
+TEST_F(FormulaFolderTest, ADamagedIndexNeverLeadsOutOfTheFolder)
+{
+    // Formula files outside the formula folder, which no line of the index may reach.
+    const fs::path inner = folder_ / "GongShi";
+    fs::create_directories(inner / "sub");
+    const std::string rectangle = FileText({"长", "宽", "面积"}, {"〖面积〗〔长〕×〔宽〕"});
+    WriteBytes(folder_ / "outside.ini", rectangle);
+    WriteBytes(inner / "sub" / "x.ini", rectangle);
+    WriteBytes(inner / "sub.ini", rectangle); // a sound target, for the first line
+    WriteBytes(inner / "hidden.ini", rectangle);
+
+    const std::string damaged = "好\tsub.ini\r\n" // the one sound line
+                                "外\t../outside.ini\r\n子\tsub/x.ini\n反\t..\\outside.ini\n上\t..\n根\t/etc/passwd\n"
+                                "点\t.ini\n藏\t.hidden.ini\n无\toutside\n空\t\n\thidden.ini\n控\thid\001den.ini\n"
+                                "表\tsub\t.ini\n../outside\toutside.ini\n没有制表符 hidden.ini\n\n\r\n"
+                                "好\thidden.ini\n" // a second line of a name does not count
+                                "尾\thidden.ini"; // the last line may go without a line end
+    WriteBytes(inner / kFormulaIndexName, damaged);
+    const FormulaIndex index((inner / kFormulaIndexName).string());
+    EXPECT_EQ(index.Files(), (std::map<std::string, std::string> {{"好", "sub.ini"}, {"尾", "hidden.ini"}}));
+
+    const std::string line = "长是5，宽是3，求面积是多少？";
+    EXPECT_TRUE(Contains(solver_.GongShiJieTi("〖好〗" + line, inner.string()), "＝5×3"));
+    for (const char *name :
+        {"外", "子", "反", "上", "根", "点", "藏", "无", "空", "控", "表", "../outside", "没有制表符"}) {
+        const std::string worked = solver_.GongShiJieTi("〖" + std::string(name) + "〗" + line, inner.string());
+        EXPECT_TRUE(
+            Contains(worked, "没有找到公式文件〖" + std::string(name) + "〗。\r\n可以使用的公式文件：好、尾。\r\n"))
+            << name;
+        EXPECT_FALSE(Contains(worked, "＝5×3")) << name;
+    }
+
+    // An empty index, bytes of every kind, an index that is a folder: the GBK names still work.
+    std::mt19937 random(131);
+    std::string bytes;
+    for (int i = 0; i < 20000; ++i)
+        bytes += static_cast<char>(random() % 256);
+    for (const std::string &text : {std::string(), bytes, std::string("\t\t\t\r\r\n\t")}) {
+        WriteBytes(inner / kFormulaIndexName, text);
+        EXPECT_TRUE(Contains(solver_.GongShiJieTi("〖hidden〗" + line, inner.string()), "＝5×3"));
+        for (const std::string &name : FormulaFileNames(inner.string()))
+            EXPECT_TRUE(IsSafeFormulaName(name) && fs::is_regular_file(inner / (name + ".ini"))) << name;
+    }
+    fs::remove(inner / kFormulaIndexName);
+    fs::create_directories(inner / kFormulaIndexName);
+    EXPECT_TRUE(Contains(solver_.GongShiJieTi("〖sub〗" + line, inner.string()), "＝5×3"));
+    EXPECT_EQ(FormulaFileNames(inner.string()), (std::vector<std::string> {"hidden", "sub"}));
 }
 
 TEST_F(FormulaFolderTest, ALongLineEndsQuicklyWithAClearText)
