@@ -209,7 +209,9 @@ std::vector<std::string> FormulaFileNames(const std::string &folder)
 {
     std::vector<std::string> names;
     std::set<std::string> indexed;
-    for (const auto &[name, file] : FormulaIndex::Of(folder)->Files()) {
+    // Held for the whole loop: the reading of a missing index is shared by no one else.
+    const std::shared_ptr<const FormulaIndex> index = FormulaIndex::Of(folder);
+    for (const auto &[name, file] : index->Files()) {
         indexed.insert(file);
         std::error_code missing;
         if (std::filesystem::is_regular_file(folder + "/" + file, missing))
