@@ -270,6 +270,7 @@ TEST_F(FormulaFolderTest, ANameIsNeverAPathAndAMissingFileListsTheOthers)
 const std::string kRectangleUtf8 = "\xE9\x95\xBF\xE6\x96\xB9\xE5\xBD\xA2"; // 长方形
 const std::string kTriangleUtf8 = "\xE4\xB8\x89\xE8\xA7\x92\xE5\xBD\xA2"; // 三角形
 const std::string kTrapezoidUtf8 = "\xE6\xA2\xAF\xE5\xBD\xA2"; // 梯形
+const std::string kTotalUtf8 = "\xE6\x80\xBB\xE4\xBB\xB7"; // 总价: its bytes pair up as GBK too
 
 TEST_F(FormulaFolderTest, TheIndexLeadsFromTheTypedNameToTheReadableFile)
 {
@@ -277,9 +278,11 @@ TEST_F(FormulaFolderTest, TheIndexLeadsFromTheTypedNameToTheReadableFile)
     // The indexed file counts, not a GBK-named one beside it.
     WriteBytes(folder_ / (kRectangleUtf8 + ".ini"), FileText({"长", "宽", "面积"}, {"〖面积〗〔长〕×〔宽〕"}));
     WriteFile("长方形", {"长", "宽", "面积"}, {"〖面积〗〔长〕＋〔宽〕"});
-    // A readable file that the index does not know, a GBK-named one, an entry whose file is gone.
+    // Readable files that the index does not know (listed by no name, even where the bytes of the
+    // name pair up as GBK), a GBK-named file, an entry whose file is gone.
     WriteBytes(folder_ / (kTriangleUtf8 + ".ini"), FileText({"底", "高", "面积"}, {"〖面积〗〔底〕×〔高〕÷2"}));
     WriteFile("圆", {"半径", "面积"}, {"〖面积〗〔半径〕×〔半径〕×3.14"});
+    WriteBytes(folder_ / (kTotalUtf8 + ".ini"), FileText({"总价", "单价", "数量"}, {"〖总价〗〔单价〕×〔数量〕"}));
     std::string index = "长方形\t" + kRectangleUtf8 + ".ini\r\n梯形\t" + kTrapezoidUtf8 + ".ini\r\n";
     WriteBytes(folder_ / kFormulaIndexName, index);
 
