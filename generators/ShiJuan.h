@@ -66,8 +66,9 @@ std::string ShiJuanWenBen(const ShiJuan &paper);
 std::string DaAnWenBen(const ShiJuan &paper);
 // What 保存为文本 writes: the title, the paper, then the answer key.
 std::string QuanWenBen(const ShiJuan &paper);
-// The title of a paper, e.g. "三年级数学四则运算测试卷".
+// The title of a paper, e.g. "三年级数学四则运算测试卷", and of its answer key.
 std::string ShiJuanBiaoTi(const ShiJuan &paper);
+std::string DaAnBiaoTi(const ShiJuan &paper);
 
 // The answer a worked solution arrives at, read from its last working line (the column's result
 // line for 竖式计算, the quotient line of a long division); empty when none is found.

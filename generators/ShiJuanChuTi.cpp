@@ -59,8 +59,8 @@ ShiJuanTi Division(TiXing kind, long long quotient, long long divisor)
 std::string ShuZiWenBen(long long hundredths)
 {
     const bool negative = hundredths < 0;
-    const unsigned long long value = negative ? 0ULL - static_cast<unsigned long long>(hundredths)
-                                              : static_cast<unsigned long long>(hundredths);
+    const unsigned long long value
+        = negative ? 0ULL - static_cast<unsigned long long>(hundredths) : static_cast<unsigned long long>(hundredths);
     std::string text = (negative ? "－" : "") + std::to_string(value / kDanWei);
     const unsigned long long part = value % kDanWei;
     if (part != 0) {
@@ -125,7 +125,8 @@ ShiJuanTi ShuShiTi(SeededRandom &random, int grade, bool decimals)
         if (kind <= 1) {
             // 三年级: one decimal place; later two.
             const long long step = grade == 3 ? 10 : (random.Chance(1, 2) ? 1 : 10);
-            return SumOrDifference(k, random, step * 11, step * random.Between(100, 9999 / (step == 1 ? 10 : 1)), subtract);
+            return SumOrDifference(
+                k, random, step * 11, step * random.Between(100, 9999 / (step == 1 ? 10 : 1)), subtract);
         }
         if (grade >= 5 && kind == 2) // 12.5×3.4: tenths times tenths gives hundredths.
             return TwoNumbers(k, Tenths(random, 11, 999), kCheng, Tenths(random, 2, 99));

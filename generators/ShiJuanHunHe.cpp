@@ -88,7 +88,11 @@ std::string Bracketed(const std::string &text)
 
 class Builder {
 public:
-    Builder(SeededRandom &random, const Rules &rules) : random_(random), rules_(rules) {}
+    Builder(SeededRandom &random, const Rules &rules)
+        : random_(random)
+        , rules_(rules)
+    {
+    }
 
     Node Build(long long value, int ops)
     {

@@ -82,10 +82,10 @@ std::string ShiJuanWenBen(const ShiJuan &paper)
 
 std::string DaAnWenBen(const ShiJuan &paper)
 {
-    std::string text = ShiJuanBiaoTi(paper) + " 答案与解题过程（试卷编号：" + std::to_string(paper.settings.seed) + "）\r\n";
+    std::string text;
     for (std::size_t s = 0; s < paper.sections.size(); ++s) {
         const ShiJuanBuFen &section = paper.sections[s];
-        text += "\r\n" + Heading(static_cast<int>(s), section);
+        text += (s == 0 ? "" : "\r\n") + Heading(static_cast<int>(s), section);
         for (std::size_t i = 0; i < section.problems.size(); ++i) {
             const ShiJuanTi &problem = section.problems[i];
             // Written problems end in "＝" and take their answer after it; an equation is answered
@@ -100,9 +100,15 @@ std::string DaAnWenBen(const ShiJuan &paper)
     return text;
 }
 
+std::string DaAnBiaoTi(const ShiJuan &paper)
+{
+    return ShiJuanBiaoTi(paper) + " 答案与解题过程（试卷编号：" + std::to_string(paper.settings.seed) + "）";
+}
+
 std::string QuanWenBen(const ShiJuan &paper)
 {
-    return ShiJuanBiaoTi(paper) + "\r\n\r\n" + ShiJuanWenBen(paper) + "\r\n" + std::string(60, '=') + "\r\n\r\n" + DaAnWenBen(paper);
+    return ShiJuanBiaoTi(paper) + "\r\n\r\n" + ShiJuanWenBen(paper) + "\r\n" + std::string(60, '=') + "\r\n"
+        + DaAnBiaoTi(paper) + "\r\n\r\n" + DaAnWenBen(paper);
 }
 
 } // namespace qimbel::shijuan

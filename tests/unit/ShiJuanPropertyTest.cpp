@@ -61,7 +61,11 @@ std::optional<Q> Parse(std::string text)
 // a number above the grade's range, more than two decimal places.
 class Evaluator {
 public:
-    Evaluator(std::string text, Q x) : text_(std::move(text)), x_(x) {}
+    Evaluator(std::string text, Q x)
+        : text_(std::move(text))
+        , x_(x)
+    {
+    }
 
     std::optional<Q> Value()
     {
@@ -206,8 +210,8 @@ TEST(ShiJuan, EveryProblemOfThousandsOfPapersKeepsItsRulesAndIsAnsweredExactly)
         for (const ShiJuanBuFen &section : paper.sections) {
             for (const ShiJuanTi &p : section.problems) {
                 ++problems;
-                SCOPED_TRACE("seed " + std::to_string(seed) + " grade " + std::to_string(paper.settings.grade) + ": "
-                    + p.text);
+                SCOPED_TRACE(
+                    "seed " + std::to_string(seed) + " grade " + std::to_string(paper.settings.grade) + ": " + p.text);
                 const bool equation = p.kind == TiXing::FangCheng;
                 const std::string answerText = equation ? p.answer.substr(p.answer.find("＝") + 2) : p.answer;
                 const std::optional<Q> answer = Parse(answerText);
