@@ -3,6 +3,7 @@
 // is exact and every number stays in the grade's range without any drawing again.
 #include "generators/ShiJuanChuTi.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qimbel::shijuan {
@@ -51,6 +52,9 @@ Rules RulesOf(int grade, bool decimals)
         rules.decimalFactors = grade >= 5;
         if (grade == 3)
             rules.multiply = rules.ops > 2; // 三年级 adds and subtracts decimals only
+        // Decimals are worked by hand digit by digit: smaller numbers keep the work fair.
+        rules.maxValue = std::min(rules.maxValue, (grade >= 6 ? 500 : 200) * kDanWei);
+        rules.maxFactor = std::min(rules.maxFactor, 12LL);
     }
     return rules;
 }

@@ -77,7 +77,8 @@ std::string ShiJuanWenBen(const ShiJuan &paper)
             }
         }
     }
-    return text;
+    // The room to work below the last row is the rest of the page.
+    return TrimRight(text) + "\r\n";
 }
 
 std::string DaAnWenBen(const ShiJuan &paper)
