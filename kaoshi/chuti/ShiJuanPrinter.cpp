@@ -2,22 +2,12 @@
 
 #include "pages/PrintedPage.h"
 
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
 namespace qimbel {
-
-namespace {
-
-constexpr qreal kMarginMillimetres = 15;
-
-} // namespace
 
 std::unique_ptr<QTextDocument> ShiJuanDocument(
     const QString &title, const QString &paper, const QString &keyTitle, const QString &key)
@@ -44,20 +34,7 @@ void PrintShiJuan(
 bool ExportShiJuanPdf(
     const QString &path, const QString &title, const QString &paper, const QString &keyTitle, const QString &key)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Qimbel 小学数学四则运算自动出题系统"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-            QPageLayout::Millimeter));
-        PrintShiJuan(writer, title, paper, keyTitle, key);
-    }
-    // The file takes its name only when everything was written.
-    return file.commit();
+    return WritePdf(path, title, [&](QPagedPaintDevice &device) { PrintShiJuan(device, title, paper, keyTitle, key); });
 }
 
 } // namespace qimbel
