@@ -4,6 +4,7 @@
 #include "generators/ShiJuanChuTi.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace qimbel::shijuan {
@@ -64,20 +65,16 @@ struct Node {
     Op op = kNone;
 };
 
-// Whether a part needs brackets under its operator: a sum under × or ÷, a sum or difference
-// after －, anything but a number after ÷.
+int Precedence(Op op) { return op == kPlus || op == kMinus ? 1 : 2; }
+
+// Whether a part needs brackets under its operator, so that the problem is worked in the order it
+// was built (and no intermediate value leaves the range): a part of lower precedence always, a
+// part of the same precedence on the right as well.
 bool NeedsBrackets(Op parent, Op child, bool right)
 {
     if (child == kNone)
         return false;
-    const bool sum = child == kPlus || child == kMinus;
-    if (parent == kTimes)
-        return sum;
-    if (parent == kDivide)
-        return sum || right;
-    if (parent == kMinus)
-        return right && sum;
-    return false;
+    return Precedence(child) < Precedence(parent) || (right && Precedence(child) == Precedence(parent));
 }
 
 // Brackets round a part: round ones first, square ones round those, braces round square ones.
@@ -155,6 +152,10 @@ public:
         }
         Node a = Build(left, leftOps);
         Node b = Build(right, rightOps);
+        // 5＋(7－3) reads better as 7－3＋5, and 4×(6÷2) as 6÷2×4: same order of work.
+        const bool commutes = op == kPlus || op == kTimes;
+        if (commutes && a.op == kNone && b.op != kNone && Precedence(b.op) == Precedence(op))
+            std::swap(a, b);
         if (NeedsBrackets(op, a.op, false))
             a.text = Bracketed(a.text);
         if (NeedsBrackets(op, b.op, true))

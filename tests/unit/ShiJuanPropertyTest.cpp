@@ -75,6 +75,7 @@ public:
     bool sawNegative = false;
     bool sawInexactWholeDivision = false;
     Q largestNumber {0, 1};
+    Q largestValue {0, 1}; // of every operation, worked in the order the text is read
     int mostDecimals = 0;
 
 private:
@@ -96,6 +97,8 @@ private:
     {
         if (v.n < 0)
             sawNegative = true;
+        if (v.n * largestValue.d > largestValue.n * v.d)
+            largestValue = v;
         if (v.d == 0)
             Fail("out of range");
     }
@@ -234,6 +237,9 @@ TEST(ShiJuan, EveryProblemOfThousandsOfPapersKeepsItsRulesAndIsAnsweredExactly)
                     EXPECT_FALSE(e.sawNegative);
                     EXPECT_LE(e.largestNumber.n, RangeOf(paper.settings.grade, p.kind) * e.largestNumber.d);
                     EXPECT_LE(e.mostDecimals, 2);
+                    if (p.kind == TiXing::HunHe) {
+                        EXPECT_LE(e.largestValue.n, RangeOf(paper.settings.grade, p.kind) * e.largestValue.d);
+                    }
                     if (!paper.settings.decimals) {
                         EXPECT_FALSE(e.sawInexactWholeDivision);
                         EXPECT_EQ(p.text.find('.'), std::string::npos);
