@@ -72,7 +72,7 @@ int Precedence(Op op) { return op == kPlus || op == kMinus ? 1 : 2; }
 // part of the same precedence on the right as well.
 bool NeedsBrackets(Op parent, Op child, bool right)
 {
-    if (child == kNone)
+    if (child == kNone || (parent == kPlus && child == kPlus)) // partial sums never pass the sum
         return false;
     return Precedence(child) < Precedence(parent) || (right && Precedence(child) == Precedence(parent));
 }
