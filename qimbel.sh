@@ -61,6 +61,9 @@ screenshots)
     cmake --build build --target qimbel-screenshots
     # Run from the build folder, beside the help texts it reads.
     QT_QPA_PLATFORM=offscreen build/bin/qimbel-screenshots docs
+    # 小学数学四则运算自动出题系统: its window, its key and its PDF pages.
+    cmake --build build --target chuti-screenshots
+    QT_QPA_PLATFORM=offscreen build/bin/chuti-screenshots docs
     ;;
 fuzz)
     seconds=${2:-60}

@@ -180,3 +180,11 @@ set(QIMBEL_CORE_SOURCES
   # wordproblems/: the name index of the formula folder
   wordproblems/FormulaIndex.cpp
 )
+# generators/: the test paper of 小学数学四则运算自动出题系统 and its answer key
+list(APPEND QIMBEL_CORE_SOURCES
+  generators/ShiJuan.cpp
+  generators/ShiJuanChuTi.cpp
+  generators/ShiJuanHunHe.cpp
+  generators/ShiJuanDaAn.cpp
+  generators/ShiJuanWenBen.cpp
+)

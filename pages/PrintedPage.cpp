@@ -92,6 +92,11 @@ void PrintOn(QPagedPaintDevice &device, const QString &title, const QString &tex
 
 bool ExportPdf(const QString &path, const QString &title, const QString &text)
 {
+    return WritePdf(path, title, [&](QPagedPaintDevice &device) { PrintOn(device, title, text); });
+}
+
+bool WritePdf(const QString &path, const QString &title, const std::function<void(QPagedPaintDevice &)> &paint)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -102,7 +107,7 @@ bool ExportPdf(const QString &path, const QString &title, const QString &text)
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
             QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
             QPageLayout::Millimeter));
-        PrintOn(writer, title, text);
+        paint(writer);
     }
     // The file takes its name only when everything was written.
     return file.commit();

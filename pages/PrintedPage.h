@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPagedPaintDevice;
@@ -21,5 +22,9 @@ void PrintOn(QPagedPaintDevice &device, const QString &title, const QString &tex
 // Writes the document as a PDF file of A4 pages; false, with any earlier file of that name left
 // as it was, when the file could not be written.
 bool ExportPdf(const QString &path, const QString &title, const QString &text);
+
+// Writes a PDF file of A4 pages with the margins of the printout, painted by `paint`; false, with
+// any earlier file of that name left as it was, when the file could not be written.
+bool WritePdf(const QString &path, const QString &title, const std::function<void(QPagedPaintDevice &)> &paint);
 
 } // namespace qimbel

@@ -51,4 +51,7 @@ desktop-file-validate "$usr/share/applications/org.qimbel.Qimbel.desktop" || fai
 appstreamcli validate --no-net "$usr/share/metainfo/org.qimbel.Qimbel.metainfo.xml" >"$root/appstream.out" 2>&1 \
     || fail "appstreamcli validate: $(cat "$root/appstream.out")"
 
+# 小学数学四则运算自动出题系统, at the path the 自动出卷及测试 page starts.
+[ -x "$usr/lib/qimbel/KaoShi/ChuTi/chuti" ] || fail "missing the program KaoShi/ChuTi/chuti"
+
 finish "installed tree"
