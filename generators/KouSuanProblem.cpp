@@ -8,7 +8,8 @@ namespace qimbel::kousuan {
 
 namespace {
 
-const char kBlank[] = "(  )";
+const char kScreenBlank[] = "(  )";
+const char kPrintedBlank[] = "(    )";
 const char kRemainderMark[] = "……";
 
 // A whole number that fits any answer of the generator; longer digit runs are refused.
@@ -85,8 +86,9 @@ std::string Sign(Op op)
     return "＋";
 }
 
-std::string QuestionText(const Problem &p)
+std::string QuestionText(const Problem &p, bool printed)
 {
+    const std::string kBlank = printed ? kPrintedBlank : kScreenBlank;
     if (p.blank == Blank::Operand) {
         std::string text = Text(p.a) + Sign(p.op) + kBlank + "＝" + Text(p.result);
         if (p.op == Op::Div && p.remainder != 0)
@@ -95,7 +97,7 @@ std::string QuestionText(const Problem &p)
     }
     std::string text = Text(p.a) + Sign(p.op) + Text(p.b) + "＝" + kBlank;
     if (p.AsksRemainder())
-        text += std::string(kRemainderMark) + kBlank;
+        text += kRemainderMark + kBlank;
     return text;
 }
 

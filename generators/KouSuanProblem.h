@@ -27,8 +27,9 @@ struct Problem {
 
 // The operator sign: "＋" "－" "×" "÷".
 std::string Sign(Op op);
-// The problem with its blank, as printed on the worksheet and shown on the practice screen.
-std::string QuestionText(const Problem &p);
+// The problem with its blank, as shown on the practice screen: "12＋5＝(  )". On a printed
+// worksheet the blank is wider, to leave room for the pupil's pen: "12＋5＝(    )".
+std::string QuestionText(const Problem &p, bool printed = false);
 // What goes into the blank: "17", or "3……2" for a division with a remainder.
 std::string AnswerText(const Problem &p);
 // The problem with the blank filled in: "12＋5＝17", "12＋5＝17", "17÷5＝3……2".

@@ -1,10 +1,25 @@
 #include "generators/KouSuanSheet.h"
 
+#include <algorithm>
+
 namespace qimbel::kousuan {
 
-std::size_t PagesPerSheet(std::size_t count)
+int SheetColumns(const std::vector<Problem> &problems)
 {
-    const std::size_t perPage = static_cast<std::size_t>(kSheetColumns) * kSheetRows;
+    std::size_t widest = 0;
+    for (const Problem &p : problems)
+        widest = std::max(widest, QuestionText(p, true).size());
+    // Bytes: the width of a text in half-width columns. 4 columns hold "74－36＝(    )" (14).
+    if (widest <= 14)
+        return 4;
+    if (widest <= 23)
+        return 3;
+    return 2;
+}
+
+std::size_t PagesPerSheet(std::size_t count, int columns)
+{
+    const std::size_t perPage = static_cast<std::size_t>(std::max(columns, 1)) * kSheetRows;
     return count == 0 ? 1 : (count + perPage - 1) / perPage;
 }
 
@@ -15,8 +30,9 @@ namespace {
 void AddSheet(
     std::vector<SheetPage> &pages, const std::vector<Problem> &problems, bool answers, unsigned long long seed)
 {
-    const std::size_t perPage = static_cast<std::size_t>(kSheetColumns) * kSheetRows;
-    const std::size_t count = PagesPerSheet(problems.size());
+    const int columns = SheetColumns(problems);
+    const std::size_t perPage = static_cast<std::size_t>(columns) * kSheetRows;
+    const std::size_t count = PagesPerSheet(problems.size(), columns);
     for (std::size_t page = 0; page < count; ++page) {
         SheetPage sheet;
         sheet.title = answers ? "口算练习  答案" : "口算练习";
@@ -24,10 +40,11 @@ void AddSheet(
             sheet.title += "（第" + std::to_string(page + 1) + "页，共" + std::to_string(count) + "页）";
         sheet.subtitle = answers ? "练习编号：" + std::to_string(seed)
                                  : "姓名：__________    日期：__________    得分：__________";
-        sheet.cells.resize(kSheetColumns);
+        sheet.cells.resize(static_cast<std::size_t>(columns));
         for (std::size_t k = page * perPage; k < problems.size() && k < (page + 1) * perPage; ++k) {
-            const std::string text = answers ? SolvedText(problems[k]) : QuestionText(problems[k]);
-            sheet.cells[(k - page * perPage) % kSheetColumns].push_back(std::to_string(k + 1) + ". " + text);
+            const std::string text = answers ? SolvedText(problems[k]) : QuestionText(problems[k], true);
+            sheet.cells[(k - page * perPage) % static_cast<std::size_t>(columns)].push_back(
+                std::to_string(k + 1) + ". " + text);
         }
         pages.push_back(std::move(sheet));
     }

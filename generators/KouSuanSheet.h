@@ -17,14 +17,18 @@ struct SheetPage {
     std::vector<std::vector<std::string>> cells;
 };
 
-constexpr int kSheetColumns = 4;
 constexpr int kSheetRows = 25; // rows of problems on one page
+
+// The columns of a printed page: 4 for short problems, 3 when the longest printed problem is
+// longer (three-digit numbers, a quotient with a remainder), 2 for the longest.
+int SheetColumns(const std::vector<Problem> &problems);
 
 // The worksheet pages followed by the answer-sheet pages (the answer sheet starts on a page of
 // its own, so it can be handed out separately). The numbering runs across pages: "1. 12＋5＝(  )".
 std::vector<SheetPage> SheetPages(const std::vector<Problem> &problems, unsigned long long seed);
 
-// The number of pages of one of the two sheets for a count of problems (at least 1).
-std::size_t PagesPerSheet(std::size_t count);
+// The number of pages of one of the two sheets for a count of problems in a number of columns
+// (at least 1).
+std::size_t PagesPerSheet(std::size_t count, int columns);
 
 } // namespace qimbel::kousuan

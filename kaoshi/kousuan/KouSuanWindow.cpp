@@ -35,6 +35,9 @@ constexpr int kRanges[] = {10, 20, 100, 1000};
 // The longest answer a pupil can type into a box: enough for any quotient and remainder.
 constexpr int kAnswerLength = 20;
 
+// Problems per row of the sheet on screen.
+constexpr int kScreenColumns = 3;
+
 enum StackPage { kEmptyPage, kOneByOnePage, kSheetPage, kReportPage };
 
 const char kRightStyle[] = "background: #d8f5d0;";
@@ -175,6 +178,7 @@ void KouSuanWindow::BuildPractice(QWidget *panel)
     answer_->setFont(big);
     answer_->setMaxLength(kAnswerLength);
     answer_->setAlignment(Qt::AlignCenter);
+    answer_->setMaximumWidth(360);
     answer_->setPlaceholderText(QStringLiteral("写好答案按回车；有余数写成 3……2 或 3 2"));
     feedback_ = new QLabel(one);
     feedback_->setAlignment(Qt::AlignCenter);
@@ -189,7 +193,7 @@ void KouSuanWindow::BuildPractice(QWidget *panel)
     buttons->addStretch(1);
     oneLayout->addStretch(1);
     oneLayout->addWidget(question_);
-    oneLayout->addWidget(answer_);
+    oneLayout->addWidget(answer_, 0, Qt::AlignHCenter);
     oneLayout->addWidget(feedback_);
     oneLayout->addLayout(buttons);
     oneLayout->addStretch(2);
@@ -310,7 +314,7 @@ void KouSuanWindow::Generate()
             edit->setFixedWidth(80);
             row->addWidget(label, 1);
             row->addWidget(edit);
-            sheetGrid_->addWidget(cell, static_cast<int>(i / kSheetColumns), static_cast<int>(i % kSheetColumns));
+            sheetGrid_->addWidget(cell, static_cast<int>(i / kScreenColumns), static_cast<int>(i % kScreenColumns));
             sheetAnswers_.push_back(edit);
         }
         progress_->setText(QStringLiteral("共%1题：全部写好后按“交卷”。").arg(problems.size()));

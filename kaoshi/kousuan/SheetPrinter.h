@@ -6,8 +6,13 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
+class QRectF;
 
 namespace qimbel::kousuan {
+
+// Draws one page into `area` of the painter's device (the printable area of a paper page).
+void PaintSheetPage(QPainter &painter, const QRectF &area, const SheetPage &page);
 
 // Paints one device page per sheet page; false when the device cannot be painted on.
 bool PaintSheets(QPagedPaintDevice &device, const std::vector<SheetPage> &pages);

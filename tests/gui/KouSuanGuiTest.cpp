@@ -74,7 +74,7 @@ private slots:
             }
         }
         QCOMPARE(practice->Score(), 7u);
-        QCOMPARE(practice->WrongOnes(), (std::vector<std::size_t>{3, 6, 9}));
+        QCOMPARE(practice->WrongOnes(), (std::vector<std::size_t> {3, 6, 9}));
         const QString report = window.ReportText();
         QVERIFY2(report.contains(QStringLiteral("第一次就做对7题")), qPrintable(report));
         QVERIFY(report.contains(QStringLiteral("第4题")) && report.contains(QStringLiteral("第10题")));
@@ -135,9 +135,12 @@ private slots:
             const QString path = dir.filePath(QStringLiteral("sheet-%1.pdf").arg(count));
             QVERIFY(window.ExportPdf(path));
             QVERIFY(QFile::exists(path));
-            QCOMPARE(PdfPages(path), static_cast<int>(2 * PagesPerSheet(static_cast<std::size_t>(count))));
+            const int columns = SheetColumns(window.CurrentPractice()->Problems());
+            QCOMPARE(PdfPages(path), static_cast<int>(2 * PagesPerSheet(static_cast<std::size_t>(count), columns)));
         }
+        // These sheets hold remainders: three columns of 25 rows, so 120 problems take 2 + 2 pages.
         QCOMPARE(PdfPages(dir.filePath(QStringLiteral("sheet-120.pdf"))), 4);
+        QCOMPARE(PdfPages(dir.filePath(QStringLiteral("sheet-200.pdf"))), 6);
         QVERIFY(!window.ExportPdf(dir.filePath(QStringLiteral("no/such/folder/x.pdf"))));
     }
 };

@@ -63,7 +63,8 @@ private slots:
             QVERIFY2(program.startsWith(folder + QStringLiteral("/KaoShi/")), qPrintable(program));
             targets << QFileInfo(program).absoluteFilePath();
         }
-        QCOMPARE(page.findChild<QPushButton *>(QStringLiteral("button_1218"))->text(), QStringLiteral("口算练习生成器"));
+        QCOMPARE(
+            page.findChild<QPushButton *>(QStringLiteral("button_1218"))->text(), QStringLiteral("口算练习生成器"));
         QCOMPARE(page.findChild<QPushButton *>(QStringLiteral("button_1217"))->text(),
             QStringLiteral("小学数学四则运算自动出题系统"));
         QVERIFY(targets[0] != targets[1]);
@@ -83,7 +84,8 @@ private slots:
         });
         for (int id : kIds) {
             const QString program = page.ProgramOf(id);
-            const QString message = ClickAndReadMessage(page.findChild<QPushButton *>(QStringLiteral("button_%1").arg(id)));
+            const QString message
+                = ClickAndReadMessage(page.findChild<QPushButton *>(QStringLiteral("button_%1").arg(id)));
             if (QFileInfo(program).isExecutable()) {
                 QVERIFY2(message.isEmpty(), qPrintable(message));
                 QCOMPARE(started.last(), program);

@@ -286,18 +286,28 @@ TEST(KouSuanPractice, ScoresTheFirstTryAndReportsTheWrongOnes)
 TEST(KouSuanSheet, WorksheetAndAnswerSheetFillColumnsAndPages)
 {
     Options o;
-    o.count = 101; // one more than fits on a page
+    o.count = 101; // one more than fits on a page of short sums
     const std::vector<Problem> problems = Generate(o);
+    ASSERT_EQ(SheetColumns(problems), 4);
     const std::vector<SheetPage> pages = SheetPages(problems, o.seed);
     ASSERT_EQ(pages.size(), 4u);
     EXPECT_EQ(pages[0].title, "口算练习（第1页，共2页）");
     EXPECT_EQ(pages[2].title, "口算练习  答案（第1页，共2页）");
     EXPECT_NE(pages[0].subtitle.find("姓名"), std::string::npos);
-    EXPECT_EQ(pages[0].cells[1][0], "2. " + QuestionText(problems[1]));
-    EXPECT_EQ(pages[0].cells[0][1], "5. " + QuestionText(problems[4]));
+    EXPECT_EQ(pages[0].cells[1][0], "2. " + QuestionText(problems[1], true));
+    EXPECT_EQ(pages[0].cells[0][1], "5. " + QuestionText(problems[4], true));
     EXPECT_EQ(pages[3].cells[0], std::vector<std::string> {"101. " + SolvedText(problems[100])});
     EXPECT_TRUE(pages[3].cells[1].empty());
-    EXPECT_EQ(PagesPerSheet(100), 1u);
-    EXPECT_EQ(PagesPerSheet(200), 2u);
     EXPECT_EQ(SheetPages(std::vector<Problem>(10), 1)[0].title, "口算练习");
+
+    // Longer problems take fewer columns and so more pages.
+    const Problem thousand {Op::Add, Blank::Result, 123, 456, 579, 0};
+    const Problem remainder {Op::Div, Blank::Result, 41, 6, 6, 5};
+    EXPECT_EQ(QuestionText(remainder, true), "41÷6＝(    )……(    )");
+    EXPECT_EQ(SheetColumns({thousand}), 3);
+    EXPECT_EQ(SheetColumns({thousand, remainder}), 3);
+    EXPECT_EQ(PagesPerSheet(100, 4), 1u);
+    EXPECT_EQ(PagesPerSheet(101, 4), 2u);
+    EXPECT_EQ(PagesPerSheet(200, 3), 3u);
+    EXPECT_EQ(PagesPerSheet(0, 0), 1u);
 }
