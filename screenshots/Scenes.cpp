@@ -59,21 +59,27 @@ QWidget *Dialog(QDialog *dialog)
     return dialog;
 }
 
-
-// The 口算练习生成器 beside the main window (it is a program of its own, started from tab 9): a
-// sheet of the options a second-year teacher would choose, practised as `stage` says.
-QWidget *KouSuan(MainWindow &window, bool sheet, const std::function<void(kousuan::KouSuanWindow &)> &stage)
+// The choices a second-year teacher would make for the 口算练习生成器.
+kousuan::Options SecondYearSheet(int count)
 {
-    auto *program = new kousuan::KouSuanWindow(&window);
-    program->setWindowFlag(Qt::Window);
     kousuan::Options options;
     options.add = options.sub = options.mul = options.div = true;
     options.range = 100;
     options.table = 9;
     options.remainder = true;
     options.blank = kousuan::BlankChoice::Mixed;
-    options.count = 40;
+    options.count = count;
     options.seed = 1208;
+    return options;
+}
+
+// The 口算练习生成器 beside the main window (it is a program of its own, started from tab 9): a
+// second-year sheet, practised as `stage` says.
+QWidget *KouSuan(MainWindow &window, bool sheet, const std::function<void(kousuan::KouSuanWindow &)> &stage)
+{
+    auto *program = new kousuan::KouSuanWindow(&window);
+    program->setWindowFlag(Qt::Window);
+    const kousuan::Options options = SecondYearSheet(40);
     program->SetOptions(options);
     program->SetSheetMode(sheet);
     program->resize(1100, 720);
@@ -95,14 +101,7 @@ QString Typed(const kousuan::Problem &problem, bool wrong)
 // The first page of the exported worksheet (or answer sheet), drawn as on A4 paper.
 QWidget *SheetPicture(MainWindow &window, bool answers)
 {
-    kousuan::Options options;
-    options.add = options.sub = options.mul = options.div = true;
-    options.range = 100;
-    options.table = 9;
-    options.remainder = true;
-    options.blank = kousuan::BlankChoice::Mixed;
-    options.count = 100;
-    options.seed = 1208;
+    const kousuan::Options options = SecondYearSheet(100);
     const std::vector<kousuan::SheetPage> pages = kousuan::SheetPages(kousuan::Generate(options), options.seed);
     QImage image(900, 1273, QImage::Format_RGB32); // A4 at 110 dpi
     image.setDotsPerMeterX(4331);
