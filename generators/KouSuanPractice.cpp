@@ -104,7 +104,10 @@ std::string Practice::Report(long long seconds) const
         + std::to_string(Score()) + "题，用时" + TimeText(seconds) + "。\r\n";
     const std::vector<std::size_t> wrong = WrongOnes();
     if (wrong.empty()) {
-        text += tried == problems_.size() ? "全部做对，真棒！\r\n" : "做过的题全部做对。\r\n";
+        if (tried == 0)
+            text += "还没有做题。\r\n";
+        else
+            text += tried == problems_.size() ? "全部做对，真棒！\r\n" : "做过的题全部做对。\r\n";
         return text;
     }
     text += "做错的题：\r\n";

@@ -235,7 +235,7 @@ void KouSuanWindow::BuildPractice(QWidget *panel)
     QFont reportFont = report_->font();
     reportFont.setPointSizeF(reportFont.pointSizeF() * 1.4);
     report_->setFont(reportFont);
-    retry_ = new QPushButton(QStringLiteral("重做错题"), reportPage);
+    retry_ = new QPushButton(QStringLiteral("重做还没做对的题"), reportPage);
     retry_->setObjectName(QStringLiteral("retry"));
     reportLayout->addWidget(report_, 1);
     reportLayout->addWidget(retry_);
@@ -314,6 +314,11 @@ void KouSuanWindow::Generate()
             edit->setFixedWidth(80);
             row->addWidget(label, 1);
             row->addWidget(edit);
+            // Enter goes on to the next box, as on a paper sheet.
+            connect(edit, &QLineEdit::returnPressed, this, [this, i] {
+                if (i + 1 < sheetAnswers_.size())
+                    sheetAnswers_[i + 1]->setFocus();
+            });
             sheetGrid_->addWidget(cell, static_cast<int>(i / kScreenColumns), static_cast<int>(i % kScreenColumns));
             sheetAnswers_.push_back(edit);
         }
@@ -477,7 +482,7 @@ void KouSuanWindow::ShowHelp()
                        "填空形式，以及结果能不能是负数、除法能不能有余数。\n"
                        "2. 按“出题并开始练习”。一题一题做时，写好答案按回车，做错的题会标红，可以再做；"
                        "整张一起做时，写好后按“检查”或“交卷”。有余数的题写成 3……2（或 3 2）。\n"
-                       "3. 练习结束时显示做对的题数、用时和做错的题，可以“重做错题”。\n"
+                       "3. 练习结束时显示做对的题数、用时和做错的题，可以“重做还没做对的题”。\n"
                        "4. “导出PDF”得到练习卷（有姓名、日期、得分栏）和另起一页的答案；“打印”直接送到打印机。\n\n"
                        "同一个练习编号和同样的设置总是出同样的题。"));
 }

@@ -275,6 +275,11 @@ TEST(KouSuanPractice, ScoresTheFirstTryAndReportsTheWrongOnes)
     EXPECT_EQ(practice.Answer(2, "4"), Verdict::Right);
     EXPECT_EQ(practice.NextOpen(0), practice.Count());
 
+    Practice untouched({{Op::Add, Blank::Result, 2, 3, 5, 0}});
+    EXPECT_EQ(untouched.Report(0), "共1题，做了0题，第一次就做对0题，用时0秒。\r\n还没有做题。\r\n");
+    untouched.Answer(0, "5");
+    EXPECT_EQ(untouched.Report(61), "共1题，做了1题，第一次就做对1题，用时1分01秒。\r\n全部做对，真棒！\r\n");
+
     // A long answer is quoted short, never cutting a character in half.
     Practice pasted({{Op::Add, Blank::Result, 2, 3, 5, 0}});
     pasted.Answer(0, "4" + std::string(40, '\xA3').replace(1, 1, "\xB1"));
