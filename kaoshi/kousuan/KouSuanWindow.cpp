@@ -290,6 +290,7 @@ void KouSuanWindow::Generate()
     exportPdf_->setEnabled(true);
     print_->setEnabled(true);
     seconds_ = 0;
+    stoppedMs_ = 0;
     elapsed_.start();
     running_ = true;
     ticker_->start();
@@ -404,6 +405,8 @@ void KouSuanWindow::Finish()
     if (practice_ == nullptr)
         return;
     Tick();
+    if (running_)
+        stoppedMs_ += elapsed_.elapsed();
     running_ = false;
     ticker_->stop();
     report_->setPlainText(FromGbk(practice_->Report(seconds_)));
@@ -433,7 +436,8 @@ void KouSuanWindow::Tick()
 {
     if (!running_)
         return;
-    seconds_ += elapsed_.restart() / 1000;
+    // From the milliseconds, so that the ticks' own lateness never loses time.
+    seconds_ = (stoppedMs_ + elapsed_.elapsed()) / 1000;
     clock_->setText(Clock(seconds_));
 }
 

@@ -100,6 +100,7 @@ private:
     QTimer *ticker_ = nullptr;
     QElapsedTimer elapsed_;
     long long seconds_ = 0;
+    qint64 stoppedMs_ = 0; // practice time of the rounds before this one
     bool running_ = false;
 
     Options options_;
