@@ -188,3 +188,12 @@ list(APPEND QIMBEL_CORE_SOURCES
   generators/ShiJuanDaAn.cpp
   generators/ShiJuanWenBen.cpp
 )
+# generators/: the 口算练习生成器 (mental arithmetic): problems, practice, printed sheets
+list(APPEND QIMBEL_CORE_SOURCES
+  generators/KouSuanProblem.cpp
+  generators/KouSuanGenerator.cpp
+  generators/KouSuanPractice.cpp
+  generators/KouSuanSheet.cpp
+)
+# tools/: the exercise-generator programs of the tab 自动出卷及测试
+list(APPEND QIMBEL_CORE_SOURCES tools/ExerciseLaunchers.cpp)

@@ -2,11 +2,18 @@
 
 #include "app/AboutBox.h"
 #include "app/MainWindow.h"
+#include "generators/KouSuanSheet.h"
+#include "kaoshi/kousuan/KouSuanWindow.h"
+#include "kaoshi/kousuan/SheetPrinter.h"
+#include "pages/GbkBridge.h"
 #include "pages/PageBook.h"
 #include "pages/ProblemPageWidget.h"
 #include "tools/SymbolPalette.h"
 
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -52,6 +59,67 @@ QWidget *Dialog(QDialog *dialog)
     return dialog;
 }
 
+// The choices a second-year teacher would make for the 口算练习生成器.
+kousuan::Options SecondYearSheet(int count)
+{
+    kousuan::Options options;
+    options.add = options.sub = options.mul = options.div = true;
+    options.range = 100;
+    options.table = 9;
+    options.remainder = true;
+    options.blank = kousuan::BlankChoice::Mixed;
+    options.count = count;
+    options.seed = 1208;
+    return options;
+}
+
+// The 口算练习生成器 beside the main window (it is a program of its own, started from tab 9): a
+// second-year sheet, practised as `stage` says.
+QWidget *KouSuan(MainWindow &window, bool sheet, const std::function<void(kousuan::KouSuanWindow &)> &stage)
+{
+    auto *program = new kousuan::KouSuanWindow(&window);
+    program->setWindowFlag(Qt::Window);
+    const kousuan::Options options = SecondYearSheet(40);
+    program->SetOptions(options);
+    program->SetSheetMode(sheet);
+    program->resize(1100, 720);
+    program->show();
+    program->Generate();
+    stage(*program);
+    return program;
+}
+
+// What a pupil types: the right answer, or a wrong one where `wrong` says so.
+QString Typed(const kousuan::Problem &problem, bool wrong)
+{
+    kousuan::Problem answer = problem;
+    if (wrong)
+        (answer.blank == kousuan::Blank::Operand ? answer.b : answer.result) += 1;
+    return FromGbk(kousuan::AnswerText(answer));
+}
+
+// The first page of the exported worksheet (or answer sheet), drawn as on A4 paper.
+QWidget *SheetPicture(MainWindow &window, bool answers)
+{
+    const kousuan::Options options = SecondYearSheet(100);
+    const std::vector<kousuan::SheetPage> pages = kousuan::SheetPages(kousuan::Generate(options), options.seed);
+    QImage image(900, 1273, QImage::Format_RGB32); // A4 at 110 dpi
+    image.setDotsPerMeterX(4331);
+    image.setDotsPerMeterY(4331);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    kousuan::PaintSheetPage(painter, QRectF(65, 65, 770, 1143), pages[answers ? pages.size() / 2 : 0]);
+    painter.end();
+    auto *label = new QLabel(&window);
+    label->setWindowFlag(Qt::Window);
+    label->setPixmap(QPixmap::fromImage(image));
+    label->resize(image.size());
+    label->show();
+    return label;
+}
+
 } // namespace
 
 const std::vector<Scene> &Scenes()
@@ -78,6 +146,43 @@ const std::vector<Scene> &Scenes()
                 return page->findChild<QDialog *>(QStringLiteral("help_window"));
             }},
         {"screenshots/about.png", kLarge, [](MainWindow &w) { return Dialog(new AboutBox(&w)); }},
+        // Tab 9 and the 口算练习生成器 it starts.
+        {"screenshots/tab9-launchers.png", kLarge,
+            [](MainWindow &w) {
+                w.TabWidget()->setCurrentIndex(TabOfPage(164));
+                return nullptr;
+            }},
+        {"screenshots/kousuan-one-at-a-time.png", kSmall,
+            [](MainWindow &w) {
+                return KouSuan(w, false, [](kousuan::KouSuanWindow &k) {
+                    for (std::size_t i = 0; i < 3; ++i)
+                        k.AnswerCurrent(Typed(k.CurrentPractice()->Problems()[i], false));
+                    auto *answer = k.findChild<QLineEdit *>(QStringLiteral("answer"));
+                    answer->setText(Typed(k.CurrentPractice()->Problems()[3], true));
+                    k.AnswerCurrent(answer->text());
+                });
+            }},
+        {"screenshots/kousuan-sheet.png", kSmall,
+            [](MainWindow &w) {
+                return KouSuan(w, true, [](kousuan::KouSuanWindow &k) {
+                    for (std::size_t i = 0; i < 14; ++i)
+                        k.findChild<QLineEdit *>(QStringLiteral("answer_%1").arg(i))
+                            ->setText(Typed(k.CurrentPractice()->Problems()[i], i % 5 == 3));
+                    k.CheckSheet();
+                });
+            }},
+        {"screenshots/kousuan-report.png", kSmall,
+            [](MainWindow &w) {
+                return KouSuan(w, false, [](kousuan::KouSuanWindow &k) {
+                    for (std::size_t i = 0; i < k.CurrentPractice()->Count(); ++i) {
+                        k.AnswerCurrent(Typed(k.CurrentPractice()->Problems()[i], i % 7 == 2));
+                        if (i % 7 == 2)
+                            k.NextProblem();
+                    }
+                });
+            }},
+        {"screenshots/kousuan-worksheet-pdf.png", kSmall, [](MainWindow &w) { return SheetPicture(w, false); }},
+        {"screenshots/kousuan-answers-pdf.png", kSmall, [](MainWindow &w) { return SheetPicture(w, true); }},
     };
     return scenes;
 }

@@ -18,6 +18,8 @@ for folder in Help/JianJie Help/ZhaiYao Help/ShiLi Document/GongShi ZhiShi KaoSh
     [ -d "$usr/lib/qimbel/$folder" ] || fail "missing folder lib/qimbel/$folder"
 done
 [ -f "$usr/lib/qimbel/Document/danwei.ini" ] || fail "missing the unit table"
+# The exercise generators the launcher page starts come along in KaoShi/.
+[ -x "$usr/lib/qimbel/KaoShi/KouSuan/kousuan" ] || fail "missing the program lib/qimbel/KaoShi/KouSuan/kousuan"
 
 # The versions.
 [ "$("$usr/bin/qimbel-cli" --version)" = "qimbel-cli 3.0" ] || fail "qimbel-cli --version"
