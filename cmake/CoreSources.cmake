@@ -177,4 +177,6 @@ set(QIMBEL_CORE_SOURCES
   algebra/DaiDingXiShu.cpp
   algebra/ZongHeFenJie.cpp
   algebra/MeiYouGuoCheng.cpp
+  # tools/: the handbooks of the knowledge page
+  tools/Handbooks.cpp
 )
