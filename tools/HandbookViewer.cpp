@@ -105,8 +105,9 @@ int HandbookViewer::Open(const QString &file)
         return fault;
     if (QFileInfo(file).size() > kLargestHandbook)
         return 8;
-    browser_->clearHistory();
     browser_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    // A handbook opened from the page starts a history of its own.
+    browser_->clearHistory();
     findResult_->clear();
     ShowTitle();
     return kHandbookOpens;
