@@ -4,11 +4,14 @@
 #include "app/MainWindow.h"
 #include "pages/PageBook.h"
 #include "pages/ProblemPageWidget.h"
+#include "tools/HandbookViewer.h"
+#include "tools/KnowledgePage.h"
 #include "tools/SymbolPalette.h"
 
 #include <QDialog>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBrowser>
 
 namespace qimbel {
 
@@ -52,13 +55,31 @@ QWidget *Dialog(QDialog *dialog)
     return dialog;
 }
 
+// The knowledge page (tab 8) with the desktop unable to open a handbook, so that the click on
+// `label` shows it in Qimbel's own viewer, scrolled to `anchor`.
+QWidget *Handbook(MainWindow &window, int label, const QString &anchor)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(153));
+    auto *page = qobject_cast<KnowledgePage *>(window.TabWidget()->currentWidget());
+    if (page == nullptr)
+        qFatal("screenshots: no knowledge page");
+    page->SetOpener([](const QUrl &) { return false; });
+    page->OpenHandbook(label);
+    HandbookViewer *viewer = page->Viewer();
+    if (viewer == nullptr)
+        qFatal("screenshots: the handbook %d did not open", label);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->Browser()->scrollToAnchor(anchor);
+    return viewer;
+}
+
 } // namespace
 
 const std::vector<Scene> &Scenes()
 {
     // One entry per picture. Still to come with their pages: the word-problem page (tab 2), the
-    // bar, line and pie charts (tab 6), the function graph (tab 7), the handbook viewer (tab 8)
-    // and the two exercise generators (tab 9).
+    // bar, line and pie charts (tab 6), the function graph (tab 7) and the two exercise
+    // generators (tab 9).
     static const std::vector<Scene> scenes = {
         {"screenshot.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 20); }},
         {"screenshots/small-window.png", kSmall, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
@@ -78,6 +99,13 @@ const std::vector<Scene> &Scenes()
                 return page->findChild<QDialog *>(QStringLiteral("help_window"));
             }},
         {"screenshots/about.png", kLarge, [](MainWindow &w) { return Dialog(new AboutBox(&w)); }},
+        {"screenshots/tab8-knowledge.png", kSmall,
+            [](MainWindow &w) {
+                w.TabWidget()->setCurrentIndex(TabOfPage(153));
+                return nullptr;
+            }},
+        {"screenshots/handbook-formulas.png", kLarge,
+            [](MainWindow &w) { return Handbook(w, 1206, QStringLiteral("gongshi")); }},
     };
     return scenes;
 }

@@ -15,13 +15,20 @@ const std::vector<const char *> &HandbookGroups()
 const std::vector<Handbook> &Handbooks()
 {
     static const std::vector<Handbook> books = {
-        {"小学知识", 1205, "小学数学奥数知识总结手册", "xiaoxueshuxueaoshuzhishizongjieshouce.html"},
-        {"初中知识", 1206, "数学公式定律手册", "shuxuegongshidinglvshouce.html"},
-        {"初中知识", 1204, "初中数学知识点", "chuzhongshuxuezhishidian.html"},
-        {"高中知识", 1208, "数学手册", "shuxueshouce.html"},
-        {"高中知识", 1209, "中学数学建模", "zhongxueshuxuejianmo.html"},
-        {"高中知识", 1203, "数学思想", "shuxuesixiang.html"},
-        {"高中知识", 1207, "世界数学史", "shijieshuxueshi.html"},
+        {"小学知识", 1205, "小学数学奥数知识总结手册", "xiaoxueshuxueaoshuzhishizongjieshouce.html",
+            "整除、质数、分数、简便运算和鸡兔同笼、行程、工程等典型问题"},
+        {"初中知识", 1206, "数学公式定律手册", "shuxuegongshidinglvshouce.html",
+            "运算定律、乘法公式、几何定理、图形公式和单位进率"},
+        {"初中知识", 1204, "初中数学知识点", "chuzhongshuxuezhishidian.html",
+            "数与代数、图形与几何、统计与概率的主要知识点"},
+        {"高中知识", 1208, "数学手册", "shuxueshouce.html",
+            "高中常用概念与公式：函数、三角、数列、解析几何、导数等"},
+        {"高中知识", 1209, "中学数学建模", "zhongxueshuxuejianmo.html",
+            "建模的步骤，方程、函数、最优化等模型与实例"},
+        {"高中知识", 1203, "数学思想", "shuxuesixiang.html",
+            "数形结合、分类讨论、转化与化归等解题思想"},
+        {"高中知识", 1207, "世界数学史", "shijieshuxueshi.html",
+            "从古代文明到今天的数学家和他们的成就"},
     };
     return books;
 }

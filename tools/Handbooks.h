@@ -14,6 +14,7 @@ struct Handbook {
     int id; // the label's control id
     const char *label; // the label's caption, the handbook's title
     const char *file; // below ZhiShi/: the lower-case pinyin of the label, ".html"
+    const char *about; // one line under the label: what the handbook holds
 };
 
 // The three group boxes, top to bottom.

@@ -35,8 +35,8 @@ KnowledgePage::KnowledgePage(QWidget *parent)
         auto *box = new QGroupBox(FromGbk(group), this);
         box->setObjectName(QStringLiteral("group_%1").arg(column + 1));
         auto *links = new QVBoxLayout(box);
-        links->setSpacing(14);
-        links->setContentsMargins(16, 20, 16, 16);
+        links->setSpacing(4);
+        links->setContentsMargins(16, 16, 16, 16);
         for (const Handbook &book : Handbooks()) {
             if (std::string(book.group) != group)
                 continue;
@@ -46,13 +46,23 @@ KnowledgePage::KnowledgePage(QWidget *parent)
             label->setProperty("id", book.id);
             const int id = book.id;
             connect(label, &HyperlinkLabel::Activated, this, [this, id] { OpenHandbook(id); });
-            links->addWidget(label);
+            links->addWidget(label, 0, Qt::AlignLeft);
             labels_.push_back(label);
+            // What the handbook holds, in grey, so that a pupil knows where to look.
+            auto *about = new QLabel(FromGbk(book.about), box);
+            about->setObjectName(QStringLiteral("about_%1").arg(book.id));
+            about->setWordWrap(true);
+            about->setForegroundRole(QPalette::PlaceholderText);
+            links->addWidget(about);
+            links->addSpacing(12);
         }
         links->addStretch(1);
-        groups->addWidget(box, 0, column++);
+        groups->addWidget(box, 0, column, Qt::AlignTop);
+        groups->setColumnStretch(column, 1);
+        ++column;
     }
-    layout->addLayout(groups, 1);
+    layout->addLayout(groups);
+    layout->addStretch(1);
     auto *hint = new QLabel(QStringLiteral("单击书名打开手册。手册是网页文件，也可以用浏览器打开安装文件夹中 ZhiShi 里的文件。"), this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);

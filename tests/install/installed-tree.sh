@@ -18,6 +18,7 @@ for folder in Help/JianJie Help/ZhaiYao Help/ShiLi Document/GongShi ZhiShi KaoSh
     [ -d "$usr/lib/qimbel/$folder" ] || fail "missing folder lib/qimbel/$folder"
 done
 [ -f "$usr/lib/qimbel/Document/danwei.ini" ] || fail "missing the unit table"
+[ -s "$usr/lib/qimbel/ZhiShi/shuxuegongshidinglvshouce.html" ] || fail "missing the formula handbook"
 
 # The versions.
 [ "$("$usr/bin/qimbel-cli" --version)" = "qimbel-cli 3.0" ] || fail "qimbel-cli --version"

@@ -128,8 +128,8 @@ TEST(Handbooks, FormulaHandbookHoldsEveryFormulaFileAndTheUnitTable)
     }
     EXPECT_GE(files, 13);
     // A formula with its quantities out of their brackets, and rates worked out from the table.
-    EXPECT_NE(text.find(U8(u8"<td>面积 ＝ 长×宽</td>")), std::string::npos);
-    EXPECT_NE(text.find(U8(u8"<td>面积 ＝ π×半径×半径</td>")), std::string::npos);
+    EXPECT_NE(text.find(U8(u8"<li>面积 ＝ 长×宽</li>")), std::string::npos);
+    EXPECT_NE(text.find(U8(u8"<li>面积 ＝ π×半径×半径</li>")), std::string::npos);
     EXPECT_NE(text.find(U8(u8"<li>1公顷 ＝ 10000平方米</li>")), std::string::npos);
     EXPECT_NE(text.find(U8(u8"<li>1小时 ＝ 60分钟</li>")), std::string::npos);
     EXPECT_NE(text.find(U8(u8"<li>1立方分米 ＝ 1升</li>")), std::string::npos);
