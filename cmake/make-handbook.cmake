@@ -3,6 +3,8 @@
 # Writes one handbook of the knowledge page. The handbook's source is a UTF-8 HTML file; the parts
 # that our own data already hold are written into it where the source has a marker comment:
 #
+#   <!-- qimbel:style -->              the style sheet ZhiShi/handbook.css that all handbooks
+#                                      share, inlined so that each file stands on its own
 #   <!-- qimbel:formulas NAME... -->   every formula file of Document/GongShi/, the named ones
 #                                      first in that order, then any others
 #   <!-- qimbel:units -->              the unit chains of Document/danwei.ini as conversion rates
@@ -303,7 +305,13 @@ while(TRUE)
   string(STRIP "${words}" words)
   string(REGEX REPLACE "[ \t\n]+" ";" words "${words}")
   list(POP_FRONT words kind)
-  if(kind STREQUAL "formulas")
+  if(kind STREQUAL "style")
+    set(block "")
+    if(EXISTS "${DATA}/ZhiShi/handbook.css")
+      file(READ "${DATA}/ZhiShi/handbook.css" block)
+      set(block "<style>\n${block}</style>")
+    endif()
+  elseif(kind STREQUAL "formulas")
     formulas_block(block "${words}")
   elseif(kind STREQUAL "units")
     units_block(block)

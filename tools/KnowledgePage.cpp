@@ -2,8 +2,8 @@
 
 #include "pages/GbkBridge.h"
 #include "solver/Solver.h"
-#include "tools/Handbooks.h"
 #include "tools/HandbookViewer.h"
+#include "tools/Handbooks.h"
 #include "tools/HyperlinkLabel.h"
 
 #include <QApplication>
@@ -63,7 +63,8 @@ KnowledgePage::KnowledgePage(QWidget *parent)
     }
     layout->addLayout(groups);
     layout->addStretch(1);
-    auto *hint = new QLabel(QStringLiteral("单击书名打开手册。手册是网页文件，也可以用浏览器打开安装文件夹中 ZhiShi 里的文件。"), this);
+    auto *hint = new QLabel(
+        QStringLiteral("单击书名打开手册。手册是网页文件，也可以用浏览器打开安装文件夹中 ZhiShi 里的文件。"), this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
     layout->addWidget(hint);

@@ -1,8 +1,8 @@
 // The 知识资料汇总 page offscreen: the link labels' colours, the way a click opens a handbook (the
 // desktop, else our own viewer, else the warning box) and the viewer's links, find and zoom. The
 // desktop's opener is replaced so that a test decides whether it works.
-#include "tools/Handbooks.h"
 #include "tools/HandbookViewer.h"
+#include "tools/Handbooks.h"
 #include "tools/HyperlinkLabel.h"
 #include "tools/KnowledgePage.h"
 
@@ -97,8 +97,9 @@ private slots:
         for (QGroupBox *box : boxes)
             for (HyperlinkLabel *label : box->findChildren<HyperlinkLabel *>())
                 captions << label->text();
-        QCOMPARE(captions, (QStringList{"小学数学奥数知识总结手册", "数学公式定律手册", "初中数学知识点", "数学手册",
-                               "中学数学建模", "数学思想", "世界数学史"}));
+        QCOMPARE(captions,
+            (QStringList {"小学数学奥数知识总结手册", "数学公式定律手册", "初中数学知识点", "数学手册", "中学数学建模",
+                "数学思想", "世界数学史"}));
         // The target is the tooltip and lies in the build's data folder.
         HyperlinkLabel *formulas = page.Label(kFormulas);
         QVERIFY(formulas->toolTip().endsWith(QStringLiteral("/ZhiShi/shuxuegongshidinglvshouce.html")));
@@ -168,10 +169,12 @@ private slots:
         page.SetOpener(desktop.Opener());
         page.SetInstallationFolder(install.path());
         HyperlinkLabel *label = page.Label(1208);
-        QCOMPARE(ClickForWarning(label), QStringLiteral("Unable to open hyperlink:\n\nThe specified path was not found."));
+        QCOMPARE(
+            ClickForWarning(label), QStringLiteral("Unable to open hyperlink:\n\nThe specified path was not found."));
         QVERIFY(!label->Visited());
         QVERIFY(QDir(install.path()).mkdir(QStringLiteral("ZhiShi")));
-        QCOMPARE(ClickForWarning(label), QStringLiteral("Unable to open hyperlink:\n\nThe specified file was not found."));
+        QCOMPARE(
+            ClickForWarning(label), QStringLiteral("Unable to open hyperlink:\n\nThe specified file was not found."));
         QVERIFY(!label->Visited());
         QVERIFY(desktop.asked.isEmpty());
         QVERIFY(page.Viewer() == nullptr);
@@ -235,12 +238,12 @@ private slots:
         QCOMPARE(viewer.Open(QDir(folder).filePath(QStringLiteral("shuxuegongshidinglvshouce.html"))), kHandbookOpens);
         QVERIFY(viewer.Find(QStringLiteral("勾股定理")));
         const int first = viewer.Browser()->textCursor().position();
-        while (viewer.Find(QStringLiteral("勾股定理")) && viewer.Browser()->textCursor().position() != first) {
-        }
+        while (viewer.Find(QStringLiteral("勾股定理")) && viewer.Browser()->textCursor().position() != first) { }
         QCOMPARE(viewer.Browser()->textCursor().position(), first); // round the end to the first again
         QVERIFY(viewer.Find(QStringLiteral("勾股定理"), true));
         QVERIFY(!viewer.Find(QStringLiteral("没有这个词")));
-        QVERIFY(viewer.findChild<QLabel *>(QStringLiteral("find_result"))->text().contains(QStringLiteral("没有这个词")));
+        QVERIFY(
+            viewer.findChild<QLabel *>(QStringLiteral("find_result"))->text().contains(QStringLiteral("没有这个词")));
         viewer.ZoomBy(100);
         QCOMPARE(viewer.Zoom(), 10);
         viewer.ZoomBy(-3);

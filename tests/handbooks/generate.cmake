@@ -5,7 +5,8 @@ cmake_minimum_required(VERSION 3.25)
 
 set(data ${WORK}/data)
 file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${data}/Document/GongShi ${data}/Help/JianJie ${data}/Help/ShiLi)
+file(MAKE_DIRECTORY ${data}/Document/GongShi ${data}/Help/JianJie ${data}/Help/ShiLi ${data}/ZhiShi)
+file(WRITE ${data}/ZhiShi/handbook.css "b { color: red; }\n")
 
 file(WRITE ${data}/Document/GongShi/甲.ini "; 注释行; 带分号
 [BianLiang]
@@ -25,7 +26,8 @@ danwei2=〖1_大<>〗〖10_小&〗
 ")
 file(WRITE ${data}/Help/JianJie/1.txt "测试题：说明一句。\n第二行只讲按钮。\n")
 file(WRITE ${data}/Help/ShiLi/1.txt "1<2\n\n  3+4  \n")
-file(WRITE ${WORK}/book.html "<h1>书</h1>
+file(WRITE ${WORK}/book.html "<!-- qimbel:style -->
+<h1>书</h1>
 <!-- qimbel:formulas 乙 没有这个文件 -->
 <!-- qimbel:units -->
 <!-- qimbel:practice 某页 1 99 -->
@@ -86,6 +88,7 @@ expect("<pre>1&lt;2\n3+4\n</pre>")
 expect_not("lx99")
 expect_not("qimbel:")
 expect("<p>完</p>")
+expect("<style>\nb { color: red; }\n</style>\n<h1>")
 
 # A changed formula file changes the handbook.
 file(WRITE ${data}/Document/GongShi/乙.ini "[GongShi]\ngongshi0=〖直径〗〔半径〕×2\n")

@@ -1,9 +1,9 @@
 // The handbooks of the knowledge page as they lie in the build's data folder: one file per label,
 // the right title in each, every internal link leading somewhere, and the formula handbook
 // written from every formula file.
+#include "tools/Handbooks.h"
 #include "cli/Encoding.h"
 #include "solver/Solver.h"
-#include "tools/Handbooks.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,7 @@ TEST(Handbooks, EveryLabelHasOneTargetInItsGroup)
         order.push_back(book.id);
     }
     // The page's order, top to bottom through the three group boxes.
-    EXPECT_EQ(order, (std::vector<int>{1205, 1206, 1204, 1208, 1209, 1203, 1207}));
+    EXPECT_EQ(order, (std::vector<int> {1205, 1206, 1204, 1208, 1209, 1203, 1207}));
 }
 
 TEST(Handbooks, EveryTargetIsInTheDataFolderWithItsLabelAsTitle)
@@ -121,7 +121,8 @@ TEST(Handbooks, FormulaHandbookHoldsEveryFormulaFileAndTheUnitTable)
 {
     const std::string text = ReadFile(Folder() / "shuxuegongshidinglvshouce.html");
     int files = 0;
-    for (const fs::directory_entry &entry : fs::directory_iterator(fs::path(QIMBEL_SOURCE_DIR) / "data/Document/GongShi")) {
+    for (const fs::directory_entry &entry :
+        fs::directory_iterator(fs::path(QIMBEL_SOURCE_DIR) / "data/Document/GongShi")) {
         ++files;
         const std::string name = entry.path().stem().string();
         EXPECT_NE(text.find("\">" + name + "</h3>"), std::string::npos) << name;
