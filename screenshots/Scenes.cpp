@@ -68,7 +68,6 @@ QWidget *Handbook(MainWindow &window, int label, const QString &anchor)
     HandbookViewer *viewer = page->Viewer();
     if (viewer == nullptr)
         qFatal("screenshots: the handbook %d did not open", label);
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->Browser()->scrollToAnchor(anchor);
     return viewer;
 }

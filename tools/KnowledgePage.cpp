@@ -93,6 +93,8 @@ HyperlinkLabel *KnowledgePage::Label(int id) const
     return nullptr;
 }
 
+HandbookViewer *KnowledgePage::Viewer() const { return viewer_; }
+
 void KnowledgePage::OpenHandbook(int id)
 {
     HyperlinkLabel *label = Label(id);

@@ -3,6 +3,7 @@
 // window, and shows the warning box only when neither can open it.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -31,7 +32,7 @@ public:
     // The label with control id `id`, or nullptr.
     HyperlinkLabel *Label(int id) const;
     // The viewer window, once a handbook has been shown in it.
-    HandbookViewer *Viewer() const { return viewer_; }
+    HandbookViewer *Viewer() const;
 
     // Opens the handbook of the label with control id `id` as a click on the label does.
     void OpenHandbook(int id);
@@ -42,7 +43,7 @@ private:
 
     std::vector<HyperlinkLabel *> labels_;
     Opener opener_;
-    HandbookViewer *viewer_ = nullptr;
+    QPointer<HandbookViewer> viewer_;
 };
 
 } // namespace qimbel
