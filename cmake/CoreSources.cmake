@@ -179,6 +179,8 @@ set(QIMBEL_CORE_SOURCES
   algebra/MeiYouGuoCheng.cpp
   # wordproblems/: the name index of the formula folder
   wordproblems/FormulaIndex.cpp
+  # tools/: the handbooks of the knowledge page
+  tools/Handbooks.cpp
 )
 # generators/: the test paper of 小学数学四则运算自动出题系统 and its answer key
 list(APPEND QIMBEL_CORE_SOURCES

@@ -23,4 +23,7 @@ set(QIMBEL_GUI_SOURCES
   # charts/: the widget that replays the display lists of the chart and graph models
   ${CMAKE_SOURCE_DIR}/charts/DisplayListView.cpp
   ${CMAKE_SOURCE_DIR}/charts/FrequencyDialog.cpp
+  # tools/: the link label and the handbook viewer of the knowledge page
+  ${CMAKE_SOURCE_DIR}/tools/HyperlinkLabel.cpp
+  ${CMAKE_SOURCE_DIR}/tools/HandbookViewer.cpp
 )

@@ -8,6 +8,8 @@
 #include "pages/GbkBridge.h"
 #include "pages/PageBook.h"
 #include "pages/ProblemPageWidget.h"
+#include "tools/HandbookViewer.h"
+#include "tools/KnowledgePage.h"
 #include "tools/SymbolPalette.h"
 
 #include <QDialog>
@@ -16,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBrowser>
 
 namespace qimbel {
 
@@ -120,13 +123,30 @@ QWidget *SheetPicture(MainWindow &window, bool answers)
     return label;
 }
 
+// The knowledge page (tab 8) with the desktop unable to open a handbook, so that the click on
+// `label` shows it in Qimbel's own viewer, scrolled to `anchor`.
+QWidget *Handbook(MainWindow &window, int label, const QString &anchor)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(153));
+    auto *page = qobject_cast<KnowledgePage *>(window.TabWidget()->currentWidget());
+    if (page == nullptr)
+        qFatal("screenshots: no knowledge page");
+    page->SetOpener([](const QUrl &) { return false; });
+    page->OpenHandbook(label);
+    HandbookViewer *viewer = page->Viewer();
+    if (viewer == nullptr)
+        qFatal("screenshots: the handbook %d did not open", label);
+    viewer->Browser()->scrollToAnchor(anchor);
+    return viewer;
+}
+
 } // namespace
 
 const std::vector<Scene> &Scenes()
 {
     // One entry per picture. Still to come with their pages: the word-problem page (tab 2), the
-    // bar, line and pie charts (tab 6), the function graph (tab 7), the handbook viewer (tab 8)
-    // and the two exercise generators (tab 9).
+    // bar, line and pie charts (tab 6), the function graph (tab 7) and the two exercise
+    // generators (tab 9).
     static const std::vector<Scene> scenes = {
         {"screenshot.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 20); }},
         {"screenshots/small-window.png", kSmall, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
@@ -183,6 +203,13 @@ const std::vector<Scene> &Scenes()
             }},
         {"screenshots/kousuan-worksheet-pdf.png", kSmall, [](MainWindow &w) { return SheetPicture(w, false); }},
         {"screenshots/kousuan-answers-pdf.png", kSmall, [](MainWindow &w) { return SheetPicture(w, true); }},
+        {"screenshots/tab8-knowledge.png", kSmall,
+            [](MainWindow &w) {
+                w.TabWidget()->setCurrentIndex(TabOfPage(153));
+                return nullptr;
+            }},
+        {"screenshots/handbook-formulas.png", kLarge,
+            [](MainWindow &w) { return Handbook(w, 1206, QStringLiteral("gongshi")); }},
     };
     return scenes;
 }

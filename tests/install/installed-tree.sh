@@ -20,6 +20,7 @@ done
 [ -f "$usr/lib/qimbel/Document/danwei.ini" ] || fail "missing the unit table"
 # The exercise generators the launcher page starts come along in KaoShi/.
 [ -x "$usr/lib/qimbel/KaoShi/KouSuan/kousuan" ] || fail "missing the program lib/qimbel/KaoShi/KouSuan/kousuan"
+[ -s "$usr/lib/qimbel/ZhiShi/shuxuegongshidinglvshouce.html" ] || fail "missing the formula handbook"
 
 # The versions.
 [ "$("$usr/bin/qimbel-cli" --version)" = "qimbel-cli 3.0" ] || fail "qimbel-cli --version"
