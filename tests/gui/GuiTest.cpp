@@ -11,6 +11,7 @@
 #include "solver/Solver.h"
 #include "tools/SymbolPalette.h"
 
+#include "PageFinders.h"
 #include "WhenModal.h"
 
 #include <QApplication>
@@ -33,21 +34,6 @@ using namespace qimbel;
 namespace {
 
 const QString kResultHeader = QStringLiteral("\n---------------------------------------------\n解题过程:\n");
-
-QWidget *Page(MainWindow &window, int page) { return window.ProblemPageWidgetOf(page); }
-
-QPlainTextEdit *Edit(MainWindow &window, int page)
-{
-    return Page(window, page)->findChild<QPlainTextEdit *>(QStringLiteral("edit_1004"));
-}
-
-QPushButton *Button(MainWindow &window, int page, const QString &name)
-{
-    QPushButton *button = Page(window, page)->findChild<QPushButton *>(name);
-    if (button == nullptr)
-        qFatal("no button %s on page %d", qPrintable(name), page);
-    return button;
-}
 
 QString LabelText(MainWindow &window, int page, int id)
 {

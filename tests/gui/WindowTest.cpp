@@ -1,6 +1,7 @@
 // The window as a pupil and a teacher use it: resizing, the text box font, the compute hint, the
 // help window and the about box, undo across the page's buttons, the factorisation methods,
 // Ctrl+Enter and the mnemonics, printing and PDF export.
+#include "PageFinders.h"
 #include "WhenModal.h"
 #include "app/MainWindow.h"
 #include "pages/GbkBridge.h"
@@ -34,21 +35,6 @@ using namespace qimbel;
 namespace {
 
 const QString kCheckFirst = QStringLiteral("请先点击“先进行算式检测”");
-
-ProblemPageWidget *Page(MainWindow &window, int page) { return window.ProblemPageWidgetOf(page); }
-
-QPlainTextEdit *Edit(MainWindow &window, int page)
-{
-    return Page(window, page)->findChild<QPlainTextEdit *>(QStringLiteral("edit_1004"));
-}
-
-QPushButton *Button(MainWindow &window, int page, const QString &name)
-{
-    QPushButton *button = Page(window, page)->findChild<QPushButton *>(name);
-    if (button == nullptr)
-        qFatal("no button %s on page %d", qPrintable(name), page);
-    return button;
-}
 
 // The window shown and active, as keyboard shortcuts need it.
 void ShowActive(MainWindow &window)
