@@ -10,6 +10,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <utility>
+#include <vector>
+
 namespace qimbel {
 
 namespace {
@@ -25,16 +28,15 @@ QFont PrintFont()
     return font;
 }
 
-// The character format of one character: a narrow two-byte sign is stretched to two columns.
-// The spacing is a percentage of the glyph's own advance, so it holds at any resolution.
-QTextCharFormat FormatOf(const QFontMetricsF &metrics, const QString &character)
+// The character format of a character followed by `after` more room: it is stretched by a
+// percentage of its own advance, so the room holds at any resolution.
+QTextCharFormat FormatOf(const QFontMetricsF &metrics, const QString &character, qreal after)
 {
     QTextCharFormat format;
-    const qreal shortfall = TwoColumnShortfall(metrics, character);
     const qreal advance = metrics.horizontalAdvance(character);
-    if (shortfall != 0 && advance > 0) {
+    if (after != 0 && advance > 0) {
         format.setFontLetterSpacingType(QFont::PercentageSpacing);
-        format.setFontLetterSpacing(100 * (advance + shortfall) / advance);
+        format.setFontLetterSpacing(100 * (advance + after) / advance);
     }
     return format;
 }
@@ -56,6 +58,32 @@ std::unique_ptr<QTextDocument> PrintedDocument(const QString &title, const QStri
     cursor.insertBlock();
     cursor.insertBlock();
 
+    // The characters (a character outside the Basic Multilingual Plane is two UTF-16 units) and
+    // the room to leave after each. A narrow two-byte sign is stretched to two columns as in the
+    // text box: half of the room it lacks goes before its glyph (after the character in front of
+    // it on the line), half after, so that "×" stands in the middle of its two columns.
+    struct Character {
+        QString text;
+        qreal after = 0;
+    };
+    std::vector<Character> characters;
+    characters.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length
+            = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        Character character {text.mid(i, length)};
+        i += length;
+        const qreal shortfall = TwoColumnShortfall(metrics, character.text);
+        qreal before = 0;
+        if (shortfall != 0 && !characters.empty() && characters.back().text != QLatin1String("\n")
+            && metrics.horizontalAdvance(characters.back().text) > 0) {
+            before = shortfall / 2;
+            characters.back().after += before;
+        }
+        character.after = shortfall - before;
+        characters.push_back(std::move(character));
+    }
+
     // Runs of characters with the same format go in together.
     QString run;
     QTextCharFormat runFormat;
@@ -64,22 +92,18 @@ std::unique_ptr<QTextDocument> PrintedDocument(const QString &title, const QStri
             cursor.insertText(run, runFormat);
         run.clear();
     };
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length
-            = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        i += length;
-        if (character == QLatin1String("\n")) {
+    for (const Character &character : characters) {
+        if (character.text == QLatin1String("\n")) {
             flush();
             cursor.insertBlock();
             continue;
         }
-        const QTextCharFormat format = FormatOf(metrics, character);
+        const QTextCharFormat format = FormatOf(metrics, character.text, character.after);
         if (format != runFormat) {
             flush();
             runFormat = format;
         }
-        run += character;
+        run += character.text;
     }
     flush();
     return document;

@@ -12,13 +12,16 @@
 #include "tools/KnowledgePage.h"
 #include "tools/SymbolPalette.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace qimbel {
 
@@ -27,12 +30,22 @@ namespace {
 constexpr QSize kSmall(1000, 680); // the smallest window
 constexpr QSize kLarge(1280, 860); // the window on a screen with room
 
-QPushButton *Button(QWidget *page, const QString &name)
+template <class T> T *Child(QWidget *parent, const QString &name)
 {
-    QPushButton *button = page->findChild<QPushButton *>(name);
-    if (button == nullptr)
-        qFatal("screenshots: no button %s on %s", qPrintable(name), qPrintable(page->objectName()));
-    return button;
+    T *child = parent->findChild<T *>(name);
+    if (child == nullptr)
+        qFatal("screenshots: no %s on %s", qPrintable(name), qPrintable(parent->objectName()));
+    return child;
+}
+
+QPushButton *Button(QWidget *page, const QString &name) { return Child<QPushButton>(page, name); }
+
+// The example of `widget` loaded, checked and computed.
+void CheckAndCompute(ProblemPageWidget *widget)
+{
+    Button(widget, QStringLiteral("button_1094"))->click();
+    Button(widget, QStringLiteral("button_1039"))->click();
+    Button(widget, QStringLiteral("button_1006"))->click();
 }
 
 // The problem page `page` with type `type` chosen, its example loaded, checked and computed: a
@@ -48,9 +61,59 @@ QWidget *WorkedExample(MainWindow &window, int page, int type)
     if (typeButton == nullptr)
         qFatal("screenshots: no button for type %d on page %d", type, page);
     typeButton->click();
-    Button(widget, QStringLiteral("button_1094"))->click();
-    Button(widget, QStringLiteral("button_1039"))->click();
-    Button(widget, QStringLiteral("button_1006"))->click();
+    CheckAndCompute(widget);
+    return nullptr;
+}
+
+// The word-problem page (tab 2), which chooses no type: its 公式应用题 example worked.
+QWidget *WordProblems(MainWindow &window)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(131));
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(131);
+    Button(widget, QStringLiteral("button_1103"))->click();
+    CheckAndCompute(widget);
+    return nullptr;
+}
+
+// The page of tab `page` (统计图初步, 函数与图象), shown.
+QWidget *ToolPage(MainWindow &window, int page)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(page));
+    return window.TabWidget()->currentWidget();
+}
+
+// 函数与图象 with `function` typed and drawn.
+QWidget *Graph(MainWindow &window, const QString &function)
+{
+    QWidget *page = ToolPage(window, 137);
+    Child<QLineEdit>(page, QStringLiteral("edit_function"))->setText(function);
+    Button(page, QStringLiteral("button_draw"))->click();
+    return nullptr;
+}
+
+// 统计图初步 with its default table drawn by the button `button`.
+QWidget *Chart(MainWindow &window, const QString &button)
+{
+    Button(ToolPage(window, 132), button)->click();
+    return nullptr;
+}
+
+// 统计图初步 with the 频率分布直方图 dialog filled with `data` (class width `width`) and accepted.
+// The dialog runs modally, so it is filled once its loop has started.
+QWidget *Histogram(MainWindow &window, const QString &data, const QString &width)
+{
+    QWidget *page = ToolPage(window, 132);
+    QTimer::singleShot(0, page, [data, width] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || dialog->objectName() != QStringLiteral("dialog_frequency"))
+            qFatal("screenshots: the frequency dialog did not open");
+        Child<QPlainTextEdit>(dialog, QStringLiteral("edit_data"))->setPlainText(data);
+        Child<QLineEdit>(dialog, QStringLiteral("edit_width"))->setText(width);
+        Button(dialog, QStringLiteral("button_ok"))->click();
+        if (dialog->isVisible())
+            qFatal("screenshots: the frequency dialog refused its data");
+    });
+    Button(page, QStringLiteral("button_histogram"))->click();
     return nullptr;
 }
 
@@ -144,9 +207,7 @@ QWidget *Handbook(MainWindow &window, int label, const QString &anchor)
 
 const std::vector<Scene> &Scenes()
 {
-    // One entry per picture. Still to come with their pages: the word-problem page (tab 2), the
-    // bar, line and pie charts (tab 6), the function graph (tab 7) and the two exercise
-    // generators (tab 9).
+    // One entry per picture.
     static const std::vector<Scene> scenes = {
         {"screenshot.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 20); }},
         {"screenshots/small-window.png", kSmall, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
@@ -156,6 +217,20 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab3-approximation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 133, 14); }},
         {"screenshots/tab4-polynomials.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 21); }},
         {"screenshots/tab5-linear-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 26); }},
+        // The pictures of the tabs 2, 6 and 7 that the README shows, at the smallest window.
+        {"word-problems.png", kSmall, [](MainWindow &w) { return WordProblems(w); }},
+        {"function-graph.png", kSmall, [](MainWindow &w) { return Graph(w, QStringLiteral("x^2－2x－3")); }},
+        {"chart-bar.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_bar")); }},
+        {"chart-line.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_line")); }},
+        {"chart-pie.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_pie")); }},
+        // The heights (cm) of 24 pupils, in five classes of 5 cm: 1, 6, 8, 6 and 3 pupils.
+        {"chart-histogram.png", kSmall,
+            [](MainWindow &w) {
+                return Histogram(w,
+                    QStringLiteral("143 145 146 147 148 149 149 150 151 151 152 152\n"
+                                   "153 153 154 155 156 156 157 158 159 160 162 164"),
+                    QStringLiteral("5"));
+            }},
         {"screenshots/palette.png", kLarge,
             [](MainWindow &w) { return Dialog(new SymbolPalette(w.ProblemPageWidgetOf(130))); }},
         {"screenshots/help.png", kLarge,

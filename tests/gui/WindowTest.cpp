@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -29,6 +30,7 @@
 #include <QTextLayout>
 
 #include <memory>
+#include <tuple>
 
 using namespace qimbel;
 
@@ -285,6 +287,25 @@ private slots:
         QCOMPARE(widths.size(), lines.size());
         for (qreal width : widths)
             QVERIFY2(qAbs(width - widths[0]) < 0.5, qPrintable(QStringLiteral("%1 vs %2").arg(width).arg(widths[0])));
+    }
+
+    void paperCentresANarrowSignInItsTwoColumns()
+    {
+        // "2×3" and "20÷10" as the text box shows them: the sign's glyph starts half of the room
+        // it lacks after the column in front of it, and the next character starts on its column.
+        std::unique_ptr<QTextDocument> document = PrintedDocument(QStringLiteral("标题"), QStringLiteral("2×3\n20÷10"));
+        document->setTextWidth(5000);
+        document->documentLayout();
+        const QFontMetricsF metrics(document->defaultFont());
+        const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
+        for (const auto &[line, sign, glyph] :
+            {std::tuple {2, 1, QStringLiteral("×")}, std::tuple {3, 2, QStringLiteral("÷")}}) {
+            const QTextLine layout = document->findBlockByNumber(line).layout()->lineAt(0);
+            const qreal room = 2 * column - metrics.horizontalAdvance(glyph);
+            QVERIFY(room > 1); // the sign is narrow in this font, or there is nothing to centre
+            QVERIFY(qAbs(layout.cursorToX(sign) - (sign * column + room / 2)) < 0.5);
+            QVERIFY(qAbs(layout.cursorToX(sign + 1) - (sign + 2) * column) < 0.5);
+        }
     }
 };
 
