@@ -177,4 +177,6 @@ set(QIMBEL_CORE_SOURCES
   algebra/DaiDingXiShu.cpp
   algebra/ZongHeFenJie.cpp
   algebra/MeiYouGuoCheng.cpp
+  # 两个数的大小比较, 分式四则运算, 分式方程
+  numbers/DaXiaoBiJiao.cpp
 )

@@ -9,7 +9,7 @@ const std::vector<ProblemType> &ProblemTypes()
         {2, kPage129, 1063, "数的写法", "数的写法", TitleRule::Set, true},
         {3, kPage129, 1076, "倍数（公倍数）", "倍数（公倍数）", TitleRule::Set, true},
         {4, kPage129, 1077, "因数（公因数）", "因数（公因数）", TitleRule::Set, true},
-        {5, kPage129, 1078, "两个数的大小比较", "数的大小比较", TitleRule::Set, false},
+        {5, kPage129, 1078, "两个数的大小比较", "数的大小比较", TitleRule::Set, true},
         {6, kPage129, 1073, "单位转换", "单位转换", TitleRule::Set, true},
         {7, kPage130, 1079, "竖式计算", "竖式计算", TitleRule::Set, true},
         {8, kPage130, 1080, "四则混合运算", "四则混合运算", TitleRule::Set, true},
