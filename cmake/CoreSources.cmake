@@ -179,4 +179,6 @@ set(QIMBEL_CORE_SOURCES
   algebra/MeiYouGuoCheng.cpp
   # 两个数的大小比较, 分式四则运算, 分式方程
   numbers/DaXiaoBiJiao.cpp
+  algebra/FractionAlgebra.cpp
+  equations/FenShiFangCheng.cpp
 )
