@@ -241,6 +241,8 @@ Poly Product(const Poly &a, const Poly &b)
     return r;
 }
 
+bool SamePoly(const Poly &a, const Poly &b) { return Difference(a, b).empty(); }
+
 bool IsConstant(const Poly &p) { return p.empty() || (p.size() == 1 && p.begin()->first.empty()); }
 
 Rational ConstantOf(const Poly &p)
@@ -351,7 +353,8 @@ std::string MonomialText(const Monomial &m)
     return text;
 }
 
-// True when the text has "＋" or "－" outside brackets after its first character.
+} // namespace
+
 bool HasOuterSign(const std::string &text)
 {
     int depth = 0;
@@ -368,8 +371,6 @@ bool HasOuterSign(const std::string &text)
     }
     return false;
 }
-
-} // namespace
 
 std::string PolyText(const Poly &p)
 {
@@ -418,21 +419,46 @@ std::string FactorisedText(Solver &solver, const Poly &p)
     return factored;
 }
 
-std::string FractionText(Solver &solver, const Fraction &f, bool factorised)
+std::string DenominatorText(Solver &solver, const Poly &den, bool factorised)
 {
-    std::string num = factorised ? FactorisedText(solver, f.num) : PolyText(f.num);
-    if (HasOuterSign(num))
-        num = "(" + num + ")";
+    std::string text = factorised ? FactorisedText(solver, den) : PolyText(den);
+    const bool single = den.size() == 1
+        && (den.begin()->first.empty() ? ConstantOf(den).numerator > 0 && ConstantOf(den).denominator == 1
+                                       : text == MonomialText(den.begin()->first) && den.begin()->first.size() == 1);
+    if (!single)
+        text = Contains(text, "(") ? "[" + text + "]" : "(" + text + ")";
+    return text;
+}
+
+std::string FractionText(Solver &solver, const Fraction &f, bool factorNum, bool factorDen)
+{
+    std::string num = factorNum ? FactorisedText(solver, f.num) : PolyText(f.num);
     if (IsConstant(f.den) && ConstantOf(f.den).numerator == 1 && ConstantOf(f.den).denominator == 1)
         return num;
-    std::string den = factorised ? FactorisedText(solver, f.den) : PolyText(f.den);
-    const bool single = f.den.size() == 1
-        && (f.den.begin()->first.empty()
-                ? ConstantOf(f.den).numerator > 0 && ConstantOf(f.den).denominator == 1
-                : den == MonomialText(f.den.begin()->first) && f.den.begin()->first.size() == 1);
-    if (!single)
-        den = Contains(den, "(") ? "[" + den + "]" : "(" + den + ")";
+    if (HasOuterSign(num))
+        num = "(" + num + ")";
+    const std::string den = DenominatorText(solver, f.den, factorDen);
     return num + "/" + den;
+}
+
+Poly CommonDenominator(const std::vector<Fraction> &values)
+{
+    Whole number = 1;
+    Poly rest = Constant(Rational {1, 1});
+    for (const Fraction &f : values) {
+        Rational factor;
+        const Poly q = Normalised(f.den, &factor);
+        const Whole n = factor.numerator < 0 ? -factor.numerator : factor.numerator;
+        Whole next = 0;
+        if (MultiplyOverflows(number / Gcd(number, n), n, next))
+            throw TooLarge {};
+        number = next;
+        const std::optional<Poly> lcm = ExactQuotient(Product(rest, q), Gcd(rest, q));
+        if (!lcm)
+            throw TooLarge {};
+        rest = Normalised(*lcm);
+    }
+    return Scaled(rest, Rational {number, 1});
 }
 
 // ---- Reading ----

@@ -36,6 +36,7 @@ Poly Difference(const Poly &a, const Poly &b);
 Poly Product(const Poly &a, const Poly &b);
 Poly Scaled(const Poly &a, const Rational &factor);
 bool IsConstant(const Poly &p);
+bool SamePoly(const Poly &a, const Poly &b);
 // The constant of a constant polynomial (0 for the empty one).
 Rational ConstantOf(const Poly &p);
 // The highest exponent of `letter` in p (0 when absent).
@@ -53,6 +54,8 @@ Poly Normalised(const Poly &p, Rational *factor = nullptr);
 // The text of p in the written order (higher degree first; x before y), with "＋" "－", powers as
 // x^2, a coefficient 1 left out: x^2－2xy＋y^2, －4x＋8, 0 for the zero polynomial.
 std::string PolyText(const Poly &p);
+// True when the text has "＋" or "－" outside brackets after its first character.
+bool HasOuterSign(const std::string &text);
 // As a factor: bracketed when it has more than one term, or a coefficient and letters: (x＋1), (2x).
 std::string FactorText(const Poly &p);
 // The factorised form of p by the solver's factorisation (综合处理), when it finds one; else
@@ -64,8 +67,16 @@ struct Fraction {
     Poly num;
     Poly den;
 };
-// The text num/den, each part bracketed where needed (den 1 gives num alone).
-std::string FractionText(Solver &solver, const Fraction &f, bool factorised);
+// A denominator as it follows the bar: a number or a letter alone, else bracketed: (2x), (x＋1),
+// [(x＋1)(x－1)].
+std::string DenominatorText(Solver &solver, const Poly &den, bool factorised);
+// The text num/den, each part bracketed where needed (den 1 gives num alone); each part
+// factorised when asked.
+std::string FractionText(Solver &solver, const Fraction &f, bool factorNum, bool factorDen);
+// The least common denominator of the fractions: the least common multiple of the whole factors
+// in front of the denominators, times the least common multiple of the rest: x and 2x give 2x,
+// 8－4x and 2 give 4x－8.
+Poly CommonDenominator(const std::vector<Fraction> &values);
 
 // One term of a sum: its sign, then fractions multiplied or divided in written order.
 struct Term {

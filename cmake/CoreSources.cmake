@@ -181,4 +181,5 @@ set(QIMBEL_CORE_SOURCES
   numbers/DaXiaoBiJiao.cpp
   algebra/FractionAlgebra.cpp
   equations/FenShiFangCheng.cpp
+  algebra/FenShiSiZeYunSuan.cpp
 )

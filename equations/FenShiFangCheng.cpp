@@ -37,40 +37,6 @@ std::optional<Side> ReadSide(const std::string &text)
     return side;
 }
 
-Whole WholeGcd(Whole a, Whole b)
-{
-    a = a < 0 ? -a : a;
-    b = b < 0 ? -b : b;
-    while (b != 0) {
-        const Whole r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-// The least common denominator: the least common multiple of the whole factors in front, times
-// the least common multiple of the rest.
-Poly CommonDenominator(const std::vector<Fraction> &values)
-{
-    Whole number = 1;
-    Poly rest = Constant(Rational {1, 1});
-    for (const Fraction &f : values) {
-        Rational factor;
-        const Poly q = Normalised(f.den, &factor);
-        const Whole n = factor.numerator < 0 ? -factor.numerator : factor.numerator;
-        Whole next = 0;
-        if (MultiplyOverflows(number / WholeGcd(number, n), n, next))
-            throw TooLarge {};
-        number = next;
-        const std::optional<Poly> lcm = ExactQuotient(Product(rest, q), Gcd(rest, q));
-        if (!lcm)
-            throw TooLarge {};
-        rest = Normalised(*lcm);
-    }
-    return Scaled(rest, Rational {number, 1});
-}
-
 // The terms of one side multiplied by the common denominator, written out term by term.
 std::string WholeSideText(const std::vector<Fraction> &values, const Poly &lcd, Poly &sum)
 {

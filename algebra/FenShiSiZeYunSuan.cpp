@@ -1,0 +1,233 @@
+// 分式四则运算: sums, differences, products and quotients of fractions in one letter or two,
+// worked the way a teacher writes them: a quotient becomes a product with the reciprocal, each
+// product is multiplied out and reduced, the denominators are factorised, the fractions are
+// brought to the least common denominator (通分), the numerators combined, and the result reduced
+// (约分). Every line is the whole expression after one step, laid out as HunHeYunSuan lays out
+// its steps; the arithmetic behind the lines is exact (FractionAlgebra.h).
+//
+// The page's check turns "/" into "÷": in this type the first "÷" after a numerator is read as
+// the fraction bar, as the pupil meant it.
+#include "algebra/FractionAlgebra.h"
+#include "solver/Solver.h"
+
+#include <vector>
+
+namespace qimbel {
+
+using namespace fractions;
+
+namespace {
+
+const Rational kOne {1, 1};
+
+bool IsOne(const Poly &p) { return IsConstant(p) && ConstantOf(p).numerator == 1 && ConstantOf(p).denominator == 1; }
+
+// A fraction with a numerator whose written first coefficient is negative, as "－" and the
+// fraction of the opposite numerator.
+struct Shown {
+    bool negative = false;
+    std::string text;
+};
+
+Shown ShowFraction(Solver &solver, Fraction f, bool factorNum, bool factorDen)
+{
+    Shown shown;
+    Rational factor;
+    Normalised(f.num, &factor);
+    if (!f.num.empty() && factor.numerator < 0) {
+        shown.negative = true;
+        f.num = Scaled(f.num, Rational {-1, 1});
+    }
+    shown.text = FractionText(solver, f, factorNum, factorDen);
+    return shown;
+}
+
+std::string Joined(const std::vector<Shown> &parts)
+{
+    std::string text;
+    for (const Shown &part : parts)
+        text += (part.negative ? "－" : text.empty() ? "" : "＋") + part.text;
+    return text.empty() ? "0" : text;
+}
+
+// The numerator N·M of a fraction brought to the common denominator, written as a product.
+std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
+{
+    if (IsConstant(n) && IsConstant(m))
+        return PolyText(Product(n, m));
+    if (IsOne(m))
+        return PolyText(n);
+    if (n.size() == 1 && m.size() == 1)
+        return PolyText(Product(n, m));
+    std::string multiplier = FactorisedText(solver, m);
+    if (HasOuterSign(multiplier))
+        multiplier = "(" + multiplier + ")";
+    if (IsOne(n))
+        return multiplier;
+    if (IsConstant(n))
+        return PolyText(n) + multiplier;
+    std::string first = FactorisedText(solver, n);
+    if (HasOuterSign(first))
+        first = "(" + first + ")";
+    if (IsConstant(m))
+        return PolyText(m) + (Contains(first, "(") || n.size() > 1 ? first : "(" + first + ")");
+    return first + multiplier;
+}
+
+struct Steps {
+    std::string first;
+    std::string text;
+    std::string chain;
+    std::string last;
+    int count = 0;
+
+    void Add(const std::string &expression, const std::string &description)
+    {
+        if (expression == last)
+            return;
+        ++count;
+        int pad = Len(first) - Len(expression) + 10;
+        if (pad < 30)
+            pad = 30;
+        text += "\r\n＝" + expression + std::string(static_cast<std::size_t>(pad), ' ') + "第" + IntText(count)
+            + "步:" + description;
+        chain += "\r\n＝" + expression;
+        last = expression;
+    }
+};
+
+} // namespace
+
+std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
+{
+    if (level < 1 || level > 5)
+        level = 1;
+    expression = Trim(expression);
+    try {
+        const std::optional<std::vector<Term>> read = ReadSum(expression);
+        if (!read)
+            return expression + "\r\n这个式子不是能计算的分式，请检查括号、分数线和运算符号（除数不能为0）。";
+        std::vector<Term> terms = *read;
+        for (const Term &term : terms)
+            if (!TermValue(term))
+                return expression + "\r\n除数不能为0。";
+        Steps steps {expression, expression, expression, expression, 0};
+
+        // Quotients become products with the reciprocal.
+        bool divides = false;
+        for (const Term &term : terms)
+            for (std::size_t k = 1; k < term.divides.size(); ++k)
+                divides = divides || term.divides[k];
+        const auto termText = [this](const Term &term, bool &negative) {
+            std::string text;
+            negative = term.negative;
+            for (std::size_t k = 0; k < term.factors.size(); ++k) {
+                Shown part = ShowFraction(*this, term.factors[k], false, false);
+                if (part.negative)
+                    negative = !negative;
+                std::string piece = part.text;
+                if (k > 0 && HasOuterSign(piece))
+                    piece = "(" + piece + ")";
+                text += (k == 0 ? "" : term.divides[k] ? "÷" : "×") + piece;
+            }
+            return text;
+        };
+        if (divides) {
+            std::vector<Shown> parts;
+            for (Term &term : terms) {
+                for (std::size_t k = 1; k < term.factors.size(); ++k)
+                    if (term.divides[k]) {
+                        std::swap(term.factors[k].num, term.factors[k].den);
+                        term.divides[k] = false;
+                    }
+                Shown shown;
+                shown.text = termText(term, shown.negative);
+                parts.push_back(shown);
+            }
+            steps.Add(Joined(parts), "除以一个分式，等于乘这个分式的倒数");
+        }
+
+        // Each product multiplied out and reduced.
+        std::vector<Fraction> values;
+        bool multiplied = false;
+        for (const Term &term : terms) {
+            const Fraction value = *TermValue(term);
+            values.push_back(term.factors.size() > 1 ? Reduced(value) : value);
+            multiplied = multiplied || term.factors.size() > 1;
+        }
+        if (multiplied) {
+            std::vector<Shown> parts;
+            for (const Fraction &value : values)
+                parts.push_back(ShowFraction(*this, value, false, true));
+            steps.Add(Joined(parts), "分子乘分子，分母乘分母，并约去公因式");
+        }
+
+        if (values.size() == 1) {
+            const Fraction reduced = Reduced(values[0]);
+            if (!IsConstant(Gcd(values[0].num, values[0].den))) {
+                steps.Add(Joined({ShowFraction(*this, values[0], true, true)}), "把分子、分母分解因式");
+                steps.Add(Joined({ShowFraction(*this, reduced, false, true)}), "约分，约去分子、分母的公因式");
+            } else {
+                const std::string before = Joined({ShowFraction(*this, values[0], false, true)});
+                const std::string after = Joined({ShowFraction(*this, reduced, false, true)});
+                steps.Add(after, before == after ? "把分母分解因式" : "约分，约去分子、分母的公因数");
+            }
+        } else {
+            // The denominators factorised, then 通分 to the least common denominator.
+            std::vector<Shown> factored;
+            bool factorised = false;
+            for (const Fraction &value : values) {
+                factored.push_back(ShowFraction(*this, value, false, true));
+                factorised = factorised || FactorisedText(*this, value.den) != PolyText(value.den);
+            }
+            if (factorised)
+                steps.Add(Joined(factored), "把各分母分解因式");
+            const Poly lcd = CommonDenominator(values);
+            bool same = true;
+            for (const Fraction &value : values)
+                same = same && SamePoly(value.den, lcd);
+            const std::string lcdText = FactorisedText(*this, lcd);
+            const std::string lcdShown = DenominatorText(*this, lcd, true);
+            Poly numerator;
+            std::vector<Shown> brought;
+            std::string sumText;
+            for (const Fraction &value : values) {
+                const std::optional<Poly> m = ExactQuotient(lcd, value.den);
+                if (!m)
+                    throw TooLarge {};
+                const Poly n = Product(value.num, *m);
+                numerator = Sum(numerator, n);
+                Rational factor;
+                Normalised(value.num, &factor);
+                const bool negative = !value.num.empty() && factor.numerator < 0;
+                std::string product
+                    = ProductText(*this, negative ? Scaled(value.num, Rational {-1, 1}) : value.num, *m);
+                if (HasOuterSign(product))
+                    product = "(" + product + ")";
+                brought.push_back(Shown {negative, product + (IsOne(lcd) ? "" : "/" + lcdShown)});
+                const std::string piece = PolyText(n);
+                sumText += sumText.empty() || Left(piece, 2) == "－" ? piece : "＋" + piece;
+            }
+            if (!same)
+                steps.Add(Joined(brought), "通分，最简公分母是 " + lcdText);
+            const std::string combined = HasOuterSign(sumText) ? "(" + sumText + ")" : sumText;
+            steps.Add(IsOne(lcd) ? sumText : combined + "/" + lcdShown, "分母不变，把分子相加减");
+            const Fraction total {numerator, lcd};
+            steps.Add(Joined({ShowFraction(*this, Fraction {numerator, lcd}, false, true)}), "合并分子中的同类项");
+            const Fraction reduced = Reduced(total);
+            if (!IsConstant(Gcd(numerator, lcd)) && !numerator.empty())
+                steps.Add(Joined({ShowFraction(*this, total, true, true)}), "把分子分解因式");
+            steps.Add(Joined({ShowFraction(*this, reduced, false, true)}), "约分，约去分子、分母的公因式");
+        }
+
+        if (level == 1)
+            return steps.last;
+        if (level < 5)
+            return steps.chain;
+        return steps.text;
+    } catch (const TooLarge &) {
+        return expression + "\r\n这个式子中的数太大，无法准确计算。";
+    }
+}
+
+} // namespace qimbel
