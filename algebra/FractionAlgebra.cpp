@@ -87,20 +87,6 @@ std::vector<Monomial> WrittenOrder(const Poly &p)
 
 Monomial Leading(const Poly &p) { return WrittenOrder(p).front(); }
 
-Whole Gcd(Whole a, Whole b)
-{
-    if (a < 0)
-        a = -a;
-    if (b < 0)
-        b = -b;
-    while (b != 0) {
-        const Whole r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
 std::set<char> LettersOf(const Poly &p)
 {
     std::set<char> letters;
@@ -318,7 +304,7 @@ Poly Normalised(const Poly &p, Rational *factor)
         return p;
     Whole lcm = 1;
     for (const auto &[m, c] : p) {
-        const Whole g = Gcd(lcm, c.denominator);
+        const Whole g = WholeGcd(lcm, c.denominator);
         Whole next = 0;
         if (MultiplyOverflows(lcm / g, c.denominator, next))
             throw TooLarge {};
@@ -326,7 +312,7 @@ Poly Normalised(const Poly &p, Rational *factor)
     }
     Whole g = 0;
     for (const auto &[m, c] : p)
-        g = Gcd(g, Times(c, Rational {lcm, 1}).numerator);
+        g = WholeGcd(g, Times(c, Rational {lcm, 1}).numerator);
     const bool negative = p.at(Leading(p)).numerator < 0;
     const Rational scale = *MakeRational(negative ? -lcm : lcm, g);
     if (factor != nullptr)
@@ -450,7 +436,7 @@ Poly CommonDenominator(const std::vector<Fraction> &values)
         const Poly q = Normalised(f.den, &factor);
         const Whole n = factor.numerator < 0 ? -factor.numerator : factor.numerator;
         Whole next = 0;
-        if (MultiplyOverflows(number / Gcd(number, n), n, next))
+        if (MultiplyOverflows(number / WholeGcd(number, n), n, next))
             throw TooLarge {};
         number = next;
         const std::optional<Poly> lcm = ExactQuotient(Product(rest, q), Gcd(rest, q));

@@ -195,13 +195,7 @@ std::string Solver::DaXiaoBiJiao(std::string line, int level)
         Whole na = a.value.numerator;
         Whole nb = b.value.numerator;
         if (da2 != db2) {
-            Whole x = da2;
-            Whole y = db2;
-            while (y != 0) {
-                const Whole r = x % y;
-                x = y;
-                y = r;
-            }
+            const Whole x = WholeGcd(da2, db2);
             if (MultiplyOverflows(da2 / x, db2, common) || MultiplyOverflows(na, common / da2, na)
                 || MultiplyOverflows(nb, common / db2, nb))
                 return "这两个数太大，无法比较。";
