@@ -2,8 +2,9 @@
 // worked the way a teacher writes them: a quotient becomes a product with the reciprocal, each
 // product is multiplied out and reduced, the denominators are factorised, the fractions are
 // brought to the least common denominator (通分), the numerators combined, and the result reduced
-// (约分). Every line is the whole expression after one step, laid out as HunHeYunSuan lays out
-// its steps; the arithmetic behind the lines is exact (FractionAlgebra.h).
+// (约分). Every line is the whole expression after one step, with its numbered explanation
+// (detail level 5), as HunHeYunSuan writes its steps; the arithmetic behind the lines is exact
+// (FractionAlgebra.h).
 //
 // The page's check turns "/" into "÷": in this type the first "÷" after a numerator is read as
 // the fraction bar, as the pupil meant it.
@@ -74,25 +75,42 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
     return first + multiplier;
 }
 
+// The lines of the working. The labels stand in one column: 30 bytes after the start of the
+// expressions, as in the linear equations, or 2 bytes after the longest expression when that
+// reaches further (通分 makes the lines longer, not shorter).
 struct Steps {
     std::string first;
-    std::string text;
-    std::string chain;
     std::string last;
-    int count = 0;
+    std::vector<std::pair<std::string, std::string>> lines; // expression, description
 
     void Add(const std::string &expression, const std::string &description)
     {
         if (expression == last)
             return;
-        ++count;
-        int pad = Len(first) - Len(expression) + 10;
-        if (pad < 30)
-            pad = 30;
-        text += "\r\n＝" + expression + std::string(static_cast<std::size_t>(pad), ' ') + "第" + IntText(count)
-            + "步:" + description;
-        chain += "\r\n＝" + expression;
+        lines.emplace_back(expression, description);
         last = expression;
+    }
+
+    std::string Chain() const
+    {
+        std::string text = first;
+        for (const auto &[expression, description] : lines)
+            text += "\r\n＝" + expression;
+        return text;
+    }
+
+    std::string Worked() const
+    {
+        int column = 30;
+        for (const auto &[expression, description] : lines)
+            if (Len(expression) + 2 > column)
+                column = Len(expression) + 2;
+        std::string text = first;
+        int n = 0;
+        for (const auto &[expression, description] : lines)
+            text += "\r\n＝" + expression + std::string(static_cast<std::size_t>(column - Len(expression)), ' ') + "第"
+                + IntText(++n) + "步:" + description;
+        return text;
     }
 };
 
@@ -111,7 +129,7 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
         for (const Term &term : terms)
             if (!TermValue(term))
                 return expression + "\r\n除数不能为0。";
-        Steps steps {expression, expression, expression, expression, 0};
+        Steps steps {expression, expression, {}};
 
         // Quotients become products with the reciprocal.
         bool divides = false;
@@ -222,9 +240,7 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
 
         if (level == 1)
             return steps.last;
-        if (level < 5)
-            return steps.chain;
-        return steps.text;
+        return level < 5 ? steps.Chain() : steps.Worked();
     } catch (const TooLarge &) {
         return expression + "\r\n这个式子中的数太大，无法准确计算。";
     }
