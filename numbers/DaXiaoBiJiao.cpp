@@ -214,6 +214,9 @@ std::string Solver::DaXiaoBiJiao(std::string line, int level)
             text += "第" + IntText(static_cast<long long>(k + 1)) + "步：";
         text += steps[k] + "\r\n";
     }
+    // Without a "()" to fill, the answer is also said in words.
+    if (gap < 0)
+        answer += "，即 " + a.text + (sign == "＞" ? " 大于 " : sign == "＜" ? " 小于 " : " 等于 ") + b.text + "。";
     return text + (level == 5 ? "所以 " : "") + answer;
 }
 

@@ -71,7 +71,7 @@ TEST(DaXiaoBiJiao, LevelsShowLinesAndLabels)
     Solver solver;
     EXPECT_EQ(solver.DaXiaoBiJiao("3/4()0.7", 4), "化成小数：3/4＝0.75\r\n比较：0.75＞0.7\r\n3/4(＞)0.7");
     // Two whole numbers are compared at once.
-    EXPECT_EQ(solver.DaXiaoBiJiao("12和9", 5), "第1步：比较：12＞9\r\n所以 12＞9");
+    EXPECT_EQ(solver.DaXiaoBiJiao("12和9", 5), "第1步：比较：12＞9\r\n所以 12＞9，即 12 大于 9。");
 }
 
 TEST(DaXiaoBiJiao, LinesWithoutTwoNumbersOrTooLongGiveASentence)
