@@ -129,3 +129,23 @@ TEST(FractionAlgebra, ReadsTheDivideSignAsTheFractionBar)
     EXPECT_FALSE(ReadSum("1÷0"));
     EXPECT_FALSE(ReadSum("x＋"));
 }
+
+// Random strings of the pieces pupils type: every routine of the three types answers with some
+// text, at once, without a crash (the sanitizer build checks the memory and the arithmetic).
+TEST(FractionTypes, RandomPiecesNeverCrashOrHang)
+{
+    Solver solver;
+    const char *const pieces[] = {"1", "2", "0", "9", "x", "y", "＋", "－", "×", "÷", "/", "(", ")", "^", "＝", ".",
+        "%", "()", "和", "^2", "12", "－3"};
+    std::mt19937 random(2029);
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(pieces)) - 1);
+    std::uniform_int_distribution<int> length(1, 24);
+    for (int round = 0; round < 1500; ++round) {
+        std::string line;
+        for (int n = length(random); n > 0; --n)
+            line += pieces[pick(random)];
+        EXPECT_FALSE(solver.FenShiFangCheng(line, "x", 5).empty()) << line;
+        EXPECT_FALSE(solver.FenShiSiZeYunSuan(line, 5).empty()) << line;
+        EXPECT_FALSE(solver.DaXiaoBiJiao(line, 5).empty()) << line;
+    }
+}
