@@ -75,6 +75,50 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
     return first + multiplier;
 }
 
+// A product of polynomials as a pupil writes it: the whole numbers first, multiplied into one,
+// then each factor factorised, bracketed where it is a sum, "×" only between two factors that
+// would otherwise run together: 2x(x＋1)(x－1), x×x^2. The sign goes to `negative`.
+std::string FactorsText(Solver &solver, const std::vector<Poly> &factors, bool &negative)
+{
+    Rational number {1, 1};
+    std::vector<std::string> texts;
+    for (const Poly &p : factors) {
+        if (IsConstant(p)) {
+            number = Times(number, ConstantOf(p));
+            continue;
+        }
+        Rational factor;
+        const Poly q = Normalised(p, &factor);
+        number = Times(number, factor);
+        std::string text = FactorisedText(solver, q);
+        if (HasOuterSign(text))
+            text = "(" + text + ")";
+        texts.push_back(text);
+    }
+    negative = number.numerator < 0;
+    const Rational size {negative ? -number.numerator : number.numerator, number.denominator};
+    std::string text = size.numerator == 1 && size.denominator == 1 && !texts.empty() ? "" : ExactText(size);
+    for (const std::string &piece : texts) {
+        const bool runTogether = !text.empty() && Right(text, 1) != ")" && Left(piece, 1) != "("
+            && !(text.find_first_not_of("0123456789./") == std::string::npos);
+        text += (runTogether ? "×" : "") + piece;
+    }
+    return text;
+}
+
+// A denominator that needs no bracket after the bar: a number, a single letter with its power, or
+// one bracketed factor.
+bool IsPlainDenominator(const std::string &text)
+{
+    if (text.find_first_not_of("0123456789") == std::string::npos)
+        return true;
+    // One bracketed factor: (x＋1).
+    if (Left(text, 1) == "(" && Find(text, ")") == Len(text) - 1)
+        return true;
+    return Len(text) >= 1 && ((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z'))
+        && (Len(text) == 1 || (text[1] == '^' && Mid(text, 2).find_first_not_of("0123456789") == std::string::npos));
+}
+
 // The lines of the working. The labels stand in one column: 30 bytes after the start of the
 // expressions, as in the linear equations, or 2 bytes after the longest expression when that
 // reaches further (通分 makes the lines longer, not shorter).
@@ -165,19 +209,42 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
             steps.Add(Joined(parts), "除以一个分式，等于乘这个分式的倒数");
         }
 
-        // Each product multiplied out and reduced.
+        // Each product as one fraction of factorised parts, then reduced.
         std::vector<Fraction> values;
         bool multiplied = false;
+        std::vector<Shown> together;
         for (const Term &term : terms) {
             const Fraction value = *TermValue(term);
             values.push_back(term.factors.size() > 1 ? Reduced(value) : value);
-            multiplied = multiplied || term.factors.size() > 1;
+            if (term.factors.size() < 2) {
+                together.push_back(ShowFraction(*this, value, false, false));
+                continue;
+            }
+            multiplied = true;
+            std::vector<Poly> nums;
+            std::vector<Poly> dens;
+            for (const Fraction &f : term.factors) {
+                nums.push_back(f.num);
+                dens.push_back(f.den);
+            }
+            Shown shown;
+            const std::string num = FactorsText(*this, nums, shown.negative);
+            bool negativeDen = false;
+            const std::string den = FactorsText(*this, dens, negativeDen);
+            shown.negative = (shown.negative != negativeDen) != term.negative;
+            const std::string bracketed = Contains(den, "(") ? "[" + den + "]" : "(" + den + ")";
+            shown.text = (HasOuterSign(num) ? "(" + num + ")" : num)
+                + (den == "1" ? "" : "/" + (IsPlainDenominator(den) ? den : bracketed));
+            if (num == "0")
+                shown = Shown {false, "0"};
+            together.push_back(shown);
         }
         if (multiplied) {
+            steps.Add(Joined(together), "分子乘分子，分母乘分母");
             std::vector<Shown> parts;
             for (const Fraction &value : values)
                 parts.push_back(ShowFraction(*this, value, false, true));
-            steps.Add(Joined(parts), "分子乘分子，分母乘分母，并约去公因式");
+            steps.Add(Joined(parts), "约分，约去分子、分母的公因式");
         }
 
         if (values.size() == 1) {
