@@ -451,6 +451,26 @@ Poly CommonDenominator(const std::vector<Fraction> &values)
 
 namespace {
 
+// A piece of the reader's plain text with the signs written as the page writes them, outer
+// brackets taken off: (8-4x) gives 8－4x.
+std::string TypedText(std::string plain)
+{
+    if (plain.size() > 1 && plain.front() == '(' && plain.back() == ')') {
+        int depth = 0;
+        bool outer = true;
+        for (std::size_t k = 0; k + 1 < plain.size(); ++k) {
+            depth += plain[k] == '(' ? 1 : plain[k] == ')' ? -1 : 0;
+            outer = outer && depth > 0;
+        }
+        if (outer)
+            plain = plain.substr(1, plain.size() - 2);
+    }
+    std::string text;
+    for (char c : plain)
+        text += c == '+' ? "＋" : c == '-' ? "－" : c == '*' ? "×" : c == ':' ? "÷" : std::string(1, c);
+    return text;
+}
+
 class Reader {
 public:
     explicit Reader(std::string text)
@@ -509,10 +529,12 @@ private:
             return std::nullopt;
         if (At('/') || (!slash_ && At(':'))) {
             ++i_;
+            const std::size_t from = i_;
             std::optional<Fraction> den = ReadUnit();
             if (!den || den->num.empty())
                 return std::nullopt;
-            return Fraction {Product(num->num, den->den), Product(num->den, den->num)};
+            return Fraction {
+                Product(num->num, den->den), Product(num->den, den->num), TypedText(s_.substr(from, i_ - from))};
         }
         return num;
     }

@@ -66,6 +66,9 @@ std::string FactorisedText(Solver &solver, const Poly &p);
 struct Fraction {
     Poly num;
     Poly den;
+    // The denominator as typed after the bar, outer brackets taken off (8－4x); empty when the
+    // fraction was typed without a bar.
+    std::string typedDen {};
 };
 // A denominator as it follows the bar: a number or a letter alone, else bracketed: (2x), (x＋1),
 // [(x＋1)(x－1)].

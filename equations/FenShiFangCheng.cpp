@@ -7,6 +7,7 @@
 #include "algebra/FractionAlgebra.h"
 #include "solver/Solver.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qimbel {
@@ -136,22 +137,22 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
 
         // The steps, each a block of lines; the labels come at level 5 only.
         std::vector<std::string> steps;
+        // The denominators as the pupil typed them, each once.
         std::string denominators;
         std::vector<std::string> seen;
-        for (const Fraction &f : all) {
-            if (IsConstant(f.den) && ConstantOf(f.den).numerator == ConstantOf(f.den).denominator)
-                continue;
-            const std::string text = FactorisedText(*this, f.den);
-            bool known = false;
-            for (const std::string &s : seen)
-                known = known || s == text;
-            if (known)
-                continue;
-            seen.push_back(text);
-            denominators += (denominators.empty() ? "" : "、") + text;
+        for (const Side *side : {&*left, &*right})
+            for (const Term &term : side->terms)
+                for (const Fraction &f : term.factors) {
+                    const std::string text = f.typedDen;
+                    if (text.empty() || std::find(seen.begin(), seen.end(), text) != seen.end())
+                        continue;
+                    seen.push_back(text);
+                    denominators += (denominators.empty() ? "" : "、") + text;
+                }
+        if (!denominators.empty()) {
+            steps.push_back("找最简公分母：各分母是 " + denominators + "，最简公分母是 " + lcdText + "；");
+            steps.push_back("去分母：方程两边同乘 " + lcdText + "，得\r\n  " + wholeEquation);
         }
-        steps.push_back("找最简公分母：各分母是 " + denominators + "，最简公分母是 " + lcdText + "；");
-        steps.push_back("去分母：方程两边同乘 " + lcdText + "，得\r\n  " + wholeEquation);
 
         std::string conclusion;
         std::string result;
@@ -216,7 +217,15 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
                     result = "原方程无解";
                 }
             }
-            steps.push_back(check);
+            // Without the unknown in a denominator nothing can be 增根, and there is nothing to check.
+            if (IsConstant(lcd)) {
+                if (!good.empty())
+                    conclusion = "所以原方程的解是 " + good + "。";
+                else if (roots.empty() && degree == 2 && DegreeIn(shared, u) == 0)
+                    conclusion = "所以原方程的解是整式方程的两个根。";
+            } else {
+                steps.push_back(check);
+            }
         }
         if (level == 1)
             return result;

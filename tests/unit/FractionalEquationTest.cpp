@@ -83,6 +83,18 @@ TEST(FenShiFangCheng, ExtraneousRootIsNamedInTheWorking)
     EXPECT_EQ(solver.FenShiFangCheng("1÷(x－1)＋1＝x^2÷(x－1)", "x", 1), "x＝0");
 }
 
+TEST(FenShiFangCheng, ListsTheDenominatorsAsTypedAndChecksOnlyWhereOneHoldsTheUnknown)
+{
+    Solver solver;
+    const std::string worked = solver.FenShiFangCheng("2÷(8－4x)＝1÷2", "x", 4);
+    EXPECT_NE(worked.find("各分母是 8－4x、2，最简公分母是 4(x－2)；"), std::string::npos) << worked;
+    EXPECT_NE(worked.find("当 x＝1 时，4(x－2)＝－4≠0；"), std::string::npos) << worked;
+    // No unknown below a bar: no common denominator to find and nothing to check.
+    const std::string plain = solver.FenShiFangCheng("x÷2＝x^2÷8", "x", 4);
+    EXPECT_EQ(plain.find("检验"), std::string::npos) << plain;
+    EXPECT_NE(plain.find("所以原方程的解是 x＝0，x＝4。"), std::string::npos) << plain;
+}
+
 TEST(FenShiFangCheng, BadLinesGiveASentenceNeverACrash)
 {
     Solver solver;
