@@ -29,6 +29,9 @@ using Monomial = std::map<char, int>;
 // A polynomial: the coefficient (never 0) of each monomial; the empty map is 0.
 using Poly = std::map<Monomial, Rational>;
 
+// The monomials of p in the written order: higher total degree first, then the earlier letter
+// with the higher power (x^2, xy, y^2, x, y, 1).
+std::vector<Monomial> WrittenOrder(const Poly &p);
 Poly Constant(const Rational &value);
 Poly LetterPoly(char letter);
 Poly Sum(const Poly &a, const Poly &b);

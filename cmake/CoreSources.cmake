@@ -180,6 +180,8 @@ set(QIMBEL_CORE_SOURCES
   # 两个数的大小比较, 分式四则运算, 分式方程
   numbers/DaXiaoBiJiao.cpp
   algebra/FractionAlgebra.cpp
+  algebra/FractionText.cpp
+  algebra/FractionReader.cpp
   equations/FenShiFangCheng.cpp
   algebra/FenShiSiZeYunSuan.cpp
 )
