@@ -156,6 +156,7 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
 
         std::string conclusion;
         std::string result;
+        std::string surdRoots; // the roots of a quadratic that are not rational, as written
         if (degree == 0) {
             steps.push_back("整理后未知数 " + unknown + " 消去了：");
             result = difference.empty() ? "使分母不为0的任何数都是原方程的解" : "整式方程无解，原方程无解";
@@ -171,8 +172,17 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
                 const bool negative = difference.at(Monomial {{u, 2}}).numerator < 0;
                 const Poly general = Scaled(difference, Rational {negative ? -1 : 1, 1});
                 const std::string generalText = PolyText(general) + kRelation + "0";
-                steps.push_back("移项、合并同类项，得\r\n  " + generalText + "\r\n解这个一元二次方程：\r\n"
-                    + TrimRight(ErCiFangCheng(generalText, unknown)));
+                const std::string examined = TrimRight(ErCiFangCheng(generalText, unknown));
+                steps.push_back("移项、合并同类项，得\r\n  " + generalText + "\r\n解这个一元二次方程：\r\n" + examined);
+                // The roots as the root formula writes them (surds included): "∴x1＝… ,x2＝…".
+                const int line = Find(examined, "∴" + unknown + "1＝");
+                if (line >= 0) {
+                    surdRoots = Mid(examined, line + Len("∴"));
+                    const int end = Find(surdRoots, "\r\n");
+                    if (end >= 0)
+                        surdRoots = Left(surdRoots, end);
+                    surdRoots = GetTiHuan(surdRoots, " ,", "，");
+                }
             }
             // 增根 are the roots that the common denominator shares with the whole equation.
             const Poly shared = Gcd(difference, lcd);
@@ -180,11 +190,15 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
             std::string check = "检验：";
             std::string good;
             std::string bad;
-            if (roots.empty() && degree == 2) {
+            if (roots.empty() && degree == 2 && surdRoots.empty()) {
+                check.clear(); // no root, nothing to check
+                conclusion = "整式方程没有实数根，所以原方程无解。";
+                result = "原方程无解";
+            } else if (roots.empty() && degree == 2) {
                 if (DegreeIn(shared, u) == 0) {
-                    check += "两个根都不使最简公分母 " + lcdText + " 等于0；";
-                    conclusion = "经检验，这两个根都是原方程的解。";
-                    result = "原方程的解是整式方程的两个根";
+                    check += surdRoots + " 都不使最简公分母 " + lcdText + " 等于0；";
+                    conclusion = "经检验，" + surdRoots + " 都是原方程的解。";
+                    result = surdRoots;
                 } else {
                     check += "两个根都使最简公分母 " + lcdText + " 等于0；";
                     conclusion = "经检验，这两个根都是原方程的增根，原方程无解。";
@@ -218,11 +232,11 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
                 }
             }
             // Without the unknown in a denominator nothing can be 增根, and there is nothing to check.
-            if (IsConstant(lcd)) {
+            if (IsConstant(lcd) || check.empty()) {
                 if (!good.empty())
                     conclusion = "所以原方程的解是 " + good + "。";
-                else if (roots.empty() && degree == 2 && DegreeIn(shared, u) == 0)
-                    conclusion = "所以原方程的解是整式方程的两个根。";
+                else if (!surdRoots.empty())
+                    conclusion = "所以原方程的解是 " + surdRoots + "。";
             } else {
                 steps.push_back(check);
             }

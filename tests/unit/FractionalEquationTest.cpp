@@ -95,6 +95,17 @@ TEST(FenShiFangCheng, ListsTheDenominatorsAsTypedAndChecksOnlyWhereOneHoldsTheUn
     EXPECT_NE(plain.find("所以原方程的解是 x＝0，x＝4。"), std::string::npos) << plain;
 }
 
+TEST(FenShiFangCheng, QuadraticsWithSurdsOrWithoutRealRoots)
+{
+    Solver solver;
+    // x^2 = 2: both roots are kept, written as the root formula writes them.
+    EXPECT_EQ(solver.FenShiFangCheng("x÷2＝1÷x", "x", 1), "x1＝－√2，x2＝√2");
+    // x^2 = －1: no real root, so no solution and nothing to check.
+    const std::string none = solver.FenShiFangCheng("1÷x＝－x", "x", 5);
+    EXPECT_EQ(none.find("检验"), std::string::npos) << none;
+    EXPECT_NE(none.find("整式方程没有实数根，所以原方程无解。"), std::string::npos) << none;
+}
+
 TEST(FenShiFangCheng, BadLinesGiveASentenceNeverACrash)
 {
     Solver solver;
