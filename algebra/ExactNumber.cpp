@@ -173,14 +173,7 @@ std::string FractionText(Whole numerator, Whole denominator)
 
 bool AddOverflows(Whole a, Whole b, Whole &sum) { return __builtin_add_overflow(a, b, &sum) || sum == -kWholeMax - 1; }
 
-bool MultiplyOverflows(Whole a, Whole b, Whole &product)
-{
-    return __builtin_mul_overflow(a, b, &product) || product == -kWholeMax - 1;
-}
-
-namespace {
-
-Whole Gcd(Whole a, Whole b)
+Whole WholeGcd(Whole a, Whole b)
 {
     if (a < 0)
         a = -a;
@@ -194,7 +187,10 @@ Whole Gcd(Whole a, Whole b)
     return a;
 }
 
-} // namespace
+bool MultiplyOverflows(Whole a, Whole b, Whole &product)
+{
+    return __builtin_mul_overflow(a, b, &product) || product == -kWholeMax - 1;
+}
 
 std::optional<Rational> MakeRational(Whole numerator, Whole denominator)
 {
@@ -205,7 +201,7 @@ std::optional<Rational> MakeRational(Whole numerator, Whole denominator)
         numerator = -numerator;
         denominator = -denominator;
     }
-    const Whole g = Gcd(numerator, denominator);
+    const Whole g = WholeGcd(numerator, denominator);
     if (g > 1) {
         numerator /= g;
         denominator /= g;
@@ -223,7 +219,7 @@ std::optional<Rational> ExactValue(const NumberValue &value)
 std::optional<Rational> RationalSum(const Rational &a, const Rational &b)
 {
     // Over the least common denominator, so that the parts stay as small as they can.
-    const Whole g = Gcd(a.denominator, b.denominator);
+    const Whole g = WholeGcd(a.denominator, b.denominator);
     Whole denominator = 0, left = 0, right = 0, numerator = 0;
     if (MultiplyOverflows(a.denominator / g, b.denominator, denominator)
         || MultiplyOverflows(a.numerator, b.denominator / g, left)
@@ -235,8 +231,8 @@ std::optional<Rational> RationalSum(const Rational &a, const Rational &b)
 std::optional<Rational> RationalProduct(const Rational &a, const Rational &b)
 {
     // Crosswise reduction first: a/b × c/d = (a/g1 × c/g2) / (b/g2 × d/g1).
-    const Whole g1 = Gcd(a.numerator, b.denominator);
-    const Whole g2 = Gcd(b.numerator, a.denominator);
+    const Whole g1 = WholeGcd(a.numerator, b.denominator);
+    const Whole g2 = WholeGcd(b.numerator, a.denominator);
     const Whole n1 = g1 > 1 ? a.numerator / g1 : a.numerator;
     const Whole d2 = g1 > 1 ? b.denominator / g1 : b.denominator;
     const Whole n2 = g2 > 1 ? b.numerator / g2 : b.numerator;

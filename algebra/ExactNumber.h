@@ -66,6 +66,8 @@ std::string FractionText(Whole numerator, Whole denominator);
 // True when the exact result does not fit (the smallest value counts as not fitting, so every
 // result can be negated).
 bool AddOverflows(Whole a, Whole b, Whole &sum);
+// Greatest common divisor of the magnitudes (gcd(x, 0) = |x|).
+Whole WholeGcd(Whole a, Whole b);
 bool MultiplyOverflows(Whole a, Whole b, Whole &product);
 
 } // namespace qimbel

@@ -181,6 +181,13 @@ set(QIMBEL_CORE_SOURCES
   wordproblems/FormulaIndex.cpp
   # tools/: the handbooks of the knowledge page
   tools/Handbooks.cpp
+  # 两个数的大小比较, 分式四则运算, 分式方程
+  numbers/DaXiaoBiJiao.cpp
+  algebra/FractionAlgebra.cpp
+  algebra/FractionText.cpp
+  algebra/FractionReader.cpp
+  equations/FenShiFangCheng.cpp
+  algebra/FenShiSiZeYunSuan.cpp
 )
 # generators/: the test paper of 小学数学四则运算自动出题系统 and its answer key
 list(APPEND QIMBEL_CORE_SOURCES

@@ -24,6 +24,9 @@ void ComputeLine129(ComputeRun &run, const std::string &line)
     case 12:
         run.out += kResultHeader + line + "＝" + run.solver.fenjieyinshu(line) + "\r\n";
         break;
+    case 5:
+        run.out += kResultHeader + run.solver.DaXiaoBiJiao(line, run.level) + "\r\n";
+        break;
     case 6:
         run.out += kResultHeader + run.solver.DanWeiZhuanHuan(line, run.level) + "\r\n";
         break;

@@ -15,6 +15,9 @@ void ComputeLine134(ComputeRun &run, const std::string &line)
     case 22: // 因式分解, by the method chosen in the page's group
         run.out += "  " + run.solver.YinShiFenJie(line, run.factorMethod, run.level) + "\r\n";
         break;
+    case 23: // 分式四则运算
+        run.out += "  " + run.solver.FenShiSiZeYunSuan(line, run.level) + "\r\n";
+        break;
     default:
         // The disabled types give the result header alone.
         break;

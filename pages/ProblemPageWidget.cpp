@@ -117,7 +117,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     side->addWidget(summaryPanel, 1);
 
     if (model_.Page() == kPage134) {
-        // The factorisation methods; nothing reads the choice.
+        // The factorisation methods; the checked one goes to the model before every handler.
         methods_ = new QGroupBox(QStringLiteral("因式分解方法"), this);
         QGroupBox *methods = methods_;
         methods->setObjectName(QStringLiteral("methods"));
@@ -264,6 +264,18 @@ void ProblemPageWidget::ReadFromScreen()
     options.showWorking = showWorking_->isChecked();
     options.showExplain = showExplain_->isChecked();
     model_.SetOptions(options);
+    if (methods_ != nullptr) {
+        // 1 提公因法 … 8 综合处理 in the order of the group; 8 when none is checked.
+        int method = 8;
+        for (int n = 1; n <= 8; ++n) {
+            const auto *radio = methods_->findChild<QRadioButton *>(QStringLiteral("method_%1").arg(n));
+            if (radio != nullptr && radio->isChecked()) {
+                method = n;
+                break;
+            }
+        }
+        model_.SetFactorMethod(method);
+    }
 }
 
 void ProblemPageWidget::WriteToScreen()

@@ -285,6 +285,10 @@ const std::vector<Scene> &Scenes()
             }},
         {"screenshots/handbook-formulas.png", kLarge,
             [](MainWindow &w) { return Handbook(w, 1206, QStringLiteral("gongshi")); }},
+        // 两个数的大小比较, 分式四则运算 and 分式方程
+        {"screenshots/tab0-compare-numbers.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 5); }},
+        {"screenshots/tab4-algebraic-fractions.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 23); }},
+        {"screenshots/tab5-fractional-equation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 29); }},
     };
     return scenes;
 }

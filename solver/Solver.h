@@ -201,6 +201,17 @@ public:
     // One plain sentence that says why a line of problem type `type` gives no working
     // (除数不能为0, 括号不配对 …).
     std::string MeiYouGuoCheng(std::string line, int type);
+
+    // ---- Comparing two numbers, algebraic fractions, fractional equations ----
+    // 两个数的大小比较: the first two numbers of the line compared exactly (化成小数 or 通分), the
+    // sign filled into a "()" the pupil left; level 1 the answer, 2 to 4 the lines, 5 numbered.
+    std::string DaXiaoBiJiao(std::string line, int level);
+    // 分式四则运算: sums, differences, products and quotients of fractions in one or two letters
+    // (factorise, 通分, combine, 约分), worked as HunHeYunSuan works, by detail level.
+    std::string FenShiSiZeYunSuan(std::string expression, int level);
+    // 分式方程: 去分母 with the least common denominator, the whole equation solved, then 检验
+    // (a root that makes the common denominator 0 is 增根).
+    std::string FenShiFangCheng(std::string equation, std::string unknown, int level);
 };
 
 } // namespace qimbel

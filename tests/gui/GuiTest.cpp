@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -190,6 +191,36 @@ private slots:
         window.TabWidget()->setCurrentIndex(2);
         Button(window, 131, QStringLiteral("button_1094"))->click();
         QCOMPARE(Edit(window, 131)->toPlainText(), FromGbk(solver.GetShiLi(kWordProblemHelp)));
+    }
+
+    void checkedFactorMethodReachesTheCompute()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(4);
+        Button(window, 134, QStringLiteral("type_22_1146"))->click();
+        QWidget *page = Page(window, 134);
+        // What the model writes for the line with method n, page window-free.
+        const auto modelText = [](int method) {
+            ProblemPage model(134);
+            model.SetEditText(ToGbk(QStringLiteral("x^2+5x+6")));
+            model.SetFactorMethod(method);
+            model.Check();
+            model.Compute();
+            return FromGbk(model.EditText());
+        };
+        const auto compute = [&] {
+            Edit(window, 134)->setPlainText(QStringLiteral("x^2+5x+6"));
+            Button(window, 134, QStringLiteral("button_1039"))->click();
+            Button(window, 134, QStringLiteral("button_1006"))->click();
+            return Edit(window, 134)->toPlainText();
+        };
+        // Nothing checked: 综合处理.
+        QCOMPARE(compute(), modelText(8));
+        QVERIFY(modelText(1) != modelText(8) && modelText(1) != modelText(4));
+        for (int method : {1, 4, 8}) {
+            page->findChild<QRadioButton *>(QStringLiteral("method_%1").arg(method))->setChecked(true);
+            QCOMPARE(compute(), modelText(method));
+        }
     }
 
     void wordProblemPageSolvesAndShowsItsMessage()

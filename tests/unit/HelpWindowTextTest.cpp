@@ -39,9 +39,9 @@ TEST(HelpWindowText, AnotherPagesTypeGivesThePageAndTheSignsOnly)
 
 TEST(HelpWindowText, ATypeWithoutHelpFilesLeavesItsSectionsOut)
 {
-    // 分式四则运算 cannot be chosen and has no help files.
-    const HelpWindowText help = HelpForPage(134, 23);
-    EXPECT_EQ(help.caption, "帮助 - 分式四则运算");
+    // 二次根式四则运算 cannot be chosen and has no help files.
+    const HelpWindowText help = HelpForPage(134, 24);
+    EXPECT_EQ(help.caption, "帮助 - 二次根式四则运算");
     EXPECT_EQ(help.body.rfind("【符号的输入】\r\n", 0), 0u);
 }
 

@@ -134,9 +134,9 @@ TEST_F(ProblemPageTest, DisabledTypesKeepOrClearTheTitle)
 {
     ProblemPage calc(134);
     calc.ChooseType(20);
-    calc.ChooseType(23);
+    calc.ChooseType(24);
     EXPECT_EQ(calc.Title(), "有理数四则运算");
-    EXPECT_EQ(CurrentType(), 23);
+    EXPECT_EQ(CurrentType(), 24);
 
     ProblemPage equations(135);
     equations.ChooseType(25);
@@ -147,7 +147,7 @@ TEST_F(ProblemPageTest, DisabledTypesKeepOrClearTheTitle)
 TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
 {
     ProblemPage page(134);
-    SetCurrentType(23);
+    SetCurrentType(24);
     page.SetEditText("x^2-1\r\n\r\n  \r\na^2-b^2\r\n");
     page.Check();
     page.Compute();
@@ -165,7 +165,7 @@ TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
 TEST_F(ProblemPageTest, ASecondComputeReplacesTheFirstResults)
 {
     ProblemPage page(134);
-    SetCurrentType(23);
+    SetCurrentType(24);
     page.SetEditText("a^2");
     page.Check();
     page.Compute();
