@@ -31,6 +31,9 @@ inline constexpr int kLongestEveryStepLine = 512;
 inline constexpr int kLongestColumnOperand = 1024;
 inline constexpr int kLongestNumberLine = 8192;
 inline constexpr int kDeepestBrackets = 16;
+// The most text the working of one line may write: the drivers whose number of steps is not
+// fixed (SiZeHunHeYunSuan, the rounds of YiCiDengShi) stop there.
+inline constexpr int kLongestWorkedText = 200 * 1024;
 
 // The sentence for a line longer than `longest` bytes; empty when the line is within it.
 std::string LineTooLong(const std::string &line, int longest);

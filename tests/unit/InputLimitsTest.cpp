@@ -145,3 +145,17 @@ TEST(InputLimits, LargestLinesWriteBoundedText)
     EXPECT_LT(Page(7, sum + "＋" + sum).size(), 200u * 1024);
     EXPECT_LT(Page(1, "0." + std::string(static_cast<std::size_t>(kLongestNumberLine) - 2, '7')).size(), 200u * 1024);
 }
+
+// Text that is no expression can make every step longer than the one before (each step of
+// (未知数××…5 wrote 未知数 once more): the every-step driver stops once a step would be far longer
+// than the typed line, instead of writing megabytes.
+TEST(InputLimits, EveryStepDriverStopsAnExpressionThatOnlyGrows)
+{
+    Solver s;
+    std::string typed = "(未知数";
+    for (int i = 0; i < 100; ++i)
+        typed += "×";
+    typed += "5＋b1.0.2－5";
+    // Every line holds the new expression (at most 2 × 230 + 64 bytes) and its step's description.
+    EXPECT_LT(s.SiZeHunHeYunSuan(typed).size(), 64u * 1024);
+}
