@@ -16,7 +16,8 @@
 //   kLongestNumberLine (8,192 bytes): the number topics: reading and writing numbers (ShuDeDuFa,
 //     ShuDeXieFa), multiples and factors (BeiShu, YinShu), prime factorisation (fenjieyinshu),
 //     sorting (PaiXu), scientific notation and rounding (KeXueJiShuFa, GetJinSiZhi), the unit
-//     conversion (DanWeiZhuanHuan) and every line of the question engine (ShuDeXingZhi).
+//     conversion (DanWeiZhuanHuan) and every line of the question engine (ShuDeXingZhi). A list
+//     of 4,096 one-digit numbers is the slowest line it lets through.
 // GetWeiZhiShu, which only collects letters, is linear and has no limit. Lengths are in bytes of
 // GBK text, as everywhere in the solver: a Chinese character counts 2.
 #pragma once

@@ -103,13 +103,15 @@ TEST(InputLimits, NumberTopicsRefuseLinesBeyondTheirLimit)
     EXPECT_EQ(s.KeXueJiShuFa(digits + "1"), tooLong);
     EXPECT_EQ(s.GetJinSiZhi(digits + "1", 5), tooLong);
     EXPECT_EQ(s.DanWeiZhuanHuan(digits + "米＝（）厘米", 5), tooLong);
-    EXPECT_EQ(s.PaiXu(digits + ",1"), tooLong);
-    EXPECT_EQ(s.BeiShu(digits + ",1"), tooLong);
-    EXPECT_EQ(s.YinShu(digits + ",1"), tooLong);
+    const std::string &list = digits;
+    const std::string &listTooLong = tooLong;
+    EXPECT_EQ(s.PaiXu(list + ",1"), listTooLong);
+    EXPECT_EQ(s.BeiShu(list + ",1"), listTooLong);
+    EXPECT_EQ(s.YinShu(list + ",1"), listTooLong);
     StringArray lines;
-    lines.InsertAt(0, "1,2," + digits);
+    lines.InsertAt(0, "1,2," + list);
     lines.InsertAt(0, "求平均数");
-    EXPECT_EQ(s.ShuDeXingZhi(lines), tooLong);
+    EXPECT_EQ(s.ShuDeXingZhi(lines), listTooLong);
     // Within the limit the work is done as before.
     EXPECT_EQ(s.PaiXu("3,1,2").find("这一行太长"), std::string::npos);
 }
