@@ -31,6 +31,10 @@ std::string Solver::SiZeHunHeYunSuan(std::string expression)
             step = ShuZiYiBu(expression);
 
         const StepParts parts = SplitStep(step);
+        // A step that makes the expression far longer than the typed one is not working it out
+        // (text that is no expression, as 未知数×…); nor is one that floods the text box.
+        if (Len(parts.expression) > 2 * Len(first) + 64 || Len(worked) > kLongestWorkedText)
+            break;
         if (!parts.hasSeparator) {
             worked += "\r\n＝" + step;
             expression = step;

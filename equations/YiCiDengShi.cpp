@@ -216,7 +216,7 @@ std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int l
         for (int round = 0; round < kMaxRounds; ++round) {
             const std::string lx2 = chufa(lx, 1);
             const std::string rc2 = chufa(rc, 1);
-            if (Len(lx2) > longest || Len(rc2) > longest)
+            if (Len(lx2) > longest || Len(rc2) > longest || Len(column.explained) > kLongestWorkedText)
                 break;
             why.clear();
             if (lx2 != lx)

@@ -16,7 +16,8 @@
 //   kLongestNumberLine (8,192 bytes): the number topics: reading and writing numbers (ShuDeDuFa,
 //     ShuDeXieFa), multiples and factors (BeiShu, YinShu), prime factorisation (fenjieyinshu),
 //     sorting (PaiXu), scientific notation and rounding (KeXueJiShuFa, GetJinSiZhi), the unit
-//     conversion (DanWeiZhuanHuan) and every line of the question engine (ShuDeXingZhi).
+//     conversion (DanWeiZhuanHuan) and every line of the question engine (ShuDeXingZhi). A list
+//     of 4,096 one-digit numbers is the slowest line it lets through.
 // GetWeiZhiShu, which only collects letters, is linear and has no limit. Lengths are in bytes of
 // GBK text, as everywhere in the solver: a Chinese character counts 2.
 #pragma once
@@ -31,6 +32,9 @@ inline constexpr int kLongestEveryStepLine = 512;
 inline constexpr int kLongestColumnOperand = 1024;
 inline constexpr int kLongestNumberLine = 8192;
 inline constexpr int kDeepestBrackets = 16;
+// The most text the working of one line may write: the drivers whose number of steps is not
+// fixed (SiZeHunHeYunSuan, the rounds of YiCiDengShi) stop there.
+inline constexpr int kLongestWorkedText = 200 * 1024;
 
 // The sentence for a line longer than `longest` bytes; empty when the line is within it.
 std::string LineTooLong(const std::string &line, int longest);

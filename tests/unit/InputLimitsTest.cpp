@@ -103,13 +103,15 @@ TEST(InputLimits, NumberTopicsRefuseLinesBeyondTheirLimit)
     EXPECT_EQ(s.KeXueJiShuFa(digits + "1"), tooLong);
     EXPECT_EQ(s.GetJinSiZhi(digits + "1", 5), tooLong);
     EXPECT_EQ(s.DanWeiZhuanHuan(digits + "米＝（）厘米", 5), tooLong);
-    EXPECT_EQ(s.PaiXu(digits + ",1"), tooLong);
-    EXPECT_EQ(s.BeiShu(digits + ",1"), tooLong);
-    EXPECT_EQ(s.YinShu(digits + ",1"), tooLong);
+    const std::string &list = digits;
+    const std::string &listTooLong = tooLong;
+    EXPECT_EQ(s.PaiXu(list + ",1"), listTooLong);
+    EXPECT_EQ(s.BeiShu(list + ",1"), listTooLong);
+    EXPECT_EQ(s.YinShu(list + ",1"), listTooLong);
     StringArray lines;
-    lines.InsertAt(0, "1,2," + digits);
+    lines.InsertAt(0, "1,2," + list);
     lines.InsertAt(0, "求平均数");
-    EXPECT_EQ(s.ShuDeXingZhi(lines), tooLong);
+    EXPECT_EQ(s.ShuDeXingZhi(lines), listTooLong);
     // Within the limit the work is done as before.
     EXPECT_EQ(s.PaiXu("3,1,2").find("这一行太长"), std::string::npos);
 }
@@ -144,4 +146,18 @@ TEST(InputLimits, LargestLinesWriteBoundedText)
     std::string sum(static_cast<std::size_t>(kLongestColumnOperand), '9');
     EXPECT_LT(Page(7, sum + "＋" + sum).size(), 200u * 1024);
     EXPECT_LT(Page(1, "0." + std::string(static_cast<std::size_t>(kLongestNumberLine) - 2, '7')).size(), 200u * 1024);
+}
+
+// Text that is no expression can make every step longer than the one before (each step of
+// (未知数××…5 wrote 未知数 once more): the every-step driver stops once a step would be far longer
+// than the typed line, instead of writing megabytes.
+TEST(InputLimits, EveryStepDriverStopsAnExpressionThatOnlyGrows)
+{
+    Solver s;
+    std::string typed = "(未知数";
+    for (int i = 0; i < 100; ++i)
+        typed += "×";
+    typed += "5＋b1.0.2－5";
+    // Every line holds the new expression (at most 2 × 230 + 64 bytes) and its step's description.
+    EXPECT_LT(s.SiZeHunHeYunSuan(typed).size(), 64u * 1024);
 }

@@ -131,13 +131,15 @@ TEST(PaiXu, TheFastSortLeavesTheOrderOfTheExchanges)
     }
 }
 
-TEST(PaiXu, SortsAPastedListOfAnyLength)
+TEST(PaiXu, SortsAPastedListUpToTheLineLimit)
 {
     Solver s;
     std::string line;
-    // As many numbers as a line within the input limit holds.
-    for (int i = 1500; i > 0; --i)
+    for (int i = 1700; i > 0; --i)
         line += std::to_string(i) + ",";
+    ASSERT_LE(Len(line), 8192);
     const std::string answer = s.PaiXu(line);
     EXPECT_NE(answer.find("排序为：\r\n\r\n 1 2 3 4 "), std::string::npos);
+    // A longer line is answered with one sentence.
+    EXPECT_EQ(s.PaiXu(line + line), "这一行太长，无法计算：一行最多可以有8192个字符。");
 }
