@@ -52,9 +52,18 @@ std::string Solver::FangChengZu(const StringArray &equations, const StringArray 
             if (f.empty() || !Contains(f, u))
                 continue;
             out += "将方程: " + f + "中的未知数 " + u + " 替换为: " + h;
-            f = DengShiHuaJian(SubstituteLetter(f, u, h));
+            const std::string substituted = SubstituteLetter(f, u, h);
+            // A letter that stands many times over can make the equation explode: it is not worked.
+            if (Len(substituted) > kLongestEquationLine) {
+                out += " 得到的方程太长，无法计算。\r\n";
+                stuck = true;
+                break;
+            }
+            f = DengShiHuaJian(substituted);
             out += " 得：" + f + "\r\n";
         }
+        if (stuck)
+            break;
         bool left = false;
         for (const std::string &slot : slots)
             left = left || !slot.empty();

@@ -161,3 +161,13 @@ TEST(InputLimits, EveryStepDriverStopsAnExpressionThatOnlyGrows)
     // Every line holds the new expression (at most 2 × 230 + 64 bytes) and its step's description.
     EXPECT_LT(s.SiZeHunHeYunSuan(typed).size(), 64u * 1024);
 }
+
+// Substitution into a letter that stands many times over (x written 60 times is x^60) made the
+// system solver work ever longer equations: one beyond the equation limit ends the working.
+TEST(InputLimits, SystemSolverStopsAnEquationThatExplodesOnSubstitution)
+{
+    const std::string out = Page(26, "x－y＝2\r\n" + std::string(60, 'x') + "＋y＝5");
+    EXPECT_NE(out.find("得到的方程太长，无法计算。"), std::string::npos);
+    // An ordinary system is solved as before.
+    EXPECT_EQ(Page(26, "x＋y＝3\r\nx－y＝1").find("太长"), std::string::npos);
+}
