@@ -9,7 +9,6 @@
 #include "wordproblems/FormulaFile.h"
 #include "wordproblems/FormulaIndex.h"
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
