@@ -74,7 +74,8 @@ fuzz)
     rm -rf build-fuzz/seeds
     sh tests/fuzz/make-seeds.sh build-fuzz/seeds
     failed=()
-    for target in pages ini units encoding; do
+    for target in pages ini units encoding \
+        formula graph chart; do
         exe=build-fuzz/bin/fuzz_$target
         [ "$target" = units ] && exe=build-fuzz/fuzz-units/fuzz_units
         options=(-timeout=2 -rss_limit_mb=1024 -dict=tests/fuzz/qimbel.dict)

@@ -55,3 +55,33 @@ for file in "$root"/data/Help/ShiLi/*.txt; do
 done
 gbk "$root/data/Document/danwei.ini" > "$out/ini/danwei.ini"
 gbk "$root/data/Document/danwei.ini" > "$out/encoding/danwei.ini"
+
+# formula: a golden problem whose 〖 〗 names 公式 (the name the target writes its file under), the
+# formula file it named, and the index as the build writes it (the target's default).
+mkdir -p "$out/formula" "$out/graph" "$out/chart"
+n=0
+for input in "$root"/tests/golden/wordproblems/*/input.txt; do
+    name=$(head -n 1 "$input" | sed -n 's/^〖\([^〗]*\)〗.*/\1/p')
+    [ -n "$name" ] && [ -f "$root/data/Document/GongShi/$name.ini" ] || continue
+    n=$((n + 1))
+    { head -n 1 "$input" | sed 's/^〖[^〗]*〗/〖公式〗/' | iconv -f UTF-8 -t GBK
+      gbk "$root/data/Document/GongShi/$name.ini"; } > "$out/formula/golden-$n"
+done
+# graph: functions as a pupil types them.
+for f in 'x^2' '2x＋1' '6/x' '(x＋1)(x－2)' 'y＝－x^3＋2x' '1/(x－1)' '0.5x'; do
+    printf '%s' "$f" | iconv -f UTF-8 -t GBK > "$out/graph/seed-$n"
+    n=$((n + 1))
+done
+# chart: the default table as each chart (kind byte, width and height little-endian, title line,
+# rows of tab-separated cells), and data for the histogram with and without a class width.
+table='某小学各年级男女学生人数统计图
+年级	一年级	二年级	三年级	四年级	五年级	六年级
+男生	61	34	37	72	95	60
+女生	43	54	76	43	41	80'
+for kind in 0 1 2; do
+    { printf "\\$(printf %o "$kind")\\364\\001\\220\\001"; printf '%s' "$table" | iconv -f UTF-8 -t GBK; } \
+        > "$out/chart/table-$kind"
+done
+printf '\003\364\001\220\001\n141 152 148 150 139 162 158 147 155 151 146 149' > "$out/chart/histogram"
+printf '\003\364\001\220\001' > "$out/chart/histogram-width"
+printf '5\n141,152,148 150\n139 162 158 147 155 151 146 149' >> "$out/chart/histogram-width"
