@@ -19,8 +19,6 @@ using namespace fractions;
 
 namespace {
 
-const Rational kOne {1, 1};
-
 bool IsOne(const Poly &p) { return IsConstant(p) && ConstantOf(p).numerator == 1 && ConstantOf(p).denominator == 1; }
 
 // A fraction with a numerator whose written first coefficient is negative, as "－" and the
