@@ -178,6 +178,55 @@ std::string OperationStep(const std::string &expression, const WorkedOperation &
     return next + "┃" + worked.operation + "=" + worked.result + worked.phrase + worked.again;
 }
 
+namespace {
+
+bool IsOpening(char c) { return c == '(' || c == '[' || c == '{'; }
+bool IsClosing(char c) { return c == ')' || c == ']' || c == '}'; }
+
+// In an expression of numbers alone, a group that holds one number and stands as a factor beside
+// a number or another group (2(1)＋1, (2)(3)) loses its brackets before any operation, so the
+// product it stands in is written out (2×1＋1) and worked before the sums around it. Without this
+// step the operation search would take "(1)＋1" as the first sum and answer 2(1)＋1 with 4.
+std::string UngroupFactor(const std::string &expression)
+{
+    if (HasLetters(expression))
+        return {};
+    const int length = Len(expression);
+    // Walked a character at a time, so the second byte of a two-byte sign is never taken for a
+    // bracket; `before` is the previous character when it is one byte, else a blank.
+    const auto width = [&](int at) {
+        return static_cast<unsigned char>(expression[at]) >= 0x81 && at + 1 < length ? 2 : 1;
+    };
+    char before = ' ';
+    for (int open = 0; open < length; open += width(open)) {
+        const bool single = width(open) == 1;
+        const char c = expression[open];
+        const char previous = before;
+        before = single ? c : ' ';
+        if (!single || !IsOpening(c))
+            continue;
+        int close = open + 1;
+        while (close < length && !(width(close) == 1 && (IsOpening(expression[close]) || IsClosing(expression[close]))))
+            close += width(close);
+        if (close >= length || !IsClosing(expression[close]))
+            continue;
+        const std::string inside = Mid(expression, open + 1, close - open - 1);
+        if (!ReadNumber(inside))
+            continue;
+        const char after = close + 1 < length ? expression[close + 1] : ' ';
+        const bool factor = IsDigitByte(previous) || previous == '.' || IsClosing(previous) || IsDigitByte(after)
+            || after == '.' || IsOpening(after);
+        if (!factor)
+            continue;
+        const std::string group = Mid(expression, open, close - open + 1);
+        return JoinUnglued(Left(expression, open), inside, Mid(expression, close + 1), true) + "┃去掉式子 " + group
+            + " 两边的括号";
+    }
+    return {};
+}
+
+} // namespace
+
 std::string DriverStep(Solver &solver, const std::string &typed)
 {
     // A doubled sign in front of a group goes before the group is opened: a－－(1－ab) is
@@ -187,6 +236,9 @@ std::string DriverStep(Solver &solver, const std::string &typed)
     for (const auto &kind : kinds)
         if (!solver.KuoHaoCheck(expression, kind[0], kind[1]).empty())
             return solver.ZhengShiTuoHao(expression, kind[0], kind[1]);
+    const std::string ungrouped = UngroupFactor(expression);
+    if (!ungrouped.empty())
+        return ungrouped;
     return solver.ZhengShiSiZeYunSuan(expression);
 }
 
