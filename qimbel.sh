@@ -31,7 +31,10 @@ ensure_packages() {
 build() { # build DIR CMAKE-ARGS...
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja "$@"
+    # A compiler cache, where the machine has one, makes a rebuild after a small change quick.
+    local launcher=()
+    command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@"
     cmake --build "$dir"
 }
 
