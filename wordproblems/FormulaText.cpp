@@ -26,10 +26,21 @@ std::string FormulaHead(const std::string &formula)
     return close < 0 ? std::string() : Mid(formula, Len("〖"), close - Len("〖"));
 }
 
+int FormulaPower(const std::string &formula)
+{
+    const int close = Find(formula, "〗");
+    if (close < 0)
+        return 1;
+    const std::string power = Mid(formula, close + Len("〗"), 2);
+    return power == "^2" ? 2 : power == "^3" ? 3 : 1;
+}
+
 std::string FormulaBody(const std::string &formula)
 {
     const int close = Find(formula, "〗");
-    return close < 0 ? formula : Mid(formula, close + Len("〗"));
+    if (close < 0)
+        return formula;
+    return Mid(formula, close + Len("〗") + (FormulaPower(formula) > 1 ? 2 : 0));
 }
 
 std::vector<std::string> FormulaInputs(const std::string &formula)
@@ -62,6 +73,13 @@ std::string ReplaceAll(const std::string &text, const std::string &find, const s
 
 std::string FormulaDisplay(const std::string &formula)
 {
+    if (const int power = FormulaPower(formula); power > 1) {
+        const std::string head = FormulaHead(formula);
+        std::string product = head;
+        for (int i = 1; i < power; ++i)
+            product += "×" + head;
+        return product + FormulaDisplay("〖〗" + FormulaBody(formula));
+    }
     std::string shown = ReplaceAll(formula, "〖", "");
     shown = ReplaceAll(shown, "〗", "＝");
     shown = ReplaceAll(shown, "〔", "");

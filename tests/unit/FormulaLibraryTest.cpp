@@ -325,7 +325,7 @@ TEST(FormulaLibrary, EveryQuantityHasAFormulaAndEveryFileIsConsistent)
             for (bool grew = true; grew;) {
                 grew = false;
                 for (const std::string &formula : file.formulas) {
-                    if (values.count(FormulaHead(formula)))
+                    if (values.count(FormulaHead(formula)) || FormulaPower(formula) > 1)
                         continue;
                     const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run();
                     if (value) {
@@ -335,11 +335,16 @@ TEST(FormulaLibrary, EveryQuantityHasAFormulaAndEveryFileIsConsistent)
                 }
             }
             ASSERT_EQ(values.size(), file.quantities.size());
+            // A formula of power n (〖边长〗^2〔面积〕) holds when its quantity to the n-th power
+            // equals its expression.
             for (const std::string &formula : file.formulas) {
                 const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run();
                 ASSERT_TRUE(value.has_value()) << GbkToUtf8Text(formula).value_or("?");
-                EXPECT_EQ(*value, values[FormulaHead(formula)]) << GbkToUtf8Text(formula).value_or(
-                    "?") << ": " << Text(*value) << " against " << Text(values[FormulaHead(formula)]);
+                Fraction expected = values[FormulaHead(formula)];
+                for (int i = 1; i < FormulaPower(formula); ++i)
+                    expected = expected * values[FormulaHead(formula)];
+                EXPECT_EQ(*value, expected) << GbkToUtf8Text(formula).value_or("?") << ": " << Text(*value)
+                                            << " against " << Text(expected);
             }
         }
     }
@@ -394,7 +399,7 @@ TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
         for (bool grew = true; grew;) {
             grew = false;
             for (const std::string &formula : file.formulas)
-                if (!values.count(FormulaHead(formula)))
+                if (!values.count(FormulaHead(formula)) && FormulaPower(formula) == 1)
                     if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
                         values[FormulaHead(formula)] = *value;
                         grew = true;
@@ -421,6 +426,56 @@ TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
             EXPECT_EQ(*got, exact) << GbkToUtf8Text(worked).value_or("?");
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// A quantity under a square or a cube, worked out by the page from a value that the forward
+// formulas give (面积 of a circle of a random rational 半径): the root comes out exactly.
+TEST(FormulaLibrary, ThePageTakesExactRoots)
+{
+    Solver solver;
+    const std::string folder = FormulaFolder(solver.GetLuJing());
+    std::mt19937 random(1310);
+    int roots = 0;
+    for (const Library &file : ShippedFiles()) {
+        SCOPED_TRACE(GbkToUtf8Text(file.name).value_or("?"));
+        for (const std::string &root : file.formulas) {
+            const std::vector<std::string> inputs = FormulaInputs(root);
+            if (FormulaPower(root) == 1 || inputs.size() != 1)
+                continue;
+            for (int round = 0; round < 10; ++round) {
+                std::map<std::string, Fraction> values;
+                for (const std::string &q : IndependentQuantities(file))
+                    values[q] = Fraction::Of(1 + static_cast<Int>(random() % 30), 1 + static_cast<Int>(random() % 4));
+                for (bool grew = true; grew;) {
+                    grew = false;
+                    for (const std::string &formula : file.formulas)
+                        if (!values.count(FormulaHead(formula)) && FormulaPower(formula) == 1)
+                            if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
+                                values[FormulaHead(formula)] = *value;
+                                grew = true;
+                            }
+                }
+                const std::string head = FormulaHead(root);
+                const std::string worked = solver.GongShiJieTi(
+                    "〖" + file.name + "〗" + inputs[0] + "是" + Text(values[inputs[0]]) + "，求" + head + "是多少？",
+                    folder);
+                SCOPED_TRACE(GbkToUtf8Text(worked).value_or("?"));
+                const int at = Find(worked, "所以 " + head + "＝");
+                ASSERT_GE(at, 0);
+                std::string last = Mid(worked, at + Len("所以 " + head + "＝"));
+                last = Left(last, Find(last, "\r\n"));
+                const std::optional<Fraction> got = ReadResult(last);
+                ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(last).value_or("?");
+                EXPECT_EQ(*got, values[head]);
+                ++roots;
+            }
+        }
+    }
+    EXPECT_GE(roots, 60); // 正方形, 圆, 正方体 (two), 圆柱, 圆锥
 }
 
 } // namespace
