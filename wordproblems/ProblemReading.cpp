@@ -66,6 +66,24 @@ std::string FractionsInWords(const std::string &text)
     return out + Mid(text, copied);
 }
 
+// 的两倍 as 的2倍, 的一半 as 的1/2.
+std::string MultiplesInWords(const std::string &text)
+{
+    std::string out;
+    int copied = 0;
+    for (int at = FindFromBoundary(text, "的", 0); at >= 0; at = FindFromBoundary(text, "的", at + 2)) {
+        const std::string next = Mid(text, at + 2, 2);
+        if (next == "一" && Mid(text, at + 4, 2) == "半") {
+            out += Mid(text, copied, at + 2 - copied) + "1/2";
+            copied = at + 6;
+        } else if (WordNumber(next) > 0 && Mid(text, at + 4, 2) == "倍") {
+            out += Mid(text, copied, at + 2 - copied) + IntText(WordNumber(next));
+            copied = at + 4;
+        }
+    }
+    return out + Mid(text, copied);
+}
+
 struct Mention {
     int at = 0;
     int end = 0;
@@ -266,7 +284,7 @@ std::string NormalisedProblem(const std::string &problem)
             out += c;
         }
     }
-    return FractionsInWords(out);
+    return MultiplesInWords(FractionsInWords(out));
 }
 
 std::string UnitAt(const std::string &text, int at, const std::vector<std::string> &units)
@@ -336,7 +354,7 @@ ProblemReading ReadProblem(const std::string &problem, const std::vector<std::st
             taken[i] = FirstNumberIn(numbers, mentions[i].end, next);
             if (taken[i] == nullptr && i + 1 < mentions.size() && !question) {
                 const std::string between = Mid(clause, mentions[i].end, next - mentions[i].end);
-                if (between == "和" || between == "与" || between == "、" || between == "及")
+                if (between.empty() || between == "和" || between == "与" || between == "、" || between == "及")
                     taken[i] = taken[i + 1];
             }
         }
