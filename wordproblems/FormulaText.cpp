@@ -26,13 +26,23 @@ std::string FormulaHead(const std::string &formula)
     return close < 0 ? std::string() : Mid(formula, Len("〖"), close - Len("〖"));
 }
 
+namespace {
+
+// The power written right after the head's "〗" at `after`.
+int PowerAt(const std::string &formula, int after)
+{
+    if (after + 2 > Len(formula) || formula[static_cast<std::size_t>(after)] != '^')
+        return 1;
+    const char digit = formula[static_cast<std::size_t>(after) + 1];
+    return digit == '2' ? 2 : digit == '3' ? 3 : 1;
+}
+
+} // namespace
+
 int FormulaPower(const std::string &formula)
 {
     const int close = Find(formula, "〗");
-    if (close < 0)
-        return 1;
-    const std::string power = Mid(formula, close + Len("〗"), 2);
-    return power == "^2" ? 2 : power == "^3" ? 3 : 1;
+    return close < 0 ? 1 : PowerAt(formula, close + Len("〗"));
 }
 
 std::string FormulaBody(const std::string &formula)
@@ -40,7 +50,8 @@ std::string FormulaBody(const std::string &formula)
     const int close = Find(formula, "〗");
     if (close < 0)
         return formula;
-    return Mid(formula, close + Len("〗") + (FormulaPower(formula) > 1 ? 2 : 0));
+    const int after = close + Len("〗");
+    return Mid(formula, after + (PowerAt(formula, after) > 1 ? 2 : 0));
 }
 
 std::vector<std::string> FormulaInputs(const std::string &formula)

@@ -4,6 +4,7 @@
 #include "solver/GbkText.h"
 
 #include <cstdlib>
+#include <mutex>
 
 namespace qimbel::wordproblems {
 
@@ -51,6 +52,20 @@ UnitBook::UnitBook(const std::vector<std::string> &chainTexts)
         if (power == 1 && lengthChain_ < 0)
             lengthChain_ = static_cast<int>(c);
     }
+}
+
+std::shared_ptr<const UnitBook> CachedUnitBook(const std::string &path)
+{
+    const std::shared_ptr<const std::vector<std::string>> chains = numbers::CachedUnitChains(path);
+    static std::mutex mutex;
+    static std::weak_ptr<const std::vector<std::string>> from;
+    static std::shared_ptr<const UnitBook> book;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (book == nullptr || from.lock() != chains) {
+        book = std::make_shared<const UnitBook>(*chains);
+        from = chains;
+    }
+    return book;
 }
 
 int UnitBook::ChainOf(const std::string &unit) const

@@ -7,6 +7,7 @@
 #include "wordproblems/ProblemReading.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,10 @@ private:
     std::vector<int> powers_;
     int lengthChain_ = -1;
 };
+
+// The book of the unit table at `path` as it was last read: made again only when the table is
+// read again.
+std::shared_ptr<const UnitBook> CachedUnitBook(const std::string &path);
 
 // A kind of quantity: the powers of the kinds of unit it is made of (the length chain for length,
 // area and volume); 速度 in 千米/时 is {length: 1, time: -1}. Empty for a plain number.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <utility>
 
 namespace qimbel {
@@ -276,7 +277,10 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
     for (int i = 0; i < work.quantities.GetSize(); ++i)
         work.values.Add(kUnknown);
 
-    const UnitBook book(*numbers::CachedUnitChains(GetLuJing() + "/Document/danwei.ini"));
+    // The unit table of 单位转换 beside the formula folder (Document/danwei.ini).
+    const std::shared_ptr<const UnitBook> bookRead
+        = CachedUnitBook((std::filesystem::path(folder).parent_path() / "danwei.ini").string());
+    const UnitBook &book = *bookRead;
     const ProblemReading reading
         = ReadProblem(NormalisedProblem(named->problem), NamesInFileOrder(work.quantities), {fileName}, book.Names());
 
@@ -307,7 +311,14 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
         for (const std::string &formula : RelationFormulas(relation, number))
             work.formulas.Add(formula);
     }
-    kinds = Dimensions(work, kinds);
+    // The kinds of the quantities the formulas give, worked out when a question needs them.
+    bool kindsWorked = false;
+    auto kindsOfAll = [&]() -> std::map<std::string, Dimension> & {
+        if (!kindsWorked && !kinds.empty())
+            kinds = Dimensions(work, kinds);
+        kindsWorked = true;
+        return kinds;
+    };
 
     // The asked quantities; a question that names none asks for the one open quantity of the
     // kind of its unit (他一共走了多少米？ asks for 路程).
@@ -315,10 +326,11 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
     if (asked.empty() && reading.questionFound) {
         const std::optional<Dimension> wanted
             = reading.questionUnit.empty() ? std::nullopt : units.DimensionOf(reading.questionUnit);
+        std::map<std::string, Dimension> &all = kindsOfAll();
         std::vector<std::string> open;
         for (int i = work.quantities.GetSize() - 1; i >= 0; --i)
             if (work.values[i] == kUnknown
-                && (!wanted || (kinds.count(work.quantities[i]) && kinds[work.quantities[i]] == *wanted)))
+                && (!wanted || (all.count(work.quantities[i]) && all[work.quantities[i]] == *wanted)))
                 open.push_back(work.quantities[i]);
         if (open.size() == 1)
             asked = open;
@@ -346,7 +358,7 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
         if (const std::string value = ValueOf(work, quantity); value != kUnknown) {
             std::string unit;
             if (reading.questionUnit.empty() || asked.size() > 1)
-                if (const auto kind = kinds.find(quantity); kind != kinds.end())
+                if (const auto kind = kindsOfAll().find(quantity); kind != kinds.end())
                     unit = units.UnitOf(kind->second);
             answers.emplace_back(quantity, value + unit);
         }

@@ -5,6 +5,7 @@
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 #include "wordproblems/FormulaFile.h"
 #include "wordproblems/FormulaIndex.h"
@@ -414,3 +415,38 @@ TEST(WordProblemPage, HeadlessRunHandsTheMessagesBack)
 }
 
 } // namespace
+
+// The page's line limit: the largest lines of the shapes that make the page work hardest write
+// bounded text, and a longer line is answered with the sentence of every page, the line itself
+// standing once in the text box.
+TEST(WordProblemPage, LinesAtTheLimitStayBoundedAndLongerOnesAreRefusedOnce)
+{
+    auto fill = [](std::string text, const std::string &piece, const std::string &end) {
+        while (Len(text) + Len(piece) + Len(end) <= kLongestWordProblemLine)
+            text += piece;
+        return text + end;
+    };
+    HeadlessRequest request;
+    request.page = 131;
+    request.gbk = true;
+    const std::string digits(150, '7');
+    const std::string all = "求长、宽、高、底面积、体积、表面积、棱长总和各是多少？";
+    for (const std::string &line :
+        {fill("〖长方体〗长是" + digits + "千米，宽是" + digits + "厘米，高是" + digits + "毫米，", "长比宽多1米，", all),
+            fill("〖长方体〗", "长是宽的3/5，宽比高少2分米，高是1.5米，", all),
+            fill("〖圆柱〗底面积是" + digits + "平方分米，高是2米，", "求底面半径是多少厘米？", "")}) {
+        ASSERT_LE(Len(line), kLongestWordProblemLine);
+        const std::string out = RunHeadless(request, line);
+        EXPECT_LT(out.size(), 200u * 1024);
+        EXPECT_TRUE(Contains(out, "答：") || Contains(out, "条件不足") || Contains(out, "无法求出")) << out.size();
+    }
+    std::string tooLong = fill("〖长方形〗", "长是5米，", "宽是3米，求面积是多少？");
+    tooLong += std::string(static_cast<std::size_t>(kLongestWordProblemLine + 1 - Len(tooLong)), 'x');
+    const std::string out = RunHeadless(request, tooLong);
+    int seen = 0;
+    for (int at = Find(out, tooLong); at >= 0; at = Find(out, tooLong, at + 1))
+        ++seen;
+    EXPECT_EQ(seen, 1);
+    EXPECT_TRUE(Contains(out, "这一行太长，无法计算：一行最多可以有1024个字符。"));
+    EXPECT_FALSE(Contains(out, "已知条件"));
+}
