@@ -149,22 +149,29 @@ std::string CommonUnits::CommonOf(const std::string &unit) const
     return book_.ChainOf(wanted) == chain ? wanted : unit;
 }
 
-std::string CommonUnits::Convert(const Amount &amount, std::string &step) const
+std::string CommonUnits::TargetOf(const std::string &unit) const
+{
+    const auto [top, bottom] = Parts(unit);
+    return bottom.empty() ? CommonOf(top) : CommonOf(top) + "/" + CommonOf(bottom);
+}
+
+std::string CommonUnits::ConvertOne(const Amount &amount, const std::string &target, std::string &step) const
 {
     step.clear();
     const auto [top, bottom] = Parts(amount.unit);
+    const auto [toTop, toBottom] = Parts(target);
     const numbers::UnitRate *from = book_.Rate(top);
     const numbers::UnitRate *under = bottom.empty() ? nullptr : book_.Rate(bottom);
-    if (from == nullptr || (!bottom.empty() && under == nullptr))
+    const numbers::UnitRate *to = book_.Rate(toTop);
+    const numbers::UnitRate *toUnder = toBottom.empty() ? nullptr : book_.Rate(toBottom);
+    if (from == nullptr || to == nullptr || (under == nullptr) != (toUnder == nullptr)
+        || book_.ChainOf(top) != book_.ChainOf(toTop) || (under != nullptr && book_.ChainOf(bottom) != book_.ChainOf(toBottom)))
         return amount.number;
-    const std::string toTop = CommonOf(top);
-    const std::string toBottom = bottom.empty() ? "" : CommonOf(bottom);
-    const std::string target = toBottom.empty() ? toTop : toTop + "/" + toBottom;
 
     // factor = rate(to) / rate(from), over the units below the bar the other way round.
-    std::optional<Rational> factor = RationalQuotient(*RateOf(*book_.Rate(toTop)), *RateOf(*from));
+    std::optional<Rational> factor = RationalQuotient(*RateOf(*to), *RateOf(*from));
     if (factor && under != nullptr)
-        factor = RationalProduct(*factor, *RationalQuotient(*RateOf(*under), *RateOf(*book_.Rate(toBottom))));
+        factor = RationalProduct(*factor, *RationalQuotient(*RateOf(*under), *RateOf(*toUnder)));
     const std::optional<NumberValue> read = ReadNumber(amount.number);
     const std::optional<Rational> value = read ? ExactValue(*read) : std::nullopt;
     if (!factor || !value || (factor->numerator == 1 && factor->denominator == 1))
@@ -184,6 +191,36 @@ std::string CommonUnits::Convert(const Amount &amount, std::string &step) const
     step = amount.number + amount.unit + "=" + amount.number + sign + ratioText + "=" + converted + target + "  ("
         + because + "由" + amount.unit + "化为" + target + "，则 " + sign + ratioText + " )";
     return converted;
+}
+
+std::string CommonUnits::Convert(const Amount &amount, std::vector<std::string> &steps) const
+{
+    steps.clear();
+    const std::string target = TargetOf(amount.unit);
+    std::string step;
+    std::string total = ConvertOne(amount, target, step);
+    if (!step.empty())
+        steps.push_back(step);
+    // 1米20厘米: every part into the same unit, then added up as 单位转换 adds them.
+    for (const Amount &part : amount.parts) {
+        if (Contains(target, "/") || Contains(part.unit, "/") || book_.ChainOf(part.unit) != book_.ChainOf(target)
+            || book_.ChainOf(target) < 0)
+            return {};
+        const std::string value = ConvertOne(part, target, step);
+        if (!step.empty())
+            steps.push_back(step);
+        const std::optional<NumberValue> a = ReadNumber(total);
+        const std::optional<NumberValue> b = ReadNumber(value);
+        const std::optional<Rational> x = a ? ExactValue(*a) : std::nullopt;
+        const std::optional<Rational> y = b ? ExactValue(*b) : std::nullopt;
+        const std::optional<Rational> sum = x && y ? RationalSum(*x, *y) : std::nullopt;
+        if (!sum)
+            return {};
+        const std::string sumText = ExactText(*sum);
+        steps.push_back(total + "+" + value + "=" + sumText);
+        total = sumText;
+    }
+    return total;
 }
 
 std::optional<Dimension> CommonUnits::DimensionOf(const std::string &unit) const

@@ -53,9 +53,10 @@ public:
     // amount of each kind; area and volume follow the common length.
     CommonUnits(const UnitBook &book, const std::string &questionUnit, const std::vector<Amount> &amounts);
 
-    // The amount's number in the common unit of its kind; `step` tells the conversion in the words
-    // of 单位转换, or is empty when the number stays.
-    std::string Convert(const Amount &amount, std::string &step) const;
+    // The amount's number in the common unit of its kind; `steps` tell the conversion in the words
+    // of 单位转换 (none when the number stays). Empty when the amount cannot be one number (its
+    // parts are of other kinds).
+    std::string Convert(const Amount &amount, std::vector<std::string> &steps) const;
 
     // The kind of a unit; nothing for a unit that is not in the table.
     std::optional<Dimension> DimensionOf(const std::string &unit) const;
@@ -64,6 +65,8 @@ public:
 
 private:
     std::string CommonOf(const std::string &unit) const;
+    std::string TargetOf(const std::string &unit) const;
+    std::string ConvertOne(const Amount &amount, const std::string &target, std::string &step) const;
 
     const UnitBook &book_;
     std::string questionUnit_;

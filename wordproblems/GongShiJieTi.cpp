@@ -295,19 +295,24 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
     std::map<std::string, Dimension> kinds;
     int steps = 0;
     auto convert = [&](const Amount &amount) {
-        std::string step;
-        const std::string value = units.Convert(amount, step);
-        if (!step.empty())
+        std::vector<std::string> said;
+        const std::string value = units.Convert(amount, said);
+        for (const std::string &step : said)
             out += "第" + IntText(++steps) + "步：" + step + "\r\n";
         return value;
     };
     for (const GivenValue &given : reading.given) {
-        SheZhiBianLiang(work.quantities, work.values, given.quantity, convert(given.amount));
+        const std::string value = convert(given.amount);
+        if (value.empty())
+            continue; // 1米20克 is no one value
+        SheZhiBianLiang(work.quantities, work.values, given.quantity, value);
         if (const std::optional<Dimension> kind = units.DimensionOf(given.amount.unit); kind && !given.amount.unit.empty())
             kinds[given.quantity] = *kind;
     }
     for (const Relation &relation : reading.relations) {
         const std::string number = relation.kind == Relation::Kind::Times ? relation.amount.number : convert(relation.amount);
+        if (number.empty())
+            continue;
         for (const std::string &formula : RelationFormulas(relation, number))
             work.formulas.Add(formula);
     }

@@ -120,6 +120,17 @@ std::vector<NumberAt> Numbers(const std::string &clause, const std::vector<std::
         number.amount.number = Mid(clause, from, end - from);
         number.amount.unit = UnitAt(clause, end, units);
         number.end = end + Len(number.amount.unit);
+        // 1米20厘米: a number with its unit right after a number with its unit is part of it.
+        while (!number.amount.unit.empty() && DigitAt(clause, number.end)) {
+            int partEnd = number.end;
+            while (partEnd < n && IsNumberByte(clause[static_cast<std::size_t>(partEnd)]))
+                ++partEnd;
+            const std::string unit = UnitAt(clause, partEnd, units);
+            if (unit.empty())
+                break;
+            number.amount.parts.push_back({Mid(clause, number.end, partEnd - number.end), unit, {}});
+            number.end = partEnd + Len(unit);
+        }
         numbers.push_back(number);
         i = number.end > end ? number.end : end;
     }
@@ -211,7 +222,7 @@ bool ReadRelation(const std::string &clause, const std::vector<Mention> &mention
         const std::string after = Mid(clause, number->end, 4);
         const bool plain = after != "倍多" && after != "倍少" && after != "倍还" && Left(after, 2) != "多" && Left(after, 2) != "少";
         if (plain && IsValue(number->amount.number) && a.quantity != b.quantity && Find(Mid(clause, a.end, b.at - a.end), "是") >= 0)
-            relations.push_back({a.quantity, b.quantity, Relation::Kind::Times, {number->amount.number, ""}});
+            relations.push_back({a.quantity, b.quantity, Relation::Kind::Times, {number->amount.number, "", {}}});
         return true;
     }
     return false;

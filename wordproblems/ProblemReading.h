@@ -12,6 +12,8 @@ namespace qimbel::wordproblems {
 struct Amount {
     std::string number;
     std::string unit;
+    // Further numbers written right after it, each with its unit: 1米20厘米.
+    std::vector<Amount> parts;
 };
 
 struct GivenValue {
