@@ -167,6 +167,9 @@ std::string Evaluate(Solver &solver, FormulaWork &work, const std::string &entry
         value = root;
     }
     solver.SheZhiBianLiang(work.quantities, work.values, head, value);
+    // No figure has a side of less than nothing: conditions that say so contradict each other.
+    if (Left(value, 2) == "－" || value[0] == '-')
+        out += "注意：" + head + "是负数，请检查题目中的条件。\r\n";
     return out;
 }
 

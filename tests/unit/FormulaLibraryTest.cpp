@@ -479,3 +479,83 @@ TEST(FormulaLibrary, ThePageTakesExactRoots)
 }
 
 } // namespace
+
+namespace {
+
+// The digits of a whole number in full-width form, as some pupils type them.
+std::string FullWidth(const std::string &digits)
+{
+    std::string wide;
+    for (char c : digits)
+        wide += c >= '0' && c <= '9' ? std::string {'\xA3', static_cast<char>('\xB0' + (c - '0'))} : std::string(1, c);
+    return wide;
+}
+
+// Random rectangles told through a relation (倍, 几分之几, 比…多/少, either way round), in mixed
+// units, sometimes with ASCII commas or full-width digits: the answer line holds the exact area or
+// perimeter in the unit of the question.
+TEST(FormulaLibrary, RelationsAndUnitsGiveTheExactAnswer)
+{
+    Solver solver;
+    const std::string folder = FormulaFolder(solver.GetLuJing());
+    const std::vector<std::pair<std::string, Int>> units = {{"米", 1}, {"分米", 10}, {"厘米", 100}};
+    std::mt19937 random(25);
+    for (int round = 0; round < 300; ++round) {
+        const auto &[givenUnit, givenRate] = units[random() % 3];
+        const auto &[stepUnit, stepRate] = units[random() % 3];
+        const auto &[askedUnit, askedRate] = units[random() % 3];
+        const Int given = 20 + static_cast<Int>(random() % 80);
+        const Int step = 1 + static_cast<Int>(random() % 10);
+        const bool lengthGiven = random() % 2 == 0; // the relation is told of the other side
+        const std::string known = lengthGiven ? "长" : "宽";
+        const std::string other = lengthGiven ? "宽" : "长";
+        const Fraction a = Fraction::Of(given, givenRate); // the known side, in metres
+        Fraction b;
+        std::string relation;
+        switch (random() % 4) {
+        case 0: // other = known × n
+            b = a * Fraction {step + 1, 1};
+            relation = other + "是" + known + "的" + IntText(static_cast<long long>(step + 1)) + "倍";
+            break;
+        case 1: // other = known × p/q
+            b = a * Fraction::Of(step, step + 1);
+            relation = other + "是" + known + "的" + IntText(static_cast<long long>(step)) + "/"
+                + IntText(static_cast<long long>(step + 1));
+            break;
+        case 2: // other = known + d
+            b = a + Fraction::Of(step, stepRate);
+            relation = other + "比" + known + "多" + IntText(static_cast<long long>(step)) + stepUnit;
+            break;
+        default: // other = known − d
+            b = a - Fraction::Of(step * 10, stepRate);
+            relation = other + "比" + known + "短" + IntText(static_cast<long long>(step)) + "0" + stepUnit;
+            break;
+        }
+        if (b.n <= 0)
+            continue; // a side of no length: no rectangle
+
+        const bool area = random() % 2 == 0;
+        const Fraction expected = area ? a * b * Fraction {askedRate * askedRate, 1}
+                                       : (a + b) * Fraction {2 * askedRate, 1};
+        std::string number = IntText(static_cast<long long>(given));
+        if (random() % 4 == 0)
+            number = FullWidth(number);
+        const std::string comma = random() % 4 == 0 ? "," : "，";
+        const std::string question
+            = area ? "求面积是多少平方" + askedUnit + "？" : "求周长是多少" + askedUnit + "？";
+        const std::string line
+            = "〖长方形〗长方形的" + known + "是" + number + givenUnit + comma + relation + comma + question;
+        const std::string worked = solver.GongShiJieTi(line, folder);
+        SCOPED_TRACE(GbkToUtf8Text(worked).value_or("?"));
+        const std::string mark = area ? "答：面积是" : "答：周长是";
+        const int at = Find(worked, mark);
+        ASSERT_GE(at, 0);
+        std::string value = Mid(worked, at + Len(mark));
+        value = Left(value, Find(value, (area ? "平方" : "") + askedUnit + "。"));
+        const std::optional<Fraction> got = ReadResult(value);
+        ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(value).value_or("?");
+        EXPECT_EQ(*got, expected) << Text(*got) << " against " << Text(expected);
+    }
+}
+
+} // namespace
