@@ -283,6 +283,21 @@ std::vector<std::string> IndependentQuantities(const Library &file)
     return {};
 }
 
+// Every other quantity from the first formula of the file that can give it (roots aside: the
+// forward formulas give every quantity).
+void DeriveForward(const Library &file, std::map<std::string, Fraction> &values)
+{
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const std::string &formula : file.formulas)
+            if (!values.count(FormulaHead(formula)) && FormulaPower(formula) == 1)
+                if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
+                    values[FormulaHead(formula)] = *value;
+                    grew = true;
+                }
+    }
+}
+
 // The summary without its line breaks, as the panel shows it.
 std::string WithoutLineBreaks(const std::string &text)
 {
@@ -321,19 +336,7 @@ TEST(FormulaLibrary, EveryQuantityHasAFormulaAndEveryFileIsConsistent)
             std::map<std::string, Fraction> values;
             for (const std::string &q : base)
                 values[q] = Fraction::Of(1 + static_cast<Int>(random() % 40), round % 2 == 0 ? 1 : 1 + random() % 4);
-            // Every other quantity from the first formula of the file that can give it.
-            for (bool grew = true; grew;) {
-                grew = false;
-                for (const std::string &formula : file.formulas) {
-                    if (values.count(FormulaHead(formula)) || FormulaPower(formula) > 1)
-                        continue;
-                    const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run();
-                    if (value) {
-                        values[FormulaHead(formula)] = *value;
-                        grew = true;
-                    }
-                }
-            }
+            DeriveForward(file, values);
             ASSERT_EQ(values.size(), file.quantities.size());
             // A formula of power n (〖边长〗^2〔面积〕) holds when its quantity to the n-th power
             // equals its expression.
@@ -396,15 +399,7 @@ TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
             values[q] = Fraction::Of(v, 1);
             given += q + "是" + IntText(static_cast<long long>(v)) + "，";
         }
-        for (bool grew = true; grew;) {
-            grew = false;
-            for (const std::string &formula : file.formulas)
-                if (!values.count(FormulaHead(formula)) && FormulaPower(formula) == 1)
-                    if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
-                        values[FormulaHead(formula)] = *value;
-                        grew = true;
-                    }
-        }
+        DeriveForward(file, values);
         for (const std::string &asked : file.quantities) {
             if (std::find(base.begin(), base.end(), asked) != base.end())
                 continue;
@@ -450,15 +445,7 @@ TEST(FormulaLibrary, ThePageTakesExactRoots)
                 std::map<std::string, Fraction> values;
                 for (const std::string &q : IndependentQuantities(file))
                     values[q] = Fraction::Of(1 + static_cast<Int>(random() % 30), 1 + static_cast<Int>(random() % 4));
-                for (bool grew = true; grew;) {
-                    grew = false;
-                    for (const std::string &formula : file.formulas)
-                        if (!values.count(FormulaHead(formula)) && FormulaPower(formula) == 1)
-                            if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
-                                values[FormulaHead(formula)] = *value;
-                                grew = true;
-                            }
-                }
+                DeriveForward(file, values);
                 const std::string head = FormulaHead(root);
                 const std::string worked = solver.GongShiJieTi(
                     "〖" + file.name + "〗" + inputs[0] + "是" + Text(values[inputs[0]]) + "，求" + head + "是多少？",
