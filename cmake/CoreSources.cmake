@@ -2,6 +2,7 @@
 set(QIMBEL_CORE_SOURCES
   # solver/: the solver object, text utilities, expression arrays
   solver/GbkText.cpp
+  solver/GbkUnicode.cpp
   solver/StringArray.cpp
   solver/GetLuJing.cpp
   solver/HelpTexts.cpp
