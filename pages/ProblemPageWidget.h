@@ -76,7 +76,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-
     ProblemPage &model_;
     QPlainTextEdit *edit_ = nullptr; // 1004
     TypesetView *typeset_ = nullptr; // 课本排版, beside the text box

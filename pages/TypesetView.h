@@ -22,7 +22,10 @@ namespace qimbel {
 // Font metrics of the typeset page, for the screen (device nullptr) or a printer.
 class QtTypesetMetrics : public TsMetrics {
 public:
-    explicit QtTypesetMetrics(QPaintDevice *device = nullptr) : device_(device) {}
+    explicit QtTypesetMetrics(QPaintDevice *device = nullptr)
+        : device_(device)
+    {
+    }
     double Advance(std::string_view utf8, TsFont font, double size) const override;
     double Ascent(double size) const override;
     double Descent(double size) const override;

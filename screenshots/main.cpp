@@ -1,5 +1,5 @@
-// qimbel-screenshots [FOLDER [PART]]: takes every scene (or those whose file name holds PART) of Scenes.cpp from a fresh main window and
-// writes it as a PNG file below FOLDER (docs/ by default). Run offscreen by ./qimbel.sh
+// qimbel-screenshots [FOLDER [PART]]: takes every scene (or those whose file name holds PART) of Scenes.cpp from a
+// fresh main window and writes it as a PNG file below FOLDER (docs/ by default). Run offscreen by ./qimbel.sh
 // screenshots.
 #include "app/MainWindow.h"
 #include "pages/Session.h"
