@@ -2,7 +2,6 @@
 set(QIMBEL_CORE_SOURCES
   # solver/: the solver object, text utilities, expression arrays
   solver/GbkText.cpp
-  solver/GbkUnicode.cpp
   solver/StringArray.cpp
   solver/GetLuJing.cpp
   solver/HelpTexts.cpp
@@ -207,3 +206,10 @@ list(APPEND QIMBEL_CORE_SOURCES
 )
 # tools/: the exercise-generator programs of the tab 自动出卷及测试
 list(APPEND QIMBEL_CORE_SOURCES tools/ExerciseLaunchers.cpp)
+# typeset/: the worked text typeset like a textbook (MathML, display list), GBK <-> UTF-8 tables
+list(APPEND QIMBEL_CORE_SOURCES
+  typeset/GbkUnicode.cpp
+  typeset/ReadTypeset.cpp
+  typeset/TypesetMathML.cpp
+  typeset/TypesetLayout.cpp
+)

@@ -20,6 +20,8 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/pages/PrintedPage.cpp
   # pages/: the busy cursor of a long compute
   ${CMAKE_SOURCE_DIR}/pages/BusyCursorGuard.cpp
+  # pages/: 课本排版, the typeset view of the text box
+  ${CMAKE_SOURCE_DIR}/pages/TypesetView.cpp
   # charts/: the widget that replays the display lists of the chart and graph models
   ${CMAKE_SOURCE_DIR}/charts/DisplayListView.cpp
   ${CMAKE_SOURCE_DIR}/charts/FrequencyDialog.cpp

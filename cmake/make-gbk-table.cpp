@@ -1,101 +1,107 @@
-// make-gbk-table: writes the GBK <-> Unicode tables of solver/GbkUnicode.cpp from the iconv of the
-// build machine. Built and run by the host compiler at build time (cmake/GbkTable.cmake), also in
-// the WebAssembly build, whose own libc has no GBK.
+// make-gbk-table OUT: writes the GBK <-> Unicode tables of typeset/GbkUnicode.cpp from the iconv of
+// the build machine, so that the core converts exactly as qimbel-cli (which calls iconv) does.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <iconv.h>
-#include <string>
 #include <vector>
 
 namespace {
 
-// The code point of one GBK character, or 0 when iconv does not take it.
-std::uint32_t Decode(iconv_t cd, const std::string &gbk)
+// The single code point that `in` converts to, or 0 when iconv refuses it or gives more than one.
+std::uint32_t ToUnicode(iconv_t cd, const unsigned char *bytes, std::size_t size)
 {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    std::string in = gbk;
-    char *inPtr = in.data();
-    std::size_t inLeft = in.size();
-    unsigned char out[16];
-    char *outPtr = reinterpret_cast<char *>(out);
+    char in[2] = {static_cast<char>(bytes[0]), size > 1 ? static_cast<char>(bytes[1]) : '\0'};
+    char out[16];
+    char *inPtr = in;
+    char *outPtr = out;
+    std::size_t inLeft = size;
     std::size_t outLeft = sizeof out;
     if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0)
         return 0;
     if (sizeof out - outLeft != 4)
         return 0;
-    return std::uint32_t(out[0]) << 24 | std::uint32_t(out[1]) << 16 | std::uint32_t(out[2]) << 8 | out[3];
+    const unsigned char *u = reinterpret_cast<const unsigned char *>(out);
+    return u[0] | (u[1] << 8) | (u[2] << 16) | (static_cast<std::uint32_t>(u[3]) << 24);
 }
 
-// The GBK bytes of one code point, empty when iconv has none.
-std::string Encode(iconv_t cd, std::uint32_t code)
+// The GBK code of a code point as one number (a lead byte times 256 plus a trail byte, or one
+// byte), or 0 when GBK has no such character.
+unsigned FromUnicode(iconv_t cd, std::uint32_t cp)
 {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    char in[4] = {char(code >> 24), char(code >> 16 & 0xFF), char(code >> 8 & 0xFF), char(code & 0xFF)};
-    char *inPtr = in;
-    std::size_t inLeft = sizeof in;
+    unsigned char in[4] = {static_cast<unsigned char>(cp), static_cast<unsigned char>(cp >> 8),
+        static_cast<unsigned char>(cp >> 16), static_cast<unsigned char>(cp >> 24)};
+    char *inPtr = reinterpret_cast<char *>(in);
     char out[16];
     char *outPtr = out;
+    std::size_t inLeft = 4;
     std::size_t outLeft = sizeof out;
     if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0)
-        return {};
-    return std::string(out, sizeof out - outLeft);
+        return 0;
+    const std::size_t n = sizeof out - outLeft;
+    const unsigned char *g = reinterpret_cast<const unsigned char *>(out);
+    if (n == 1)
+        return g[0];
+    if (n == 2)
+        return g[0] * 256u + g[1];
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 2 || std::freopen(argv[1], "w", stdout) == nullptr) {
-        std::fprintf(stderr, "usage: make-gbk-table OUTPUT\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-gbk-table OUT\n");
         return 2;
     }
-    iconv_t decode = iconv_open("UTF-32BE", "GBK");
-    iconv_t encode = iconv_open("GBK", "UTF-32BE");
-    if (decode == reinterpret_cast<iconv_t>(-1) || encode == reinterpret_cast<iconv_t>(-1)) {
-        std::fprintf(stderr, "make-gbk-table: this iconv has no GBK\n");
+    iconv_t toU = iconv_open("UTF-32LE", "GBK");
+    iconv_t fromU = iconv_open("GBK", "UTF-32LE");
+    if (toU == reinterpret_cast<iconv_t>(-1) || fromU == reinterpret_cast<iconv_t>(-1)) {
+        std::fprintf(stderr, "make-gbk-table: iconv has no GBK\n");
         return 1;
     }
-    std::printf("// Written by cmake/make-gbk-table.cpp from the build machine's iconv. Do not edit.\n");
-    // Single bytes 0x80-0xFF: the code point, 0 when the byte is no character of its own.
-    std::printf("static const unsigned short kGbkSingle[128] = {");
-    for (int b = 0x80; b <= 0xFF; ++b)
-        std::printf("%s%u", b == 0x80 ? "" : ",", unsigned(Decode(decode, std::string(1, char(b)))));
-    std::printf("};\n");
-    // Two bytes: lead 0x81-0xFE, trail 0x40-0xFE; 0 when iconv does not take the pair.
-    std::printf("static const unsigned short kGbkDouble[126 * 191] = {\n");
-    int count = 0;
-    for (int lead = 0x81; lead <= 0xFE; ++lead) {
-        for (int trail = 0x40; trail <= 0xFE; ++trail) {
-            const std::uint32_t code = Decode(decode, std::string{char(lead), char(trail)});
-            if (code > 0xFFFF) {
-                std::fprintf(stderr, "make-gbk-table: GBK %02X%02X is outside the BMP\n", lead, trail);
-                return 1;
-            }
-            std::printf("%u,%s", unsigned(code), ++count % 24 == 0 ? "\n" : "");
+    std::FILE *out = std::fopen(argv[1], "w");
+    if (!out)
+        return 1;
+    std::fprintf(out, "// Generated by cmake/make-gbk-table.cpp from the build machine's iconv. Do not edit.\n");
+    // One-byte codes 0x80 to 0xFF (0x00 to 0x7F are ASCII).
+    std::fprintf(out, "static const std::uint16_t kGbkSingle[128] = {");
+    for (unsigned b = 0x80; b <= 0xFF; ++b) {
+        const unsigned char bytes[1] = {static_cast<unsigned char>(b)};
+        const std::uint32_t cp = ToUnicode(toU, bytes, 1);
+        std::fprintf(out, "%s%u", b == 0x80 ? "" : ",", cp <= 0xFFFF ? cp : 0);
+    }
+    std::fprintf(out, "};\n");
+    // Two-byte codes: lead 0x81 to 0xFE, trail 0x40 to 0xFE, indexed (lead - 0x81) * 191 + trail - 0x40.
+    std::fprintf(out, "static const std::uint16_t kGbkDouble[126 * 191] = {\n");
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            const unsigned char bytes[2] = {static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)};
+            const std::uint32_t cp = ToUnicode(toU, bytes, 2);
+            std::fprintf(out, "%u,", cp <= 0xFFFF ? cp : 0);
         }
+        std::fprintf(out, "\n");
     }
-    std::printf("};\n");
-    // Encoding: every BMP code point that iconv writes as GBK bytes, in order, with its bytes
-    // (one byte in the high half only when the character is a single byte).
-    std::vector<std::pair<std::uint32_t, std::string>> pairs;
-    for (std::uint32_t code = 0x80; code <= 0xFFFF; ++code) {
-        if (code >= 0xD800 && code <= 0xDFFF)
+    std::fprintf(out, "};\n");
+    // Code points 0x80 and up that GBK holds, ascending, with their GBK codes.
+    std::vector<std::pair<unsigned, unsigned>> reverse;
+    for (std::uint32_t cp = 0x80; cp <= 0xFFFF; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF)
             continue;
-        std::string bytes = Encode(encode, code);
-        if (!bytes.empty())
-            pairs.emplace_back(code, bytes);
+        if (const unsigned code = FromUnicode(fromU, cp))
+            reverse.emplace_back(cp, code);
     }
-    std::printf("static const unsigned short kUnicodeToGbk[%zu][2] = {\n", pairs.size());
-    count = 0;
-    for (const auto &[code, bytes] : pairs) {
-        unsigned value = bytes.size() == 1 ? unsigned(static_cast<unsigned char>(bytes[0]))
-                                           : unsigned(static_cast<unsigned char>(bytes[0])) << 8
-                | static_cast<unsigned char>(bytes[1]);
-        std::printf("{%u,%u},%s", unsigned(code), value, ++count % 8 == 0 ? "\n" : "");
-    }
-    std::printf("};\n");
-    iconv_close(decode);
-    iconv_close(encode);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    std::fprintf(out, "static const std::uint16_t kUnicodeKeys[%zu] = {\n", reverse.size());
+    for (std::size_t i = 0; i < reverse.size(); ++i)
+        std::fprintf(out, "%u,%s", reverse[i].first, i % 16 == 15 ? "\n" : "");
+    std::fprintf(out, "};\nstatic const std::uint16_t kUnicodeGbk[%zu] = {\n", reverse.size());
+    for (std::size_t i = 0; i < reverse.size(); ++i)
+        std::fprintf(out, "%u,%s", reverse[i].second, i % 16 == 15 ? "\n" : "");
+    std::fprintf(out, "};\n");
+    iconv_close(toU);
+    iconv_close(fromU);
+    return std::fclose(out) == 0 ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 // core (in the worker) does all the deciding, and the page shows what comes back; like the
 // desktop, nothing here knows a rule of its own.
 import { Engine } from './engine.js';
-import { showText } from './render.js';
+import { showFragments, showText } from './render.js';
 
 const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
 const METHODS = ['提公因法', '应用公式法', '分组分解法', '十字相乘法', '配方法', '求根法', '待定系数法', '综合处理'];
@@ -11,6 +11,10 @@ const QUICK_KEYS = ['×', '÷', '＋', '－', '＝', '＜', '≤', '＞', '≥',
 const SEPARATOR = '----';
 const STORE = 'qimbel.web.v1';
 const UNDO_DEPTH = 20;
+const KEPT_WORKING = 100000; // characters of working kept over a reload
+const PLAIN_STORE = 'qimbel.web.plain';
+// Browsers that render MathML Core get the working typeset; the others (and 纯文本) plain text.
+const CAN_TYPESET = typeof MathMLElement !== 'undefined';
 
 const $ = (id) => document.getElementById(id);
 const els = {
@@ -45,6 +49,8 @@ function save() {
   const kept = { tab: state.tab, type: state.type, pages: {} };
   for (const [id, page] of Object.entries(state.pages)) {
     const { undo, handlerText, ...rest } = page;
+    // A long working is not kept (computing it again is quick); the pupil's text always is.
+    if (rest.tail.length > KEPT_WORKING) rest.tail = '';
     kept.pages[id] = rest;
   }
   try {
@@ -168,13 +174,39 @@ function showPage() {
 }
 
 let shownTail = null;
+let shownPlain = null;
+function plainWanted() {
+  try {
+    return !CAN_TYPESET || localStorage.getItem(PLAIN_STORE) === '1';
+  } catch {
+    return !CAN_TYPESET;
+  }
+}
+
 function showResult() {
   const page = currentPage();
+  const plain = plainWanted();
   els.result.hidden = page.tail === '';
   els.result.parentElement.classList.toggle('has-result', page.tail !== '');
-  if (page.tail === shownTail) return;
+  els.plain.hidden = !CAN_TYPESET;
+  els.plain.setAttribute('aria-pressed', String(plain));
+  if (page.tail === shownTail && plain === shownPlain) return;
   shownTail = page.tail;
-  showText(els.output, page.tail);
+  shownPlain = plain;
+  if (plain || page.tail === '') {
+    showText(els.output, page.tail);
+    return;
+  }
+  // The typesetter runs in the worker; the plain text shows only should it fail.
+  const tail = page.tail;
+  els.output.replaceChildren();
+  engine.call('typeset', [tail]).then((answer) => {
+    if (shownTail !== tail || shownPlain) return;
+    if (answer && answer.html) showFragments(els.output, answer.html, answer.rows);
+    else showText(els.output, tail);
+  }, () => {
+    if (shownTail === tail) showText(els.output, tail);
+  });
 }
 
 // ---- handlers ----
@@ -394,6 +426,14 @@ function wire() {
   els.example.addEventListener('click', () => run('example'));
   els.undo.addEventListener('click', undo);
   els.help.addEventListener('click', showHelp);
+  els.plain.addEventListener('click', () => {
+    try {
+      localStorage.setItem(PLAIN_STORE, plainWanted() ? '0' : '1');
+    } catch {
+      /* the choice lasts this visit only */
+    }
+    showResult();
+  });
   els.stop.addEventListener('click', () => engine.restart('stopped'));
   els.typeMenu.addEventListener('click', () => {
     const open = els.typeMenu.parentElement.classList.toggle('open');

@@ -45,6 +45,10 @@
         module._qw_tables();
         return answer();
       },
+      // The working as MathML: {html}.
+      typeset(text) {
+        return withTexts([text], (t, tn) => module._qw_typeset(t, tn));
+      },
       help(page, type) {
         module._qw_help(page, type);
         return answer();

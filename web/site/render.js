@@ -2,7 +2,7 @@
 // (two GBK bytes) is two columns wide. Each run of wide characters gets exactly that width, so
 // the columns line up whatever CJK font the system has. Long texts are shown in slices, one
 // slice per task, so the page stays responsive.
-const LINES_PER_SLICE = 200;
+const LINES_PER_SLICE = 100;
 
 const ESCAPES = { '&': '&amp;', '<': '&lt;', '>': '&gt;' };
 const escape = (text) => text.replace(/[&<>]/g, (c) => ESCAPES[c]);
@@ -43,4 +43,41 @@ export function showText(box, text) {
     };
     step();
   });
+}
+
+// Fills `box` with the typeset working: fragments of HTML with MathML from the core's typesetter.
+// Each fragment stands as an empty box of about its height until it comes near the window, so a
+// long working costs the page only what is looked at.
+let observer = null;
+
+export function showFragments(box, fragments, rows) {
+  ++generation;
+  if (observer) observer.disconnect();
+  const waiting = new Map(); // piece -> its HTML, until it is shown
+  const fill = (piece) => {
+    piece.innerHTML = waiting.get(piece);
+    piece.style.minHeight = '';
+    waiting.delete(piece);
+  };
+  observer = new IntersectionObserver((entries) => {
+    for (const entry of entries) {
+      if (!entry.isIntersecting || !waiting.has(entry.target)) continue;
+      fill(entry.target);
+      observer.unobserve(entry.target);
+    }
+  }, { rootMargin: '1000px 0px' });
+  const pieces = fragments.map((html, i) => {
+    const piece = document.createElement('div');
+    piece.className = 'typeset-piece';
+    piece.style.minHeight = `${Math.max(1, rows[i] || 1) * 32}px`;
+    waiting.set(piece, html);
+    return piece;
+  });
+  box.replaceChildren(...pieces);
+  for (const piece of pieces) observer.observe(piece);
+  // Printing shows everything.
+  window.addEventListener('beforeprint', () => {
+    for (const piece of [...waiting.keys()]) fill(piece);
+  }, { once: true });
+  return Promise.resolve(true);
 }

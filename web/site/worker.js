@@ -31,7 +31,7 @@ self.onmessage = async (event) => {
   current = id;
   lastProgress = Date.now();
   try {
-    const result = call === 'page' ? api.page(...args) : call === 'help' ? api.help(...args) : api.headless(...args);
+    const result = call === 'page' ? api.page(...args) : call === 'typeset' ? api.typeset(...args) : api.headless(...args);
     postMessage({ id, result });
   } catch (error) {
     // An exception out of the module is a trap (unreachable, out of bounds, out of memory).

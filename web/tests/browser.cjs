@@ -108,6 +108,14 @@ async function solve(page, problem) {
       check(same(shown, native([...problem.args, '--level', '5'], problem.line)), `page ${problem.page}: ${problem.line}`);
     }
 
+    // The working is typeset (MathML) where the browser has MathML; 纯文本 shows the plain text.
+    await page.waitForSelector('#output math', { timeout: 30000 }).catch(() => null);
+    check(await page.$('#output .qimbel-typeset math') !== null, 'the working is typeset with MathML');
+    await page.click('#plain');
+    await page.waitForFunction(() => document.querySelector('#output math') === null && document.querySelector('#output pre') !== null);
+    check((await page.$eval('#output', (o) => o.textContent)).includes('解题过程'), '纯文本 shows the working as plain text');
+    await page.click('#plain');
+
     // The text of each page survives a reload.
     await page.reload({ waitUntil: 'domcontentloaded' });
     await page.waitForSelector('#page:not([hidden])');

@@ -8,8 +8,10 @@
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "solver/GbkUnicode.h"
+#include "typeset/GbkUnicode.h"
 #include "tools/SymbolTable.h"
+#include "typeset/TypesetMathML.h"
+#include "typeset/TypesetTree.h"
 
 #include <emscripten.h>
 
@@ -296,6 +298,35 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     json += ",\"computeEnabled\":" + std::string(page.ComputeEnabled() ? "true" : "false");
     json += ",\"messages\":" + QuoteMessages(page.TakeMessages()) + "}";
     return Finish(json);
+}
+
+// The working typeset as MathML (fragments of the typesetter, UTF-8): {"html": [...], "rows":
+// [...]} (the lines of each fragment), cut
+// between blocks every hundred lines or so, so the page can show a long working piece by piece.
+EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize)
+{
+    const std::string_view input(text, static_cast<std::size_t>(textSize));
+    std::optional<std::string> gbk = ToTextBox(input);
+    if (!gbk)
+        return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
+    const qimbel::TsDocument document = qimbel::ReadTypeset(*gbk);
+    std::string html;
+    std::string rows;
+    qimbel::TsDocument piece;
+    const auto flush = [&] {
+        if (piece.lines.empty())
+            return;
+        html += (html.empty() ? "" : ",") + Quote(qimbel::TypesetToMathML(piece));
+        rows += (rows.empty() ? "" : ",") + std::to_string(piece.lines.size());
+        piece.lines.clear();
+    };
+    for (const qimbel::TsLine &line : document.lines) {
+        if (piece.lines.size() >= 100 && (line.block == 0 || line.block != piece.lines.back().block))
+            flush();
+        piece.lines.push_back(line);
+    }
+    flush();
+    return Finish("{\"html\":[" + html + "],\"rows\":[" + rows + "]}");
 }
 
 } // extern "C"
