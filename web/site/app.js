@@ -2,7 +2,7 @@
 // core (in the worker) does all the deciding, and the page shows what comes back; like the
 // desktop, nothing here knows a rule of its own.
 import { Engine } from './engine.js';
-import { showFragments, showText } from './render.js';
+import { showAll, showFragments, showText } from './render.js';
 
 const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
 const METHODS = ['提公因法', '应用公式法', '分组分解法', '十字相乘法', '配方法', '求根法', '待定系数法', '综合处理'];
@@ -202,7 +202,7 @@ function showResult() {
   els.output.replaceChildren();
   engine.call('typeset', [tail]).then((answer) => {
     if (shownTail !== tail || shownPlain) return;
-    if (answer && answer.html) showFragments(els.output, answer.html, answer.rows);
+    if (answer && answer.count) showFragments(els.output, answer.count, answer.rows, (i) => engine.call('fragment', [i]));
     else showText(els.output, tail);
   }, () => {
     if (shownTail === tail) showText(els.output, tail);
@@ -469,7 +469,8 @@ function wire() {
       say('无法使用剪贴板，请手动选择文字复制。');
     }
   });
-  els.print.addEventListener('click', () => {
+  els.print.addEventListener('click', async () => {
+    await showAll();
     let problems = document.querySelector('.print-problems');
     if (!problems) {
       problems = document.createElement('pre');
@@ -483,9 +484,10 @@ function wire() {
 }
 
 async function main() {
+  // The worker starts loading the module at once, while the page builds itself.
+  engine = new Engine(() => showPage());
   const response = await fetch('data.json');
   data = await response.json();
-  engine = new Engine(() => showPage());
   restore();
   buildTabs();
   buildKeys();

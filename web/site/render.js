@@ -45,39 +45,47 @@ export function showText(box, text) {
   });
 }
 
-// Fills `box` with the typeset working: fragments of HTML with MathML from the core's typesetter.
-// Each fragment stands as an empty box of about its height until it comes near the window, so a
-// long working costs the page only what is looked at.
+// Fills `box` with the typeset working: `count` fragments of HTML with MathML from the core's
+// typesetter, which stay in the worker. Each stands as an empty box of about its height until it
+// comes near the window, and is fetched then, so a long working costs the page only what is
+// looked at. `fetchPiece(i)` gives a promise of the HTML of fragment i.
 let observer = null;
 
-export function showFragments(box, fragments, rows) {
-  ++generation;
+export function showFragments(box, count, rows, fetchPiece) {
+  const mine = ++generation;
   if (observer) observer.disconnect();
-  const waiting = new Map(); // piece -> its HTML, until it is shown
+  const index = new Map();
   const fill = (piece) => {
-    piece.innerHTML = waiting.get(piece);
-    piece.style.minHeight = '';
-    waiting.delete(piece);
+    const i = index.get(piece);
+    index.delete(piece);
+    return fetchPiece(i).then((html) => {
+      if (mine !== generation) return;
+      piece.innerHTML = html;
+      piece.style.minHeight = '';
+    });
   };
   observer = new IntersectionObserver((entries) => {
     for (const entry of entries) {
-      if (!entry.isIntersecting || !waiting.has(entry.target)) continue;
-      fill(entry.target);
+      if (!entry.isIntersecting || !index.has(entry.target)) continue;
       observer.unobserve(entry.target);
+      fill(entry.target);
     }
   }, { rootMargin: '1000px 0px' });
-  const pieces = fragments.map((html, i) => {
+  const pieces = Array.from({ length: count }, (_, i) => {
     const piece = document.createElement('div');
     piece.className = 'typeset-piece';
     piece.style.minHeight = `${Math.max(1, rows[i] || 1) * 32}px`;
-    waiting.set(piece, html);
+    index.set(piece, i);
     return piece;
   });
   box.replaceChildren(...pieces);
   for (const piece of pieces) observer.observe(piece);
-  // Printing shows everything.
-  window.addEventListener('beforeprint', () => {
-    for (const piece of [...waiting.keys()]) fill(piece);
-  }, { once: true });
-  return Promise.resolve(true);
+  fillAll = () => Promise.all([...index.keys()].map(fill));
+}
+
+let fillAll = () => Promise.resolve();
+
+// Every piece of the typeset working filled in, for printing.
+export function showAll() {
+  return fillAll();
 }

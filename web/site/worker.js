@@ -7,6 +7,7 @@ importScripts('qimbel-api.js', 'qimbel.js');
 let api = null;
 let current = 0; // the request being computed, for progress
 let lastProgress = 0;
+let typeset = null; // the fragments of the last typeset working
 
 const ready = QimbelModule({
   print() {},
@@ -31,7 +32,16 @@ self.onmessage = async (event) => {
   current = id;
   lastProgress = Date.now();
   try {
-    const result = call === 'page' ? api.page(...args) : call === 'typeset' ? api.typeset(...args) : api.headless(...args);
+    let result;
+    if (call === 'typeset') {
+      // The fragments stay here; the page asks for each one as it comes into view.
+      typeset = api.typeset(...args);
+      result = { count: typeset.html ? typeset.html.length : 0, rows: typeset.rows || [], error: typeset.error };
+    } else if (call === 'fragment') {
+      result = typeset && typeset.html ? typeset.html[args[0]] : '';
+    } else {
+      result = call === 'page' ? api.page(...args) : api.headless(...args);
+    }
     postMessage({ id, result });
   } catch (error) {
     // An exception out of the module is a trap (unreachable, out of bounds, out of memory).

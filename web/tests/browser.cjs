@@ -7,6 +7,7 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
+const zlib = require('zlib');
 const serve = require('./server.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
@@ -77,7 +78,20 @@ async function solve(page, problem) {
   return page.evaluate(() => window.qimbelTextBox());
 }
 
+// The whole site as a server would send it with gzip.
+function gzippedSize(dir) {
+  let total = 0;
+  for (const entry of fs.readdirSync(dir, { withFileTypes: true })) {
+    const full = path.join(dir, entry.name);
+    total += entry.isDirectory() ? gzippedSize(full) : zlib.gzipSync(fs.readFileSync(full), { level: 9 }).length;
+  }
+  return total;
+}
+
 (async () => {
+  const size = gzippedSize(siteDir);
+  console.log(`the site, gzip'd: ${(size / 1024).toFixed(0)} KB`);
+  check(size < 3 * 1024 * 1024, 'the site is under 3 MB gzip\'d');
   const server = await serve(siteDir, 8731 + (process.pid % 200));
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -213,6 +227,9 @@ async function solve(page, problem) {
       await phone.screenshot({ path: path.join(shotDir, 'phone-types-390x844.png') });
       const sideways = await phone.evaluate(() => document.documentElement.scrollWidth > window.innerWidth);
       check(!sideways, 'phone: the page does not scroll sideways');
+      const small = await phone.evaluate(() => [...document.querySelectorAll('button')]
+        .filter((b) => b.offsetParent !== null && b.getBoundingClientRect().height < 44).map((b) => b.textContent));
+      check(small.length === 0, `phone: every button is at least 44 px high ${small.join(' ')}`);
     }
   } finally {
     await browser.close();

@@ -302,7 +302,7 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
 
 // The working typeset as MathML (fragments of the typesetter, UTF-8): {"html": [...], "rows":
 // [...]} (the lines of each fragment), cut
-// between blocks every hundred lines or so, so the page can show a long working piece by piece.
+// between blocks every forty lines or so, so the page can show a long working piece by piece.
 EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize)
 {
     const std::string_view input(text, static_cast<std::size_t>(textSize));
@@ -321,7 +321,7 @@ EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize)
         piece.lines.clear();
     };
     for (const qimbel::TsLine &line : document.lines) {
-        if (piece.lines.size() >= 100 && (line.block == 0 || line.block != piece.lines.back().block))
+        if (piece.lines.size() >= 40 && (line.block == 0 || line.block != piece.lines.back().block))
             flush();
         piece.lines.push_back(line);
     }
