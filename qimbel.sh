@@ -7,6 +7,10 @@
 #   ./qimbel.sh fuzz [SECONDS]  build the libFuzzer targets (clang) in build-fuzz, replay the saved
 #                          regression inputs, then fuzz each target for SECONDS (default 60)
 #   ./qimbel.sh package    build the Debian package build/package/qimbel_VERSION_ARCH.deb
+#   ./qimbel.sh web [build|screenshots]  build the web edition (emscripten) into build-web/site and
+#                          serve it on http://127.0.0.1:8080; "build" only builds; "screenshots"
+#                          retakes docs/web/ in headless chromium
+#   ./qimbel.sh web bench  the same lines computed natively and in chromium, timed
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -26,6 +30,50 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The web edition: emscripten for the module, chromium and puppeteer-core for its tests, node.
+web_packages() {
+    packages+=(emscripten chromium python3)
+    # A node from elsewhere (with its own npm) is used as it is; Debian's otherwise.
+    command -v node >/dev/null 2>&1 || packages+=(nodejs)
+    command -v npm >/dev/null 2>&1 || packages+=(npm)
+}
+
+build_web() {
+    # Debian's emscripten finds its JavaScript modules through NODE_PATH when the node on PATH
+    # is not Debian's own.
+    export NODE_PATH=/usr/share/nodejs
+    local launcher=()
+    command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    emcmake cmake -S . -B build-web -G Ninja "${launcher[@]}" -DQIMBEL_WEB=ON -DQIMBEL_GUI=OFF \
+        -DQIMBEL_BENCH=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" >/dev/null
+    cmake --build build-web
+}
+
+# The native qimbel-cli alone, which the web tests compare with.
+build_cli() {
+    local launcher=()
+    command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B build -G Ninja "${launcher[@]}" >/dev/null
+    cmake --build build --target qimbel-cli
+}
+
+# puppeteer-core from npm drives Debian's chromium; it downloads no browser.
+ensure_puppeteer() {
+    [ -d build-web/npm/node_modules/puppeteer-core ] && return
+    mkdir -p build-web/npm
+    npm install --no-audit --no-fund --prefix build-web/npm puppeteer-core@24.43.1
+}
+
+# The web edition's tests: the golden texts and random lines through the module under node, then
+# the site in headless chromium (screenshots into $1).
+test_web() {
+    local shots=$1
+    node --no-experimental-fetch web/tests/golden.cjs build-web/wasm tests/golden
+    node --no-experimental-fetch web/tests/random-lines.cjs build-web/wasm build/bin/qimbel-cli . 1000
+    ensure_puppeteer
+    node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
 }
 
 build() { # build DIR CMAKE-ARGS...
@@ -49,9 +97,12 @@ start)
     exec build/bin/qimbel
     ;;
 test)
+    web_packages
     ensure_packages
     build build
     ctest --test-dir build --output-on-failure
+    build_web
+    test_web build-web/screenshots
     ;;
 sanitize)
     ensure_packages
@@ -105,8 +156,34 @@ package)
     cpack --config build/CPackConfig.cmake -B build/package
     ls build/package/qimbel_*.deb
     ;;
+web)
+    web_packages
+    ensure_packages
+    build_web
+    case "${2:-serve}" in
+    build) ;;
+    screenshots)
+        build_cli
+        ensure_puppeteer
+        node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
+        ;;
+    bench)
+        build_cli
+        ensure_puppeteer
+        node web/tests/bench.cjs build-web/site build/bin/qimbel-cli build-web/npm
+        ;;
+    serve)
+        echo "Qimbel on the web: http://127.0.0.1:8080/  (Ctrl+C stops the server)"
+        exec python3 -m http.server 8080 --bind 127.0.0.1 --directory build-web/site
+        ;;
+    *)
+        echo "usage: $0 web [build|screenshots|bench]" >&2
+        exit 2
+        ;;
+    esac
+    ;;
 *)
-    echo "usage: $0 start|test|sanitize|screenshots|package|fuzz [SECONDS]" >&2
+    echo "usage: $0 start|test|sanitize|screenshots|package|fuzz [SECONDS]|web [build|screenshots|bench]" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,7 @@
 // page is checked and computed; the whole text box is printed.
 #include "cli/Encoding.h"
 #include "pages/Headless.h"
+#include "typeset/TypesetMathML.h"
 
 #include <cstdio>
 #include <iostream>
@@ -52,6 +53,12 @@ int main(int argc, char **argv)
     for (const std::string &message : messages) {
         const std::optional<std::string> shown = request.gbk ? message : qimbel::GbkToUtf8Text(message);
         std::cerr << shown.value_or(message) << "\n";
+    }
+    if (request.html) {
+        // The typeset page is UTF-8 HTML whatever the text encoding.
+        std::cout << qimbel::TypesetToMathMLDocument(result);
+        std::cout.flush();
+        return std::cout ? 0 : 1;
     }
     if (!request.gbk) {
         std::optional<std::string> utf8 = qimbel::GbkToUtf8Text(result);

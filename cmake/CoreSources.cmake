@@ -209,3 +209,10 @@ list(APPEND QIMBEL_CORE_SOURCES
 )
 # tools/: the exercise-generator programs of the tab 自动出卷及测试
 list(APPEND QIMBEL_CORE_SOURCES tools/ExerciseLaunchers.cpp)
+# typeset/: the worked text typeset like a textbook (MathML, display list), GBK <-> UTF-8 tables
+list(APPEND QIMBEL_CORE_SOURCES
+  typeset/GbkUnicode.cpp
+  typeset/ReadTypeset.cpp
+  typeset/TypesetMathML.cpp
+  typeset/TypesetLayout.cpp
+)

@@ -20,6 +20,8 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/desktop/pages/PrintedPage.cpp
   # desktop/pages/: the busy cursor of a long compute
   ${CMAKE_SOURCE_DIR}/desktop/pages/BusyCursorGuard.cpp
+  # desktop/pages/: 课本排版, the typeset view of the text box
+  ${CMAKE_SOURCE_DIR}/desktop/pages/TypesetView.cpp
   # desktop/charts/: the widget that replays the display lists of the chart and graph models
   ${CMAKE_SOURCE_DIR}/desktop/charts/DisplayListView.cpp
   ${CMAKE_SOURCE_DIR}/desktop/charts/FrequencyDialog.cpp

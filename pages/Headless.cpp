@@ -23,6 +23,7 @@ bool ParseInt(const std::string &text, int &value)
 const char *HeadlessUsage()
 {
     return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--method M] [--check-only | --compute-only] [--gbk]\n"
+           "       [--format text|html]\n"
            "  Reads the text box from standard input, presses check and compute on the page,\n"
            "  and prints the whole text box.\n"
            "  --type T       the page that owns problem type T, with T as the current type\n"
@@ -34,7 +35,9 @@ const char *HeadlessUsage()
            "  --check-only   press check but not compute\n"
            "  --compute-only compute on the text as given, without the check (so \"/\" stays a\n"
            "                 fraction bar: 3/4×2/3)\n"
-           "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n";
+           "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n"
+           "  --format F     text: the text box as it stands (default); html: the text box typeset\n"
+           "                 like a textbook, as a small UTF-8 HTML document with MathML\n";
 }
 
 HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
@@ -77,6 +80,10 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
             request.computeOnly = true;
         } else if (arg == "--gbk") {
             request.gbk = true;
+        } else if (arg == "--format") {
+            if (!hasValue || (args[i + 1] != "text" && args[i + 1] != "html"))
+                return {std::nullopt, "--format is text or html"};
+            request.html = args[++i] == "html";
         } else {
             return {std::nullopt, "unknown argument " + arg};
         }

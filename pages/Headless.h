@@ -16,6 +16,7 @@ struct HeadlessRequest {
     bool computeOnly = false; // --compute-only: compute on the text as given, without the check
     bool gbk = false; // --gbk: texts pass through as GBK bytes
     int method = 8; // --method M: page 134's 因式分解方法 (1 to 8)
+    bool html = false; // --format html: the text box typeset, as HTML with MathML (UTF-8)
 };
 
 // Parses the arguments after the program name; an error text on failure.

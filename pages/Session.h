@@ -11,7 +11,12 @@ void SetCurrentType(int type);
 int DetailLevel();
 void SetDetailLevel(int level);
 
-// Back to the values of a fresh process: type 0, level 0.
+// The view the pupil chose for worked texts on every problem page, kept for the run: 课本排版
+// (typeset) when true, 纯文本 when false.
+bool TypesetWanted();
+void SetTypesetWanted(bool wanted);
+
+// Back to the values of a fresh process: type 0, level 0, 纯文本.
 void ResetSession();
 
 } // namespace qimbel

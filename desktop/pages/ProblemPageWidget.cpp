@@ -8,6 +8,7 @@
 #include "pages/Session.h"
 #include "desktop/pages/TextBoxFont.h"
 #include "pages/TypeTable.h"
+#include "desktop/pages/TypesetView.h"
 #include "desktop/tools/SymbolPalette.h"
 
 #include <QCheckBox>
@@ -26,7 +27,10 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStackedWidget>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qimbel {
@@ -92,9 +96,51 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     actionRow->addWidget(check);
     actionRow->addWidget(compute_);
 
+    // 纯文本 and 课本排版: two views of one text box; the choice holds on every page for the run.
+    typeset_ = new TypesetView(this);
+    views_ = new QStackedWidget(this);
+    views_->addWidget(edit_);
+    views_->addWidget(typeset_);
+    plainButton_ = new QToolButton(this);
+    plainButton_->setObjectName(QStringLiteral("view_plain"));
+    plainButton_->setText(QStringLiteral("纯文本"));
+    typesetButton_ = new QToolButton(this);
+    typesetButton_->setObjectName(QStringLiteral("view_typeset"));
+    typesetButton_->setText(QStringLiteral("课本排版"));
+    typesetButton_->setToolTip(QStringLiteral("分数、乘方、根号按课本的样子排版（只读，可复制）"));
+    for (QToolButton *button : {plainButton_, typesetButton_}) {
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+    }
+    connect(plainButton_, &QToolButton::clicked, this, [this] {
+        SetTypesetWanted(false);
+        ShowTypeset(false);
+    });
+    connect(typesetButton_, &QToolButton::clicked, this, [this] {
+        SetTypesetWanted(true);
+        ShowTypeset(true);
+    });
+    // Typing belongs to the plain text: a key typed on the typeset view goes there.
+    connect(typeset_, &TypesetView::TypingStarted, this, [this](const QString &text) {
+        ShowTypeset(false);
+        // At the end of the typed problems, before any old results (a check cuts those away).
+        const QString all = edit_->toPlainText();
+        const qsizetype results = all.indexOf(QStringLiteral("\n----"));
+        QTextCursor cursor(edit_->document());
+        cursor.setPosition(results >= 0 ? static_cast<int>(results) : static_cast<int>(all.size()));
+        edit_->setTextCursor(cursor);
+        edit_->setFocus();
+        edit_->insertPlainText(text);
+    });
+    auto *titleRow = new QHBoxLayout;
+    titleRow->addSpacing(120);
+    titleRow->addWidget(title_, 1);
+    titleRow->addWidget(plainButton_);
+    titleRow->addWidget(typesetButton_);
+
     auto *middle = new QVBoxLayout;
-    middle->addWidget(title_);
-    middle->addWidget(edit_, 1);
+    middle->addLayout(titleRow);
+    middle->addWidget(views_, 1);
     middle->addLayout(actionRow);
 
     // Right: summary, option boxes, example and the two buttons without action.
@@ -291,6 +337,38 @@ void ProblemPageWidget::WriteToScreen()
     showWorking_->setChecked(options.showWorking);
     showExplain_->setChecked(options.showExplain);
     UpdateExtras();
+    FollowViewChoice();
+}
+
+bool ProblemPageWidget::TypesetShown() const { return views_->currentWidget() == typeset_; }
+
+void ProblemPageWidget::ShowTypeset(bool typeset)
+{
+    if (typeset) {
+        // The view keeps the line at the top of the text box at its own top.
+        const int top = edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
+        typeset_->SetText(ToGbk(edit_->toPlainText()));
+        if (!TypesetShown())
+            typeset_->ScrollToLine(top);
+    } else if (TypesetShown()) {
+        const QTextBlock block = edit_->document()->findBlockByNumber(typeset_->TopLine());
+        if (block.isValid()) {
+            QTextCursor cursor(block);
+            edit_->setTextCursor(cursor);
+            edit_->ensureCursorVisible();
+        }
+    }
+    views_->setCurrentWidget(typeset ? static_cast<QWidget *>(typeset_) : edit_);
+    plainButton_->setChecked(!typeset);
+    typesetButton_->setChecked(typeset);
+}
+
+void ProblemPageWidget::FollowViewChoice() { ShowTypeset(TypesetWanted()); }
+
+void ProblemPageWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    FollowViewChoice();
 }
 
 void ProblemPageWidget::ShowText(const QString &text)
@@ -339,6 +417,9 @@ void ProblemPageWidget::ShowHelp()
 
 bool ProblemPageWidget::ExportPdfTo(const QString &path) const
 {
+    // What is shown goes on paper.
+    if (TypesetShown())
+        return ExportTypesetPdf(path, title_->text(), ToGbk(edit_->toPlainText()));
     return ExportPdf(path, title_->text(), edit_->toPlainText());
 }
 
@@ -348,7 +429,11 @@ void ProblemPageWidget::Print()
     printer.setDocName(title_->text());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("打印"));
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (TypesetShown())
+        PrintTypesetOn(printer, title_->text(), ToGbk(edit_->toPlainText()));
+    else
         PrintOn(printer, title_->text(), edit_->toPlainText());
 }
 

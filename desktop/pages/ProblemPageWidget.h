@@ -12,11 +12,14 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QStackedWidget;
+class QToolButton;
 
 namespace qimbel {
 
 class HelpWindow;
 class ProblemPage;
+class TypesetView;
 
 class ProblemPageWidget : public QWidget {
     Q_OBJECT
@@ -42,6 +45,11 @@ public:
     // 导出PDF without asking for a file name; false when the file could not be written.
     bool ExportPdfTo(const QString &path) const;
 
+    // 纯文本 or 课本排版: which view of the text box is shown. Typing, check and compute work on
+    // the plain text; the typeset view shows it after every handler while the pupil wants it.
+    bool TypesetShown() const;
+    void ShowTypeset(bool typeset);
+
 signals:
     void StatusHintChanged(const QString &hint);
     // 关于 on the page.
@@ -61,9 +69,19 @@ private:
     void ShowText(const QString &text);
     // The window extras that follow the model: the status hint and the factorisation methods.
     void UpdateExtras();
+    // Shows the view that the pupil's choice asks for.
+    void FollowViewChoice();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     ProblemPage &model_;
     QPlainTextEdit *edit_ = nullptr; // 1004
+    TypesetView *typeset_ = nullptr; // 课本排版, beside the text box
+    QStackedWidget *views_ = nullptr;
+    QToolButton *plainButton_ = nullptr;
+    QToolButton *typesetButton_ = nullptr;
     QLabel *title_ = nullptr; // 1263
     QLabel *summary_ = nullptr; // 1216
     QPushButton *compute_ = nullptr; // 1006

@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 namespace qimbel {
 
@@ -62,6 +63,24 @@ QWidget *WorkedExample(MainWindow &window, int page, int type)
         qFatal("screenshots: no button for type %d on page %d", type, page);
     typeButton->click();
     CheckAndCompute(widget);
+    return nullptr;
+}
+
+// The problem page `page` with type `type` chosen and `problem` worked (its example when empty),
+// shown in 课本排版 or in 纯文本. A "/" that the check turned into "÷" is typed back, as a pupil
+// does for a fraction.
+QWidget *Worked(MainWindow &window, int page, int type, const QString &problem, bool typeset)
+{
+    WorkedExample(window, page, type);
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(page);
+    if (!problem.isEmpty()) {
+        auto *edit = Child<QPlainTextEdit>(widget, QStringLiteral("edit_1004"));
+        edit->setPlainText(problem);
+        Button(widget, QStringLiteral("button_1039"))->click();
+        edit->setPlainText(problem);
+        Button(widget, QStringLiteral("button_1006"))->click();
+    }
+    Child<QToolButton>(widget, typeset ? QStringLiteral("view_typeset") : QStringLiteral("view_plain"))->click();
     return nullptr;
 }
 
@@ -289,6 +308,27 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab0-compare-numbers.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 5); }},
         {"screenshots/tab4-algebraic-fractions.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 23); }},
         {"screenshots/tab5-fractional-equation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 29); }},
+        // 课本排版 beside 纯文本: the same worked texts in both views.
+        {"screenshots/typeset-fraction-sum.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 134, 20, QStringLiteral("1/2+1/3-1/4\n5/6×(2/3+1/2)"), true); }},
+        {"screenshots/plain-fraction-sum.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 134, 20, QStringLiteral("1/2+1/3-1/4\n5/6×(2/3+1/2)"), false); }},
+        {"screenshots/typeset-quadratic.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 135, 27, QStringLiteral("x^2-2x-1=0\n2x^2-5x+2=0"), true); }},
+        {"screenshots/plain-quadratic.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 135, 27, QStringLiteral("x^2-2x-1=0\n2x^2-5x+2=0"), false); }},
+        {"screenshots/typeset-fractional-equation.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 135, 29, {}, true); }},
+        {"screenshots/plain-fractional-equation.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 135, 29, {}, false); }},
+        {"screenshots/typeset-factorisation.png", kSmall, [](MainWindow &w) { return Worked(w, 134, 22, {}, true); }},
+        {"screenshots/plain-factorisation.png", kSmall, [](MainWindow &w) { return Worked(w, 134, 22, {}, false); }},
+        {"screenshots/typeset-column-division.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 130, 7, QStringLiteral("1.5÷0.4"), true); }},
+        {"screenshots/plain-column-division.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 130, 7, QStringLiteral("1.5÷0.4"), false); }},
+        {"screenshots/typeset-quadratic-maximised.png", kLarge,
+            [](MainWindow &w) { return Worked(w, 135, 27, QStringLiteral("x^2-2x-1=0\n2x^2-5x+2=0"), true); }},
     };
     return scenes;
 }

@@ -1,5 +1,5 @@
-// qimbel-screenshots [FOLDER]: takes every scene of Scenes.cpp from a fresh main window and
-// writes it as a PNG file below FOLDER (docs/ by default). Run offscreen by ./qimbel.sh
+// qimbel-screenshots [FOLDER [PART]]: takes every scene (or those whose file name holds PART) of Scenes.cpp from a
+// fresh main window and writes it as a PNG file below FOLDER (docs/ by default). Run offscreen by ./qimbel.sh
 // screenshots.
 #include "desktop/app/MainWindow.h"
 #include "pages/Session.h"
@@ -18,7 +18,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     int failures = 0;
+    const QString part = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const qimbel::Scene &scene : qimbel::Scenes()) {
+        if (!QString::fromUtf8(scene.file).contains(part))
+            continue;
         qimbel::ResetSession();
         qimbel::MainWindow window;
         window.resize(scene.size);

@@ -21,8 +21,15 @@ expect "cut on page 134" "12X" "$(printf '12\n----abc\n' | "$cli" --type 20 --ch
 gbk=$(printf '3+4\r\n' | "$cli" --type 8 --check-only --gbk | od -An -tx1 | tr -d ' \n')
 expect "gbk output" "33a3ab34" "$gbk"
 
+# --format html: the typeset text box, a small UTF-8 HTML document with MathML.
+out=$(printf '1/2+1/3\n' | "$cli" --type 20 --compute-only --format html)
+case "$out" in *"<mfrac>"*) ;; *) fail "html without <mfrac>" ;; esac
+case "$out" in *"<script"*) fail "html with a script" ;; esac
+case "$out" in "<!DOCTYPE html>"*"</html>") ;; *) fail "html is no whole document" ;; esac
+case "$out" in *"解题过程"*) ;; *) fail "html without the worked text" ;; esac
+
 # Bad arguments: usage on stderr, status 2.
-for args in "" "--type" "--type 19" "--page 132" "--type 1 --level 2" "--bogus"; do
+for args in "" "--type" "--type 19" "--page 132" "--type 1 --level 2" "--bogus" "--type 20 --format pdf"; do
     # shellcheck disable=SC2086
     printf '' | "$cli" $args >/dev/null 2>/tmp/qimbel-cli-err.$$
     status=$?

@@ -8,25 +8,32 @@
 #include "desktop/pages/ProblemPageWidget.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
+#include "desktop/pages/TypesetView.h"
 #include "solver/Solver.h"
 #include "desktop/tools/SymbolPalette.h"
+#include "typeset/TypesetLayout.h"
 
 #include "PageFinders.h"
 #include "WhenModal.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
@@ -425,6 +432,73 @@ private slots:
         QCOMPARE(changes.count(), 1);
         QCOMPARE(edit->toPlainText().count(QStringLiteral("解题过程:")), 300);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // 课本排版: chosen on one page, it holds on every page; compute shows it; it is read-only,
+    // copies plain text, hands typing to the plain text, and is what 导出PDF puts on paper.
+    void typesetViewFollowsThePupilsChoice()
+    {
+        MainWindow window;
+        window.resize(1000, 680);
+        window.show();
+        window.TabWidget()->setCurrentIndex(TabOfPage(134));
+        Button(window, 134, QStringLiteral("type_20_1135"))->click();
+        QPlainTextEdit *edit = Edit(window, 134);
+        auto *views = Page(window, 134)->findChild<QStackedWidget *>();
+        auto *typeset = Page(window, 134)->findChild<TypesetView *>(QStringLiteral("typeset_view"));
+        QVERIFY(views != nullptr && typeset != nullptr);
+        QCOMPARE(views->currentWidget(), edit); // 纯文本 at start
+
+        Page(window, 134)->findChild<QToolButton *>(QStringLiteral("view_typeset"))->click();
+        QCOMPARE(views->currentWidget(), typeset);
+        // Typing on the typeset view goes to the plain text, before any old results.
+        edit->setPlainText(QStringLiteral("1+1\n---------\nold"));
+        typeset->setFocus();
+        QTest::keyClicks(typeset, QStringLiteral("2"));
+        QCOMPARE(views->currentWidget(), edit);
+        QCOMPARE(edit->toPlainText(), QStringLiteral("1+12\n---------\nold"));
+
+        // Check and compute: the typeset view comes back with the worked text, stacked fractions
+        // and raised exponents of at least 70 % of the text size.
+        edit->setPlainText(QStringLiteral("1/2+1/3"));
+        Button(window, 134, QStringLiteral("button_1039"))->click();
+        edit->setPlainText(QStringLiteral("1/2+1/3\n2^2+1"));
+        Button(window, 134, QStringLiteral("button_1006"))->click();
+        QCOMPARE(views->currentWidget(), typeset);
+        const TsDisplayList &list = typeset->Page();
+        QVERIFY(!list.rules.empty()); // fraction bars
+        double smallest = 1e9;
+        for (const TsGlyphs &g : list.glyphs)
+            smallest = std::min(smallest, g.size);
+        QVERIFY(smallest >= 0.7 * kTypesetPixelSize);
+        QVERIFY(smallest < kTypesetPixelSize); // the exponent is raised and smaller
+        // Nothing is clipped at the smallest window: the view scrolls to the end of the page.
+        QVERIFY(typeset->verticalScrollBar()->maximum() + typeset->viewport()->height() >= list.height - 1);
+
+        // Copy gives back the plain text of the selected lines, or of all of them.
+        typeset->Copy();
+        QCOMPARE(
+            QApplication::clipboard()->text(), edit->toPlainText().chopped(edit->toPlainText().endsWith('\n') ? 1 : 0));
+        QTest::mouseClick(typeset->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        typeset->Copy();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1/2+1/3"));
+
+        // The choice holds on another page and for the next window of the run.
+        window.TabWidget()->setCurrentIndex(TabOfPage(135));
+        QCOMPARE(Page(window, 135)->TypesetShown(), true);
+        Page(window, 135)->findChild<QToolButton *>(QStringLiteral("view_plain"))->click();
+        window.TabWidget()->setCurrentIndex(TabOfPage(134));
+        QCOMPARE(views->currentWidget(), edit);
+        Page(window, 134)->findChild<QToolButton *>(QStringLiteral("view_typeset"))->click();
+
+        // 导出PDF of the typeset view writes a PDF.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("typeset.pdf"));
+        QVERIFY(Page(window, 134)->ExportPdfTo(path));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(pdf.size() > 1000);
     }
 };
 

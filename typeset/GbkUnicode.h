@@ -1,0 +1,33 @@
+// GBK <-> UTF-8 in the core, by tables made at build time from the build machine's iconv (so the
+// core converts exactly as qimbel-cli does). Line ends pass through unchanged. Faces that hand
+// text to the outside world (MathML for browsers) use it; the solver itself stays in GBK.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qimbel {
+
+// The code point of the GBK character that starts at `pos` and its byte length (1 or 2), or
+// {0, 1} when the bytes there are no GBK character (a stray lead byte, an unassigned code).
+struct GbkChar {
+    char32_t codePoint = 0;
+    std::size_t length = 1;
+};
+GbkChar DecodeGbkChar(std::string_view gbk, std::size_t pos);
+
+// The GBK bytes of a code point ("" when GBK has no such character).
+std::string EncodeGbkChar(char32_t codePoint);
+
+// Whole texts. The strict forms give nullopt on a byte sequence that is no GBK (or UTF-8) or on a
+// character the other side cannot hold; the lossy form writes U+FFFD for each such byte.
+std::optional<std::string> GbkToUtf8(std::string_view gbk);
+std::string GbkToUtf8Lossy(std::string_view gbk);
+std::optional<std::string> Utf8ToGbk(std::string_view utf8);
+
+// UTF-8 of one code point.
+void AppendUtf8(std::string &out, char32_t codePoint);
+
+} // namespace qimbel

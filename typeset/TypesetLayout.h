@@ -1,0 +1,16 @@
+// Lays out a typeset document as a display list, with the metrics of the face that shows it.
+#pragma once
+
+#include "typeset/TypesetDisplay.h"
+#include "typeset/TypesetTree.h"
+
+namespace qimbel {
+
+// `size` is the pixel size of the text; exponents and subscripts are set at three quarters of
+// it, fractions at full size. The page starts at (margin, margin).
+TsDisplayList LayoutTypeset(const TsDocument &document, const TsMetrics &metrics, double size, double margin = 0);
+
+// Script size relative to the text size.
+inline constexpr double kTsScriptScale = 0.75;
+
+} // namespace qimbel

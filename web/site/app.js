@@ -1,0 +1,510 @@
+// Qimbel's six problem pages in the browser. The page copies the screen into a request, the
+// core (in the worker) does all the deciding, and the page shows what comes back; like the
+// desktop, nothing here knows a rule of its own.
+import { Engine } from './engine.js';
+import { showAll, showFragments, showText } from './render.js';
+
+const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
+const METHODS = ['提公因法', '应用公式法', '分组分解法', '十字相乘法', '配方法', '求根法', '待定系数法', '综合处理'];
+// The keys a phone keyboard lacks, first; the whole palette is behind 更多符号.
+const QUICK_KEYS = ['×', '÷', '＋', '－', '＝', '＜', '≤', '＞', '≥', '√', '^', '(', ')', '/'];
+const SEPARATOR = '----';
+const STORE = 'qimbel.web.v1';
+const UNDO_DEPTH = 20;
+const KEPT_WORKING = 100000; // characters of working kept over a reload
+const PLAIN_STORE = 'qimbel.web.plain';
+// Browsers that render MathML Core get the working typeset; the others (and 纯文本) plain text.
+const CAN_TYPESET = typeof MathMLElement !== 'undefined';
+
+const $ = (id) => document.getElementById(id);
+const els = {
+  tabs: $('tabs'), page: $('page'), loading: $('loading'), types: $('types'), typeMenu: $('type-menu'),
+  title: $('title'), text: $('text'), keys: $('keys'), palette: $('palette'), clear: $('clear'), undo: $('undo'),
+  check: $('check'), compute: $('compute'), status: $('status'), progress: $('progress'),
+  progressText: $('progress-text'), stop: $('stop'), result: $('result'), output: $('output'), plain: $('plain'),
+  copy: $('copy'), print: $('print'), summary: $('summary'), methods: $('methods'), example: $('example'),
+  help: $('help'), optIntro: $('opt-intro'), optWorking: $('opt-working'), optExplain: $('opt-explain'),
+  helpDialog: $('help-dialog'), helpCaption: $('help-caption'), helpBody: $('help-body'),
+  messageDialog: $('message-dialog'), messageText: $('message-text'),
+};
+
+let data = null; // tabs, types, symbols and help texts, written by the core at build time
+let engine = null;
+let busy = false;
+const state = { tab: 0, type: 1, pages: {} };
+
+function freshPage(page) {
+  return {
+    text: '', tail: '', title: '标题', summary: '摘要', computeEnabled: false, method: 8,
+    options: { intro: page !== 131, working: true, explain: true }, undo: [],
+  };
+}
+
+function currentPageId() { return data.tabs[state.tab].page; }
+function currentPage() { return state.pages[currentPageId()]; }
+
+// ---- keeping the pages in localStorage ----
+
+function save() {
+  const kept = { tab: state.tab, type: state.type, pages: {} };
+  for (const [id, page] of Object.entries(state.pages)) {
+    const { undo, handlerText, ...rest } = page;
+    // A long working is not kept (computing it again is quick); the pupil's text always is.
+    if (rest.tail.length > KEPT_WORKING) rest.tail = '';
+    kept.pages[id] = rest;
+  }
+  try {
+    localStorage.setItem(STORE, JSON.stringify(kept));
+    return true;
+  } catch {
+    // A very long text does not fit; drop the working, then say so.
+    try {
+      for (const page of Object.values(kept.pages)) page.tail = '';
+      localStorage.setItem(STORE, JSON.stringify(kept));
+    } catch {
+      /* nothing more can be kept */
+    }
+    return false;
+  }
+}
+
+let saveTimer = 0;
+function saveSoon() {
+  clearTimeout(saveTimer);
+  saveTimer = setTimeout(() => {
+    if (!save()) say('文字太长，无法全部保存在本机；关闭页面前请先复制。');
+  }, 400);
+}
+
+function restore() {
+  for (const id of PROBLEM_PAGES) state.pages[id] = freshPage(id);
+  let kept = null;
+  try {
+    kept = JSON.parse(localStorage.getItem(STORE) || 'null');
+  } catch {
+    kept = null;
+  }
+  if (!kept) return false;
+  if (Number.isInteger(kept.tab) && kept.tab >= 0 && kept.tab < data.tabs.length) state.tab = kept.tab;
+  if (Number.isInteger(kept.type)) state.type = kept.type;
+  for (const id of PROBLEM_PAGES) {
+    const page = kept.pages && kept.pages[id];
+    if (page) Object.assign(state.pages[id], page, { undo: [] });
+  }
+  return true;
+}
+
+// ---- showing a page ----
+
+function say(text, ok = false) {
+  els.status.textContent = text;
+  els.status.classList.toggle('ok', ok);
+}
+
+function showMessage(text) {
+  els.messageText.textContent = text;
+  if (!els.messageDialog.open) els.messageDialog.showModal();
+}
+
+function buildTabs() {
+  els.tabs.replaceChildren();
+  data.tabs.forEach((tab, index) => {
+    if (!PROBLEM_PAGES.includes(tab.page)) return;
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.setAttribute('role', 'tab');
+    button.id = `tab-${tab.page}`;
+    button.textContent = tab.label;
+    button.addEventListener('click', () => selectTab(index));
+    els.tabs.append(button);
+  });
+}
+
+function typeButton(caption, enabled, onClick, id) {
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.textContent = caption;
+  button.disabled = !enabled;
+  if (id) button.id = id;
+  if (onClick) button.addEventListener('click', onClick);
+  return button;
+}
+
+function buildTypes() {
+  const pageId = currentPageId();
+  const list = [];
+  if (pageId === 131) {
+    // The word-problem page chooses no type: its first button only refreshes the page.
+    list.push(typeButton('公式应用题', true, () => run('wordProblems'), 'type-word'));
+    list.push(typeButton('根据要求找规律', false));
+  }
+  for (const row of data.types.filter((t) => t.page === pageId)) {
+    const button = typeButton(row.caption, row.enabled, () => chooseType(row.type), `type-${row.type}`);
+    button.dataset.type = row.type;
+    list.push(button);
+  }
+  if (pageId === 129) list.push(typeButton('算式计算与填空', false));
+  els.types.replaceChildren(...list);
+}
+
+function showPage() {
+  const page = currentPage();
+  const pageId = currentPageId();
+  for (const button of els.tabs.children) button.setAttribute('aria-selected', String(button.id === `tab-${pageId}`));
+  for (const button of els.types.querySelectorAll('[data-type]')) {
+    button.setAttribute('aria-pressed', String(Number(button.dataset.type) === state.type));
+  }
+  const chosen = data.types.find((t) => t.type === state.type && t.page === pageId);
+  els.typeMenu.textContent = `题型：${chosen ? chosen.caption : '请选择'}`;
+  els.title.textContent = page.title;
+  els.summary.textContent = page.summary;
+  if (els.text.value !== page.text) els.text.value = page.text;
+  els.optIntro.checked = page.options.intro;
+  els.optWorking.checked = page.options.working;
+  els.optExplain.checked = page.options.explain;
+  els.methods.hidden = !(pageId === 134 && state.type === 22);
+  for (const radio of els.methods.querySelectorAll('input')) radio.checked = Number(radio.value) === page.method;
+  els.undo.disabled = page.undo.length === 0 || busy;
+  els.compute.disabled = !page.computeEnabled || busy;
+  for (const button of [els.check, els.clear, els.example]) button.disabled = busy;
+  for (const button of els.types.querySelectorAll('button')) {
+    if (button.dataset.type) button.disabled = busy || !data.types.find((t) => t.type === Number(button.dataset.type)).enabled;
+  }
+  els.text.readOnly = busy;
+}
+
+let shownTail = null;
+let shownPlain = null;
+function plainWanted() {
+  try {
+    return !CAN_TYPESET || localStorage.getItem(PLAIN_STORE) === '1';
+  } catch {
+    return !CAN_TYPESET;
+  }
+}
+
+function showResult() {
+  const page = currentPage();
+  const plain = plainWanted();
+  els.result.hidden = page.tail === '';
+  els.result.parentElement.classList.toggle('has-result', page.tail !== '');
+  els.plain.hidden = !CAN_TYPESET;
+  els.plain.setAttribute('aria-pressed', String(plain));
+  if (page.tail === shownTail && plain === shownPlain) return;
+  shownTail = page.tail;
+  shownPlain = plain;
+  if (plain || page.tail === '') {
+    showText(els.output, page.tail);
+    return;
+  }
+  // The typesetter runs in the worker; the plain text shows only should it fail.
+  const tail = page.tail;
+  els.output.replaceChildren();
+  engine.call('typeset', [tail]).then((answer) => {
+    if (shownTail !== tail || shownPlain) return;
+    if (answer && answer.count) showFragments(els.output, answer.count, answer.rows, (i) => engine.call('fragment', [i]));
+    else showText(els.output, tail);
+  }, () => {
+    if (shownTail === tail) showText(els.output, tail);
+  });
+}
+
+// ---- handlers ----
+
+function request(extra = {}) {
+  const page = currentPage();
+  const o = page.options;
+  return {
+    page: currentPageId(), type: state.type, method: page.method,
+    options: (o.intro ? 1 : 0) | (o.working ? 2 : 0) | (o.explain ? 4 : 0),
+    text: els.text.value + page.tail, ...extra,
+  };
+}
+
+// The text box as the core returns it: what stands before the first "----" stays editable, the
+// rest is the working.
+function takeText(page, text) {
+  const cut = text.indexOf(SEPARATOR);
+  page.text = cut < 0 ? text : text.slice(0, cut);
+  page.tail = cut < 0 ? '' : text.slice(cut);
+}
+
+const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute']);
+
+async function run(action, arg) {
+  if (busy) return;
+  const page = currentPage();
+  const pageId = currentPageId();
+  page.text = els.text.value;
+  const snapshot = { text: page.text, tail: page.tail, title: page.title, summary: page.summary, type: state.type, computeEnabled: page.computeEnabled };
+  busy = true;
+  showPage();
+  say('');
+  const started = performance.now();
+  const slow = setTimeout(() => {
+    els.progress.hidden = false;
+    els.progressText.textContent = '正在运算…';
+  }, 100);
+  const lines = (page.text.match(/\n/g) || []).length + 1;
+  let answer;
+  try {
+    answer = await engine.call('page', [action, request(), arg], (done) => {
+      els.progress.hidden = false;
+      els.progressText.textContent = `正在运算… 第 ${done} 行，共约 ${lines} 行`;
+    });
+  } catch (failure) {
+    answer = { trapped: failure && failure.trap !== undefined ? String(failure.trap) : String(failure) };
+  } finally {
+    clearTimeout(slow);
+    els.progress.hidden = true;
+    busy = false;
+  }
+  if (answer.trapped !== undefined) {
+    const reason = /memory|内存/i.test(answer.trapped) ? '内存不足' : answer.trapped === 'stopped' ? '已停止' : '运算模块出错';
+    say(`${reason}：运算模块已重新启动，您输入的文字都还在。`);
+  } else if (answer.error !== undefined) {
+    say(answer.error); // the text is kept as it was
+  } else {
+    if (TEXT_CHANGING.has(action)) {
+      page.undo.push(snapshot);
+      if (page.undo.length > UNDO_DEPTH) page.undo.shift();
+    }
+    takeText(page, answer.text);
+    page.handlerText = page.text;
+    if (answer.title !== undefined) page.title = answer.title;
+    if (answer.summary !== undefined) page.summary = answer.summary;
+    state.type = answer.type;
+    if (action === 'check' || action === 'compute' || action === 'checkAndCompute') page.computeEnabled = answer.computeEnabled;
+    if (action === 'compute' || action === 'checkAndCompute') {
+      say(`运算完成（${Math.round(performance.now() - started)} 毫秒）。`, true);
+    }
+    for (const message of answer.messages) showMessage(message);
+  }
+  if (currentPageId() === pageId) {
+    showPage();
+    showResult();
+    // A new working that starts below the window is brought into view (phones).
+    const computed = action === 'compute' || action === 'checkAndCompute';
+    if (computed && !els.result.hidden && els.result.getBoundingClientRect().top > window.innerHeight - 80) {
+      els.result.scrollIntoView({ block: 'start' });
+    }
+  }
+  saveSoon();
+}
+
+function chooseType(type) {
+  closeTypeMenu();
+  return run('chooseType', type);
+}
+
+async function selectTab(index) {
+  if (busy) return;
+  state.tab = index;
+  buildTypes();
+  shownTail = null;
+  showPage();
+  showResult();
+  const tab = data.tabs[index];
+  // Tabs with a type of their own make it current and show its title and summary; the text stays.
+  if (tab.type) {
+    const page = currentPage();
+    const answer = await engine.call('page', ['showType', request(), tab.type]).catch(() => null);
+    if (answer && !answer.error) {
+      page.title = answer.title;
+      page.summary = answer.summary;
+      state.type = answer.type;
+    }
+    showPage();
+  }
+  saveSoon();
+}
+
+function undo() {
+  const page = currentPage();
+  const last = page.undo.pop();
+  if (!last || busy) return;
+  Object.assign(page, { text: last.text, tail: last.tail, title: last.title, summary: last.summary, computeEnabled: last.computeEnabled });
+  page.handlerText = last.text;
+  state.type = last.type;
+  showPage();
+  showResult();
+  say('已撤销。', true);
+  saveSoon();
+}
+
+function textEdited() {
+  const page = currentPage();
+  page.text = els.text.value;
+  // The working stands after a line break of the text box. Once the text no longer ends with
+  // one (it was replaced, or its last line break deleted), the old working would be joined to
+  // the last problem: it is dropped, as replacing the whole text box on the desktop drops it.
+  if (page.tail && !page.text.endsWith('\n')) {
+    page.tail = '';
+    showResult();
+  }
+  saveSoon();
+}
+
+function insertSymbol(text) {
+  const box = els.text;
+  if (box.readOnly) return;
+  const start = box.selectionStart ?? box.value.length;
+  const end = box.selectionEnd ?? start;
+  box.setRangeText(text, start, end, 'end');
+  textEdited();
+}
+
+function buildKeys() {
+  const keys = QUICK_KEYS.map((symbol) => {
+    const button = typeButton(symbol, true, () => insertSymbol(symbol));
+    button.setAttribute('aria-label', `输入 ${symbol}`);
+    return button;
+  });
+  const more = typeButton('更多符号', true, () => {
+    els.palette.hidden = !els.palette.hidden;
+    more.setAttribute('aria-expanded', String(!els.palette.hidden));
+  }, 'more-symbols');
+  more.setAttribute('aria-expanded', 'false');
+  els.keys.replaceChildren(...keys, more);
+  // The palette of the desktop, row by row, from the core's symbol table.
+  const rows = data.symbolRows.map((label) => {
+    const row = document.createElement('div');
+    row.className = 'row';
+    const name = document.createElement('span');
+    name.className = 'row-label';
+    name.textContent = label;
+    row.append(name);
+    return row;
+  });
+  for (const symbol of data.symbols) {
+    const button = typeButton(symbol.caption, true, () => insertSymbol(symbol.text));
+    if (symbol.tooltip) button.title = symbol.tooltip;
+    rows[symbol.row].append(button);
+  }
+  const note = document.createElement('p');
+  note.className = 'note';
+  note.textContent = '暂时只支持部分符号参与运算。';
+  els.palette.replaceChildren(...rows, note);
+  // A key press must not take the focus (and the caret) from the text box.
+  for (const box of [els.keys, els.palette]) box.addEventListener('mousedown', (e) => e.preventDefault());
+}
+
+function buildMethods() {
+  METHODS.forEach((name, i) => {
+    const label = document.createElement('label');
+    const radio = document.createElement('input');
+    radio.type = 'radio';
+    radio.name = 'method';
+    radio.value = String(i + 1);
+    radio.addEventListener('change', () => {
+      currentPage().method = i + 1;
+      saveSoon();
+    });
+    label.append(radio, ` ${name}`);
+    els.methods.append(label);
+  });
+}
+
+function showHelp() {
+  const pageId = currentPageId();
+  const own = data.types.some((t) => t.type === state.type && t.page === pageId);
+  const help = data.help[`${pageId}:${own ? state.type : 0}`] || data.help[`${pageId}:0`];
+  els.helpCaption.textContent = help.caption;
+  els.helpBody.textContent = help.body;
+  els.helpDialog.showModal();
+}
+
+function closeTypeMenu() {
+  els.typeMenu.parentElement.classList.remove('open');
+  els.typeMenu.setAttribute('aria-expanded', 'false');
+}
+
+function wire() {
+  els.check.addEventListener('click', () => run('check'));
+  els.compute.addEventListener('click', () => run('compute'));
+  els.clear.addEventListener('click', () => run('clear'));
+  els.example.addEventListener('click', () => run('example'));
+  els.undo.addEventListener('click', undo);
+  els.help.addEventListener('click', showHelp);
+  els.plain.addEventListener('click', () => {
+    try {
+      localStorage.setItem(PLAIN_STORE, plainWanted() ? '0' : '1');
+    } catch {
+      /* the choice lasts this visit only */
+    }
+    showResult();
+  });
+  els.stop.addEventListener('click', () => engine.restart('stopped'));
+  els.typeMenu.addEventListener('click', () => {
+    const open = els.typeMenu.parentElement.classList.toggle('open');
+    els.typeMenu.setAttribute('aria-expanded', String(open));
+  });
+  els.text.addEventListener('input', textEdited);
+  for (const [box, key] of [[els.optIntro, 'intro'], [els.optWorking, 'working'], [els.optExplain, 'explain']]) {
+    box.addEventListener('change', () => {
+      currentPage().options[key] = box.checked;
+      saveSoon();
+    });
+  }
+  document.addEventListener('keydown', (event) => {
+    if ((event.ctrlKey || event.metaKey) && event.key === 'Enter') {
+      event.preventDefault();
+      run('checkAndCompute');
+    } else if ((event.ctrlKey || event.metaKey) && event.key === 'z' && !event.shiftKey) {
+      // Ctrl+Z takes back the last button when nothing was typed since; else the text box's own undo.
+      const page = currentPage();
+      const last = page.undo[page.undo.length - 1];
+      if (last && els.text.value === page.handlerText) {
+        event.preventDefault();
+        undo();
+      }
+    }
+  });
+  els.copy.addEventListener('click', async () => {
+    const text = els.text.value + currentPage().tail;
+    try {
+      await navigator.clipboard.writeText(text);
+      say('已复制到剪贴板。', true);
+    } catch {
+      say('无法使用剪贴板，请手动选择文字复制。');
+    }
+  });
+  els.print.addEventListener('click', async () => {
+    await showAll();
+    let problems = document.querySelector('.print-problems');
+    if (!problems) {
+      problems = document.createElement('pre');
+      problems.className = 'print-problems';
+      els.result.prepend(problems);
+    }
+    problems.textContent = `${els.title.textContent}\n${els.text.value}`;
+    window.print();
+  });
+  window.addEventListener('beforeunload', () => save());
+}
+
+async function main() {
+  // The worker starts loading the module at once, while the page builds itself.
+  engine = new Engine(() => showPage());
+  const response = await fetch('data.json');
+  data = await response.json();
+  restore();
+  buildTabs();
+  buildKeys();
+  buildMethods();
+  wire();
+  els.loading.hidden = true;
+  els.page.hidden = false;
+  await selectTab(state.tab);
+  if ('serviceWorker' in navigator && window.isSecureContext) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+}
+
+main().catch((error) => {
+  els.loading.textContent = `无法启动：${error}`;
+});
+
+// For the browser tests: the text box as the core sees it.
+window.qimbelTextBox = () => els.text.value + currentPage().tail;
+window.qimbelBusy = () => busy;

@@ -1,0 +1,72 @@
+// The WebAssembly module's calls with JavaScript strings: texts go in and come out as UTF-8,
+// every answer is JSON. Loaded by the worker (importScripts) and by the tests under Node.
+(function (root) {
+  'use strict';
+
+  const ACTIONS = {
+    chooseType: 1, showType: 2, check: 3, compute: 4, clear: 5, example: 6, symbols: 7,
+    wordProblems: 8, checkAndCompute: 9,
+  };
+
+  function QimbelApi(module) {
+    const encoder = new TextEncoder();
+    const decoder = new TextDecoder();
+
+    // Copies a string into the module's memory; the caller frees it.
+    function pass(text) {
+      const bytes = encoder.encode(text);
+      const ptr = module._malloc(bytes.length + 1);
+      module.HEAPU8.set(bytes, ptr);
+      return [ptr, bytes.length];
+    }
+
+    function answer() {
+      const ptr = module._qw_result_data();
+      const size = module._qw_result_size();
+      return JSON.parse(decoder.decode(module.HEAPU8.subarray(ptr, ptr + size)));
+    }
+
+    function withTexts(texts, call) {
+      const passed = texts.map(pass);
+      try {
+        call(...passed.flat());
+        return answer();
+      } finally {
+        for (const [ptr] of passed) module._free(ptr);
+      }
+    }
+
+    return {
+      // qimbel-cli's arguments (an array) on a UTF-8 text: {text, messages} or {error}.
+      headless(args, text) {
+        return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_headless(a, an, t, tn));
+      },
+      tables() {
+        module._qw_tables();
+        return answer();
+      },
+      // The working as MathML: {html}.
+      typeset(text) {
+        return withTexts([text], (t, tn) => module._qw_typeset(t, tn));
+      },
+      help(page, type) {
+        module._qw_help(page, type);
+        return answer();
+      },
+      // One handler of a page: state = {page, type, options, method, text}; `arg` the type of a
+      // type button or tab, or the symbols to append.
+      page(action, state, arg) {
+        const code = ACTIONS[action];
+        if (!code) throw new Error('unknown action ' + action);
+        const extra = typeof arg === 'string' ? arg : '';
+        const number = typeof arg === 'number' ? arg : 0;
+        return withTexts([state.text, extra], (t, tn, e, en) =>
+          module._qw_page(code, state.page, state.type, state.options, state.method || 8, number, t, tn, e, en));
+      },
+    };
+  }
+
+  QimbelApi.ACTIONS = ACTIONS;
+  if (typeof module === 'object' && module.exports) module.exports = QimbelApi;
+  else root.QimbelApi = QimbelApi;
+})(typeof self !== 'undefined' ? self : globalThis);

@@ -1,0 +1,243 @@
+// Qimbel in a real browser: Debian's chromium, headless, driven by puppeteer-core against the
+// site on a local server. Each page is typed on, checked and computed, and its text box must be
+// what the native qimbel-cli gives; then again offline from the service worker; a 1,000-line page
+// must leave the page responsive (longest main-thread task under 200 ms); bad input must give the
+// native sentence or a refusal, never a dead tab. Screenshots go to docs/web/.
+//   node web/tests/browser.cjs SITE_DIR QIMBEL_CLI PUPPETEER_DIR [SCREENSHOT_DIR]
+const fs = require('fs');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const zlib = require('zlib');
+const serve = require('./server.cjs');
+
+const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
+const puppeteer = require(path.resolve(puppeteerDir, 'node_modules/puppeteer-core'));
+
+// One problem per page: the type button to press (0: the page's first button) and a line.
+const PROBLEMS = [
+  { page: 129, type: 1, line: '1234567', args: ['--type', '1'] },
+  { page: 130, type: 8, line: '2*(3+4)-5', args: ['--type', '8'] },
+  { page: 131, type: 0, line: '〖长方形〗长方形的长是5米，宽是3米，求长方形的面积是多少？', args: ['--page', '131'] },
+  { page: 133, type: 13, line: '123000000', args: ['--type', '13'] },
+  { page: 134, type: 22, line: 'a^2b-b^3', args: ['--type', '22'] },
+  { page: 135, type: 25, line: '3x+5=20', args: ['--type', '25'] },
+];
+
+let passed = 0;
+let failed = 0;
+function check(ok, what) {
+  if (ok) ++passed;
+  else ++failed;
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+}
+
+// Equal texts, or the place where they part (for the log).
+function same(actual, expected) {
+  if (actual === expected) return true;
+  let at = 0;
+  while (at < actual.length && actual[at] === expected[at]) ++at;
+  const around = (t) => JSON.stringify(t.slice(Math.max(0, at - 40), at + 40));
+  console.log(`  differ at ${at} of ${actual.length}/${expected.length}: ${around(actual)} vs ${around(expected)}`);
+  return false;
+}
+
+function native(args, input) {
+  return execFileSync(cli, args, { input, encoding: 'utf8', maxBuffer: 1 << 30, stdio: ['pipe', 'pipe', 'ignore'] });
+}
+
+async function idle(page, timeout = 60000) {
+  await page.waitForFunction(() => window.qimbelBusy && !window.qimbelBusy(), { timeout, polling: 50 });
+}
+
+async function setText(page, text) {
+  await page.$eval('#text', (box, value) => {
+    box.value = value;
+    box.dispatchEvent(new Event('input'));
+  }, text);
+}
+
+async function solve(page, problem) {
+  await page.click(`#tab-${problem.page}`);
+  await idle(page);
+  if (problem.type) {
+    // On a phone the type buttons are behind the menu.
+    if (await page.$eval('#type-menu', (b) => getComputedStyle(b).display !== 'none')) await page.click('#type-menu');
+    await page.click(`#type-${problem.type}`);
+  } else {
+    await page.click('#type-word');
+  }
+  await idle(page);
+  await page.click('#clear');
+  await idle(page);
+  await page.click('#text');
+  await page.keyboard.type(problem.line);
+  await page.click('#check');
+  await idle(page);
+  await page.click('#compute');
+  await idle(page);
+  return page.evaluate(() => window.qimbelTextBox());
+}
+
+// The whole site as a server would send it with gzip.
+function gzippedSize(dir) {
+  let total = 0;
+  for (const entry of fs.readdirSync(dir, { withFileTypes: true })) {
+    const full = path.join(dir, entry.name);
+    total += entry.isDirectory() ? gzippedSize(full) : zlib.gzipSync(fs.readFileSync(full), { level: 9 }).length;
+  }
+  return total;
+}
+
+(async () => {
+  const size = gzippedSize(siteDir);
+  console.log(`the site, gzip'd: ${(size / 1024).toFixed(0)} KB`);
+  check(size < 3 * 1024 * 1024, 'the site is under 3 MB gzip\'d');
+  const server = await serve(siteDir, 8731 + (process.pid % 200));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--disable-gpu', '--lang=zh-CN'],
+  });
+  try {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
+    await page.setViewport({ width: 1280, height: 800 });
+
+    // Cold: from opening the page to the first worked solution.
+    const started = Date.now();
+    await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#page:not([hidden])');
+    await setText(page, '1234567');
+    await page.keyboard.down('Control');
+    await page.keyboard.press('Enter');
+    await page.keyboard.up('Control');
+    await idle(page);
+    await page.waitForFunction(() => window.qimbelTextBox().includes('----'));
+    console.log(`first worked solution, cold: ${Date.now() - started} ms`);
+
+    // Each page: type, check, compute, read.
+    for (const problem of PROBLEMS) {
+      const shown = await solve(page, problem);
+      check(same(shown, native([...problem.args, '--level', '5'], problem.line)), `page ${problem.page}: ${problem.line}`);
+    }
+
+    // The working is typeset (MathML) where the browser has MathML; 纯文本 shows the plain text.
+    await page.waitForSelector('#output math', { timeout: 30000 }).catch(() => null);
+    check(await page.$('#output .qimbel-typeset math') !== null, 'the working is typeset with MathML');
+    await page.click('#plain');
+    await page.waitForFunction(() => document.querySelector('#output math') === null && document.querySelector('#output pre') !== null);
+    check((await page.$eval('#output', (o) => o.textContent)).includes('解题过程'), '纯文本 shows the working as plain text');
+    await page.click('#plain');
+
+    // The text of each page survives a reload.
+    await page.reload({ waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#page:not([hidden])');
+    await page.click('#tab-135');
+    await idle(page);
+    check((await page.$eval('#text', (b) => b.value)).includes('3x＋5＝20'), 'the text of a page is kept over a reload');
+
+    // Offline, from the service worker.
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload({ waitUntil: 'domcontentloaded' });
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await page.setOfflineMode(true);
+    await page.reload({ waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#page:not([hidden])');
+    const offline = await solve(page, PROBLEMS[1]);
+    check(same(offline, native([...PROBLEMS[1].args], PROBLEMS[1].line)),
+      'offline: page 130 computes from the kept files');
+    await page.setOfflineMode(false);
+
+    // 1,000 lines: the main thread's longest task.
+    const golden = fs.readFileSync(path.join(__dirname, '../../tests/golden/arith/decimal_and_quarter/input.txt'), 'utf8').trim().split('\n');
+    const lines = Array.from({ length: 1000 }, (_, i) => golden[i % golden.length].replace(/\d+/, (n) => String(Number(n) + (i % 97))));
+    await page.click('#tab-134');
+    await idle(page);
+    await page.click('#type-20');
+    await idle(page);
+    await setText(page, lines.join('\n'));
+    await page.evaluate(() => {
+      window.longest = 0;
+      new PerformanceObserver((list) => {
+        for (const entry of list.getEntries()) window.longest = Math.max(window.longest, entry.duration);
+      }).observe({ type: 'longtask' });
+    });
+    const bigStart = Date.now();
+    await page.click('#check');
+    await idle(page);
+    await page.click('#compute');
+    await idle(page, 300000);
+    await new Promise((r) => setTimeout(r, 1500)); // the last slices of the working
+    const longest = await page.evaluate(() => window.longest);
+    const big = await page.evaluate(() => window.qimbelTextBox());
+    const bigNative = native(['--type', '20', '--level', '5'], lines.join('\n'));
+    console.log(`1,000 lines: ${Date.now() - bigStart} ms in all, longest main-thread task ${Math.round(longest)} ms`);
+    check(same(big, bigNative), '1,000 lines: the text box is the native one');
+    check(longest < 200, '1,000 lines: no main-thread task of 200 ms or more');
+
+    // Bad input: never a dead tab.
+    const alive = async () => (await page.evaluate(() => 1 + 1)) === 2;
+    const huge = '1+'.repeat(5 * 1024 * 1024);
+    await setText(page, huge);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('Enter');
+    await page.keyboard.up('Control');
+    await idle(page, 300000);
+    const hugeShown = await page.evaluate(() => window.qimbelTextBox());
+    check(await alive() && same(hugeShown, native(['--type', '20', '--level', '5'], huge)), '10 MB paste: the native text box');
+    await setText(page, '1+2\uD800\n3');
+    await page.click('#check');
+    await idle(page);
+    const status = await page.$eval('#status', (s) => s.textContent);
+    check(await alive() && status.includes('无法处理') && (await page.$eval('#text', (b) => b.value)) === '1+2\uD800\n3',
+      `lone surrogate: refused, text kept (${status})`);
+    await setText(page, '1+2\u00003\n4*5');
+    await page.keyboard.down('Control');
+    await page.keyboard.press('Enter');
+    await page.keyboard.up('Control');
+    await idle(page);
+    check(await alive() && same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20'], '1+2\u00003\n4*5')),
+      'NUL: the native text box');
+
+    if (shotDir) {
+      fs.mkdirSync(shotDir, { recursive: true });
+      await page.setViewport({ width: 1280, height: 800 });
+      await solve(page, { page: 130, type: 7, line: '36.5*2.4' });
+      await page.screenshot({ path: path.join(shotDir, 'desktop-1280x800.png') });
+      // The worked example of 二元一次方程组, checked and computed.
+      await page.click('#tab-135');
+      await idle(page);
+      await page.click('#type-26');
+      await idle(page);
+      await page.click('#example');
+      await idle(page);
+      await page.click('#check');
+      await idle(page);
+      await page.click('#compute');
+      await idle(page);
+      await page.screenshot({ path: path.join(shotDir, 'desktop-equations-1280x800.png') });
+      const phone = await context.newPage();
+      await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
+      await phone.goto(server.url, { waitUntil: 'domcontentloaded' });
+      await phone.waitForSelector('#page:not([hidden])');
+      await solve(phone, { page: 130, type: 8, line: '2*(3+4)-5' });
+      await phone.screenshot({ path: path.join(shotDir, 'phone-390x844.png') });
+      await phone.click('#type-menu');
+      await phone.screenshot({ path: path.join(shotDir, 'phone-types-390x844.png') });
+      const sideways = await phone.evaluate(() => document.documentElement.scrollWidth > window.innerWidth);
+      check(!sideways, 'phone: the page does not scroll sideways');
+      const small = await phone.evaluate(() => [...document.querySelectorAll('button')]
+        .filter((b) => b.offsetParent !== null && b.getBoundingClientRect().height < 44).map((b) => b.textContent));
+      check(small.length === 0, `phone: every button is at least 44 px high ${small.join(' ')}`);
+    }
+  } finally {
+    await browser.close();
+    server.stop();
+  }
+  console.log(`web browser: ${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});

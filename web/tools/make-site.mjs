@@ -1,0 +1,44 @@
+// make-site.mjs SITE_SOURCES WASM_DIR OUT: writes the static site. The page's own files are
+// copied, the module beside them; data.json holds what the page shows before the module has
+// loaded (tabs, type buttons, symbol palette, help texts), written by the module itself; sw.js
+// gets the list of every file and a version that changes with any of them.
+import { createHash } from 'node:crypto';
+import fs from 'node:fs';
+import path from 'node:path';
+import { createRequire } from 'node:module';
+
+const [sources, wasmDir, out] = process.argv.slice(2);
+const require = createRequire(import.meta.url);
+
+fs.rmSync(out, { recursive: true, force: true });
+fs.mkdirSync(out, { recursive: true });
+fs.cpSync(sources, out, { recursive: true });
+for (const file of ['qimbel.js', 'qimbel.wasm', 'qimbel.data']) fs.copyFileSync(path.join(wasmDir, file), path.join(out, file));
+
+const load = require(path.resolve(sources, '../tests/load-module.cjs'));
+const api = await load(wasmDir);
+const tables = api.tables();
+const help = {};
+for (const tab of tables.tabs) {
+  const own = tables.types.filter((t) => t.page === tab.page);
+  for (const type of [0, ...own.map((t) => t.type)]) help[`${tab.page}:${type}`] = api.help(tab.page, type);
+}
+fs.writeFileSync(path.join(out, 'data.json'), JSON.stringify({ ...tables, help }));
+
+// Every file of the site, for the service worker to keep.
+const files = [];
+const walk = (dir) => {
+  for (const entry of fs.readdirSync(dir, { withFileTypes: true }).sort((a, b) => a.name.localeCompare(b.name))) {
+    const full = path.join(dir, entry.name);
+    if (entry.isDirectory()) walk(full);
+    else if (entry.name !== 'sw.js') files.push(path.relative(out, full).split(path.sep).join('/'));
+  }
+};
+walk(out);
+const hash = createHash('sha256');
+for (const file of files) hash.update(file).update(fs.readFileSync(path.join(out, file)));
+const sw = fs.readFileSync(path.join(out, 'sw.js'), 'utf8')
+  .replace("'__VERSION__'", JSON.stringify(hash.digest('hex').slice(0, 16)))
+  .replace("['__FILES__']", JSON.stringify(['./', ...files]));
+fs.writeFileSync(path.join(out, 'sw.js'), sw);
+console.log(`site: ${files.length + 1} files in ${out}`);

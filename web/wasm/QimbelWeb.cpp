@@ -1,0 +1,334 @@
+// The WebAssembly face of the core: the problem pages, the type table, the help texts and the
+// symbol palette, called from JavaScript. Texts cross in UTF-8 with LF line ends; inside, as
+// everywhere in the core, they are GBK with CR LF. Every call writes its answer (JSON) into one
+// buffer that JavaScript reads through qw_result_data / qw_result_size before the next call.
+#include "pages/Headless.h"
+#include "pages/HelpWindowText.h"
+#include "pages/PageBook.h"
+#include "pages/ProblemPage.h"
+#include "pages/Session.h"
+#include "pages/TypeTable.h"
+#include "typeset/GbkUnicode.h"
+#include "tools/SymbolTable.h"
+#include "typeset/TypesetMathML.h"
+#include "typeset/TypesetTree.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::string result;
+
+// Tells JavaScript how many lines a compute has done (the worker turns it into progress).
+EM_JS(void, ReportProgress, (int done), {
+    if (Module.onProgress)
+        Module.onProgress(done);
+});
+
+std::string Replace(std::string_view text, std::string_view from, std::string_view to)
+{
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t p; (p = text.find(from, start)) != std::string_view::npos; start = p + from.size()) {
+        out.append(text, start, p - start);
+        out += to;
+    }
+    out.append(text, start, std::string_view::npos);
+    return out;
+}
+
+// UTF-8 with LF (or CR LF) to the text box's GBK with CR LF, as qimbel-cli does.
+std::optional<std::string> ToTextBox(std::string_view utf8)
+{
+    std::optional<std::string> gbk = qimbel::Utf8ToGbk(Replace(utf8, "\r\n", "\n"));
+    if (!gbk)
+        return std::nullopt;
+    return Replace(*gbk, "\n", "\r\n");
+}
+
+// GBK with CR LF to UTF-8 with LF. A text that is not GBK cannot come out of the core; should
+// one do, its bytes are shown as Latin-1 rather than lost.
+std::string FromTextBox(const std::string &gbk)
+{
+    std::optional<std::string> utf8 = qimbel::GbkToUtf8(gbk);
+    if (!utf8) {
+        utf8.emplace();
+        for (unsigned char c : gbk) {
+            if (c < 0x80) {
+                *utf8 += char(c);
+            } else {
+                *utf8 += char(0xC0 | c >> 6);
+                *utf8 += char(0x80 | (c & 0x3F));
+            }
+        }
+    }
+    return Replace(*utf8, "\r\n", "\n");
+}
+
+// A JSON string literal of UTF-8 text.
+std::string Quote(std::string_view text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += char(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string QuoteGbk(const std::string &gbk) { return Quote(FromTextBox(gbk)); }
+
+std::string QuoteMessages(const std::vector<std::string> &messages)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        out += (i ? "," : "") + QuoteGbk(messages[i]);
+    return out + "]";
+}
+
+// The refusal of a text that GBK cannot hold: where and what, so the pupil can find it. Bytes
+// that are not UTF-8 at all cannot come from a browser, which sends U+FFFD in their place.
+std::string Refusal(std::string_view utf8)
+{
+    int line = 1;
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (utf8[i] == '\n')
+            ++line;
+        std::size_t end = i + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+            ++end;
+        const std::string_view character = utf8.substr(i, end - i);
+        if (!qimbel::Utf8ToGbk(character)) {
+            const bool printable = character.size() > 1 && character != "\xEF\xBF\xBD";
+            // The sentence is GBK like every literal here; the character itself is UTF-8.
+            const std::string where = FromTextBox("第" + std::to_string(line) + "行有无法处理的字符");
+            const std::string what = printable ? FromTextBox("“") + std::string(character) + FromTextBox("”") : "";
+            return where + what + FromTextBox("，请删去它再试。");
+        }
+        i = end;
+    }
+    return FromTextBox("输入的文字无法处理，请删去特殊字符再试。");
+}
+
+const char *Finish(std::string json)
+{
+    result = std::move(json);
+    return result.data();
+}
+
+} // namespace
+
+extern "C" {
+
+// The JSON of the last call.
+EMSCRIPTEN_KEEPALIVE const char *qw_result_data() { return result.data(); }
+EMSCRIPTEN_KEEPALIVE int qw_result_size() { return static_cast<int>(result.size()); }
+
+// What qimbel-cli does: `args` are its arguments, one per line; the text is the standard input.
+// {"text": ..., "messages": [...]} or {"error": ...}.
+EMSCRIPTEN_KEEPALIVE const char *qw_headless(const char *args, int argsSize, const char *text, int textSize)
+{
+    std::vector<std::string> list;
+    std::istringstream lines(std::string(args, static_cast<std::size_t>(argsSize)));
+    for (std::string arg; std::getline(lines, arg);)
+        if (!arg.empty())
+            list.push_back(arg);
+    const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(list);
+    if (!parsed.request)
+        return Finish("{\"error\":" + Quote(parsed.error) + "}");
+    const std::string_view input(text, static_cast<std::size_t>(textSize));
+    std::string gbk;
+    if (parsed.request->gbk) {
+        gbk = std::string(input);
+    } else {
+        std::optional<std::string> converted = ToTextBox(input);
+        if (!converted)
+            return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
+        gbk = std::move(*converted);
+    }
+    std::vector<std::string> messages;
+    const std::string out = qimbel::RunHeadless(*parsed.request, gbk, &messages);
+    return Finish("{\"text\":" + QuoteGbk(out) + ",\"messages\":" + QuoteMessages(messages) + "}");
+}
+
+// The tabs, the problem types and the symbol palette, as the desktop builds its pages from them.
+EMSCRIPTEN_KEEPALIVE const char *qw_tables()
+{
+    std::string json = "{\"tabs\":[";
+    bool first = true;
+    for (const qimbel::TabInfo &tab : qimbel::Tabs()) {
+        json += first ? "" : ",";
+        first = false;
+        json += "{\"label\":" + QuoteGbk(tab.label) + ",\"page\":" + std::to_string(tab.page)
+            + ",\"type\":" + std::to_string(tab.type) + "}";
+    }
+    json += "],\"types\":[";
+    first = true;
+    for (const qimbel::ProblemType &row : qimbel::ProblemTypes()) {
+        json += first ? "" : ",";
+        first = false;
+        json += "{\"type\":" + std::to_string(row.type) + ",\"page\":" + std::to_string(row.page)
+            + ",\"caption\":" + QuoteGbk(row.caption) + ",\"enabled\":" + (row.enabled ? "true" : "false") + "}";
+    }
+    json += "],\"symbolRows\":[";
+    first = true;
+    for (const char *label : qimbel::SymbolRowLabels()) {
+        json += (first ? "" : ",") + QuoteGbk(label);
+        first = false;
+    }
+    json += "],\"symbols\":[";
+    first = true;
+    for (const qimbel::SymbolButton &button : qimbel::SymbolButtons()) {
+        json += first ? "" : ",";
+        first = false;
+        json += "{\"row\":" + std::to_string(button.row) + ",\"caption\":" + QuoteGbk(button.caption)
+            + ",\"tooltip\":" + QuoteGbk(button.tooltip) + ",\"text\":" + QuoteGbk(button.text) + "}";
+    }
+    return Finish(json + "]}");
+}
+
+// The help window of a page for a type: {"caption": ..., "body": ...}.
+EMSCRIPTEN_KEEPALIVE const char *qw_help(int page, int type)
+{
+    const qimbel::HelpWindowText help = qimbel::HelpForPage(page, type);
+    return Finish("{\"caption\":" + QuoteGbk(help.caption) + ",\"body\":" + QuoteGbk(help.body) + "}");
+}
+
+// One handler of a problem page on the page as JavaScript keeps it. `action`: 1 type button
+// (`arg` the type), 2 tab selection (`arg` the type), 3 check, 4 compute, 5 clear, 6 example,
+// 7 symbols (the text after the page's text is appended), 8 公式应用题, 9 check and compute.
+// `options`: bit 0 显示简介, bit 1 运算过程, bit 2 运算说明. `type` is the current problem type.
+// {"text", "title", "summary", "type", "computeEnabled", "messages"} or {"error"} when the text
+// cannot be taken; then nothing was done.
+EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int options, int method, int arg,
+    const char *text, int textSize, const char *extra, int extraSize)
+{
+    const std::string_view input(text, static_cast<std::size_t>(textSize));
+    std::optional<std::string> gbk = ToTextBox(input);
+    if (!gbk)
+        return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
+    std::optional<std::string> symbols;
+    if (action == 7) {
+        const std::string_view added(extra, static_cast<std::size_t>(extraSize));
+        symbols = ToTextBox(added);
+        if (!symbols)
+            return Finish("{\"error\":" + Quote(Refusal(added)) + "}");
+    }
+
+    qimbel::ProblemPage page(pageId);
+    qimbel::SetCurrentType(type);
+    qimbel::PageOptions shown;
+    shown.showIntro = options & 1;
+    shown.showWorking = options & 2;
+    shown.showExplain = options & 4;
+    page.SetOptions(shown);
+    page.SetFactorMethod(method);
+    page.SetEditText(std::move(*gbk));
+    int done = 0;
+    const auto progress = [&done] { ReportProgress(++done); };
+    switch (action) {
+    case 1:
+        page.ChooseType(arg);
+        break;
+    case 2:
+        page.ShowType(arg);
+        break;
+    case 3:
+        page.Check();
+        break;
+    case 4:
+        page.Compute(progress);
+        break;
+    case 5:
+        page.Clear();
+        break;
+    case 6:
+        page.Example();
+        break;
+    case 7:
+        page.AppendSymbols(*symbols);
+        break;
+    case 8:
+        page.ShowWordProblems();
+        break;
+    case 9:
+        page.Check();
+        page.Compute(progress);
+        break;
+    default:
+        return Finish("{\"error\":\"unknown action\"}");
+    }
+    const bool titled = action == 1 || action == 2;
+    std::string json = "{\"text\":" + QuoteGbk(page.EditText());
+    if (titled) {
+        json += ",\"title\":" + QuoteGbk(page.Title());
+        json += ",\"summary\":" + QuoteGbk(page.Summary());
+    }
+    json += ",\"type\":" + std::to_string(qimbel::CurrentType());
+    json += ",\"computeEnabled\":" + std::string(page.ComputeEnabled() ? "true" : "false");
+    json += ",\"messages\":" + QuoteMessages(page.TakeMessages()) + "}";
+    return Finish(json);
+}
+
+// The working typeset as MathML (fragments of the typesetter, UTF-8): {"html": [...], "rows":
+// [...]} (the lines of each fragment), cut
+// between blocks every forty lines or so, so the page can show a long working piece by piece.
+EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize)
+{
+    const std::string_view input(text, static_cast<std::size_t>(textSize));
+    std::optional<std::string> gbk = ToTextBox(input);
+    if (!gbk)
+        return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
+    const qimbel::TsDocument document = qimbel::ReadTypeset(*gbk);
+    std::string html;
+    std::string rows;
+    qimbel::TsDocument piece;
+    const auto flush = [&] {
+        if (piece.lines.empty())
+            return;
+        html += (html.empty() ? "" : ",") + Quote(qimbel::TypesetToMathML(piece));
+        rows += (rows.empty() ? "" : ",") + std::to_string(piece.lines.size());
+        piece.lines.clear();
+    };
+    for (const qimbel::TsLine &line : document.lines) {
+        if (piece.lines.size() >= 40 && (line.block == 0 || line.block != piece.lines.back().block))
+            flush();
+        piece.lines.push_back(line);
+    }
+    flush();
+    return Finish("{\"html\":[" + html + "],\"rows\":[" + rows + "]}");
+}
+
+} // extern "C"
+
+int main() { return 0; }
