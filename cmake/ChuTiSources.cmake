@@ -3,7 +3,10 @@
 set(QIMBEL_CHUTI_SOURCES
   ${CMAKE_SOURCE_DIR}/kaoshi/chuti/ChuTiWindow.cpp
   ${CMAKE_SOURCE_DIR}/kaoshi/chuti/ShiJuanPrinter.cpp
+  ${CMAKE_SOURCE_DIR}/app/ProgramIcon.cpp
+  ${CMAKE_SOURCE_DIR}/app/QtTranslations.cpp
   ${CMAKE_SOURCE_DIR}/pages/GbkBridge.cpp
+  ${CMAKE_SOURCE_DIR}/pages/SaveFolder.cpp
   ${CMAKE_SOURCE_DIR}/pages/PrintedPage.cpp
   ${CMAKE_SOURCE_DIR}/pages/TextBoxFont.cpp
 )

@@ -4,10 +4,15 @@ set(QIMBEL_GUI_SOURCES
   # app/: the main window and the about box
   ${CMAKE_SOURCE_DIR}/app/MainWindow.cpp
   ${CMAKE_SOURCE_DIR}/app/AboutBox.cpp
+  # app/: the program's icon and Qt's own texts in Chinese, shared with the exercise programs
+  ${CMAKE_SOURCE_DIR}/app/ProgramIcon.cpp
+  ${CMAKE_SOURCE_DIR}/app/QtTranslations.cpp
   # pages/: the problem page widget and the GBK crossing to the page models
   ${CMAKE_SOURCE_DIR}/pages/GbkBridge.cpp
   ${CMAKE_SOURCE_DIR}/pages/ProblemPageWidget.cpp
   ${CMAKE_SOURCE_DIR}/pages/TextBoxFont.cpp
+  # pages/: where the save dialogs start
+  ${CMAKE_SOURCE_DIR}/pages/SaveFolder.cpp
   # charts/: statistics charts and the function graph
   ${CMAKE_SOURCE_DIR}/charts/ChartsPage.cpp
   ${CMAKE_SOURCE_DIR}/charts/FunctionGraphPage.cpp

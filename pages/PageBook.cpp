@@ -72,10 +72,7 @@ ProblemPage *PageBook::ProblemPageOf(int page)
     return nullptr;
 }
 
-const ProblemPage *PageBook::ProblemPageOf(int page) const
-{
-    return const_cast<PageBook *>(this)->ProblemPageOf(page);
-}
+const ProblemPage *PageBook::ProblemPageOf(int page) const { return const_cast<PageBook *>(this)->ProblemPageOf(page); }
 
 ProblemPage *PageBook::ProblemPageOfTab(int tab)
 {

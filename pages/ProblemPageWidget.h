@@ -31,10 +31,11 @@ public:
     // of the text box and of the compute button.
     void WriteToScreen();
 
-    // The symbol palette's OK: its selection goes to the very end of the text box.
+    // The symbol palette's OK: its selection goes in at the caret, in place of a selection.
     void InsertSymbols(const QString &selection);
 
-    // What the status bar says while the page is shown: how to enable compute, or nothing.
+    // What the status bar says while the page is shown: what just happened, a request for the
+    // check while compute waits for one, or nothing.
     QString StatusHint() const { return statusHint_; }
 
     // 帮助: the help window of the page's current problem type.
@@ -61,6 +62,7 @@ private:
     void ShowText(const QString &text);
     // The window extras that follow the model: the status hint and the factorisation methods.
     void UpdateExtras();
+    void UpdateStatus();
 
     ProblemPage &model_;
     QPlainTextEdit *edit_ = nullptr; // 1004
@@ -74,6 +76,7 @@ private:
     QGroupBox *methods_ = nullptr; // 因式分解方法, page 134 only
     HelpWindow *help_ = nullptr; // made on the first 帮助
     QString statusHint_;
+    bool writing_ = false; // the model's text is going onto the screen: not the pupil's edit
 };
 
 } // namespace qimbel

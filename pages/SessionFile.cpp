@@ -130,8 +130,8 @@ std::optional<SavedPage> ReadPage(Reader &reader)
     const std::optional<long> method = Number(words[7]);
     const std::optional<bool> compute = Flag(words[8]);
     const std::optional<long> length = Number(words[9]);
-    if (!page || !IsProblemPage(*page) || !type || !TypeFitsPage(*type, static_cast<int>(*page)) || !intro
-        || !result || !working || !explain || !method || *method < 1 || *method > 8 || !compute || !length)
+    if (!page || !IsProblemPage(*page) || !type || !TypeFitsPage(*type, static_cast<int>(*page)) || !intro || !result
+        || !working || !explain || !method || *method < 1 || *method > 8 || !compute || !length)
         return std::nullopt;
     const std::optional<std::string> text = reader.Bytes(static_cast<std::size_t>(*length));
     if (!text)

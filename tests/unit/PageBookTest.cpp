@@ -207,8 +207,11 @@ TEST(TypeTable, EveryTypeBelongsToAProblemPageWithUniqueNumbers)
     EXPECT_EQ(numbers.size(), 30u);
     EXPECT_EQ(FindProblemType(19), nullptr);
     const std::set<int> disabled = {11, 24, 28};
-    for (const ProblemType &row : ProblemTypes())
+    for (const ProblemType &row : ProblemTypes()) {
         EXPECT_EQ(row.enabled, disabled.count(row.type) == 0) << row.type;
+        // A greyed button says what it will do; enabling the type takes the tooltip away.
+        EXPECT_EQ(TypeButtonTip(row).empty(), row.enabled) << row.type;
+    }
     EXPECT_EQ(TypesOfPage(131).size(), 0u);
     EXPECT_EQ(TypesOfPage(135).size(), 7u);
 }
