@@ -64,7 +64,7 @@ KnowledgePage::KnowledgePage(QWidget *parent)
     layout->addLayout(groups);
     layout->addStretch(1);
     auto *hint = new QLabel(
-        QStringLiteral("单击书名打开手册。手册是网页文件，也可以用浏览器打开安装文件夹中 ZhiShi 里的文件。"), this);
+        QStringLiteral("单击书名打开手册。手册是网页文件，也可以用浏览器打开安装文件夹里 ZhiShi/ 中的文件。"), this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
     layout->addWidget(hint);
