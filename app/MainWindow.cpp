@@ -158,11 +158,13 @@ void MainWindow::WriteAllToScreen()
 
 void MainWindow::RestoreSession()
 {
-    if (sessionFile_.isEmpty() || !QFileInfo::exists(sessionFile_))
+    const QFileInfo info(sessionFile_);
+    if (sessionFile_.isEmpty() || !info.exists())
         return;
     QFile file(sessionFile_);
     QString problem;
-    if (file.size() > static_cast<qint64>(kLargestSessionFile) || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: a folder or a pipe in its place would not end.
+    if (!info.isFile() || info.size() > static_cast<qint64>(kLargestSessionFile) || !file.open(QIODevice::ReadOnly)) {
         problem = QStringLiteral("上次的题目没有恢复：保存它们的文件读不出来。");
     } else {
         const QByteArray bytes = file.readAll();

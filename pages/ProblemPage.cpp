@@ -89,10 +89,11 @@ void ProblemPage::ChooseType(int type)
     if (HoldsNothingTyped()) {
         editText_ = introduction;
         event_ = PageEvent::TypeChosen;
+    } else if (Trim(introduction).empty()) {
+        event_ = PageEvent::TypeChosen;
     } else {
         // The pupil's lines stay; the introduction still reaches the pupil, beside them.
-        if (!Trim(introduction).empty())
-            summary_ = introduction + "\r\n" + summary_;
+        summary_ = introduction + "\r\n" + summary_;
         event_ = PageEvent::IntroductionBeside;
     }
     edited_ = false;

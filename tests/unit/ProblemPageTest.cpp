@@ -159,6 +159,7 @@ TEST_F(ProblemPageTest, TypeButtonReplacesOnlyTextThatHoldsNothingTyped)
     page.ChooseType(21);
     EXPECT_EQ(page.EditText(), "typed problem");
     EXPECT_EQ(page.Summary(), solver.GetZhaiYao(21));
+    EXPECT_EQ(page.StatusLine(), "已选择“整式四则运算”。");
 }
 
 TEST_F(ProblemPageTest, StatusLineSaysWhatHappenedAndAsksForACheckOnlyWhenOneIsNeeded)
