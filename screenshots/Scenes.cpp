@@ -65,6 +65,16 @@ QWidget *WorkedExample(MainWindow &window, int page, int type)
     return nullptr;
 }
 
+// Problems typed on the first page, then another type chosen: the lines stay, and the
+// introduction of the new type stands above its summary.
+QWidget *TypedLinesStay(MainWindow &window)
+{
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(129);
+    Child<QPlainTextEdit>(widget, QStringLiteral("edit_1004"))->setPlainText(QStringLiteral("36 48\n12 18 30\n"));
+    Button(widget, QStringLiteral("type_4_1077"))->click();
+    return nullptr;
+}
+
 // The word-problem page (tab 2), which chooses no type: its 公式应用题 example worked.
 QWidget *WordProblems(MainWindow &window)
 {
@@ -210,6 +220,7 @@ const std::vector<Scene> &Scenes()
     // One entry per picture.
     static const std::vector<Scene> scenes = {
         {"screenshot.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 20); }},
+        {"screenshots/typed-lines-stay.png", kSmall, [](MainWindow &w) { return TypedLinesStay(w); }},
         {"screenshots/small-window.png", kSmall, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
         {"screenshots/tab0-unit-conversion.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 6); }},
         {"screenshots/tab1-column-arithmetic.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 130, 7); }},

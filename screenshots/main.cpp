@@ -18,6 +18,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Qimbel")); // the about box names its folders
     qimbel::InstallQtTranslations(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     const QString only = argc > 3 ? QString::fromLocal8Bit(argv[2]) : QString();
