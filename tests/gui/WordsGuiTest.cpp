@@ -4,14 +4,14 @@
 // an ASCII word. Digits, signs, single letters (unknowns such as x, mnemonics such as (&C)),
 // file paths and a few names stay allowed. It runs twice: as is, and at QT_SCALE_FACTOR=2, where
 // it also checks that no button, label or tab is narrower than its text.
-#include "app/MainWindow.h"
-#include "app/QtTranslations.h"
-#include "charts/DisplayListView.h"
-#include "pages/GbkBridge.h"
-#include "pages/ProblemPageWidget.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/QtTranslations.h"
+#include "desktop/charts/DisplayListView.h"
+#include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/ProblemPageWidget.h"
+#include "desktop/tools/SymbolPalette.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "tools/SymbolPalette.h"
 
 #include "PageFinders.h"
 #include "WhenModal.h"
