@@ -16,6 +16,8 @@ cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-wqy-microhei fonts-wqy-zenhei)
+# Qt's own texts in Chinese (确定, 取消, the file and print dialogs): qtbase_zh_CN.qm.
+packages+=(qt6-translations-l10n)
 # Installing and packaging: the validators of the desktop files, dpkg-shlibdeps and file.
 packages+=(desktop-file-utils appstream dpkg-dev file)
 
@@ -115,6 +117,9 @@ screenshots)
     cmake --build build --target qimbel-screenshots
     # Run from the build folder, beside the help texts it reads.
     QT_QPA_PLATFORM=offscreen build/bin/qimbel-screenshots docs
+    # The main window once more at twice the pixels, as on a high-DPI screen.
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/bin/qimbel-screenshots docs screenshot.png \
+        screenshots/high-dpi.png
     # 小学数学四则运算自动出题系统: its window, its key and its PDF pages.
     cmake --build build --target chuti-screenshots
     QT_QPA_PLATFORM=offscreen build/bin/chuti-screenshots docs

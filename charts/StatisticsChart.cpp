@@ -258,7 +258,7 @@ DisplayList DrawChart(const ChartLayout &layout)
     const ChartLegend &legend = layout.legend;
     if (legend.shown) {
         picture.Add(Rect {legend.x, legend.y, legend.width, legend.height, kWhite, true, black, true});
-        text(legend.x + legend.width / 2, legend.y + 3, "Legend", 14, false, Text::Anchor::TopCentre);
+        text(legend.x + legend.width / 2, legend.y + 3, "图例", 14, false, Text::Anchor::TopCentre);
         for (std::size_t i = 0; i < legend.entries.size(); ++i) {
             const LegendEntry &e = legend.entries[i];
             text(e.textX, e.textY, e.label, 14, false, Text::Anchor::TopLeft);

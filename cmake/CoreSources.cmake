@@ -144,6 +144,8 @@ set(QIMBEL_CORE_SOURCES
   pages/Compute134.cpp
   pages/Compute135.cpp
   pages/PageBook.cpp
+  # pages/: the session saved when the window closes
+  pages/SessionFile.cpp
   pages/Headless.cpp
   # tools/: symbol table
   tools/SymbolTable.cpp

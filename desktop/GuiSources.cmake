@@ -4,10 +4,15 @@ set(QIMBEL_GUI_SOURCES
   # desktop/app/: the main window and the about box
   ${CMAKE_SOURCE_DIR}/desktop/app/MainWindow.cpp
   ${CMAKE_SOURCE_DIR}/desktop/app/AboutBox.cpp
+  # desktop/app/: the program's icon and Qt's own texts in Chinese, shared with the exercise programs
+  ${CMAKE_SOURCE_DIR}/desktop/app/ProgramIcon.cpp
+  ${CMAKE_SOURCE_DIR}/desktop/app/QtTranslations.cpp
   # desktop/pages/: the problem page widget and the GBK crossing to the page models
   ${CMAKE_SOURCE_DIR}/desktop/pages/GbkBridge.cpp
   ${CMAKE_SOURCE_DIR}/desktop/pages/ProblemPageWidget.cpp
   ${CMAKE_SOURCE_DIR}/desktop/pages/TextBoxFont.cpp
+  # desktop/pages/: where the save dialogs start
+  ${CMAKE_SOURCE_DIR}/desktop/pages/SaveFolder.cpp
   # desktop/charts/: statistics charts and the function graph
   ${CMAKE_SOURCE_DIR}/desktop/charts/ChartsPage.cpp
   ${CMAKE_SOURCE_DIR}/desktop/charts/FunctionGraphPage.cpp

@@ -49,8 +49,19 @@ void PageBook::SelectTab(int tab)
     currentTab_ = tab;
     const TabInfo &info = Tabs()[static_cast<std::size_t>(tab)];
     ProblemPage *page = ProblemPageOf(info.page);
-    if (page != nullptr && info.type != 0)
-        page->ShowType(info.type);
+    if (page == nullptr)
+        return;
+    // A page shows the type it had when it was left; a page not yet shown, its tab's type.
+    const int type = page->Type() != 0 ? page->Type() : info.type;
+    if (type != 0)
+        page->ShowType(type);
+}
+
+void PageBook::Reset()
+{
+    for (const std::unique_ptr<ProblemPage> &page : pages_)
+        page->Reset();
+    Start();
 }
 
 ProblemPage *PageBook::ProblemPageOf(int page)
@@ -60,6 +71,8 @@ ProblemPage *PageBook::ProblemPageOf(int page)
             return p.get();
     return nullptr;
 }
+
+const ProblemPage *PageBook::ProblemPageOf(int page) const { return const_cast<PageBook *>(this)->ProblemPageOf(page); }
 
 ProblemPage *PageBook::ProblemPageOfTab(int tab)
 {

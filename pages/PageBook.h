@@ -14,7 +14,7 @@ namespace qimbel {
 struct TabInfo {
     const char *label;
     int page; // the page's template number
-    int type; // the type a selection makes current, 0 when selection leaves the type alone
+    int type; // the type the page shows when first selected; 0 when selection leaves the type alone
 };
 
 // The ten tabs in their visible order.
@@ -29,14 +29,19 @@ public:
     // Start-up: tab 0 is selected and type 1 is shown on it.
     void Start();
 
+    // 新建: every problem page as at start-up, then Start().
+    void Reset();
+
     int CurrentTab() const { return currentTab_; }
-    // Shows the tab's page; a problem page with a type of its own makes that type current and
-    // shows its title and summary. The typed text of every page stays as it is.
+    // Shows the tab's page. A problem page shows its own type again (the one its buttons chose
+    // last, at first the tab's type): the type becomes current, with its title and summary. The
+    // typed text of every page stays as it is.
     void SelectTab(int tab);
 
     // The problem page of a tab or template number, nullptr for the other pages.
     ProblemPage *ProblemPageOfTab(int tab);
     ProblemPage *ProblemPageOf(int page);
+    const ProblemPage *ProblemPageOf(int page) const;
 
 private:
     std::vector<std::unique_ptr<ProblemPage>> pages_;

@@ -50,12 +50,54 @@ void ProblemPage::SetTitleFor(int type)
     }
 }
 
+namespace {
+
+// The status bar's request while compute waits for a check.
+constexpr const char *kCheckFirstStatus = "请先点击“先进行算式检测”，再进行运算操作（Ctrl+Enter 可一次完成）";
+
+// The text before any old results, without the blanks around it.
+std::string Stem(const std::string &text)
+{
+    const int p = Find(text, kResultMark);
+    return Trim(p >= 0 ? Left(text, p) : text);
+}
+
+} // namespace
+
+bool ProblemPage::IsHelpTextOfThePage(const std::string &stem) const
+{
+    const auto same = [&stem](const std::string &help) { return !help.empty() && Stem(help) == stem; };
+    Solver solver; // the solver holds no data: a const page may use one of its own
+    if (page_ == kPage131)
+        return same(solver.GetJianJie(kWordProblemHelp)) || same(solver.GetShiLi(kWordProblemHelp));
+    for (const ProblemType *row : TypesOfPage(page_))
+        if (same(solver.GetJianJie(row->type)) || same(solver.GetShiLi(row->type)))
+            return true;
+    return false;
+}
+
+bool ProblemPage::HoldsNothingTyped() const
+{
+    const std::string stem = Stem(editText_);
+    return stem.empty() || IsHelpTextOfThePage(stem);
+}
+
 void ProblemPage::ChooseType(int type)
 {
-    editText_.clear();
-    if (options_.showIntro)
-        editText_ += solver_.GetJianJie(type);
+    const std::string introduction = options_.showIntro ? solver_.GetJianJie(type) : std::string();
     summary_ = solver_.GetZhaiYao(type);
+    if (HoldsNothingTyped()) {
+        editText_ = introduction;
+        event_ = PageEvent::TypeChosen;
+    } else if (Trim(introduction).empty()) {
+        event_ = PageEvent::TypeChosen;
+    } else {
+        // The pupil's lines stay; the introduction still reaches the pupil, beside them.
+        summary_ = introduction + "\r\n" + summary_;
+        event_ = PageEvent::IntroductionBeside;
+    }
+    edited_ = false;
+    type_ = type;
     SetCurrentType(type);
     SetTitleFor(type);
     editEnabled_ = true;
@@ -64,6 +106,7 @@ void ProblemPage::ChooseType(int type)
 void ProblemPage::ShowType(int type)
 {
     summary_ = solver_.GetZhaiYao(type);
+    type_ = type;
     SetCurrentType(type);
     SetTitleFor(type);
 }
@@ -94,6 +137,8 @@ void ProblemPage::Check()
             editText_ += page_ == kPage130 ? kDivisionNoticeLong : kDivisionNoticeShort;
     }
     computeEnabled_ = true;
+    event_ = PageEvent::Checked;
+    edited_ = false;
 }
 
 namespace {
@@ -154,6 +199,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);
     ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
+    int solved = 0;
     run.factorMethod = factorMethod_;
     dispatch.before(run);
     for (std::string line : lines) {
@@ -167,6 +213,8 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
             continue;
         const std::size_t written = editText_.size();
         dispatch.line(run, line);
+        if (!line.empty())
+            ++solved;
         ExplainEmptyWorking(solver_, editText_, written, line, run.type);
         if (afterEachLine)
             afterEachLine();
@@ -176,21 +224,72 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         messages_.push_back(std::move(message));
     if (dispatch.disableComputeAfter)
         computeEnabled_ = false;
+    computedLines_ = solved;
+    event_ = PageEvent::Computed;
+    edited_ = false;
 }
 
-void ProblemPage::Clear() { editText_.clear(); }
+void ProblemPage::Clear()
+{
+    editText_.clear();
+    event_ = PageEvent::Cleared;
+    edited_ = false;
+}
 
 // The word-problem page loads its own example; the others the example of the current type.
-void ProblemPage::Example() { editText_ = solver_.GetShiLi(page_ == kPage131 ? kWordProblemHelp : CurrentType()); }
+void ProblemPage::Example()
+{
+    editText_ = solver_.GetShiLi(page_ == kPage131 ? kWordProblemHelp : CurrentType());
+    event_ = PageEvent::Example;
+    edited_ = false;
+}
 
 void ProblemPage::ShowWordProblems()
 {
-    if (options_.showIntro)
+    if (options_.showIntro && HoldsNothingTyped()) {
         editText_ = solver_.GetJianJie(kWordProblemHelp);
+        event_ = PageEvent::TypeChosen;
+        edited_ = false;
+    }
 }
 
 std::vector<std::string> ProblemPage::TakeMessages() { return std::exchange(messages_, {}); }
 
-void ProblemPage::AppendSymbols(const std::string &symbols) { editText_ += symbols; }
+void ProblemPage::NoteEdited(bool empty)
+{
+    edited_ = true;
+    editedToEmpty_ = empty;
+}
+
+void ProblemPage::Reset() { *this = ProblemPage(page_); }
+
+std::string ProblemPage::StatusLine() const
+{
+    // A compute that waits for a check is only worth a word when there is something to compute.
+    const bool waiting = !computeEnabled_ && (edited_ ? !editedToEmpty_ : !HoldsNothingTyped());
+    if (edited_ || event_ == PageEvent::None)
+        return waiting ? kCheckFirstStatus : "";
+    const ProblemType *row = FindProblemType(type_);
+    const std::string name = page_ == kPage131 ? std::string("公式应用题") : row != nullptr ? row->caption : "";
+    switch (event_) {
+    case PageEvent::TypeChosen:
+        return "已选择“" + name + "”。";
+    case PageEvent::IntroductionBeside:
+        return "已选择“" + name + "”，文本框中的题目保持不变，简介显示在右边。";
+    case PageEvent::Checked:
+        return "算式检测完成，可以进行运算操作。";
+    case PageEvent::Computed:
+        if (computedLines_ == 0)
+            return "文本框中没有题目：请每行输入一道题，再进行运算。";
+        return "已完成 " + std::to_string(computedLines_) + " 道题的运算。";
+    case PageEvent::Cleared:
+        return "已清空文本框。";
+    case PageEvent::Example:
+        return "已载入“" + name + "”的示例。";
+    case PageEvent::None:
+        break;
+    }
+    return "";
+}
 
 } // namespace qimbel

@@ -24,6 +24,17 @@ struct PageOptions {
 // number: the page has no problem type of its own.
 inline constexpr int kWordProblemHelp = 131;
 
+// What a page did last, for the status bar.
+enum class PageEvent {
+    None,
+    TypeChosen, // the introduction (or nothing) went into the text box
+    IntroductionBeside, // the typed text stayed; the introduction went to the summary panel
+    Checked,
+    Computed,
+    Cleared,
+    Example,
+};
+
 // The detail level that the option boxes give: 5 with working and explanations, 4 with one of
 // them, 1 with neither; `previous` stays when 运算结果 is unchecked.
 int DetailLevelOf(const PageOptions &options, int previous);
@@ -41,18 +52,27 @@ public:
     const std::string &Title() const { return title_; }
     const std::string &Summary() const { return summary_; }
     bool ComputeEnabled() const { return computeEnabled_; }
+    void SetComputeEnabled(bool enabled) { computeEnabled_ = enabled; }
     bool EditEnabled() const { return editEnabled_; }
     // Page 134's 因式分解方法 group: 1 提公因法, 2 应用公式法, 3 分组分解法, 4 十字相乘法, 5 配方法,
     // 6 求根法, 7 待定系数法, 8 综合处理 (also when nothing is chosen). Read by 因式分解 (type 22).
     int FactorMethod() const { return factorMethod_; }
     void SetFactorMethod(int method) { factorMethod_ = method >= 1 && method <= 8 ? method : 8; }
 
-    // A problem-type button: the text box gets the introduction (or nothing), the summary, the
-    // current type and the title follow the type.
+    // The page's own problem type: the one its buttons or its tab chose last, 0 before any.
+    int Type() const { return type_; }
+
+    // A problem-type button: the summary, the current type and the title follow the type. The
+    // introduction (or nothing) replaces the text only when the text holds nothing the pupil
+    // typed (see HoldsNothingTyped); otherwise the typed lines stay and the introduction is
+    // shown in the summary panel, above the summary.
     void ChooseType(int type);
     // What tab selection does for the page's type: summary, current type and title; the typed
     // text stays.
     void ShowType(int type);
+    // True when the text is empty, or holds, before any old results, only an introduction or an
+    // example of one of the page's types: text a type button may replace without losing work.
+    bool HoldsNothingTyped() const;
     // 先进行算式检测: cut old results, normalise the symbols, enable compute.
     void Check();
     // 再进行运算操作: solve every line with the routine of the current type. `afterEachLine`, when
@@ -62,11 +82,18 @@ public:
     void Clear();
     // 示例: the worked example of the current type replaces the text.
     void Example();
-    // The symbol palette's OK: its selection goes to the very end of the text.
-    void AppendSymbols(const std::string &symbols);
-    // 公式应用题 on the word-problem page: with 显示简介 checked the introduction replaces the
-    // text; otherwise the page is only shown again.
+    // 公式应用题 on the word-problem page: with 显示简介 checked the introduction replaces a
+    // text that holds nothing typed; otherwise the page is only shown again.
     void ShowWordProblems();
+    // The pupil changed the text since the last handler (typing, pasting, the symbol palette);
+    // `empty`: the text box is empty now.
+    void NoteEdited(bool empty);
+    // Back to the state of a fresh page: empty text, first options, no type.
+    void Reset();
+
+    // What the status bar says about the page: what the last handler did, until the pupil edits
+    // the text; a request for the check while compute waits for one; otherwise nothing.
+    std::string StatusLine() const;
 
     // The message boxes that the last handler asks for, in order; taking them empties the list.
     std::vector<std::string> TakeMessages();
@@ -74,6 +101,7 @@ public:
 private:
     void CutOldResults(const std::string &mark);
     void SetTitleFor(int type);
+    bool IsHelpTextOfThePage(const std::string &stem) const;
 
     int page_;
     std::string editText_;
@@ -84,6 +112,11 @@ private:
     bool editEnabled_ = true;
     std::vector<std::string> messages_;
     int factorMethod_ = 8;
+    int type_ = 0;
+    PageEvent event_ = PageEvent::None;
+    int computedLines_ = 0; // problems the last compute solved
+    bool edited_ = false; // by hand, since the last handler
+    bool editedToEmpty_ = false;
     Solver solver_;
 };
 

@@ -15,7 +15,8 @@ const std::vector<ProblemType> &ProblemTypes()
         {8, kPage130, 1080, "四则混合运算", "四则混合运算", TitleRule::Set, true},
         {9, kPage130, 1081, "解方程", "解方程", TitleRule::Set, true},
         {10, kPage130, 1082, "化简比", "化简比", TitleRule::Set, true},
-        {11, kPage130, 1083, "简便运算", "", TitleRule::Keep, false},
+        {11, kPage130, 1083, "简便运算", "", TitleRule::Keep, false,
+            "用交换律、结合律和分配律把算式变得好算，再一步一步算出结果。"},
         {12, kPage129, 1081, "分解质因数", "分解质因数", TitleRule::Set, true},
         {13, kPage133, 1086, "科学记数法", "科学记数法", TitleRule::Set, true},
         {14, kPage133, 1087, "近似数", "近似数", TitleRule::Set, true},
@@ -27,11 +28,13 @@ const std::vector<ProblemType> &ProblemTypes()
         {21, kPage134, 1142, "整式四则运算", "整式四则运算", TitleRule::Set, true},
         {22, kPage134, 1146, "因式分解", "因式分解", TitleRule::Set, true},
         {23, kPage134, 1143, "分式四则运算", "分式四则运算", TitleRule::Set, true},
-        {24, kPage134, 1144, "二次根式四则运算", "", TitleRule::Keep, false},
+        {24, kPage134, 1144, "二次根式四则运算", "", TitleRule::Keep, false,
+            "化简二次根式，按运算顺序一步一步计算二次根式的加、减、乘、除。"},
         {25, kPage135, 1147, "一元一次方程", "一元一次方程", TitleRule::Set, true},
         {26, kPage135, 1149, "二元一次方程组", "二元一次方程组", TitleRule::Set, true},
         {27, kPage135, 1148, "一元二次方程", "一元二次方程", TitleRule::Set, true},
-        {28, kPage135, 1150, "二元二次方程组", "", TitleRule::Clear, false},
+        {28, kPage135, 1150, "二元二次方程组", "", TitleRule::Clear, false,
+            "用代入消元法把方程组化成一元二次方程，解出每一组解。"},
         {29, kPage135, 1107, "分式方程", "分式方程", TitleRule::Set, true},
         {30, kPage135, 1151, "一元一次不等式", "一元一次不等式", TitleRule::Set, true},
         {31, kPage135, 1152, "一元一次不等式组", "一元一次不等式组", TitleRule::Set, true},
@@ -45,6 +48,13 @@ const ProblemType *FindProblemType(int type)
         if (row.type == type)
             return &row;
     return nullptr;
+}
+
+std::string TypeButtonTip(const ProblemType &row)
+{
+    if (row.enabled)
+        return {};
+    return std::string(row.plan) + "\n这个题型还没有开放，暂时不能选择。";
 }
 
 std::vector<const ProblemType *> TypesOfPage(int page)

@@ -31,7 +31,13 @@ struct ProblemType {
     const char *title;
     TitleRule titleRule;
     bool enabled;
+    // What a type that cannot be chosen yet will do; its greyed button says so in its tooltip.
+    const char *plan = "";
 };
+
+// The tooltip of a type's button: for a type that cannot be chosen yet, what it will do and
+// that it is not available; empty for the others.
+std::string TypeButtonTip(const ProblemType &row);
 
 // All problem types in the order of their numbers (19 is not used).
 const std::vector<ProblemType> &ProblemTypes();

@@ -48,39 +48,39 @@ std::string HyperlinkReason(int code)
 {
     switch (code) {
     case 0:
-        return "The operating system is out\nof memory or resources.";
+        return "系统的内存或资源不够了。";
     case 2:
-        return "The specified file was not found.";
+        return "找不到这本手册的文件。";
     case 3:
-        return "The specified path was not found.";
+        return "找不到放手册的文件夹。";
     case 5:
-        return "The operating system denied\naccess to the specified file.";
+        return "系统不允许打开这本手册的文件。";
     case 8:
-        return "There was not enough memory to complete the operation.";
+        return "内存不够，没能打开手册。";
     case 11:
-        return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+        return "用来打开手册的程序已损坏。";
     case 26:
-        return "A sharing violation occurred. ";
+        return "手册的文件正被别的程序占用。";
     case 27:
-        return "The filename association is\nincomplete or invalid.";
+        return "系统里打开这类文件的设置不完整。";
     case 28:
-        return "The DDE transaction could not\nbe completed because the request timed out.";
+        return "打开手册的程序没有及时回应。";
     case 29:
-        return "The DDE transaction failed.";
+        return "打开手册的程序没能完成。";
     case 30:
-        return "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";
+        return "打开手册的程序正忙，请稍后再试。";
     case 31:
-        return "There is no application associated\nwith the given filename extension.";
+        return "系统里没有能打开这类文件的程序。";
     case 32:
-        return "The specified dynamic-link library was not found.";
+        return "打开手册所需的程序库找不到。";
     default:
         break;
     }
     char text[64];
-    std::snprintf(text, sizeof text, "Unknown Error (%d) occurred.", code);
+    std::snprintf(text, sizeof text, "出现了未知的错误（%d）。", code);
     return text;
 }
 
-std::string HyperlinkWarning(int code) { return "Unable to open hyperlink:\n\n" + HyperlinkReason(code); }
+std::string HyperlinkWarning(int code) { return "无法打开手册：\n\n" + HyperlinkReason(code); }
 
 } // namespace qimbel

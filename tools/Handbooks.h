@@ -35,7 +35,7 @@ int HandbookFault(const std::filesystem::path &file);
 // The reason text of failure code `code`.
 std::string HyperlinkReason(int code);
 
-// The whole text of the warning box: "Unable to open hyperlink:" and the reason.
+// The whole text of the warning box: "无法打开手册：" and the reason.
 std::string HyperlinkWarning(int code);
 
 } // namespace qimbel

@@ -1,4 +1,5 @@
-// The about box: the program's name and version.
+// The about box: the program's name and version, what it is, the folders it reads and writes, and
+// the licence texts of Qimbel and of the Qt libraries it runs on.
 #pragma once
 
 #include <QDialog>

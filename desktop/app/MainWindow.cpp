@@ -1,22 +1,26 @@
 #include "desktop/app/MainWindow.h"
 
 #include "desktop/app/AboutBox.h"
+#include "desktop/app/ProgramIcon.h"
 #include "desktop/charts/ChartsPage.h"
 #include "desktop/charts/FunctionGraphPage.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/ProblemPageWidget.h"
 #include "desktop/tools/KnowledgePage.h"
 #include "desktop/tools/LauncherPage.h"
+#include "pages/SessionFile.h"
 
 #include <QAction>
-#include <QColor>
-#include <QFont>
-#include <QIcon>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
+#include <QMessageBox>
+#include <QSaveFile>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -28,26 +32,6 @@ namespace {
 // room: wide enough that worked solutions need no sideways scrolling.
 constexpr QSize kMinimumSize(1000, 680);
 constexpr QSize kPreferredSize(1280, 860);
-
-// The program's icon: a blue tile with a white summation sign.
-QIcon ProgramIcon()
-{
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x1f, 0x5f, 0xbf));
-    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-    QFont font;
-    font.setPixelSize(44);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("∑"));
-    painter.end();
-    return QIcon(pixmap);
-}
 
 // The page of a tab that is not a problem page, by its template number.
 QWidget *OtherPage(int page, QWidget *parent)
@@ -74,7 +58,17 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Qimbel 数学辅导"));
     setWindowIcon(ProgramIcon());
 
-    // The pages' own 帮助 buttons take Alt+H.
+    // The pages' own buttons take Alt with I, L, C, R, E, H, A, P and D.
+    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    QAction *fresh = file->addAction(QStringLiteral("新建(&N)"));
+    fresh->setObjectName(QStringLiteral("action_new"));
+    fresh->setShortcut(QKeySequence::New);
+    connect(fresh, &QAction::triggered, this, &MainWindow::NewSession);
+    file->addSeparator();
+    QAction *quit = file->addAction(QStringLiteral("退出(&X)"));
+    quit->setObjectName(QStringLiteral("action_quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     QMenu *help = menuBar()->addMenu(QStringLiteral("Qimbel(&Q)"));
     QAction *about = help->addAction(QStringLiteral("关于 Qimbel(&A)..."));
     about->setObjectName(QStringLiteral("action_about"));
@@ -148,6 +142,83 @@ void MainWindow::ShowAbout()
 {
     AboutBox box(this);
     box.exec();
+}
+
+void MainWindow::WriteAllToScreen()
+{
+    {
+        const QSignalBlocker quiet(tabs_);
+        tabs_->setCurrentIndex(book_.CurrentTab());
+    }
+    for (ProblemPageWidget *page : problemWidgets_)
+        if (page != nullptr)
+            page->WriteToScreen();
+    ShowStatusHint();
+}
+
+void MainWindow::RestoreSession()
+{
+    const QFileInfo info(sessionFile_);
+    if (sessionFile_.isEmpty() || !info.exists())
+        return;
+    QFile file(sessionFile_);
+    QString problem;
+    // Only a regular file is read: a folder or a pipe in its place would not end.
+    if (!info.isFile() || info.size() > static_cast<qint64>(kLargestSessionFile) || !file.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("上次的题目没有恢复：保存它们的文件读不出来。");
+    } else {
+        const QByteArray bytes = file.readAll();
+        problem = FromGbk(ReadSession(book_, bytes.toStdString()));
+    }
+    if (problem.isEmpty())
+        WriteAllToScreen();
+    statusBar()->showMessage(problem.isEmpty() ? QStringLiteral("已恢复上次的题目。") : problem);
+}
+
+bool MainWindow::SaveSession()
+{
+    if (sessionFile_.isEmpty())
+        return true;
+    for (ProblemPageWidget *page : problemWidgets_)
+        if (page != nullptr)
+            page->ReadFromScreen();
+    const std::string bytes = WriteSession(book_);
+    QDir().mkpath(QFileInfo(sessionFile_).absolutePath());
+    QSaveFile file(sessionFile_);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
+        && file.commit();
+}
+
+void MainWindow::NewSession()
+{
+    bool typed = false;
+    for (ProblemPageWidget *page : problemWidgets_)
+        if (page != nullptr) {
+            page->ReadFromScreen();
+            typed = typed || !page->Model().HoldsNothingTyped();
+        }
+    if (typed
+        && QMessageBox::question(
+               this, QStringLiteral("新建"), QStringLiteral("新建会清空所有页面上输入的题目和结果。要继续吗？"))
+            != QMessageBox::Yes)
+        return;
+    book_.Reset();
+    WriteAllToScreen();
+    statusBar()->showMessage(QStringLiteral("已新建：所有页面都回到了开始的样子。"));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!SaveSession()
+        && QMessageBox::warning(this, QStringLiteral("Qimbel"),
+               QStringLiteral("题目没能保存到 %1。\n仍然关闭吗？下次启动时将看不到这些题目。").arg(sessionFile_),
+               QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 } // namespace qimbel

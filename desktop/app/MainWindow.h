@@ -27,6 +27,21 @@ public:
     // Opens the about box modally.
     void ShowAbout();
 
+    // The file the session is kept in: RestoreSession reads it, closing the window writes it.
+    // Without one (the tests) nothing is read or written.
+    void SetSessionFile(const QString &path) { sessionFile_ = path; }
+    // The pages as they were left last time. No file is a first start; a damaged or foreign one
+    // is ignored with a line in the status bar.
+    void RestoreSession();
+    // Writes the session file whole or not at all (a temporary file renamed over it); false
+    // when it could not be written.
+    bool SaveSession();
+    // 新建: every problem page as at start-up, after asking when typed work would go.
+    void NewSession();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     // A tab selection: the problem page of the tab follows the type of the tab (title, summary,
     // current type) and keeps its typed text.
@@ -34,7 +49,11 @@ private:
     // The status bar tells what the shown page needs next.
     void ShowStatusHint();
 
+    // The model onto every problem page's screen, and the shown tab onto the tab strip.
+    void WriteAllToScreen();
+
     PageBook book_;
+    QString sessionFile_;
     QTabWidget *tabs_ = nullptr;
     std::vector<ProblemPageWidget *> problemWidgets_; // by tab; nullptr for the other pages
 };

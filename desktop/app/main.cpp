@@ -1,14 +1,18 @@
-// Qimbel: start-up builds the main window with its ten topic pages and runs it; closing the
-// window ends the program. Nothing is saved.
+// Qimbel: start-up builds the main window with its ten topic pages, puts back what the pupil left
+// on them last time, and runs it; closing the window saves the pages and ends the program.
 //
-// Options, for installers and packagers: --version, --help, and --startup-test, which builds the
-// window without showing it, checks that the data beside the program were found, and exits.
+// Options: --fresh starts with empty pages (the saved session is written over at the end). For
+// installers and packagers: --version, --help, and --startup-test, which builds the window
+// without showing it, checks that the data beside the program were found, and exits.
 #include "desktop/app/MainWindow.h"
-#include "pages/ProblemPage.h"
+#include "desktop/app/QtTranslations.h"
 #include "desktop/pages/ProblemPageWidget.h"
+#include "pages/ProblemPage.h"
 #include "solver/Solver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>
@@ -16,8 +20,10 @@
 
 namespace {
 
-const char kUsage[] = "usage: qimbel [--version | --help | --startup-test]\n"
-                      "  Starts Qimbel, the maths tutor. Without options it opens the main window.\n"
+const char kUsage[] = "usage: qimbel [--fresh | --version | --help | --startup-test]\n"
+                      "  Starts Qimbel, the maths tutor. Without options it opens the main window\n"
+                      "  with the problems left on its pages last time.\n"
+                      "  --fresh          start with empty pages\n"
                       "  --version        print the version\n"
                       "  --help           print this text\n"
                       "  --startup-test   build the main window without showing it, check that the\n"
@@ -58,6 +64,7 @@ int main(int argc, char **argv)
 {
     // These options need no display, so they are answered before Qt starts.
     bool startupTest = false;
+    bool fresh = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("qimbel %s\n", QIMBEL_VERSION);
@@ -69,16 +76,24 @@ int main(int argc, char **argv)
         }
         if (std::strcmp(argv[i], "--startup-test") == 0)
             startupTest = true;
+        if (std::strcmp(argv[i], "--fresh") == 0)
+            fresh = true;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qimbel"));
     QApplication::setApplicationVersion(QStringLiteral(QIMBEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.qimbel.Qimbel"));
+    qimbel::InstallQtTranslations(app);
     if (startupTest)
         return StartupTest();
 
     qimbel::MainWindow window;
+    // ~/.config/Qimbel/session on Linux.
+    window.SetSessionFile(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("session")));
+    if (!fresh)
+        window.RestoreSession();
     window.show();
     return QApplication::exec();
 }

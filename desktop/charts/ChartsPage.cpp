@@ -1,8 +1,8 @@
 #include "desktop/charts/ChartsPage.h"
 
+#include "charts/FrequencyTable.h"
 #include "desktop/charts/DisplayListView.h"
 #include "desktop/charts/FrequencyDialog.h"
-#include "charts/FrequencyTable.h"
 #include "desktop/pages/GbkBridge.h"
 
 #include <QHBoxLayout>
@@ -39,6 +39,9 @@ ChartsPage::ChartsPage(QWidget *parent)
     grid_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     grid_->setShowGrid(true);
     grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The arrow keys move between cells; Tab leaves the grid for the buttons, so the keyboard
+    // does not get caught in 35 × 35 cells.
+    grid_->setTabKeyNavigation(false);
     grid_->setFixedHeight(150);
     SetTable(DefaultChartTable());
 

@@ -1,7 +1,9 @@
 #include "desktop/charts/DisplayListView.h"
 
 #include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/SaveFolder.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QMessageBox>
@@ -106,10 +108,11 @@ QImage RenderDisplayList(const DisplayList &picture)
 
 bool SaveDisplayList(QWidget *parent, const DisplayList &picture, const QString &suggestedName)
 {
-    QString name = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("保存图片"), suggestedName, QStringLiteral("PNG 图片 (*.png)"));
+    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("保存图片"),
+        QDir(SaveFolder(SavedFile::Picture)).filePath(suggestedName), QStringLiteral("PNG 图片 (*.png)"));
     if (name.isEmpty())
         return false;
+    RememberSaveFolder(SavedFile::Picture, name);
     if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
         name += QStringLiteral(".png");
     if (!RenderDisplayList(picture).save(name, "PNG")) {

@@ -4,6 +4,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +22,8 @@ FrequencyDialog::FrequencyDialog(QWidget *parent)
     data_ = new QPlainTextEdit(this);
     data_->setObjectName(QStringLiteral("edit_data"));
     data_->setPlaceholderText(QStringLiteral("原始数据，数与数之间用空格、逗号或换行隔开"));
+    data_->setTabChangesFocus(true);
+    data_->installEventFilter(this);
     width_ = new QLineEdit(this);
     width_->setObjectName(QStringLiteral("edit_width"));
     error_ = new QLabel(this);
@@ -51,6 +54,18 @@ FrequencyDialog::FrequencyDialog(QWidget *parent)
     layout->addWidget(error_);
     layout->addLayout(buttons);
     resize(420, 360);
+}
+
+bool FrequencyDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == data_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !(key->modifiers() & Qt::ShiftModifier)) {
+            Accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FrequencyDialog::ShowDefaultWidth()

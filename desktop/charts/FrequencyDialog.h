@@ -1,5 +1,7 @@
 // The dialog 频率分布直方图数据: raw data and a class width; 确定 computes the distribution in
-// the core and closes only when there is one, 取消 changes nothing.
+// the core and closes only when there is one, 取消 changes nothing. Tab goes from field to field
+// and Enter confirms, in the data box too (a column pasted there keeps its line breaks; Shift+Enter
+// starts a new line by hand).
 #pragma once
 
 #include "charts/FrequencyTable.h"
@@ -19,6 +21,9 @@ public:
 
     // The distribution accepted with 确定.
     const FrequencyTable &Table() const { return table_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Accept();

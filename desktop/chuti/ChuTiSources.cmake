@@ -3,7 +3,10 @@
 set(QIMBEL_CHUTI_SOURCES
   ${CMAKE_SOURCE_DIR}/desktop/chuti/ChuTiWindow.cpp
   ${CMAKE_SOURCE_DIR}/desktop/chuti/ShiJuanPrinter.cpp
+  ${CMAKE_SOURCE_DIR}/desktop/app/ProgramIcon.cpp
+  ${CMAKE_SOURCE_DIR}/desktop/app/QtTranslations.cpp
   ${CMAKE_SOURCE_DIR}/desktop/pages/GbkBridge.cpp
+  ${CMAKE_SOURCE_DIR}/desktop/pages/SaveFolder.cpp
   ${CMAKE_SOURCE_DIR}/desktop/pages/PrintedPage.cpp
   ${CMAKE_SOURCE_DIR}/desktop/pages/TextBoxFont.cpp
 )

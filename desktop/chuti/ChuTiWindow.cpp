@@ -1,12 +1,15 @@
 #include "desktop/chuti/ChuTiWindow.h"
 
+#include "desktop/app/ProgramIcon.h"
 #include "desktop/chuti/ShiJuanPrinter.h"
 #include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/SaveFolder.h"
 #include "desktop/pages/TextBoxFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +21,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -135,7 +139,12 @@ ChuTiWindow::ChuTiWindow(QWidget *parent)
     grade_->setCurrentIndex(2);
     GradeChosen(2);
     Generate();
-    resize(1200, 800);
+    // Room for the paper beside the settings, on any screen; the program's icon in the task bar.
+    setWindowIcon(ProgramIcon());
+    QSize size(1200, 800);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
 }
 
 ShiJuanSheZhi ChuTiWindow::Settings() const
@@ -207,7 +216,10 @@ bool ChuTiWindow::SaveText(const QString &path) const
 void ChuTiWindow::AskPdf()
 {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"),
-        FromGbk(ShiJuanBiaoTi(paper_)) + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
+        QDir(SaveFolder(SavedFile::Document)).filePath(FromGbk(ShiJuanBiaoTi(paper_)) + QStringLiteral(".pdf")),
+        QStringLiteral("PDF 文件 (*.pdf)"));
+    if (!path.isEmpty())
+        RememberSaveFolder(SavedFile::Document, path);
     if (!path.isEmpty() && !ExportPdf(path))
         QMessageBox::warning(this, windowTitle(), QStringLiteral("无法写入文件：%1").arg(path));
 }
@@ -215,7 +227,10 @@ void ChuTiWindow::AskPdf()
 void ChuTiWindow::AskText()
 {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存为文本"),
-        FromGbk(ShiJuanBiaoTi(paper_)) + QStringLiteral(".txt"), QStringLiteral("文本文件 (*.txt)"));
+        QDir(SaveFolder(SavedFile::Document)).filePath(FromGbk(ShiJuanBiaoTi(paper_)) + QStringLiteral(".txt")),
+        QStringLiteral("文本文件 (*.txt)"));
+    if (!path.isEmpty())
+        RememberSaveFolder(SavedFile::Document, path);
     if (!path.isEmpty() && !SaveText(path))
         QMessageBox::warning(this, windowTitle(), QStringLiteral("无法写入文件：%1").arg(path));
 }

@@ -1,4 +1,5 @@
 // 小学数学四则运算自动出题系统: a program of its own, started from Qimbel's 自动出卷及测试 page.
+#include "desktop/app/QtTranslations.h"
 #include "desktop/chuti/ChuTiWindow.h"
 
 #include <QApplication>
@@ -6,8 +7,9 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    qimbel::InstallQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("小学数学四则运算自动出题系统"));
     qimbel::ChuTiWindow window;
-    window.showMaximized();
+    window.show();
     return QApplication::exec();
 }

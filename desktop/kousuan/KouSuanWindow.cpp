@@ -1,12 +1,15 @@
 #include "desktop/kousuan/KouSuanWindow.h"
 
-#include "generators/KouSuanSheet.h"
+#include "desktop/app/ProgramIcon.h"
 #include "desktop/kousuan/SheetPrinter.h"
 #include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/SaveFolder.h"
+#include "generators/KouSuanSheet.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -21,6 +24,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -63,7 +67,12 @@ KouSuanWindow::KouSuanWindow(QWidget *parent)
     ticker_ = new QTimer(this);
     ticker_->setInterval(1000);
     connect(ticker_, &QTimer::timeout, this, &KouSuanWindow::Tick);
-    resize(1000, 680);
+    // The settings and a sheet of problems side by side, on any screen; the program's icon.
+    setWindowIcon(ProgramIcon());
+    QSize size(1000, 680);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
 }
 
 void KouSuanWindow::BuildOptions(QWidget *panel)
@@ -459,9 +468,11 @@ bool KouSuanWindow::ExportPdf(const QString &path)
 void KouSuanWindow::AskExport()
 {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"),
-        QStringLiteral("口算练习-%1.pdf").arg(options_.seed), QStringLiteral("PDF 文件 (*.pdf)"));
+        QDir(SaveFolder(SavedFile::Document)).filePath(QStringLiteral("口算练习-%1.pdf").arg(options_.seed)),
+        QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty())
         return;
+    RememberSaveFolder(SavedFile::Document, path);
     if (!ExportPdf(path))
         QMessageBox::warning(this, QStringLiteral("口算练习生成器"), QStringLiteral("无法写入文件：%1").arg(path));
 }

@@ -1,5 +1,6 @@
 // 口算练习生成器: mental-arithmetic practice and worksheets, started from Qimbel's tab
 // 自动出卷及测试 or on its own.
+#include "desktop/app/QtTranslations.h"
 #include "desktop/kousuan/KouSuanWindow.h"
 
 #include <QApplication>
@@ -7,8 +8,9 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    qimbel::InstallQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("口算练习生成器"));
     qimbel::kousuan::KouSuanWindow window;
-    window.showMaximized();
+    window.show();
     return QApplication::exec();
 }

@@ -4,12 +4,13 @@
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/HelpWindow.h"
 #include "desktop/pages/PrintedPage.h"
+#include "desktop/pages/SaveFolder.h"
+#include "desktop/pages/TextBoxFont.h"
+#include "desktop/tools/SymbolPalette.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
-#include "desktop/pages/TextBoxFont.h"
 #include "pages/TypeTable.h"
 #include "desktop/pages/TypesetView.h"
-#include "desktop/tools/SymbolPalette.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -40,9 +41,12 @@ namespace {
 constexpr int kTypeColumnWidth = 150;
 constexpr int kSideColumnWidth = 200;
 
-// Compute is greyed out until a check has been done; the tooltip and the status bar say so.
+// Compute is greyed out until a check has been done; the tooltip says so.
 const QString kCheckFirst = QStringLiteral("请先点击“先进行算式检测”");
-const QString kCheckFirstStatus = QStringLiteral("请先点击“先进行算式检测”，再进行运算操作（Ctrl+Enter 可一次完成）");
+// The two greyed buttons that stand for no problem type.
+const QString kNotYetAvailable = QStringLiteral("\n这个功能还没有开放，暂时不能使用。");
+const QString kMixedTip = QStringLiteral("按要求计算算式，并在括号里填上合适的数。") + kNotYetAvailable;
+const QString kPatternsTip = QStringLiteral("根据给出的一列数或图形找出规律，再按要求填空。") + kNotYetAvailable;
 
 QCheckBox *AddCheckBox(QWidget *parent, const QString &label, int id)
 {
@@ -243,6 +247,37 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, &ProblemPageWidget::CheckAndCompute);
     }
+    // Ctrl+Z and its partner work on the text box from anywhere on the page: after a button the
+    // focus is on the button, and the pupil should not have to click back into the text first.
+    // With the focus in the text box, the text box takes the keys itself.
+    for (const QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, key] {
+            if (key == QKeySequence::Undo)
+                edit_->undo();
+            else
+                edit_->redo();
+        });
+    }
+    connect(edit_, &QPlainTextEdit::textChanged, this, [this] {
+        if (writing_)
+            return;
+        model_.NoteEdited(edit_->document()->isEmpty());
+        UpdateStatus();
+    });
+
+    // The keyboard's way through the page: the types, the text, check, compute, then the rest.
+    QList<QWidget *> order;
+    for (QPushButton *button : typeColumn->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
+        order.append(button);
+    order << edit_ << typeset_ << check << compute_ << plainButton_ << typesetButton_ << insert << clear;
+    if (methods_ != nullptr)
+        for (QRadioButton *radio : methods_->findChildren<QRadioButton *>())
+            order.append(radio);
+    order << showIntro_ << showWorking_ << showExplain_ << example << help << about << print << pdf;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     WriteToScreen();
 }
@@ -268,6 +303,7 @@ void ProblemPageWidget::BuildTypeColumn(QWidget *column)
         layout->addWidget(formulas);
         QPushButton *patterns = AddButton(column, QStringLiteral("根据要求找规律"), 1158, {});
         patterns->setEnabled(false);
+        patterns->setToolTip(kPatternsTip);
         layout->addWidget(patterns);
     }
 
@@ -276,13 +312,19 @@ void ProblemPageWidget::BuildTypeColumn(QWidget *column)
         QPushButton *button = AddButton(
             column, FromGbk(row->caption), row->buttonId, QStringLiteral("type_%1_%2").arg(type).arg(row->buttonId));
         button->setEnabled(row->enabled);
-        connect(button, &QPushButton::clicked, this, [this, type] { Run([this, type] { model_.ChooseType(type); }); });
+        button->setToolTip(FromGbk(TypeButtonTip(*row)));
+        connect(button, &QPushButton::clicked, this, [this, type] {
+            Run([this, type] { model_.ChooseType(type); });
+            // The pupil goes on in the text box (and Ctrl+Z works there at once).
+            edit_->setFocus();
+        });
         layout->addWidget(button);
     }
 
     if (model_.Page() == kPage129) {
         QPushButton *mixed = AddButton(column, QStringLiteral("算式计算与填空"), 1082, {});
         mixed->setEnabled(false);
+        mixed->setToolTip(kMixedTip);
         layout->addWidget(mixed);
     }
     layout->addStretch();
@@ -378,12 +420,14 @@ void ProblemPageWidget::ShowText(const QString &text)
     // document, so the pupil's undo history survives type buttons, check and compute.
     if (text == edit_->toPlainText())
         return;
+    writing_ = true;
     QTextCursor cursor(edit_->document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);
     cursor.endEditBlock();
     edit_->moveCursor(QTextCursor::Start);
+    writing_ = false;
 }
 
 void ProblemPageWidget::UpdateExtras()
@@ -393,7 +437,12 @@ void ProblemPageWidget::UpdateExtras()
     // An open help window follows the type.
     if (help_ != nullptr && help_->isVisible())
         help_->SetHelp(model_.Page(), CurrentType());
-    const QString hint = compute_->isEnabled() ? QString() : kCheckFirstStatus;
+    UpdateStatus();
+}
+
+void ProblemPageWidget::UpdateStatus()
+{
+    const QString hint = FromGbk(model_.StatusLine());
     if (hint != statusHint_) {
         statusHint_ = hint;
         emit StatusHintChanged(hint);
@@ -439,19 +488,27 @@ void ProblemPageWidget::Print()
 
 void ProblemPageWidget::AskAndExportPdf()
 {
-    const QString suggested = QDir::home().filePath(
-        (title_->text().isEmpty() ? QStringLiteral("Qimbel") : title_->text()) + QStringLiteral(".pdf"));
+    const QString suggested = QDir(SaveFolder(SavedFile::Document))
+                                  .filePath((title_->text().isEmpty() ? QStringLiteral("Qimbel") : title_->text())
+                                      + QStringLiteral(".pdf"));
     const QString path
         = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), suggested, QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty())
         return;
+    RememberSaveFolder(SavedFile::Document, path);
     if (!ExportPdfTo(path))
         QMessageBox::warning(this, QStringLiteral("导出PDF"), QStringLiteral("无法写入文件：\n%1").arg(path));
 }
 
 void ProblemPageWidget::InsertSymbols(const QString &selection)
 {
-    Run([this, &selection] { model_.AppendSymbols(ToGbk(selection)); });
+    // At the caret, in place of a selection, as typing would; one step for Ctrl+Z.
+    if (!selection.isEmpty()) {
+        QTextCursor cursor = edit_->textCursor();
+        cursor.insertText(selection);
+        edit_->setTextCursor(cursor);
+    }
+    edit_->setFocus();
 }
 
 void ProblemPageWidget::OpenSymbolPalette()

@@ -34,10 +34,11 @@ public:
     // of the text box and of the compute button.
     void WriteToScreen();
 
-    // The symbol palette's OK: its selection goes to the very end of the text box.
+    // The symbol palette's OK: its selection goes in at the caret, in place of a selection.
     void InsertSymbols(const QString &selection);
 
-    // What the status bar says while the page is shown: how to enable compute, or nothing.
+    // What the status bar says while the page is shown: what just happened, a request for the
+    // check while compute waits for one, or nothing.
     QString StatusHint() const { return statusHint_; }
 
     // 帮助: the help window of the page's current problem type.
@@ -71,6 +72,7 @@ private:
     void UpdateExtras();
     // Shows the view that the pupil's choice asks for.
     void FollowViewChoice();
+    void UpdateStatus();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -92,6 +94,7 @@ private:
     QGroupBox *methods_ = nullptr; // 因式分解方法, page 134 only
     HelpWindow *help_ = nullptr; // made on the first 帮助
     QString statusHint_;
+    bool writing_ = false; // the model's text is going onto the screen: not the pupil's edit
 };
 
 } // namespace qimbel

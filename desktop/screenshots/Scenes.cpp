@@ -2,15 +2,15 @@
 
 #include "desktop/app/AboutBox.h"
 #include "desktop/app/MainWindow.h"
-#include "generators/KouSuanSheet.h"
 #include "desktop/kousuan/KouSuanWindow.h"
 #include "desktop/kousuan/SheetPrinter.h"
 #include "desktop/pages/GbkBridge.h"
-#include "pages/PageBook.h"
 #include "desktop/pages/ProblemPageWidget.h"
 #include "desktop/tools/HandbookViewer.h"
 #include "desktop/tools/KnowledgePage.h"
 #include "desktop/tools/SymbolPalette.h"
+#include "generators/KouSuanSheet.h"
+#include "pages/PageBook.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -81,6 +81,16 @@ QWidget *Worked(MainWindow &window, int page, int type, const QString &problem, 
         Button(widget, QStringLiteral("button_1006"))->click();
     }
     Child<QToolButton>(widget, typeset ? QStringLiteral("view_typeset") : QStringLiteral("view_plain"))->click();
+    return nullptr;
+}
+
+// Problems typed on the first page, then another type chosen: the lines stay, and the
+// introduction of the new type stands above its summary.
+QWidget *TypedLinesStay(MainWindow &window)
+{
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(129);
+    Child<QPlainTextEdit>(widget, QStringLiteral("edit_1004"))->setPlainText(QStringLiteral("36 48\n12 18 30\n"));
+    Button(widget, QStringLiteral("type_4_1077"))->click();
     return nullptr;
 }
 
@@ -229,6 +239,7 @@ const std::vector<Scene> &Scenes()
     // One entry per picture.
     static const std::vector<Scene> scenes = {
         {"screenshot.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 20); }},
+        {"screenshots/typed-lines-stay.png", kSmall, [](MainWindow &w) { return TypedLinesStay(w); }},
         {"screenshots/small-window.png", kSmall, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
         {"screenshots/tab0-unit-conversion.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 6); }},
         {"screenshots/tab1-column-arithmetic.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 130, 7); }},

@@ -1,10 +1,10 @@
 #include "desktop/tools/KnowledgePage.h"
 
 #include "desktop/pages/GbkBridge.h"
-#include "solver/Solver.h"
 #include "desktop/tools/HandbookViewer.h"
-#include "tools/Handbooks.h"
 #include "desktop/tools/HyperlinkLabel.h"
+#include "solver/Solver.h"
+#include "tools/Handbooks.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -64,7 +64,7 @@ KnowledgePage::KnowledgePage(QWidget *parent)
     layout->addLayout(groups);
     layout->addStretch(1);
     auto *hint = new QLabel(
-        QStringLiteral("单击书名打开手册。手册是网页文件，也可以用浏览器打开安装文件夹中 ZhiShi 里的文件。"), this);
+        QStringLiteral("单击书名打开手册。手册是网页文件，也可以用浏览器打开安装文件夹里 ZhiShi/ 中的文件。"), this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
     layout->addWidget(hint);
@@ -106,7 +106,7 @@ void KnowledgePage::OpenHandbook(int id)
         return;
     }
     QApplication::beep();
-    QMessageBox::warning(this, QStringLiteral("Qimbel"), QString::fromLatin1(HyperlinkWarning(fault).c_str()));
+    QMessageBox::warning(this, QStringLiteral("Qimbel"), FromGbk(HyperlinkWarning(fault)));
 }
 
 int KnowledgePage::Open(HyperlinkLabel *label)
@@ -119,11 +119,19 @@ int KnowledgePage::Open(HyperlinkLabel *label)
         return fault;
     if (opener_ && opener_(QUrl::fromLocalFile(file)))
         return kHandbookOpens;
-    if (viewer_ == nullptr)
+    const bool first = viewer_ == nullptr;
+    if (first)
         viewer_ = new HandbookViewer(this);
     const int shown = viewer_->Open(file);
     if (shown != kHandbookOpens)
         return shown;
+    if (first) {
+        // Over the middle of the main window, where the pupil is looking; later where it was left.
+        const QRect main = window()->frameGeometry();
+        QRect place(QPoint(), viewer_->size().boundedTo(main.size().expandedTo(QSize(640, 480))));
+        place.moveCenter(main.center());
+        viewer_->setGeometry(place);
+    }
     viewer_->show();
     viewer_->raise();
     viewer_->activateWindow();

@@ -2,12 +2,14 @@
 // are checked. What the pictures hold is tested on the models' display lists.
 #include "desktop/charts/ChartsPage.h"
 #include "desktop/charts/DisplayListView.h"
+#include "desktop/charts/FrequencyDialog.h"
 #include "desktop/charts/FunctionGraphPage.h"
 #include "desktop/pages/GbkBridge.h"
 
 #include "WhenModal.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -246,6 +248,35 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 green += image.pixel(x, y) == ColourOf(0);
         QVERIFY(green > 1000);
+    }
+
+    void frequencyDialogTakesAPastedColumnWithTabAndEnter()
+    {
+        // A column copied from a spreadsheet: CR LF line ends, a tab and a blank line.
+        const QString column = QStringLiteral("141\r\n143\t\r\n144\r\n\r\n150\r\n");
+        for (const bool enterInTheDataBox : {true, false}) {
+            FrequencyDialog dialog;
+            dialog.show();
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            auto *data = Child<QPlainTextEdit>(&dialog, QStringLiteral("edit_data"));
+            data->setFocus();
+            QApplication::clipboard()->setText(column);
+            data->paste();
+            QVERIFY(data->toPlainText().contains(QLatin1Char('\n')));
+            if (!enterInTheDataBox) {
+                // Shift+Enter still starts a line by hand; Tab goes on to the class width.
+                QTest::keyClick(data, Qt::Key_Return, Qt::ShiftModifier);
+                QTest::keyClicks(data, QStringLiteral("149"));
+                QVERIFY(dialog.isVisible());
+                QTest::keyClick(data, Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(&dialog, QStringLiteral("edit_width")));
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(dialog.Table().total, enterInTheDataBox ? 4 : 5);
+        }
     }
 };
 

@@ -4,13 +4,13 @@
 #include "desktop/app/MainWindow.h"
 #include "desktop/pages/BusyCursorGuard.h"
 #include "desktop/pages/GbkBridge.h"
-#include "pages/ProblemPage.h"
 #include "desktop/pages/ProblemPageWidget.h"
+#include "desktop/tools/SymbolPalette.h"
+#include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
 #include "desktop/pages/TypesetView.h"
 #include "solver/Solver.h"
-#include "desktop/tools/SymbolPalette.h"
 #include "typeset/TypesetLayout.h"
 
 #include "PageFinders.h"
@@ -28,6 +28,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,30 +98,39 @@ private slots:
                 QPushButton *button = Button(window, page, name);
                 QCOMPARE(button->text(), FromGbk(row->caption));
                 QCOMPARE(button->isEnabled(), row->enabled);
+                // A greyed button says what its type will do; the others need no word.
+                QCOMPARE(button->toolTip(), FromGbk(TypeButtonTip(*row)));
+                QCOMPARE(button->toolTip().contains(QStringLiteral("还没有开放")), !row->enabled);
             }
         QVERIFY(!Button(window, 129, QStringLiteral("button_1082"))->isEnabled());
         QVERIFY(Button(window, 131, QStringLiteral("button_1103"))->isEnabled());
         QVERIFY(!Button(window, 131, QStringLiteral("button_1158"))->isEnabled());
+        for (const auto &[page, name] : {std::pair {129, "button_1082"}, std::pair {131, "button_1158"}})
+            QVERIFY(Button(window, page, QString::fromLatin1(name))->toolTip().contains(QStringLiteral("还没有开放")));
     }
 
-    void typeButtonReplacesTypedTextWithTheIntroduction()
+    void typeButtonKeepsTypedTextAndShowsTheIntroductionBeside()
     {
         MainWindow window;
         Solver solver;
         QPlainTextEdit *edit = Edit(window, 129);
-        edit->setPlainText(QStringLiteral("12345"));
+        // An empty text box gets the introduction; so does one that holds only an introduction.
+        Button(window, 129, QStringLiteral("type_4_1077"))->click();
+        QCOMPARE(edit->toPlainText(), FromGbk(solver.GetJianJie(4)));
         Button(window, 129, QStringLiteral("type_2_1063"))->click();
         QCOMPARE(edit->toPlainText(), FromGbk(solver.GetJianJie(2)));
         QCOMPARE(CurrentType(), 2);
         QCOMPARE(LabelText(window, 129, 1263), QStringLiteral("数的写法"));
         QCOMPARE(LabelText(window, 129, 1216), FromGbk(solver.GetZhaiYao(2)));
 
-        // With 显示简介 unchecked the typed text is dropped and nothing takes its place.
-        Page(window, 129)->findChild<QCheckBox *>(QStringLiteral("check_1015"))->setChecked(false);
-        edit->setPlainText(QStringLiteral("12345"));
+        // Typed problems stay; the introduction goes to the summary panel.
+        edit->setPlainText(QStringLiteral("12345\n"));
         Button(window, 129, QStringLiteral("type_1_1062"))->click();
-        QCOMPARE(edit->toPlainText(), QString());
+        QCOMPARE(edit->toPlainText(), QStringLiteral("12345\n"));
         QCOMPARE(CurrentType(), 1);
+        QCOMPARE(LabelText(window, 129, 1263), QStringLiteral("数的读法"));
+        QCOMPARE(LabelText(window, 129, 1216), FromGbk(solver.GetJianJie(1) + "\r\n" + solver.GetZhaiYao(1)));
+        QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("题目保持不变")));
     }
 
     void checkNormalisesTheTypedSymbols()
@@ -260,10 +270,11 @@ private slots:
         QVERIFY(Button(window, 131, QStringLiteral("button_1006"))->isEnabled());
     }
 
-    void switchingTabsKeepsTypedTextAndFollowsTheTabType()
+    void switchingTabsKeepsTypedTextAndEachPagesType()
     {
         MainWindow window;
         QTabWidget *tabs = window.TabWidget();
+        Button(window, 129, QStringLiteral("type_4_1077"))->click();
         Edit(window, 129)->setPlainText(QStringLiteral("一百二十\n"));
         tabs->setCurrentIndex(4);
         QCOMPARE(CurrentType(), 20);
@@ -279,7 +290,10 @@ private slots:
         QCOMPARE(CurrentType(), 25);
         tabs->setCurrentIndex(4);
         tabs->setCurrentIndex(0);
-        QCOMPARE(CurrentType(), 1);
+        // The first page comes back with the type it was left with: title, buttons and text agree.
+        QCOMPARE(CurrentType(), 4);
+        QCOMPARE(LabelText(window, 129, 1263), QStringLiteral("因数（公因数）"));
+        QCOMPARE(LabelText(window, 129, 1216), FromGbk(Solver().GetZhaiYao(4)));
         QCOMPARE(Edit(window, 129)->toPlainText(), QStringLiteral("一百二十\n"));
         QCOMPARE(Edit(window, 134)->toPlainText(), QStringLiteral("2*(3+4)-5"));
     }
@@ -295,13 +309,15 @@ private slots:
         QVERIFY(window.TabWidget()->currentWidget()->findChild<QWidget *>(QStringLiteral("picture_graph")) != nullptr);
     }
 
-    void symbolPaletteAppendsItsSelectionAtTheEnd()
+    void symbolPaletteInsertsAtTheCaretInPlaceOfASelection()
     {
         MainWindow window;
         window.TabWidget()->setCurrentIndex(1);
         QPlainTextEdit *edit = Edit(window, 130);
-        edit->setPlainText(QStringLiteral("1\n"));
-        edit->moveCursor(QTextCursor::Start); // the caret does not decide where symbols go
+        edit->setPlainText(QStringLiteral("12\n34"));
+        QTextCursor caret = edit->textCursor();
+        caret.setPosition(1);
+        edit->setTextCursor(caret);
 
         WhenModal([](QWidget *palette) {
             QCOMPARE(palette->windowTitle(), QStringLiteral("标准符号"));
@@ -311,7 +327,21 @@ private slots:
             Press(palette, QStringLiteral("button_1"));
         });
         Button(window, 130, QStringLiteral("button_1231"))->click();
-        QCOMPARE(edit->toPlainText(), QStringLiteral("1\n＋＋( )"));
+        QCOMPARE(edit->toPlainText(), QStringLiteral("1＋＋( )2\n34"));
+        QCOMPARE(edit->textCursor().position(), 6); // after the symbols, ready to go on typing
+
+        // A selection is replaced, as typing would replace it; Ctrl+Z takes the insertion back.
+        caret.setPosition(8);
+        caret.setPosition(10, QTextCursor::KeepAnchor); // "34"
+        edit->setTextCursor(caret);
+        WhenModal([](QWidget *palette) {
+            Press(palette, QStringLiteral("symbol_1245")); // ×
+            Press(palette, QStringLiteral("button_1"));
+        });
+        Button(window, 130, QStringLiteral("button_1231"))->click();
+        QCOMPARE(edit->toPlainText(), QStringLiteral("1＋＋( )2\n×"));
+        edit->undo();
+        QCOMPARE(edit->toPlainText(), QStringLiteral("1＋＋( )2\n34"));
 
         // Cancel after several presses changes nothing.
         WhenModal([](QWidget *palette) {
@@ -320,7 +350,7 @@ private slots:
             Press(palette, QStringLiteral("button_2"));
         });
         Button(window, 130, QStringLiteral("button_1231"))->click();
-        QCOMPARE(edit->toPlainText(), QStringLiteral("1\n＋＋( )"));
+        QCOMPARE(edit->toPlainText(), QStringLiteral("1＋＋( )2\n34"));
     }
 
     void symbolPaletteKeepsWhatThePupilTyped()
@@ -342,14 +372,23 @@ private slots:
         MainWindow window;
         QString caption;
         QString version;
+        QString folders;
+        QString licences;
         WhenModal([&](QWidget *box) {
             caption = box->windowTitle();
             version = box->findChild<QLabel *>(QStringLiteral("version"))->text();
+            folders = box->findChild<QLabel *>(QStringLiteral("folders"))->text();
+            licences = box->findChild<QPlainTextEdit *>(QStringLiteral("licences"))->toPlainText();
             Press(box, QStringLiteral("button_1"));
         });
         window.ShowAbout();
         QCOMPARE(caption, QStringLiteral("关于 Qimbel"));
         QCOMPARE(version, QStringLiteral("Qimbel 3.0 版"));
+        // The folder of the help texts, and the licences of Qimbel and of the Qt it runs on.
+        QVERIFY2(folders.contains(QString::fromStdString(Solver().GetLuJing())), qPrintable(folders));
+        QVERIFY(licences.contains(QStringLiteral("【Qimbel】")));
+        QVERIFY(licences.contains(QStringLiteral("【Qt %1】").arg(QString::fromLatin1(qVersion()))));
+        QVERIFY(licences.contains(QStringLiteral("GNU 宽通用公共许可证（LGPL）第 3 版")));
     }
 
     void textBoxDrawsTwoByteCharactersTwoColumnsWide()

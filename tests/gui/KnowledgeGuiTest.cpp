@@ -2,9 +2,9 @@
 // desktop, else our own viewer, else the warning box) and the viewer's links, find and zoom. The
 // desktop's opener is replaced so that a test decides whether it works.
 #include "desktop/tools/HandbookViewer.h"
-#include "tools/Handbooks.h"
 #include "desktop/tools/HyperlinkLabel.h"
 #include "desktop/tools/KnowledgePage.h"
+#include "tools/Handbooks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,6 +126,7 @@ private slots:
     void ClickOpensInTheViewerWhenTheDesktopCannot()
     {
         KnowledgePage page;
+        page.setGeometry(300, 200, 1000, 680);
         FakeDesktop desktop;
         page.SetOpener(desktop.Opener());
         HyperlinkLabel *label = page.Label(kFormulas);
@@ -137,6 +138,8 @@ private slots:
         QVERIFY(viewer->isVisible());
         QVERIFY(viewer->windowTitle().startsWith(QStringLiteral("数学公式定律手册")));
         QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("面积 ＝ 长×宽")));
+        // Over the middle of the window it was opened from.
+        QVERIFY((viewer->geometry().center() - page.frameGeometry().center()).manhattanLength() <= 2);
         QVERIFY(label->Visited());
         QCOMPARE(label->palette().color(QPalette::WindowText), HyperlinkLabel::kVisited);
         // Again: it opens again, in the same window.
@@ -169,12 +172,10 @@ private slots:
         page.SetOpener(desktop.Opener());
         page.SetInstallationFolder(install.path());
         HyperlinkLabel *label = page.Label(1208);
-        QCOMPARE(
-            ClickForWarning(label), QStringLiteral("Unable to open hyperlink:\n\nThe specified path was not found."));
+        QCOMPARE(ClickForWarning(label), QStringLiteral("无法打开手册：\n\n找不到放手册的文件夹。"));
         QVERIFY(!label->Visited());
         QVERIFY(QDir(install.path()).mkdir(QStringLiteral("ZhiShi")));
-        QCOMPARE(
-            ClickForWarning(label), QStringLiteral("Unable to open hyperlink:\n\nThe specified file was not found."));
+        QCOMPARE(ClickForWarning(label), QStringLiteral("无法打开手册：\n\n找不到这本手册的文件。"));
         QVERIFY(!label->Visited());
         QVERIFY(desktop.asked.isEmpty());
         QVERIFY(page.Viewer() == nullptr);
@@ -207,8 +208,7 @@ private slots:
         QVERIFY(huge.open(QIODevice::WriteOnly));
         QVERIFY(huge.resize(17 * 1024 * 1024));
         huge.close();
-        QCOMPARE(ClickForWarning(page.Label(1207)),
-            QStringLiteral("Unable to open hyperlink:\n\nThere was not enough memory to complete the operation."));
+        QCOMPARE(ClickForWarning(page.Label(1207)), QStringLiteral("无法打开手册：\n\n内存不够，没能打开手册。"));
         QVERIFY(!page.Label(1207)->Visited());
     }
 

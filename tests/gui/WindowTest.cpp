@@ -1,26 +1,35 @@
-// The window as a pupil and a teacher use it: resizing, the text box font, the compute hint, the
-// help window and the about box, undo across the page's buttons, the factorisation methods,
-// Ctrl+Enter and the mnemonics, printing and PDF export.
+// The window as a pupil and a teacher use it: resizing, the text box font, the status bar, the
+// help window and the about box, undo across the page's buttons, the keyboard's way through a
+// page, the factorisation methods, Ctrl+Enter and the mnemonics, printing and PDF export.
 #include "PageFinders.h"
 #include "WhenModal.h"
 #include "desktop/app/MainWindow.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/ProblemPageWidget.h"
-#include "pages/Session.h"
+#include "desktop/pages/SaveFolder.h"
 #include "desktop/pages/TextBoxFont.h"
+#include "pages/Session.h"
+#include "pages/TypeTable.h"
 #include "solver/Solver.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -91,23 +100,29 @@ private slots:
         QCOMPARE(QFontInfo(Edit(window, 134)->font()).family(), family);
     }
 
-    void computeSaysThatTheCheckComesFirst()
+    void statusBarSaysWhatHappenedAndAsksForTheCheckOnlyWhenComputeWaits()
     {
         MainWindow window;
         window.TabWidget()->setCurrentIndex(4);
         QPushButton *compute = Button(window, 134, QStringLiteral("button_1006"));
         QCOMPARE(compute->toolTip(), kCheckFirst);
+        // Nothing typed: nothing to check, and nothing to say.
+        QVERIFY(window.statusBar()->currentMessage().isEmpty());
+        Edit(window, 134)->setPlainText(QStringLiteral("1+2\n3*4"));
         QVERIFY(window.statusBar()->currentMessage().startsWith(kCheckFirst));
 
-        Edit(window, 134)->setPlainText(QStringLiteral("1+2"));
         Button(window, 134, QStringLiteral("button_1039"))->click();
-        QVERIFY(window.statusBar()->currentMessage().isEmpty());
-        // A tab whose page needs no check shows no hint, and coming back shows the page's own.
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("算式检测完成，可以进行运算操作。"));
+        // A tab whose page needs no check shows nothing, and coming back shows the page's own line.
         window.TabWidget()->setCurrentIndex(6);
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         window.TabWidget()->setCurrentIndex(4);
-        QVERIFY(window.statusBar()->currentMessage().isEmpty());
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("算式检测完成，可以进行运算操作。"));
         compute->click();
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("已完成 2 道题的运算。"));
+        // Compute is off again; the request for a check comes back once the pupil changes the text.
+        QVERIFY(!compute->isEnabled());
+        Edit(window, 134)->appendPlainText(QStringLiteral("5-6"));
         QVERIFY(window.statusBar()->currentMessage().startsWith(kCheckFirst));
     }
 
@@ -155,32 +170,146 @@ private slots:
         QCOMPARE(caption, QStringLiteral("关于 Qimbel"));
     }
 
-    void undoTakesBackTypeButtonCheckAndCompute()
+    void undoTakesBackTypeButtonCheckAndComputeWhereverTheFocusIs()
     {
         MainWindow window;
         Solver solver;
+        ShowActive(window);
         QPlainTextEdit *edit = Edit(window, 129);
-        edit->setPlainText(QStringLiteral("12345"));
+        Button(window, 129, QStringLiteral("type_4_1077"))->click();
+        QCOMPARE(edit->toPlainText(), FromGbk(solver.GetJianJie(4)));
         Button(window, 129, QStringLiteral("type_2_1063"))->click();
         QCOMPARE(edit->toPlainText(), FromGbk(solver.GetJianJie(2)));
-        edit->undo();
-        QCOMPARE(edit->toPlainText(), QStringLiteral("12345"));
+        // The type button hands the focus to the text box: Ctrl+Z works at once.
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->toPlainText(), FromGbk(solver.GetJianJie(4)));
         edit->redo();
         QCOMPARE(edit->toPlainText(), FromGbk(solver.GetJianJie(2)));
 
-        // What the pupil typed by hand stays in the history behind check and compute.
+        // What the pupil typed by hand stays in the history behind check and compute, and Ctrl+Z
+        // reaches it from the button that was pressed last.
         window.TabWidget()->setCurrentIndex(4);
-        ShowActive(window);
         edit = Edit(window, 134);
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("1+2"));
+        QPushButton *compute = Button(window, 134, QStringLiteral("button_1006"));
         Button(window, 134, QStringLiteral("button_1039"))->click();
-        Button(window, 134, QStringLiteral("button_1006"))->click();
+        compute->click();
         QVERIFY(edit->toPlainText().contains(QStringLiteral("解题过程")));
-        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        compute->setFocus();
+        QTest::keyClick(compute, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(edit->toPlainText(), QStringLiteral("1＋2"));
-        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(compute, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(edit->toPlainText(), QStringLiteral("1+2"));
+    }
+
+    void tabOrderRunsTypesTextCheckCompute()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(5);
+        ShowActive(window);
+        Edit(window, 135)->setPlainText(QStringLiteral("x+1=2"));
+        Button(window, 135, QStringLiteral("button_1039"))->click(); // compute can take the focus now
+        QStringList expected;
+        for (const ProblemType *row : TypesOfPage(135))
+            if (row->enabled)
+                expected << QStringLiteral("type_%1_%2").arg(row->type).arg(row->buttonId);
+        expected << QStringLiteral("edit_1004") << QStringLiteral("button_1039") << QStringLiteral("button_1006");
+        Button(window, 135, expected.first())->setFocus();
+        QStringList visited {QApplication::focusWidget()->objectName()};
+        while (visited.size() < expected.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void sessionComesBackAfterCloseAndADamagedOneIsIgnored()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("config/session")); // the folder is made on saving
+        {
+            MainWindow window;
+            window.SetSessionFile(file);
+            window.RestoreSession(); // no file yet: a first start, nothing to say
+            QVERIFY(window.statusBar()->currentMessage().isEmpty());
+            Button(window, 129, QStringLiteral("type_12_1081"))->click();
+            Edit(window, 129)->setPlainText(QStringLiteral("36\n48"));
+            window.TabWidget()->setCurrentIndex(4);
+            Button(window, 134, QStringLiteral("type_22_1146"))->click();
+            Edit(window, 134)->setPlainText(QStringLiteral("x^2-1"));
+            Page(window, 134)->findChild<QCheckBox *>(QStringLiteral("check_1261"))->setChecked(false);
+            window.TabWidget()->setCurrentIndex(6);
+            QVERIFY(window.close());
+        }
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("config"))).entryList(QDir::Files), QStringList {"session"});
+
+        ResetSession();
+        {
+            MainWindow window;
+            window.SetSessionFile(file);
+            window.RestoreSession();
+            QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("已恢复上次的题目。"));
+            QCOMPARE(window.TabWidget()->currentIndex(), 6);
+            QCOMPARE(Edit(window, 129)->toPlainText(), QStringLiteral("36\n48"));
+            QCOMPARE(Page(window, 129)->findChild<QLabel *>(QStringLiteral("label_1263"))->text(),
+                QStringLiteral("分解质因数"));
+            QCOMPARE(Edit(window, 134)->toPlainText(), QStringLiteral("x^2-1"));
+            QVERIFY(!Page(window, 134)->findChild<QCheckBox *>(QStringLiteral("check_1261"))->isChecked());
+            window.TabWidget()->setCurrentIndex(4);
+            QCOMPARE(CurrentType(), 22);
+            QVERIFY(
+                Page(window, 134)->findChild<QGroupBox *>(QStringLiteral("methods"))->isVisibleTo(Page(window, 134)));
+
+            // 新建 asks first, since typed work would go, then starts clean.
+            WhenModal([](QWidget *box) { qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
+            window.findChild<QAction *>(QStringLiteral("action_new"))->trigger();
+            QCOMPARE(window.TabWidget()->currentIndex(), 0);
+            QCOMPARE(CurrentType(), 1);
+            for (int page : {129, 130, 131, 133, 134, 135})
+                QVERIFY(Edit(window, page)->toPlainText().isEmpty());
+            QVERIFY(Page(window, 134)->findChild<QCheckBox *>(QStringLiteral("check_1261"))->isChecked());
+        }
+
+        // A damaged file and a file of another program are ignored with a word; nothing breaks.
+        const struct {
+            QByteArray bytes;
+            QString said;
+        } rows[] = {
+            {"QimbelSession 1\ntab 0\npage 129 1 1 1 1 1 8 0 99999\nabc",
+                QStringLiteral("上次的题目没有恢复：保存它们的文件已损坏。")},
+            {QByteArray("\x89PNG\r\n\x1a\n\0\0", 10),
+                QStringLiteral("上次的题目没有恢复：保存它们的文件不是本程序的。")},
+        };
+        for (const auto &row : rows) {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            damaged.write(row.bytes);
+            damaged.close();
+            ResetSession();
+            MainWindow window;
+            window.SetSessionFile(file);
+            window.RestoreSession();
+            QCOMPARE(window.statusBar()->currentMessage(), row.said);
+            QCOMPARE(window.TabWidget()->currentIndex(), 0);
+            QVERIFY(Edit(window, 129)->toPlainText().isEmpty());
+        }
+    }
+
+    void saveFoldersStartInTheUsersFoldersAndRememberTheLastOne()
+    {
+        for (const auto &[kind, place] : {std::pair {SavedFile::Document, QStandardPaths::DocumentsLocation},
+                 std::pair {SavedFile::Picture, QStandardPaths::PicturesLocation}}) {
+            const QString standard = QStandardPaths::writableLocation(place);
+            QCOMPARE(SaveFolder(kind), QFileInfo(standard).isDir() ? standard : QDir::homePath());
+            QVERIFY(SaveFolder(kind) != QCoreApplication::applicationDirPath());
+        }
+        QTemporaryDir dir;
+        RememberSaveFolder(SavedFile::Picture, dir.filePath(QStringLiteral("统计图.png")));
+        QCOMPARE(SaveFolder(SavedFile::Picture), dir.path());
+        QVERIFY(SaveFolder(SavedFile::Document) != dir.path());
     }
 
     void factorisationMethodsShowOnlyForFactorisation()
@@ -195,10 +324,10 @@ private slots:
         Button(window, 134, QStringLiteral("type_21_1142"))->click();
         QVERIFY(!methods->isVisibleTo(page));
         Button(window, 134, QStringLiteral("type_22_1146"))->click();
-        // Selecting the tab again makes type 20 current.
+        // The page keeps its type while another tab is shown.
         window.TabWidget()->setCurrentIndex(5);
         window.TabWidget()->setCurrentIndex(4);
-        QVERIFY(!methods->isVisibleTo(page));
+        QVERIFY(methods->isVisibleTo(page));
         for (int other : {129, 130, 131, 133, 135})
             QVERIFY(Page(window, other)->findChild<QGroupBox *>(QStringLiteral("methods")) == nullptr);
     }

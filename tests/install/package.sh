@@ -21,7 +21,8 @@ done
 printf '%s\n' "$contents" | grep -E 'test_|bench_|screenshots' && fail "test or build programs in the package"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-wqy-zenhei; do
+for need in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-wqy-zenhei \
+    qt6-translations-l10n; do
     printf '%s\n' "$depends" | grep -q "$need" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = qimbel ] || fail "package name"

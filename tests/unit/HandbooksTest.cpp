@@ -166,9 +166,9 @@ TEST(Handbooks, FaultsOfAMissingFolderFileOrUnreadableFile)
 
 TEST(Handbooks, WarningTextsByCode)
 {
-    EXPECT_EQ(HyperlinkWarning(2), "Unable to open hyperlink:\n\nThe specified file was not found.");
-    EXPECT_EQ(HyperlinkWarning(3), "Unable to open hyperlink:\n\nThe specified path was not found.");
-    EXPECT_EQ(HyperlinkReason(26), "A sharing violation occurred. ");
-    EXPECT_EQ(HyperlinkReason(7), "Unknown Error (7) occurred.");
-    EXPECT_EQ(HyperlinkReason(-2147483647 - 1), "Unknown Error (-2147483648) occurred.");
+    EXPECT_EQ(HyperlinkWarning(2), "无法打开手册：\n\n找不到这本手册的文件。");
+    EXPECT_EQ(HyperlinkWarning(3), "无法打开手册：\n\n找不到放手册的文件夹。");
+    EXPECT_EQ(HyperlinkReason(26), "手册的文件正被别的程序占用。");
+    EXPECT_EQ(HyperlinkReason(7), "出现了未知的错误（7）。");
+    EXPECT_EQ(HyperlinkReason(-2147483647 - 1), "出现了未知的错误（-2147483648）。");
 }

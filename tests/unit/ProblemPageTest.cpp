@@ -111,23 +111,96 @@ TEST_F(ProblemPageTest, OptionBoxesStartChecked)
     EXPECT_EQ(ProblemPage(130).EditText(), "");
 }
 
-TEST_F(ProblemPageTest, TypeButtonReplacesTheTextAndSetsTypeAndTitle)
+TEST_F(ProblemPageTest, TypeButtonReplacesOnlyTextThatHoldsNothingTyped)
 {
-    ProblemPage page(134);
-    page.SetEditText("typed problem");
-    page.ChooseType(21);
-    EXPECT_EQ(page.EditText(), Solver().GetJianJie(21));
-    EXPECT_EQ(page.Summary(), Solver().GetZhaiYao(21));
-    EXPECT_EQ(page.Title(), "整式四则运算");
-    EXPECT_EQ(CurrentType(), 21);
+    Solver solver;
+    // The text before the button, and whether the introduction of type 21 takes its place.
+    const struct {
+        const char *name;
+        std::string text;
+        bool replaced;
+    } rows[] = {
+        {"empty", "", true},
+        {"blanks", " \r\n\t", true},
+        {"introduction of another type", solver.GetJianJie(20), true},
+        {"example with its results", solver.GetShiLi(22) + kResultHeader + "x", true},
+        {"results alone", std::string(kResultHeader) + "＝9", true},
+        {"typed problem", "2*(3+4)-5", false},
+        {"typed problem with results", std::string("1＋2") + kResultHeader + "＝3", false},
+        {"introduction with a line added", solver.GetJianJie(20) + "1+1\r\n", false},
+    };
+    for (const auto &row : rows) {
+        ProblemPage page(134);
+        page.SetEditText(row.text);
+        EXPECT_EQ(page.HoldsNothingTyped(), row.replaced) << row.name;
+        page.ChooseType(21);
+        EXPECT_EQ(page.Title(), "整式四则运算") << row.name;
+        EXPECT_EQ(page.Type(), 21) << row.name;
+        EXPECT_EQ(CurrentType(), 21) << row.name;
+        if (row.replaced) {
+            EXPECT_EQ(page.EditText(), solver.GetJianJie(21)) << row.name;
+            EXPECT_EQ(page.Summary(), solver.GetZhaiYao(21)) << row.name;
+        } else {
+            // Nothing typed is lost: the introduction goes above the summary instead.
+            EXPECT_EQ(page.EditText(), row.text) << row.name;
+            EXPECT_EQ(page.Summary(), solver.GetJianJie(21) + "\r\n" + solver.GetZhaiYao(21)) << row.name;
+        }
+    }
 
+    // With 显示简介 unchecked a replaceable text empties, a typed one stays.
+    ProblemPage page(134);
     PageOptions noIntro = page.Options();
     noIntro.showIntro = false;
     page.SetOptions(noIntro);
-    page.SetEditText("typed problem");
+    page.SetEditText(solver.GetJianJie(21));
     page.ChooseType(20);
     EXPECT_EQ(page.EditText(), "");
-    EXPECT_EQ(page.Title(), "有理数四则运算");
+    page.SetEditText("typed problem");
+    page.ChooseType(21);
+    EXPECT_EQ(page.EditText(), "typed problem");
+    EXPECT_EQ(page.Summary(), solver.GetZhaiYao(21));
+    EXPECT_EQ(page.StatusLine(), "已选择“整式四则运算”。");
+}
+
+TEST_F(ProblemPageTest, StatusLineSaysWhatHappenedAndAsksForACheckOnlyWhenOneIsNeeded)
+{
+    ProblemPage page(134);
+    EXPECT_EQ(page.StatusLine(), ""); // nothing typed: nothing to check
+    page.NoteEdited(false);
+    EXPECT_EQ(page.StatusLine(), "请先点击“先进行算式检测”，再进行运算操作（Ctrl+Enter 可一次完成）");
+    page.NoteEdited(true);
+    EXPECT_EQ(page.StatusLine(), "");
+
+    SetCurrentType(20);
+    page.SetEditText("1+2\r\n\r\n3*4\r\n");
+    page.Check();
+    EXPECT_EQ(page.StatusLine(), "算式检测完成，可以进行运算操作。");
+    page.Compute();
+    EXPECT_EQ(page.StatusLine(), "已完成 2 道题的运算。");
+    // Compute is off again, but the results are not a reason to ask for a check ...
+    page.SetEditText(page.EditText());
+    EXPECT_EQ(page.StatusLine(), "已完成 2 道题的运算。");
+    // ... until the pupil changes the text.
+    page.NoteEdited(false);
+    EXPECT_EQ(page.StatusLine().rfind("请先点击", 0), 0u);
+
+    page.ChooseType(21);
+    EXPECT_EQ(page.StatusLine(), "已选择“整式四则运算”，文本框中的题目保持不变，简介显示在右边。");
+    page.Clear();
+    EXPECT_EQ(page.StatusLine(), "已清空文本框。");
+    page.ChooseType(22);
+    EXPECT_EQ(page.StatusLine(), "已选择“因式分解”。");
+    page.Example();
+    EXPECT_EQ(page.StatusLine(), "已载入“因式分解”的示例。");
+    page.Check();
+    page.SetEditText("");
+    page.Compute();
+    EXPECT_EQ(page.StatusLine(), "文本框中没有题目：请每行输入一道题，再进行运算。");
+
+    // A page whose text holds typed problems from before (a restored session) asks at once.
+    ProblemPage restored(130);
+    restored.SetEditText("3+4");
+    EXPECT_EQ(restored.StatusLine().rfind("请先点击", 0), 0u);
 }
 
 TEST_F(ProblemPageTest, DisabledTypesKeepOrClearTheTitle)
@@ -189,7 +262,7 @@ TEST_F(ProblemPageTest, EquationPageWritesOneHeaderForTheWholeBox)
     EXPECT_EQ(page.EditText(), kResultHeader);
 }
 
-TEST_F(ProblemPageTest, ExampleAndSymbolsReplaceOrExtendTheText)
+TEST_F(ProblemPageTest, ExampleReplacesTheTextAndResetStartsAfresh)
 {
     ProblemPage page(129);
     SetCurrentType(1);
@@ -197,9 +270,17 @@ TEST_F(ProblemPageTest, ExampleAndSymbolsReplaceOrExtendTheText)
     page.Example();
     EXPECT_EQ(page.EditText(), Solver().GetShiLi(1));
 
-    page.SetEditText("1+1\r\n");
-    page.AppendSymbols("＋＋");
-    EXPECT_EQ(page.EditText(), "1+1\r\n＋＋");
+    page.ChooseType(4);
+    page.Check();
+    PageOptions options = page.Options();
+    options.showExplain = false;
+    page.SetOptions(options);
+    page.Reset();
+    EXPECT_EQ(page.EditText(), "");
+    EXPECT_EQ(page.Type(), 0);
+    EXPECT_FALSE(page.ComputeEnabled());
+    EXPECT_TRUE(page.Options().showExplain);
+    EXPECT_EQ(page.Title(), "标题");
 }
 
 } // namespace

@@ -387,6 +387,9 @@ TEST(WordProblemPage, HasItsOwnTitleSummaryExampleAndMessage)
     options.showIntro = true;
     page.SetOptions(options);
     page.ShowWordProblems();
+    EXPECT_EQ(page.EditText(), "typed"); // typed problems are never replaced
+    page.Clear();
+    page.ShowWordProblems();
     EXPECT_TRUE(Contains(page.EditText(), "〖名称〗") || Contains(page.EditText(), "〖长方形〗"));
 
     // One message box per line that names no formula file; the other lines are solved, and
