@@ -9,6 +9,7 @@
 // The page's check turns "/" into "÷": in this type the first "÷" after a numerator is read as
 // the fraction bar, as the pupil meant it.
 #include "algebra/FractionAlgebra.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <vector>
@@ -194,6 +195,8 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
     if (level < 1 || level > 5)
         level = 1;
     expression = Trim(expression);
+    if (std::string sentence = FractionLineTooLarge(expression); !sentence.empty())
+        return sentence;
     try {
         const std::optional<std::vector<Term>> read = ReadSum(expression);
         if (!read)
