@@ -45,7 +45,7 @@ bool ErCiYinShiFenJie(Factored &f, FenJieBuZhou &steps);
 // terms: each of them factorises the part without that letter first, so their work grows
 // quickly with the letters.
 inline constexpr std::size_t kMostSearchedLetters = 3;
-inline constexpr std::size_t kMostSearchedTerms = 60;
+inline constexpr std::size_t kMostSearchedTerms = 100;
 // 分组分解法 by the powers of one letter, when the groups share a factor in the other letters.
 bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps);
 // 十字相乘法 on a quadratic in one letter whose coefficients hold the other letters.

@@ -3,6 +3,7 @@
 // The worked texts of every method are checked by the golden texts under tests/golden/factorise/.
 #include "algebra/FactorPolynomial.h"
 #include "algebra/YinShiFenJie.h"
+#include "pages/Headless.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -282,4 +283,64 @@ TEST(YinShiFenJie, EveryMethodEndsWithTheCompleteFactorisation)
         }
     }
     EXPECT_GT(checked, 2000);
+}
+
+namespace {
+
+std::size_t Count(const std::string &text, const std::string &what)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+// 因式分解 and 分式四则运算 on the page: the heaviest lines within the limit are worked and stay
+// far below the cap on a line's text; a line one byte too long, or a megabyte long, gets the
+// sentence alone and stands in the text box once, as typed.
+TEST(InputLimits, FactorAndFractionLinesStayBounded)
+{
+    std::string sum = "1÷(x＋1)";
+    for (int k = 2; Len(sum) + 12 <= kLongestFractionLine; ++k)
+        sum += "＋1÷(x＋" + std::to_string(k) + ")";
+    const struct {
+        int type;
+        int method;
+        std::string line;
+    } heavy[] = {
+        {22, 8, "(x＋1)^40"},
+        {22, 6, "(a＋b)^40"},
+        {22, 7, "(x＋y＋1)^12"},
+        {22, 5, "x^40－1"},
+        {22, 8, "(a＋b＋c＋d)^6"},
+        {23, 8, sum},
+        {23, 8, "(x＋1)^20÷(x－1)^20×(x^2－1)^10÷(x＋2)^10"},
+    };
+    for (const auto &c : heavy) {
+        ASSERT_LE(Len(c.line), c.type == 22 ? kLongestFactorLine : kLongestFractionLine) << c.line;
+        HeadlessRequest request;
+        request.type = c.type;
+        request.method = c.method;
+        request.gbk = true;
+        request.computeOnly = true;
+        const std::string page = RunHeadless(request, c.line);
+        EXPECT_LT(Len(page), kLongestWorkedText) << c.line;
+        EXPECT_EQ(Count(page, "这一行太长"), 0U) << c.line;
+    }
+    for (int type : {22, 23}) {
+        const int longest = type == 22 ? kLongestFactorLine : kLongestFractionLine;
+        for (const std::string &line : {std::string(static_cast<std::size_t>(longest - 1), 'x') + "＋",
+                 "x＋" + std::string(1 << 20, '1')}) {
+            HeadlessRequest request;
+            request.type = type;
+            request.gbk = true;
+            request.computeOnly = true;
+            const std::string page = RunHeadless(request, line);
+            EXPECT_EQ(Count(page, "这一行太长，无法计算：一行最多可以有" + std::to_string(longest) + "个字符。"), 1U);
+            EXPECT_EQ(Count(page, line), 1U) << "type " << type;
+            EXPECT_LT(Len(page), Len(line) + 200) << "type " << type;
+        }
+    }
 }
