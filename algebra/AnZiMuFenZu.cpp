@@ -51,7 +51,8 @@ bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps)
                 }
                 const bool negative = PolySorted(g).terms[0].coefficient < 0;
                 grouped += negative ? "－" : grouped.empty() ? "" : "＋";
-                grouped += (k > 0 ? MonomialText(1, e) : "") + "(" + PolyText(PolySorted(negative ? PolyNegated(g) : g)) + ")";
+                grouped += (k > 0 ? MonomialText(1, e) : "") + "(" + PolyText(PolySorted(negative ? PolyNegated(g) : g))
+                    + ")";
             }
             const std::string commonText = PolyText(*common);
             steps.push_back({FactoredText(f, static_cast<int>(i), grouped),

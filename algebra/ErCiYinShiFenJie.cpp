@@ -79,7 +79,8 @@ std::optional<std::vector<long long>> OneLetter(const Poly &p, int x, int y, int
     degree = -1;
     std::vector<long long> c(static_cast<std::size_t>(DegreeIn(p, x)) + 1, 0);
     for (const PolyTerm &t : p.terms) {
-        const int d = t.exponents[static_cast<std::size_t>(x)] + (y >= 0 ? t.exponents[static_cast<std::size_t>(y)] : 0);
+        const int d
+            = t.exponents[static_cast<std::size_t>(x)] + (y >= 0 ? t.exponents[static_cast<std::size_t>(y)] : 0);
         if (degree >= 0 && y >= 0 && d != degree)
             return std::nullopt;
         degree = d;

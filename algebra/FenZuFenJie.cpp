@@ -79,7 +79,8 @@ bool ThreeAndOne(Factored &f, std::size_t i, FenJieBuZhou &steps)
 //   a^2－b^2－a－b ＝ (a^2－b^2)－(a＋b) ＝ (a＋b)(a－b)－(a＋b) ＝ (a＋b)(a－b－1)
 bool SquaresAndPair(Factored &f, std::size_t i, FenJieBuZhou &steps)
 {
-    static const int kPairs[6][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}, {0, 3, 1, 2}, {1, 2, 0, 3}};
+    static const int kPairs[6][4]
+        = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}, {0, 3, 1, 2}, {1, 2, 0, 3}};
     const Poly &p = f.factors[i].poly;
     for (const auto &g : kPairs) {
         PolyTerm plus = p.terms[static_cast<std::size_t>(g[0])];
@@ -125,10 +126,11 @@ bool SquaresAndPair(Factored &f, std::size_t i, FenJieBuZhou &steps)
             "分组分解法：把多项式分成两组"});
         const std::string commonText = PolyText(common);
         const bool single = m.coefficient * m.coefficient == 1 && TotalDegree(m.exponents) == 0;
-        steps.push_back({FactoredText(f, static_cast<int>(i),
-                             "(" + PolyText(sum) + ")(" + PolyText(difference) + ")" + TimesGroup(m, commonText, false)),
-            single ? "分组分解法：第一组应用平方差公式 a^2－b^2＝(a＋b)(a－b)"
-                   : "分组分解法：第一组应用平方差公式，第二组提取公因式"});
+        steps.push_back(
+            {FactoredText(f, static_cast<int>(i),
+                 "(" + PolyText(sum) + ")(" + PolyText(difference) + ")" + TimesGroup(m, commonText, false)),
+                single ? "分组分解法：第一组应用平方差公式 a^2－b^2＝(a＋b)(a－b)"
+                       : "分组分解法：第一组应用平方差公式，第二组提取公因式"});
         f.factors[i].poly = common;
         f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {*joined, 1});
         Tidy(f);

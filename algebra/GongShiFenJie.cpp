@@ -97,9 +97,12 @@ bool SumOfCubes(Factored &f, std::size_t i, FenJieBuZhou &steps)
     const std::string cubes = CubeText(*a) + op + CubeText(*b);
     if (cubes != PolyText(p))
         steps.push_back({FactoredText(f, static_cast<int>(i), cubes), "应用公式法：写成 a^3" + op + "b^3 的形式"});
-    const std::optional<Poly> aa = PolyProduct(MonomialPoly(a->coefficient, a->exponents), MonomialPoly(a->coefficient, a->exponents));
-    const std::optional<Poly> ab = PolyProduct(MonomialPoly(a->coefficient, a->exponents), MonomialPoly(-sign * b->coefficient, b->exponents));
-    const std::optional<Poly> bb = PolyProduct(MonomialPoly(b->coefficient, b->exponents), MonomialPoly(b->coefficient, b->exponents));
+    const std::optional<Poly> aa
+        = PolyProduct(MonomialPoly(a->coefficient, a->exponents), MonomialPoly(a->coefficient, a->exponents));
+    const std::optional<Poly> ab
+        = PolyProduct(MonomialPoly(a->coefficient, a->exponents), MonomialPoly(-sign * b->coefficient, b->exponents));
+    const std::optional<Poly> bb
+        = PolyProduct(MonomialPoly(b->coefficient, b->exponents), MonomialPoly(b->coefficient, b->exponents));
     if (!aa || !ab || !bb)
         return false;
     Poly square;
@@ -108,8 +111,8 @@ bool SumOfCubes(Factored &f, std::size_t i, FenJieBuZhou &steps)
     f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {square, 1});
     Tidy(f);
     const std::string name = sign > 0 ? "立方和公式" : "立方差公式";
-    steps.push_back({FactoredText(f),
-        "应用公式法：" + name + " a^3" + op + "b^3＝(a" + op + "b)(a^2" + other + "ab＋b^2)"});
+    steps.push_back(
+        {FactoredText(f), "应用公式法：" + name + " a^3" + op + "b^3＝(a" + op + "b)(a^2" + other + "ab＋b^2)"});
     return true;
 }
 

@@ -142,7 +142,8 @@ Poly TimesLetter(const Poly &p, int letter, int power)
 {
     Poly r = p;
     for (PolyTerm &t : r.terms)
-        t.exponents[static_cast<std::size_t>(letter)] = static_cast<unsigned char>(t.exponents[static_cast<std::size_t>(letter)] + power);
+        t.exponents[static_cast<std::size_t>(letter)]
+            = static_cast<unsigned char>(t.exponents[static_cast<std::size_t>(letter)] + power);
     return r;
 }
 

@@ -69,7 +69,7 @@ bool FenJie(Factored &f, int method, FenJieBuZhou &steps)
     if (!used)
         steps.push_back({"", BuNengFenJie(method)});
     // What the method leaves that still splits is split by the methods that apply.
-    const bool more = ZongHeFenJie(f, steps);
+    const bool more = ZongHeFenJie(f, steps, used ? 0 : method);
     if (!used && !more)
         steps.pop_back(); // nothing was left to split: the sentence would only confuse
     return split || used || more;

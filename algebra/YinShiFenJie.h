@@ -56,7 +56,9 @@ bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps);
 // by undetermined coefficients, and then the same with one letter taken as the unknown, round
 // after round until no factor splits: the product of factors that no longer split over the
 // integers.
-bool ZongHeFenJie(Factored &f, FenJieBuZhou &steps);
+// `tried`: a method that has just found nothing on these factors and is not searched again in the
+// first round.
+bool ZongHeFenJie(Factored &f, FenJieBuZhou &steps, int tried = 0);
 
 // The sentence for a polynomial the method cannot split.
 const char *BuNengFenJie(int method);

@@ -95,10 +95,11 @@ bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps)
                         if (!quotient)
                             continue;
                         const std::string xs(1, LetterOf(x));
-                        const std::string value = a == 1 ? PolyText(PolySorted(PolyNegated(r)))
-                                                         : "(" + PolyText(PolySorted(PolyNegated(r))) + ")/" + std::to_string(a);
-                        const std::string why = "求根法：把 " + PolyText(p) + " 看成 " + xs + " 的多项式，当 " + xs + "＝" + value
-                            + " 时，它的值为0，所以它有因式 " + PolyText(PolySorted(*linear));
+                        const std::string value = a == 1
+                            ? PolyText(PolySorted(PolyNegated(r)))
+                            : "(" + PolyText(PolySorted(PolyNegated(r))) + ")/" + std::to_string(a);
+                        const std::string why = "求根法：把 " + PolyText(p) + " 看成 " + xs + " 的多项式，当 " + xs
+                            + "＝" + value + " 时，它的值为0，所以它有因式 " + PolyText(PolySorted(*linear));
                         const int power = f.factors[i].power;
                         f.factors[i].poly = PolySorted(*linear);
                         f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {*quotient, power});

@@ -331,8 +331,8 @@ TEST(InputLimits, FactorAndFractionLinesStayBounded)
     }
     for (int type : {22, 23}) {
         const int longest = type == 22 ? kLongestFactorLine : kLongestFractionLine;
-        for (const std::string &line : {std::string(static_cast<std::size_t>(longest - 1), 'x') + "＋",
-                 "x＋" + std::string(1 << 20, '1')}) {
+        for (const std::string &line :
+            {std::string(static_cast<std::size_t>(longest - 1), 'x') + "＋", "x＋" + std::string(1 << 20, '1')}) {
             HeadlessRequest request;
             request.type = type;
             request.gbk = true;

@@ -227,7 +227,10 @@ TEST(FenShiSiZeYunSuan, EveryLineKeepsTheValueWhateverTheSigns)
             } else {
                 const Rational a = Over(num.At(x), v1), b = Over(w2, v2);
                 const Rational first = minus ? Negated(a) : a;
-                expected = op == 0 ? Plus(first, b) : op == 1 ? Plus(first, Negated(b)) : op == 2 ? Times(first, b) : Over(first, b);
+                expected = op == 0 ? Plus(first, b)
+                    : op == 1      ? Plus(first, Negated(b))
+                    : op == 2      ? Times(first, b)
+                                   : Over(first, b);
             }
             if (single && minus)
                 expected = Negated(expected);
