@@ -85,6 +85,8 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
         const Poly pn = Normalised(n, &nf);
         const Poly pm = Normalised(m, &mf);
         const Rational number = Times(nf, mf);
+        if (number.denominator != 1)
+            return first + "×" + multiplier;
         std::string rest;
         for (const Poly *p : {&pn, &pm}) {
             if (IsOne(*p))
