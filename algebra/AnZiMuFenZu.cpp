@@ -11,9 +11,7 @@ bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps)
 {
     for (std::size_t i = 0; i < f.factors.size(); ++i) {
         const Poly &p = f.factors[i].poly;
-        const std::vector<int> letters = LettersOf(p);
-        if (letters.size() < 2 || letters.size() > kMostSearchedLetters || p.terms.size() > kMostSearchedTerms)
-            continue;
+        const std::vector<int> letters = SearchedLetters(p);
         for (int x : letters) {
             const std::vector<Poly> c = CoefficientsIn(p, x);
             // A group of one term shares at most a monomial, which the common factor took out.
@@ -57,10 +55,7 @@ bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps)
             const std::string commonText = PolyText(*common);
             steps.push_back({FactoredText(f, static_cast<int>(i), grouped),
                 std::string("分组分解法：按 ") + LetterOf(x) + " 的次数分组"});
-            const int power = f.factors[i].power;
-            f.factors[i].poly = *common;
-            f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {*rest, power});
-            Tidy(f);
+            SplitFactor(f, i, *common, *rest);
             steps.push_back({FactoredText(f), "分组分解法：各组都有公因式 (" + commonText + ")，提取公因式"});
             return true;
         }

@@ -133,10 +133,7 @@ bool ErCiYinShiFenJie(Factored &f, FenJieBuZhou &steps)
         const std::string why = "待定系数法：设 " + PolyText(p) + " 有二次因式 m" + xs + "^2＋n" + xs + ys + "＋k"
             + (ys.empty() ? "" : ys + "^2") + "，比较系数得整数解 m＝" + CoefficientText((*q)[2]) + "，n＝"
             + CoefficientText((*q)[1]) + "，k＝" + CoefficientText((*q)[0]);
-        const int power = f.factors[i].power;
-        f.factors[i].poly = factor;
-        f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {*rest, power});
-        Tidy(f);
+        SplitFactor(f, i, factor, *rest);
         steps.push_back({FactoredText(f), why});
         return true;
     }

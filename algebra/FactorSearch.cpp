@@ -255,6 +255,26 @@ void SplitQuadratic(Factored &f, std::size_t i, const QuadraticForm &q, const Cr
     Tidy(f);
 }
 
+void SplitFactor(Factored &f, std::size_t i, const Poly &first, const Poly &second)
+{
+    const int power = f.factors[i].power;
+    f.factors[i].poly = first;
+    f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {second, power});
+    Tidy(f);
+}
+
+std::vector<int> SearchedLetters(const Poly &p)
+{
+    // Each of these searches factorises the part without its letter first, so its work grows
+    // quickly with the letters and the terms.
+    constexpr std::size_t kMostLetters = 3;
+    constexpr std::size_t kMostTerms = 100;
+    std::vector<int> letters = LettersOf(p);
+    if (letters.size() < 2 || letters.size() > kMostLetters || p.terms.size() > kMostTerms)
+        letters.clear();
+    return letters;
+}
+
 std::string BracketedNumber(long long value)
 {
     return value < 0 ? "(" + CoefficientText(value) + ")" : CoefficientText(value);

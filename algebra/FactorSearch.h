@@ -67,6 +67,13 @@ std::optional<CrossFound> FirstCrossSplit(const Factored &f);
 // squared when they are the same).
 void SplitQuadratic(Factored &f, std::size_t i, const QuadraticForm &q, const CrossSplit &s);
 
+// Factor i of the product replaced by `first` and `second`, both with the power factor i had.
+void SplitFactor(Factored &f, std::size_t i, const Poly &first, const Poly &second);
+
+// The letters of a factor that the searches with one letter as the unknown work on: two or three
+// letters and at most kMostSearchedTerms terms; empty for any other factor.
+std::vector<int> SearchedLetters(const Poly &p);
+
 // A whole number in brackets when negative: 3, (－2).
 std::string BracketedNumber(long long value);
 

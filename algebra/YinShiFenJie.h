@@ -41,11 +41,6 @@ bool DaiDingXiShu(Factored &f, FenJieBuZhou &steps);
 // 待定系数法 for a factor mx^2＋nx＋k of a polynomial of degree four or more without a factor of
 // degree one (in one letter, or homogeneous in two).
 bool ErCiYinShiFenJie(Factored &f, FenJieBuZhou &steps);
-// The searches with one letter as the unknown work on factors of at most three letters and 60
-// terms: each of them factorises the part without that letter first, so their work grows
-// quickly with the letters.
-inline constexpr std::size_t kMostSearchedLetters = 3;
-inline constexpr std::size_t kMostSearchedTerms = 100;
 // 分组分解法 by the powers of one letter, when the groups share a factor in the other letters.
 bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps);
 // 十字相乘法 on a quadratic in one letter whose coefficients hold the other letters.

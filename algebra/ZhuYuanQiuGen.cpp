@@ -61,9 +61,7 @@ bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps)
 {
     for (std::size_t i = 0; i < f.factors.size(); ++i) {
         const Poly &p = f.factors[i].poly;
-        std::vector<int> letters = LettersOf(p);
-        if (letters.size() < 2 || letters.size() > kMostSearchedLetters || p.terms.size() > kMostSearchedTerms)
-            continue;
+        std::vector<int> letters = SearchedLetters(p);
         // The letter of the lowest degree first: fewer candidates, shorter division.
         std::stable_sort(letters.begin(), letters.end(), [&](int a, int b) { return DegreeIn(p, a) < DegreeIn(p, b); });
         for (int x : letters) {
@@ -100,10 +98,7 @@ bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps)
                             : "(" + PolyText(PolySorted(PolyNegated(r))) + ")/" + std::to_string(a);
                         const std::string why = "求根法：把 " + PolyText(p) + " 看成 " + xs + " 的多项式，当 " + xs
                             + "＝" + value + " 时，它的值为0，所以它有因式 " + PolyText(PolySorted(*linear));
-                        const int power = f.factors[i].power;
-                        f.factors[i].poly = PolySorted(*linear);
-                        f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {*quotient, power});
-                        Tidy(f);
+                        SplitFactor(f, i, PolySorted(*linear), *quotient);
                         steps.push_back({FactoredText(f), why});
                         return true;
                     }

@@ -45,9 +45,7 @@ bool ZhuYuanShiZiXiangCheng(Factored &f, FenJieBuZhou &steps)
 {
     for (std::size_t i = 0; i < f.factors.size(); ++i) {
         const Poly &p = f.factors[i].poly;
-        const std::vector<int> letters = LettersOf(p);
-        if (letters.size() < 2 || letters.size() > kMostSearchedLetters || p.terms.size() > kMostSearchedTerms)
-            continue;
+        const std::vector<int> letters = SearchedLetters(p);
         for (int x : letters) {
             if (DegreeIn(p, x) != 2)
                 continue;
