@@ -1,7 +1,7 @@
 #include "algebra/FactorSearch.h"
 #include "algebra/PolyAlgebra.h"
 #include "algebra/YinShiFenJie.h"
-#include "numbers/FactorMath.h"
+#include "solver/WholeNumbers.h"
 
 #include <algorithm>
 
