@@ -14,7 +14,8 @@ bool DaiDingXiShu(Factored &f, FenJieBuZhou &steps)
     const std::size_t i = found->index;
     const QuadraticForm *q = &found->form;
     const CrossSplit *s = &found->split;
-    const std::string x(1, LetterOf(q->letter));
+    const std::string x = QuadraticUnknown(*q);
+    const std::string x2 = QuadraticUnknown(*q, 2);
     const std::string m = MonomialText(1, q->m);
     const std::string mm = TotalDegree(q->m) > 0 ? m : std::string();
     Exponents squared = q->m;
@@ -22,7 +23,7 @@ bool DaiDingXiShu(Factored &f, FenJieBuZhou &steps)
         e = static_cast<unsigned char>(2 * e);
     const std::string mSquared = TotalDegree(q->m) > 0 ? MonomialText(1, squared) : std::string();
     const std::string why = "待定系数法：设 " + PolyText(f.factors[i].poly) + "＝(m" + x + "＋p" + mm + ")(n" + x
-        + "＋q" + mm + ")＝mn" + x + "^2＋(mq＋np)" + x + mm + "＋pq" + mSquared + "，比较系数得 mn＝"
+        + "＋q" + mm + ")＝mn" + x2 + "＋(mq＋np)" + x + mm + "＋pq" + mSquared + "，比较系数得 mn＝"
         + CoefficientText(q->a) + "，mq＋np＝" + CoefficientText(q->b) + "，pq＝" + CoefficientText(q->c)
         + "，取整数解 m＝" + CoefficientText(s->a1) + "，p＝" + CoefficientText(s->c1) + "，n＝"
         + CoefficientText(s->a2) + "，q＝" + CoefficientText(s->c2);

@@ -393,7 +393,14 @@ std::string FactoredText(const Factored &f, int replaced, const std::string &rep
         const std::string inner = static_cast<int>(i) == replaced ? replacement : PolyText(f.factors[i].poly);
         if (alone)
             return inner;
-        text += "(" + inner + ")";
+        // 2[(x－1)^2－2^2]: a replacement with brackets of its own goes in the next kind.
+        const bool replacedHere = static_cast<int>(i) == replaced;
+        if (replacedHere && Contains(inner, "["))
+            text += "{" + inner + "}";
+        else if (replacedHere && Contains(inner, "("))
+            text += "[" + inner + "]";
+        else
+            text += "(" + inner + ")";
         if (f.factors[i].power > 1)
             text += "^" + std::to_string(f.factors[i].power);
     }

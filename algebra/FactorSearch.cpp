@@ -146,15 +146,18 @@ std::optional<QuadraticForm> QuadraticOf(const Poly &p)
     if (p.terms.size() < 2 || p.terms.size() > 3)
         return std::nullopt;
     for (int x = 0; x < kLetterCount; ++x) {
-        if (DegreeIn(p, x) != 2)
+        const int degree = DegreeIn(p, x);
+        if (degree < 2 || degree % 2 != 0)
             continue;
+        const int k = degree / 2;
         const PolyTerm *byPower[3] = {nullptr, nullptr, nullptr};
         bool fits = true;
         for (const PolyTerm &t : p.terms) {
             const int e = t.exponents[static_cast<std::size_t>(x)];
-            if (byPower[e] != nullptr)
+            if (e % k != 0 || byPower[e / k] != nullptr)
                 fits = false;
-            byPower[e] = &t;
+            else
+                byPower[e / k] = &t;
         }
         if (!fits || byPower[2] == nullptr || byPower[0] == nullptr)
             continue;
@@ -164,6 +167,7 @@ std::optional<QuadraticForm> QuadraticOf(const Poly &p)
             continue;
         QuadraticForm q;
         q.letter = x;
+        q.power = k;
         q.a = byPower[2]->coefficient;
         q.c = byPower[0]->coefficient;
         // M from the middle term when there is one, else half of the last term's letters.
@@ -173,19 +177,26 @@ std::optional<QuadraticForm> QuadraticOf(const Poly &p)
             m[static_cast<std::size_t>(x)] = 0;
             q.b = byPower[1]->coefficient;
         } else {
-            for (std::size_t k = 0; k < m.size() && fits; ++k) {
-                fits = byPower[0]->exponents[k] % 2 == 0;
-                m[k] = static_cast<unsigned char>(byPower[0]->exponents[k] / 2);
+            for (std::size_t k2 = 0; k2 < m.size() && fits; ++k2) {
+                fits = byPower[0]->exponents[k2] % 2 == 0;
+                m[k2] = static_cast<unsigned char>(byPower[0]->exponents[k2] / 2);
             }
         }
-        for (std::size_t k = 0; k < m.size() && fits; ++k)
-            fits = byPower[0]->exponents[k] == 2 * m[k];
+        for (std::size_t k2 = 0; k2 < m.size() && fits; ++k2)
+            fits = byPower[0]->exponents[k2] == 2 * m[k2];
         if (!fits)
             continue;
         q.m = m;
         return q;
     }
     return std::nullopt;
+}
+
+std::string QuadraticUnknown(const QuadraticForm &q, int times)
+{
+    Exponents e {};
+    e[static_cast<std::size_t>(q.letter)] = static_cast<unsigned char>(q.power * times);
+    return MonomialText(1, e);
 }
 
 std::optional<CrossSplit> CrossSplitOf(const QuadraticForm &q)
@@ -220,7 +231,7 @@ std::optional<CrossFound> FirstCrossSplit(const Factored &f)
 Poly LinearFactor(const QuadraticForm &q, long long k, long long c)
 {
     Exponents x {};
-    x[static_cast<std::size_t>(q.letter)] = 1;
+    x[static_cast<std::size_t>(q.letter)] = static_cast<unsigned char>(q.power);
     Poly p = MonomialPoly(k, x);
     if (c != 0)
         p.terms.push_back({q.m, c});
@@ -242,6 +253,26 @@ void SplitQuadratic(Factored &f, std::size_t i, const QuadraticForm &q, const Cr
         f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {second, power});
     }
     Tidy(f);
+}
+
+void SplitFactor(Factored &f, std::size_t i, const Poly &first, const Poly &second)
+{
+    const int power = f.factors[i].power;
+    f.factors[i].poly = first;
+    f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {second, power});
+    Tidy(f);
+}
+
+std::vector<int> SearchedLetters(const Poly &p)
+{
+    // Each of these searches factorises the part without its letter first, so its work grows
+    // quickly with the letters and the terms.
+    constexpr std::size_t kMostLetters = 3;
+    constexpr std::size_t kMostTerms = 100;
+    std::vector<int> letters = LettersOf(p);
+    if (letters.size() < 2 || letters.size() > kMostLetters || p.terms.size() > kMostTerms)
+        letters.clear();
+    return letters;
 }
 
 std::string BracketedNumber(long long value)

@@ -34,13 +34,17 @@ std::string PerfectSquareText(const SquareOfSum &s);
 // a + sign·b as a polynomial of two terms.
 Poly TwoTerms(const PolyTerm &a, const PolyTerm &b, int sign);
 
-// A polynomial read as A·x² + B·x·M + C·M² in the letter x, with C not 0 and M a monomial of the
-// other letters (empty for a polynomial in x alone).
+// A polynomial read as A·X² + B·X·M + C·M² with X a power x^k of one letter (x itself, or x^2
+// in x^4＋7x^2＋12), C not 0 and M a monomial of the other letters (empty for a polynomial in x
+// alone).
 struct QuadraticForm {
     int letter = 0;
+    int power = 1; // k
     Exponents m {};
     long long a = 0, b = 0, c = 0;
 };
+// "x", "x^2": the X of the form, and its square.
+std::string QuadraticUnknown(const QuadraticForm &q, int times = 1);
 std::optional<QuadraticForm> QuadraticOf(const Poly &p);
 
 // A = a1·a2 and C = c1·c2 with a1·c2 + a2·c1 = B (a1 > 0, the smallest splittings first).
@@ -62,6 +66,13 @@ std::optional<CrossFound> FirstCrossSplit(const Factored &f);
 // Factor i of the product replaced by the two linear factors of the splitting (one factor
 // squared when they are the same).
 void SplitQuadratic(Factored &f, std::size_t i, const QuadraticForm &q, const CrossSplit &s);
+
+// Factor i of the product replaced by `first` and `second`, both with the power factor i had.
+void SplitFactor(Factored &f, std::size_t i, const Poly &first, const Poly &second);
+
+// The letters of a factor that the searches with one letter as the unknown work on: two or three
+// letters and at most kMostSearchedTerms terms; empty for any other factor.
+std::vector<int> SearchedLetters(const Poly &p);
 
 // A whole number in brackets when negative: 3, (－2).
 std::string BracketedNumber(long long value);

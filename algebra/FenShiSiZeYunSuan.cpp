@@ -9,6 +9,7 @@
 // The page's check turns "/" into "÷": in this type the first "÷" after a numerator is read as
 // the fraction bar, as the pupil meant it.
 #include "algebra/FractionAlgebra.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <vector>
@@ -28,12 +29,14 @@ struct Shown {
     std::string text;
 };
 
+// A whole polynomial (denominator 1) keeps its sign inside: 1－x is written －x＋1, not
+// －(x－1) and never －x－1.
 Shown ShowFraction(Solver &solver, Fraction f, bool factorNum, bool factorDen)
 {
     Shown shown;
     Rational factor;
     Normalised(f.num, &factor);
-    if (!f.num.empty() && factor.numerator < 0) {
+    if (!f.num.empty() && factor.numerator < 0 && !(IsOne(f.den) && f.num.size() > 1 && !factorNum)) {
         shown.negative = true;
         f.num = Scaled(f.num, Rational {-1, 1});
     }
@@ -41,15 +44,25 @@ Shown ShowFraction(Solver &solver, Fraction f, bool factorNum, bool factorDen)
     return shown;
 }
 
+// The parts as one sum. A minus before a sum brackets it, and so does a plus before a part that
+// starts with its own minus: －(x－1), ＋(－x＋1).
 std::string Joined(const std::vector<Shown> &parts)
 {
     std::string text;
-    for (const Shown &part : parts)
-        text += (part.negative ? "－" : text.empty() ? "" : "＋") + part.text;
+    for (const Shown &part : parts) {
+        const bool first = text.empty();
+        if (part.negative)
+            text += HasOuterSign(part.text) ? "－(" + part.text + ")" : "－" + part.text;
+        else if (!first && Left(part.text, 2) == "－")
+            text += "＋(" + part.text + ")";
+        else
+            text += (first ? "" : "＋") + part.text;
+    }
     return text.empty() ? "0" : text;
 }
 
-// The numerator N·M of a fraction brought to the common denominator, written as a product.
+// The numerator N·M of a fraction brought to the common denominator, written as a product. Two
+// whole numbers never run together: 2×3x(x＋1) is written 6x(x＋1).
 std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
 {
     if (IsConstant(n) && IsConstant(m))
@@ -61,13 +74,34 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
     std::string multiplier = FactorisedText(solver, m);
     if (HasOuterSign(multiplier))
         multiplier = "(" + multiplier + ")";
+    std::string first = FactorisedText(solver, n);
+    if (HasOuterSign(first))
+        first = "(" + first + ")";
+    const auto digit = [](const std::string &text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; };
+    if (!IsOne(n) && digit(multiplier)) {
+        // The whole numbers of both go in front as one.
+        Rational nf;
+        Rational mf;
+        const Poly pn = Normalised(n, &nf);
+        const Poly pm = Normalised(m, &mf);
+        const Rational number = Times(nf, mf);
+        if (number.denominator != 1)
+            return first + "×" + multiplier;
+        std::string rest;
+        for (const Poly *p : {&pn, &pm}) {
+            if (IsOne(*p))
+                continue;
+            std::string text = FactorisedText(solver, *p);
+            if (HasOuterSign(text) || (!rest.empty() && Right(rest, 1) != ")" && Left(text, 1) != "("))
+                text = "(" + text + ")";
+            rest += text;
+        }
+        return (number.numerator == 1 && number.denominator == 1 ? "" : ExactText(number)) + rest;
+    }
     if (IsOne(n))
         return multiplier;
     if (IsConstant(n))
         return PolyText(n) + multiplier;
-    std::string first = FactorisedText(solver, n);
-    if (HasOuterSign(first))
-        first = "(" + first + ")";
     if (IsConstant(m))
         return PolyText(m) + (Contains(first, "(") || n.size() > 1 ? first : "(" + first + ")");
     return first + multiplier;
@@ -163,6 +197,8 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
     if (level < 1 || level > 5)
         level = 1;
     expression = Trim(expression);
+    if (std::string sentence = FractionLineTooLarge(expression); !sentence.empty())
+        return sentence;
     try {
         const std::optional<std::vector<Term>> read = ReadSum(expression);
         if (!read)
@@ -280,11 +316,16 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
                     throw TooLarge {};
                 const Poly n = Product(value.num, *m);
                 numerator = Sum(numerator, n);
+                // The signs of the numerator and of the multiplier go in front of the product.
                 Rational factor;
                 Normalised(value.num, &factor);
-                const bool negative = !value.num.empty() && factor.numerator < 0;
-                std::string product
-                    = ProductText(*this, negative ? Scaled(value.num, Rational {-1, 1}) : value.num, *m);
+                Rational multiplierFactor;
+                Normalised(*m, &multiplierFactor);
+                const bool numNegative = !value.num.empty() && factor.numerator < 0;
+                const bool multiplierNegative = multiplierFactor.numerator < 0;
+                const bool negative = numNegative != multiplierNegative;
+                std::string product = ProductText(*this, numNegative ? Scaled(value.num, Rational {-1, 1}) : value.num,
+                    multiplierNegative ? Scaled(*m, Rational {-1, 1}) : *m);
                 if (HasOuterSign(product))
                     product = "(" + product + ")";
                 brought.push_back(Shown {negative, product + (IsOne(lcd) ? "" : "/" + lcdShown)});

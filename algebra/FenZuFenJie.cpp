@@ -75,12 +75,77 @@ bool ThreeAndOne(Factored &f, std::size_t i, FenJieBuZhou &steps)
     return false;
 }
 
+// Two terms a difference of squares, the other two a multiple of a＋b or a－b:
+//   a^2－b^2－a－b ＝ (a^2－b^2)－(a＋b) ＝ (a＋b)(a－b)－(a＋b) ＝ (a＋b)(a－b－1)
+bool SquaresAndPair(Factored &f, std::size_t i, FenJieBuZhou &steps)
+{
+    static const int kPairs[6][4]
+        = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}, {0, 3, 1, 2}, {1, 2, 0, 3}};
+    const Poly &p = f.factors[i].poly;
+    for (const auto &g : kPairs) {
+        PolyTerm plus = p.terms[static_cast<std::size_t>(g[0])];
+        PolyTerm minus = p.terms[static_cast<std::size_t>(g[1])];
+        if (plus.coefficient < 0)
+            std::swap(plus, minus);
+        if (plus.coefficient < 0 || minus.coefficient > 0)
+            continue;
+        PolyTerm minusSize = minus;
+        minusSize.coefficient = -minus.coefficient;
+        const std::optional<PolyTerm> a = SquareRootOf(plus);
+        const std::optional<PolyTerm> b = SquareRootOf(minusSize);
+        if (!a || !b)
+            continue;
+        Poly pair;
+        pair.terms = {p.terms[static_cast<std::size_t>(g[2])], p.terms[static_cast<std::size_t>(g[3])]};
+        PolyTerm m = CommonFactorOf(pair);
+        const Poly rest = DividedByTerm(pair, m);
+        const Poly sum = TwoTerms(*a, *b, 1);
+        const Poly difference = TwoTerms(*a, *b, -1);
+        Poly common;
+        Poly other;
+        if (SamePoly(rest, sum) || SamePoly(rest, PolyNegated(sum))) {
+            common = sum;
+            other = difference;
+        } else if (SamePoly(rest, difference) || SamePoly(rest, PolyNegated(difference))) {
+            common = difference;
+            other = sum;
+        } else {
+            continue;
+        }
+        if (!SamePoly(rest, common))
+            m.coefficient = -m.coefficient;
+        const std::optional<Poly> joined = PolySum(other, MonomialPoly(m.coefficient, m.exponents));
+        if (!joined || joined->terms.size() < 2)
+            continue;
+        Poly squares;
+        squares.terms = {plus, minus};
+        const bool secondNegative = pair.terms[0].coefficient < 0;
+        steps.push_back({FactoredText(f, static_cast<int>(i),
+                             "(" + PolyText(squares) + ")" + (secondNegative ? "－(" : "＋(")
+                                 + PolyText(secondNegative ? PolyNegated(pair) : pair) + ")"),
+            "分组分解法：把多项式分成两组"});
+        const std::string commonText = PolyText(common);
+        const bool single = m.coefficient * m.coefficient == 1 && TotalDegree(m.exponents) == 0;
+        steps.push_back(
+            {FactoredText(f, static_cast<int>(i),
+                 "(" + PolyText(sum) + ")(" + PolyText(difference) + ")" + TimesGroup(m, commonText, false)),
+                single ? "分组分解法：第一组应用平方差公式 a^2－b^2＝(a＋b)(a－b)"
+                       : "分组分解法：第一组应用平方差公式，第二组提取公因式"});
+        f.factors[i].poly = common;
+        f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {*joined, 1});
+        Tidy(f);
+        steps.push_back({FactoredText(f), "分组分解法：再提取公因式 (" + commonText + ")"});
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // 分组分解法 on four terms: two groups of two, each group's common factor taken out, and the
 // bracket they then share taken out again; the groupings are tried in the written order first.
 // Failing that, three terms that make a perfect square and a fourth square give a difference
-// of two squares.
+// of two squares, or two squares of different signs share a bracket with the other two terms.
 //   am＋an＋bm＋bn ＝ (am＋an)＋(bm＋bn) ＝ a(m＋n)＋b(m＋n) ＝ (m＋n)(a＋b)
 bool FenZuFenJie(Factored &f, FenJieBuZhou &steps)
 {
@@ -122,7 +187,7 @@ bool FenZuFenJie(Factored &f, FenJieBuZhou &steps)
             steps.push_back({FactoredText(f), "分组分解法：再提取公因式 (" + restText + ")"});
             return true;
         }
-        if (ThreeAndOne(f, i, steps))
+        if (ThreeAndOne(f, i, steps) || SquaresAndPair(f, i, steps))
             return true;
     }
     return false;

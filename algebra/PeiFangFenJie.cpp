@@ -42,7 +42,7 @@ bool PeiFangFenJie(Factored &f, FenJieBuZhou &steps)
         if (f.factors[i].power != 1)
             continue;
         const std::optional<QuadraticForm> q = QuadraticOf(f.factors[i].poly);
-        if (!q || q->a != 1 || TotalDegree(q->m) != 0 || q->b == 0)
+        if (!q || q->power != 1 || q->a != 1 || TotalDegree(q->m) != 0 || q->b == 0)
             continue;
         const long long b = q->b;
         const long long c = q->c;

@@ -74,9 +74,7 @@ bool QiuGenFenJie(Factored &f, FenJieBuZhou &steps, int lowestDegree)
         }
         const std::string why = "求根法：当 " + name + "＝" + RootText(*root) + " 时，" + polyText
             + " 的值为0，所以它有因式 " + PolyText(RootFactor(x, *root));
-        f.factors[i].poly = RootFactor(x, *root);
-        f.factors.insert(f.factors.begin() + static_cast<long>(i) + 1, PolyFactor {*quotient, power});
-        Tidy(f);
+        SplitFactor(f, i, RootFactor(x, *root), *quotient);
         steps.push_back({FactoredText(f), why});
         return true;
     }

@@ -1,6 +1,7 @@
 #include "algebra/YinShiFenJie.h"
 
 #include "algebra/ArithmeticText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
@@ -27,43 +28,51 @@ const char *BuNengFenJie(int method)
     }
 }
 
+namespace {
+
+// One round of the chosen method, with the forms of it that take one letter as the unknown.
+bool OneRound(Factored &f, int method, FenJieBuZhou &steps)
+{
+    switch (method) {
+    case kTiGongYinFa:
+        return TiGongYinShi(f, steps);
+    case kYingYongGongShiFa:
+        return GongShiFenJie(f, steps);
+    case kFenZuFenJieFa:
+        return FenZuFenJie(f, steps) || AnZiMuFenZu(f, steps);
+    case kShiZiXiangChengFa:
+        return ShiZiXiangCheng(f, steps) || ZhuYuanShiZiXiangCheng(f, steps);
+    case kPeiFangFa:
+        return PeiFangFenJie(f, steps);
+    case kQiuGenFa:
+        return QiuGenFenJie(f, steps, 2) || ZhuYuanQiuGen(f, steps);
+    case kDaiDingXiShuFa:
+        return DaiDingXiShu(f, steps) || ErCiYinShiFenJie(f, steps);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool FenJie(Factored &f, int method, FenJieBuZhou &steps)
 {
-    bool split = false;
+    if (method < kTiGongYinFa || method >= kZongHeChuLi)
+        return ZongHeFenJie(f, steps);
+    // The common factor comes out first, whatever the method: 2x^2－4x－6 ＝ 2(x^2－2x－3).
+    bool split = method != kTiGongYinFa && TiGongYinShi(f, steps);
     // A method may apply to the factors it made itself (x^4－16 by the formulas twice); a
-    // method that finds nothing more ends the run.
-    for (int round = 0; round < 64; ++round) {
-        bool more = false;
-        switch (method) {
-        case kTiGongYinFa:
-            more = TiGongYinShi(f, steps);
-            break;
-        case kYingYongGongShiFa:
-            more = GongShiFenJie(f, steps);
-            break;
-        case kFenZuFenJieFa:
-            more = FenZuFenJie(f, steps);
-            break;
-        case kShiZiXiangChengFa:
-            more = ShiZiXiangCheng(f, steps);
-            break;
-        case kPeiFangFa:
-            more = PeiFangFenJie(f, steps);
-            break;
-        case kQiuGenFa:
-            more = QiuGenFenJie(f, steps, 2);
-            break;
-        case kDaiDingXiShuFa:
-            more = DaiDingXiShu(f, steps);
-            break;
-        default:
-            return ZongHeFenJie(f, steps);
-        }
-        if (!more)
-            break;
-        split = true;
-    }
-    return split;
+    // method that finds nothing more ends its run.
+    bool used = false;
+    for (int round = 0; round < 64 && OneRound(f, method, steps); ++round)
+        used = true;
+    if (!used)
+        steps.push_back({"", BuNengFenJie(method)});
+    // What the method leaves that still splits is split by the methods that apply.
+    const bool more = ZongHeFenJie(f, steps, used ? 0 : method);
+    if (!used && !more)
+        steps.pop_back(); // nothing was left to split: the sentence would only confuse
+    return split || used || more;
 }
 
 // Factorises an integer polynomial by the chosen method. Level 1 gives the factorised expression,
@@ -77,6 +86,8 @@ std::string Solver::YinShiFenJie(std::string polynomial, int method, int level)
     if (method < kTiGongYinFa || method > kZongHeChuLi)
         method = kZongHeChuLi;
     const std::string first = Trim(polynomial);
+    if (std::string sentence = FactorLineTooLarge(first); !sentence.empty())
+        return sentence;
     const auto answer = [&](const std::string &sentence) { return level == 1 ? sentence : first + "\r\n" + sentence; };
 
     std::string why;
@@ -109,7 +120,9 @@ std::string Solver::YinShiFenJie(std::string polynomial, int method, int level)
     std::string text = first;
     int number = 0;
     for (const FenJieBu &step : steps) {
-        if (level < 5)
+        if (step.expression.empty())
+            text += "\r\n" + step.description; // the chosen method found nothing; the others go on
+        else if (level < 5)
             text += "\r\n＝" + step.expression;
         else
             text += StepLine(step.expression, StepPadding(first, step.expression, 30), ++number, step.description);

@@ -38,14 +38,30 @@ bool PeiFangFenJie(Factored &f, FenJieBuZhou &steps);
 // methods before it.
 bool QiuGenFenJie(Factored &f, FenJieBuZhou &steps, int lowestDegree);
 bool DaiDingXiShu(Factored &f, FenJieBuZhou &steps);
-// Common factor, formulas, cross multiplication, grouping and, for factors of degree three and
-// more in one letter, trial roots, round after round until no factor splits.
-bool ZongHeFenJie(Factored &f, FenJieBuZhou &steps);
+// 待定系数法 for a factor mx^2＋nx＋k of a polynomial of degree four or more without a factor of
+// degree one (in one letter, or homogeneous in two).
+bool ErCiYinShiFenJie(Factored &f, FenJieBuZhou &steps);
+// 分组分解法 by the powers of one letter, when the groups share a factor in the other letters.
+bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps);
+// 十字相乘法 on a quadratic in one letter whose coefficients hold the other letters.
+bool ZhuYuanShiZiXiangCheng(Factored &f, FenJieBuZhou &steps);
+// 求根法 in one letter with the other letters in the root: a factor a·x＋r.
+bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps);
+// Common factor, formulas, cross multiplication, grouping, trial roots, factors of degree two
+// by undetermined coefficients, and then the same with one letter taken as the unknown, round
+// after round until no factor splits: the product of factors that no longer split over the
+// integers.
+// `tried`: a method that has just found nothing on these factors and is not searched again in the
+// first round.
+bool ZongHeFenJie(Factored &f, FenJieBuZhou &steps, int tried = 0);
 
 // The sentence for a polynomial the method cannot split.
 const char *BuNengFenJie(int method);
 
-// The method run to its end on the polynomial; false when it split nothing.
+// The polynomial factorised completely: the common factor taken out first, then the chosen method
+// run to its end, then every factor that still splits split by the methods that apply (综合处理).
+// When the chosen method finds nothing to do, its sentence stands as a step with an empty
+// expression where it was tried. False when nothing split.
 bool FenJie(Factored &f, int method, FenJieBuZhou &steps);
 
 } // namespace qimbel

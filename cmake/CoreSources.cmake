@@ -172,6 +172,7 @@ set(QIMBEL_CORE_SOURCES
   charts/FrequencyTable.cpp
   algebra/FactorPolynomial.cpp
   algebra/FactorSearch.cpp
+  algebra/PolyAlgebra.cpp
   algebra/YinShiFenJie.cpp
   algebra/TiGongYinShi.cpp
   algebra/GongShiFenJie.cpp
@@ -180,6 +181,10 @@ set(QIMBEL_CORE_SOURCES
   algebra/PeiFangFenJie.cpp
   algebra/QiuGenFenJie.cpp
   algebra/DaiDingXiShu.cpp
+  algebra/ErCiYinShiFenJie.cpp
+  algebra/AnZiMuFenZu.cpp
+  algebra/ZhuYuanShiZiXiangCheng.cpp
+  algebra/ZhuYuanQiuGen.cpp
   algebra/ZongHeFenJie.cpp
   algebra/MeiYouGuoCheng.cpp
   # wordproblems/: the name index of the formula folder

@@ -52,4 +52,10 @@ int BracketDepth(const std::string &text)
     return deepest;
 }
 
+// ---- 因式分解 and 分式四则运算 ----
+
+std::string FactorLineTooLarge(const std::string &line) { return TooLarge(line, kLongestFactorLine); }
+
+std::string FractionLineTooLarge(const std::string &line) { return TooLarge(line, kLongestFractionLine); }
+
 } // namespace qimbel

@@ -57,4 +57,15 @@ std::string EveryStepTooLarge(const std::string &line);
 // included) in a text; a closing bracket without its opening one counts as nothing.
 int BracketDepth(const std::string &text);
 
+// ---- 因式分解 and 分式四则运算 ----
+// kLongestFactorLine (256 bytes) and kDeepestBrackets: the factorisation (YinShiFenJie), whose
+// every step writes the whole product and whose searches grow with the degree; and
+// kLongestFractionLine (256 bytes) and kDeepestBrackets: the fraction arithmetic
+// (FenShiSiZeYunSuan), whose common denominator grows with the product of the denominators.
+// A refused line is answered with the sentence alone: the line itself already stands above it.
+inline constexpr int kLongestFactorLine = 256;
+inline constexpr int kLongestFractionLine = 256;
+std::string FactorLineTooLarge(const std::string &line);
+std::string FractionLineTooLarge(const std::string &line);
+
 } // namespace qimbel

@@ -118,3 +118,140 @@ TEST(FenShiSiZeYunSuan, BadLinesGiveASentenceNeverACrash)
         EXPECT_NE(text.find("\r\n"), std::string::npos) << line;
     }
 }
+
+namespace {
+
+// A polynomial in x with small whole coefficients, written by a pupil in either order (1－x or
+// －x＋1), with its value at a point.
+struct Typed {
+    std::vector<long long> c; // c[k] is the coefficient of x^k
+    bool ascending = false;
+
+    std::string Text() const
+    {
+        std::string text;
+        const int n = static_cast<int>(c.size());
+        for (int j = 0; j < n; ++j) {
+            const int k = ascending ? j : n - 1 - j;
+            const long long v = c[static_cast<std::size_t>(k)];
+            if (v == 0)
+                continue;
+            text += v < 0 ? "－" : text.empty() ? "" : "＋";
+            const long long size = v < 0 ? -v : v;
+            if (size != 1 || k == 0)
+                text += std::to_string(size);
+            if (k > 0)
+                text += k == 1 ? "x" : "x^" + std::to_string(k);
+        }
+        return text.empty() ? "0" : text;
+    }
+
+    int Terms() const
+    {
+        int n = 0;
+        for (long long v : c)
+            n += v != 0;
+        return n;
+    }
+
+    Rational At(const Rational &x) const
+    {
+        Rational sum = R(0);
+        Rational power = R(1);
+        for (long long v : c) {
+            sum = Plus(sum, Times(R(v), power));
+            power = Times(power, x);
+        }
+        return sum;
+    }
+};
+
+} // namespace
+
+// Numerators and denominators with a negative first coefficient, typed either way round, a sign
+// before a fraction whose numerator is a sum, and results that are whole polynomials with a
+// negative first term ((x－1)^2/(1－x) is 1－x): every line of the working, read back, is the
+// input as a rational function.
+TEST(FenShiSiZeYunSuan, EveryLineKeepsTheValueWhateverTheSigns)
+{
+    Solver solver;
+    std::mt19937 random(2325);
+    std::uniform_int_distribution<int> coefficient(-3, 3);
+    std::uniform_int_distribution<int> degree(0, 2);
+    std::uniform_int_distribution<int> coin(0, 1);
+    const auto draw = [&](int lowest) {
+        Typed t;
+        t.ascending = coin(random) == 1;
+        const int n = std::max(lowest, degree(random));
+        for (int k = 0; k <= n; ++k)
+            t.c.push_back(coefficient(random));
+        if (t.c.back() == 0)
+            t.c.back() = coin(random) ? 1 : -1;
+        return t;
+    };
+    const auto piece = [](const Typed &t) {
+        const std::string text = t.Text();
+        return t.Terms() > 1 || text.rfind("－", 0) == 0 ? "(" + text + ")" : text;
+    };
+    const char *const ops[] = {"＋", "－", "×", "÷"};
+    int checked = 0;
+    for (int round = 0; round < 400; ++round) {
+        const Typed n1 = draw(0), d1 = draw(1), n2 = draw(0), d2 = draw(1);
+        // Half of the lines are one fraction whose denominator divides its numerator up to sign.
+        const bool single = round % 2 == 0;
+        const bool minus = coin(random) == 1;
+        const int op = round / 2 % 4;
+        std::string expression = (minus ? "－" : "") + piece(n1) + "÷" + piece(d1);
+        Typed num = n1;
+        if (single) {
+            // (d1)^2 ÷ (－d1), typed as a power or as the product written out
+            Typed negated = d1;
+            for (long long &v : negated.c)
+                v = -v;
+            negated.ascending = !negated.ascending;
+            expression = std::string(minus ? "－" : "") + "(" + d1.Text() + ")^2÷" + piece(negated);
+        } else {
+            expression += std::string(ops[op]) + piece(n2) + "÷" + piece(d2);
+        }
+        const std::string worked = solver.FenShiSiZeYunSuan(expression, 4);
+        if (worked.find("。") != std::string::npos)
+            continue; // a divisor of 0 is refused in a sentence
+        for (int k = 0; k < 3; ++k) {
+            const Rational x = R(coefficient(random) * 5 + 2, 3 + k);
+            const Rational v1 = d1.At(x), v2 = d2.At(x), w2 = n2.At(x);
+            if (v1.numerator == 0 || v2.numerator == 0 || w2.numerator == 0)
+                continue;
+            Rational expected;
+            if (single) {
+                expected = Negated(v1);
+            } else {
+                const Rational a = Over(num.At(x), v1), b = Over(w2, v2);
+                const Rational first = minus ? Negated(a) : a;
+                expected = op == 0 ? Plus(first, b)
+                    : op == 1      ? Plus(first, Negated(b))
+                    : op == 2      ? Times(first, b)
+                                   : Over(first, b);
+            }
+            if (single && minus)
+                expected = Negated(expected);
+            std::size_t start = 0;
+            for (;;) {
+                const std::size_t end = worked.find("\r\n", start);
+                std::string line = worked.substr(start, end == std::string::npos ? std::string::npos : end - start);
+                if (line.rfind("＝", 0) == 0)
+                    line = line.substr(2);
+                const std::optional<Rational> got = ResultAt(line, x, R(0));
+                if (got) {
+                    EXPECT_TRUE(Same(*got, expected)) << expression << ": " << line;
+                    ++checked;
+                } else {
+                    EXPECT_TRUE(got) << expression << ": cannot read " << line;
+                }
+                if (end == std::string::npos)
+                    break;
+                start = end + 2;
+            }
+        }
+    }
+    EXPECT_GT(checked, 1000);
+}
