@@ -162,6 +162,10 @@ set(QIMBEL_CORE_SOURCES
   # solver/: the input limits of the routines the pages call
   solver/InputLimits.cpp
   # charts/: the function graph and the statistics charts, as display lists
+  charts/FunctionFormula.cpp
+  charts/FunctionForm.cpp
+  charts/QuadraticRoots.cpp
+  charts/FunctionProperties.cpp
   charts/FunctionGraph.cpp
   charts/StatisticsChart.cpp
   charts/FrequencyTable.cpp
