@@ -360,10 +360,23 @@ std::string IntersectionText(const FunctionFormula &f, const FunctionFormula &g)
     std::optional<Polynomial> n;
     bool denominators = false;
     if (af.form && ag.form && !af.form->holes && !ag.form->holes) {
-        const std::optional<Polynomial> left = PolynomialProduct(af.form->numerator, ag.form->denominator);
-        const std::optional<Polynomial> right = PolynomialProduct(ag.form->numerator, af.form->denominator);
-        if (left && right)
-            n = PolynomialDifference(*left, *right);
+        const auto same = [](const Polynomial &p, const Polynomial &q) {
+            if (p.c.size() != q.c.size())
+                return false;
+            for (std::size_t i = 0; i < p.c.size(); ++i)
+                if (p.c[i].numerator != q.c[i].numerator || p.c[i].denominator != q.c[i].denominator)
+                    return false;
+            return true;
+        };
+        if (same(af.form->denominator, ag.form->denominator)) {
+            // Over the same denominator only the numerators count.
+            n = PolynomialDifference(af.form->numerator, ag.form->numerator);
+        } else {
+            const std::optional<Polynomial> left = PolynomialProduct(af.form->numerator, ag.form->denominator);
+            const std::optional<Polynomial> right = PolynomialProduct(ag.form->numerator, af.form->denominator);
+            if (left && right)
+                n = PolynomialDifference(*left, *right);
+        }
         denominators = af.form->denominator.Degree() > 0 || ag.form->denominator.Degree() > 0;
     }
     if (n && n->Degree() <= 2) {
