@@ -1,6 +1,5 @@
 #include "charts/FunctionForm.h"
 
-#include "numbers/ExactRoot.h"
 #include "solver/GbkText.h"
 
 #include <algorithm>
@@ -234,13 +233,10 @@ std::optional<RationalForm> RationalFormOf(const FunctionFormula &formula)
                 if (value.numerator < 0)
                     value = Negated(value);
             } else {
-                if (value.numerator < 0)
-                    return std::nullopt;
-                const std::optional<numbers::Fraction> root = numbers::RationalRoot(
-                    static_cast<numbers::Wide>(value.numerator), static_cast<numbers::Wide>(value.denominator), 2);
+                const std::optional<Rational> root = ExactSquareRoot(value);
                 if (!root)
                     return std::nullopt;
-                value = Rational {static_cast<Whole>(root->numerator), static_cast<Whole>(root->denominator)};
+                value = *root;
             }
             f.numerator = Constant(value);
             continue;

@@ -20,7 +20,10 @@ struct Polynomial {
     std::vector<Rational> c;
     int Degree() const { return static_cast<int>(c.size()) - 1; } // −1 for zero
     bool IsZero() const { return c.empty(); }
-    Rational At(int i) const { return i >= 0 && i < static_cast<int>(c.size()) ? c[static_cast<std::size_t>(i)] : Rational {0, 1}; }
+    Rational At(int i) const
+    {
+        return i >= 0 && i < static_cast<int>(c.size()) ? c[static_cast<std::size_t>(i)] : Rational {0, 1};
+    }
 };
 
 Polynomial Constant(const Rational &value);

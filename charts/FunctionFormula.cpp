@@ -31,17 +31,14 @@ Token Make(Token::Kind kind, int at, const std::string &shown)
     return t;
 }
 
-std::string At(int index, const std::string &shown)
-{
-    return "第" + IntText(index) + "个字符“" + shown + "”";
-}
+std::string At(int index, const std::string &shown) { return "第" + IntText(index) + "个字符“" + shown + "”"; }
 
 // The two-byte signs that mean the same as an ASCII one.
 char AsciiOf(const std::string &wide)
 {
-    static const std::array<std::pair<const char *, char>, 19> signs {{{"＋", '+'}, {"－", '-'}, {"×", '*'},
-        {"·", '*'}, {"＊", '*'}, {"÷", '/'}, {"／", '/'}, {"＝", '='}, {"（", '('}, {"）", ')'}, {"［", '['},
-        {"］", ']'}, {"｛", '{'}, {"｝", '}'}, {"｜", '|'}, {"＾", '^'}, {"．", '.'}, {"ｘ", 'x'}, {"—", '-'}}};
+    static const std::array<std::pair<const char *, char>, 19> signs {{{"＋", '+'}, {"－", '-'}, {"×", '*'}, {"·", '*'},
+        {"＊", '*'}, {"÷", '/'}, {"／", '/'}, {"＝", '='}, {"（", '('}, {"）", ')'}, {"［", '['}, {"］", ']'},
+        {"｛", '{'}, {"｝", '}'}, {"｜", '|'}, {"＾", '^'}, {"．", '.'}, {"ｘ", 'x'}, {"—", '-'}}};
     for (const auto &[sign, ascii] : signs)
         if (wide == sign)
             return ascii;
@@ -425,7 +422,9 @@ std::optional<Rational> ExactPower(const Rational &base, const Rational &exponen
     return result;
 }
 
-std::optional<Rational> ExactRoot(const Rational &value)
+} // namespace
+
+std::optional<Rational> ExactSquareRoot(const Rational &value)
 {
     if (value.numerator < 0)
         return std::nullopt;
@@ -435,8 +434,6 @@ std::optional<Rational> ExactRoot(const Rational &value)
         return std::nullopt;
     return MakeRational(static_cast<Whole>(root->numerator), static_cast<Whole>(root->denominator));
 }
-
-} // namespace
 
 FunctionFormula ReadFunction(const std::string &typed)
 {
@@ -577,7 +574,7 @@ std::optional<Rational> FunctionFormula::ExactValue(const Rational &x) const
             stack.back().numerator = -stack.back().numerator;
             continue;
         case FormulaStep::Code::Root:
-            result = ExactRoot(stack.back());
+            result = ExactSquareRoot(stack.back());
             if (!result)
                 return std::nullopt;
             stack.back() = *result;

@@ -51,6 +51,9 @@ private:
     int depth_ = 0; // the deepest stack the program needs
 };
 
+// √value exactly; nothing when it is not rational (or value is negative).
+std::optional<Rational> ExactSquareRoot(const Rational &value);
+
 // Reads a typed function line (GBK).
 FunctionFormula ReadFunction(const std::string &typed);
 

@@ -274,7 +274,8 @@ std::string FunctionGraph::Add(const std::string &typed)
     // The first colour no listed function has.
     Colour colour = kGraphColours[0];
     for (const Colour &c : kGraphColours) {
-        const bool taken = std::any_of(functions_.begin(), functions_.end(), [&](const GraphFunction &f) { return f.colour == c; });
+        const bool taken
+            = std::any_of(functions_.begin(), functions_.end(), [&](const GraphFunction &f) { return f.colour == c; });
         if (!taken) {
             colour = c;
             break;

@@ -185,15 +185,16 @@ void LinearLines(Lines &lines, const Rational &k, const Rational &b, const std::
     const Rational root = *RationalQuotient(Negated(b), k);
     lines.push_back("与x轴的交点：令y＝0，得" + right + "＝0，解得x＝" + ExactText(root) + "，交点是"
         + Point(ExactText(root), "0") + "。");
-    const char *quadrants = Sign(k) > 0 ? (Sign(b) > 0 ? "一、二、三" : "一、三、四")
-                                        : (Sign(b) > 0 ? "一、二、四" : "二、三、四");
+    const char *quadrants
+        = Sign(k) > 0 ? (Sign(b) > 0 ? "一、二、三" : "一、三、四") : (Sign(b) > 0 ? "一、二、四" : "二、三、四");
     lines.push_back(std::string("图象经过第") + quadrants + "象限。");
 }
 
 void QuadraticLines(Lines &lines, const Polynomial &p, const std::string &right)
 {
     const Rational a = p.At(2), b = p.At(1), c = p.At(0);
-    lines.push_back("是二次函数 y＝ax^2＋bx＋c，a＝" + ExactText(a) + "，b＝" + ExactText(b) + "，c＝" + ExactText(c) + "。");
+    lines.push_back(
+        "是二次函数 y＝ax^2＋bx＋c，a＝" + ExactText(a) + "，b＝" + ExactText(b) + "，c＝" + ExactText(c) + "。");
     const bool up = Sign(a) > 0;
     lines.push_back("a＝" + ExactText(a) + (up ? "＞0，抛物线开口向上。" : "＜0，抛物线开口向下。"));
     const Rational h = *RationalQuotient(Negated(b), *RationalProduct(Rational {2, 1}, a));
@@ -215,7 +216,8 @@ void QuadraticLines(Lines &lines, const Polynomial &p, const std::string &right)
     if (roots->count == 0)
         line += "＜0，方程没有实数根，抛物线与x轴没有交点。";
     else if (roots->count == 1)
-        line += "，x1＝x2＝" + SurdText(roots->x1) + "，抛物线与x轴只有一个交点" + Point(SurdText(roots->x1), "0") + "。";
+        line += "，x1＝x2＝" + SurdText(roots->x1) + "，抛物线与x轴只有一个交点" + Point(SurdText(roots->x1), "0")
+            + "。";
     else
         line += "＞0，x1＝" + SurdText(roots->x1) + "，x2＝" + SurdText(roots->x2) + "，交点是"
             + PointList({{SurdText(roots->x1), "0"}, {SurdText(roots->x2), "0"}}) + "。";
@@ -247,7 +249,8 @@ void OtherLines(Lines &lines, const FunctionFormula &formula)
         xs += (xs.empty() ? "" : "，") + std::string(z.exact ? "x＝" : "x≈") + ZeroText(z);
         points.push_back({ZeroText(z), "0"});
     }
-    lines.push_back("与x轴的交点：令y＝0，在－10≤x≤10内得" + xs + "，交点" + (allExact ? "是" : "约是") + PointList(points) + "。");
+    lines.push_back(
+        "与x轴的交点：令y＝0，在－10≤x≤10内得" + xs + "，交点" + (allExact ? "是" : "约是") + PointList(points) + "。");
 }
 
 } // namespace
@@ -313,7 +316,8 @@ std::string PropertiesText(const FunctionFormula &formula)
     case FunctionKind::Proportional: {
         const Rational k = a.form->numerator.At(1);
         lines.push_back("是正比例函数 y＝kx，k＝" + ExactText(k) + "。");
-        lines.push_back(std::string("图象是经过原点(0，0)的直线，在第") + (Sign(k) > 0 ? "一、三" : "二、四") + "象限。");
+        lines.push_back(
+            std::string("图象是经过原点(0，0)的直线，在第") + (Sign(k) > 0 ? "一、三" : "二、四") + "象限。");
         lines.push_back("k＝" + ExactText(k) + (Sign(k) > 0 ? "＞0，" : "＜0，") + Increase(Sign(k)) + "。");
         break;
     }
@@ -324,7 +328,8 @@ std::string PropertiesText(const FunctionFormula &formula)
         const Rational k = ReciprocalK(*a.form);
         lines.push_back("是反比例函数 y＝k/x，k＝" + ExactText(k) + "。");
         lines.push_back("x≠0，y≠0，图象与x轴、y轴都没有交点。");
-        lines.push_back("k＝" + ExactText(k) + (Sign(k) > 0 ? "＞0，图象的两个分支在第一、三象限" : "＜0，图象的两个分支在第二、四象限")
+        lines.push_back("k＝" + ExactText(k)
+            + (Sign(k) > 0 ? "＞0，图象的两个分支在第一、三象限" : "＜0，图象的两个分支在第二、四象限")
             + "，在每一个象限内，" + Increase(-Sign(k)) + "。");
         break;
     }

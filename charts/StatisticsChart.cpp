@@ -320,7 +320,8 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
         angle = 45;
     layout.labelAngle = angle;
     const int every = slot > 0 && angle != 0 ? std::max(1, static_cast<int>(std::ceil(18 / slot))) : 1;
-    const double nameDrop = angle == 0 ? 50 : 12.0 * chart.LongestSeriesName() * std::sin(angle * std::numbers::pi / 180) + 25;
+    const double nameDrop
+        = angle == 0 ? 50 : 12.0 * chart.LongestSeriesName() * std::sin(angle * std::numbers::pi / 180) + 25;
     // Long turned names may take at most two fifths of the height; the plot keeps the rest.
     layout.axisBottom = usableHeight - std::max(50.0, std::min(nameDrop, 0.4 * usableHeight));
     const double plotHeight = std::max(0.0, layout.axisBottom - 40);
@@ -338,8 +339,8 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
     }
 
     for (std::size_t i = 0; i < series.size(); ++i)
-        layout.categoryTicks.push_back({layout.axisX + slot * (static_cast<double>(i) + 0.5), series[i].name,
-            static_cast<int>(i) % every == 0});
+        layout.categoryTicks.push_back(
+            {layout.axisX + slot * (static_cast<double>(i) + 0.5), series[i].name, static_cast<int>(i) % every == 0});
 
     if (chart.Type() == ChartType::Bar) {
         const double barWidth = values > 0 ? 0.6 * slot / values : 0;

@@ -49,7 +49,8 @@ std::optional<std::array<FenShu, kTiXingShu>> ManFenYiBai(
     double weighted = 0;
     for (int k = 0; k < kTiXingShu; ++k) {
         problems += std::max(counts[static_cast<std::size_t>(k)], 0);
-        weighted += std::max(counts[static_cast<std::size_t>(k)], 0) * std::max(weights[static_cast<std::size_t>(k)], 1);
+        weighted
+            += std::max(counts[static_cast<std::size_t>(k)], 0) * std::max(weights[static_cast<std::size_t>(k)], 1);
     }
     if (problems == 0 || problems > 100)
         return std::nullopt;

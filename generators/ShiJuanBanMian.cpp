@@ -65,8 +65,8 @@ public:
             if (Room() < h)
                 NewPage(Page().key);
             const double w = measure_.Width(piece, font);
-            Page().runs.push_back(PaperRun {centred ? std::max(0.0, (width_ - w) / 2) : 0, y_, w, width_, 0, piece, font,
-                false, heading});
+            Page().runs.push_back(PaperRun {
+                centred ? std::max(0.0, (width_ - w) / 2) : 0, y_, w, width_, 0, piece, font, false, heading});
             y_ += h;
         }
     }
@@ -145,7 +145,8 @@ void LayOutProblems(const ShiJuan &paper, const TextMeasure &measure, double wid
             pages.Down(std::min(before, pages.Room()));
         pages.Line(HeadingText(paper, s), PaperFont::Heading, false, true);
 
-        const std::size_t rows = (texts.size() + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns);
+        const std::size_t rows
+            = (texts.size() + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns);
         for (std::size_t r = 0; r < rows; ++r) {
             const std::size_t first = r * static_cast<std::size_t>(columns);
             const std::size_t count = std::min(texts.size() - first, static_cast<std::size_t>(columns));

@@ -44,7 +44,8 @@ std::string Padded(const std::string &text, int width)
 
 std::string Range(int from, int to)
 {
-    return from == to ? "第" + std::to_string(from) + "题" : "第" + std::to_string(from) + "～" + std::to_string(to) + "题";
+    return from == to ? "第" + std::to_string(from) + "题"
+                      : "第" + std::to_string(from) + "～" + std::to_string(to) + "题";
 }
 
 std::string HeadingLine(int index, const ShiJuanBuFen &section)
@@ -60,8 +61,9 @@ std::string HeadingLine(int index, const ShiJuanBuFen &section)
         return heading + "。（每题" + std::to_string(section.score) + "分，共" + std::to_string(total) + "分）";
     // 满分100 spread a point more over the last problems.
     const int first = count - section.extra;
-    return heading + "。（共" + std::to_string(total) + "分：" + Range(1, first) + "每题" + std::to_string(section.score)
-        + "分，" + Range(first + 1, count) + "每题" + std::to_string(section.score + 1) + "分）";
+    return heading + "。（共" + std::to_string(total) + "分：" + Range(1, first) + "每题"
+        + std::to_string(section.score) + "分，" + Range(first + 1, count) + "每题" + std::to_string(section.score + 1)
+        + "分）";
 }
 
 std::string Heading(int index, const ShiJuanBuFen &section) { return HeadingLine(index, section) + "\r\n"; }

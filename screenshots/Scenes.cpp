@@ -239,7 +239,9 @@ const std::vector<Scene> &Scenes()
                 return Graphs(w, {QStringLiteral("y＝x²－2x－3"), QStringLiteral("y＝2x＋1"), QStringLiteral("6/x")});
             }},
         {"screenshots/function-graph-zoomed.png", kLarge,
-            [](MainWindow &w) { return Graphs(w, {QStringLiteral("√x"), QStringLiteral("|x－1|")}, 2); }},
+            [](MainWindow &w) {
+                return Graphs(w, {QStringLiteral("√x"), QStringLiteral("|x－1|")}, 2);
+            }},
         {"chart-bar.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_bar")); }},
         {"chart-line.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_line")); }},
         {"chart-pie.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_pie")); }},

@@ -197,10 +197,7 @@ void ChuTiWindow::ShowPaper()
         total_->setText(QStringLiteral("满分：%1分").arg(paper_.total));
 }
 
-bool ChuTiWindow::ExportPdf(const QString &path) const
-{
-    return ExportShiJuanPdf(path, paper_);
-}
+bool ChuTiWindow::ExportPdf(const QString &path) const { return ExportShiJuanPdf(path, paper_); }
 
 bool ChuTiWindow::SaveText(const QString &path) const
 {

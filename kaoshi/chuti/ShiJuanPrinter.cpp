@@ -102,7 +102,8 @@ bool PrintShiJuan(QPagedPaintDevice &device, const shijuan::ShiJuan &paper)
     if (!painter.begin(&device))
         return false;
     const std::unique_ptr<shijuan::TextMeasure> measure = PrintingMeasure(device);
-    const std::vector<shijuan::PaperPage> pages = shijuan::LayOutPaper(paper, *measure, device.width(), device.height());
+    const std::vector<shijuan::PaperPage> pages
+        = shijuan::LayOutPaper(paper, *measure, device.width(), device.height());
     for (std::size_t n = 0; n < pages.size(); ++n) {
         if (n > 0 && !device.newPage())
             return false;

@@ -12,12 +12,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <functional>
@@ -249,8 +249,10 @@ private slots:
         for (const ChartSlice &slice : pie.slices) {
             const ChartPie &p = pie.pies[static_cast<std::size_t>(slice.series)];
             const double middle = (slice.start + slice.span / 2) * M_PI / 180;
-            const int x = static_cast<int>(p.cx + std::cos(middle) * p.radius / 2);
-            const int y = static_cast<int>(p.cy - std::sin(middle) * p.radius / 2);
+            // Nearer the centre than the percentage written in the slice.
+            const int x = static_cast<int>(p.cx + std::cos(middle) * p.radius * 0.3);
+            const int y = static_cast<int>(p.cy - std::sin(middle) * p.radius * 0.3);
+            QCOMPARE(FromGbk(slice.percent).endsWith(QLatin1Char('%')), true);
             QCOMPARE(image.pixel(x, y), ColourOf(slice.index));
         }
     }

@@ -149,15 +149,15 @@ TEST(FunctionGraph, ReadsWhatPupilsTypeAndValuesAreExact)
         Rational x;
         const char *y;
     };
-    for (const Case &c : {Case {"y=2x+1", Q(3), "7"}, Case {"y＝2x＋1", Q(-1, 2), "0"}, Case {"f(x)=x^2", Q(3, 2), "2.25"},
-             Case {"F(x)＝x^2－1", Q(2), "3"}, Case {"√x", Q(9, 4), "1.5"}, Case {"sqrt(x)", Q(16), "4"},
-             Case {"sqrt（x＋1）", Q(3), "2"}, Case {"|x|", Q(-5), "5"}, Case {"｜x－3｜", Q(1), "2"},
-             Case {"2x(x-1)", Q(3), "12"}, Case {"(x+1)(x-2)", Q(0), "－2"}, Case {"-x^2", Q(3), "－9"},
-             Case {"1/2x", Q(4), "2"}, Case {"6÷x", Q(4), "1.5"}, Case {"x2", Q(5), "10"}, Case {"2^-1*x", Q(3), "1.5"},
-             Case {"|x-1|+|x+1|", Q(0), "2"}, Case {"3√x", Q(4), "6"}, Case {"[x+1]×{x－1}", Q(2), "3"},
-             Case {"x^3", Q(-2), "－8"}, Case {"1/x", Q(3), "1/3"}, Case {"0.1x", Q(3), "0.3"},
-             Case {"√x", Q(2), "none"}, Case {"1/x", Q(0), "none"}, Case {"√x", Q(-1), "none"},
-             Case {"  y = 2 x + 1 ", Q(1), "3"}}) {
+    for (const Case &c : {Case {"y=2x+1", Q(3), "7"}, Case {"y＝2x＋1", Q(-1, 2), "0"},
+             Case {"f(x)=x^2", Q(3, 2), "2.25"}, Case {"F(x)＝x^2－1", Q(2), "3"}, Case {"√x", Q(9, 4), "1.5"},
+             Case {"sqrt(x)", Q(16), "4"}, Case {"sqrt（x＋1）", Q(3), "2"}, Case {"|x|", Q(-5), "5"},
+             Case {"｜x－3｜", Q(1), "2"}, Case {"2x(x-1)", Q(3), "12"}, Case {"(x+1)(x-2)", Q(0), "－2"},
+             Case {"-x^2", Q(3), "－9"}, Case {"1/2x", Q(4), "2"}, Case {"6÷x", Q(4), "1.5"}, Case {"x2", Q(5), "10"},
+             Case {"2^-1*x", Q(3), "1.5"}, Case {"|x-1|+|x+1|", Q(0), "2"}, Case {"3√x", Q(4), "6"},
+             Case {"[x+1]×{x－1}", Q(2), "3"}, Case {"x^3", Q(-2), "－8"}, Case {"1/x", Q(3), "1/3"},
+             Case {"0.1x", Q(3), "0.3"}, Case {"√x", Q(2), "none"}, Case {"1/x", Q(0), "none"},
+             Case {"√x", Q(-1), "none"}, Case {"  y = 2 x + 1 ", Q(1), "3"}}) {
         const FunctionFormula f = ReadFunction(c.typed);
         ASSERT_TRUE(f.Ok()) << c.typed << ": " << f.Error();
         EXPECT_EQ(TextOf(f.ExactValue(c.x)), c.y) << c.typed;
@@ -178,14 +178,18 @@ TEST(FunctionGraph, AnUnreadableLineSaysWhichCharacterAndWhy)
         const char *typed;
         const char *why;
     };
-    for (const Case &c : {Case {"", "请输入函数，例如 y＝2x＋1。"}, Case {"(x＋1", "第1个字符“(”的括号没有配对的右括号。"},
-             Case {"x＋1)", "第4个字符“)”前面没有与它配对的左括号。"}, Case {"(x＋1]", "第5个字符“]”与第1个字符“(”不配对。"},
-             Case {"2a＋x", "第2个字符“a”：函数里只能用字母x。"}, Case {"y＝2x＋", "第5个字符“＋”后面缺少数或x。"},
-             Case {"2x＋×3", "第3个字符“＋”后面缺少数或x。"}, Case {"×x", "第1个字符“×”前面缺少数或x。"},
-             Case {"1.2.3x", "第4个字符“.”：一个数里只能有一个小数点。"}, Case {"x＋甲", "第3个字符“甲”不认识：函数里只能有数、x、＋－×÷、^、√、| |和括号。"},
-             Case {"z＝x", "等号左边只能是y或f(x)，如 y＝2x＋1。"}, Case {"y＝x＝1", "第4个字符“＝”：一个函数里只能有一个等号。"},
-             Case {"sqrt x", "第4个字符“t”：sqrt后面要有括号，如sqrt(x)。"}, Case {"|x", "第1个字符“|”的绝对值符号没有配对的“|”。"},
-             Case {"y＝", "等号右边缺少函数，如 y＝2x＋1。"}, Case {"()", "第1个字符“(”后面缺少数或x。"}}) {
+    for (const Case &c :
+        {Case {"", "请输入函数，例如 y＝2x＋1。"}, Case {"(x＋1", "第1个字符“(”的括号没有配对的右括号。"},
+            Case {"x＋1)", "第4个字符“)”前面没有与它配对的左括号。"},
+            Case {"(x＋1]", "第5个字符“]”与第1个字符“(”不配对。"}, Case {"2a＋x", "第2个字符“a”：函数里只能用字母x。"},
+            Case {"y＝2x＋", "第5个字符“＋”后面缺少数或x。"}, Case {"2x＋×3", "第3个字符“＋”后面缺少数或x。"},
+            Case {"×x", "第1个字符“×”前面缺少数或x。"}, Case {"1.2.3x", "第4个字符“.”：一个数里只能有一个小数点。"},
+            Case {"x＋甲", "第3个字符“甲”不认识：函数里只能有数、x、＋－×÷、^、√、| |和括号。"},
+            Case {"z＝x", "等号左边只能是y或f(x)，如 y＝2x＋1。"},
+            Case {"y＝x＝1", "第4个字符“＝”：一个函数里只能有一个等号。"},
+            Case {"sqrt x", "第4个字符“t”：sqrt后面要有括号，如sqrt(x)。"},
+            Case {"|x", "第1个字符“|”的绝对值符号没有配对的“|”。"}, Case {"y＝", "等号右边缺少函数，如 y＝2x＋1。"},
+            Case {"()", "第1个字符“(”后面缺少数或x。"}}) {
         EXPECT_EQ(ReadFunction(c.typed).Error(), c.why) << c.typed;
     }
     EXPECT_EQ(ReadFunction(std::string(17, '(') + "x" + std::string(17, ')')).Error(), "第17个字符“(”：括号层数太多。");
@@ -196,13 +200,13 @@ TEST(FunctionGraph, AnUnreadableLineSaysWhichCharacterAndWhy)
 
 TEST(FunctionProperties, FourKindsWorkedAsATeacherWritesThem)
 {
-    EXPECT_EQ(PropertiesText(ReadFunction("y＝2x")), Lines({"y＝2x", "是正比例函数 y＝kx，k＝2。",
-                                                         "图象是经过原点(0，0)的直线，在第一、三象限。",
-                                                         "k＝2＞0，y随x的增大而增大。"}));
+    EXPECT_EQ(PropertiesText(ReadFunction("y＝2x")),
+        Lines({"y＝2x", "是正比例函数 y＝kx，k＝2。", "图象是经过原点(0，0)的直线，在第一、三象限。",
+            "k＝2＞0，y随x的增大而增大。"}));
     EXPECT_EQ(PropertiesText(ReadFunction("y=-3x+6")),
         Lines({"y＝－3x＋6", "是一次函数 y＝kx＋b，k＝－3，b＝6。", "k＝－3＜0，y随x的增大而减小。",
-            "与y轴的交点：令x＝0，得y＝6，交点是(0，6)。", "与x轴的交点：令y＝0，得－3x＋6＝0，解得x＝2，交点是(2，0)。",
-            "图象经过第一、二、四象限。"}));
+            "与y轴的交点：令x＝0，得y＝6，交点是(0，6)。",
+            "与x轴的交点：令y＝0，得－3x＋6＝0，解得x＝2，交点是(2，0)。", "图象经过第一、二、四象限。"}));
     EXPECT_EQ(PropertiesText(ReadFunction("－6/x")),
         Lines({"y＝－6/x", "是反比例函数 y＝k/x，k＝－6。", "x≠0，y≠0，图象与x轴、y轴都没有交点。",
             "k＝－6＜0，图象的两个分支在第二、四象限，在每一个象限内，y随x的增大而增大。"}));
@@ -210,7 +214,8 @@ TEST(FunctionProperties, FourKindsWorkedAsATeacherWritesThem)
         Lines({"y＝x^2－2x－3", "是二次函数 y＝ax^2＋bx＋c，a＝1，b＝－2，c＝－3。", "a＝1＞0，抛物线开口向上。",
             "对称轴：x＝－b/(2a)＝－(－2)/(2×1)＝1。",
             "顶点：y＝(4ac－b^2)/(4a)＝(4×1×(－3)－(－2)^2)/(4×1)＝－4，顶点是(1，－4)。", "当x＝1时，y有最小值－4。",
-            "当x＜1时，y随x的增大而减小；当x＞1时，y随x的增大而增大。", "与y轴的交点：令x＝0，得y＝－3，交点是(0，－3)。",
+            "当x＜1时，y随x的增大而减小；当x＞1时，y随x的增大而增大。",
+            "与y轴的交点：令x＝0，得y＝－3，交点是(0，－3)。",
             "与x轴的交点：令y＝0，得x^2－2x－3＝0，Δ＝b^2－4ac＝(－2)^2－4×1×(－3)＝16＞0，x1＝3，x2＝－1，交点是(3，0)、(－1，0)。"}));
     // Irrational roots stay exact; a parabola that opens downwards has a greatest value.
     const std::string down = PropertiesText(ReadFunction("y＝－x^2＋2x＋1"));
@@ -219,7 +224,8 @@ TEST(FunctionProperties, FourKindsWorkedAsATeacherWritesThem)
     EXPECT_NE(down.find("＝8＞0，x1＝1＋√2，x2＝1－√2，交点是(1＋√2，0)、(1－√2，0)。"), std::string::npos);
     // The other kinds are named as such, with their points on the axes found from the values.
     EXPECT_EQ(PropertiesText(ReadFunction("|x|－2")),
-        Lines({"y＝|x|－2", "不是正比例函数、一次函数、反比例函数或二次函数。", "与y轴的交点：令x＝0，得y＝－2，交点是(0，－2)。",
+        Lines({"y＝|x|－2", "不是正比例函数、一次函数、反比例函数或二次函数。",
+            "与y轴的交点：令x＝0，得y＝－2，交点是(0，－2)。",
             "与x轴的交点：令y＝0，在－10≤x≤10内得x＝－2，x＝2，交点是(－2，0)、(2，0)。"}));
     EXPECT_EQ(AnalyseFunction(ReadFunction("x/x")).kind, FunctionKind::Other); // no value at 0
     EXPECT_EQ(AnalyseFunction(ReadFunction("2x/x^2")).kind, FunctionKind::Reciprocal);
@@ -248,8 +254,9 @@ TEST(FunctionProperties, ParabolasAndLinesAgreeWithExactArithmetic)
         const Rational k = Q(-1LL * a * (p - q) * (p - q), 4);
         EXPECT_NE(text.find("顶点是(" + ExactText(h) + "，" + ExactText(k) + ")"), std::string::npos) << typed << text;
         EXPECT_NE(text.find(std::string(a > 0 ? "最小值" : "最大值") + ExactText(k) + "。"), std::string::npos) << text;
-        const std::string roots = p == q ? "x1＝x2＝" + ExactText(Q(p))
-                                         : "x1＝" + ExactText(Q(std::max(p, q))) + "，x2＝" + ExactText(Q(std::min(p, q)));
+        const std::string roots = p == q
+            ? "x1＝x2＝" + ExactText(Q(p))
+            : "x1＝" + ExactText(Q(std::max(p, q))) + "，x2＝" + ExactText(Q(std::min(p, q)));
         EXPECT_NE(text.find(roots), std::string::npos) << text;
 
         // Two lines y = m1 x + n1 and y = m2 x + n2 meet at x = (n2 − n1)/(m1 − m2).
@@ -275,8 +282,8 @@ TEST(FunctionProperties, WhereTwoFunctionsMeet)
         Lines({"y＝2x＋1 与 y＝x^2－2x－3 的交点：", "令 2x＋1＝x^2－2x－3，整理得 x^2－4x－4＝0，",
             "Δ＝(－4)^2－4×1×(－4)＝32＞0，x1＝2＋2√2，x2＝2－2√2，", "交点是(2＋2√2，5＋4√2)、(2－2√2，5－4√2)。"}));
     EXPECT_EQ(IntersectionText(ReadFunction("6/x"), ReadFunction("x＋1")),
-        Lines({"y＝6/x 与 y＝x＋1 的交点：", "令 6/x＝x＋1，去分母，整理得 x^2＋x－6＝0，", "Δ＝1^2－4×1×(－6)＝25＞0，x1＝2，x2＝－3，",
-            "交点是(2，3)、(－3，－2)。"}));
+        Lines({"y＝6/x 与 y＝x＋1 的交点：", "令 6/x＝x＋1，去分母，整理得 x^2＋x－6＝0，",
+            "Δ＝1^2－4×1×(－6)＝25＞0，x1＝2，x2＝－3，", "交点是(2，3)、(－3，－2)。"}));
     // A root where the hyperbola has no value is dropped.
     const std::string dropped = IntersectionText(ReadFunction("1/x"), ReadFunction("x＋1/x"));
     EXPECT_NE(dropped.find("x＝0时函数没有值，舍去；图象没有交点。"), std::string::npos) << dropped;

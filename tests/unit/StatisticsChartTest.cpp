@@ -54,9 +54,9 @@ TEST(StatisticsChart, ValueAxisIsTheSmallestOneTwoFiveStepWithFiveToTenTicks)
         double step, minimum, maximum;
     };
     for (const Case &c : {Case {"", 2, 0, 10}, Case {"12 30 45", 5, 0, 50}, Case {"95", 10, 0, 100},
-             Case {"61 34 80", 10, 0, 90}, Case {"250", 50, 0, 300}, Case {"400", 50, 0, 450}, Case {"0.3", 0.05, 0, 0.35},
-             Case {"2.5 3.75", 0.5, 0, 4}, Case {"-12 30", 5, -15, 35}, Case {"-3 -7", 1, -8, 0},
-             Case {"1234", 200, 0, 1400}, Case {"99999999999999999999", 2e11, 0, 1.2e12}}) {
+             Case {"61 34 80", 10, 0, 90}, Case {"250", 50, 0, 300}, Case {"400", 50, 0, 450},
+             Case {"0.3", 0.05, 0, 0.35}, Case {"2.5 3.75", 0.5, 0, 4}, Case {"-12 30", 5, -15, 35},
+             Case {"-3 -7", 1, -8, 0}, Case {"1234", 200, 0, 1400}, Case {"99999999999999999999", 2e11, 0, 1.2e12}}) {
         ChartTable table = EmptyGrid();
         table[0][1] = "甲";
         std::size_t row = 1;
@@ -197,7 +197,8 @@ TEST(StatisticsChart, LabelsNeverOverlap)
     for (int width : {300, 500, 900, 1600})
         for (int height : {160, 300, 700}) {
             const ChartLayout layout = LayOutChart(BuildChart(table, "", ChartType::Bar).chart, width, height);
-            const double slot = layout.categoryTicks.size() > 1 ? layout.categoryTicks[1].x - layout.categoryTicks[0].x : 0;
+            const double slot
+                = layout.categoryTicks.size() > 1 ? layout.categoryTicks[1].x - layout.categoryTicks[0].x : 0;
             double lastX = -1e9;
             for (const CategoryTick &t : layout.categoryTicks) {
                 if (!t.labelled)
