@@ -278,7 +278,8 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
                 slice.percent = Percent(value, total);
                 // The percentage stands in the slice when it has room, else just outside it.
                 const double middle = (90 - done - share / 2) * std::numbers::pi / 180;
-                const double reach = share >= 30 ? 0.62 * radius : radius + 16;
+                // Inside only where the slice is wide and the pie large enough to hold the text.
+                const double reach = share >= 30 && radius >= 60 ? 0.62 * radius : radius + 16;
                 slice.labelX = pie.cx + std::cos(middle) * reach;
                 slice.labelY = pie.cy - std::sin(middle) * reach;
                 layout.slices.push_back(slice);
