@@ -74,7 +74,16 @@ struct PieSlice {
     Pen frame;
 };
 
-using Primitive = std::variant<Line, Rect, Text, Circle, PieSlice>;
+// Connected line segments through the points, in order: a curve.
+struct PathPoint {
+    double x = 0, y = 0;
+};
+struct Polyline {
+    std::vector<PathPoint> points;
+    Pen pen;
+};
+
+using Primitive = std::variant<Line, Rect, Text, Circle, PieSlice, Polyline>;
 
 struct DisplayList {
     int width = 0;

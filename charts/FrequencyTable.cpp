@@ -242,7 +242,7 @@ DisplayList DrawHistogram(const FrequencyTable &table, const std::string &title,
         layout.bars.push_back({0, 0, layout.axisX + slot * static_cast<double>(k), layout.axisY - rise, slot, rise});
     }
     for (std::size_t k = 0; k < table.bounds.size(); ++k)
-        layout.categoryTicks.push_back({layout.axisX + slot * static_cast<double>(k), table.bounds[k]});
+        layout.categoryTicks.push_back({layout.axisX + slot * static_cast<double>(k), table.bounds[k], true});
     return DrawChart(layout);
 }
 

@@ -1,6 +1,7 @@
 #include "charts/FunctionGraph.h"
 
-#include "solver/Solver.h"
+#include "charts/FunctionProperties.h"
+#include "solver/GbkText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,290 +11,439 @@ namespace qimbel {
 
 namespace {
 
-// Pixel values far outside the picture all draw the same; keeping them within this bound keeps
-// every conversion to int defined, however large the value.
-constexpr double kFarOutside = 100000;
+constexpr double kSmallestUnit = 0.05;
+constexpr double kLargestUnit = 100000;
+// The view's centre stays within this distance of the origin, so every axis number fits a long.
+constexpr double kFarthestCentre = 1e9;
+// A trace finds a curve this many pixels above or below the mouse.
+constexpr double kTraceReach = 12;
 
-// The longest expression, with a sample written in for every x, that is handed to the driver.
-// The driver's time grows with the square of the length (500 bytes of brackets in brackets take
-// seconds per plot), and it cannot finish such long expressions within its steps anyway.
-constexpr std::size_t kLongestSampleExpression = 400;
+bool Between(double value, double a, double b) { return value >= std::min(a, b) && value <= std::max(a, b); }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+// A pixel row that the painter can take however large the value: far outside is all the same.
+double Clamped(double py, int height) { return std::clamp(py, -4.0 * height - 10, 5.0 * height + 10); }
 
-std::string WithoutBlanks(const std::string &text)
+Text Number(double x, double y, const std::string &text)
 {
-    std::string kept;
-    for (char c : text)
-        if (!IsBlank(c))
-            kept += c;
-    return kept;
+    Text t;
+    t.x = x;
+    t.y = y;
+    t.text = text;
+    t.pixelSize = 11;
+    return t;
 }
 
-// The integer part of a pixel value, as the page reads it.
-int PixelOf(double value) { return static_cast<int>(std::trunc(std::clamp(value, -kFarOutside, kFarOutside))); }
-
-// Why the function cannot be drawn at all, or the empty text.
-std::string Refusal(const std::string &function)
+// The exact value of k × step, for the trace.
+Rational StepMultiple(long long k, const AxisStep &step)
 {
-    if (function.empty())
-        return "请在函数F(x)中输入函数，再按绘图。";
-    std::string open;
-    for (std::size_t i = 0; i < function.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(function[i]);
-        if (IsGbkLead(c) && i + 1 < function.size()) {
-            ++i;
-            continue;
-        }
-        if (c == '(' || c == '[' || c == '{') {
-            open += static_cast<char>(c);
-        } else if (c == ')' || c == ']' || c == '}') {
-            const char wanted = c == ')' ? '(' : c == ']' ? '[' : '{';
-            if (open.empty() || open.back() != wanted)
-                return "括号不配对，画不出图象：请检查函数中的括号。";
-            open.pop_back();
-        } else if (IsLetter(static_cast<char>(c)) && c != 'x') {
-            return std::string("函数中只能用字母x，不认识字母") + static_cast<char>(c) + "，画不出图象。";
-        }
-    }
-    if (!open.empty())
-        return "括号不配对，画不出图象：请检查函数中的括号。";
-    if (WriteSample(function, "-9.000000").size() > kLongestSampleExpression)
-        return "函数太长，画不出图象：请把函数写短一些。";
-    return {};
+    Whole n = static_cast<Whole>(k) * step.mantissa;
+    Whole d = 1;
+    for (int e = step.exponent; e > 0; --e)
+        n *= 10;
+    for (int e = step.exponent; e < 0; ++e)
+        d *= 10;
+    return *MakeRational(n, d);
 }
 
 } // namespace
 
-std::vector<std::string> GraphSampleTexts()
+GraphView ZoomedView(const GraphView &view, double factor, double px, double py)
 {
-    std::vector<std::string> samples;
-    samples.reserve(144);
-    // The samples are multiples of 1/8, exact in binary: counting in eighths avoids any drift.
-    for (int eighths = -72; eighths < 72; ++eighths) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%lf", eighths / 8.0);
-        samples.emplace_back(buffer);
-    }
-    return samples;
+    if (!(factor > 0) || !std::isfinite(factor))
+        return view;
+    GraphView zoomed = view;
+    zoomed.unit = std::clamp(view.unit * factor, kSmallestUnit, kLargestUnit);
+    // The point under (px, py) stays there.
+    const double x = view.X(px), y = view.Y(py);
+    zoomed.centreX = x - (px - view.width / 2.0) / zoomed.unit;
+    zoomed.centreY = y + (py - view.height / 2.0) / zoomed.unit;
+    zoomed.centreX = std::clamp(zoomed.centreX, -kFarthestCentre, kFarthestCentre);
+    zoomed.centreY = std::clamp(zoomed.centreY, -kFarthestCentre, kFarthestCentre);
+    return zoomed;
 }
 
-std::string NormaliseFunction(const std::string &typed)
+GraphView PannedView(const GraphView &view, double dx, double dy)
 {
-    Solver solver;
-    std::string function = WithoutBlanks(typed);
-    solver.TiHuan(function, "（", "(");
-    solver.TiHuan(function, "）", ")");
-    solver.TiHuan(function, "+", "＋");
-    solver.TiHuan(function, "-", "－");
-    solver.TiHuan(function, "*", "×");
-    solver.TiHuan(function, "/", "÷");
-    return function;
+    GraphView panned = view;
+    if (!std::isfinite(dx) || !std::isfinite(dy))
+        return panned;
+    panned.centreX = std::clamp(view.centreX - dx / view.unit, -kFarthestCentre, kFarthestCentre);
+    panned.centreY = std::clamp(view.centreY + dy / view.unit, -kFarthestCentre, kFarthestCentre);
+    return panned;
 }
 
-std::string WriteSample(const std::string &function, const std::string &sample)
+double AxisStep::Value() const { return mantissa * std::pow(10.0, exponent); }
+
+AxisStep AxisStepFor(double unit)
 {
-    const std::string value = "(" + sample + ")";
-    std::string written;
-    written.reserve(function.size() + 16 * value.size());
-    bool afterFactor = false; // the last character ends a factor: a digit, ")" or a written x
-    bool afterX = false;
-    for (std::size_t i = 0; i < function.size(); ++i) {
-        const char c = function[i];
-        if (IsGbkLead(static_cast<unsigned char>(c)) && i + 1 < function.size()) {
-            written += c;
-            written += function[++i];
-            afterFactor = afterX = false;
-            continue;
+    const double least = 25.0 / std::clamp(unit, kSmallestUnit, kLargestUnit); // in units
+    AxisStep step;
+    step.exponent = static_cast<int>(std::floor(std::log10(least)));
+    for (;;) {
+        for (int m : {1, 2, 5}) {
+            step.mantissa = m;
+            // A little slack: 25 pixels at 25 per unit is a step of exactly 1.
+            if (step.Value() * unit >= 25 - 1e-9)
+                return step;
         }
-        if (c == 'x') {
-            if (afterFactor)
-                written += "×";
-            written += value;
-            afterFactor = afterX = true;
-            continue;
-        }
-        if (afterX && (IsDigit(c) || c == '.'))
-            written += "×"; // x2 reads x×2
-        written += c;
-        afterFactor = IsDigit(c) || c == '.' || c == ')';
-        afterX = false;
+        ++step.exponent;
     }
-    return written;
 }
 
-bool ReadResultNumber(const std::string &text, double &value)
+std::string AxisNumber(long long k, const AxisStep &step)
 {
-    std::string number = WithoutBlanks(text);
-    bool negative = false;
-    if (number.rfind("－", 0) == 0) {
-        negative = true;
-        number.erase(0, 2);
-    } else if (!number.empty() && number[0] == '-') {
-        negative = true;
-        number.erase(0, 1);
+    long long value = k * step.mantissa;
+    if (step.exponent >= 0) {
+        for (int e = 0; e < step.exponent; ++e)
+            value *= 10;
+        return IntText(value);
     }
-    // digits [. digits] [/ digits]
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < number.size() && IsDigit(number[i]))
-            ++i;
-        return i > start;
-    };
-    if (!digits())
-        return false;
-    if (i < number.size() && number[i] == '.' && (++i, !digits()))
-        return false;
-    const std::size_t bar = i;
-    if (i < number.size() && number[i] == '/' && (++i, !digits()))
-        return false;
-    if (i != number.size())
-        return false;
-    double numerator = std::strtod(number.substr(0, bar).c_str(), nullptr);
-    if (bar < number.size()) {
-        const double denominator = std::strtod(number.c_str() + bar + 1, nullptr);
-        if (denominator == 0)
-            return false;
-        numerator /= denominator;
-    }
-    if (!std::isfinite(numerator))
-        return false;
-    value = negative ? -numerator : numerator;
-    return true;
+    const bool negative = value < 0;
+    std::string digits = IntText(negative ? -value : value);
+    const std::size_t places = static_cast<std::size_t>(-step.exponent);
+    if (digits.size() <= places)
+        digits.insert(0, places - digits.size() + 1, '0');
+    digits.insert(digits.size() - places, ".");
+    while (digits.back() == '0')
+        digits.pop_back();
+    if (digits.back() == '.')
+        digits.pop_back();
+    return (negative ? "-" : "") + digits;
 }
 
-bool DrawsSegment(const GraphPoint &previous, const GraphPoint &next)
-{
-    if (!previous.hasValue || !next.hasValue)
-        return false;
-    const int x0 = previous.X, y0 = previous.Y, x1 = next.X, y1 = next.Y;
-    if (y1 < -1 || x1 > kGraphSize || y1 > kGraphSize || x0 > kGraphSize || y0 > kGraphSize)
-        return false;
-    // A curve that leaves over the top and comes back in the lower half has jumped across a
-    // pole: the two pieces are not joined.
-    if (y0 < -1 && y1 > kGraphOrigin)
-        return false;
-    return true;
-}
-
-FunctionPlot PlotFunction(const std::string &typed)
-{
-    FunctionPlot plot;
-    plot.function = NormaliseFunction(typed);
-    plot.status = Refusal(plot.function);
-    if (!plot.status.empty())
-        return plot;
-
-    Solver solver;
-    int withoutValue = 0;
-    for (const std::string &sample : GraphSampleTexts()) {
-        GraphPoint point;
-        point.sample = sample;
-        // The sample stands in brackets: a leading minus would otherwise be read as the sign of
-        // the whole sum.
-        std::string column = WithoutBlanks(solver.HunHeYunSuan("(" + sample + ")×25＋250", 1));
-        solver.TiHuan(column, "－", "-");
-        point.screenX = solver.QuLing(column);
-        double x = 0;
-        const bool columnOk = ReadResultNumber(point.screenX, x);
-
-        const std::string y = WithoutBlanks(solver.HunHeYunSuan(WriteSample(plot.function, sample) + "＋0", 1));
-        double value = 0;
-        if (columnOk && ReadResultNumber(y, value)) {
-            std::string offset = WithoutBlanks(solver.HunHeYunSuan(y + "×25", 1));
-            solver.TiHuan(offset, "－", "-");
-            double pixels = 0;
-            if (ReadResultNumber(offset, pixels)) {
-                point.yOffset = offset;
-                point.hasValue = true;
-                point.X = PixelOf(x);
-                point.Y = kGraphOrigin - PixelOf(pixels);
-            }
-        }
-        if (!point.hasValue)
-            ++withoutValue;
-        plot.points.push_back(std::move(point));
-    }
-    for (std::size_t k = 1; k < plot.points.size(); ++k) {
-        const GraphPoint &a = plot.points[k - 1];
-        const GraphPoint &b = plot.points[k];
-        if (DrawsSegment(a, b))
-            plot.segments.push_back({a.X, a.Y, b.X, b.Y});
-    }
-
-    const int total = static_cast<int>(plot.points.size());
-    if (withoutValue == total)
-        plot.status = "没有一个点算得出函数值，画不出图象。";
-    else if (withoutValue > 0)
-        plot.status = "已画出图象；有" + IntText(withoutValue) + "个点算不出函数值（如除数为0），曲线在那里断开。";
-    else
-        plot.status = "已画出图象。";
-    return plot;
-}
-
-DisplayList CoordinateSystem()
+DisplayList CoordinateSystem(const GraphView &view, bool grid)
 {
     DisplayList picture;
-    picture.width = kGraphSize;
-    picture.height = kGraphSize;
+    picture.width = view.width;
+    picture.height = view.height;
+    const double w = view.width, h = view.height;
     const Pen black;
-    picture.Add(Rect {0, 0, kGraphSize, kGraphSize, kWhite, true, black, true});
-    picture.Add(Line {kGraphOrigin, 0, kGraphOrigin, kGraphSize, black});
-    picture.Add(Line {0, kGraphOrigin, kGraphSize, kGraphOrigin, black});
+    picture.Add(Rect {0, 0, w, h, kWhite, true, black, true});
 
-    const auto number = [&](double x, double y, int k) {
-        Text text;
-        text.x = x;
-        text.y = y;
-        text.text = IntText(k);
-        text.pixelSize = 11;
-        picture.Add(text);
-    };
-    number(240, 251, 0);
-    for (int k = -9; k <= 9; ++k) {
-        if (k == 0)
-            continue;
-        const double column = kGraphOrigin + kGraphUnit * k;
-        picture.Add(Line {column, 245, column, kGraphOrigin, black});
-        number(column - (k < 0 ? 7 : 3), 252, k);
-        const double row = kGraphOrigin - kGraphUnit * k;
-        picture.Add(Line {kGraphOrigin, row, kGraphOrigin + 5, row, black});
-        number(k < 0 ? 235 : 240, row - 6, k);
+    const AxisStep step = AxisStepFor(view.unit);
+    const double stepPixels = step.Value() * view.unit;
+    // The multiples of the step strictly inside the picture, on each axis.
+    const long long firstX = static_cast<long long>(std::floor(view.X(0) / step.Value())) + 1;
+    const long long lastX = static_cast<long long>(std::ceil(view.X(w) / step.Value())) - 1;
+    const long long firstY = static_cast<long long>(std::floor(view.Y(h) / step.Value())) + 1;
+    const long long lastY = static_cast<long long>(std::ceil(view.Y(0) / step.Value())) - 1;
+    const auto column = [&](long long k) { return view.PixelX(0) + static_cast<double>(k) * stepPixels; };
+    const auto row = [&](long long k) { return view.PixelY(0) - static_cast<double>(k) * stepPixels; };
+
+    if (grid) {
+        const Pen light {kGridColour, 1, false};
+        for (long long k = firstX; k <= lastX; ++k)
+            picture.Add(Line {column(k), 0, column(k), h, light});
+        for (long long k = firstY; k <= lastY; ++k)
+            picture.Add(Line {0, row(k), w, row(k), light});
     }
 
-    Text xAxis;
-    xAxis.x = 473;
-    xAxis.y = 275;
-    xAxis.text = "X轴";
-    picture.Add(xAxis);
-    Text yAxis = xAxis;
-    yAxis.x = 205;
-    yAxis.y = 5;
-    yAxis.text = "Y轴";
-    picture.Add(yAxis);
-    picture.Add(Line {492, 245, 500, 250, black});
-    picture.Add(Line {492, 255, 500, 250, black});
-    picture.Add(Line {245, 8, 250, 0, black});
-    picture.Add(Line {255, 8, 250, 0, black});
+    const double originX = view.PixelX(0), originY = view.PixelY(0);
+    const bool yAxis = originX >= 0 && originX <= w;
+    const bool xAxis = originY >= 0 && originY <= h;
+    // Off the picture, an axis's ticks and numbers stay at the nearest edge.
+    const double axisX = std::clamp(originX, 30.0, w - 2);
+    const double axisY = std::clamp(originY, 2.0, h - 16);
+    if (yAxis)
+        picture.Add(Line {originX, 0, originX, h, black});
+    if (xAxis)
+        picture.Add(Line {0, originY, w, originY, black});
+    if (xAxis && yAxis)
+        picture.Add(Number(originX - 10, originY + 1, "0"));
+
+    // The numbers of both axes in one run from the least to the greatest, x before y for each,
+    // unless the two runs lie far apart (the view far from the origin): then one after the other.
+    const long long from = std::min(firstX, firstY), to = std::max(lastX, lastY);
+    const bool together = to - from <= (lastX - firstX) + (lastY - firstY) + 2;
+    std::vector<long long> ks;
+    if (together) {
+        for (long long k = from; k <= to; ++k)
+            ks.push_back(k);
+    } else {
+        for (long long k = firstX; k <= lastX; ++k)
+            ks.push_back(k);
+        for (long long k = firstY; k <= lastY; ++k)
+            ks.push_back(k);
+    }
+    for (std::size_t i = 0; i < ks.size(); ++i) {
+        const long long k = ks[i];
+        const bool secondRun = !together && i >= static_cast<std::size_t>(std::max(0LL, lastX - firstX + 1));
+        if (k == 0)
+            continue;
+        const std::string text = AxisNumber(k, step);
+        const double bytes = static_cast<double>(text.size());
+        if (k >= firstX && k <= lastX && (together || !secondRun)) {
+            const double x = column(k);
+            picture.Add(Line {x, axisY - 5, x, axisY, black});
+            picture.Add(Number(x - (4 * bytes - 1), axisY + 2, text));
+        }
+        if (k >= firstY && k <= lastY && (together || secondRun)) {
+            const double y = row(k);
+            picture.Add(Line {axisX, y, axisX + 5, y, black});
+            picture.Add(Number(axisX - (5 * bytes + 5), y - 6, text));
+        }
+    }
+
+    if (xAxis) {
+        Text caption;
+        caption.x = w - 27;
+        caption.y = originY + 25;
+        caption.text = "X轴";
+        picture.Add(caption);
+    }
+    if (yAxis) {
+        Text caption;
+        caption.x = originX - 45;
+        caption.y = 5;
+        caption.text = "Y轴";
+        picture.Add(caption);
+    }
+    if (xAxis) {
+        picture.Add(Line {w - 8, originY - 5, w, originY, black});
+        picture.Add(Line {w - 8, originY + 5, w, originY, black});
+    }
+    if (yAxis) {
+        picture.Add(Line {originX - 5, 8, originX, 0, black});
+        picture.Add(Line {originX + 5, 8, originX, 0, black});
+    }
     return picture;
 }
 
-DisplayList GraphPicture(const FunctionPlot &plot)
+std::vector<Polyline> CurvePieces(const FunctionFormula &formula, const GraphView &view, const Pen &pen)
 {
-    DisplayList picture = CoordinateSystem();
-    const Pen red {kRed, 1, false};
-    for (const GraphSegment &s : plot.segments)
-        picture.Add(Line {double(s.x1), double(s.y1), double(s.x2), double(s.y2), red});
+    std::vector<Polyline> pieces;
+    if (!formula.Ok())
+        return pieces;
+    Polyline piece;
+    piece.pen = pen;
+    const auto close = [&] {
+        if (piece.points.size() >= 2)
+            pieces.push_back(piece);
+        piece.points.clear();
+    };
+    const double h = view.height;
+    double previousX = 0, previousY = std::nan("");
+    // One sample per pixel column, from the left edge to the right one.
+    for (int px = 0; px <= view.width; ++px) {
+        const double x = view.X(px);
+        const double y = formula.Value(x);
+        if (!std::isfinite(y)) {
+            close();
+            previousY = std::nan("");
+            continue;
+        }
+        const double py = view.PixelY(y);
+        if (std::isfinite(previousY)) {
+            const bool bothAbove = py < 0 && previousY < 0;
+            const bool bothBelow = py > h && previousY > h;
+            bool pole = false;
+            if (std::fabs(py - previousY) > h) {
+                // A jump across the whole picture: a pole when the value between does not lie
+                // between the two.
+                const double middle = formula.Value(view.X(px - 0.5));
+                pole = !std::isfinite(middle) || !Between(view.PixelY(middle), previousY, py);
+            }
+            if (bothAbove || bothBelow || pole) {
+                close();
+            } else if (piece.points.empty()) {
+                piece.points.push_back({previousX, Clamped(previousY, view.height)});
+            }
+            if (!bothAbove && !bothBelow && !pole)
+                piece.points.push_back({static_cast<double>(px), Clamped(py, view.height)});
+        }
+        previousX = px;
+        previousY = py;
+    }
+    close();
+    return pieces;
+}
+
+std::string FunctionGraph::Add(const std::string &typed)
+{
+    FunctionFormula formula = ReadFunction(typed);
+    if (!formula.Ok())
+        return formula.Error();
+    const std::string shown = AnalyseFunction(formula).shown;
+    for (GraphFunction &f : functions_)
+        if (f.shown == shown) {
+            f.visible = true;
+            return {};
+        }
+    if (static_cast<int>(functions_.size()) >= kMostGraphFunctions)
+        return "最多同时画" + IntText(kMostGraphFunctions) + "个函数：请先删去一个。";
+    // The first colour no listed function has.
+    Colour colour = kGraphColours[0];
+    for (const Colour &c : kGraphColours) {
+        const bool taken
+            = std::any_of(functions_.begin(), functions_.end(), [&](const GraphFunction &f) { return f.colour == c; });
+        if (!taken) {
+            colour = c;
+            break;
+        }
+    }
+    functions_.push_back(GraphFunction {typed, std::move(formula), shown, colour, true});
+    trace_ = TracePoint {};
+    return {};
+}
+
+void FunctionGraph::Remove(int index)
+{
+    if (index >= 0 && index < static_cast<int>(functions_.size()))
+        functions_.erase(functions_.begin() + index);
+    trace_ = TracePoint {};
+}
+
+void FunctionGraph::Clear()
+{
+    functions_.clear();
+    trace_ = TracePoint {};
+}
+
+void FunctionGraph::SetVisible(int index, bool visible)
+{
+    if (index >= 0 && index < static_cast<int>(functions_.size()))
+        functions_[static_cast<std::size_t>(index)].visible = visible;
+    trace_ = TracePoint {};
+}
+
+void FunctionGraph::Resize(int width, int height)
+{
+    view_.width = std::max(width, 1);
+    view_.height = std::max(height, 1);
+    trace_ = TracePoint {};
+}
+
+void FunctionGraph::ZoomIn() { ZoomAt(2, view_.width / 2.0, view_.height / 2.0); }
+
+void FunctionGraph::ZoomOut() { ZoomAt(0.5, view_.width / 2.0, view_.height / 2.0); }
+
+void FunctionGraph::Reset()
+{
+    GraphView first;
+    first.width = view_.width;
+    first.height = view_.height;
+    view_ = first;
+    trace_ = TracePoint {};
+}
+
+void FunctionGraph::ZoomAt(double factor, double px, double py)
+{
+    view_ = ZoomedView(view_, factor, px, py);
+    trace_ = TracePoint {};
+}
+
+void FunctionGraph::Pan(double dx, double dy)
+{
+    view_ = PannedView(view_, dx, dy);
+    trace_ = TracePoint {};
+}
+
+TracePoint FunctionGraph::Trace(double px, double py)
+{
+    trace_ = TracePoint {};
+    AxisStep step = AxisStepFor(view_.unit);
+    --step.exponent; // a tenth of the axis step
+    const double stepValue = step.Value();
+    const double x = view_.X(px);
+    if (!std::isfinite(x) || std::fabs(x / stepValue) > 1e15)
+        return trace_;
+    const long long k = std::llround(x / stepValue);
+    const double snapped = static_cast<double>(k) * stepValue;
+    double nearest = kTraceReach + 1;
+    for (std::size_t i = 0; i < functions_.size(); ++i) {
+        const GraphFunction &f = functions_[i];
+        if (!f.visible)
+            continue;
+        const double y = f.formula.Value(snapped);
+        if (!std::isfinite(y))
+            continue;
+        const double distance = std::fabs(view_.PixelY(y) - py);
+        if (distance <= kTraceReach && distance < nearest) {
+            nearest = distance;
+            trace_.found = true;
+            trace_.function = static_cast<int>(i);
+            trace_.px = view_.PixelX(snapped);
+            trace_.py = view_.PixelY(y);
+        }
+    }
+    if (!trace_.found)
+        return trace_;
+    const GraphFunction &f = functions_[static_cast<std::size_t>(trace_.function)];
+    const Rational exactX = StepMultiple(k, step);
+    const std::optional<Rational> exactY = f.formula.ExactValue(exactX);
+    std::string yText;
+    if (exactY) {
+        yText = ExactText(*exactY);
+    } else {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.4f", f.formula.Value(snapped));
+        std::string approximate = buffer;
+        while (approximate.back() == '0')
+            approximate.pop_back();
+        if (approximate.back() == '.')
+            approximate.pop_back();
+        if (approximate[0] == '-')
+            approximate.replace(0, 1, "－");
+        yText = "≈" + approximate;
+    }
+    trace_.text = f.shown + " 上的点 (" + ExactText(exactX) + "，" + yText + ")";
+    return trace_;
+}
+
+DisplayList FunctionGraph::Picture() const
+{
+    DisplayList picture = CoordinateSystem(view_, grid_);
+    int visible = 0;
+    for (const GraphFunction &f : functions_) {
+        if (!f.visible)
+            continue;
+        ++visible;
+        for (Polyline &piece : CurvePieces(f.formula, view_, Pen {f.colour, 1, false}))
+            picture.Add(std::move(piece));
+    }
+    if (visible >= 2) {
+        // Which colour is which function, in the top left corner.
+        double widest = 0;
+        for (const GraphFunction &f : functions_)
+            if (f.visible)
+                widest = std::max(widest, 7.0 * static_cast<double>(f.shown.size()));
+        const double x = 8, y = 8, rowHeight = 18;
+        picture.Add(Rect {x, y, widest + 46, rowHeight * visible + 8, kWhite, true, Pen {}, true});
+        double rowY = y + 4;
+        for (const GraphFunction &f : functions_) {
+            if (!f.visible)
+                continue;
+            picture.Add(Line {x + 6, rowY + 8, x + 30, rowY + 8, Pen {f.colour, 2, false}});
+            Text label;
+            label.x = x + 36;
+            label.y = rowY + 1;
+            label.text = f.shown;
+            label.pixelSize = 12;
+            label.colour = f.colour;
+            picture.Add(label);
+            rowY += rowHeight;
+        }
+    }
+    if (trace_.found) {
+        const Colour colour = functions_[static_cast<std::size_t>(trace_.function)].colour;
+        picture.Add(Circle {trace_.px, trace_.py, 4, colour, true, Pen {colour, 1, false}});
+    }
     return picture;
 }
 
-std::string PicturePosition(int px, int py)
+std::string FunctionGraph::Properties() const
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "(%.2f, %.2f)", double(px - kGraphOrigin) / kGraphUnit,
-        double(kGraphOrigin - py) / kGraphUnit);
+    std::vector<FunctionFormula> shown;
+    for (const GraphFunction &f : functions_)
+        if (f.visible)
+            shown.push_back(f.formula);
+    return GraphPropertiesText(shown);
+}
+
+std::string FunctionGraph::Position(double px, double py) const
+{
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "(%.2f, %.2f)", view_.X(px), view_.Y(py));
     return buffer;
 }
 

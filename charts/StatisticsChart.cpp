@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <numbers>
 
 namespace qimbel {
 
@@ -14,13 +16,40 @@ constexpr double kLargestCell = 1e12;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int Digits(long long n)
+// The places after the point that the multiples of a step need: 0 for 5, 1 for 0.5, 2 for 0.25.
+int PlacesOf(double step)
 {
-    int digits = 1;
-    for (n = n < 0 ? -n : n; n >= 10; n /= 10)
-        ++digits;
-    return digits;
+    for (int places = 0; places < 9; ++places) {
+        const double scaled = step * std::pow(10.0, places);
+        if (std::fabs(scaled - std::round(scaled)) < 1e-6 * std::max(1.0, scaled))
+            return places;
+    }
+    return 9;
 }
+
+std::string NumberText(double value, int places)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
+    std::string text = buffer;
+    if (text == "-0" || text.find_first_not_of("-0.") == std::string::npos)
+        return "0";
+    return text;
+}
+
+// The percentage of value in total to one place: 26.7%, 25%.
+std::string Percent(double value, double total)
+{
+    const double tenths = std::round(1000.0 * value / total);
+    std::string text = NumberText(tenths / 10, 1);
+    if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0)
+        text.erase(text.size() - 2);
+    return text + "%";
+}
+
+// Estimated text widths in pixels: a byte of GBK text is at most 0.6 of the font's height wide (a
+// Chinese character half of that a byte, a digit or "%" a little more).
+double TextWidth(const std::string &text, int pixelSize) { return 0.6 * pixelSize * static_cast<double>(text.size()); }
 
 } // namespace
 
@@ -56,7 +85,7 @@ double CellNumber(const std::string &cell)
     return std::clamp(value, -kLargestCell, kLargestCell);
 }
 
-bool StatisticsChart::AddSeries(std::string name, const std::vector<long long> &values)
+bool StatisticsChart::AddSeries(std::string name, const std::vector<double> &values)
 {
     if (static_cast<int>(series_.size()) >= kChartPlaces)
         return false;
@@ -89,36 +118,84 @@ int StatisticsChart::MostValues() const
     return static_cast<int>(most);
 }
 
+ValueAxis ChooseValueAxis(double least, double most)
+{
+    least = std::min(least, 0.0);
+    most = std::max(most, 0.0);
+    if (!(most > 0) && !(least < 0))
+        return ValueAxis {};
+    const double range = most - least;
+    // Multiples of the step are counted with a little slack, so 0.3 is three steps of 0.1.
+    const auto steps = [](double value, double step) { return std::floor(value / step + 1e-9); };
+    for (int exponent = static_cast<int>(std::floor(std::log10(range / 10))) - 1;; ++exponent)
+        for (int mantissa : {1, 2, 5}) {
+            const double step = mantissa * std::pow(10.0, exponent);
+            const double top = most > 0 ? (steps(most, step) + 1) * step : 0;
+            const double bottom = least < 0 ? -(steps(-least, step) + 1) * step : 0;
+            if ((top - bottom) / step <= 10 + 1e-9)
+                return ValueAxis {step, bottom, top};
+        }
+}
+
 BuiltChart BuildChart(const ChartTable &table, const std::string &title, ChartType type)
 {
     BuiltChart built {StatisticsChart(type), {}};
     StatisticsChart &chart = built.chart;
 
-    double most = 0;
+    const std::vector<std::string> noRow;
+    const std::vector<std::string> &headings = table.empty() ? noRow : table[0];
+    // The value axis spans the values that are drawn: those of the headed columns.
+    double most = 0, least = 0;
     std::size_t columns = 0;
     for (std::size_t r = 1; r < table.size(); ++r) {
         columns = std::max(columns, table[r].size());
-        for (std::size_t c = 1; c < table[r].size(); ++c)
+        for (std::size_t c = 1; c < table[r].size(); ++c) {
+            if (table[r][c].empty() || c >= headings.size() || headings[c].empty())
+                continue;
             most = std::max(most, CellNumber(table[r][c]));
+            least = std::min(least, CellNumber(table[r][c]));
+        }
     }
-    const long long v = static_cast<long long>(most) / 10;
-    chart.SetTickStep(v > 20 ? v : 20);
-    chart.SetAxisMaximum(10 * v + 10 > 300 ? 10 * v + 10 : 300);
+    const ValueAxis axis = ChooseValueAxis(least, most);
+    chart.SetTickStep(axis.step);
+    chart.SetAxisMaximum(axis.maximum);
+    chart.SetAxisMinimum(axis.minimum);
     chart.SetLabelAngle(type == ChartType::Line ? 50 : 0);
     chart.SetTitle(title);
-    const std::vector<std::string> noRow;
-    const std::vector<std::string> &headings = table.empty() ? noRow : table[0];
     chart.SetCategoryCaption(headings.empty() ? std::string() : headings[0]);
     columns = std::max(columns, headings.size());
 
     bool fitted = true;
+    // One row of data in a pie chart: one pie, a slice for each column.
+    std::vector<std::size_t> dataRows;
+    for (std::size_t r = 1; r < table.size(); ++r)
+        for (std::size_t c = 1; c < table[r].size(); ++c)
+            if (!table[r][c].empty() && c < headings.size() && !headings[c].empty()) {
+                dataRows.push_back(r);
+                break;
+            }
+    if (type == ChartType::Pie && dataRows.size() == 1) {
+        const std::vector<std::string> &row = table[dataRows[0]];
+        std::vector<double> values;
+        int label = 0;
+        for (std::size_t c = 1; c < columns; ++c) {
+            if (c >= headings.size() || headings[c].empty())
+                continue;
+            values.push_back(c < row.size() ? CellNumber(row[c]) : 0);
+            fitted = chart.SetLabel(label++, headings[c]) && fitted;
+        }
+        fitted = chart.AddSeries(row.empty() ? std::string() : row[0], values) && fitted;
+        if (!fitted)
+            built.leftOut = "统计图最多画10组、每组10个数据、10个图例：表中多出的数据没有画出。";
+        return built;
+    }
     for (std::size_t c = 1; c < columns; ++c) {
         if (c >= headings.size() || headings[c].empty())
             continue;
-        std::vector<long long> values;
+        std::vector<double> values;
         for (std::size_t r = 1; r < table.size(); ++r)
             if (c < table[r].size() && !table[r][c].empty())
-                values.push_back(static_cast<long long>(CellNumber(table[r][c])));
+                values.push_back(CellNumber(table[r][c]));
         fitted = chart.AddSeries(headings[c], values) && fitted;
     }
     int label = 0;
@@ -184,43 +261,94 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
         for (std::size_t i = 0; i < series.size(); ++i) {
             ChartPie pie {series[i].name, left + each * (static_cast<double>(i) + 0.5), cy, radius};
             layout.pies.push_back(pie);
-            long long total = 0;
-            for (long long value : series[i].values)
-                total += std::max(value, 0LL);
+            double total = 0;
+            for (double value : series[i].values)
+                total += std::max(value, 0.0);
             double done = 0;
             for (std::size_t k = 0; k < series[i].values.size(); ++k) {
-                const long long value = series[i].values[k];
+                const double value = series[i].values[k];
                 if (value <= 0 || total <= 0)
                     continue;
-                const double share = 360.0 * static_cast<double>(value) / static_cast<double>(total);
-                layout.slices.push_back({static_cast<int>(i), static_cast<int>(k), 90 - done, -share});
+                const double share = 360.0 * value / total;
+                ChartSlice slice;
+                slice.series = static_cast<int>(i);
+                slice.index = static_cast<int>(k);
+                slice.start = 90 - done;
+                slice.span = -share;
+                slice.percent = Percent(value, total);
+                // The percentage stands in the slice when it has room, else just outside it.
+                const double middle = (90 - done - share / 2) * std::numbers::pi / 180;
+                // Inside only where the slice is wide and the pie large enough to hold the text.
+                const double reach = share >= 30 && radius >= 60 ? 0.62 * radius : radius + 16;
+                slice.labelX = pie.cx + std::cos(middle) * reach;
+                slice.labelY = pie.cy - std::sin(middle) * reach;
+                layout.slices.push_back(slice);
                 done += share;
             }
         }
+        // Percentages beside narrow slices are pushed apart so that no two overlap.
+        for (std::size_t a = 0; a < layout.slices.size(); ++a)
+            for (std::size_t b = a + 1; b < layout.slices.size(); ++b) {
+                ChartSlice &first = layout.slices[a];
+                ChartSlice &second = layout.slices[b];
+                const double wide = 0.5 * (TextWidth(first.percent, 12) + TextWidth(second.percent, 12));
+                if (first.series == second.series && std::fabs(first.labelX - second.labelX) < wide
+                    && std::fabs(first.labelY - second.labelY) < 14)
+                    second.labelY = first.labelY + (second.labelY >= first.labelY ? 14 : -14);
+            }
         return layout;
     }
 
-    const long long maximum = std::max(chart.AxisMaximum(), 1LL);
-    layout.axisX = 8.0 * Digits(maximum) + 50;
-    layout.axisY = chart.LabelAngle() == 0 ? usableHeight - 50 : usableHeight - 12.0 * chart.LongestSeriesName() - 15;
-    const double plotHeight = std::max(0.0, layout.axisY - 40);
-    layout.axisTop = layout.axisY - plotHeight;
+    const double maximum = std::max(chart.AxisMaximum(), 0.0);
+    const double minimum = std::min(chart.AxisMinimum(), 0.0);
+    const double span = maximum - minimum > 0 ? maximum - minimum : 1;
+    const double step = chart.TickStep() > span / 1000 ? chart.TickStep() : span / 10;
+    const int places = PlacesOf(step);
+    std::size_t widestNumber = 1;
+    for (double t = minimum; t <= maximum + step / 2; t += step)
+        widestNumber = std::max(widestNumber, NumberText(t, places).size());
+    layout.axisX = 8.0 * static_cast<double>(widestNumber) + 50;
     layout.axisRight = std::max(layout.axisX, right);
-    layout.scale = static_cast<double>(maximum) > plotHeight ? plotHeight / static_cast<double>(maximum) : 1;
-    const long long step = std::max(chart.TickStep(), maximum / 1000 + 1);
-    for (long long t = 0; t <= maximum; t += step)
-        layout.valueTicks.push_back({layout.axisY - static_cast<double>(t) * layout.scale, t});
-
     const double slot = seriesCount > 0 ? (layout.axisRight - layout.axisX) / seriesCount : 0;
+
+    // Names wider than their slot are turned, as the line chart's always are; names that stand too
+    // close even then are thinned to every second, third … one.
+    int angle = chart.LabelAngle();
+    double widestName = 0;
+    for (const ChartSeries &one : series)
+        widestName = std::max(widestName, TextWidth(one.name, 14));
+    if (angle == 0 && widestName > slot - 4)
+        angle = 45;
+    layout.labelAngle = angle;
+    const int every = slot > 0 && angle != 0 ? std::max(1, static_cast<int>(std::ceil(18 / slot))) : 1;
+    const double nameDrop
+        = angle == 0 ? 50 : 12.0 * chart.LongestSeriesName() * std::sin(angle * std::numbers::pi / 180) + 25;
+    // Long turned names may take at most two fifths of the height; the plot keeps the rest.
+    layout.axisBottom = usableHeight - std::max(50.0, std::min(nameDrop, 0.4 * usableHeight));
+    const double plotHeight = std::max(0.0, layout.axisBottom - 40);
+    layout.axisTop = layout.axisBottom - plotHeight;
+    // The whole value axis fills the plot: small values make tall bars, never slivers.
+    layout.scale = plotHeight / span;
+    layout.axisY = layout.axisBottom + minimum * layout.scale;
+    const double tickPixels = step * layout.scale;
+    const int numberEvery = tickPixels > 0 ? std::max(1, static_cast<int>(std::ceil(14 / tickPixels))) : 1;
+    int k = 0;
+    for (double t = minimum; t <= maximum + step / 2 && k <= 1000; t += step, ++k) {
+        const double value = std::round(t / step) * step;
+        layout.valueTicks.push_back({layout.axisY - value * layout.scale, value,
+            k % numberEvery == 0 ? NumberText(value, places) : std::string()});
+    }
+
     for (std::size_t i = 0; i < series.size(); ++i)
-        layout.categoryTicks.push_back({layout.axisX + slot * (static_cast<double>(i) + 0.5), series[i].name});
+        layout.categoryTicks.push_back(
+            {layout.axisX + slot * (static_cast<double>(i) + 0.5), series[i].name, static_cast<int>(i) % every == 0});
 
     if (chart.Type() == ChartType::Bar) {
         const double barWidth = values > 0 ? 0.6 * slot / values : 0;
         for (std::size_t i = 0; i < series.size(); ++i) {
             const double groupLeft = layout.axisX + slot * static_cast<double>(i) + 0.2 * slot;
             for (std::size_t k = 0; k < series[i].values.size(); ++k) {
-                const double rise = static_cast<double>(series[i].values[k]) * layout.scale;
+                const double rise = series[i].values[k] * layout.scale;
                 ChartBar bar {static_cast<int>(i), static_cast<int>(k), groupLeft + barWidth * static_cast<double>(k),
                     layout.axisY - std::max(rise, 0.0), barWidth, std::abs(rise)};
                 layout.bars.push_back(bar);
@@ -231,7 +359,7 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
         for (std::size_t i = 0; i < series.size(); ++i)
             for (std::size_t k = 0; k < series[i].values.size(); ++k)
                 layout.lines[k].push_back({static_cast<int>(i), static_cast<int>(k), layout.categoryTicks[i].x,
-                    layout.axisY - static_cast<double>(series[i].values[k]) * layout.scale});
+                    layout.axisY - series[i].values[k] * layout.scale});
     }
     return layout;
 }
@@ -274,26 +402,32 @@ DisplayList DrawChart(const ChartLayout &layout)
             picture.Add(PieSlice {pie.cx - pie.radius, pie.cy - pie.radius, 2 * pie.radius, s.start, s.span,
                 kChartColours[static_cast<std::size_t>(s.index) % kChartPlaces], black});
         }
+        for (const ChartSlice &s : layout.slices)
+            text(s.labelX, s.labelY - 7, s.percent, 12, false, Text::Anchor::TopCentre);
         for (const ChartPie &pie : layout.pies)
             text(pie.cx, pie.cy + pie.radius + 8, pie.name, 16, true, Text::Anchor::TopCentre);
         return picture;
     }
 
-    picture.Add(Line {layout.axisX, layout.axisTop, layout.axisX, layout.axisY, black});
+    const double bottom = std::max(layout.axisBottom, layout.axisY);
+    picture.Add(Line {layout.axisX, layout.axisTop, layout.axisX, bottom, black});
     picture.Add(Line {layout.axisX, layout.axisY, layout.axisRight, layout.axisY, black});
     if (!layout.valueCaption.empty())
-        text(10, (layout.axisTop + layout.axisY) / 2, layout.valueCaption, 16, true, Text::Anchor::TopCentre, 90);
-    text(layout.axisX - 6, layout.axisY + 6, layout.categoryCaption, 14, false, Text::Anchor::TopRight);
+        text(10, (layout.axisTop + bottom) / 2, layout.valueCaption, 16, true, Text::Anchor::TopCentre, 90);
+    text(layout.axisX - 6, bottom + 6, layout.categoryCaption, 14, false, Text::Anchor::TopRight);
     for (const ValueTick &t : layout.valueTicks) {
         picture.Add(Line {layout.axisX - 5, t.y, layout.axisX, t.y, black});
-        text(layout.axisX - 8, t.y - 7, IntText(t.value), 12, false, Text::Anchor::TopRight);
+        if (!t.text.empty())
+            text(layout.axisX - 8, t.y - 7, t.text, 12, false, Text::Anchor::TopRight);
     }
     for (const CategoryTick &t : layout.categoryTicks) {
         picture.Add(Line {t.x, layout.axisY, t.x, layout.axisY + 5, black});
+        if (!t.labelled)
+            continue;
         if (layout.labelAngle != 0)
-            text(t.x, layout.axisY + 6, t.name, 16, true, Text::Anchor::TopRight, layout.labelAngle);
+            text(t.x, bottom + 6, t.name, 16, true, Text::Anchor::TopRight, layout.labelAngle);
         else
-            text(t.x, layout.axisY + 7, t.name, 14, false, Text::Anchor::TopCentre);
+            text(t.x, bottom + 7, t.name, 14, false, Text::Anchor::TopCentre);
     }
     for (const ChartBar &b : layout.bars)
         picture.Add(Rect {b.x, b.y, b.width, b.height, kChartColours[static_cast<std::size_t>(b.index) % kChartPlaces],

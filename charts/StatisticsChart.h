@@ -24,7 +24,7 @@ inline constexpr std::array<Colour, kChartPlaces> kChartColours
 
 struct ChartSeries {
     std::string name;
-    std::vector<long long> values; // at most kChartPlaces
+    std::vector<double> values; // at most kChartPlaces
 };
 
 // The page's table as GBK texts, row by row; row 0 holds the column headings, column 0 the row
@@ -55,7 +55,7 @@ public:
 
     // Adds a series with its first ten values; false when something was left out (values beyond
     // the tenth, or the whole series when the chart already has ten).
-    bool AddSeries(std::string name, const std::vector<long long> &values);
+    bool AddSeries(std::string name, const std::vector<double> &values);
     const std::vector<ChartSeries> &Series() const { return series_; }
     // Sets label i (0 to 9) and the legend flag; false for any other i.
     bool SetLabel(int i, std::string label);
@@ -64,10 +64,13 @@ public:
     int LongestLabel() const { return longestLabel_; }
     int LongestSeriesName() const { return longestSeriesName_; }
 
-    void SetTickStep(long long step) { tickStep_ = step; }
-    long long TickStep() const { return tickStep_; }
-    void SetAxisMaximum(long long maximum) { axisMaximum_ = maximum; }
-    long long AxisMaximum() const { return axisMaximum_; }
+    void SetTickStep(double step) { tickStep_ = step; }
+    double TickStep() const { return tickStep_; }
+    void SetAxisMaximum(double maximum) { axisMaximum_ = maximum; }
+    double AxisMaximum() const { return axisMaximum_; }
+    // Below zero when the table holds negative values: the value axis reaches down to it.
+    void SetAxisMinimum(double minimum) { axisMinimum_ = minimum; }
+    double AxisMinimum() const { return axisMinimum_; }
     void SetLabelAngle(int degrees) { labelAngle_ = degrees; }
     int LabelAngle() const { return labelAngle_; }
     // The largest number of values of a series.
@@ -83,13 +86,25 @@ private:
     bool legend_ = false;
     int longestLabel_ = 0;
     int longestSeriesName_ = 0;
-    long long tickStep_ = 0; // unset
-    long long axisMaximum_ = 100;
+    double tickStep_ = 0; // unset
+    double axisMaximum_ = 100;
+    double axisMinimum_ = 0;
     int labelAngle_ = 0;
 };
 
+// The value axis for values from `least` to `most`: the smallest step of 1, 2 or 5 times a power
+// of ten that gives 5 to 10 ticks, the axis reaching one step beyond the largest value (and below
+// the smallest, when it is negative). 12, 30, 45 give 0…50 by 5; no values give 0…10 by 2.
+struct ValueAxis {
+    double step = 2;
+    double minimum = 0;
+    double maximum = 10;
+};
+ValueAxis ChooseValueAxis(double least, double most);
+
 // The chart of a chart button: built from the table and the title box by the page's rules, and
-// the line that says what did not fit (empty when everything fitted).
+// the line that says what did not fit (empty when everything fitted). A pie chart of a table with
+// one row of data is one pie whose slices are the columns.
 struct BuiltChart {
     StatisticsChart chart;
     std::string leftOut;
@@ -100,11 +115,13 @@ BuiltChart BuildChart(const ChartTable &table, const std::string &title, ChartTy
 
 struct ValueTick {
     double y = 0;
-    long long value = 0;
+    double value = 0;
+    std::string text; // empty where ticks stand too close for every number
 };
 struct CategoryTick {
     double x = 0;
     std::string name;
+    bool labelled = true; // false where names stand too close for every one
 };
 struct ChartBar {
     int series = 0, index = 0;
@@ -121,6 +138,8 @@ struct ChartPie {
 struct ChartSlice {
     int series = 0, index = 0;
     double start = 0, span = 0; // degrees; the slices go clockwise from twelve o'clock
+    std::string percent; // "26.7%"
+    double labelX = 0, labelY = 0; // the middle of the percentage: in the slice, or beside a narrow one
 };
 struct LegendEntry {
     std::string label;
@@ -137,9 +156,11 @@ struct ChartLayout {
     int width = 0, height = 0;
     ChartType type = ChartType::Bar;
     std::string title;
-    // Bar and line charts: the axes meet at (axisX, axisY); the value axis rises to axisTop, the
-    // category axis runs to axisRight; a value v stands v × scale above the category axis.
+    // Bar and line charts: the axes meet at (axisX, axisY), where the value is 0; the value axis
+    // runs from axisBottom up to axisTop, the category axis to axisRight; a value v stands
+    // v × scale above the category axis. The category names stand under axisBottom.
     double axisX = 0, axisY = 0, axisTop = 0, axisRight = 0, scale = 1;
+    double axisBottom = 0;
     std::string valueCaption, categoryCaption;
     int labelAngle = 0;
     std::vector<ValueTick> valueTicks;

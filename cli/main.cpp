@@ -1,5 +1,6 @@
 // qimbel-cli: the windowless face of the problem pages. Standard input is the text box; the
 // page is checked and computed; the whole text box is printed.
+#include "charts/FunctionProperties.h"
 #include "cli/Encoding.h"
 #include "pages/Headless.h"
 #include "typeset/TypesetMathML.h"
@@ -10,9 +11,54 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// A superscript square or cube has no GBK code: it is written as the power it means.
+std::string WithPowers(std::string utf8)
+{
+    for (const auto &[sign, power] : {std::pair<std::string, std::string> {"\xc2\xb2", "^2"}, {"\xc2\xb3", "^3"}})
+        for (std::size_t at = utf8.find(sign); at != std::string::npos; at = utf8.find(sign, at))
+            utf8.replace(at, sign.size(), power);
+    return utf8;
+}
+
+// --graph F [--graph G …]: the 函数的性质 text of the functions, as the graph page shows it.
+int Graph(const std::vector<std::string> &args)
+{
+    std::vector<qimbel::FunctionFormula> functions;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (args[i] != "--graph" || i + 1 >= args.size()) {
+            std::cerr << "qimbel-cli: --graph needs a function, as in --graph 'y=2x+1'\n" << qimbel::HeadlessUsage();
+            return 2;
+        }
+        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(WithPowers(args[i + 1]));
+        if (!gbk) {
+            std::cerr << "qimbel-cli: the function is not valid UTF-8, or holds characters that GBK cannot hold\n";
+            return 1;
+        }
+        functions.push_back(qimbel::ReadFunction(*gbk));
+    }
+    int status = 0;
+    for (const qimbel::FunctionFormula &f : functions)
+        if (!f.Ok()) {
+            std::cerr << qimbel::GbkToUtf8Text(f.Error()).value_or("?") << "\n";
+            status = 1;
+        }
+    if (status != 0)
+        return status;
+    const std::optional<std::string> text = qimbel::GbkToUtf8Text(qimbel::GraphPropertiesText(functions) + "\r\n");
+    std::cout << text.value_or("");
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "--graph")
+        return Graph(args);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << qimbel::HeadlessUsage() << "  --help         print this text; --version  print the version\n";
         return 0;

@@ -167,6 +167,10 @@ set(QIMBEL_CORE_SOURCES
   # solver/: the input limits of the routines the pages call
   solver/InputLimits.cpp
   # charts/: the function graph and the statistics charts, as display lists
+  charts/FunctionFormula.cpp
+  charts/FunctionForm.cpp
+  charts/QuadraticRoots.cpp
+  charts/FunctionProperties.cpp
   charts/FunctionGraph.cpp
   charts/StatisticsChart.cpp
   charts/FrequencyTable.cpp
@@ -206,6 +210,7 @@ list(APPEND QIMBEL_CORE_SOURCES
   generators/ShiJuanHunHe.cpp
   generators/ShiJuanDaAn.cpp
   generators/ShiJuanWenBen.cpp
+  generators/ShiJuanBanMian.cpp
 )
 # generators/: the 口算练习生成器 (mental arithmetic): problems, practice, printed sheets
 list(APPEND QIMBEL_CORE_SOURCES

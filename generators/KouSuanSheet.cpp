@@ -17,6 +17,19 @@ int SheetColumns(const std::vector<Problem> &problems)
     return 2;
 }
 
+int SheetColumns(const std::vector<Problem> &problems, const SheetMeasure &width, double pageWidth)
+{
+    double widest = 0;
+    for (std::size_t k = 0; k < problems.size(); ++k) {
+        const std::string number = std::to_string(k + 1) + ". ";
+        widest = std::max(widest, width(number + QuestionText(problems[k], true)));
+        widest = std::max(widest, width(number + SolvedText(problems[k])));
+    }
+    const double gap = width("　");
+    const double fits = (pageWidth + gap) / std::max(widest + gap, 1e-9);
+    return std::clamp(static_cast<int>(fits), 1, 4);
+}
+
 std::size_t PagesPerSheet(std::size_t count, int columns)
 {
     const std::size_t perPage = static_cast<std::size_t>(std::max(columns, 1)) * kSheetRows;
@@ -27,10 +40,9 @@ namespace {
 
 // One sheet: the problems numbered, filled row by row (1 2 3 4 on the first row), so that a
 // pupil reads them in order across the page.
-void AddSheet(
-    std::vector<SheetPage> &pages, const std::vector<Problem> &problems, bool answers, unsigned long long seed)
+void AddSheet(std::vector<SheetPage> &pages, const std::vector<Problem> &problems, bool answers,
+    unsigned long long seed, int columns)
 {
-    const int columns = SheetColumns(problems);
     const std::size_t perPage = static_cast<std::size_t>(columns) * kSheetRows;
     const std::size_t count = PagesPerSheet(problems.size(), columns);
     for (std::size_t page = 0; page < count; ++page) {
@@ -55,8 +67,19 @@ void AddSheet(
 std::vector<SheetPage> SheetPages(const std::vector<Problem> &problems, unsigned long long seed)
 {
     std::vector<SheetPage> pages;
-    AddSheet(pages, problems, false, seed);
-    AddSheet(pages, problems, true, seed);
+    const int columns = SheetColumns(problems);
+    AddSheet(pages, problems, false, seed, columns);
+    AddSheet(pages, problems, true, seed, columns);
+    return pages;
+}
+
+std::vector<SheetPage> SheetPages(
+    const std::vector<Problem> &problems, unsigned long long seed, const SheetMeasure &width, double pageWidth)
+{
+    std::vector<SheetPage> pages;
+    const int columns = SheetColumns(problems, width, pageWidth);
+    AddSheet(pages, problems, false, seed, columns);
+    AddSheet(pages, problems, true, seed, columns);
     return pages;
 }
 

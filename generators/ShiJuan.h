@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct ShiJuanSheZhi {
     std::array<int, kTiXingShu> scores {}; // points per problem of each kind, 1 … 20
     bool decimals = false; // decimals too (from 三年级 on), or whole numbers only
     std::uint64_t seed = 1;
+    // 满分100: whole points spread over the chosen kinds in the proportion of `scores`, so that
+    // the paper counts 100 (not possible with more than 100 problems: then `scores` stand).
+    bool hundred = false;
 };
 
 // The usual paper of a grade: the kinds that fit it, a sensible number of each, their points.
@@ -41,15 +45,33 @@ struct ShiJuanTi {
     std::string text; // as printed on the paper: "36＋28＝", "3x＋5＝20"
     std::string answer; // the exact answer: "64", "4.75", "x＝5"
     std::string worked; // the worked solution from the solver, as the pages write it
+    int score = 1; // points
     // What the problem was made from, for checks: the operands of a two-number problem.
     std::string left, op, right;
 };
 
 struct ShiJuanBuFen {
     TiXing kind = TiXing::KouSuan;
-    int score = 1; // per problem
+    int score = 1; // per problem, or of the first problems when the last `extra` ones count 1 more
+    int extra = 0;
     std::vector<ShiJuanTi> problems;
 };
+
+// The points of each kind's problems for 满分100: per kind the points of a problem and how many of
+// its last problems count one point more. Equal points per kind where the counts allow 100 so,
+// else the nearest spread. Nothing when there are more than 100 problems or none.
+struct FenShu {
+    int score = 0;
+    int extra = 0;
+};
+std::optional<std::array<FenShu, kTiXingShu>> ManFenYiBai(
+    const std::array<int, kTiXingShu> &counts, const std::array<int, kTiXingShu> &weights);
+
+// The heading of the section at `index` ("二、用竖式计算。（每题4分，共16分）"), without a line end.
+std::string BuFenBiaoTi(int index, const ShiJuanBuFen &section);
+
+// Whether a kind's answer key gives the worked solution: not for 口算, whose answers are listed.
+bool XuYaoGuoCheng(TiXing kind);
 
 struct ShiJuan {
     ShiJuanSheZhi settings; // as used: grade and counts clamped, unfitting kinds dropped

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
+#include <QWheelEvent>
 
 namespace qimbel {
 
@@ -71,6 +73,15 @@ struct Replay {
         painter.setPen(ToQPen(p.frame));
         painter.setBrush(ToQColor(p.fill));
         painter.drawPie(QRectF(p.x, p.y, p.size, p.size), qRound(p.start * 16), qRound(p.span * 16));
+    }
+    void operator()(const Polyline &l) const
+    {
+        QPolygonF points;
+        points.reserve(static_cast<qsizetype>(l.points.size()));
+        for (const PathPoint &p : l.points)
+            points.append(QPointF(p.x, p.y));
+        painter.setPen(ToQPen(l.pen));
+        painter.drawPolyline(points);
     }
 };
 
@@ -156,9 +167,24 @@ void DisplayListView::paintEvent(QPaintEvent *)
     PaintDisplayList(painter, picture_);
 }
 
+void DisplayListView::mousePressEvent(QMouseEvent *event) { dragFrom_ = event->position().toPoint(); }
+
+void DisplayListView::wheelEvent(QWheelEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    emit WheelTurned(at.x(), at.y(), event->angleDelta().y());
+    event->accept();
+}
+
 void DisplayListView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
+    if (event->buttons() & Qt::LeftButton) {
+        const QPoint by = at - dragFrom_;
+        dragFrom_ = at;
+        if (!by.isNull())
+            emit Dragged(by.x(), by.y());
+    }
     if (at.x() >= 0 && at.y() >= 0 && at.x() < picture_.width && at.y() < picture_.height)
         emit PointerMoved(at.x(), at.y());
     else

@@ -40,16 +40,23 @@ public:
 signals:
     // The pixel under the mouse, or (-1, -1) when the mouse has left the picture.
     void PointerMoved(int x, int y);
+    // The mouse moved by (dx, dy) with the left button held.
+    void Dragged(int dx, int dy);
+    // The wheel turned by `eighths` of a degree (120 a notch, forwards positive) over (x, y).
+    void WheelTurned(int x, int y, int eighths);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     DisplayList picture_;
     std::function<DisplayList(int, int)> source_;
+    QPoint dragFrom_;
 };
 
 } // namespace qimbel

@@ -1,16 +1,41 @@
 #include "desktop/charts/FunctionGraphPage.h"
 
 #include "desktop/charts/DisplayListView.h"
-#include "charts/FunctionGraph.h"
 #include "desktop/pages/GbkBridge.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace qimbel {
+
+namespace {
+
+// A superscript square or cube has no GBK code: it is typed into the model as the power it means.
+QString WithPowers(QString typed)
+{
+    typed.replace(QChar(0x00B2), QStringLiteral("^2"));
+    typed.replace(QChar(0x00B3), QStringLiteral("^3"));
+    return typed;
+}
+
+QPushButton *Button(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
 
 FunctionGraphPage::FunctionGraphPage(QWidget *parent)
     : QWidget(parent)
@@ -19,62 +44,188 @@ FunctionGraphPage::FunctionGraphPage(QWidget *parent)
 
     picture_ = new DisplayListView(this);
     picture_->setObjectName(QStringLiteral("picture_graph"));
-    picture_->setFixedSize(kGraphSize, kGraphSize);
-    picture_->SetPicture(CoordinateSystem());
+    picture_->setMinimumSize(300, 300);
+    picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     connect(picture_, &DisplayListView::PointerMoved, this, &FunctionGraphPage::ShowPointer);
+    connect(picture_, &DisplayListView::Dragged, this, [this](int dx, int dy) {
+        graph_.Pan(dx, dy);
+        Refresh();
+    });
+    connect(picture_, &DisplayListView::WheelTurned, this, [this](int x, int y, int eighths) {
+        graph_.ZoomAt(std::pow(1.25, eighths / 120.0), x, y);
+        Refresh();
+    });
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("label_status"));
+    status_->setWordWrap(true);
     pointer_ = new QLabel(this);
     pointer_->setObjectName(QStringLiteral("label_pointer"));
 
     auto *caption = new QLabel(QStringLiteral("函数F(x)"), this);
     function_ = new QLineEdit(this);
     function_->setObjectName(QStringLiteral("edit_function"));
+    function_->setPlaceholderText(QStringLiteral("如 y＝2x＋1、x²－2x－3、6/x"));
     caption->setBuddy(function_);
-    auto *draw = new QPushButton(QStringLiteral("绘图"), this);
-    draw->setObjectName(QStringLiteral("button_draw"));
-    auto *save = new QPushButton(QStringLiteral("保存图片"), this);
-    save->setObjectName(QStringLiteral("button_save"));
-    auto *heading = new QLabel(QStringLiteral("函数的性质简要说明："), this);
-    auto *kinds = new QLabel(QStringLiteral("正比例图象,方程函数图象,反比例图象,二次函数图象,一次函数图象"), this);
-    kinds->setWordWrap(true);
+    auto *draw = Button(QStringLiteral("绘图"), QStringLiteral("button_draw"), this);
+    auto *remove = Button(QStringLiteral("删除"), QStringLiteral("button_remove"), this);
+    auto *clear = Button(QStringLiteral("清空"), QStringLiteral("button_clear"), this);
+    auto *zoomIn = Button(QStringLiteral("放大"), QStringLiteral("button_zoom_in"), this);
+    auto *zoomOut = Button(QStringLiteral("缩小"), QStringLiteral("button_zoom_out"), this);
+    auto *reset = Button(QStringLiteral("复原"), QStringLiteral("button_reset"), this);
+    auto *save = Button(QStringLiteral("保存图片"), QStringLiteral("button_save"), this);
+    grid_ = new QCheckBox(QStringLiteral("网格"), this);
+    grid_->setObjectName(QStringLiteral("check_grid"));
+    grid_->setChecked(graph_.Grid());
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("list_functions"));
+    list_->setMaximumHeight(130);
+    auto *heading = new QLabel(QStringLiteral("函数的性质："), this);
+    properties_ = new QPlainTextEdit(this);
+    properties_->setObjectName(QStringLiteral("text_properties"));
+    properties_->setReadOnly(true);
 
     connect(draw, &QPushButton::clicked, this, &FunctionGraphPage::Draw);
     connect(function_, &QLineEdit::returnPressed, this, &FunctionGraphPage::Draw);
+    connect(remove, &QPushButton::clicked, this, &FunctionGraphPage::RemoveSelected);
+    connect(clear, &QPushButton::clicked, this, &FunctionGraphPage::ClearAll);
+    connect(zoomIn, &QPushButton::clicked, this, [this] {
+        graph_.ZoomIn();
+        Refresh();
+    });
+    connect(zoomOut, &QPushButton::clicked, this, [this] {
+        graph_.ZoomOut();
+        Refresh();
+    });
+    connect(reset, &QPushButton::clicked, this, [this] {
+        graph_.Reset();
+        Refresh();
+    });
+    connect(grid_, &QCheckBox::toggled, this, [this](bool on) {
+        graph_.SetGrid(on);
+        Refresh();
+    });
     connect(save, &QPushButton::clicked, this, &FunctionGraphPage::Save);
+    connect(list_, &QListWidget::itemChanged, this, &FunctionGraphPage::ItemChanged);
+
+    auto *edits = new QHBoxLayout;
+    edits->addWidget(draw);
+    edits->addWidget(remove);
+    edits->addWidget(clear);
+    auto *zoom = new QHBoxLayout;
+    zoom->addWidget(zoomIn);
+    zoom->addWidget(zoomOut);
+    zoom->addWidget(reset);
+    auto *more = new QHBoxLayout;
+    more->addWidget(grid_);
+    more->addWidget(save);
 
     auto *side = new QVBoxLayout;
     side->addWidget(caption);
     side->addWidget(function_);
-    side->addWidget(draw);
-    side->addWidget(save);
-    side->addSpacing(24);
+    side->addLayout(edits);
+    side->addWidget(list_);
+    side->addLayout(zoom);
+    side->addLayout(more);
     side->addWidget(heading);
-    side->addWidget(kinds);
-    side->addStretch(1);
+    side->addWidget(properties_, 1);
+
+    auto *sideWidget = new QWidget(this);
+    sideWidget->setLayout(side);
+    sideWidget->setFixedWidth(340);
+    side->setContentsMargins(0, 0, 0, 0);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(picture_, 0, 0);
-    layout->addLayout(side, 0, 1);
+    layout->addWidget(sideWidget, 0, 1);
     layout->addWidget(status_, 1, 0, 1, 2);
     layout->addWidget(pointer_, 2, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
-    layout->setRowStretch(3, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(0, 1);
+
+    Refresh();
+}
+
+void FunctionGraphPage::Refresh()
+{
+    picture_->SetPictureSource([this](int width, int height) {
+        graph_.Resize(width, height);
+        return graph_.Picture();
+    });
 }
 
 void FunctionGraphPage::Draw()
 {
-    const FunctionPlot plot = PlotFunction(ToGbk(function_->text()));
-    picture_->SetPicture(GraphPicture(plot));
-    status_->setText(FromGbk(plot.status));
+    const std::string error = graph_.Add(ToGbk(WithPowers(function_->text())));
+    if (!error.empty()) {
+        status_->setText(FromGbk(error));
+        return;
+    }
+    // The list follows the model: a function listed before is checked again, not added twice.
+    {
+        const QSignalBlocker quiet(list_);
+        list_->clear();
+        for (const GraphFunction &f : graph_.Functions()) {
+            auto *item = new QListWidgetItem(FromGbk(f.shown), list_);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(f.visible ? Qt::Checked : Qt::Unchecked);
+            item->setForeground(QColor(f.colour.r, f.colour.g, f.colour.b));
+        }
+    }
+    status_->setText(QStringLiteral("已画出图象。"));
+    properties_->setPlainText(FromGbk(graph_.Properties()));
+    Refresh();
+}
+
+void FunctionGraphPage::RemoveSelected()
+{
+    const int row = list_->currentRow();
+    if (row < 0)
+        return;
+    graph_.Remove(row);
+    {
+        const QSignalBlocker quiet(list_);
+        delete list_->takeItem(row);
+    }
+    properties_->setPlainText(FromGbk(graph_.Properties()));
+    Refresh();
+}
+
+void FunctionGraphPage::ClearAll()
+{
+    graph_.Clear();
+    {
+        const QSignalBlocker quiet(list_);
+        list_->clear();
+    }
+    properties_->clear();
+    status_->clear();
+    Refresh();
+}
+
+void FunctionGraphPage::ItemChanged(QListWidgetItem *item)
+{
+    graph_.SetVisible(list_->row(item), item->checkState() == Qt::Checked);
+    properties_->setPlainText(FromGbk(graph_.Properties()));
+    Refresh();
 }
 
 void FunctionGraphPage::Save() { SaveDisplayList(this, picture_->Picture(), QStringLiteral("函数图象.png")); }
 
 void FunctionGraphPage::ShowPointer(int x, int y)
 {
-    pointer_->setText(x < 0 ? QString() : QStringLiteral("鼠标位置 ") + FromGbk(PicturePosition(x, y)));
+    if (x < 0) {
+        pointer_->clear();
+        graph_.ClearTrace();
+        Refresh();
+        return;
+    }
+    QString text = QStringLiteral("鼠标位置 ") + FromGbk(graph_.Position(x, y));
+    const TracePoint trace = graph_.Trace(x, y);
+    if (trace.found)
+        text += QStringLiteral("　　") + FromGbk(trace.text);
+    pointer_->setText(text);
+    Refresh();
 }
 
 } // namespace qimbel

@@ -1,11 +1,18 @@
-// The tab 函数与图象: the graph of a typed function. The page hands the typed function to the
-// graph model and shows the picture and the status line the model gives back.
+// The tab 函数与图象: graphs of typed functions. The page hands the typed functions, the picture's
+// size, the buttons, the wheel and the mouse to the graph model and shows what the model gives
+// back: the picture, the list of functions, 函数的性质 and the status lines.
 #pragma once
+
+#include "charts/FunctionGraph.h"
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
 
 namespace qimbel {
 
@@ -16,16 +23,26 @@ class FunctionGraphPage : public QWidget {
 public:
     explicit FunctionGraphPage(QWidget *parent = nullptr);
 
-    // 绘图: the coordinate system and the curve of the function in the box.
+    // 绘图: adds the function in the box to the graph.
     void Draw();
+    // 删除: takes the selected function off the graph; 清空: all of them.
+    void RemoveSelected();
+    void ClearAll();
     // 保存图片.
     void Save();
+    const FunctionGraph &Graph() const { return graph_; }
 
 private:
+    void Refresh();
     void ShowPointer(int x, int y);
+    void ItemChanged(QListWidgetItem *item);
 
+    FunctionGraph graph_;
     QLineEdit *function_ = nullptr;
     DisplayListView *picture_ = nullptr;
+    QListWidget *list_ = nullptr;
+    QCheckBox *grid_ = nullptr;
+    QPlainTextEdit *properties_ = nullptr;
     QLabel *status_ = nullptr;
     QLabel *pointer_ = nullptr;
 };

@@ -1,11 +1,10 @@
 // chuti-screenshots [FOLDER]: the pictures of 小学数学四则运算自动出题系统 in docs/: the window with
-// the paper, the window with the answer key, and the first two pages of the exported PDF, drawn
-// from the same document the PDF is printed from.
+// the paper, the window with the answer key, and the first two pages of the exported PDF, laid
+// out and painted as the PDF is.
 #include "desktop/chuti/ChuTiWindow.h"
 #include "desktop/chuti/ShiJuanPrinter.h"
 #include "desktop/pages/GbkBridge.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,14 +14,14 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextDocument>
 
 #include <cstdio>
 
 namespace {
 
-// One A4 page of the document at 110 dots per inch with the PDF's 15 mm margins.
-QImage PageImage(QTextDocument &document, int page)
+// One A4 page of the printed paper at 110 dots per inch with the PDF's 15 mm margins, laid out
+// and painted as the PDF is.
+QImage PageImage(const qimbel::shijuan::ShiJuan &paper, std::size_t page)
 {
     constexpr double dpi = 110;
     const int width = static_cast<int>(210 / 25.4 * dpi);
@@ -32,12 +31,12 @@ QImage PageImage(QTextDocument &document, int page)
     image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254));
     image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254));
     image.fill(Qt::white);
-    document.documentLayout()->setPaintDevice(&image);
-    const QSizeF body(width - 2 * margin, height - 2 * margin);
-    document.setPageSize(body);
+    const auto measure = qimbel::PrintingMeasure(image);
+    const auto pages = qimbel::shijuan::LayOutPaper(paper, *measure, width - 2 * margin, height - 2 * margin);
     QPainter painter(&image);
-    painter.translate(margin, margin - page * body.height());
-    document.drawContents(&painter, QRectF(QPointF(0, page * body.height()), body));
+    painter.translate(margin, margin);
+    if (page < pages.size())
+        qimbel::PaintPaperPage(painter, pages[page]);
     return image;
 }
 
@@ -76,9 +75,7 @@ int main(int argc, char **argv)
     save(window.grab().toImage(), "chuti-key.png");
 
     const auto &paper = window.Paper();
-    auto document = qimbel::ShiJuanDocument(qimbel::FromGbk(qimbel::shijuan::ShiJuanBiaoTi(paper)), window.PaperText(),
-        qimbel::FromGbk(qimbel::shijuan::DaAnBiaoTi(paper)), window.KeyText());
-    save(PageImage(*document, 0), "chuti-pdf-page1.png");
-    save(PageImage(*document, 1), "chuti-pdf-page2.png");
+    save(PageImage(paper, 0), "chuti-pdf-page1.png");
+    save(PageImage(paper, 1), "chuti-pdf-page2.png");
     return failures == 0 ? 0 : 1;
 }

@@ -56,7 +56,8 @@ const char *const kHelp
       "以及是否含小数（三年级起），然后按“出题”。\n\n"
       "题型随年级而定：口算和四则混合运算（带小括号、中括号）各年级都有，竖式计算从二年级起，"
       "解方程从五年级起。每道题都按年级的要求出：结果不为负数，除法都能除尽，数的大小不超出年级的范围。\n\n"
-      "“答案与解题过程”一页给出每道题的答案和完整的解题过程，与本系统计算题页面的写法相同。\n\n"
+      "选“满分100分”时，按各题型每题分数的比例把100分分配到每道题，都是整分。\n\n"
+      "“答案与解题过程”一页逐行列出口算的答案，给出其余每道题的答案和完整的解题过程，与本系统计算题页面的写法相同。\n\n"
       "试卷编号相同，出的试卷就相同；按“换一套”换一个编号。试卷可以打印、导出为PDF（试卷在前，"
       "答案从新的一页开始）或保存为文本文件。";
 
@@ -94,6 +95,9 @@ ChuTiWindow::ChuTiWindow(QWidget *parent)
     decimals_ = new QCheckBox(QStringLiteral("含小数（三年级起）"), settingsBox);
     decimals_->setObjectName(QStringLiteral("decimals"));
     grid->addWidget(decimals_, kTiXingShu + 2, 0, 1, 3);
+    hundred_ = new QCheckBox(QStringLiteral("满分100分（按每题分数的比例分配）"), settingsBox);
+    hundred_->setObjectName(QStringLiteral("hundred"));
+    grid->addWidget(hundred_, kTiXingShu + 5, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("试卷编号："), settingsBox), kTiXingShu + 3, 0);
     seed_ = new QSpinBox(settingsBox);
     seed_->setObjectName(QStringLiteral("seed"));
@@ -157,6 +161,7 @@ ShiJuanSheZhi ChuTiWindow::Settings() const
     }
     settings.decimals = decimals_->isEnabled() && decimals_->isChecked();
     settings.seed = static_cast<std::uint64_t>(seed_->value());
+    settings.hundred = hundred_->isChecked();
     return settings;
 }
 
@@ -195,13 +200,13 @@ void ChuTiWindow::ShowPaper()
 {
     paperView_->setPlainText(FromGbk(ShiJuanBiaoTi(paper_)) + QStringLiteral("\n\n") + PaperText());
     keyView_->setPlainText(FromGbk(DaAnBiaoTi(paper_)) + QStringLiteral("\n\n") + KeyText());
-    total_->setText(QStringLiteral("满分：%1分").arg(paper_.total));
+    if (hundred_->isChecked() && !paper_.settings.hundred)
+        total_->setText(QStringLiteral("满分：%1分（题数多于100，凑不成满分100分）").arg(paper_.total));
+    else
+        total_->setText(QStringLiteral("满分：%1分").arg(paper_.total));
 }
 
-bool ChuTiWindow::ExportPdf(const QString &path) const
-{
-    return ExportShiJuanPdf(path, FromGbk(ShiJuanBiaoTi(paper_)), PaperText(), FromGbk(DaAnBiaoTi(paper_)), KeyText());
-}
+bool ChuTiWindow::ExportPdf(const QString &path) const { return ExportShiJuanPdf(path, paper_); }
 
 bool ChuTiWindow::SaveText(const QString &path) const
 {
@@ -240,7 +245,7 @@ void ChuTiWindow::AskPrint()
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        PrintShiJuan(printer, FromGbk(ShiJuanBiaoTi(paper_)), PaperText(), FromGbk(DaAnBiaoTi(paper_)), KeyText());
+        PrintShiJuan(printer, paper_);
 }
 
 void ChuTiWindow::ShowHelp() { QMessageBox::information(this, QStringLiteral("帮助"), QString::fromUtf8(kHelp)); }

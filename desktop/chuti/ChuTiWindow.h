@@ -48,6 +48,7 @@ private:
     std::array<QSpinBox *, shijuan::kTiXingShu> counts_ {};
     std::array<QSpinBox *, shijuan::kTiXingShu> scores_ {};
     QCheckBox *decimals_ = nullptr;
+    QCheckBox *hundred_ = nullptr;
     QSpinBox *seed_ = nullptr;
     QLabel *total_ = nullptr;
     QTabWidget *tabs_ = nullptr;

@@ -1,27 +1,31 @@
-// The test paper on paper: the paper's pages first, the answer key from a new page, in the
-// fixed-pitch font of the text boxes so that columns and worked solutions keep their alignment.
+// The test paper on paper: the pages laid out by the paper's layout (the paper's pages first, the
+// answer key from a new page), measured and painted here in the printing fonts.
 #pragma once
+
+#include "generators/ShiJuanBanMian.h"
 
 #include <QString>
 
 #include <memory>
 
 class QPagedPaintDevice;
-class QTextDocument;
+class QPaintDevice;
+class QPainter;
 
 namespace qimbel {
 
-// The printed document: the paper under its title, then the key under its own title.
-std::unique_ptr<QTextDocument> ShiJuanDocument(
-    const QString &title, const QString &paper, const QString &keyTitle, const QString &key);
+// Text widths and line heights in the printing fonts on `device`.
+std::unique_ptr<shijuan::TextMeasure> PrintingMeasure(QPaintDevice &device);
 
-// Prints the document on `device` (a printer or a PDF writer), page by page.
-void PrintShiJuan(
-    QPagedPaintDevice &device, const QString &title, const QString &paper, const QString &keyTitle, const QString &key);
+// Paints a laid-out page with its top left at the painter's origin.
+void PaintPaperPage(QPainter &painter, const shijuan::PaperPage &page);
 
-// Writes the document as a PDF of A4 pages; false, with any earlier file of that name left as it
+// Lays the paper out on the pages of `device` and paints them; false when the device cannot be
+// painted on.
+bool PrintShiJuan(QPagedPaintDevice &device, const shijuan::ShiJuan &paper);
+
+// Writes the paper as a PDF of A4 pages; false, with any earlier file of that name left as it
 // was, when the file could not be written.
-bool ExportShiJuanPdf(
-    const QString &path, const QString &title, const QString &paper, const QString &keyTitle, const QString &key);
+bool ExportShiJuanPdf(const QString &path, const shijuan::ShiJuan &paper);
 
 } // namespace qimbel

@@ -462,7 +462,7 @@ bool KouSuanWindow::ExportPdf(const QString &path)
     writer.setResolution(300);
     writer.setTitle(QStringLiteral("口算练习"));
     writer.setCreator(QStringLiteral("口算练习生成器"));
-    return PaintSheets(writer, SheetPages(practice_->Problems(), options_.seed));
+    return PrintProblems(writer, practice_->Problems(), options_.seed);
 }
 
 void KouSuanWindow::AskExport()
@@ -485,7 +485,7 @@ void KouSuanWindow::AskPrint()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!PaintSheets(printer, SheetPages(practice_->Problems(), options_.seed)))
+    if (!PrintProblems(printer, practice_->Problems(), options_.seed))
         QMessageBox::warning(this, QStringLiteral("口算练习生成器"), QStringLiteral("无法打印。"));
 }
 

@@ -25,6 +25,18 @@ QFont SheetFont(qreal points, bool bold)
 
 } // namespace
 
+SheetMeasure SheetTextWidth(QPaintDevice &device)
+{
+    return [&device](const std::string &text) {
+        return QFontMetricsF(SheetFont(12, false), &device).horizontalAdvance(FromGbk(text));
+    };
+}
+
+bool PrintProblems(QPagedPaintDevice &device, const std::vector<Problem> &problems, unsigned long long seed)
+{
+    return PaintSheets(device, SheetPages(problems, seed, SheetTextWidth(device), device.width()));
+}
+
 void PaintSheetPage(QPainter &painter, const QRectF &area, const SheetPage &page)
 {
     QPaintDevice *device = painter.device();

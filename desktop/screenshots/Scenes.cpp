@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -117,6 +118,19 @@ QWidget *Graph(MainWindow &window, const QString &function)
     QWidget *page = ToolPage(window, 137);
     Child<QLineEdit>(page, QStringLiteral("edit_function"))->setText(function);
     Button(page, QStringLiteral("button_draw"))->click();
+    return nullptr;
+}
+
+// 函数与图象 with several functions drawn, zoomed by `zoomIns` clicks of 放大.
+QWidget *Graphs(MainWindow &window, const QStringList &functions, int zoomIns = 0)
+{
+    QWidget *page = ToolPage(window, 137);
+    for (const QString &function : functions) {
+        Child<QLineEdit>(page, QStringLiteral("edit_function"))->setText(function);
+        Button(page, QStringLiteral("button_draw"))->click();
+    }
+    for (int i = 0; i < zoomIns; ++i)
+        Button(page, QStringLiteral("button_zoom_in"))->click();
     return nullptr;
 }
 
@@ -250,6 +264,14 @@ const std::vector<Scene> &Scenes()
         // The pictures of the tabs 2, 6 and 7 that the README shows, at the smallest window.
         {"word-problems.png", kSmall, [](MainWindow &w) { return WordProblems(w); }},
         {"function-graph.png", kSmall, [](MainWindow &w) { return Graph(w, QStringLiteral("x^2－2x－3")); }},
+        {"screenshots/function-graph-several.png", kLarge,
+            [](MainWindow &w) {
+                return Graphs(w, {QStringLiteral("y＝x²－2x－3"), QStringLiteral("y＝2x＋1"), QStringLiteral("6/x")});
+            }},
+        {"screenshots/function-graph-zoomed.png", kLarge,
+            [](MainWindow &w) {
+                return Graphs(w, {QStringLiteral("√x"), QStringLiteral("|x－1|")}, 2);
+            }},
         {"chart-bar.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_bar")); }},
         {"chart-line.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_line")); }},
         {"chart-pie.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_pie")); }},

@@ -12,11 +12,14 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <functional>
@@ -34,6 +37,17 @@ template <class T> T *Child(QWidget *parent, const QString &name)
 }
 
 bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
+bool IsBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80; }
+
+// A pixel of the colour within a pixel of (x, y): a curve passes there.
+bool Near(const QImage &image, double x, double y, bool (*is)(QRgb))
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (is(image.pixel(qRound(x) + dx, qRound(y) + dy)))
+                return true;
+    return false;
+}
 
 // Draws `function` on a fresh graph page and returns the page.
 std::unique_ptr<FunctionGraphPage> GraphOf(const QString &function)
@@ -79,52 +93,100 @@ QRgb ColourOf(int index)
 class ChartsGuiTest : public QObject {
     Q_OBJECT
 private slots:
-    void graphOfALineIsRedWhereItMustPass()
+    void graphOfALineIsRedWhereItMustPassAndGrowsWithThePage()
+    {
+        auto page = GraphOf(QStringLiteral("y＝2x＋1"));
+        auto *picture = Child<DisplayListView>(page.get(), QStringLiteral("picture_graph"));
+        const QImage image = picture->grab().toImage();
+        QVERIFY(image.width() > 500 && image.height() > 500);
+        const GraphView &view = page->Graph().View();
+        QCOMPARE(view.unit, 25.0);
+        const int ox = qRound(view.PixelX(0)), oy = qRound(view.PixelY(0));
+        QCOMPARE(image.pixel(ox - 150, oy), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(ox, oy + 150), qRgb(0, 0, 0));
+        QVERIFY(Near(image, view.PixelX(0), view.PixelY(1), IsRed));
+        QVERIFY(Near(image, view.PixelX(2), view.PixelY(5), IsRed));
+        QCOMPARE(Child<QLabel>(page.get(), QStringLiteral("label_status"))->text(), QStringLiteral("已画出图象。"));
+        QVERIFY(Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("与x轴的交点：令y＝0，得2x＋1＝0，解得x＝－0.5，交点是(－0.5，0)。")));
+
+        // A larger page, a larger picture at the same scale.
+        const QSize before = picture->size();
+        page->resize(1400, 900);
+        QApplication::processEvents();
+        QVERIFY(picture->width() > before.width() && picture->height() > before.height());
+        QCOMPARE(picture->Picture().width, picture->width());
+    }
+
+    void zoomAndPanMoveTheCurve()
     {
         auto page = GraphOf(QStringLiteral("2x＋1"));
-        const QImage image = Child<DisplayListView>(page.get(), QStringLiteral("picture_graph"))->grab().toImage();
-        QCOMPARE(image.size(), QSize(500, 500));
-        QCOMPARE(image.pixel(100, 250), qRgb(0, 0, 0));
-        QCOMPARE(image.pixel(480, 250), qRgb(0, 0, 0));
-        QCOMPARE(image.pixel(250, 400), qRgb(0, 0, 0));
-        QCOMPARE(image.pixel(250, 20), qRgb(0, 0, 0));
-        QCOMPARE(image.pixel(100, 100), qRgb(255, 255, 255));
-        QVERIFY(IsRed(image.pixel(250, 225)));
-        QVERIFY(IsRed(image.pixel(300, 125)));
-        QCOMPARE(Child<QLabel>(page.get(), QStringLiteral("label_status"))->text(), QStringLiteral("已画出图象。"));
+        auto *picture = Child<DisplayListView>(page.get(), QStringLiteral("picture_graph"));
+        const GraphView &view = page->Graph().View();
+        const auto redAt = [&](double x, double y) {
+            const QImage image = picture->grab().toImage();
+            return Near(image, view.PixelX(x), view.PixelY(y), IsRed);
+        };
+        QVERIFY(redAt(2, 5));
+        Child<QPushButton>(page.get(), QStringLiteral("button_zoom_in"))->click();
+        QCOMPARE(view.unit, 50.0);
+        QVERIFY(redAt(2, 5));
+        QVERIFY(redAt(-1, -1));
+        const int x2 = qRound(view.PixelX(2));
+        // Dragging 100 pixels to the right carries the point (2, 5) with it.
+        QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+        QMouseEvent move(QEvent::MouseMove, QPointF(300, 200), picture->mapToGlobal(QPointF(300, 200)), Qt::NoButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &move);
+        QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+        QCOMPARE(qRound(view.PixelX(2)), x2 + 100);
+        QVERIFY(redAt(2, 5));
+        // The wheel zooms about the mouse: the point under it stays.
+        const double xUnder = view.X(400);
+        QWheelEvent wheel(QPointF(400, 300), picture->mapToGlobal(QPointF(400, 300)), QPoint(), QPoint(0, 120),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture, &wheel);
+        QCOMPARE(view.unit, 62.5);
+        QVERIFY(std::fabs(view.X(400) - xUnder) < 1e-9);
+        Child<QPushButton>(page.get(), QStringLiteral("button_reset"))->click();
+        QCOMPARE(view.unit, 25.0);
+        QCOMPARE(view.centreX, 0.0);
     }
 
-    void graphStaysInsideItsPicture()
+    void severalFunctionsInTheirColoursShownAndHidden()
     {
         auto page = GraphOf(QStringLiteral("x^2"));
+        Child<QLineEdit>(page.get(), QStringLiteral("edit_function"))->setText(QStringLiteral("y＝－x＋2"));
+        Child<QPushButton>(page.get(), QStringLiteral("button_draw"))->click();
         auto *picture = Child<DisplayListView>(page.get(), QStringLiteral("picture_graph"));
-        const QImage image = page->grab().toImage();
-        const QRect inside = picture->geometry();
-        int red = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (IsRed(image.pixel(x, y))) {
-                    QVERIFY2(inside.contains(x, y), qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
-                    ++red;
-                }
-        QVERIFY(red > 100);
-        // The curve enters at the top edge: the top row of the picture holds red pixels.
-        bool topRow = false;
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            topRow = topRow || IsRed(image.pixel(x, inside.top()));
-        QVERIFY(topRow);
+        auto *list = Child<QListWidget>(page.get(), QStringLiteral("list_functions"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("y＝－x＋2"));
+        const GraphView &view = page->Graph().View();
+        QImage image = picture->grab().toImage();
+        QVERIFY(Near(image, view.PixelX(1.5), view.PixelY(2.25), IsRed));
+        QVERIFY(Near(image, view.PixelX(-3), view.PixelY(5), IsBlue));
+        QVERIFY(Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("交点是(1，1)、(－2，4)。")));
+        list->item(0)->setCheckState(Qt::Unchecked);
+        image = picture->grab().toImage();
+        QVERIFY(!Near(image, view.PixelX(1.5), view.PixelY(2.25), IsRed));
+        QVERIFY(Near(image, view.PixelX(-3), view.PixelY(5), IsBlue));
     }
 
-    void graphRefusesAMistakeAndKeepsItsPicture()
+    void graphRefusesAMistakeWithItsReasonAndKeepsItsPicture()
     {
-        auto page = GraphOf(QStringLiteral("(x＋1"));
-        QCOMPARE(Child<QLabel>(page.get(), QStringLiteral("label_status"))->text(),
-            QStringLiteral("括号不配对，画不出图象：请检查函数中的括号。"));
+        auto page = GraphOf(QStringLiteral("x²－1"));
         auto *picture = Child<DisplayListView>(page.get(), QStringLiteral("picture_graph"));
         const QImage first = picture->grab().toImage();
-        page->hide();
-        page->show();
+        Child<QLineEdit>(page.get(), QStringLiteral("edit_function"))->setText(QStringLiteral("(x＋1"));
+        Child<QPushButton>(page.get(), QStringLiteral("button_draw"))->click();
+        QCOMPARE(Child<QLabel>(page.get(), QStringLiteral("label_status"))->text(),
+            QStringLiteral("第1个字符“(”的括号没有配对的右括号。"));
         QCOMPARE(picture->grab().toImage(), first);
+        QCOMPARE(page->Graph().Functions().size(), std::size_t(1));
     }
 
     void savedPictureIsThePictureShown()
@@ -136,14 +198,16 @@ private slots:
         QCOMPARE(RenderDisplayList(picture->Picture()), shown);
     }
 
-    void pointerShowsCoordinates()
+    void pointerShowsCoordinatesAndTracesTheCurve()
     {
-        auto page = GraphOf(QString());
+        auto page = GraphOf(QStringLiteral("x^2"));
         auto *picture = Child<DisplayListView>(page.get(), QStringLiteral("picture_graph"));
-        QTest::mouseMove(picture, QPoint(300, 125));
-        emit picture->PointerMoved(300, 125);
-        QCOMPARE(Child<QLabel>(page.get(), QStringLiteral("label_pointer"))->text(),
-            QStringLiteral("鼠标位置 (2.00, 5.00)"));
+        const GraphView &view = page->Graph().View();
+        const int px = qRound(view.PixelX(1.5)), py = qRound(view.PixelY(2.25));
+        emit picture->PointerMoved(px, py + 2);
+        const QString shown = Child<QLabel>(page.get(), QStringLiteral("label_pointer"))->text();
+        QVERIFY2(shown.startsWith(QStringLiteral("鼠标位置 (1.5")), qPrintable(shown));
+        QVERIFY2(shown.endsWith(QStringLiteral("y＝x^2 上的点 (1.5，2.25)")), qPrintable(shown));
     }
 
     void barOfBoysInFirstYearIsColourZeroAtItsHeight()
@@ -187,9 +251,15 @@ private slots:
         for (const ChartSlice &slice : pie.slices) {
             const ChartPie &p = pie.pies[static_cast<std::size_t>(slice.series)];
             const double middle = (slice.start + slice.span / 2) * M_PI / 180;
-            const int x = static_cast<int>(p.cx + std::cos(middle) * p.radius / 2);
-            const int y = static_cast<int>(p.cy - std::sin(middle) * p.radius / 2);
-            QCOMPARE(image.pixel(x, y), ColourOf(slice.index));
+            // Nearer the centre than the percentage written in the slice.
+            const int x = static_cast<int>(p.cx + std::cos(middle) * p.radius * 0.3);
+            const int y = static_cast<int>(p.cy - std::sin(middle) * p.radius * 0.3);
+            QCOMPARE(FromGbk(slice.percent).endsWith(QLatin1Char('%')), true);
+            const QRgb seen = image.pixel(x, y), wanted = ColourOf(slice.index);
+            QVERIFY2(std::abs(qRed(seen) - qRed(wanted)) + std::abs(qGreen(seen) - qGreen(wanted))
+                        + std::abs(qBlue(seen) - qBlue(wanted))
+                    < 24,
+                qPrintable(QStringLiteral("slice %1 at %2,%3: %4").arg(slice.index).arg(x).arg(y).arg(seen, 0, 16)));
         }
     }
 

@@ -315,4 +315,19 @@ TEST(KouSuanSheet, WorksheetAndAnswerSheetFillColumnsAndPages)
     EXPECT_EQ(PagesPerSheet(101, 4), 2u);
     EXPECT_EQ(PagesPerSheet(200, 3), 3u);
     EXPECT_EQ(PagesPerSheet(0, 0), 1u);
+
+    // Measured in the printing font: as many columns as the widest problem or answer and a gap of
+    // one character fit, so no text reaches into the next column.
+    const SheetMeasure halfEm = [](const std::string &text) { return 6.0 * static_cast<double>(text.size()); };
+    for (double page : {100.0, 300.0, 500.0, 700.0, 2000.0})
+        for (const std::vector<Problem> &set : {problems, std::vector<Problem> {thousand, remainder}}) {
+            const int columns = SheetColumns(set, halfEm, page);
+            double widest = 0;
+            for (const SheetPage &sheet : SheetPages(set, 1, halfEm, page))
+                for (const std::vector<std::string> &column : sheet.cells)
+                    for (const std::string &cell : column)
+                        widest = std::max(widest, halfEm(cell));
+            EXPECT_TRUE(columns == 1 || widest <= page / columns + 1e-9) << page;
+            EXPECT_TRUE(columns == 4 || widest + halfEm("　") > page / (columns + 1) - 1e-9) << page;
+        }
 }

@@ -337,12 +337,19 @@ TEST(ShiJuan, ThePaperShowsPointsAndTheKeyEveryWorkedSolution)
     EXPECT_NE(text.find("四、解方程。（每题6分，共12分）"), std::string::npos);
     std::size_t from = 0;
     for (const ShiJuanBuFen &section : paper.sections)
-        for (const ShiJuanTi &p : section.problems) {
+        for (std::size_t i = 0; i < section.problems.size(); ++i) {
+            const ShiJuanTi &p = section.problems[i];
             EXPECT_NE(text.find(p.text), std::string::npos) << p.text;
-            // The key keeps the paper's order.
-            const std::size_t at = key.find(p.worked, from);
+            // The key keeps the paper's order: 口算 one answer a line, the others worked out.
+            const std::string shown = p.kind == TiXing::KouSuan
+                ? "(" + std::to_string(i + 1) + ") " + p.text + p.answer + "\r\n"
+                : p.worked;
+            const std::size_t at = key.find(shown, from);
             ASSERT_NE(at, std::string::npos) << p.text;
-            from = at + p.worked.size();
+            if (p.kind == TiXing::KouSuan) {
+                EXPECT_EQ(key.find(p.worked, from), std::string::npos) << "no working for 口算: " << p.text;
+            }
+            from = at + shown.size();
         }
     EXPECT_EQ(text.find("解题"), std::string::npos) << "the paper gives nothing away";
 }

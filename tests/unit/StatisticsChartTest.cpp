@@ -27,12 +27,6 @@ const std::string kTitle = DefaultChartTitle();
 
 ChartTable EmptyGrid() { return ChartTable(35, std::vector<std::string>(35)); }
 
-ChartTable WithCell(ChartTable table, std::size_t r, std::size_t c, std::string text)
-{
-    table[r][c] = std::move(text);
-    return table;
-}
-
 // Picture 640 × 520: usable 635 × 500; the legend of 男生/女生 (4 bytes) is 98 wide from x = 532.
 ChartLayout DefaultLayout(ChartType type)
 {
@@ -53,23 +47,59 @@ TEST(StatisticsChart, ReadsCellsAsTheLeadingNumber)
         EXPECT_EQ(CellNumber(none), 0) << none;
 }
 
-TEST(StatisticsChart, TickStepAndAxisMaximumFollowTheLargestCell)
+TEST(StatisticsChart, ValueAxisIsTheSmallestOneTwoFiveStepWithFiveToTenTicks)
 {
     struct Case {
-        const char *largest;
-        long long step, maximum;
+        const char *cells; // the values of one row
+        double step, minimum, maximum;
     };
-    for (const Case &c : {Case {"", 20, 300}, Case {"95", 20, 300}, Case {"250", 25, 300}, Case {"299.9", 29, 300},
-             Case {"400", 40, 410}, Case {"1234", 123, 1240}}) {
-        const StatisticsChart chart = BuildChart(WithCell(EmptyGrid(), 7, 9, c.largest), "", ChartType::Bar).chart;
-        EXPECT_EQ(chart.TickStep(), c.step) << c.largest;
-        EXPECT_EQ(chart.AxisMaximum(), c.maximum) << c.largest;
+    for (const Case &c : {Case {"", 2, 0, 10}, Case {"12 30 45", 5, 0, 50}, Case {"95", 10, 0, 100},
+             Case {"61 34 80", 10, 0, 90}, Case {"250", 50, 0, 300}, Case {"400", 50, 0, 450},
+             Case {"0.3", 0.05, 0, 0.35}, Case {"2.5 3.75", 0.5, 0, 4}, Case {"-12 30", 5, -15, 35},
+             Case {"-3 -7", 1, -8, 0}, Case {"1234", 200, 0, 1400}, Case {"99999999999999999999", 2e11, 0, 1.2e12}}) {
+        ChartTable table = EmptyGrid();
+        table[0][1] = "甲";
+        std::size_t row = 1;
+        for (std::string rest = c.cells; !rest.empty(); ++row) {
+            const std::size_t blank = rest.find(' ');
+            table[row][0] = "行";
+            table[row][1] = rest.substr(0, blank);
+            rest = blank == std::string::npos ? "" : rest.substr(blank + 1);
+        }
+        const StatisticsChart chart = BuildChart(table, "", ChartType::Bar).chart;
+        EXPECT_NEAR(chart.TickStep(), c.step, 1e-9 * c.step) << c.cells;
+        EXPECT_NEAR(chart.AxisMinimum(), c.minimum, 1e-9 * c.step) << c.cells;
+        EXPECT_NEAR(chart.AxisMaximum(), c.maximum, 1e-9 * c.step) << c.cells;
+        const double ticks = (chart.AxisMaximum() - chart.AxisMinimum()) / chart.TickStep();
+        EXPECT_TRUE(ticks >= 5 - 1e-9 && ticks <= 10 + 1e-9) << c.cells;
     }
     const ChartLayout empty = LayOutChart(BuildChart(EmptyGrid(), "", ChartType::Bar).chart, 640, 520);
-    ASSERT_EQ(empty.valueTicks.size(), 16u); // 0, 20, …, 300
-    EXPECT_EQ(empty.valueTicks.back().value, 300);
+    ASSERT_EQ(empty.valueTicks.size(), 6u); // 0, 2, …, 10
+    EXPECT_EQ(empty.valueTicks.back().text, "10");
     EXPECT_TRUE(empty.bars.empty());
     EXPECT_FALSE(empty.legend.shown);
+}
+
+// Decimals stand at their value, negative values below the zero line, the numbers of the value
+// axis in the step's places.
+TEST(StatisticsChart, DecimalsAndNegativeValuesStandAtTheirValue)
+{
+    const ChartTable table = {{"月份", "一月", "二月", "三月"}, {"气温", "-4.5", "1.5", "6.25"}};
+    const ChartLayout layout = LayOutChart(BuildChart(table, "", ChartType::Bar).chart, 640, 520);
+    // −4.5 … 6.25 by 2: −6 … 8, seven steps over the plot height of 410.
+    ASSERT_EQ(layout.valueTicks.size(), 8u);
+    EXPECT_EQ(layout.valueTicks.front().text, "-6");
+    EXPECT_EQ(layout.valueTicks.back().text, "8");
+    EXPECT_DOUBLE_EQ(layout.scale, 410.0 / 14);
+    EXPECT_DOUBLE_EQ(layout.axisY, 450 - 6 * layout.scale);
+    ASSERT_EQ(layout.bars.size(), 3u);
+    EXPECT_DOUBLE_EQ(layout.bars[0].y, layout.axisY); // hangs down from the zero line
+    EXPECT_DOUBLE_EQ(layout.bars[0].height, 4.5 * layout.scale);
+    EXPECT_DOUBLE_EQ(layout.bars[2].y, layout.axisY - 6.25 * layout.scale);
+    const ChartLayout tenths
+        = LayOutChart(BuildChart({{"", "甲", "乙"}, {"a", "0.3", "0.12"}}, "", ChartType::Bar).chart, 640, 520);
+    EXPECT_EQ(tenths.valueTicks[1].text, "0.05");
+    EXPECT_DOUBLE_EQ(tenths.bars[1].height, 0.12 * tenths.scale);
 }
 
 TEST(StatisticsChart, SeriesComeFromHeadedColumnsAndLabelsFromHeadedRows)
@@ -81,7 +111,7 @@ TEST(StatisticsChart, SeriesComeFromHeadedColumnsAndLabelsFromHeadedRows)
     EXPECT_EQ(chart.LabelAngle(), 50);
     ASSERT_EQ(chart.Series().size(), 6u);
     EXPECT_EQ(chart.Series()[4].name, "五年级");
-    EXPECT_EQ(chart.Series()[4].values, (std::vector<long long> {95, 41}));
+    EXPECT_EQ(chart.Series()[4].values, (std::vector<double> {95, 41}));
     EXPECT_EQ(chart.Labels(), (std::vector<std::string> {"男生", "女生"}));
     EXPECT_EQ(chart.LongestLabel(), 4);
     EXPECT_EQ(chart.LongestSeriesName(), 6);
@@ -92,10 +122,10 @@ TEST(StatisticsChart, SeriesComeFromHeadedColumnsAndLabelsFromHeadedRows)
     ChartTable table = {{"", "甲", "", "乙"}, {"一", "5", "999", ""}, {"", "x", "7", "8"}};
     const StatisticsChart sparse = BuildChart(table, "", ChartType::Bar).chart;
     ASSERT_EQ(sparse.Series().size(), 2u);
-    EXPECT_EQ(sparse.Series()[0].values, (std::vector<long long> {5, 0}));
-    EXPECT_EQ(sparse.Series()[1].values, (std::vector<long long> {8}));
+    EXPECT_EQ(sparse.Series()[0].values, (std::vector<double> {5, 0}));
+    EXPECT_EQ(sparse.Series()[1].values, (std::vector<double> {8}));
     EXPECT_EQ(sparse.Labels(), (std::vector<std::string> {"一"}));
-    EXPECT_EQ(sparse.AxisMaximum(), 1000);
+    EXPECT_EQ(sparse.AxisMaximum(), 9); // the unheaded 999 is not drawn and does not count
 }
 
 TEST(StatisticsChart, KeepsTenPlacesAndSaysWhatWasLeftOut)
@@ -124,12 +154,13 @@ TEST(StatisticsChart, KeepsTenPlacesAndSaysWhatWasLeftOut)
 TEST(StatisticsChart, BarsOfTheDefaultTable)
 {
     const ChartLayout layout = DefaultLayout(ChartType::Bar);
-    // Value axis at 8 × 3 + 50; category axis at 500 − 50; 410 pixels of plot height hold 300.
+    // Value axis at 8 × 3 + 50; category axis at 500 − 50; 410 pixels of plot height hold 0…100.
     EXPECT_EQ(layout.axisX, 74);
     EXPECT_EQ(layout.axisY, 450);
+    EXPECT_EQ(layout.axisBottom, 450);
     EXPECT_EQ(layout.axisTop, 40);
     EXPECT_EQ(layout.axisRight, 522);
-    EXPECT_EQ(layout.scale, 1);
+    EXPECT_DOUBLE_EQ(layout.scale, 4.1);
     ASSERT_EQ(layout.bars.size(), 12u);
     const double slot = (522.0 - 74) / 6;
     const ChartBar &boys1 = layout.bars[0];
@@ -137,19 +168,59 @@ TEST(StatisticsChart, BarsOfTheDefaultTable)
     EXPECT_EQ(boys1.index, 0);
     EXPECT_DOUBLE_EQ(boys1.x, 74 + 0.2 * slot);
     EXPECT_DOUBLE_EQ(boys1.width, 0.6 * slot / 2);
-    EXPECT_DOUBLE_EQ(boys1.y, 450 - 61);
-    EXPECT_DOUBLE_EQ(boys1.height, 61);
+    EXPECT_DOUBLE_EQ(boys1.y, 450 - 61 * 4.1);
+    EXPECT_DOUBLE_EQ(boys1.height, 61 * 4.1);
     const ChartBar &girls6 = layout.bars[11];
     EXPECT_EQ(girls6.index, 1);
     EXPECT_DOUBLE_EQ(girls6.x, 74 + 5 * slot + 0.2 * slot + 0.3 * slot);
-    EXPECT_DOUBLE_EQ(girls6.height, 80);
+    EXPECT_DOUBLE_EQ(girls6.height, 80 * 4.1);
     EXPECT_DOUBLE_EQ(layout.categoryTicks[2].x, 74 + 2.5 * slot);
+    EXPECT_EQ(layout.labelAngle, 0);
 
-    // A picture lower than the axis maximum scales every value and tick alike.
+    // A lower picture scales every value and tick alike.
     const ChartLayout low = LayOutChart(BuildChart(DefaultTable(), kTitle, ChartType::Bar).chart, 640, 300);
-    EXPECT_DOUBLE_EQ(low.scale, 190.0 / 300);
-    EXPECT_DOUBLE_EQ(low.bars[0].height, 61 * 190.0 / 300);
-    EXPECT_DOUBLE_EQ(low.valueTicks[1].y, 230 - 20 * 190.0 / 300);
+    EXPECT_DOUBLE_EQ(low.scale, 190.0 / 100);
+    EXPECT_DOUBLE_EQ(low.bars[0].height, 61 * 1.9);
+    EXPECT_DOUBLE_EQ(low.valueTicks[1].y, 230 - 10 * 1.9);
+}
+
+// Names that do not fit their slot are turned; when even turned names crowd, every second (third
+// …) is written; value numbers closer than 14 pixels are thinned too. No two texts overlap.
+TEST(StatisticsChart, LabelsNeverOverlap)
+{
+    ChartTable table = EmptyGrid();
+    table[1][0] = "人数";
+    for (std::size_t c = 1; c <= 10; ++c) {
+        table[0][c] = "第" + IntText(static_cast<long long>(c)) + "小组的同学";
+        table[1][c] = IntText(static_cast<long long>(c * 7));
+    }
+    for (int width : {300, 500, 900, 1600})
+        for (int height : {160, 300, 700}) {
+            const ChartLayout layout = LayOutChart(BuildChart(table, "", ChartType::Bar).chart, width, height);
+            const double slot
+                = layout.categoryTicks.size() > 1 ? layout.categoryTicks[1].x - layout.categoryTicks[0].x : 0;
+            double lastX = -1e9;
+            for (const CategoryTick &t : layout.categoryTicks) {
+                if (!t.labelled)
+                    continue;
+                // Upright names need their width, turned ones a line's height (18 pixels).
+                const double needed = layout.labelAngle == 0 ? 8.4 * t.name.size() : 18;
+                EXPECT_GE(t.x - lastX, needed - 1e-9) << width << "x" << height << " slot " << slot;
+                lastX = t.x;
+            }
+            double lastY = 1e9;
+            for (const ValueTick &t : layout.valueTicks) {
+                if (t.text.empty())
+                    continue;
+                EXPECT_GE(lastY - t.y, 14 - 1e-9) << width << "x" << height;
+                lastY = t.y;
+            }
+            EXPECT_GE(layout.axisTop, 0);
+        }
+    const ChartLayout wide = LayOutChart(BuildChart(DefaultTable(), kTitle, ChartType::Bar).chart, 1600, 520);
+    EXPECT_EQ(wide.labelAngle, 0);
+    const ChartLayout narrow = LayOutChart(BuildChart(table, "", ChartType::Bar).chart, 500, 520);
+    EXPECT_EQ(narrow.labelAngle, 45);
 }
 
 TEST(StatisticsChart, LegendGeometry)
@@ -173,13 +244,16 @@ TEST(StatisticsChart, LegendGeometry)
 TEST(StatisticsChart, LinePointsOfTheDefaultTable)
 {
     const ChartLayout layout = DefaultLayout(ChartType::Line);
-    EXPECT_EQ(layout.axisY, 500 - 12 * 6 - 15);
+    // The names turned by 50° need 12 × 6 × sin 50° + 25 pixels under the axis.
+    const double bottom = 500 - (72 * std::sin(50 * std::acos(-1.0) / 180) + 25);
+    EXPECT_DOUBLE_EQ(layout.axisY, bottom);
+    const double scale = (bottom - 40) / 100;
     ASSERT_EQ(layout.lines.size(), 2u);
     ASSERT_EQ(layout.lines[0].size(), 6u);
     const double slot = (522.0 - 74) / 6;
     EXPECT_DOUBLE_EQ(layout.lines[0][4].x, 74 + 4.5 * slot);
-    EXPECT_DOUBLE_EQ(layout.lines[0][4].y, 413 - 95);
-    EXPECT_DOUBLE_EQ(layout.lines[1][5].y, 413 - 80);
+    EXPECT_DOUBLE_EQ(layout.lines[0][4].y, bottom - 95 * scale);
+    EXPECT_DOUBLE_EQ(layout.lines[1][5].y, bottom - 80 * scale);
 
     const DisplayList picture = DrawChart(layout);
     int circles = 0;
@@ -215,6 +289,49 @@ TEST(StatisticsChart, PieSlicesShareThreeHundredAndSixtyDegrees)
     ASSERT_EQ(sparse.slices.size(), 1u);
     EXPECT_EQ(sparse.slices[0].index, 2);
     EXPECT_DOUBLE_EQ(sparse.slices[0].span, -360);
+}
+
+// A table with one row of data is one pie of its columns, with the percentages; a narrow slice
+// has its percentage beside it, and no two percentages overlap.
+TEST(StatisticsChart, OneRowIsOnePieOfItsColumnsWithPercentages)
+{
+    const ChartTable table = {{"项目", "跳绳", "踢毽子", "跑步", "下棋"}, {"人数", "12", "30", "45", "3"}};
+    const BuiltChart built = BuildChart(table, "", ChartType::Pie);
+    ASSERT_EQ(built.chart.Series().size(), 1u);
+    EXPECT_EQ(built.chart.Series()[0].name, "人数");
+    EXPECT_EQ(built.chart.Series()[0].values, (std::vector<double> {12, 30, 45, 3}));
+    EXPECT_EQ(built.chart.Labels(), (std::vector<std::string> {"跳绳", "踢毽子", "跑步", "下棋"}));
+    const ChartLayout layout = LayOutChart(built.chart, 800, 520);
+    ASSERT_EQ(layout.pies.size(), 1u);
+    ASSERT_EQ(layout.slices.size(), 4u);
+    std::vector<std::string> percents;
+    for (const ChartSlice &s : layout.slices)
+        percents.push_back(s.percent);
+    EXPECT_EQ(percents, (std::vector<std::string> {"13.3%", "33.3%", "50%", "3.3%"}));
+    const ChartPie &pie = layout.pies[0];
+    for (const ChartSlice &s : layout.slices) {
+        const double distance = std::hypot(s.labelX - pie.cx, s.labelY - pie.cy);
+        if (-s.span >= 30 && pie.radius >= 60)
+            EXPECT_LT(distance, pie.radius) << s.percent;
+        else
+            EXPECT_GT(distance, pie.radius) << s.percent;
+    }
+    // Several narrow slices side by side: their percentages are pushed apart.
+    const ChartTable many = {{"", "a", "b", "c", "d", "e"}, {"n", "100", "1", "1", "1", "1"}};
+    const ChartLayout crowded = LayOutChart(BuildChart(many, "", ChartType::Pie).chart, 800, 520);
+    for (std::size_t a = 0; a < crowded.slices.size(); ++a)
+        for (std::size_t b = a + 1; b < crowded.slices.size(); ++b)
+            EXPECT_FALSE(std::fabs(crowded.slices[a].labelX - crowded.slices[b].labelX)
+                    < 3.6 * static_cast<double>(crowded.slices[a].percent.size() + crowded.slices[b].percent.size())
+                && std::fabs(crowded.slices[a].labelY - crowded.slices[b].labelY) < 14 - 1e-9)
+                << a << " " << b;
+    // The legend is titled 图例; with several rows, one pie per column as before.
+    const DisplayList picture = DrawChart(layout);
+    bool titled = false;
+    for (const Text &t : picture.All<Text>())
+        titled = titled || t.text == "图例";
+    EXPECT_TRUE(titled);
+    EXPECT_EQ(DefaultLayout(ChartType::Pie).pies.size(), 6u);
 }
 
 TEST(StatisticsChart, AnySizeAndAnyTableDrawWithoutFault)
