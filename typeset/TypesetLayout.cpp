@@ -36,13 +36,7 @@ struct Piece {
     }
 };
 
-bool IsRelationText(const std::string &t)
-{
-    for (const char *r : {"＝", "＞", "＜", "≥", "≤", "≠", "=", ">", "<", "≈"})
-        if (t == r)
-            return true;
-    return false;
-}
+bool IsRelationText(const std::string &t) { return TsIsRelation(t) || t == "≈"; }
 
 bool IsBinaryText(const std::string &t)
 {
@@ -89,19 +83,7 @@ public:
 
     Piece Sign(const std::string &gbk, double size, bool unary) const
     {
-        std::string shown;
-        if (gbk == "＋")
-            shown = "+";
-        else if (gbk == "－" || gbk == "-")
-            shown = "\xE2\x88\x92";
-        else if (gbk == "＝")
-            shown = "=";
-        else if (gbk == "＞")
-            shown = ">";
-        else if (gbk == "＜")
-            shown = "<";
-        else
-            shown = GbkToUtf8Lossy(gbk);
+        const std::string shown = TsMathSign(gbk);
         double space = 0;
         if (IsRelationText(gbk))
             space = 0.28 * size;
@@ -305,7 +287,7 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
             while (from < kids.size() && kids[from].kind == TsKind::Blank)
                 ++from;
             std::size_t rel = from;
-            while (rel < kids.size() && !(kids[rel].kind == TsKind::Sign && IsRelationText(kids[rel].text)))
+            while (rel < kids.size() && !(kids[rel].kind == TsKind::Sign && TsIsRelation(kids[rel].text)))
                 ++rel;
             lp.body = layout.Row(std::vector<TsNode>(kids.begin() + from, kids.begin() + rel), size);
             lp.relation = lp.body.width;
