@@ -79,25 +79,19 @@ void AppendNode(std::string &out, const TsNode &n)
 {
     switch (n.kind) {
     case TsKind::Text:
-        out += "<mtext>";
-        AppendEscaped(out, n.text);
-        out += "</mtext>";
+        AppendLeaf(out, "mtext", n.text);
         break;
     case TsKind::Blank:
         AppendBlank(out, n.text);
         break;
     case TsKind::Number:
-        out += "<mn>";
-        AppendEscaped(out, n.text);
-        out += "</mn>";
+        AppendLeaf(out, "mn", n.text);
         break;
     case TsKind::Name:
-        out += "<mi>";
-        AppendEscaped(out, n.text);
-        out += "</mi>";
+        AppendLeaf(out, "mi", n.text);
         break;
     case TsKind::Sign:
-        out += "<mo>" + SignText(n.text) + "</mo>";
+        AppendLeaf(out, "mo", n.text, true);
         break;
     case TsKind::Row:
         AppendRow(out, n);
