@@ -102,12 +102,13 @@ public:
             return Glyphs(GbkToUtf8Lossy(gbk), TsFont::Upright, size);
         const double big = size * tall / normal;
         Piece p = Glyphs(GbkToUtf8Lossy(gbk), TsFont::Upright, big);
-        // Shift it so that its box spans the contents.
-        const double shift = -ascent + p.ascent;
-        for (TsGlyphs &g : p.glyphs)
-            g.y += shift, g.baseline += shift;
-        p.ascent = ascent;
-        p.descent = descent;
+        // Shift it so that its box starts at the top of the contents; the piece is as tall as the
+        // box, whatever the face's metrics make of the larger size.
+        TsGlyphs &g = p.glyphs.front();
+        const double shift = -ascent - g.y;
+        g.y += shift, g.baseline += shift;
+        p.ascent = std::max(ascent, -g.y);
+        p.descent = std::max(descent, g.y + g.height);
         return p;
     }
 
