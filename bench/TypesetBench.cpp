@@ -1,5 +1,6 @@
 // typeset/: reading and laying out worked texts, and their MathML.
 #include "pages/Headless.h"
+#include "tests/unit/TypesetFakes.h"
 #include "typeset/TypesetLayout.h"
 #include "typeset/TypesetMathML.h"
 
@@ -8,19 +9,6 @@
 using namespace qimbel;
 
 namespace {
-
-class FixedMetrics : public TsMetrics {
-public:
-    double Advance(std::string_view utf8, TsFont, double size) const override
-    {
-        double w = 0;
-        for (unsigned char c : utf8)
-            w += c < 0x80 ? 0.5 * size : (c & 0xC0) == 0xC0 ? size : 0;
-        return w;
-    }
-    double Ascent(double size) const override { return 0.8 * size; }
-    double Descent(double size) const override { return 0.2 * size; }
-};
 
 // A pupil-sized solution: a quadratic with surd roots, worked in full.
 std::string Solution()

@@ -342,15 +342,7 @@ void ReadRuns(const std::string &s, std::size_t pos, std::size_t end, std::size_
     }
 }
 
-bool IsRelation(const TsNode &n)
-{
-    if (n.kind != TsKind::Sign)
-        return false;
-    for (const char *r : {"＝", "＞", "＜", "≥", "≤", "≠", "=", ">", "<"})
-        if (n.text == r)
-            return true;
-    return false;
-}
+bool IsRelation(const TsNode &n) { return n.kind == TsKind::Sign && TsIsRelation(n.text); }
 
 bool HasRelation(const TsNode &row)
 {
@@ -495,6 +487,29 @@ TsDocument ReadTypeset(const std::string &s)
         i = j > i ? j : i + 1;
     }
     return doc;
+}
+
+bool TsIsRelation(const std::string &sign)
+{
+    for (const char *r : {"＝", "＞", "＜", "≥", "≤", "≠", "=", ">", "<"})
+        if (sign == r)
+            return true;
+    return false;
+}
+
+std::string TsMathSign(const std::string &gbk)
+{
+    if (gbk == "＋")
+        return "+";
+    if (gbk == "－" || gbk == "-")
+        return "\xE2\x88\x92"; // U+2212 MINUS SIGN
+    if (gbk == "＝")
+        return "=";
+    if (gbk == "＞")
+        return ">";
+    if (gbk == "＜")
+        return "<";
+    return GbkToUtf8Lossy(gbk);
 }
 
 std::string TsPlainText(const TsNode &n)

@@ -36,13 +36,7 @@ struct Piece {
     }
 };
 
-bool IsRelationText(const std::string &t)
-{
-    for (const char *r : {"＝", "＞", "＜", "≥", "≤", "≠", "=", ">", "<", "≈"})
-        if (t == r)
-            return true;
-    return false;
-}
+bool IsRelationText(const std::string &t) { return TsIsRelation(t) || t == "≈"; }
 
 bool IsBinaryText(const std::string &t)
 {
@@ -89,19 +83,7 @@ public:
 
     Piece Sign(const std::string &gbk, double size, bool unary) const
     {
-        std::string shown;
-        if (gbk == "＋")
-            shown = "+";
-        else if (gbk == "－" || gbk == "-")
-            shown = "\xE2\x88\x92";
-        else if (gbk == "＝")
-            shown = "=";
-        else if (gbk == "＞")
-            shown = ">";
-        else if (gbk == "＜")
-            shown = "<";
-        else
-            shown = GbkToUtf8Lossy(gbk);
+        const std::string shown = TsMathSign(gbk);
         double space = 0;
         if (IsRelationText(gbk))
             space = 0.28 * size;
@@ -120,12 +102,13 @@ public:
             return Glyphs(GbkToUtf8Lossy(gbk), TsFont::Upright, size);
         const double big = size * tall / normal;
         Piece p = Glyphs(GbkToUtf8Lossy(gbk), TsFont::Upright, big);
-        // Shift it so that its box spans the contents.
-        const double shift = -ascent + p.ascent;
-        for (TsGlyphs &g : p.glyphs)
-            g.y += shift, g.baseline += shift;
-        p.ascent = ascent;
-        p.descent = descent;
+        // Shift it so that its box starts at the top of the contents; the piece is as tall as the
+        // box, whatever the face's metrics make of the larger size.
+        TsGlyphs &g = p.glyphs.front();
+        const double shift = -ascent - g.y;
+        g.y += shift, g.baseline += shift;
+        p.ascent = std::max(ascent, -g.y);
+        p.descent = std::max(descent, g.y + g.height);
         return p;
     }
 
@@ -305,7 +288,7 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
             while (from < kids.size() && kids[from].kind == TsKind::Blank)
                 ++from;
             std::size_t rel = from;
-            while (rel < kids.size() && !(kids[rel].kind == TsKind::Sign && IsRelationText(kids[rel].text)))
+            while (rel < kids.size() && !(kids[rel].kind == TsKind::Sign && TsIsRelation(kids[rel].text)))
                 ++rel;
             lp.body = layout.Row(std::vector<TsNode>(kids.begin() + from, kids.begin() + rel), size);
             lp.relation = lp.body.width;

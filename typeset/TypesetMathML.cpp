@@ -37,24 +37,6 @@ void AppendEscaped(std::string &out, const std::string &gbk)
     }
 }
 
-// Full-width signs are written as the maths signs they stand for.
-std::string SignText(const std::string &gbk)
-{
-    if (gbk == "＋")
-        return "+";
-    if (gbk == "－" || gbk == "-")
-        return "\xE2\x88\x92"; // U+2212 MINUS SIGN
-    if (gbk == "＝")
-        return "=";
-    if (gbk == "＞")
-        return "&gt;";
-    if (gbk == "＜")
-        return "&lt;";
-    std::string out;
-    AppendEscaped(out, gbk);
-    return out;
-}
-
 // Blanks as space: half an em per byte, two for a tab.
 void AppendBlank(std::string &out, const std::string &blanks)
 {
@@ -64,6 +46,23 @@ void AppendBlank(std::string &out, const std::string &blanks)
     char width[32];
     std::snprintf(width, sizeof width, "%.1fem", ems);
     out += "<mspace width=\"" + std::string(width) + "\"/>";
+}
+
+// <tag>text</tag>; a sign in its maths form (a sign is never a control character).
+void AppendLeaf(std::string &out, const char *tag, const std::string &gbk, bool sign = false)
+{
+    out += '<';
+    out += tag;
+    out += '>';
+    if (sign) {
+        for (char c : TsMathSign(gbk))
+            out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : c == '"' ? "&quot;" : std::string(1, c);
+    } else {
+        AppendEscaped(out, gbk);
+    }
+    out += "</";
+    out += tag;
+    out += '>';
 }
 
 void AppendNode(std::string &out, const TsNode &n);
@@ -80,25 +79,19 @@ void AppendNode(std::string &out, const TsNode &n)
 {
     switch (n.kind) {
     case TsKind::Text:
-        out += "<mtext>";
-        AppendEscaped(out, n.text);
-        out += "</mtext>";
+        AppendLeaf(out, "mtext", n.text);
         break;
     case TsKind::Blank:
         AppendBlank(out, n.text);
         break;
     case TsKind::Number:
-        out += "<mn>";
-        AppendEscaped(out, n.text);
-        out += "</mn>";
+        AppendLeaf(out, "mn", n.text);
         break;
     case TsKind::Name:
-        out += "<mi>";
-        AppendEscaped(out, n.text);
-        out += "</mi>";
+        AppendLeaf(out, "mi", n.text);
         break;
     case TsKind::Sign:
-        out += "<mo>" + SignText(n.text) + "</mo>";
+        AppendLeaf(out, "mo", n.text, true);
         break;
     case TsKind::Row:
         AppendRow(out, n);
@@ -139,16 +132,6 @@ void AppendNode(std::string &out, const TsNode &n)
     }
 }
 
-bool IsRelationSign(const TsNode &n)
-{
-    if (n.kind != TsKind::Sign)
-        return false;
-    for (const char *r : {"＝", "＞", "＜", "≥", "≤", "≠", "=", ">", "<"})
-        if (n.text == r)
-            return true;
-    return false;
-}
-
 void AppendMath(std::string &out, const std::vector<TsNode> &nodes, std::size_t from, std::size_t to)
 {
     out += "<math xmlns=\"http://www.w3.org/1998/Math/MathML\">";
@@ -170,7 +153,7 @@ void AppendLine(std::string &out, const TsLine &line, bool blockHasLabels)
         std::size_t relation = kids.size();
         if (line.aligned) {
             for (std::size_t i = 0; i < kids.size(); ++i)
-                if (IsRelationSign(kids[i])) {
+                if (kids[i].kind == TsKind::Sign && TsIsRelation(kids[i].text)) {
                     relation = i;
                     break;
                 }

@@ -49,6 +49,11 @@ struct TsDocument {
     std::vector<TsLine> lines;
 };
 
+// True for the relation signs an equation chain lines up on (＝ ＞ ＜ ≥ ≤ ≠ and ASCII = > <).
+bool TsIsRelation(const std::string &sign);
+// The UTF-8 of a sign as maths shows it: full-width ＋ － ＝ ＞ ＜ (and ASCII -) as + − = > <.
+std::string TsMathSign(const std::string &gbkSign);
+
 // Reads a GBK text box. Never fails: what cannot be read as maths stays text.
 TsDocument ReadTypeset(const std::string &gbkText);
 

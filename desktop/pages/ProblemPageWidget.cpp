@@ -126,6 +126,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     });
     // Typing belongs to the plain text: a key typed on the typeset view goes there.
     connect(typeset_, &TypesetView::TypingStarted, this, [this](const QString &text) {
+        if (!edit_->isEnabled())
+            return;
         ShowTypeset(false);
         // At the end of the typed problems, before any old results (a check cuts those away).
         const QString all = edit_->toPlainText();

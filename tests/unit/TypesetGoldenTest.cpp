@@ -6,6 +6,8 @@
 #include "typeset/TypesetLayout.h"
 #include "typeset/TypesetMathML.h"
 
+#include "TypesetFakes.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,52 +19,20 @@ using namespace qimbel;
 
 namespace {
 
-std::string ReadFile(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string TextBox(const std::string &utf8)
-{
-    std::string crlf;
-    for (char c : utf8) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return Utf8ToGbk(crlf).value_or("");
-}
-
-class FixedMetrics : public TsMetrics {
-public:
-    double Advance(std::string_view utf8, TsFont, double size) const override
-    {
-        double w = 0;
-        for (unsigned char c : utf8)
-            w += c < 0x80 ? 0.5 * size : (c & 0xC0) == 0xC0 ? size : 0;
-        return w;
-    }
-    double Ascent(double size) const override { return 0.8 * size; }
-    double Descent(double size) const override { return 0.2 * size; }
-};
-
 fs::path Case(const char *name) { return fs::path(QIMBEL_SOURCE_DIR) / "tests" / "typeset" / name; }
 
 class TypesetGolden : public testing::TestWithParam<const char *> { };
 
 TEST_P(TypesetGolden, MathMLAsWorkedOutByHand)
 {
-    const std::string input = TextBox(ReadFile(Case(GetParam()) / "input.txt"));
+    const std::string input = TextBox(ReadWholeFile(Case(GetParam()) / "input.txt"));
     ASSERT_FALSE(input.empty());
-    EXPECT_EQ(TypesetToMathML(input), ReadFile(Case(GetParam()) / "expected.html"));
+    EXPECT_EQ(TypesetToMathML(input), ReadWholeFile(Case(GetParam()) / "expected.html"));
 }
 
 TEST_P(TypesetGolden, LayoutAsInTheBook)
 {
-    const TsDocument doc = ReadTypeset(TextBox(ReadFile(Case(GetParam()) / "input.txt")));
+    const TsDocument doc = ReadTypeset(TextBox(ReadWholeFile(Case(GetParam()) / "input.txt")));
     const double size = 20;
     const TsDisplayList list = LayoutTypeset(doc, FixedMetrics(), size, 0);
     ASSERT_EQ(list.lines.size(), doc.lines.size());

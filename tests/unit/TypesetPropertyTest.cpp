@@ -9,6 +9,8 @@
 #include "typeset/TypesetLayout.h"
 #include "typeset/TypesetMathML.h"
 
+#include "TypesetFakes.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,20 +22,6 @@ namespace fs = std::filesystem;
 using namespace qimbel;
 
 namespace {
-
-// Every character the width of half the size (ASCII) or the whole size.
-class FixedMetrics : public TsMetrics {
-public:
-    double Advance(std::string_view utf8, TsFont, double size) const override
-    {
-        double w = 0;
-        for (unsigned char c : utf8)
-            w += c < 0x80 ? 0.5 * size : (c & 0xC0) == 0xC0 ? size : 0;
-        return w;
-    }
-    double Ascent(double size) const override { return 0.8 * size; }
-    double Descent(double size) const override { return 0.2 * size; }
-};
 
 // A strict reader of the XML the typesetter writes: elements, attributes in double quotes,
 // the five entities and character references, one <!DOCTYPE html>. Gives the text content as
@@ -301,33 +289,13 @@ std::string Check(const std::string &gbk)
     return {};
 }
 
-std::string ReadFile(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// UTF-8 with LF as the text box holds it: GBK with CR LF.
-std::string TextBox(const std::string &utf8)
-{
-    std::string crlf;
-    for (char c : utf8) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return Utf8ToGbk(crlf).value_or("");
-}
-
 TEST(TypesetProperties, EveryGoldenText)
 {
     int texts = 0;
     for (const fs::directory_entry &entry :
         fs::recursive_directory_iterator(fs::path(QIMBEL_SOURCE_DIR) / "tests" / "golden"))
         if (entry.is_regular_file() && entry.path().filename() == "expected.txt") {
-            const std::string text = TextBox(ReadFile(entry.path()));
+            const std::string text = TextBox(ReadWholeFile(entry.path()));
             EXPECT_EQ(Check(text), "") << entry.path();
             ++texts;
         }
