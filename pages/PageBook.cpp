@@ -51,6 +51,9 @@ void PageBook::SelectTab(int tab)
     ProblemPage *page = ProblemPageOf(info.page);
     if (page != nullptr && info.type != 0)
         page->ShowType(info.type);
+    // The word-problem page has no type of its own; a pattern type chosen there stays with it.
+    else if (page != nullptr && page->ChosenType() != 0)
+        page->ShowType(page->ChosenType());
 }
 
 ProblemPage *PageBook::ProblemPageOf(int page)

@@ -59,6 +59,7 @@ void ProblemPage::ChooseType(int type)
     SetCurrentType(type);
     SetTitleFor(type);
     editEnabled_ = true;
+    chosenType_ = type;
 }
 
 void ProblemPage::ShowType(int type)
@@ -66,6 +67,7 @@ void ProblemPage::ShowType(int type)
     summary_ = solver_.GetZhaiYao(type);
     SetCurrentType(type);
     SetTitleFor(type);
+    chosenType_ = type;
 }
 
 void ProblemPage::CutOldResults(const std::string &mark)
@@ -180,13 +182,23 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
 
 void ProblemPage::Clear() { editText_.clear(); }
 
-// The word-problem page loads its own example; the others the example of the current type.
-void ProblemPage::Example() { editText_ = solver_.GetShiLi(page_ == kPage131 ? kWordProblemHelp : CurrentType()); }
+// The word-problem page loads its own example unless 根据要求找规律 is chosen; the others the
+// example of the current type.
+void ProblemPage::Example()
+{
+    const ProblemType *row = FindProblemType(CurrentType());
+    const bool wordProblems = page_ == kPage131 && (row == nullptr || row->page != kPage131);
+    editText_ = solver_.GetShiLi(wordProblems ? kWordProblemHelp : CurrentType());
+}
 
 void ProblemPage::ShowWordProblems()
 {
     if (options_.showIntro)
         editText_ = solver_.GetJianJie(kWordProblemHelp);
+    title_ = "公式应用题";
+    summary_ = solver_.GetZhaiYao(kWordProblemHelp);
+    chosenType_ = 0;
+    SetCurrentType(0);
 }
 
 std::vector<std::string> ProblemPage::TakeMessages() { return std::exchange(messages_, {}); }

@@ -65,8 +65,12 @@ public:
     // The symbol palette's OK: its selection goes to the very end of the text.
     void AppendSymbols(const std::string &symbols);
     // 公式应用题 on the word-problem page: with 显示简介 checked the introduction replaces the
-    // text; otherwise the page is only shown again.
+    // text; the page's title and summary are those of the word problems again, and the current
+    // type is none (0), so compute solves word problems.
     void ShowWordProblems();
+    // The type last chosen by a button of this page (0 when none, or after 公式应用题): the word-
+    // problem page, whose tab sets no type, shows it again when its tab is selected.
+    int ChosenType() const { return chosenType_; }
 
     // The message boxes that the last handler asks for, in order; taking them empties the list.
     std::vector<std::string> TakeMessages();
@@ -84,6 +88,7 @@ private:
     bool editEnabled_ = true;
     std::vector<std::string> messages_;
     int factorMethod_ = 8;
+    int chosenType_ = 0;
     Solver solver_;
 };
 

@@ -216,13 +216,10 @@ void ProblemPageWidget::BuildTypeColumn(QWidget *column)
     layout->setSpacing(4);
 
     if (model_.Page() == kPage131) {
-        // The word-problem page chooses no type: its first button only refreshes the page.
+        // 公式应用题 has no type number: it takes the page back to the word problems.
         QPushButton *formulas = AddButton(column, QStringLiteral("公式应用题"), 1103, {});
         connect(formulas, &QPushButton::clicked, this, [this] { Run([this] { model_.ShowWordProblems(); }); });
         layout->addWidget(formulas);
-        QPushButton *patterns = AddButton(column, QStringLiteral("根据要求找规律"), 1158, {});
-        patterns->setEnabled(false);
-        layout->addWidget(patterns);
     }
 
     for (const ProblemType *row : TypesOfPage(model_.Page())) {
@@ -234,11 +231,6 @@ void ProblemPageWidget::BuildTypeColumn(QWidget *column)
         layout->addWidget(button);
     }
 
-    if (model_.Page() == kPage129) {
-        QPushButton *mixed = AddButton(column, QStringLiteral("算式计算与填空"), 1082, {});
-        mixed->setEnabled(false);
-        layout->addWidget(mixed);
-    }
     layout->addStretch();
 }
 

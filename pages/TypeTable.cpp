@@ -35,6 +35,8 @@ const std::vector<ProblemType> &ProblemTypes()
         {29, kPage135, 1107, "分式方程", "分式方程", TitleRule::Set, true},
         {30, kPage135, 1151, "一元一次不等式", "一元一次不等式", TitleRule::Set, true},
         {31, kPage135, 1152, "一元一次不等式组", "一元一次不等式组", TitleRule::Set, true},
+        {32, kPage129, 1082, "算式计算与填空", "算式计算与填空", TitleRule::Set, true},
+        {33, kPage131, 1158, "根据要求找规律", "根据要求找规律", TitleRule::Set, true},
     };
     return types;
 }

@@ -212,6 +212,15 @@ public:
     // 分式方程: 去分母 with the least common denominator, the whole equation solved, then 检验
     // (a root that makes the common denominator 0 is 增根).
     std::string FenShiFangCheng(std::string equation, std::string unknown, int level);
+
+    // ---- Fill-in arithmetic, number patterns ----
+    // 算式计算与填空: one operation with one "()" (()＋25＝60, 48÷()＝6, 3×4＝()), filled by the
+    // inverse operation and checked; level 1 the filled line, 4 the lines, 5 numbered.
+    std::string SuanShiTianKong(std::string line, int level);
+    // 根据要求找规律: a list of numbers with "()" blanks (or none: the next number is asked), the
+    // rule found and checked, the blanks filled, the general term; a plain sentence when no rule
+    // the pupil knows fits.
+    std::string ZhaoGuiLv(std::string line, int level);
 };
 
 } // namespace qimbel
