@@ -186,6 +186,8 @@ set(QIMBEL_CORE_SOURCES
   # 算式计算与填空, 根据要求找规律
   numbers/SuanShiTianKong.cpp
   numbers/ZhaoGuiLv.cpp
+  # 简便运算
+  algebra/JianBianYunSuan.cpp
   algebra/FractionAlgebra.cpp
   algebra/FractionText.cpp
   algebra/FractionReader.cpp

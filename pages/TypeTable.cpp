@@ -15,7 +15,7 @@ const std::vector<ProblemType> &ProblemTypes()
         {8, kPage130, 1080, "四则混合运算", "四则混合运算", TitleRule::Set, true},
         {9, kPage130, 1081, "解方程", "解方程", TitleRule::Set, true},
         {10, kPage130, 1082, "化简比", "化简比", TitleRule::Set, true},
-        {11, kPage130, 1083, "简便运算", "", TitleRule::Keep, false},
+        {11, kPage130, 1083, "简便运算", "简便运算", TitleRule::Set, true},
         {12, kPage129, 1081, "分解质因数", "分解质因数", TitleRule::Set, true},
         {13, kPage133, 1086, "科学记数法", "科学记数法", TitleRule::Set, true},
         {14, kPage133, 1087, "近似数", "近似数", TitleRule::Set, true},

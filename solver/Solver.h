@@ -221,6 +221,12 @@ public:
     // rule found and checked, the blanks filled, the general term; a plain sentence when no rule
     // the pupil knows fits.
     std::string ZhaoGuiLv(std::string line, int level);
+
+    // ---- Simplified calculation, surds, systems of quadratic equations ----
+    // 简便运算: the law that makes the line simpler (凑整 by 交换律 and 结合律, 乘法分配律 both ways,
+    // 拆数, 减法的性质, 除法的性质) named in its step, then the working in the usual order; a line
+    // without one says so and is worked in the usual order. Levels as HunHeYunSuan.
+    std::string JianBianYunSuan(std::string expression, int level);
 };
 
 } // namespace qimbel
