@@ -188,6 +188,9 @@ set(QIMBEL_CORE_SOURCES
   numbers/ZhaoGuiLv.cpp
   # 简便运算
   algebra/JianBianYunSuan.cpp
+  # 二次根式四则运算
+  algebra/SurdValue.cpp
+  algebra/GenShiSiZeYunSuan.cpp
   algebra/FractionAlgebra.cpp
   algebra/FractionText.cpp
   algebra/FractionReader.cpp

@@ -27,7 +27,7 @@ const std::vector<ProblemType> &ProblemTypes()
         {21, kPage134, 1142, "整式四则运算", "整式四则运算", TitleRule::Set, true},
         {22, kPage134, 1146, "因式分解", "因式分解", TitleRule::Set, true},
         {23, kPage134, 1143, "分式四则运算", "分式四则运算", TitleRule::Set, true},
-        {24, kPage134, 1144, "二次根式四则运算", "", TitleRule::Keep, false},
+        {24, kPage134, 1144, "二次根式四则运算", "二次根式四则运算", TitleRule::Set, true},
         {25, kPage135, 1147, "一元一次方程", "一元一次方程", TitleRule::Set, true},
         {26, kPage135, 1149, "二元一次方程组", "二元一次方程组", TitleRule::Set, true},
         {27, kPage135, 1148, "一元二次方程", "一元二次方程", TitleRule::Set, true},

@@ -227,6 +227,9 @@ public:
     // 拆数, 减法的性质, 除法的性质) named in its step, then the working in the usual order; a line
     // without one says so and is worked in the usual order. Levels as HunHeYunSuan.
     std::string JianBianYunSuan(std::string expression, int level);
+    // 二次根式四则运算: surds made simplest, like surds combined, products, quotients and
+    // 分母有理化, exactly; the result in simplest form. Levels as HunHeYunSuan.
+    std::string GenShiSiZeYunSuan(std::string expression, int level);
 };
 
 } // namespace qimbel
