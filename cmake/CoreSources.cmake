@@ -191,6 +191,8 @@ set(QIMBEL_CORE_SOURCES
   # 二次根式四则运算
   algebra/SurdValue.cpp
   algebra/GenShiSiZeYunSuan.cpp
+  # 二元二次方程组
+  equations/ErCiFangChengZu.cpp
   algebra/FractionAlgebra.cpp
   algebra/FractionText.cpp
   algebra/FractionReader.cpp

@@ -31,7 +31,7 @@ const std::vector<ProblemType> &ProblemTypes()
         {25, kPage135, 1147, "一元一次方程", "一元一次方程", TitleRule::Set, true},
         {26, kPage135, 1149, "二元一次方程组", "二元一次方程组", TitleRule::Set, true},
         {27, kPage135, 1148, "一元二次方程", "一元二次方程", TitleRule::Set, true},
-        {28, kPage135, 1150, "二元二次方程组", "", TitleRule::Clear, false},
+        {28, kPage135, 1150, "二元二次方程组", "二元二次方程组", TitleRule::Set, true},
         {29, kPage135, 1107, "分式方程", "分式方程", TitleRule::Set, true},
         {30, kPage135, 1151, "一元一次不等式", "一元一次不等式", TitleRule::Set, true},
         {31, kPage135, 1152, "一元一次不等式组", "一元一次不等式组", TitleRule::Set, true},

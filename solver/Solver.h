@@ -230,6 +230,9 @@ public:
     // 二次根式四则运算: surds made simplest, like surds combined, products, quotients and
     // 分母有理化, exactly; the result in simplest form. Levels as HunHeYunSuan.
     std::string GenShiSiZeYunSuan(std::string expression, int level);
+    // 二元二次方程组: a linear and a quadratic equation by 代入消元, or one equation that factors
+    // by 分解降次; the solutions paired and checked by substitution (lists as FangChengZu).
+    std::string ErCiFangChengZu(const StringArray &equations, const StringArray &letters, int level);
 };
 
 } // namespace qimbel
