@@ -22,8 +22,8 @@ struct Node {
     std::string text; // a number as typed
     QValue number;
     std::vector<Node> kids;
-    std::vector<char> ops; // Sum: '+' or '-' for every kid; Product: '*', '/' or 'i' (written
-                           // without a sign) for every kid after the first
+    std::vector<char> ops; // Sum: '+' or '-' for every kid; Product: '*', '/' (÷), 'f' (a typed
+                           // "/") or 'i' (written without a sign) for every kid after the first
     int exponent = 2;
     Surd value; // Value: a worked part
 };
@@ -96,8 +96,10 @@ private:
             char op = 0;
             if (Take("×") || Take("*"))
                 op = '*';
-            else if (Take("÷") || Take("/"))
+            else if (Take("÷"))
                 op = '/';
+            else if (Take("/"))
+                op = 'f';
             else if (Sees(kRoot) || Sees("(") || (SeesDigit() && product.kids.back().kind != Node::Number))
                 op = 'i';
             else
@@ -215,7 +217,8 @@ std::optional<Surd> Evaluate(const Node &node)
             const std::optional<Surd> factor = Evaluate(node.kids[k]);
             if (!factor)
                 return std::nullopt;
-            result = node.ops[k - 1] == '/' ? SurdQuotient(*result, *factor) : SurdProduct(*result, *factor);
+            const bool divides = node.ops[k - 1] == '/' || node.ops[k - 1] == 'f';
+            result = divides ? SurdQuotient(*result, *factor) : SurdProduct(*result, *factor);
         }
         return result;
     }
@@ -262,7 +265,7 @@ std::string Print(const Node &node, bool inFactor = false, bool first = true)
         std::string text = Print(node.kids[0], true);
         for (std::size_t k = 1; k < node.kids.size(); ++k) {
             const char op = node.ops[k - 1];
-            text += op == '*' ? "×" : op == '/' ? "÷" : "";
+            text += op == '*' ? "×" : op == '/' ? "÷" : op == 'f' ? "/" : "";
             text += Print(node.kids[k], true);
         }
         return text;
@@ -314,32 +317,48 @@ std::string HowWorked(const Node &term)
     if (term.kind == Node::Product) {
         bool divideByRoot = false;
         bool sums = false;
+        std::size_t lastDivision = 0;
         for (std::size_t k = 0; k < term.kids.size(); ++k) {
-            if (k > 0 && term.ops[k - 1] == '/' && HasRoot(term.kids[k]))
+            if (k > 0 && (term.ops[k - 1] == '/' || term.ops[k - 1] == 'f') && HasRoot(term.kids[k])) {
                 divideByRoot = true;
+                lastDivision = k;
+            }
             sums = sums || IsSumInBrackets(term.kids[k]);
         }
         if (divideByRoot) {
-            const Node &divisor = term.kids.back();
-            if (IsSumInBrackets(divisor) || (divisor.kind == Node::Value && divisor.value.terms.size() == 2)) {
-                const std::optional<Surd> d = Evaluate(divisor);
-                if (d && d->terms.size() == 2)
-                    return "分母有理化：分子、分母都乘" + SurdText(SurdConjugate(*d));
-            }
-            return "分母有理化，二次根式相除";
+            const std::optional<Surd> d = Evaluate(term.kids[lastDivision]);
+            if (d && d->terms.size() == 2)
+                return "分母有理化：分子、分母都乘" + SurdText(SurdConjugate(*d));
+            // One root in the divisor: the same root above it divides out, else it is multiplied in.
+            Node top = term;
+            top.kids.resize(lastDivision);
+            top.ops.resize(lastDivision - 1);
+            const std::optional<Surd> t = top.kids.size() == 1 ? Evaluate(top.kids[0]) : Evaluate(top);
+            if (d && d->terms.size() == 1 && t && t->terms.size() == 1 && t->terms[0].radicand == d->terms[0].radicand)
+                return "二次根式相除";
+            if (d && d->terms.size() == 1)
+                return "分母有理化：分子、分母都乘√" + WholeText(d->terms[0].radicand);
+            return "二次根式相除";
         }
         if (term.kids.size() == 2 && IsSumInBrackets(term.kids[0]) && IsSumInBrackets(term.kids[1])) {
+            // (a＋b)(a－b): the same two terms, one of them with the other sign.
             const std::optional<Surd> a = Evaluate(term.kids[0]);
             const std::optional<Surd> b = Evaluate(term.kids[1]);
-            if (a && b && a->terms.size() == 2 && SurdEqual(SurdConjugate(*a), *b))
-                return "平方差公式";
+            if (a && b && a->terms.size() == 2 && b->terms.size() == 2) {
+                const SurdTerm &a0 = a->terms[0], &a1 = a->terms[1], &b0 = b->terms[0], &b1 = b->terms[1];
+                const bool sameRoots = a0.radicand == b0.radicand && a1.radicand == b1.radicand;
+                const bool oneFlips = (Same(a0.coefficient, b0.coefficient) && Same(a1.coefficient, -b1.coefficient))
+                    || (Same(a0.coefficient, -b0.coefficient) && Same(a1.coefficient, b1.coefficient));
+                if (sameRoots && oneFlips)
+                    return "平方差公式";
+            }
             return "多项式乘法";
         }
         if (sums)
             return "乘法分配律";
         bool divides = false;
         for (char op : term.ops)
-            divides = divides || op == '/';
+            divides = divides || op == '/' || op == 'f';
         return divides ? "二次根式相除" : "二次根式相乘";
     }
     return "计算";

@@ -34,6 +34,9 @@ struct Token {
     Number number;
 };
 
+// The most numbers of a chain whose pairs are searched (the search grows with the cube).
+constexpr std::size_t kLongestChain = 24;
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<std::vector<Token>> Tokens(const std::string &line)
@@ -134,6 +137,8 @@ std::string RoundWord(const QValue &result, bool allWhole)
     if (!allWhole)
         return "整数";
     switch (TrailingZeros(result)) {
+    case 0:
+        return "整数"; // a whole quotient: 48÷6
     case 1:
         return "整十数";
     case 2:
@@ -177,8 +182,9 @@ std::string JoinLaws(const std::vector<std::string> &laws)
 // `kind` is '+' or '*'.
 std::vector<Step> Regroup(const Chain &chain, char kind)
 {
+    // Pairs are sought afresh for every group: a long chain is not what this type is for.
     const std::size_t n = chain.numbers.size();
-    if (n < 3)
+    if (n < 3 || n > kLongestChain)
         return {};
     for (std::size_t k = 1; k < n; ++k)
         if (kind == '*' && chain.inverse[k] && IsZero(chain.numbers[k].value))

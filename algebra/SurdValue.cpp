@@ -45,8 +45,11 @@ bool AddTerm(Surd &a, Whole radicand, const QValue &coefficient)
             a.terms.erase(at);
         return true;
     }
-    if (!IsZero(coefficient))
-        a.terms.insert(at, SurdTerm {radicand, coefficient});
+    if (IsZero(coefficient))
+        return true;
+    if (a.terms.size() >= kMostSurdTerms)
+        return false;
+    a.terms.insert(at, SurdTerm {radicand, coefficient});
     return true;
 }
 

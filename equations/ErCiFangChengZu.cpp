@@ -106,6 +106,8 @@ struct Work {
     std::vector<std::string> steps;
     std::vector<Solution> solutions;
     bool infinite = false;
+    bool contradiction = false; // a system without any solution, real or not
+    bool noRealRoot = false; // a quadratic with △＜0 on the way
 };
 
 // A linear equation (named `name`) with the other equation (named `otherName`): 代入消元.
@@ -131,7 +133,8 @@ bool Substitute(const Poly &linear, const std::string &name, const Poly &other, 
     work.steps.push_back("由" + name + "得 " + letterText + "＝" + PolyText(expressed) + " " + newName);
     const Poly reduced = SubstitutedPoly(other, solved, expressed);
     Rational scale {1, 1};
-    const Poly whole = reduced.empty() ? reduced : Normalised(reduced, &scale);
+    // A constant left over is written as it is: －1＝0 says at once that there is no solution.
+    const Poly whole = reduced.empty() || IsConstant(reduced) ? reduced : Normalised(reduced, &scale);
     work.steps.push_back("把" + newName + "代入" + otherName + "，消去" + letterText + "，整理得 " + PolyText(whole) + "＝0");
 
     const Rational c2 = CoefficientOf(whole, Monomial {{kept, 2}});
@@ -145,6 +148,7 @@ bool Substitute(const Poly &linear, const std::string &name, const Poly &other, 
             work.steps.push_back("这个等式对任何" + k + "都成立，方程组有无数组解");
         } else {
             work.steps.push_back("这个等式不能成立，这组方程没有解");
+            work.contradiction = true;
         }
         return true;
     }
@@ -158,6 +162,7 @@ bool Substitute(const Poly &linear, const std::string &name, const Poly &other, 
         const std::string deltaText = "△＝b^2－4ac＝" + ExactText(delta.v);
         if (Negative(delta)) {
             work.steps.push_back(deltaText + "＜0，这个方程没有实数根");
+            work.noRealRoot = true;
             return true;
         }
         const std::optional<Surd> root = SurdRoot(delta);
@@ -329,6 +334,8 @@ std::string Solver::ErCiFangChengZu(const StringArray &equations, const StringAr
                 for (const Solution &solution : part.solutions)
                     work.solutions.push_back(solution);
                 work.infinite = work.infinite || part.infinite;
+                work.contradiction = work.contradiction || part.contradiction;
+                work.noRealRoot = work.noRealRoot || part.noRealRoot;
             }
         }
         if (work.infinite)
@@ -351,7 +358,7 @@ std::string Solver::ErCiFangChengZu(const StringArray &equations, const StringAr
         }
         std::string answer;
         if (kept.empty()) {
-            answer = "所以原方程组没有实数解。";
+            answer = work.contradiction && !work.noRealRoot ? "所以原方程组没有解。" : "所以原方程组没有实数解。";
         } else {
             work.steps.push_back("检验：把每组解代入原方程组，①、②两个方程都成立");
             answer = "所以原方程组的解是 ";

@@ -194,6 +194,7 @@ std::optional<Rational> Apply(const Rational &a, char op, const Rational &b)
 }
 
 bool IsZero(const Rational &value) { return value.numerator == 0; }
+bool Negative(const Rational &value) { return value.numerator < 0; }
 
 } // namespace
 
@@ -303,7 +304,8 @@ std::string Solver::SuanShiTianKong(std::string line, int level)
         const Rational b = blank == 1 ? *answer : p[1].value;
         const std::optional<Rational> back = Apply(a, fill.op, b);
         const std::string aText = blank == 0 ? answerText : p[0].text;
-        const std::string bText = blank == 1 ? answerText : p[1].text;
+        // A negative answer after the sign is bracketed: 8＋(－3)＝5.
+        const std::string bText = blank == 1 ? (Negative(*answer) ? "(" + answerText + ")" : answerText) : p[1].text;
         std::string check = "验算：" + aText + sign + bText + "＝" + (back ? numberText(*back) : std::string("?"));
         steps.push_back(check + "，" + (back && back->numerator == p[2].value.numerator && back->denominator == p[2].value.denominator ? "对了。" : "不对。"));
     }

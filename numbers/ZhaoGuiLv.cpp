@@ -24,6 +24,7 @@ using Terms = std::vector<std::optional<Q>>; // nothing for a blank
 // How the numbers are written: as fractions when the pupil typed one, else as decimals.
 struct Style {
     bool fractions = false;
+    bool decimals = false; // a number was typed with a point: coefficients are written as decimals
     std::string operator()(const Q &q) const
     {
         return fractions ? FractionText(q.v.numerator, q.v.denominator) : ExactText(q.v);
@@ -43,6 +44,7 @@ struct Fit {
     std::string termLine; // said instead of "第n个数是 …" where the rule has no single term
     std::string words;
     std::function<std::string(int)> how; // the working of term k (0-based), ending in "＝value"
+    std::vector<std::string> shown; // how a filled number is written, where not by its value
 };
 
 int KnownCount(const Terms &t)
@@ -66,26 +68,46 @@ bool Agrees(const Terms &t, const std::vector<Q> &values)
 }
 
 // c2·n^2 ＋ c1·n ＋ c0 as a pupil writes it: 3n－1, n^2＋1, (1/2)n^2.
+// Coefficients with a denominator are written over their common denominator: (n^2－n＋2)/2,
+// and n(n＋1)/2 by its name.
 std::string PolyText(const Style &style, const Q &c2, const Q &c1, const Q &c0)
 {
+    if (!c2.ok || !c1.ok || !c0.ok)
+        return "?";
+    Whole common = 1;
+    for (const Q *c : {&c2, &c1, &c0}) {
+        if (style.decimals && !style.fractions)
+            break;
+        const Whole d = c->v.denominator;
+        common = common / WholeGcd(common, d) * d;
+        if (common > 1000000)
+            return "?";
+    }
+    const Q scale = Make(common);
+    const Q w2 = c2 * scale, w1 = c1 * scale, w0 = c0 * scale;
+    if (common == 2 && Same(w2, Make(1)) && Same(w1, Make(1)) && IsZero(w0))
+        return "n(n＋1)/2";
     std::string text;
     const auto add = [&](const Q &c, const std::string &power) {
         if (IsZero(c))
             return;
         const bool negative = Negative(c);
         const Q size = negative ? -c : c;
-        std::string number = style(size);
+        std::string number = common > 1 ? FractionText(size.v.numerator, size.v.denominator) : style(size);
         if (!power.empty() && Same(size, Make(1)))
             number.clear();
-        else if (!power.empty() && Contains(number, "/"))
-            number = "(" + number + ")";
         text += negative ? "－" : text.empty() ? "" : "＋";
         text += number + power;
     };
-    add(c2, "n^2");
-    add(c1, "n");
-    add(c0, "");
-    return text.empty() ? "0" : text;
+    add(w2, "n^2");
+    add(w1, "n");
+    add(w0, "");
+    if (text.empty())
+        return "0";
+    if (common == 1)
+        return text;
+    const bool single = !Contains(Mid(text, 2), "＋") && !Contains(Mid(text, 2), "－");
+    return (single ? text : "(" + text + ")") + "/" + WholeText(common);
 }
 
 std::string Plus(const Style &style, const Q &d)
@@ -119,6 +141,8 @@ std::optional<Fit> Arithmetic(const Terms &t, const Style &style)
     fit.term = PolyText(style, Make(0), d, first - d);
     const std::vector<Q> v = fit.values;
     fit.how = [v, d, style](int k) {
+        if (IsZero(d))
+            return "和前面的数一样，是" + style(v[static_cast<std::size_t>(k)]);
         if (k == 0)
             return style(v[1]) + Plus(style, -d) + "＝" + style(v[0]);
         return style(v[static_cast<std::size_t>(k - 1)]) + Plus(style, d) + "＝" + style(v[static_cast<std::size_t>(k)]);
@@ -401,6 +425,57 @@ std::optional<Fit> Interleaved(const Terms &t, const Style &style)
     return fit;
 }
 
+// Fractions whose numerators follow one rule and denominators another: 1/2，2/3，3/4 is
+// n/(n＋1). Every known number must be typed as a fraction; the blanks are written unreduced.
+std::optional<Fit> FractionParts(const Terms &t, const std::vector<std::string> &typed, const Style &style)
+{
+    Terms parts[2];
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        if (!t[k]) {
+            parts[0].push_back(std::nullopt);
+            parts[1].push_back(std::nullopt);
+            continue;
+        }
+        const int bar = Find(typed[k], "/");
+        if (bar <= 0 || Left(typed[k], 2) == "－")
+            return std::nullopt;
+        const std::optional<Rational> top = ReadRational(Left(typed[k], bar));
+        const std::optional<Rational> bottom = ReadRational(Mid(typed[k], bar + 1));
+        if (!top || !bottom)
+            return std::nullopt;
+        parts[0].push_back(Q {*top, true});
+        parts[1].push_back(Q {*bottom, true});
+    }
+    Style whole;
+    const std::optional<Fit> top = Simple(parts[0], whole);
+    const std::optional<Fit> bottom = Simple(parts[1], whole);
+    if (!top || !bottom)
+        return std::nullopt;
+    Fit fit;
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        if (IsZero(bottom->values[k]))
+            return std::nullopt;
+        fit.values.push_back(top->values[k] / bottom->values[k]);
+        fit.shown.push_back(whole(top->values[k]) + "/" + whole(bottom->values[k]));
+    }
+    if (!Agrees(t, fit.values))
+        return std::nullopt;
+    fit.words = "分子、分母分开看，分子：" + top->words + "；分母：" + bottom->words;
+    const auto part = [](const std::string &term) {
+        return Contains(term, "＋") || Contains(term, "－") || Contains(term, "×") || Contains(term, "/") ? "(" + term + ")"
+                                                                                                      : term;
+    };
+    fit.term = part(top->term) + "/" + part(bottom->term);
+    const std::function<std::string(int)> howTop = top->how;
+    const std::function<std::string(int)> howBottom = bottom->how;
+    const std::vector<std::string> shown = fit.shown;
+    fit.how = [howTop, howBottom, shown](int k) {
+        return "分子 " + howTop(k) + "，分母 " + howBottom(k) + "，是" + shown[static_cast<std::size_t>(k)];
+    };
+    (void)style;
+    return fit;
+}
+
 bool IsNumberByte(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '/'; }
 
 // The terms of the line: numbers (with a sign) and blanks, between any of "，" "," "、" "；" ";".
@@ -447,6 +522,7 @@ std::optional<Terms> ReadTerms(const std::string &line, Style &style, std::vecto
         if (!value)
             return std::nullopt;
         style.fractions = style.fractions || Contains(digits, "/");
+        style.decimals = style.decimals || Contains(digits, ".");
         terms.push_back(Q {*value, true});
         typed.push_back((sign == "－" ? sign : "") + digits);
     }
@@ -479,16 +555,19 @@ std::string Solver::ZhaoGuiLv(std::string line, int level)
     }
 
     std::optional<Fit> fit = Simple(terms, style);
+    if (!fit)
+        fit = FractionParts(terms, typed, style);
     for (auto rule : {SumOfTwo, Alternating, Interleaved})
         if (!fit)
             fit = rule(terms, style);
     if (!fit)
         return "没有找到这列数的规律：它不是等差数列、等比数列，不是平方数、立方数或n(n＋1)，相邻两数的差也不是每次多同样多，"
-               "不是每个数等于前两个数的和，也不是正负交替或两列数交替排列，所以不能确定()里的数。";
+               "分子、分母也不是各有规律，不是每个数等于前两个数的和，也不是正负交替或两列数交替排列，所以不能确定()里的数。";
 
     std::string filled;
     for (std::size_t k = 0; k < terms.size(); ++k)
-        filled += (k == 0 ? "" : "，") + (terms[k] ? typed[k] : "(" + style(fit->values[k]) + ")");
+        filled += (k == 0 ? "" : "，")
+            + (terms[k] ? typed[k] : "(" + (fit->shown.empty() ? style(fit->values[k]) : fit->shown[k]) + ")");
     if (level == 1)
         return filled;
 

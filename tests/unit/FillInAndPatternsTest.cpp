@@ -189,5 +189,9 @@ TEST(ZhaoGuiLv, SaysPlainlyWhenNoRuleIsCheckedByTheNumbers)
     EXPECT_EQ(solver.ZhaoGuiLv("()，4，()，16，25", 1), "(1)，4，(9)，16，25");
     EXPECT_EQ(solver.ZhaoGuiLv("1，3，5，7", 1), "1，3，5，7，(9)");
     EXPECT_EQ(solver.ZhaoGuiLv("0.5，1，1.5，()", 1), "0.5，1，1.5，(2)");
+    EXPECT_EQ(solver.ZhaoGuiLv("1/2，1/3，1/4，()", 1), "1/2，1/3，1/4，(1/5)");
+    // The general term over a common denominator, and by name for the triangular numbers.
+    EXPECT_NE(solver.ZhaoGuiLv("1，3，6，10，()", 5).find("第n个数是 n(n＋1)/2"), std::string::npos);
+    EXPECT_NE(solver.ZhaoGuiLv("1，2，4，7，11，()", 5).find("第n个数是 (n^2－n＋2)/2"), std::string::npos);
     EXPECT_NE(solver.ZhaoGuiLv("1，a，3", 1).find("请写出一列数"), std::string::npos);
 }

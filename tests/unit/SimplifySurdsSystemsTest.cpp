@@ -157,3 +157,30 @@ TEST(ErCiFangChengZu, EveryDrawnSolutionIsFoundAndPaired)
     one.InsertAt(0, "x^2＋y^2＝－1");
     EXPECT_EQ(solver.ErCiFangChengZu(one, letters, 1), "所以原方程组没有实数解。");
 }
+
+// Any typed line is answered with a text, quickly: random lines over the signs these types read.
+TEST(TextbookTypes, RandomLinesNeverBreakTheRoutines)
+{
+    Solver solver;
+    std::mt19937 random(2024);
+    const std::vector<std::string> pieces = {"1", "2", "9", "0", ".", "/", "√", "(", ")", "＋", "－", "×", "÷", "^", "＝",
+        "()", "，", "x", "y", "99", "25", "100", "^2", "√(", "1/2"};
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    std::uniform_int_distribution<int> length(1, 40);
+    for (int round = 0; round < 2000; ++round) {
+        std::string line;
+        for (int k = length(random); k > 0; --k)
+            line += pieces[pick(random)];
+        EXPECT_FALSE(solver.SuanShiTianKong(line, 5).empty()) << line;
+        EXPECT_FALSE(solver.ZhaoGuiLv(line, 5).empty()) << line;
+        EXPECT_FALSE(solver.JianBianYunSuan(line, 5).empty()) << line;
+        EXPECT_FALSE(solver.GenShiSiZeYunSuan(line, 5).empty()) << line;
+        StringArray equations;
+        StringArray letters;
+        equations.InsertAt(0, line);
+        equations.InsertAt(0, "x^2＋y^2＝" + line);
+        letters.InsertAt(0, "x");
+        letters.InsertAt(0, "y");
+        EXPECT_FALSE(solver.ErCiFangChengZu(equations, letters, 5).empty()) << line;
+    }
+}
