@@ -289,6 +289,11 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab0-compare-numbers.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 5); }},
         {"screenshots/tab4-algebraic-fractions.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 23); }},
         {"screenshots/tab5-fractional-equation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 29); }},
+        {"screenshots/tab0-fill-in.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 32); }},
+        {"screenshots/tab1-simplified-calculation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 130, 11); }},
+        {"screenshots/tab2-number-patterns.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 131, 33); }},
+        {"screenshots/tab4-surds.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 24); }},
+        {"screenshots/tab5-quadratic-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 28); }},
     };
     return scenes;
 }
