@@ -447,8 +447,8 @@ std::string Solver::GenShiSiZeYunSuan(std::string expression, int level)
     std::string text = expression;
     for (std::size_t k = 0; k < steps.size(); ++k) {
         if (level == 5)
-            text += StepLine(steps[k].expression, StepPadding(expression, steps[k].expression, 30), static_cast<int>(k + 1),
-                steps[k].description);
+            text += StepLine(steps[k].expression, StepPadding(expression, steps[k].expression, 30),
+                static_cast<int>(k + 1), steps[k].description);
         else
             text += "\r\n＝" + steps[k].expression;
     }

@@ -227,7 +227,8 @@ std::vector<Step> Regroup(const Chain &chain, char kind)
                 }
                 // On a tie 减法的性质 and 除法的性质 go first: 500－37－63 is 500－(37＋63).
                 const bool both = ia && ib;
-                if (score > 0 && (!best || score > best->score || (score == best->score && both && !best->inverseGroup)))
+                if (score > 0
+                    && (!best || score > best->score || (score == best->score && both && !best->inverseGroup)))
                     best = Group {i, j, both, value, score};
             }
         }
@@ -331,7 +332,8 @@ std::vector<Step> SplitFactor(const Number &a, const Number &b)
                 = side == 0 ? "(" + m.text + "×" + dt + ")×" + rt : rt + "×(" + dt + "×" + m.text + ")";
             const std::string pair = side == 0 ? m.text + "×" + dt : dt + "×" + m.text;
             return {Step {flat, "拆数，把" + x.text + "拆成" + split},
-                Step {grouped, "运用乘法结合律，先算" + pair + "＝" + ExactText(product.v) + "是"
+                Step {grouped,
+                    "运用乘法结合律，先算" + pair + "＝" + ExactText(product.v) + "是"
                         + RoundWord(product, IsWhole(m.value))}};
         }
     }
@@ -471,9 +473,10 @@ std::vector<Step> Spread(const std::vector<Token> &tokens)
     const std::size_t n = tokens.size();
     if (n < 7)
         return {};
-    const bool bracketFirst = tokens[0].sign == '(' && tokens[n - 3].sign == ')' && tokens[n - 2].sign == '*'
-        && tokens[n - 1].sign == 0;
-    const bool bracketLast = tokens[0].sign == 0 && tokens[1].sign == '*' && tokens[2].sign == '(' && tokens[n - 1].sign == ')';
+    const bool bracketFirst
+        = tokens[0].sign == '(' && tokens[n - 3].sign == ')' && tokens[n - 2].sign == '*' && tokens[n - 1].sign == 0;
+    const bool bracketLast
+        = tokens[0].sign == 0 && tokens[1].sign == '*' && tokens[2].sign == '(' && tokens[n - 1].sign == ')';
     if (!bracketFirst && !bracketLast)
         return {};
     const std::vector<Token> inside(tokens.begin() + (bracketFirst ? 1 : 3), tokens.end() - (bracketFirst ? 3 : 1));
@@ -491,13 +494,16 @@ std::vector<Step> Spread(const std::vector<Token> &tokens)
             return {};
         anyRound = anyRound || (IsWhole(a.value) && TrailingZeros(product) >= 2 && TrailingZeros(a.value) >= 1);
         sum = chain->inverse[k] ? sum - a.value : sum + a.value;
-        spread += (k == 0 ? "" : chain->inverse[k] ? "－" : "＋")
+        spread += (k == 0                     ? ""
+                          : chain->inverse[k] ? "－"
+                                              : "＋")
             + (bracketFirst ? a.text + "×" + c.text : c.text + "×" + a.text);
     }
     if (!sum.ok || (IsWhole(sum) && !(anyRound && TrailingZeros(sum) == 0)))
         return {};
-    return {Step {spread, bracketFirst ? "运用乘法分配律：(a＋b)×c＝a×c＋b×c，每个乘积都是整数"
-                                       : "运用乘法分配律：c×(a＋b)＝c×a＋c×b，每个乘积都是整数"}};
+    return {Step {spread,
+        bracketFirst ? "运用乘法分配律：(a＋b)×c＝a×c＋b×c，每个乘积都是整数"
+                     : "运用乘法分配律：c×(a＋b)＝c×a＋c×b，每个乘积都是整数"}};
 }
 
 std::vector<Step> Simplify(const std::vector<Token> &tokens)
@@ -571,8 +577,8 @@ std::string Solver::JianBianYunSuan(std::string expression, int level)
     std::string text = expression;
     for (std::size_t k = 0; k < steps.size(); ++k) {
         if (level == 5)
-            text += StepLine(steps[k].expression, StepPadding(expression, steps[k].expression, 30), static_cast<int>(k + 1),
-                steps[k].description);
+            text += StepLine(steps[k].expression, StepPadding(expression, steps[k].expression, 30),
+                static_cast<int>(k + 1), steps[k].description);
         else
             text += "\r\n＝" + steps[k].expression;
     }

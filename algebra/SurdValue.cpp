@@ -35,8 +35,8 @@ bool AddTerm(Surd &a, Whole radicand, const QValue &coefficient)
 {
     if (!coefficient.ok)
         return false;
-    auto at = std::lower_bound(a.terms.begin(), a.terms.end(), radicand,
-        [](const SurdTerm &t, Whole r) { return t.radicand < r; });
+    auto at = std::lower_bound(
+        a.terms.begin(), a.terms.end(), radicand, [](const SurdTerm &t, Whole r) { return t.radicand < r; });
     if (at != a.terms.end() && at->radicand == radicand) {
         at->coefficient = at->coefficient + coefficient;
         if (!at->coefficient.ok)

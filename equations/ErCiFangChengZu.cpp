@@ -111,8 +111,8 @@ struct Work {
 };
 
 // A linear equation (named `name`) with the other equation (named `otherName`): 代入消元.
-bool Substitute(const Poly &linear, const std::string &name, const Poly &other, const std::string &otherName,
-    char x, char y, const std::string &newName, Work &work)
+bool Substitute(const Poly &linear, const std::string &name, const Poly &other, const std::string &otherName, char x,
+    char y, const std::string &newName, Work &work)
 {
     const Rational a = CoefficientOf(linear, Monomial {{x, 1}});
     const Rational b = CoefficientOf(linear, Monomial {{y, 1}});
@@ -135,7 +135,8 @@ bool Substitute(const Poly &linear, const std::string &name, const Poly &other, 
     Rational scale {1, 1};
     // A constant left over is written as it is: －1＝0 says at once that there is no solution.
     const Poly whole = reduced.empty() || IsConstant(reduced) ? reduced : Normalised(reduced, &scale);
-    work.steps.push_back("把" + newName + "代入" + otherName + "，消去" + letterText + "，整理得 " + PolyText(whole) + "＝0");
+    work.steps.push_back(
+        "把" + newName + "代入" + otherName + "，消去" + letterText + "，整理得 " + PolyText(whole) + "＝0");
 
     const Rational c2 = CoefficientOf(whole, Monomial {{kept, 2}});
     const Rational c1 = CoefficientOf(whole, Monomial {{kept, 1}});
@@ -320,8 +321,8 @@ std::string Solver::ErCiFangChengZu(const StringArray &equations, const StringAr
             const std::string other = kCircled[1 - factored];
             const std::string f1 = PolyText(factors->first);
             const std::string f2 = PolyText(factors->second);
-            work.steps.push_back("分解降次：方程" + name + "可以分解为 (" + f1 + ")(" + f2 + ")＝0，所以 " + f1 + "＝0 ③ 或 "
-                + f2 + "＝0 ④");
+            work.steps.push_back("分解降次：方程" + name + "可以分解为 (" + f1 + ")(" + f2 + ")＝0，所以 " + f1
+                + "＝0 ③ 或 " + f2 + "＝0 ④");
             work.steps.push_back("原方程组化成两个方程组：③与" + other + "，④与" + other);
             for (int s = 0; s < 2; ++s) {
                 const Poly &factor = s == 0 ? factors->first : factors->second;
@@ -329,7 +330,8 @@ std::string Solver::ErCiFangChengZu(const StringArray &equations, const StringAr
                 Substitute(factor, s == 0 ? "③" : "④", *polys[1 - factored], other, x, y, s == 0 ? "⑤" : "⑥", part);
                 for (std::size_t k = 0; k < part.steps.size(); ++k)
                     work.steps.push_back(
-                        (k == 0 ? std::string("解") + (s == 0 ? "③" : "④") + "与" + other + "组成的方程组：" : std::string())
+                        (k == 0 ? std::string("解") + (s == 0 ? "③" : "④") + "与" + other + "组成的方程组："
+                                : std::string())
                         + part.steps[k]);
                 for (const Solution &solution : part.solutions)
                     work.solutions.push_back(solution);
@@ -372,7 +374,8 @@ std::string Solver::ErCiFangChengZu(const StringArray &equations, const StringAr
             return answer;
         std::string text = "解：";
         for (std::size_t k = 0; k < work.steps.size(); ++k)
-            text += "\r\n" + (level == 5 ? "第" + IntText(static_cast<long long>(k + 1)) + "步:" : std::string()) + work.steps[k];
+            text += "\r\n" + (level == 5 ? "第" + IntText(static_cast<long long>(k + 1)) + "步:" : std::string())
+                + work.steps[k];
         return text + "\r\n" + answer;
     } catch (const TooLarge &) {
         return "方程组里的数太大，无法计算。";

@@ -238,7 +238,8 @@ std::string Solver::SuanShiTianKong(std::string line, int level)
         return "除数不能为0，这道题没有答案。";
     std::string sentence;
     if (fill.op == '*' && blank < 2 && IsZero(p[1 - blank].value))
-        sentence = IsZero(p[2].value) ? "0乘任何数都得0，()里填任何数都可以。" : "0乘任何数都得0，不会得" + p[2].text + "，()里没有能填的数。";
+        sentence = IsZero(p[2].value) ? "0乘任何数都得0，()里填任何数都可以。"
+                                      : "0乘任何数都得0，不会得" + p[2].text + "，()里没有能填的数。";
     else if (fill.op == '/' && blank == 1 && IsZero(p[2].value))
         sentence = IsZero(p[0].value) ? "0除以任何不是0的数都得0，()里填任何不是0的数都可以。"
                                       : "商是0时被除数也是0，" + p[0].text + "不是0，()里没有能填的数。";
@@ -307,7 +308,10 @@ std::string Solver::SuanShiTianKong(std::string line, int level)
         // A negative answer after the sign is bracketed: 8＋(－3)＝5.
         const std::string bText = blank == 1 ? (Negative(*answer) ? "(" + answerText + ")" : answerText) : p[1].text;
         std::string check = "验算：" + aText + sign + bText + "＝" + (back ? numberText(*back) : std::string("?"));
-        steps.push_back(check + "，" + (back && back->numerator == p[2].value.numerator && back->denominator == p[2].value.denominator ? "对了。" : "不对。"));
+        steps.push_back(check + "，"
+            + (back && back->numerator == p[2].value.numerator && back->denominator == p[2].value.denominator
+                    ? "对了。"
+                    : "不对。"));
     }
 
     std::string text;

@@ -110,10 +110,7 @@ std::string PolyText(const Style &style, const Q &c2, const Q &c1, const Q &c0)
     return (single ? text : "(" + text + ")") + "/" + WholeText(common);
 }
 
-std::string Plus(const Style &style, const Q &d)
-{
-    return Negative(d) ? "－" + style(-d) : "＋" + style(d);
-}
+std::string Plus(const Style &style, const Q &d) { return Negative(d) ? "－" + style(-d) : "＋" + style(d); }
 
 std::optional<Fit> Arithmetic(const Terms &t, const Style &style)
 {
@@ -135,8 +132,8 @@ std::optional<Fit> Arithmetic(const Terms &t, const Style &style)
     if (IsZero(d)) {
         fit.words = "每个数都是" + style(first) + "，这列数的数都相等";
     } else {
-        fit.words = "从第2个数起，每个数都比前一个数" + std::string(Negative(d) ? "少" : "多") + style(Negative(d) ? -d : d)
-            + "，这列数是等差数列";
+        fit.words = "从第2个数起，每个数都比前一个数" + std::string(Negative(d) ? "少" : "多")
+            + style(Negative(d) ? -d : d) + "，这列数是等差数列";
     }
     fit.term = PolyText(style, Make(0), d, first - d);
     const std::vector<Q> v = fit.values;
@@ -145,7 +142,8 @@ std::optional<Fit> Arithmetic(const Terms &t, const Style &style)
             return "和前面的数一样，是" + style(v[static_cast<std::size_t>(k)]);
         if (k == 0)
             return style(v[1]) + Plus(style, -d) + "＝" + style(v[0]);
-        return style(v[static_cast<std::size_t>(k - 1)]) + Plus(style, d) + "＝" + style(v[static_cast<std::size_t>(k)]);
+        return style(v[static_cast<std::size_t>(k - 1)]) + Plus(style, d) + "＝"
+            + style(v[static_cast<std::size_t>(k)]);
     };
     return fit;
 }
@@ -380,7 +378,8 @@ std::optional<Fit> Alternating(const Terms &t, const Style &style)
     const std::function<std::string(int)> innerHow = inner->how;
     fit.how = [v, style, innerHow](int k) {
         const Q &value = v[static_cast<std::size_t>(k)];
-        return "不看符号：" + innerHow(k) + "，这个数是" + (Negative(value) ? "负" : "正") + "数，所以是" + style(value);
+        return "不看符号：" + innerHow(k) + "，这个数是" + (Negative(value) ? "负" : "正") + "数，所以是"
+            + style(value);
     };
     return fit;
 }
@@ -462,8 +461,9 @@ std::optional<Fit> FractionParts(const Terms &t, const std::vector<std::string> 
         return std::nullopt;
     fit.words = "分子、分母分开看，分子：" + top->words + "；分母：" + bottom->words;
     const auto part = [](const std::string &term) {
-        return Contains(term, "＋") || Contains(term, "－") || Contains(term, "×") || Contains(term, "/") ? "(" + term + ")"
-                                                                                                      : term;
+        return Contains(term, "＋") || Contains(term, "－") || Contains(term, "×") || Contains(term, "/")
+            ? "(" + term + ")"
+            : term;
     };
     fit.term = part(top->term) + "/" + part(bottom->term);
     const std::function<std::string(int)> howTop = top->how;
@@ -488,7 +488,8 @@ std::optional<Terms> ReadTerms(const std::string &line, Style &style, std::vecto
     while (i < n) {
         bool found = false;
         for (const char *skip : {"，", ",", "、", "；", ";", "…", "."}) {
-            if (Mid(line, i, Len(skip)) == skip && !(skip[0] == '.' && i + 1 < n && line[i + 1] >= '0' && line[i + 1] <= '9')) {
+            if (Mid(line, i, Len(skip)) == skip
+                && !(skip[0] == '.' && i + 1 < n && line[i + 1] >= '0' && line[i + 1] <= '9')) {
                 i += Len(skip);
                 found = true;
                 break;

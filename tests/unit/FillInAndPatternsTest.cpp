@@ -28,14 +28,18 @@ Rational Exact(const std::string &text)
     return value.value_or(Rational {});
 }
 
-bool Equal(const Rational &a, const Rational &b) { return a.numerator == b.numerator && a.denominator == b.denominator; }
+bool Equal(const Rational &a, const Rational &b)
+{
+    return a.numerator == b.numerator && a.denominator == b.denominator;
+}
 
 // The number written between the first "(" and ")" of a filled line.
 std::string Filled(const std::string &line)
 {
     const std::size_t open = line.find('(');
     const std::size_t close = line.find(')', open);
-    return open == std::string::npos || close == std::string::npos ? std::string() : line.substr(open + 1, close - open - 1);
+    return open == std::string::npos || close == std::string::npos ? std::string()
+                                                                   : line.substr(open + 1, close - open - 1);
 }
 
 } // namespace
@@ -167,7 +171,8 @@ TEST(ZhaoGuiLv, TheBlankOfAListMadeByARuleIsTheRulesNumber)
         std::string line;
         for (int n = 1; n <= length; ++n) {
             const Rational v = rule(n);
-            line += (n == 1 ? "" : "，") + (n - 1 == blank ? std::string("()") : FractionText(v.numerator, v.denominator));
+            line += (n == 1 ? "" : "，")
+                + (n - 1 == blank ? std::string("()") : FractionText(v.numerator, v.denominator));
         }
         const std::string answer = solver.ZhaoGuiLv(line, 1);
         const Rational expected = rule(blank + 1);

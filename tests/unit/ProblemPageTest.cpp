@@ -1,5 +1,5 @@
-#include "pages/PageBook.h"
 #include "pages/ProblemPage.h"
+#include "pages/PageBook.h"
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
 

@@ -76,7 +76,8 @@ TEST(JianBianYunSuan, FindsTheSimpleRouteAndKeepsTheValueOnATextbookThousand)
             law = "拆数";
             break;
         default:
-            line = std::to_string(a) + "×" + std::to_string(k) + "＋" + std::to_string(100 - a) + "×" + std::to_string(k);
+            line = std::to_string(a) + "×" + std::to_string(k) + "＋" + std::to_string(100 - a) + "×"
+                + std::to_string(k);
             law = "乘法分配律（反过来用）";
             break;
         }
@@ -89,8 +90,8 @@ TEST(JianBianYunSuan, FindsTheSimpleRouteAndKeepsTheValueOnATextbookThousand)
 TEST(JianBianYunSuan, DecimalsFractionsAndLinesWithoutALawKeepTheirValue)
 {
     Solver solver;
-    for (const char *line : {"4.6＋3.8＋5.4", "0.25×3.7×4", "(1/4＋1/6)×12", "3.7×2.5＋6.3×2.5", "37×12", "18＋19", "7÷0÷2",
-             "1/3＋1/4＋2/3", "12×(3＋4)"}) {
+    for (const char *line : {"4.6＋3.8＋5.4", "0.25×3.7×4", "(1/4＋1/6)×12", "3.7×2.5＋6.3×2.5", "37×12", "18＋19",
+             "7÷0÷2", "1/3＋1/4＋2/3", "12×(3＋4)"}) {
         EXPECT_EQ(solver.JianBianYunSuan(line, 1), solver.HunHeYunSuan(line, 1)) << line;
         EXPECT_FALSE(solver.JianBianYunSuan(line, 5).empty()) << line;
     }
@@ -146,7 +147,8 @@ TEST(ErCiFangChengZu, EveryDrawnSolutionIsFoundAndPaired)
         bool found = false;
         for (const std::string n : {"", "1", "2"})
             found = found || answer.find("x" + n + "＝" + N(x0) + "，y" + n + "＝" + N(y0)) != std::string::npos;
-        EXPECT_TRUE(found || (a == 0 && round % 2 == 1 && y0 == 0)) << equations[1] << " " << equations[0] << " -> " << answer;
+        EXPECT_TRUE(found || (a == 0 && round % 2 == 1 && y0 == 0))
+            << equations[1] << " " << equations[0] << " -> " << answer;
     }
     StringArray one;
     StringArray letters;
@@ -163,8 +165,8 @@ TEST(TextbookTypes, RandomLinesNeverBreakTheRoutines)
 {
     Solver solver;
     std::mt19937 random(2024);
-    const std::vector<std::string> pieces = {"1", "2", "9", "0", ".", "/", "√", "(", ")", "＋", "－", "×", "÷", "^", "＝",
-        "()", "，", "x", "y", "99", "25", "100", "^2", "√(", "1/2"};
+    const std::vector<std::string> pieces = {"1", "2", "9", "0", ".", "/", "√", "(", ")", "＋", "－", "×", "÷", "^",
+        "＝", "()", "，", "x", "y", "99", "25", "100", "^2", "√(", "1/2"};
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> length(1, 40);
     for (int round = 0; round < 2000; ++round) {
