@@ -2,7 +2,7 @@
 // writes it: first every root in simplest form (化成最简二次根式: √12＝2√3, √(1/2)＝√2/2), then each
 // product, quotient and power of the sum (二次根式相乘, 相除, 分母有理化, 完全平方公式, 平方差公式,
 // 乘法分配律), then 合并同类二次根式. Values are held in SurdValue, so nothing is rounded.
-#include "algebra/StepLayout.h"
+#include "algebra/WorkedSteps.h"
 #include "algebra/SurdValue.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
@@ -382,14 +382,10 @@ std::string Solver::GenShiSiZeYunSuan(std::string expression, int level)
         return "无法计算：根号里要是不小于0的数，除数不能为0，数也不能太大。";
     }
 
-    struct Step {
-        std::string expression;
-        std::string description;
-    };
-    std::vector<Step> steps;
+    std::vector<WorkedStep> steps;
     const auto add = [&](const std::string &text, const std::string &description) {
         if (steps.empty() ? text != expression : text != steps.back().expression)
-            steps.push_back(Step {text, description});
+            steps.push_back(WorkedStep {text, description});
     };
 
     Node node = *tree;
@@ -444,15 +440,7 @@ std::string Solver::GenShiSiZeYunSuan(std::string expression, int level)
 
     if (level == 1)
         return final;
-    std::string text = expression;
-    for (std::size_t k = 0; k < steps.size(); ++k) {
-        if (level == 5)
-            text += StepLine(steps[k].expression, StepPadding(expression, steps[k].expression, 30),
-                static_cast<int>(k + 1), steps[k].description);
-        else
-            text += "\r\n＝" + steps[k].expression;
-    }
-    return text;
+    return WrittenSteps(expression, steps, level);
 }
 
 } // namespace qimbel

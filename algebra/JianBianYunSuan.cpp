@@ -11,7 +11,7 @@
 // After the law, the rest is worked in the usual order by HunHeYunSuan, its steps numbered on.
 // A line that fits no pattern says so and is worked in the usual order.
 #include "algebra/QValue.h"
-#include "algebra/StepLayout.h"
+#include "algebra/WorkedSteps.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -165,10 +165,7 @@ std::string Sign(char op)
 }
 
 // One step of the simplification: the new expression and what was done.
-struct Step {
-    std::string expression;
-    std::string description;
-};
+using Step = WorkedStep;
 
 std::string JoinLaws(const std::vector<std::string> &laws)
 {
@@ -574,15 +571,7 @@ std::string Solver::JianBianYunSuan(std::string expression, int level)
         steps.push_back(step);
     if (level == 1)
         return steps.back().expression;
-    std::string text = expression;
-    for (std::size_t k = 0; k < steps.size(); ++k) {
-        if (level == 5)
-            text += StepLine(steps[k].expression, StepPadding(expression, steps[k].expression, 30),
-                static_cast<int>(k + 1), steps[k].description);
-        else
-            text += "\r\n＝" + steps[k].expression;
-    }
-    return text;
+    return WrittenSteps(expression, steps, level);
 }
 
 } // namespace qimbel
