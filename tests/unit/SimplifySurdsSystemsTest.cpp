@@ -186,3 +186,56 @@ TEST(TextbookTypes, RandomLinesNeverBreakTheRoutines)
         EXPECT_FALSE(solver.ErCiFangChengZu(equations, letters, 5).empty()) << line;
     }
 }
+
+// Each kind of step is named after its rule, and the value is the one worked out by hand.
+TEST(GenShiSiZeYunSuan, NamesTheRuleOfEachStep)
+{
+    Solver solver;
+    const struct {
+        const char *line;
+        const char *rule;
+        const char *value;
+    } cases[] = {
+        {"√12＋√27－√3", "合并同类二次根式", "4√3"},
+        {"√2×√6", "二次根式相乘", "2√3"},
+        {"√18÷√2", "二次根式相除", "3"},
+        {"3÷√3", "分母有理化：分子、分母都乘√3", "√3"},
+        {"(√5＋√3)÷(√5－√3)", "分母有理化：分子、分母都乘√3＋√5", "4＋√15"},
+        {"(√2＋1)(√2－1)", "平方差公式", "1"},
+        {"(√3＋√2)^2", "完全平方公式", "5＋2√6"},
+        {"(√12－√3)×√3", "乘法分配律", "3"},
+        {"√(1÷3)", "化成最简二次根式：√(1÷3)＝√3/3", "√3/3"},
+        {"(1＋√5)÷2＋(1－√5)÷2", "合并同类二次根式", "1"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_NE(solver.GenShiSiZeYunSuan(c.line, 5).find(c.rule), std::string::npos) << c.line;
+        EXPECT_EQ(solver.GenShiSiZeYunSuan(c.line, 1), c.value) << c.line;
+    }
+}
+
+TEST(ErCiFangChengZu, SolvesTheTextbookSystems)
+{
+    Solver solver;
+    const struct {
+        const char *first;
+        const char *second;
+        const char *answer;
+    } cases[] = {
+        {"y＝x^2", "y＝2x＋3", "所以原方程组的解是 x1＝3，y1＝9；x2＝－1，y2＝1"},
+        {"2x＋3y＝7", "x^2－xy＝2", "所以原方程组的解是 x1＝2，y1＝1；x2＝－3/5，y2＝41/15"},
+        {"x＋y＝2", "xy＝1", "所以原方程组的解是 x＝1，y＝1"},
+        {"x^2－y^2＝0", "x^2＋y＝2", "所以原方程组的解是 x1＝1，y1＝1；x2＝－2，y2＝－2；x3＝2，y3＝－2；x4＝－1，y4＝1"},
+        {"x＋y＝2", "x＋y＝3", "所以原方程组没有解。"},
+        {"x^2＋y^2＝1", "x^2＋2y^2＝2", "两个方程都不是一次方程，也都不能分解成两个一次式的积，这个方程组不能用代入消元或分解降次来解。"},
+        {"x^3＝1", "x＋y＝1", "方程①不是二元二次方程组里的方程：每个方程只能含x和y，次数不超过2。"},
+    };
+    for (const auto &c : cases) {
+        StringArray equations;
+        StringArray letters;
+        equations.InsertAt(0, c.first);
+        equations.InsertAt(0, c.second);
+        letters.InsertAt(0, "x");
+        letters.InsertAt(0, "y");
+        EXPECT_EQ(solver.ErCiFangChengZu(equations, letters, 1), c.answer) << c.first << " " << c.second;
+    }
+}
