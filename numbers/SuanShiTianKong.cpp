@@ -3,7 +3,6 @@
 // 减数＝被减数－差, 因数＝积÷另一个因数, 被除数＝商×除数, 除数＝被除数÷商. Every number is held as an
 // exact fraction, so 1/3 never turns into 0.333333, and the answer is checked by putting it back.
 #include "algebra/ExactNumber.h"
-#include "equations/Rational.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -14,6 +13,13 @@
 namespace qimbel {
 
 namespace {
+
+// A typed number (whole, decimal or a/b) exactly; nothing for anything else.
+std::optional<Rational> ReadExact(const std::string &text)
+{
+    const std::optional<NumberValue> read = ReadNumber(text);
+    return read ? ExactValue(*read) : std::nullopt;
+}
 
 // One of the three places of "a op b ＝ c": a number as typed, or the blank.
 struct Place {
@@ -59,7 +65,7 @@ std::optional<Place> ReadPlace(const std::string &line, int &i)
         place.fraction = true;
     }
     place.text = Mid(line, start, i - start);
-    const std::optional<Rational> value = ReadRational(place.text);
+    const std::optional<Rational> value = ReadExact(place.text);
     if (!value)
         return std::nullopt;
     place.value = *value;

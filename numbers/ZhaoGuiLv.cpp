@@ -4,7 +4,6 @@
 // fixed, so a guess is never written as the rule. Every number is an exact fraction.
 #include "algebra/ExactNumber.h"
 #include "algebra/QValue.h"
-#include "equations/Rational.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -15,6 +14,13 @@
 namespace qimbel {
 
 namespace {
+
+// A typed number (whole, decimal or a/b) exactly; nothing for anything else.
+std::optional<Rational> ReadExact(const std::string &text)
+{
+    const std::optional<NumberValue> read = ReadNumber(text);
+    return read ? ExactValue(*read) : std::nullopt;
+}
 
 using Q = QValue;
 inline Q Make(Whole n, Whole d = 1) { return MakeQ(n, d); }
@@ -438,8 +444,8 @@ std::optional<Fit> FractionParts(const Terms &t, const std::vector<std::string> 
         const int bar = Find(typed[k], "/");
         if (bar <= 0 || Left(typed[k], 2) == "－")
             return std::nullopt;
-        const std::optional<Rational> top = ReadRational(Left(typed[k], bar));
-        const std::optional<Rational> bottom = ReadRational(Mid(typed[k], bar + 1));
+        const std::optional<Rational> top = ReadExact(Left(typed[k], bar));
+        const std::optional<Rational> bottom = ReadExact(Mid(typed[k], bar + 1));
         if (!top || !bottom)
             return std::nullopt;
         parts[0].push_back(Q {*top, true});
@@ -519,7 +525,7 @@ std::optional<Terms> ReadTerms(const std::string &line, Style &style, std::vecto
         if (i == start)
             return std::nullopt;
         const std::string digits = Mid(line, start, i - start);
-        const std::optional<Rational> value = ReadRational((sign == "－" ? "-" : "") + digits);
+        const std::optional<Rational> value = ReadExact((sign == "－" ? "-" : "") + digits);
         if (!value)
             return std::nullopt;
         style.fractions = style.fractions || Contains(digits, "/");
