@@ -2,8 +2,8 @@
 // writes it: first every root in simplest form (化成最简二次根式: √12＝2√3, √(1/2)＝√2/2), then each
 // product, quotient and power of the sum (二次根式相乘, 相除, 分母有理化, 完全平方公式, 平方差公式,
 // 乘法分配律), then 合并同类二次根式. Values are held in SurdValue, so nothing is rounded.
-#include "algebra/WorkedSteps.h"
 #include "algebra/SurdValue.h"
+#include "algebra/WorkedSteps.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -423,18 +423,17 @@ std::string Solver::GenShiSiZeYunSuan(std::string expression, int level)
     }
     const std::string final = SurdText(*answer);
     if (steps.empty() || steps.back().expression != final) {
+        // Each term valued once: a line of many roots stays quick.
+        std::vector<std::optional<Surd>> values;
+        for (const Node &kid : sum.kids)
+            values.push_back(Evaluate(kid));
         bool like = false;
-        for (std::size_t i = 0; i < sum.kids.size(); ++i) {
-            const std::optional<Surd> a = Evaluate(sum.kids[i]);
-            for (std::size_t j = i + 1; j < sum.kids.size() && a; ++j) {
-                const std::optional<Surd> b = Evaluate(sum.kids[j]);
-                if (!b)
-                    continue;
-                for (const SurdTerm &x : a->terms)
-                    for (const SurdTerm &y : b->terms)
-                        like = like || (x.radicand == y.radicand && x.radicand != 1);
-            }
-        }
+        for (std::size_t i = 0; i < values.size(); ++i)
+            for (std::size_t j = i + 1; j < values.size(); ++j)
+                if (values[i] && values[j])
+                    for (const SurdTerm &x : values[i]->terms)
+                        for (const SurdTerm &y : values[j]->terms)
+                            like = like || (x.radicand == y.radicand && x.radicand != 1);
         add(final, like ? "合并同类二次根式" : "计算");
     }
 

@@ -11,10 +11,10 @@
 
 namespace qimbel {
 
-// Radicands stay at most this large, so taking out square factors is quick (a hundred thousand
-// trial divisions at most), and a value has at most kMostSurdTerms terms, so a power of a long
+// Radicands stay at most this large, so taking out square factors is quick (ten thousand trial
+// divisions at most), and a value has at most kMostSurdTerms terms, so a power of a long
 // sum stays small.
-inline constexpr Whole kLargestRadicand = 10000000000;
+inline constexpr Whole kLargestRadicand = 100000000;
 inline constexpr std::size_t kMostSurdTerms = 64;
 
 struct SurdTerm {

@@ -11,7 +11,7 @@
 //     write the whole equation each time. The same length bounds a fill-in line
 //     (SuanShiTianKong) and a list of numbers to find the rule of (ZhaoGuiLv).
 //   kLongestExpressionLine and kDeepestBrackets also bound 简便运算 (JianBianYunSuan) and
-//     二次根式四则运算 (GenShiSiZeYunSuan), whose radicands stay below 10^10 (algebra/SurdValue.h).
+//     二次根式四则运算 (GenShiSiZeYunSuan), whose radicands stay below 10^8 (algebra/SurdValue.h).
 //   kLongestEveryStepLine (512 bytes) and kDeepestBrackets: the numeric driver that writes every
 //     step of a line however many there are (SiZeHunHeYunSuan) and the ratio it is handed on the
 //     page (BiHuaShang); its text grows with the square of the line.
