@@ -22,6 +22,8 @@
 //     sorting (PaiXu), scientific notation and rounding (KeXueJiShuFa, GetJinSiZhi), the unit
 //     conversion (DanWeiZhuanHuan) and every line of the question engine (ShuDeXingZhi). A list
 //     of 4,096 one-digit numbers is the slowest line it lets through.
+//   kLongestWordProblemLine (1,024 bytes): a formula word problem (GongShiJieTi, page 131); its
+//     working also stops adding formulas once it has written kLongestWorkedText.
 // GetWeiZhiShu, which only collects letters, is linear and has no limit. Lengths are in bytes of
 // GBK text, as everywhere in the solver: a Chinese character counts 2.
 #pragma once
@@ -39,6 +41,10 @@ inline constexpr int kDeepestBrackets = 16;
 // The most text the working of one line may write: the drivers whose number of steps is not
 // fixed (SiZeHunHeYunSuan, the rounds of YiCiDengShi) stop there.
 inline constexpr int kLongestWorkedText = 200 * 1024;
+
+// --- Formula word problems (page 131) ---
+inline constexpr int kLongestWordProblemLine = 1024;
+// --- end of formula word problems ---
 
 // The sentence for a line longer than `longest` bytes; empty when the line is within it.
 std::string LineTooLong(const std::string &line, int longest);
