@@ -197,6 +197,16 @@ set(QIMBEL_CORE_SOURCES
   tools/Handbooks.cpp
   # 两个数的大小比较, 分式四则运算, 分式方程
   numbers/DaXiaoBiJiao.cpp
+  # 算式计算与填空, 根据要求找规律
+  numbers/SuanShiTianKong.cpp
+  numbers/ZhaoGuiLv.cpp
+  # 简便运算
+  algebra/JianBianYunSuan.cpp
+  # 二次根式四则运算
+  algebra/SurdValue.cpp
+  algebra/GenShiSiZeYunSuan.cpp
+  # 二元二次方程组
+  equations/ErCiFangChengZu.cpp
   algebra/FractionAlgebra.cpp
   algebra/FractionText.cpp
   algebra/FractionReader.cpp

@@ -30,6 +30,9 @@ void ComputeLine129(ComputeRun &run, const std::string &line)
     case 6:
         run.out += kResultHeader + run.solver.DanWeiZhuanHuan(line, run.level) + "\r\n";
         break;
+    case 32:
+        run.out += kResultHeader + run.solver.SuanShiTianKong(line, run.level) + "\r\n";
+        break;
     case 15:
         run.out += kResultHeader + run.solver.PaiXu(line) + "\r\n";
         break;

@@ -102,6 +102,10 @@ void ComputeLine130(ComputeRun &run, const std::string &line)
         // 四则混合运算: the worked mixed operations.
         run.out += "  " + run.solver.HunHeYunSuan(line, run.level) + "\r\n";
         break;
+    case 11:
+        // 简便运算: the law that makes the line simpler, then the usual order.
+        run.out += "  " + run.solver.JianBianYunSuan(line, run.level) + "\r\n";
+        break;
     case 9:
         // 解方程: the line joins the page's equation list and is solved for entry 0 of the letters.
         run.equations.InsertAt(0, line);

@@ -18,6 +18,9 @@ void ComputeLine134(ComputeRun &run, const std::string &line)
     case 23: // 分式四则运算
         run.out += "  " + run.solver.FenShiSiZeYunSuan(line, run.level) + "\r\n";
         break;
+    case 24: // 二次根式四则运算
+        run.out += "  " + run.solver.GenShiSiZeYunSuan(line, run.level) + "\r\n";
+        break;
     default:
         // The disabled types give the result header alone.
         break;

@@ -44,7 +44,7 @@ void CollectLetters135(ComputeRun &run)
 // routines need at least one equation and one letter: without them a sentence says so.
 void AfterLines135(ComputeRun &run)
 {
-    if (run.type < 25 || run.type > 31 || run.type == 28)
+    if (run.type < 25 || run.type > 31)
         return;
     CollectLetters135(run);
     Solver &solver = run.solver;
@@ -59,6 +59,8 @@ void AfterLines135(ComputeRun &run)
         result = solver.FangChengZu(run.equations, run.letters);
     else if (run.type == 27)
         result = solver.ErCiFangCheng(run.equations[0], run.letters[0]);
+    else if (run.type == 28)
+        result = solver.ErCiFangChengZu(run.equations, run.letters, run.level);
     else if (run.type == 29)
         result = solver.FenShiFangCheng(run.equations[0], run.letters[0], run.level);
     else

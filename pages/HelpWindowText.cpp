@@ -32,7 +32,7 @@ HelpWindowText HelpForPage(int page, int type)
     Solver solver;
     HelpWindowText help;
     const ProblemType *row = FindProblemType(type);
-    const bool ownType = page != kPage131 && row != nullptr && row->page == page;
+    const bool ownType = row != nullptr && row->page == page;
     const int tab = TabOfPage(page);
     help.caption = "帮助 - ";
     if (ownType)

@@ -236,10 +236,13 @@ void ProblemPage::Clear()
     edited_ = false;
 }
 
-// The word-problem page loads its own example; the others the example of the current type.
+// The word-problem page loads its own example unless 根据要求找规律 is chosen; the others the
+// example of the current type.
 void ProblemPage::Example()
 {
-    editText_ = solver_.GetShiLi(page_ == kPage131 ? kWordProblemHelp : CurrentType());
+    const ProblemType *row = FindProblemType(CurrentType());
+    const bool wordProblems = page_ == kPage131 && (row == nullptr || row->page != kPage131);
+    editText_ = solver_.GetShiLi(wordProblems ? kWordProblemHelp : CurrentType());
     event_ = PageEvent::Example;
     edited_ = false;
 }
@@ -251,6 +254,10 @@ void ProblemPage::ShowWordProblems()
         event_ = PageEvent::TypeChosen;
         edited_ = false;
     }
+    title_ = "公式应用题";
+    summary_ = solver_.GetZhaiYao(kWordProblemHelp);
+    type_ = 0;
+    SetCurrentType(0);
 }
 
 std::vector<std::string> ProblemPage::TakeMessages() { return std::exchange(messages_, {}); }

@@ -83,7 +83,8 @@ public:
     // 示例: the worked example of the current type replaces the text.
     void Example();
     // 公式应用题 on the word-problem page: with 显示简介 checked the introduction replaces a
-    // text that holds nothing typed; otherwise the page is only shown again.
+    // text that holds nothing typed; the page's title and summary are those of the word problems
+    // again, and the current type is none (0), so compute solves word problems.
     void ShowWordProblems();
     // The pupil changed the text since the last handler (typing, pasting, the symbol palette);
     // `empty`: the text box is empty now.

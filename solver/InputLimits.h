@@ -7,7 +7,11 @@
 //     together): the worked arithmetic and algebra (HunHeYunSuan, at most 21 steps).
 //   kLongestEquationLine (256 bytes) and kDeepestBrackets: the equation, inequality and
 //     proportion solvers (YiCiDengShi, FangChengZu and BuDengShiZu for every line, ErCiFangCheng,
-//     BiLiFangCheng), whose rounds of simplification write the whole equation each time.
+//     BiLiFangCheng, ErCiFangChengZu for each of its two lines), whose rounds of simplification
+//     write the whole equation each time. The same length bounds a fill-in line
+//     (SuanShiTianKong) and a list of numbers to find the rule of (ZhaoGuiLv).
+//   kLongestExpressionLine and kDeepestBrackets also bound 简便运算 (JianBianYunSuan) and
+//     二次根式四则运算 (GenShiSiZeYunSuan), whose radicands stay below 10^8 (algebra/SurdValue.h).
 //   kLongestEveryStepLine (512 bytes) and kDeepestBrackets: the numeric driver that writes every
 //     step of a line however many there are (SiZeHunHeYunSuan) and the ratio it is handed on the
 //     page (BiHuaShang); its text grows with the square of the line.

@@ -212,6 +212,27 @@ public:
     // 分式方程: 去分母 with the least common denominator, the whole equation solved, then 检验
     // (a root that makes the common denominator 0 is 增根).
     std::string FenShiFangCheng(std::string equation, std::string unknown, int level);
+
+    // ---- Fill-in arithmetic, number patterns ----
+    // 算式计算与填空: one operation with one "()" (()＋25＝60, 48÷()＝6, 3×4＝()), filled by the
+    // inverse operation and checked; level 1 the filled line, 4 the lines, 5 numbered.
+    std::string SuanShiTianKong(std::string line, int level);
+    // 根据要求找规律: a list of numbers with "()" blanks (or none: the next number is asked), the
+    // rule found and checked, the blanks filled, the general term; a plain sentence when no rule
+    // the pupil knows fits.
+    std::string ZhaoGuiLv(std::string line, int level);
+
+    // ---- Simplified calculation, surds, systems of quadratic equations ----
+    // 简便运算: the law that makes the line simpler (凑整 by 交换律 and 结合律, 乘法分配律 both ways,
+    // 拆数, 减法的性质, 除法的性质) named in its step, then the working in the usual order; a line
+    // without one says so and is worked in the usual order. Levels as HunHeYunSuan.
+    std::string JianBianYunSuan(std::string expression, int level);
+    // 二次根式四则运算: surds made simplest, like surds combined, products, quotients and
+    // 分母有理化, exactly; the result in simplest form. Levels as HunHeYunSuan.
+    std::string GenShiSiZeYunSuan(std::string expression, int level);
+    // 二元二次方程组: a linear and a quadratic equation by 代入消元, or one equation that factors
+    // by 分解降次; the solutions paired and checked by substitution (lists as FangChengZu).
+    std::string ErCiFangChengZu(const StringArray &equations, const StringArray &letters, int level);
 };
 
 } // namespace qimbel

@@ -43,10 +43,6 @@ constexpr int kSideColumnWidth = 200;
 
 // Compute is greyed out until a check has been done; the tooltip says so.
 const QString kCheckFirst = QStringLiteral("请先点击“先进行算式检测”");
-// The two greyed buttons that stand for no problem type.
-const QString kNotYetAvailable = QStringLiteral("\n这个功能还没有开放，暂时不能使用。");
-const QString kMixedTip = QStringLiteral("按要求计算算式，并在括号里填上合适的数。") + kNotYetAvailable;
-const QString kPatternsTip = QStringLiteral("根据给出的一列数或图形找出规律，再按要求填空。") + kNotYetAvailable;
 
 QCheckBox *AddCheckBox(QWidget *parent, const QString &label, int id)
 {
@@ -299,14 +295,10 @@ void ProblemPageWidget::BuildTypeColumn(QWidget *column)
     layout->setSpacing(4);
 
     if (model_.Page() == kPage131) {
-        // The word-problem page chooses no type: its first button only refreshes the page.
+        // 公式应用题 has no type number: it takes the page back to the word problems.
         QPushButton *formulas = AddButton(column, QStringLiteral("公式应用题"), 1103, {});
         connect(formulas, &QPushButton::clicked, this, [this] { Run([this] { model_.ShowWordProblems(); }); });
         layout->addWidget(formulas);
-        QPushButton *patterns = AddButton(column, QStringLiteral("根据要求找规律"), 1158, {});
-        patterns->setEnabled(false);
-        patterns->setToolTip(kPatternsTip);
-        layout->addWidget(patterns);
     }
 
     for (const ProblemType *row : TypesOfPage(model_.Page())) {
@@ -323,12 +315,6 @@ void ProblemPageWidget::BuildTypeColumn(QWidget *column)
         layout->addWidget(button);
     }
 
-    if (model_.Page() == kPage129) {
-        QPushButton *mixed = AddButton(column, QStringLiteral("算式计算与填空"), 1082, {});
-        mixed->setEnabled(false);
-        mixed->setToolTip(kMixedTip);
-        layout->addWidget(mixed);
-    }
     layout->addStretch();
 }
 

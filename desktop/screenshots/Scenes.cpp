@@ -362,6 +362,12 @@ const std::vector<Scene> &Scenes()
             [](MainWindow &w) { return Worked(w, 130, 7, QStringLiteral("1.5÷0.4"), false); }},
         {"screenshots/typeset-quadratic-maximised.png", kLarge,
             [](MainWindow &w) { return Worked(w, 135, 27, QStringLiteral("x^2-2x-1=0\n2x^2-5x+2=0"), true); }},
+        {"screenshots/tab0-fill-in.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 32); }},
+        {"screenshots/tab1-simplified-calculation.png", kLarge,
+            [](MainWindow &w) { return WorkedExample(w, 130, 11); }},
+        {"screenshots/tab2-number-patterns.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 131, 33); }},
+        {"screenshots/tab4-surds.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 24); }},
+        {"screenshots/tab5-quadratic-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 28); }},
     };
     return scenes;
 }

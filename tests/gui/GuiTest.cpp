@@ -102,11 +102,7 @@ private slots:
                 QCOMPARE(button->toolTip(), FromGbk(TypeButtonTip(*row)));
                 QCOMPARE(button->toolTip().contains(QStringLiteral("还没有开放")), !row->enabled);
             }
-        QVERIFY(!Button(window, 129, QStringLiteral("button_1082"))->isEnabled());
         QVERIFY(Button(window, 131, QStringLiteral("button_1103"))->isEnabled());
-        QVERIFY(!Button(window, 131, QStringLiteral("button_1158"))->isEnabled());
-        for (const auto &[page, name] : {std::pair {129, "button_1082"}, std::pair {131, "button_1158"}})
-            QVERIFY(Button(window, page, QString::fromLatin1(name))->toolTip().contains(QStringLiteral("还没有开放")));
     }
 
     void typeButtonKeepsTypedTextAndShowsTheIntroductionBeside()

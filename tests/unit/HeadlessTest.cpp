@@ -74,8 +74,9 @@ TEST(Headless, KeepsTheTypeThatTheTabSets)
     const std::string byPage = RunHeadless(Request({"--page", "134"}), "1+1\r\n");
     const std::string byType = RunHeadless(Request({"--type", "20"}), "1+1\r\n");
     EXPECT_EQ(byPage, byType);
-    // Type 24 has no routine: the header alone.
-    EXPECT_EQ(RunHeadless(Request({"--type", "24"}), "a^2\r\n"), std::string("a^2\r\n") + kResultHeader);
+    // Type 24 reaches its own routine on the same page.
+    EXPECT_EQ(RunHeadless(Request({"--type", "24", "--level", "1"}), "√2*√8\r\n"),
+        std::string("√2×√8") + kResultHeader + "  4\r\n");
 }
 
 } // namespace

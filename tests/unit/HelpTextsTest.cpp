@@ -156,8 +156,9 @@ TEST_F(HelpTextsTest, ExamplesComeThroughTheCheckLineByLine)
         const std::size_t before = Lines(page.EditText()).size();
         page.Check();
         std::string text = page.EditText();
-        // The fraction types write their fraction bars as "÷", so the notice follows them.
-        if (row->type == 23 || row->type == 29) {
+        // The fraction types write their fraction bars as "÷", and 简便运算 and 二次根式 divide
+        // (除法的性质, 分母有理化), so the notice follows them.
+        if (row->type == 23 || row->type == 29 || row->type == 11 || row->type == 24) {
             ASSERT_TRUE(Contains(text, "\r\n--------"));
             text = Left(text, Find(text, "\r\n--------"));
         }
@@ -182,7 +183,7 @@ TEST_F(HelpTextsTest, EquationExamplesHoldWhatTheirTypeSolves)
             EXPECT_TRUE(ContainsAny(line, relations)) << line;
             ++equations;
         }
-        if (row->type == 26)
+        if (row->type == 26 || row->type == 28)
             EXPECT_EQ(equations, 2u);
         else if (row->type == 31)
             EXPECT_GE(equations, 2u);

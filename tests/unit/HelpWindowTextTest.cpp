@@ -28,7 +28,7 @@ TEST(HelpWindowText, ShowsTheThreeTextsOfTheTypeThenTheSigns)
 
 TEST(HelpWindowText, AnotherPagesTypeGivesThePageAndTheSignsOnly)
 {
-    // The word-problem page has no type: whatever another page made current is not shown.
+    // Whatever another page made current is not shown on the word-problem page.
     const HelpWindowText wordProblems = HelpForPage(131, 20);
     EXPECT_EQ(wordProblems.caption, "帮助 - 小学应用题");
     EXPECT_EQ(wordProblems.body.rfind("【符号的输入】\r\n", 0), 0u);
@@ -37,12 +37,15 @@ TEST(HelpWindowText, AnotherPagesTypeGivesThePageAndTheSignsOnly)
     EXPECT_EQ(HelpForPage(129, 0).body, wordProblems.body);
 }
 
-TEST(HelpWindowText, ATypeWithoutHelpFilesLeavesItsSectionsOut)
+TEST(HelpWindowText, ANumberWithoutATypeLeavesTheSectionsOut)
 {
-    // 二次根式四则运算 cannot be chosen and has no help files.
-    const HelpWindowText help = HelpForPage(134, 24);
-    EXPECT_EQ(help.caption, "帮助 - 二次根式四则运算");
+    // Every type has its help files; a number without a type shows the page and the signs.
+    const HelpWindowText help = HelpForPage(134, 19);
+    EXPECT_EQ(help.caption, "帮助 - 初中计算题");
     EXPECT_EQ(help.body.rfind("【符号的输入】\r\n", 0), 0u);
+    // The word-problem page's own pattern type shows its texts there.
+    EXPECT_EQ(HelpForPage(131, 33).caption, "帮助 - 根据要求找规律");
+    EXPECT_EQ(HelpForPage(131, 33).body.rfind("【简介】\r\n", 0), 0u);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "pages/ProblemPage.h"
+#include "pages/PageBook.h"
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
 
@@ -203,24 +204,43 @@ TEST_F(ProblemPageTest, StatusLineSaysWhatHappenedAndAsksForACheckOnlyWhenOneIsN
     EXPECT_EQ(restored.StatusLine().rfind("请先点击", 0), 0u);
 }
 
-TEST_F(ProblemPageTest, DisabledTypesKeepOrClearTheTitle)
+TEST_F(ProblemPageTest, TheWordProblemPageAndItsPatternTypeTakeTurns)
 {
-    ProblemPage calc(134);
-    calc.ChooseType(20);
-    calc.ChooseType(24);
-    EXPECT_EQ(calc.Title(), "有理数四则运算");
-    EXPECT_EQ(CurrentType(), 24);
+    // 根据要求找规律 makes type 33 current on page 131; 公式应用题 takes the page back to the word
+    // problems, and the tab brings the pattern type back when it was the page's last choice.
+    PageBook book;
+    book.Start();
+    ProblemPage &words = *book.ProblemPageOf(131);
+    words.ChooseType(33);
+    EXPECT_EQ(CurrentType(), 33);
+    EXPECT_EQ(words.Title(), "根据要求找规律");
+    words.SetEditText("1，3，5，()");
+    words.Check();
+    words.Compute();
+    EXPECT_NE(words.EditText().find("1，3，5，(7)"), std::string::npos);
+    words.Example();
+    EXPECT_EQ(words.EditText(), Solver().GetShiLi(33));
 
-    ProblemPage equations(135);
-    equations.ChooseType(25);
-    equations.ChooseType(28);
-    EXPECT_EQ(equations.Title(), "");
+    book.SelectTab(TabOfPage(129));
+    EXPECT_EQ(CurrentType(), 1);
+    book.SelectTab(TabOfPage(131));
+    EXPECT_EQ(CurrentType(), 33);
+
+    words.ShowWordProblems();
+    EXPECT_EQ(words.Title(), "公式应用题");
+    EXPECT_EQ(words.Summary(), Solver().GetZhaiYao(kWordProblemHelp));
+    words.Example();
+    EXPECT_EQ(words.EditText(), Solver().GetShiLi(kWordProblemHelp));
+    book.SelectTab(TabOfPage(129));
+    book.SelectTab(TabOfPage(131));
+    EXPECT_EQ(CurrentType(), 1);
 }
 
-TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
+TEST_F(ProblemPageTest, NumbersWithoutATypeGiveTheHeaderAloneOnPages130And134)
 {
+    // Number 19 has no type; every type has its routine.
     ProblemPage page(134);
-    SetCurrentType(24);
+    SetCurrentType(19);
     page.SetEditText("x^2-1\r\n\r\n  \r\na^2-b^2\r\n");
     page.Check();
     page.Compute();
@@ -228,7 +248,7 @@ TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
     EXPECT_EQ(page.EditText(), std::string("x^2－1\r\n\r\n  \r\na^2－b^2") + kResultHeader + kResultHeader);
 
     ProblemPage primary(130);
-    SetCurrentType(11);
+    SetCurrentType(19);
     primary.SetEditText("1+1");
     primary.Check();
     primary.Compute();
@@ -238,7 +258,7 @@ TEST_F(ProblemPageTest, TypesWithoutARoutineGiveTheHeaderAloneOnPages130And134)
 TEST_F(ProblemPageTest, ASecondComputeReplacesTheFirstResults)
 {
     ProblemPage page(134);
-    SetCurrentType(24);
+    SetCurrentType(19);
     page.SetEditText("a^2");
     page.Check();
     page.Compute();
@@ -255,7 +275,7 @@ TEST_F(ProblemPageTest, ASecondComputeReplacesTheFirstResults)
 TEST_F(ProblemPageTest, EquationPageWritesOneHeaderForTheWholeBox)
 {
     ProblemPage page(135);
-    SetCurrentType(28);
+    SetCurrentType(19);
     page.SetEditText("");
     page.Check();
     page.Compute();
