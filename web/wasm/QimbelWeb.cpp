@@ -276,7 +276,10 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
         page.Example();
         break;
     case 7:
-        page.AppendSymbols(*symbols);
+        // The page model inserts nothing itself (the desktop palette writes at the caret): the
+        // symbols chosen in the full palette go to the end of the text, as typed there.
+        page.SetEditText(page.EditText() + *symbols);
+        page.NoteEdited(false);
         break;
     case 8:
         page.ShowWordProblems();
