@@ -42,4 +42,35 @@ bool IsOpeningBracket(char c) { return c == '(' || c == '[' || c == '{'; }
 
 bool IsClosingBracket(char c) { return c == ')' || c == ']' || c == '}'; }
 
+bool BracketsPair(const std::string &line)
+{
+    std::string open;
+    for (int i = 0; i < Len(line);) {
+        const std::string two = Mid(line, i, 2);
+        const char c = line[static_cast<std::size_t>(i)];
+        const int width = IsGbkLead(static_cast<unsigned char>(c)) ? 2 : 1;
+        char opening = 0;
+        char closing = 0;
+        if (c == '(' || two == "（")
+            opening = '(';
+        else if (c == '[' || c == '{')
+            opening = c;
+        else if (c == ')' || two == "）")
+            closing = '(';
+        else if (c == ']')
+            closing = '[';
+        else if (c == '}')
+            closing = '{';
+        if (opening != 0)
+            open += opening;
+        if (closing != 0) {
+            if (open.empty() || open.back() != closing)
+                return false;
+            open.pop_back();
+        }
+        i += width;
+    }
+    return open.empty();
+}
+
 } // namespace qimbel
