@@ -9,11 +9,18 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// The usage is a GBK text of the core (it shows 3/4×2/3); the terminal reads UTF-8.
+std::string UsageText() { return qimbel::GbkToUtf8Text(qimbel::HeadlessUsage()).value_or(qimbel::HeadlessUsage()); }
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << qimbel::HeadlessUsage() << "  --help         print this text; --version  print the version\n";
+        std::cout << UsageText() << "  --help         print this text; --version  print the version\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
@@ -22,13 +29,16 @@ int main(int argc, char **argv)
     }
     const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(args);
     if (!parsed.request) {
-        std::cerr << "qimbel-cli: " << parsed.error << "\n" << qimbel::HeadlessUsage();
+        std::cerr << "qimbel-cli: " << parsed.error << "\n" << UsageText();
         return 2;
     }
     const qimbel::HeadlessRequest &request = *parsed.request;
 
     std::ios::sync_with_stdio(false);
-    const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    // Editors on some systems start a UTF-8 file with a byte-order mark: it is no part of the text.
+    if (!request.gbk && input.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        input.erase(0, 3);
 
     std::string text;
     if (request.gbk) {
