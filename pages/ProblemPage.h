@@ -41,6 +41,9 @@ public:
     const std::string &Title() const { return title_; }
     const std::string &Summary() const { return summary_; }
     bool ComputeEnabled() const { return computeEnabled_; }
+    // Whether the page should ask for a check: compute is greyed out and the results of a
+    // compute are not what the pupil is looking at (a type chosen, or nothing computed yet).
+    bool AsksForCheck() const { return !computeEnabled_ && !showsResults_; }
     bool EditEnabled() const { return editEnabled_; }
     // Page 134's 因式分解方法 group: 1 提公因法, 2 应用公式法, 3 分组分解法, 4 十字相乘法, 5 配方法,
     // 6 求根法, 7 待定系数法, 8 综合处理 (also when nothing is chosen). Read by 因式分解 (type 22).
@@ -81,6 +84,7 @@ private:
     std::string title_ = "标题";
     std::string summary_ = "摘要";
     bool computeEnabled_ = false;
+    bool showsResults_ = false;
     bool editEnabled_ = true;
     std::vector<std::string> messages_;
     int factorMethod_ = 8;

@@ -315,7 +315,7 @@ void ProblemPageWidget::UpdateExtras()
     // An open help window follows the type.
     if (help_ != nullptr && help_->isVisible())
         help_->SetHelp(model_.Page(), CurrentType());
-    const QString hint = compute_->isEnabled() ? QString() : kCheckFirstStatus;
+    const QString hint = model_.AsksForCheck() ? kCheckFirstStatus : QString();
     if (hint != statusHint_) {
         statusHint_ = hint;
         emit StatusHintChanged(hint);
