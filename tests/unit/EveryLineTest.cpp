@@ -1,5 +1,6 @@
 // Every typed line is one problem on every page: nothing is merged, dropped or cut in half, a
 // line beyond its type's limit gets one sentence, and every type's example shows working.
+#include "HeadlessPage.h"
 #include "pages/Headless.h"
 #include "pages/ResultTexts.h"
 #include "pages/TypeTable.h"
@@ -16,14 +17,7 @@ using namespace qimbel;
 
 namespace {
 
-std::string Page(int type, const std::string &text, int level = 5)
-{
-    HeadlessRequest request;
-    request.type = type;
-    request.level = level;
-    request.gbk = true;
-    return RunHeadless(request, text);
-}
+using pagetest::Page;
 
 int Count(const std::string &text, const std::string &what)
 {
