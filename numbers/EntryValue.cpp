@@ -28,52 +28,95 @@ std::string MixedAsTyped(const std::string &entry)
     return entry.substr(0, plus) + "又" + entry.substr(plus + 1);
 }
 
+namespace {
+
+// A decimal "digits[.digits]" of at most 18 digits at `text[i]`, as numerator / 10^places; moves
+// `i` past it. False when there is none or it is longer.
+bool ReadDecimal(const std::string &text, std::size_t &i, Whole &numerator, Whole &denominator)
+{
+    numerator = 0;
+    denominator = 1;
+    int digits = 0;
+    bool point = false;
+    const std::size_t from = i;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (!IsDigit(c))
+            break;
+        if (++digits > 18)
+            return false;
+        numerator = numerator * 10 + (c - '0');
+        if (point)
+            denominator *= 10;
+    }
+    return digits > 0 && !(i - from == 1 && point);
+}
+
+// "a", "a/b" or "a%" (each part a decimal) making up the whole text.
+std::optional<Rational> ReadPlainNumber(const std::string &text)
+{
+    std::size_t i = 0;
+    Whole n = 0;
+    Whole d = 1;
+    if (!ReadDecimal(text, i, n, d))
+        return std::nullopt;
+    if (i < text.size() && text[i] == '/') {
+        Whole bn = 0;
+        Whole bd = 1;
+        ++i;
+        if (!ReadDecimal(text, i, bn, bd) || i != text.size() || bn == 0)
+            return std::nullopt;
+        return MakeRational(n * bd, d * bn);
+    }
+    if (i < text.size()
+        && (text.compare(i, std::string::npos, "%") == 0 || text.compare(i, std::string::npos, "％") == 0))
+        return MakeRational(n, d * 100);
+    if (i != text.size())
+        return std::nullopt;
+    return MakeRational(n, d);
+}
+
+} // namespace
+
 std::optional<Rational> EntryValue(const std::string &typed)
 {
-    std::string entry = Trim(typed);
+    std::string entry = typed;
+    if (!entry.empty() && (IsBlank(entry.front()) || IsBlank(entry.back())))
+        entry = Trim(entry);
     bool negative = false;
     if (!entry.empty() && (entry[0] == '-' || entry[0] == '+')) {
         negative = entry[0] == '-';
         entry.erase(0, 1);
-    } else if (Left(entry, 2) == "－" || Left(entry, 2) == "＋") {
-        negative = Left(entry, 2) == "－";
+    } else if (entry.compare(0, 2, "－") == 0 || entry.compare(0, 2, "＋") == 0) {
+        negative = entry.compare(0, 2, "－") == 0;
         entry.erase(0, 2);
     }
-    // A mixed number: the whole part and the fraction after it.
-    int joint = Find(entry, "又");
-    int jointLength = 2;
-    if (joint < 0 && entry.find('+') != std::string::npos) {
-        joint = static_cast<int>(entry.find('+'));
-        jointLength = 1;
+    // A mixed number: a whole part, then a fraction whose top is below its bottom or not.
+    std::size_t joint = entry.find('+');
+    std::size_t jointLength = 1;
+    if (joint == std::string::npos) {
+        const int p = Find(entry, "又");
+        joint = p < 0 ? std::string::npos : static_cast<std::size_t>(p);
+        jointLength = 2;
     }
     std::optional<Rational> value;
-    if (joint > 0) {
-        const std::optional<NumberValue> whole = ReadNumber(Left(entry, joint));
-        const std::optional<NumberValue> part = ReadNumber(Mid(entry, joint + jointLength));
-        if (!whole || !part || whole->kind != NumberValue::Kind::Whole || part->kind != NumberValue::Kind::Fraction)
+    if (joint != std::string::npos) {
+        const std::string whole = entry.substr(0, joint);
+        const std::string part = entry.substr(joint + jointLength);
+        if (whole.empty() || whole.find_first_not_of("0123456789") != std::string::npos
+            || part.find('/') == std::string::npos || part.find_first_not_of("0123456789/") != std::string::npos)
             return std::nullopt;
-        const std::optional<Rational> w = ExactValue(*whole);
-        const std::optional<Rational> f = ExactValue(*part);
-        if (!w || !f || f->numerator < 0)
+        const std::optional<Rational> w = ReadPlainNumber(whole);
+        const std::optional<Rational> f = ReadPlainNumber(part);
+        if (!w || !f)
             return std::nullopt;
         value = RationalSum(*w, *f);
     } else {
-        bool percent = false;
-        if (!entry.empty() && entry.back() == '%') {
-            percent = true;
-            entry.pop_back();
-        } else if (Right(entry, 2) == "％") {
-            percent = true;
-            entry.erase(entry.size() - 2);
-        }
-        if (entry.empty() || entry[0] == '-' || entry[0] == '+')
-            return std::nullopt;
-        const std::optional<NumberValue> read = ReadNumber(entry);
-        if (!read)
-            return std::nullopt;
-        value = ExactValue(*read);
-        if (value && percent)
-            value = RationalQuotient(*value, Rational {100, 1});
+        value = ReadPlainNumber(entry);
     }
     if (value && negative)
         value->numerator = -value->numerator;

@@ -44,6 +44,8 @@ bool ReadsList(int type) { return type == 3 || type == 4 || type == 15 || type =
 std::string SeparateNumbers(const std::string &line, int type, bool &refused)
 {
     refused = false;
+    if (line.find(' ') == std::string::npos)
+        return line;
     const bool commaList = Contains(line, ",") || Contains(line, "，") || Contains(line, "、");
     std::string out;
     const int n = Len(line);

@@ -45,30 +45,31 @@ bool IsClosingBracket(char c) { return c == ')' || c == ']' || c == '}'; }
 bool BracketsPair(const std::string &line)
 {
     std::string open;
-    for (int i = 0; i < Len(line);) {
-        const std::string two = Mid(line, i, 2);
-        const char c = line[static_cast<std::size_t>(i)];
-        const int width = IsGbkLead(static_cast<unsigned char>(c)) ? 2 : 1;
-        char opening = 0;
-        char closing = 0;
-        if (c == '(' || two == "（")
-            opening = '(';
-        else if (c == '[' || c == '{')
-            opening = c;
-        else if (c == ')' || two == "）")
-            closing = '(';
-        else if (c == ']')
-            closing = '[';
-        else if (c == '}')
-            closing = '{';
-        if (opening != 0)
-            open += opening;
-        if (closing != 0) {
-            if (open.empty() || open.back() != closing)
+    const std::size_t n = line.size();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (IsGbkLead(c) && i + 1 < n) {
+            // "（" and "）" are A3A8 and A3A9 in GBK.
+            const unsigned char t = static_cast<unsigned char>(line[i + 1]);
+            if (c == 0xA3 && t == 0xA8)
+                open += '(';
+            else if (c == 0xA3 && t == 0xA9) {
+                if (open.empty() || open.back() != '(')
+                    return false;
+                open.pop_back();
+            }
+            i += 2;
+            continue;
+        }
+        if (c == '(' || c == '[' || c == '{') {
+            open += static_cast<char>(c);
+        } else if (c == ')' || c == ']' || c == '}') {
+            const char opening = c == ')' ? '(' : c == ']' ? '[' : '{';
+            if (open.empty() || open.back() != opening)
                 return false;
             open.pop_back();
         }
-        i += width;
+        ++i;
     }
     return open.empty();
 }
