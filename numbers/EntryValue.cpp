@@ -30,8 +30,8 @@ std::string MixedAsTyped(const std::string &entry)
 
 namespace {
 
-// A decimal "digits[.digits]" of at most 18 digits at `text[i]`, as numerator / 10^places; moves
-// `i` past it. False when there is none or it is longer.
+// A decimal "digits[.digits]" of at most 38 digits at `text[i]`, as numerator / 10^places (both
+// fit in 128 bits); moves `i` past it. False when there is none or it is longer.
 bool ReadDecimal(const std::string &text, std::size_t &i, Whole &numerator, Whole &denominator)
 {
     numerator = 0;
@@ -47,7 +47,7 @@ bool ReadDecimal(const std::string &text, std::size_t &i, Whole &numerator, Whol
         }
         if (!IsDigit(c))
             break;
-        if (++digits > 18)
+        if (++digits > 38)
             return false;
         numerator = numerator * 10 + (c - '0');
         if (point)
@@ -68,13 +68,16 @@ std::optional<Rational> ReadPlainNumber(const std::string &text)
         Whole bn = 0;
         Whole bd = 1;
         ++i;
-        if (!ReadDecimal(text, i, bn, bd) || i != text.size() || bn == 0)
+        Whole top = 0;
+        Whole bottom = 0;
+        if (!ReadDecimal(text, i, bn, bd) || i != text.size() || bn == 0 || MultiplyOverflows(n, bd, top)
+            || MultiplyOverflows(d, bn, bottom))
             return std::nullopt;
-        return MakeRational(n * bd, d * bn);
+        return MakeRational(top, bottom);
     }
     if (i < text.size()
         && (text.compare(i, std::string::npos, "%") == 0 || text.compare(i, std::string::npos, "％") == 0))
-        return MakeRational(n, d * 100);
+        return MultiplyOverflows(d, 100, d) ? std::nullopt : MakeRational(n, d);
     if (i != text.size())
         return std::nullopt;
     return MakeRational(n, d);
