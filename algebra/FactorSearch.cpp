@@ -1,6 +1,5 @@
 #include "algebra/FactorSearch.h"
 
-#include "numbers/FactorMath.h"
 #include "solver/WholeNumbers.h"
 
 #include <algorithm>

@@ -118,6 +118,7 @@ set(QIMBEL_CORE_SOURCES
   numbers/BiaoZhunCha.cpp
   numbers/ZhongShu.cpp
   # numbers/: unit conversion
+  numbers/UnitTable.cpp
   numbers/DanWeiZhuanHuan.cpp
   # numbers/: the core's INI reader
   numbers/IniFile.cpp
@@ -131,6 +132,8 @@ set(QIMBEL_CORE_SOURCES
   # wordproblems/: formula word problems
   wordproblems/FormulaText.cpp
   wordproblems/FormulaFile.cpp
+  wordproblems/ProblemReading.cpp
+  wordproblems/FormulaUnits.cpp
   wordproblems/GongShiTuiDao.cpp
   wordproblems/SheZhiBianLiang.cpp
   wordproblems/GongShiJieTi.cpp

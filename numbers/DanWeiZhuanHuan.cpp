@@ -1,5 +1,6 @@
 #include "numbers/IniFile.h"
 #include "numbers/NumberText.h"
+#include "numbers/UnitTable.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -22,12 +23,7 @@ struct Quantity {
     std::string filled;
 };
 
-// A unit of a chain and its rate: how many of it make one of the chain's first unit.
-struct Unit {
-    std::string name;
-    std::string rateText;
-    double rate = 0;
-};
+using Unit = numbers::UnitRate;
 
 // Cuts one side of the equation into quantities: a run of number bytes (digits, ".", "/", "(",
 // ")", "%") and the run of other bytes after it. Text before the first number is not a quantity.
@@ -48,36 +44,6 @@ std::vector<Quantity> Quantities(Solver &solver, const std::string &side)
         i = next;
     }
     return quantities;
-}
-
-// The units of a chain "〖1_千米〗〖1000_米〗…"; entries without a whole positive rate or a unit
-// name are left out.
-std::vector<Unit> ParseChain(const std::string &chain)
-{
-    std::vector<Unit> units;
-    int at = 0;
-    for (;;) {
-        const int open = Find(chain, "〖", at);
-        if (open < 0)
-            break;
-        const int close = Find(chain, "〗", open);
-        if (close < 0)
-            break;
-        const std::string entry = Mid(chain, open + 2, close - open - 2);
-        at = close + 2;
-        const int bar = Find(entry, "_");
-        if (bar <= 0 || bar > 18)
-            continue;
-        Unit unit;
-        unit.rateText = Left(entry, bar);
-        unit.name = Mid(entry, bar + 1);
-        if (numbers::DigitsOnly(unit.rateText) != unit.rateText || unit.name.empty())
-            continue;
-        unit.rate = std::strtod(unit.rateText.c_str(), nullptr);
-        if (unit.rate > 0)
-            units.push_back(unit);
-    }
-    return units;
 }
 
 bool HoldsUnits(const std::string &chain, const std::vector<Quantity> &quantities)
@@ -174,53 +140,6 @@ private:
     int count_ = 0;
 };
 
-// The chains danwei0 .. danwei(Count - 1) of the unit table in the order of their numbers, each
-// as a read into a buffer of 260 bytes gives it.
-std::vector<std::string> UnitChains(const numbers::IniFile &ini)
-{
-    const int count = ini.GetInt("DanWei", "Count", 0);
-    std::vector<std::pair<int, std::string>> keyed;
-    for (const std::string &key : ini.Keys("DanWei")) {
-        // Only the keys danwei0 .. danwei(Count - 1), written without leading zeros, are read.
-        std::string lower = key;
-        for (char &c : lower)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        const std::string digits = Mid(lower, 6);
-        if (Left(lower, 6) != "danwei" || digits.empty() || digits.size() > 9 || numbers::DigitsOnly(digits) != digits
-            || (digits.size() > 1 && digits[0] == '0'))
-            continue;
-        const int index = std::stoi(digits);
-        if (index < count)
-            keyed.emplace_back(index, key);
-    }
-    std::sort(keyed.begin(), keyed.end());
-    std::vector<std::string> chains;
-    int previous = -1;
-    for (const auto &[index, key] : keyed) {
-        if (index == previous)
-            continue; // a repeated key: the first one counts
-        previous = index;
-        chains.push_back(ini.GetString("DanWei", key, "default", 260));
-    }
-    return chains;
-}
-
-// The chains of the table as it was last read: worked out again only when the file is read
-// again, so a line costs one walk over the chains and no sorting.
-std::shared_ptr<const std::vector<std::string>> ChainsOf(const std::shared_ptr<const numbers::IniFile> &table)
-{
-    static std::mutex mutex;
-    static std::weak_ptr<const numbers::IniFile> from;
-    static std::shared_ptr<const std::vector<std::string>> chains;
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (chains == nullptr || from.lock() != table) {
-        chains = std::make_shared<const std::vector<std::string>>(UnitChains(*table));
-        from = table;
-    }
-    return chains;
-}
-
 std::string Side(const std::vector<Quantity> &side)
 {
     std::string text;
@@ -250,7 +169,7 @@ std::string Solver::DanWeiZhuanHuan(std::string line, int level)
     // The chain: the last one that holds every unit of the left side, preferring among those
     // the last that also holds every unit of the right side (分 is a unit of time and of money).
     const std::shared_ptr<const std::vector<std::string>> chains
-        = ChainsOf(numbers::IniFile::Cached(GetLuJing() + "/Document/danwei.ini"));
+        = numbers::CachedUnitChains(GetLuJing() + "/Document/danwei.ini");
     std::string chain;
     bool chainHoldsRight = false;
     for (const std::string &value : *chains) {
@@ -265,7 +184,7 @@ std::string Solver::DanWeiZhuanHuan(std::string line, int level)
     if (chain.empty() || !chainHoldsRight)
         return line;
 
-    const std::vector<Unit> units = ParseChain(chain);
+    const std::vector<Unit> units = numbers::ParseUnitChain(chain);
     std::map<std::string, Unit> byName;
     for (const Unit &unit : units)
         byName.emplace(unit.name, unit);

@@ -5,6 +5,8 @@
 // so no value is ever wrapped round: a result that does not fit is answered with kTooLarge.
 #pragma once
 
+#include "solver/WholeNumbers.h"
+
 #include <string>
 #include <vector>
 
@@ -21,15 +23,6 @@ bool LeadingInteger(const std::string &text, long long &value);
 // The integers of a comma list, each piece trimmed; zeros are left out (0 has no place among
 // factors and multiples) and signs are dropped. False when a piece is too long to read.
 bool NonZeroMagnitudes(const std::string &list, std::vector<long long> &values);
-
-// Greatest common divisor of two magnitudes (gcd(x, 0) = x).
-long long Gcd(long long a, long long b);
-
-// Least common multiple of positive values; false when it does not fit in 64 bits.
-bool Lcm(const std::vector<long long> &values, long long &lcm);
-
-// The factors of a positive n up to 2^31 - 1, ascending, found in pairs up to its square root.
-std::vector<long long> FactorsOf(long long n);
 
 // The numbers of a line (ShuLieToShuZu) joined by "," in their order on the line.
 std::string NumberListOf(const std::string &line);

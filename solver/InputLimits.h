@@ -18,6 +18,8 @@
 //     sorting (PaiXu), scientific notation and rounding (KeXueJiShuFa, GetJinSiZhi), the unit
 //     conversion (DanWeiZhuanHuan) and every line of the question engine (ShuDeXingZhi). A list
 //     of 4,096 one-digit numbers is the slowest line it lets through.
+//   kLongestWordProblemLine (1,024 bytes): a formula word problem (GongShiJieTi, page 131); its
+//     working also stops adding formulas once it has written kLongestWorkedText.
 // GetWeiZhiShu, which only collects letters, is linear and has no limit. Lengths are in bytes of
 // GBK text, as everywhere in the solver: a Chinese character counts 2.
 #pragma once
@@ -45,6 +47,10 @@ inline constexpr int kLongestWorkedText = 200 * 1024;
 inline constexpr int kLongestComparisonLine = 1024;
 inline constexpr int kLongestLineWithoutRoutine = 1024;
 // ---- end of the block of types 5, 11, 24, 28 and 29 ----
+
+// --- Formula word problems (page 131) ---
+inline constexpr int kLongestWordProblemLine = 1024;
+// --- end of formula word problems ---
 
 // The sentence for a line longer than `longest` bytes; empty when the line is within it.
 std::string LineTooLong(const std::string &line, int longest);

@@ -29,4 +29,39 @@ long long SquareRootFloor(long long n)
     return r;
 }
 
+long long Gcd(long long a, long long b)
+{
+    while (b != 0) {
+        const long long r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
+bool Lcm(const std::vector<long long> &values, long long &lcm)
+{
+    lcm = 1;
+    for (long long v : values) {
+        const long long step = v / Gcd(lcm, v);
+        if (__builtin_mul_overflow(lcm, step, &lcm))
+            return false;
+    }
+    return true;
+}
+
+std::vector<long long> FactorsOf(long long n)
+{
+    std::vector<long long> small;
+    std::vector<long long> large;
+    for (long long i = 1; i * i <= n; ++i)
+        if (n % i == 0) {
+            small.push_back(i);
+            if (i != n / i)
+                large.push_back(n / i);
+        }
+    small.insert(small.end(), large.rbegin(), large.rend());
+    return small;
+}
+
 } // namespace qimbel

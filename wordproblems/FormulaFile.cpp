@@ -184,7 +184,9 @@ FormulaFile ReadFormulaFile(const std::string &folder, const std::string &name)
     }
     file.state = FormulaFile::State::Read;
 
-    const numbers::IniFile ini(path.string());
+    // The shared reading: a page reads the same few files line after line.
+    const std::shared_ptr<const numbers::IniFile> reading = numbers::IniFile::Cached(path.string());
+    const numbers::IniFile &ini = *reading;
     std::vector<std::string> names;
     for (const std::string &value : NumberedValues(ini, "BianLiang", "bianliang", "BianLiangCount")) {
         if (Len(value) <= kLongestName && IsQuantityName(value)

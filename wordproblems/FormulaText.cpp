@@ -26,10 +26,32 @@ std::string FormulaHead(const std::string &formula)
     return close < 0 ? std::string() : Mid(formula, Len("〖"), close - Len("〖"));
 }
 
+namespace {
+
+// The power written right after the head's "〗" at `after`.
+int PowerAt(const std::string &formula, int after)
+{
+    if (after + 2 > Len(formula) || formula[static_cast<std::size_t>(after)] != '^')
+        return 1;
+    const char digit = formula[static_cast<std::size_t>(after) + 1];
+    return digit == '2' ? 2 : digit == '3' ? 3 : 1;
+}
+
+} // namespace
+
+int FormulaPower(const std::string &formula)
+{
+    const int close = Find(formula, "〗");
+    return close < 0 ? 1 : PowerAt(formula, close + Len("〗"));
+}
+
 std::string FormulaBody(const std::string &formula)
 {
     const int close = Find(formula, "〗");
-    return close < 0 ? formula : Mid(formula, close + Len("〗"));
+    if (close < 0)
+        return formula;
+    const int after = close + Len("〗");
+    return Mid(formula, after + (PowerAt(formula, after) > 1 ? 2 : 0));
 }
 
 std::vector<std::string> FormulaInputs(const std::string &formula)
@@ -62,6 +84,13 @@ std::string ReplaceAll(const std::string &text, const std::string &find, const s
 
 std::string FormulaDisplay(const std::string &formula)
 {
+    if (const int power = FormulaPower(formula); power > 1) {
+        const std::string head = FormulaHead(formula);
+        std::string product = head;
+        for (int i = 1; i < power; ++i)
+            product += "×" + head;
+        return product + FormulaDisplay("〖〗" + FormulaBody(formula));
+    }
     std::string shown = ReplaceAll(formula, "〖", "");
     shown = ReplaceAll(shown, "〗", "＝");
     shown = ReplaceAll(shown, "〔", "");

@@ -21,9 +21,9 @@ inline constexpr const char *kNameMissingMessage
 inline constexpr const char *kWordProblemHeader
     = "\r\n---------------------------------------------\r\n解题过程:               ";
 
-// Bounds that keep a hostile line or file from making the page slow: longer problems are not
-// read, and a file gives at most this many quantities and formulas, each name at most this long.
-inline constexpr int kLongestProblem = 4096;
+// Bounds that keep a hostile file from making the page slow: a file gives at most this many
+// quantities and formulas, each name at most this long. (The longest problem line is in
+// solver/InputLimits.h.)
 inline constexpr int kMostQuantities = 100;
 inline constexpr int kMostFormulas = 400;
 inline constexpr int kLongestName = 64;
@@ -39,11 +39,15 @@ std::optional<NamedProblem> SplitFormulaName(const std::string &line);
 
 // The quantity a formula defines: the text in its leading 〖 〗; empty when there is none.
 std::string FormulaHead(const std::string &formula);
-// The formula without its head: the expression to evaluate.
+// The power of the head: 2 for 〖边长〗^2〔面积〕 (边长×边长＝面积), 3 for 〖棱长〗^3〔体积〕, else 1.
+// A formula of power 2 or 3 gives its quantity as the root of its expression.
+int FormulaPower(const std::string &formula);
+// The formula without its head (and the power after it): the expression to evaluate.
 std::string FormulaBody(const std::string &formula);
 // The quantities written 〔name〕 in the expression, each once, in text order.
 std::vector<std::string> FormulaInputs(const std::string &formula);
-// The formula as a pupil writes it: 〖面积〗〔长〕×〔宽〕 shows as 面积＝长×宽.
+// The formula as a pupil writes it: 〖面积〗〔长〕×〔宽〕 shows as 面积＝长×宽, and
+// 〖边长〗^2〔面积〕 as 边长×边长＝面积.
 std::string FormulaDisplay(const std::string &formula);
 // Every `find` replaced by `by`, character-aware, nothing else touched.
 std::string ReplaceAll(const std::string &text, const std::string &find, const std::string &by);

@@ -1,9 +1,15 @@
 #include "algebra/ArithmeticText.h"
+#include "numbers/ExactRoot.h"
+#include "solver/InputLimits.h"
 #include "wordproblems/FormulaFile.h"
 #include "wordproblems/FormulaPlan.h"
 #include "wordproblems/FormulaText.h"
+#include "wordproblems/FormulaUnits.h"
+#include "wordproblems/ProblemReading.h"
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <utility>
 
 namespace qimbel {
@@ -13,8 +19,6 @@ namespace {
 using namespace wordproblems;
 
 constexpr const char *kEnd = "\r\n\r\n";
-
-bool IsQuestion(const std::string &clause) { return Contains(clause, "求") && Contains(clause, "多少"); }
 
 // A number a quantity can take: a whole number, a decimal or a fraction with a denominator.
 bool IsValue(const std::string &text)
@@ -75,17 +79,31 @@ std::vector<std::string> NamesInFileOrder(const StringArray &quantities)
     return names;
 }
 
-// The problem with a closing mark after its last clause: a clause that the pupil did not close
-// is still part of the problem (FenJu drops an unclosed last clause).
-std::string Closed(std::string problem)
+// The quantity under a square or a cube: the number whose square (cube) is `value`. The step
+// says why: 因为 4×4＝16，所以 边长＝4; a root that is no exact number takes six places
+// (因为 3.162278×3.162278≈10，所以 边长≈3.162278). Empty for a negative value.
+std::string RootStep(const std::string &value, int power, const std::string &head, std::string &root)
 {
-    problem = Trim(problem);
-    if (problem.empty())
-        return problem;
-    for (const char *mark : {"，", "。", "？", "；", "！"})
-        if (Len(problem) >= 2 && Right(problem, 2) == mark && Find(problem, mark, Len(problem) - 2) >= 0)
-            return problem;
-    return problem + "。";
+    const std::optional<NumberValue> read = ReadNumber(value);
+    const std::optional<Rational> exact = read ? ExactValue(*read) : std::nullopt;
+    if (!read || read->AsDouble() < 0 || (exact && exact->numerator < 0))
+        return {};
+    root.clear();
+    if (exact) {
+        if (const std::optional<numbers::Fraction> found = numbers::RationalRoot(static_cast<numbers::Wide>(exact->numerator),
+                static_cast<numbers::Wide>(exact->denominator), static_cast<unsigned>(power)))
+            root = numbers::ExactText(*found);
+    }
+    const bool isExact = !root.empty();
+    if (!isExact)
+        root = DecimalText(std::pow(read->AsDouble(), 1.0 / power));
+    if (root.empty())
+        return {};
+    std::string product = root;
+    for (int i = 1; i < power; ++i)
+        product += "×" + root;
+    const std::string relation = isExact ? "＝" : "≈";
+    return "因为 " + product + relation + value + "，所以 " + head + relation + root;
 }
 
 // One asked quantity onto the apply list: nothing when it is already on its way, a note when the
@@ -137,21 +155,101 @@ std::string Evaluate(Solver &solver, FormulaWork &work, const std::string &entry
         return out + "算式太长，无法求出" + head + "。\r\n";
     const std::string worked = solver.SiZeHunHeYunSuan(expression);
     out += "＝" + worked + "\r\n";
-    const std::string value = FinalValue(worked);
+    std::string value = FinalValue(worked);
     if (!IsValue(value))
         return out + "无法求出" + head + "。\r\n";
+    if (const int power = FormulaPower(entry); power > 1) {
+        std::string root;
+        const std::string step = RootStep(value, power, head, root);
+        if (step.empty())
+            return out + "无法求出" + head + "。\r\n";
+        out += step + "\r\n";
+        value = root;
+    }
     solver.SheZhiBianLiang(work.quantities, work.values, head, value);
+    // No figure has a side of less than nothing: conditions that say so contradict each other.
+    if (Left(value, 2) == "－" || value[0] == '-')
+        out += "注意：" + head + "是负数，请检查题目中的条件。\r\n";
     return out;
+}
+
+// The kinds of the file's quantities: those of the given values, then whatever the formulas give
+// from them (面积 from 长 and 宽 in 米 is of the kind of 平方米).
+std::map<std::string, Dimension> Dimensions(const FormulaWork &work, std::map<std::string, Dimension> known)
+{
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int i = work.formulas.GetSize() - 1; i >= 0; --i) {
+            const std::string &formula = work.formulas[i];
+            const std::string head = FormulaHead(formula);
+            if (known.count(head))
+                continue;
+            std::optional<Dimension> dimension = ExpressionDimension(FormulaBody(formula), known);
+            const int power = FormulaPower(formula);
+            for (auto &[chain, exponent] : dimension ? *dimension : Dimension {}) {
+                (void)chain;
+                if (exponent % power != 0)
+                    dimension.reset();
+                else
+                    exponent /= power;
+                if (!dimension)
+                    break;
+            }
+            if (dimension) {
+                known[head] = *dimension;
+                grew = true;
+            }
+        }
+    }
+    return known;
+}
+
+// The formulas a relation gives, both ways: 长是宽的2倍 gives 长＝宽×2 and 宽＝长÷2.
+std::vector<std::string> RelationFormulas(const Relation &relation, const std::string &number)
+{
+    const std::string a = "〔" + relation.quantity + "〕";
+    const std::string b = "〔" + relation.other + "〕";
+    const std::string headA = "〖" + relation.quantity + "〗";
+    const std::string headB = "〖" + relation.other + "〗";
+    switch (relation.kind) {
+    case Relation::Kind::Times:
+        return {headA + b + "×" + number, headB + a + "÷" + number};
+    case Relation::Kind::More:
+        return {headA + b + "＋" + number, headB + a + "－" + number};
+    case Relation::Kind::Less:
+        return {headA + b + "－" + number, headB + a + "＋" + number};
+    }
+    return {};
+}
+
+// The answer as a teacher writes it under the working: the question with the result in place of
+// 多少 (答：这个圆的面积是12.56平方厘米。), or each asked quantity with its value.
+std::string AnswerLine(const ProblemReading &reading, const std::vector<std::pair<std::string, std::string>> &answers)
+{
+    if (answers.empty())
+        return {};
+    if (answers.size() == 1 && reading.questionCount == 1 && Contains(reading.question, "多少")) {
+        const int much = Find(reading.question, "多少");
+        return "\r\n答：" + Left(reading.question, much) + answers[0].second + Mid(reading.question, much + Len("多少"))
+            + "。\r\n";
+    }
+    std::string line;
+    for (const auto &[quantity, value] : answers)
+        line += (line.empty() ? "" : "，") + quantity + "是" + value;
+    return "\r\n答：" + line + "。\r\n";
 }
 
 } // namespace
 
 // One formula word problem: 〖长方形〗长方形的长是5米，宽是3米，求长方形的面积是多少？
-// The file named in 〖 〗 gives the quantities and formulas. Every clause with a number gives its
-// first number to the quantities it names; every clause with 求 and 多少 asks for the quantities
-// it names. The formulas that lead from the known quantities to each asked one are evaluated in
-// order with the worked mixed operations, each result becoming the value of its quantity. A name
-// counts only where it is not part of a longer name of the file, or of the file's own name.
+// The file named in 〖 〗 gives the quantities and formulas. The problem gives values (each name
+// takes the number after it, 分别 pairs names and numbers in order), relations between quantities
+// (长是宽的2倍, 宽比长少2米: two more formulas, one each way) and questions (a clause with 多少, or
+// one that starts with 求). Every value is brought into the common unit of its kind, the unit of
+// the question where it names one. The formulas that lead from the known quantities to each asked
+// one are evaluated in order with the worked mixed operations, each result becoming the value of
+// its quantity; the answer line follows. A name counts only where it is not part of a longer name
+// of the file, or of the file's own name.
 std::string Solver::GongShiJieTi(std::string line, std::string folder)
 {
     const std::optional<NamedProblem> named = SplitFormulaName(line);
@@ -159,9 +257,9 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
         return kEnd;
     const std::string &fileName = named->name;
     std::string out = kWordProblemHeader;
+    if (std::string sentence = LineTooLong(line, kLongestWordProblemLine); !sentence.empty())
+        return out + "\r\n" + sentence + "\r\n" + kEnd;
     out += "\r\n\r\n已知条件：\r\n";
-    if (Len(line) > kLongestProblem)
-        return out + "\r\n题目太长，无法解答：一道题最多" + IntText(kLongestProblem) + "个字节。\r\n" + kEnd;
 
     const FormulaFile file = ReadFormulaFile(folder, fileName);
     if (file.state == FormulaFile::State::Missing) {
@@ -182,59 +280,97 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
     for (int i = 0; i < work.quantities.GetSize(); ++i)
         work.values.Add(kUnknown);
 
-    StringArray clauses;
-    FenJu(Closed(named->problem), clauses);
+    // The unit table of 单位转换 beside the formula folder (Document/danwei.ini).
+    const std::shared_ptr<const UnitBook> bookRead
+        = CachedUnitBook((std::filesystem::path(folder).parent_path() / "danwei.ini").string());
+    const UnitBook &book = *bookRead;
+    const ProblemReading reading
+        = ReadProblem(NormalisedProblem(named->problem), NamesInFileOrder(work.quantities), {fileName}, book.Names());
 
-    std::vector<std::string> names;
-    for (int i = 0; i < work.quantities.GetSize(); ++i)
-        names.push_back(work.quantities[i]);
-    names.push_back(fileName);
-
-    // Known values, from the last clause back to the first, so the first clause that names a
-    // quantity has the last word. A question gives no values: 求2个… asks, it does not tell.
-    for (int c = 0; c < clauses.GetSize(); ++c) {
-        const std::string &clause = clauses[c];
-        if (IsQuestion(clause) || !Contains(GetShuMoShi(clause), "1"))
-            continue;
-        const std::string token = FirstNumberToken(clause);
-        if (!IsValue(token))
-            continue;
-        const std::vector<int> positions = OwnPositions(clause, names);
-        for (int k = 0; k < work.quantities.GetSize(); ++k)
-            if (positions[static_cast<std::size_t>(k)] >= 0)
-                SheZhiBianLiang(work.quantities, work.values, work.quantities[k], token);
+    // Every amount in the common unit of its kind, each conversion said in a step.
+    std::vector<Amount> amounts;
+    for (const GivenValue &given : reading.given)
+        amounts.push_back(given.amount);
+    for (const Relation &relation : reading.relations)
+        if (relation.kind != Relation::Kind::Times)
+            amounts.push_back(relation.amount);
+    const CommonUnits units(book, reading.questionUnit, amounts);
+    std::map<std::string, Dimension> kinds;
+    int steps = 0;
+    auto convert = [&](const Amount &amount) {
+        std::vector<std::string> said;
+        const std::string value = units.Convert(amount, said);
+        for (const std::string &step : said)
+            out += "第" + IntText(++steps) + "步：" + step + "\r\n";
+        return value;
+    };
+    for (const GivenValue &given : reading.given) {
+        const std::string value = convert(given.amount);
+        if (value.empty())
+            continue; // 1米20克 is no one value
+        SheZhiBianLiang(work.quantities, work.values, given.quantity, value);
+        if (const std::optional<Dimension> kind = units.DimensionOf(given.amount.unit); kind && !given.amount.unit.empty())
+            kinds[given.quantity] = *kind;
     }
-
-    // Questions, in the order of the text; the quantities of one question in the order in which
-    // it names them.
-    bool asked = false;
-    for (int c = clauses.GetSize() - 1; c >= 0; --c) {
-        const std::string &clause = clauses[c];
-        if (!IsQuestion(clause))
+    for (const Relation &relation : reading.relations) {
+        const std::string number = relation.kind == Relation::Kind::Times ? relation.amount.number : convert(relation.amount);
+        if (number.empty())
             continue;
-        const std::vector<int> positions = OwnPositions(clause, names);
-        std::vector<std::pair<int, std::string>> wanted;
-        for (int k = 0; k < work.quantities.GetSize(); ++k)
-            if (positions[static_cast<std::size_t>(k)] >= 0)
-                wanted.emplace_back(positions[static_cast<std::size_t>(k)], work.quantities[k]);
-        std::sort(wanted.begin(), wanted.end());
-        for (const auto &[position, quantity] : wanted) {
-            (void)position;
-            asked = true;
-            Ask(*this, work, quantity, fileName);
-        }
+        for (const std::string &formula : RelationFormulas(relation, number))
+            work.formulas.Add(formula);
     }
+    // The kinds of the quantities the formulas give, worked out when a question needs them.
+    bool kindsWorked = false;
+    auto kindsOfAll = [&]() -> std::map<std::string, Dimension> & {
+        if (!kindsWorked && !kinds.empty())
+            kinds = Dimensions(work, kinds);
+        kindsWorked = true;
+        return kinds;
+    };
+
+    // The asked quantities; a question that names none asks for the one open quantity of the
+    // kind of its unit (他一共走了多少米？ asks for 路程).
+    std::vector<std::string> asked = reading.asked;
+    if (asked.empty() && reading.questionFound) {
+        const std::optional<Dimension> wanted
+            = reading.questionUnit.empty() ? std::nullopt : units.DimensionOf(reading.questionUnit);
+        std::map<std::string, Dimension> &all = kindsOfAll();
+        std::vector<std::string> open;
+        for (int i = work.quantities.GetSize() - 1; i >= 0; --i)
+            if (work.values[i] == kUnknown
+                && (!wanted || (all.count(work.quantities[i]) && all[work.quantities[i]] == *wanted)))
+                open.push_back(work.quantities[i]);
+        if (open.size() == 1)
+            asked = open;
+    }
+    for (const std::string &quantity : asked)
+        Ask(*this, work, quantity, fileName);
 
     for (int i = 0; i < work.quantities.GetSize(); ++i)
         if (work.values[i] != kUnknown)
             out += work.quantities[i] + ": " + work.values[i] + "\r\n";
-    if (!asked)
+    if (asked.empty())
         out += "\r\n没有找到要求的量：请用“求……是多少？”提问。公式文件〖" + fileName + "〗中的量有："
             + JoinNames(NamesInFileOrder(work.quantities)) + "。\r\n";
 
-    for (int i = 0; i < work.applyList.GetSize(); ++i)
+    for (int i = 0; i < work.applyList.GetSize(); ++i) {
+        if (Len(out) > kLongestWorkedText) {
+            out += "\r\n解答太长，其余的公式不再计算。\r\n";
+            break;
+        }
         out += Evaluate(*this, work, work.applyList[i]);
-    return out + kEnd;
+    }
+
+    std::vector<std::pair<std::string, std::string>> answers;
+    for (const std::string &quantity : asked)
+        if (const std::string value = ValueOf(work, quantity); value != kUnknown) {
+            std::string unit;
+            if (reading.questionUnit.empty() || asked.size() > 1)
+                if (const auto kind = kindsOfAll().find(quantity); kind != kinds.end())
+                    unit = units.UnitOf(kind->second);
+            answers.emplace_back(quantity, value + unit);
+        }
+    return out + AnswerLine(reading, answers) + kEnd;
 }
 
 } // namespace qimbel

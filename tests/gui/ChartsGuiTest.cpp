@@ -1,9 +1,9 @@
 // The chart and graph pages as a pupil sees them: each page is rendered offscreen and its pixels
 // are checked. What the pictures hold is tested on the models' display lists.
-#include "charts/ChartsPage.h"
-#include "charts/DisplayListView.h"
-#include "charts/FunctionGraphPage.h"
-#include "pages/GbkBridge.h"
+#include "desktop/charts/ChartsPage.h"
+#include "desktop/charts/DisplayListView.h"
+#include "desktop/charts/FunctionGraphPage.h"
+#include "desktop/pages/GbkBridge.h"
 
 #include "WhenModal.h"
 

@@ -1,7 +1,7 @@
 // 小学数学四则运算自动出题系统 offscreen: choose, generate, check the paper and its key, export the
 // PDF and the text file.
-#include "kaoshi/chuti/ChuTiWindow.h"
-#include "pages/GbkBridge.h"
+#include "desktop/chuti/ChuTiWindow.h"
+#include "desktop/pages/GbkBridge.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,15 +1,15 @@
 // What a pupil sees and presses in the window: start-up, type buttons, check and compute, tab
 // switching, the symbol palette, the text box font, and the crossing between widget text and
 // the GBK texts of the page models. The page logic itself is tested below the widgets.
-#include "app/MainWindow.h"
-#include "pages/BusyCursorGuard.h"
-#include "pages/GbkBridge.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/pages/BusyCursorGuard.h"
+#include "desktop/pages/GbkBridge.h"
 #include "pages/ProblemPage.h"
-#include "pages/ProblemPageWidget.h"
+#include "desktop/pages/ProblemPageWidget.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
 #include "solver/Solver.h"
-#include "tools/SymbolPalette.h"
+#include "desktop/tools/SymbolPalette.h"
 
 #include "PageFinders.h"
 #include "WhenModal.h"

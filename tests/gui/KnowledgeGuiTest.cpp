@@ -1,10 +1,10 @@
 // The 知识资料汇总 page offscreen: the link labels' colours, the way a click opens a handbook (the
 // desktop, else our own viewer, else the warning box) and the viewer's links, find and zoom. The
 // desktop's opener is replaced so that a test decides whether it works.
-#include "tools/HandbookViewer.h"
+#include "desktop/tools/HandbookViewer.h"
 #include "tools/Handbooks.h"
-#include "tools/HyperlinkLabel.h"
-#include "tools/KnowledgePage.h"
+#include "desktop/tools/HyperlinkLabel.h"
+#include "desktop/tools/KnowledgePage.h"
 
 #include <QAction>
 #include <QApplication>

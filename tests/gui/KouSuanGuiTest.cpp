@@ -2,8 +2,8 @@
 // answering some right and some wrong; the score, the report and the retry follow; the worksheet
 // and its answers go to a PDF with the expected number of pages.
 #include "generators/KouSuanSheet.h"
-#include "kaoshi/kousuan/KouSuanWindow.h"
-#include "pages/GbkBridge.h"
+#include "desktop/kousuan/KouSuanWindow.h"
+#include "desktop/pages/GbkBridge.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The tab 自动出卷及测试 offscreen: each button points at its program below KaoShi/ of the
 // installation folder, every exercise program the build makes is there, a click starts the
 // program without a shell, and a missing program is named in a message.
-#include "tools/LauncherPage.h"
+#include "desktop/tools/LauncherPage.h"
 
 #include <QFile>
 #include <QFileInfo>

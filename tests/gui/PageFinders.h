@@ -1,8 +1,8 @@
 // Finding a problem page's widgets in the main window from a GUI test.
 #pragma once
 
-#include "app/MainWindow.h"
-#include "pages/ProblemPageWidget.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/pages/ProblemPageWidget.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

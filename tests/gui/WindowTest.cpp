@@ -3,12 +3,12 @@
 // Ctrl+Enter and the mnemonics, printing and PDF export.
 #include "PageFinders.h"
 #include "WhenModal.h"
-#include "app/MainWindow.h"
-#include "pages/GbkBridge.h"
-#include "pages/PrintedPage.h"
-#include "pages/ProblemPageWidget.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/PrintedPage.h"
+#include "desktop/pages/ProblemPageWidget.h"
 #include "pages/Session.h"
-#include "pages/TextBoxFont.h"
+#include "desktop/pages/TextBoxFont.h"
 #include "solver/Solver.h"
 
 #include <QAbstractTextDocumentLayout>

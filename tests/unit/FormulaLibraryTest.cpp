@@ -283,6 +283,21 @@ std::vector<std::string> IndependentQuantities(const Library &file)
     return {};
 }
 
+// Every other quantity from the first formula of the file that can give it (roots aside: the
+// forward formulas give every quantity).
+void DeriveForward(const Library &file, std::map<std::string, Fraction> &values)
+{
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const std::string &formula : file.formulas)
+            if (!values.count(FormulaHead(formula)) && FormulaPower(formula) == 1)
+                if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
+                    values[FormulaHead(formula)] = *value;
+                    grew = true;
+                }
+    }
+}
+
 // The summary without its line breaks, as the panel shows it.
 std::string WithoutLineBreaks(const std::string &text)
 {
@@ -321,25 +336,18 @@ TEST(FormulaLibrary, EveryQuantityHasAFormulaAndEveryFileIsConsistent)
             std::map<std::string, Fraction> values;
             for (const std::string &q : base)
                 values[q] = Fraction::Of(1 + static_cast<Int>(random() % 40), round % 2 == 0 ? 1 : 1 + random() % 4);
-            // Every other quantity from the first formula of the file that can give it.
-            for (bool grew = true; grew;) {
-                grew = false;
-                for (const std::string &formula : file.formulas) {
-                    if (values.count(FormulaHead(formula)))
-                        continue;
-                    const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run();
-                    if (value) {
-                        values[FormulaHead(formula)] = *value;
-                        grew = true;
-                    }
-                }
-            }
+            DeriveForward(file, values);
             ASSERT_EQ(values.size(), file.quantities.size());
+            // A formula of power n (〖边长〗^2〔面积〕) holds when its quantity to the n-th power
+            // equals its expression.
             for (const std::string &formula : file.formulas) {
                 const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run();
                 ASSERT_TRUE(value.has_value()) << GbkToUtf8Text(formula).value_or("?");
-                EXPECT_EQ(*value, values[FormulaHead(formula)]) << GbkToUtf8Text(formula).value_or(
-                    "?") << ": " << Text(*value) << " against " << Text(values[FormulaHead(formula)]);
+                Fraction expected = values[FormulaHead(formula)];
+                for (int i = 1; i < FormulaPower(formula); ++i)
+                    expected = expected * values[FormulaHead(formula)];
+                EXPECT_EQ(*value, expected) << GbkToUtf8Text(formula).value_or("?") << ": " << Text(*value)
+                                            << " against " << Text(expected);
             }
         }
     }
@@ -391,15 +399,7 @@ TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
             values[q] = Fraction::Of(v, 1);
             given += q + "是" + IntText(static_cast<long long>(v)) + "，";
         }
-        for (bool grew = true; grew;) {
-            grew = false;
-            for (const std::string &formula : file.formulas)
-                if (!values.count(FormulaHead(formula)))
-                    if (const std::optional<Fraction> value = Evaluator(FormulaBody(formula), values).Run()) {
-                        values[FormulaHead(formula)] = *value;
-                        grew = true;
-                    }
-        }
+        DeriveForward(file, values);
         for (const std::string &asked : file.quantities) {
             if (std::find(base.begin(), base.end(), asked) != base.end())
                 continue;
@@ -420,6 +420,128 @@ TEST(FormulaLibrary, ThePageWorksOutEveryQuantityFromTheIndependentOnes)
             ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(worked).value_or("?");
             EXPECT_EQ(*got, exact) << GbkToUtf8Text(worked).value_or("?");
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A quantity under a square or a cube, worked out by the page from a value that the forward
+// formulas give (面积 of a circle of a random rational 半径): the root comes out exactly.
+TEST(FormulaLibrary, ThePageTakesExactRoots)
+{
+    Solver solver;
+    const std::string folder = FormulaFolder(solver.GetLuJing());
+    std::mt19937 random(1310);
+    int roots = 0;
+    for (const Library &file : ShippedFiles()) {
+        SCOPED_TRACE(GbkToUtf8Text(file.name).value_or("?"));
+        for (const std::string &root : file.formulas) {
+            const std::vector<std::string> inputs = FormulaInputs(root);
+            if (FormulaPower(root) == 1 || inputs.size() != 1)
+                continue;
+            for (int round = 0; round < 10; ++round) {
+                std::map<std::string, Fraction> values;
+                for (const std::string &q : IndependentQuantities(file))
+                    values[q] = Fraction::Of(1 + static_cast<Int>(random() % 30), 1 + static_cast<Int>(random() % 4));
+                DeriveForward(file, values);
+                const std::string head = FormulaHead(root);
+                const std::string worked = solver.GongShiJieTi(
+                    "〖" + file.name + "〗" + inputs[0] + "是" + Text(values[inputs[0]]) + "，求" + head + "是多少？",
+                    folder);
+                SCOPED_TRACE(GbkToUtf8Text(worked).value_or("?"));
+                const int at = Find(worked, "所以 " + head + "＝");
+                ASSERT_GE(at, 0);
+                std::string last = Mid(worked, at + Len("所以 " + head + "＝"));
+                last = Left(last, Find(last, "\r\n"));
+                const std::optional<Fraction> got = ReadResult(last);
+                ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(last).value_or("?");
+                EXPECT_EQ(*got, values[head]);
+                ++roots;
+            }
+        }
+    }
+    EXPECT_GE(roots, 60); // 正方形, 圆, 正方体 (two), 圆柱, 圆锥
+}
+
+} // namespace
+
+namespace {
+
+// The digits of a whole number in full-width form, as some pupils type them.
+std::string FullWidth(const std::string &digits)
+{
+    std::string wide;
+    for (char c : digits)
+        wide += c >= '0' && c <= '9' ? std::string {'\xA3', static_cast<char>('\xB0' + (c - '0'))} : std::string(1, c);
+    return wide;
+}
+
+// Random rectangles told through a relation (倍, 几分之几, 比…多/少, either way round), in mixed
+// units, sometimes with ASCII commas or full-width digits: the answer line holds the exact area or
+// perimeter in the unit of the question.
+TEST(FormulaLibrary, RelationsAndUnitsGiveTheExactAnswer)
+{
+    Solver solver;
+    const std::string folder = FormulaFolder(solver.GetLuJing());
+    const std::vector<std::pair<std::string, Int>> units = {{"米", 1}, {"分米", 10}, {"厘米", 100}};
+    std::mt19937 random(25);
+    for (int round = 0; round < 300; ++round) {
+        const auto &[givenUnit, givenRate] = units[random() % 3];
+        const auto &[stepUnit, stepRate] = units[random() % 3];
+        const auto &[askedUnit, askedRate] = units[random() % 3];
+        const Int given = 20 + static_cast<Int>(random() % 80);
+        const Int step = 1 + static_cast<Int>(random() % 10);
+        const bool lengthGiven = random() % 2 == 0; // the relation is told of the other side
+        const std::string known = lengthGiven ? "长" : "宽";
+        const std::string other = lengthGiven ? "宽" : "长";
+        const Fraction a = Fraction::Of(given, givenRate); // the known side, in metres
+        Fraction b;
+        std::string relation;
+        switch (random() % 4) {
+        case 0: // other = known × n
+            b = a * Fraction {step + 1, 1};
+            relation = other + "是" + known + "的" + IntText(static_cast<long long>(step + 1)) + "倍";
+            break;
+        case 1: // other = known × p/q
+            b = a * Fraction::Of(step, step + 1);
+            relation = other + "是" + known + "的" + IntText(static_cast<long long>(step)) + "/"
+                + IntText(static_cast<long long>(step + 1));
+            break;
+        case 2: // other = known + d
+            b = a + Fraction::Of(step, stepRate);
+            relation = other + "比" + known + "多" + IntText(static_cast<long long>(step)) + stepUnit;
+            break;
+        default: // other = known − d
+            b = a - Fraction::Of(step * 10, stepRate);
+            relation = other + "比" + known + "短" + IntText(static_cast<long long>(step)) + "0" + stepUnit;
+            break;
+        }
+        if (b.n <= 0)
+            continue; // a side of no length: no rectangle
+
+        const bool area = random() % 2 == 0;
+        const Fraction expected = area ? a * b * Fraction {askedRate * askedRate, 1}
+                                       : (a + b) * Fraction {2 * askedRate, 1};
+        std::string number = IntText(static_cast<long long>(given));
+        if (random() % 4 == 0)
+            number = FullWidth(number);
+        const std::string comma = random() % 4 == 0 ? "," : "，";
+        const std::string question
+            = area ? "求面积是多少平方" + askedUnit + "？" : "求周长是多少" + askedUnit + "？";
+        const std::string line
+            = "〖长方形〗长方形的" + known + "是" + number + givenUnit + comma + relation + comma + question;
+        const std::string worked = solver.GongShiJieTi(line, folder);
+        SCOPED_TRACE(GbkToUtf8Text(worked).value_or("?"));
+        const std::string mark = area ? "答：面积是" : "答：周长是";
+        const int at = Find(worked, mark);
+        ASSERT_GE(at, 0);
+        std::string value = Mid(worked, at + Len(mark));
+        value = Left(value, Find(value, (area ? "平方" : "") + askedUnit + "。"));
+        const std::optional<Fraction> got = ReadResult(value);
+        ASSERT_TRUE(got.has_value()) << GbkToUtf8Text(value).value_or("?");
+        EXPECT_EQ(*got, expected) << Text(*got) << " against " << Text(expected);
     }
 }
 

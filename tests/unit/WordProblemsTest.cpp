@@ -5,6 +5,7 @@
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 #include "wordproblems/FormulaFile.h"
 #include "wordproblems/FormulaIndex.h"
@@ -122,7 +123,7 @@ TEST_F(FormulaFolderTest, AQuantityInsideALongerNameIsNeitherSetNorAsked)
     // 12×3 is 5 bytes, 36 is 2: the label stands 5 - 2 + 10 blanks after the result.
     EXPECT_EQ(Body(worked),
         "高: 3\r\n底面积: 12\r\n\r\n体积＝底面积×高\r\n＝12×3\r\n＝36" + std::string(13, ' ')
-            + "第1步:12×3=36 的乘法计算\r\n\r\n\r\n");
+            + "第1步:12×3=36 的乘法计算\r\n\r\n答：体积是36。\r\n\r\n\r\n");
 }
 
 TEST_F(FormulaFolderTest, AnUnclosedLastClauseIsStillRead)
@@ -134,8 +135,10 @@ TEST_F(FormulaFolderTest, AnUnclosedLastClauseIsStillRead)
     const std::string worked = Solve("〖长方形〗长是5，宽是3，求2号长方形的面积是多少？");
     EXPECT_TRUE(Contains(worked, "＝5×3\r\n")) << worked;
     EXPECT_FALSE(Contains(worked, "面积: 2")) << worked;
-    // Without 求 there is no question: the page says how to ask, and which names the file knows.
-    EXPECT_EQ(Body(Solve("〖长方形〗长是5，宽是3，面积是多少？")),
+    // A question need not say 求; without any question the page says how to ask, and which names
+    // the file knows.
+    EXPECT_TRUE(Contains(Solve("〖长方形〗长是5，宽是3，面积是多少？"), "＝5×3\r\n"));
+    EXPECT_EQ(Body(Solve("〖长方形〗长是5，宽是3。")),
         "宽: 3\r\n长: 5\r\n\r\n没有找到要求的量：请用“求……是多少？”提问。公式文件〖长方形〗中的量有：长、宽、面积。\r\n\r\n\r\n");
 }
 
@@ -144,12 +147,12 @@ TEST_F(FormulaFolderTest, AGivenQuantityIsNotWorkedOutAgain)
     WriteFile(
         "长方形", {"长", "宽", "面积"}, {"〖面积〗〔长〕×〔宽〕", "〖宽〗〔面积〕÷〔长〕", "〖长〗〔面积〕÷〔宽〕"});
     EXPECT_EQ(Body(Solve("〖长方形〗面积是15，长是5，宽是3，求宽是多少？求宽是多少？")),
-        "面积: 15\r\n宽: 3\r\n长: 5\r\n\r\n宽已知：3。\r\n\r\n\r\n");
+        "面积: 15\r\n宽: 3\r\n长: 5\r\n\r\n宽已知：3。\r\n\r\n答：宽是3。\r\n\r\n\r\n");
     // Asked twice, or asked after another question needed it: worked out once.
     const std::string twice = Body(Solve("〖长方形〗面积是15，长是5，求宽是多少？求宽是多少？"));
     EXPECT_EQ(twice,
         "面积: 15\r\n长: 5\r\n\r\n宽＝面积÷长\r\n＝15÷5\r\n＝3" + std::string(14, ' ')
-            + "第1步:15÷5=3 的除法计算\r\n\r\n\r\n");
+            + "第1步:15÷5=3 的除法计算\r\n\r\n答：宽是3。\r\n\r\n\r\n");
 }
 
 TEST_F(FormulaFolderTest, OneQuestionMayAskForSeveralQuantitiesInItsOwnOrder)
@@ -357,9 +360,11 @@ TEST_F(FormulaFolderTest, ALongLineEndsQuicklyWithAClearText)
     std::string line = "〖长方形〗";
     while (Len(line) < 300000)
         line += "长是5，宽是3，";
-    EXPECT_TRUE(Contains(Solve(line), "题目太长"));
+    // The sentence of every page's line limit, and nothing else under the header.
+    EXPECT_EQ(Solve(line),
+        std::string(kWordProblemHeader) + "\r\n这一行太长，无法计算：一行最多可以有1024个字符。\r\n\r\n\r\n");
     // Long values within the bound: the expression stays bounded too.
-    std::string digits(2000, '9');
+    std::string digits(480, '9');
     const std::string worked = Solve("〖长方形〗长是" + digits + "，宽是" + digits + "，求面积是多少？");
     EXPECT_TRUE(Contains(worked, "面积＝长×宽")) << Len(worked);
 }
@@ -410,3 +415,38 @@ TEST(WordProblemPage, HeadlessRunHandsTheMessagesBack)
 }
 
 } // namespace
+
+// The page's line limit: the largest lines of the shapes that make the page work hardest write
+// bounded text, and a longer line is answered with the sentence of every page, the line itself
+// standing once in the text box.
+TEST(WordProblemPage, LinesAtTheLimitStayBoundedAndLongerOnesAreRefusedOnce)
+{
+    auto fill = [](std::string text, const std::string &piece, const std::string &end) {
+        while (Len(text) + Len(piece) + Len(end) <= kLongestWordProblemLine)
+            text += piece;
+        return text + end;
+    };
+    HeadlessRequest request;
+    request.page = 131;
+    request.gbk = true;
+    const std::string digits(150, '7');
+    const std::string all = "求长、宽、高、底面积、体积、表面积、棱长总和各是多少？";
+    for (const std::string &line :
+        {fill("〖长方体〗长是" + digits + "千米，宽是" + digits + "厘米，高是" + digits + "毫米，", "长比宽多1米，", all),
+            fill("〖长方体〗", "长是宽的3/5，宽比高少2分米，高是1.5米，", all),
+            fill("〖圆柱〗底面积是" + digits + "平方分米，高是2米，", "求底面半径是多少厘米？", "")}) {
+        ASSERT_LE(Len(line), kLongestWordProblemLine);
+        const std::string out = RunHeadless(request, line);
+        EXPECT_LT(out.size(), 200u * 1024);
+        EXPECT_TRUE(Contains(out, "答：") || Contains(out, "条件不足") || Contains(out, "无法求出")) << out.size();
+    }
+    std::string tooLong = fill("〖长方形〗", "长是5米，", "宽是3米，求面积是多少？");
+    tooLong += std::string(static_cast<std::size_t>(kLongestWordProblemLine + 1 - Len(tooLong)), 'x');
+    const std::string out = RunHeadless(request, tooLong);
+    int seen = 0;
+    for (int at = Find(out, tooLong); at >= 0; at = Find(out, tooLong, at + 1))
+        ++seen;
+    EXPECT_EQ(seen, 1);
+    EXPECT_TRUE(Contains(out, "这一行太长，无法计算：一行最多可以有1024个字符。"));
+    EXPECT_FALSE(Contains(out, "已知条件"));
+}

@@ -1,0 +1,379 @@
+#include "desktop/pages/ProblemPageWidget.h"
+
+#include "desktop/pages/BusyCursorGuard.h"
+#include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/HelpWindow.h"
+#include "desktop/pages/PrintedPage.h"
+#include "pages/ProblemPage.h"
+#include "pages/Session.h"
+#include "desktop/pages/TextBoxFont.h"
+#include "pages/TypeTable.h"
+#include "desktop/tools/SymbolPalette.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace qimbel {
+
+namespace {
+
+constexpr int kTypeColumnWidth = 150;
+constexpr int kSideColumnWidth = 200;
+
+// Compute is greyed out until a check has been done; the tooltip and the status bar say so.
+const QString kCheckFirst = QStringLiteral("请先点击“先进行算式检测”");
+const QString kCheckFirstStatus = QStringLiteral("请先点击“先进行算式检测”，再进行运算操作（Ctrl+Enter 可一次完成）");
+
+QCheckBox *AddCheckBox(QWidget *parent, const QString &label, int id)
+{
+    auto *box = new QCheckBox(label, parent);
+    box->setObjectName(QStringLiteral("check_%1").arg(id));
+    return box;
+}
+
+} // namespace
+
+ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
+    : QWidget(parent)
+    , model_(model)
+{
+    setObjectName(QStringLiteral("page_%1").arg(model_.Page()));
+
+    // Left: the problem types of the page.
+    auto *typeColumn = new QWidget(this);
+    typeColumn->setFixedWidth(kTypeColumnWidth);
+    BuildTypeColumn(typeColumn);
+
+    // Middle: title, text box, and the buttons that work on the text box.
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("label_1263"));
+    title_->setAlignment(Qt::AlignCenter);
+    title_->setTextFormat(Qt::PlainText);
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSize(titleFont.pointSize() + 3);
+    title_->setFont(titleFont);
+
+    edit_ = new QPlainTextEdit(this);
+    edit_->setObjectName(QStringLiteral("edit_1004"));
+    edit_->setFont(TextBoxFont());
+    new TwoColumnSpacing(edit_->document(), edit_->font()); // owned by the document
+    edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    edit_->setTabChangesFocus(true);
+
+    QPushButton *insert = AddButton(this, QStringLiteral("插入标准符号(&I)"), 1231, {});
+    QPushButton *clear = AddButton(this, QStringLiteral("清空(&L)"), 1293, {});
+    QPushButton *check = AddButton(this, QStringLiteral("先进行算式检测(&C)"), 1039, {});
+    compute_ = AddButton(this, QStringLiteral("再进行运算操作(&R)"), 1006, {});
+    compute_->setToolTip(kCheckFirst);
+
+    auto *actionRow = new QHBoxLayout;
+    actionRow->addWidget(insert);
+    actionRow->addWidget(clear);
+    actionRow->addStretch();
+    actionRow->addWidget(check);
+    actionRow->addWidget(compute_);
+
+    auto *middle = new QVBoxLayout;
+    middle->addWidget(title_);
+    middle->addWidget(edit_, 1);
+    middle->addLayout(actionRow);
+
+    // Right: summary, option boxes, example and the two buttons without action.
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("label_1216"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setWordWrap(true);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summary_->setMargin(6);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A summary longer than its panel scrolls instead of stretching the page or being cut off.
+    auto *summaryPanel = new QScrollArea(this);
+    summaryPanel->setWidget(summary_);
+    summaryPanel->setWidgetResizable(true);
+    summaryPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summaryPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    summaryPanel->setBackgroundRole(QPalette::Base);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(summaryPanel, 1);
+
+    if (model_.Page() == kPage134) {
+        // The factorisation methods; the checked one goes to the model before every handler.
+        methods_ = new QGroupBox(QStringLiteral("因式分解方法"), this);
+        QGroupBox *methods = methods_;
+        methods->setObjectName(QStringLiteral("methods"));
+        auto *grid = new QGridLayout(methods);
+        const char *const names[]
+            = {"提公因法", "应用公式法", "分组分解法", "十字相乘法", "配方法", "求根法", "待定系数法", "综合处理"};
+        int n = 0;
+        for (const char *name : names) {
+            auto *radio = new QRadioButton(QString::fromUtf8(name), methods);
+            radio->setObjectName(QStringLiteral("method_%1").arg(n + 1));
+            grid->addWidget(radio, n / 2, n % 2);
+            ++n;
+        }
+        side->addWidget(methods);
+    }
+
+    showIntro_ = AddCheckBox(this, QStringLiteral("显示简介"), 1015);
+    showResult_ = AddCheckBox(this, QStringLiteral("运算结果"), 1259);
+    showResult_->setEnabled(false);
+    showWorking_ = AddCheckBox(this, QStringLiteral("运算过程"), 1260);
+    showExplain_ = AddCheckBox(this, QStringLiteral("运算说明"), 1261);
+    auto *options = new QGridLayout;
+    options->addWidget(showIntro_, 0, 0);
+    options->addWidget(showResult_, 0, 1);
+    options->addWidget(showWorking_, 1, 0);
+    options->addWidget(showExplain_, 1, 1);
+    side->addLayout(options);
+
+    QPushButton *example = AddButton(this, QStringLiteral("示例(&E)"), 1094, {});
+    QPushButton *help = AddButton(this, QStringLiteral("帮助(&H)"), 1013, {});
+    QPushButton *about = AddButton(this, QStringLiteral("关于(&A)"), 1014, {});
+    auto *helpRow = new QHBoxLayout;
+    helpRow->addWidget(example);
+    helpRow->addWidget(help);
+    helpRow->addWidget(about);
+    side->addLayout(helpRow);
+
+    QPushButton *print = AddButton(this, QStringLiteral("打印(&P)"), 0, QStringLiteral("button_print"));
+    QPushButton *pdf = AddButton(this, QStringLiteral("导出PDF(&D)"), 0, QStringLiteral("button_pdf"));
+    auto *paperRow = new QHBoxLayout;
+    paperRow->addWidget(print);
+    paperRow->addWidget(pdf);
+    side->addLayout(paperRow);
+
+    auto *sideColumn = new QWidget(this);
+    sideColumn->setFixedWidth(kSideColumnWidth);
+    side->setContentsMargins(0, 0, 0, 0);
+    sideColumn->setLayout(side);
+
+    auto *page = new QHBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->setSpacing(10);
+    page->addWidget(typeColumn);
+    page->addLayout(middle, 1);
+    page->addWidget(sideColumn);
+
+    connect(check, &QPushButton::clicked, this, [this] { Run([this] { model_.Check(); }); });
+    connect(compute_, &QPushButton::clicked, this, [this] {
+        // The text box is written once, after the last line; a long compute shows the busy cursor.
+        BusyCursorGuard busy;
+        Run([this, &busy] {
+            model_.Compute([&busy] { busy.Tick(); });
+            // Laying out a long text takes a moment of its own: about 0.1 s per 256 KB here.
+            if (model_.EditText().size() > 256 * 1024)
+                busy.Show();
+        });
+    });
+    connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
+    connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
+    connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });
+    connect(help, &QPushButton::clicked, this, &ProblemPageWidget::ShowHelp);
+    connect(about, &QPushButton::clicked, this, &ProblemPageWidget::AboutRequested);
+    connect(print, &QPushButton::clicked, this, &ProblemPageWidget::Print);
+    connect(pdf, &QPushButton::clicked, this, &ProblemPageWidget::AskAndExportPdf);
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, &ProblemPageWidget::CheckAndCompute);
+    }
+
+    WriteToScreen();
+}
+
+QPushButton *ProblemPageWidget::AddButton(QWidget *parent, const QString &caption, int id, const QString &name)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name.isEmpty() ? QStringLiteral("button_%1").arg(id) : name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void ProblemPageWidget::BuildTypeColumn(QWidget *column)
+{
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    if (model_.Page() == kPage131) {
+        // The word-problem page chooses no type: its first button only refreshes the page.
+        QPushButton *formulas = AddButton(column, QStringLiteral("公式应用题"), 1103, {});
+        connect(formulas, &QPushButton::clicked, this, [this] { Run([this] { model_.ShowWordProblems(); }); });
+        layout->addWidget(formulas);
+        QPushButton *patterns = AddButton(column, QStringLiteral("根据要求找规律"), 1158, {});
+        patterns->setEnabled(false);
+        layout->addWidget(patterns);
+    }
+
+    for (const ProblemType *row : TypesOfPage(model_.Page())) {
+        const int type = row->type;
+        QPushButton *button = AddButton(
+            column, FromGbk(row->caption), row->buttonId, QStringLiteral("type_%1_%2").arg(type).arg(row->buttonId));
+        button->setEnabled(row->enabled);
+        connect(button, &QPushButton::clicked, this, [this, type] { Run([this, type] { model_.ChooseType(type); }); });
+        layout->addWidget(button);
+    }
+
+    if (model_.Page() == kPage129) {
+        QPushButton *mixed = AddButton(column, QStringLiteral("算式计算与填空"), 1082, {});
+        mixed->setEnabled(false);
+        layout->addWidget(mixed);
+    }
+    layout->addStretch();
+}
+
+template <class Handler> void ProblemPageWidget::Run(Handler handler)
+{
+    ReadFromScreen();
+    handler();
+    WriteToScreen();
+    // The page's message boxes: no caption, an OK button.
+    for (const std::string &message : model_.TakeMessages()) {
+        QMessageBox box(QMessageBox::NoIcon, QString(), FromGbk(message), QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("message"));
+        box.exec();
+    }
+}
+
+void ProblemPageWidget::ReadFromScreen()
+{
+    model_.SetEditText(ToGbk(edit_->toPlainText()));
+    PageOptions options;
+    options.showIntro = showIntro_->isChecked();
+    options.showResult = showResult_->isChecked();
+    options.showWorking = showWorking_->isChecked();
+    options.showExplain = showExplain_->isChecked();
+    model_.SetOptions(options);
+    if (methods_ != nullptr) {
+        // 1 提公因法 … 8 综合处理 in the order of the group; 8 when none is checked.
+        int method = 8;
+        for (int n = 1; n <= 8; ++n) {
+            const auto *radio = methods_->findChild<QRadioButton *>(QStringLiteral("method_%1").arg(n));
+            if (radio != nullptr && radio->isChecked()) {
+                method = n;
+                break;
+            }
+        }
+        model_.SetFactorMethod(method);
+    }
+}
+
+void ProblemPageWidget::WriteToScreen()
+{
+    ShowText(FromGbk(model_.EditText()));
+    edit_->setEnabled(model_.EditEnabled());
+    title_->setText(FromGbk(model_.Title()));
+    summary_->setText(FromGbk(model_.Summary()));
+    compute_->setEnabled(model_.ComputeEnabled());
+    const PageOptions &options = model_.Options();
+    showIntro_->setChecked(options.showIntro);
+    showResult_->setChecked(options.showResult);
+    showWorking_->setChecked(options.showWorking);
+    showExplain_->setChecked(options.showExplain);
+    UpdateExtras();
+}
+
+void ProblemPageWidget::ShowText(const QString &text)
+{
+    // Rewriting the same text would throw away the caret and the scroll position, so the text
+    // box is only rewritten when the model changed its text. The change is one edit of the
+    // document, so the pupil's undo history survives type buttons, check and compute.
+    if (text == edit_->toPlainText())
+        return;
+    QTextCursor cursor(edit_->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    edit_->moveCursor(QTextCursor::Start);
+}
+
+void ProblemPageWidget::UpdateExtras()
+{
+    if (methods_ != nullptr)
+        methods_->setVisible(CurrentType() == 22);
+    // An open help window follows the type.
+    if (help_ != nullptr && help_->isVisible())
+        help_->SetHelp(model_.Page(), CurrentType());
+    const QString hint = model_.AsksForCheck() ? kCheckFirstStatus : QString();
+    if (hint != statusHint_) {
+        statusHint_ = hint;
+        emit StatusHintChanged(hint);
+    }
+}
+
+void ProblemPageWidget::CheckAndCompute()
+{
+    Run([this] {
+        model_.Check();
+        model_.Compute();
+    });
+}
+
+void ProblemPageWidget::ShowHelp()
+{
+    if (help_ == nullptr)
+        help_ = new HelpWindow(this);
+    help_->ShowHelp(model_.Page(), CurrentType());
+}
+
+bool ProblemPageWidget::ExportPdfTo(const QString &path) const
+{
+    return ExportPdf(path, title_->text(), edit_->toPlainText());
+}
+
+void ProblemPageWidget::Print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title_->text());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("打印"));
+    if (dialog.exec() == QDialog::Accepted)
+        PrintOn(printer, title_->text(), edit_->toPlainText());
+}
+
+void ProblemPageWidget::AskAndExportPdf()
+{
+    const QString suggested = QDir::home().filePath(
+        (title_->text().isEmpty() ? QStringLiteral("Qimbel") : title_->text()) + QStringLiteral(".pdf"));
+    const QString path
+        = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!ExportPdfTo(path))
+        QMessageBox::warning(this, QStringLiteral("导出PDF"), QStringLiteral("无法写入文件：\n%1").arg(path));
+}
+
+void ProblemPageWidget::InsertSymbols(const QString &selection)
+{
+    Run([this, &selection] { model_.AppendSymbols(ToGbk(selection)); });
+}
+
+void ProblemPageWidget::OpenSymbolPalette()
+{
+    SymbolPalette palette(this);
+    if (palette.exec() == QDialog::Accepted)
+        InsertSymbols(palette.Selection());
+}
+
+} // namespace qimbel

@@ -1,0 +1,296 @@
+#include "desktop/screenshots/Scenes.h"
+
+#include "desktop/app/AboutBox.h"
+#include "desktop/app/MainWindow.h"
+#include "generators/KouSuanSheet.h"
+#include "desktop/kousuan/KouSuanWindow.h"
+#include "desktop/kousuan/SheetPrinter.h"
+#include "desktop/pages/GbkBridge.h"
+#include "pages/PageBook.h"
+#include "desktop/pages/ProblemPageWidget.h"
+#include "desktop/tools/HandbookViewer.h"
+#include "desktop/tools/KnowledgePage.h"
+#include "desktop/tools/SymbolPalette.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace qimbel {
+
+namespace {
+
+constexpr QSize kSmall(1000, 680); // the smallest window
+constexpr QSize kLarge(1280, 860); // the window on a screen with room
+
+template <class T> T *Child(QWidget *parent, const QString &name)
+{
+    T *child = parent->findChild<T *>(name);
+    if (child == nullptr)
+        qFatal("screenshots: no %s on %s", qPrintable(name), qPrintable(parent->objectName()));
+    return child;
+}
+
+QPushButton *Button(QWidget *page, const QString &name) { return Child<QPushButton>(page, name); }
+
+// The example of `widget` loaded, checked and computed.
+void CheckAndCompute(ProblemPageWidget *widget)
+{
+    Button(widget, QStringLiteral("button_1094"))->click();
+    Button(widget, QStringLiteral("button_1039"))->click();
+    Button(widget, QStringLiteral("button_1006"))->click();
+}
+
+// The problem page `page` with type `type` chosen, its example loaded, checked and computed: a
+// worked example as a pupil gets it.
+QWidget *WorkedExample(MainWindow &window, int page, int type)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(page));
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(page);
+    QPushButton *typeButton = nullptr;
+    for (QPushButton *button : widget->findChildren<QPushButton *>())
+        if (button->objectName().startsWith(QStringLiteral("type_%1_").arg(type)))
+            typeButton = button;
+    if (typeButton == nullptr)
+        qFatal("screenshots: no button for type %d on page %d", type, page);
+    typeButton->click();
+    CheckAndCompute(widget);
+    return nullptr;
+}
+
+// The word-problem page (tab 2), which chooses no type: its 公式应用题 example worked.
+QWidget *WordProblems(MainWindow &window)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(131));
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(131);
+    Button(widget, QStringLiteral("button_1103"))->click();
+    CheckAndCompute(widget);
+    return nullptr;
+}
+
+// The page of tab `page` (统计图初步, 函数与图象), shown.
+QWidget *ToolPage(MainWindow &window, int page)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(page));
+    return window.TabWidget()->currentWidget();
+}
+
+// 函数与图象 with `function` typed and drawn.
+QWidget *Graph(MainWindow &window, const QString &function)
+{
+    QWidget *page = ToolPage(window, 137);
+    Child<QLineEdit>(page, QStringLiteral("edit_function"))->setText(function);
+    Button(page, QStringLiteral("button_draw"))->click();
+    return nullptr;
+}
+
+// 统计图初步 with its default table drawn by the button `button`.
+QWidget *Chart(MainWindow &window, const QString &button)
+{
+    Button(ToolPage(window, 132), button)->click();
+    return nullptr;
+}
+
+// 统计图初步 with the 频率分布直方图 dialog filled with `data` (class width `width`) and accepted.
+// The dialog runs modally, so it is filled once its loop has started.
+QWidget *Histogram(MainWindow &window, const QString &data, const QString &width)
+{
+    QWidget *page = ToolPage(window, 132);
+    QTimer::singleShot(0, page, [data, width] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || dialog->objectName() != QStringLiteral("dialog_frequency"))
+            qFatal("screenshots: the frequency dialog did not open");
+        Child<QPlainTextEdit>(dialog, QStringLiteral("edit_data"))->setPlainText(data);
+        Child<QLineEdit>(dialog, QStringLiteral("edit_width"))->setText(width);
+        Button(dialog, QStringLiteral("button_ok"))->click();
+        if (dialog->isVisible())
+            qFatal("screenshots: the frequency dialog refused its data");
+    });
+    Button(page, QStringLiteral("button_histogram"))->click();
+    return nullptr;
+}
+
+// A dialog of the window, shown without its modal loop so that it can be photographed.
+QWidget *Dialog(QDialog *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
+}
+
+// The choices a second-year teacher would make for the 口算练习生成器.
+kousuan::Options SecondYearSheet(int count)
+{
+    kousuan::Options options;
+    options.add = options.sub = options.mul = options.div = true;
+    options.range = 100;
+    options.table = 9;
+    options.remainder = true;
+    options.blank = kousuan::BlankChoice::Mixed;
+    options.count = count;
+    options.seed = 1208;
+    return options;
+}
+
+// The 口算练习生成器 beside the main window (it is a program of its own, started from tab 9): a
+// second-year sheet, practised as `stage` says.
+QWidget *KouSuan(MainWindow &window, bool sheet, const std::function<void(kousuan::KouSuanWindow &)> &stage)
+{
+    auto *program = new kousuan::KouSuanWindow(&window);
+    program->setWindowFlag(Qt::Window);
+    const kousuan::Options options = SecondYearSheet(40);
+    program->SetOptions(options);
+    program->SetSheetMode(sheet);
+    program->resize(1100, 720);
+    program->show();
+    program->Generate();
+    stage(*program);
+    return program;
+}
+
+// What a pupil types: the right answer, or a wrong one where `wrong` says so.
+QString Typed(const kousuan::Problem &problem, bool wrong)
+{
+    kousuan::Problem answer = problem;
+    if (wrong)
+        (answer.blank == kousuan::Blank::Operand ? answer.b : answer.result) += 1;
+    return FromGbk(kousuan::AnswerText(answer));
+}
+
+// The first page of the exported worksheet (or answer sheet), drawn as on A4 paper.
+QWidget *SheetPicture(MainWindow &window, bool answers)
+{
+    const kousuan::Options options = SecondYearSheet(100);
+    const std::vector<kousuan::SheetPage> pages = kousuan::SheetPages(kousuan::Generate(options), options.seed);
+    QImage image(900, 1273, QImage::Format_RGB32); // A4 at 110 dpi
+    image.setDotsPerMeterX(4331);
+    image.setDotsPerMeterY(4331);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    kousuan::PaintSheetPage(painter, QRectF(65, 65, 770, 1143), pages[answers ? pages.size() / 2 : 0]);
+    painter.end();
+    auto *label = new QLabel(&window);
+    label->setWindowFlag(Qt::Window);
+    label->setPixmap(QPixmap::fromImage(image));
+    label->resize(image.size());
+    label->show();
+    return label;
+}
+
+// The knowledge page (tab 8) with the desktop unable to open a handbook, so that the click on
+// `label` shows it in Qimbel's own viewer, scrolled to `anchor`.
+QWidget *Handbook(MainWindow &window, int label, const QString &anchor)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(153));
+    auto *page = qobject_cast<KnowledgePage *>(window.TabWidget()->currentWidget());
+    if (page == nullptr)
+        qFatal("screenshots: no knowledge page");
+    page->SetOpener([](const QUrl &) { return false; });
+    page->OpenHandbook(label);
+    HandbookViewer *viewer = page->Viewer();
+    if (viewer == nullptr)
+        qFatal("screenshots: the handbook %d did not open", label);
+    viewer->Browser()->scrollToAnchor(anchor);
+    return viewer;
+}
+
+} // namespace
+
+const std::vector<Scene> &Scenes()
+{
+    // One entry per picture.
+    static const std::vector<Scene> scenes = {
+        {"screenshot.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 20); }},
+        {"screenshots/small-window.png", kSmall, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
+        {"screenshots/tab0-unit-conversion.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 6); }},
+        {"screenshots/tab1-column-arithmetic.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 130, 7); }},
+        {"screenshots/tab1-mixed-operations.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
+        {"screenshots/tab3-approximation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 133, 14); }},
+        {"screenshots/tab4-polynomials.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 21); }},
+        {"screenshots/tab5-linear-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 26); }},
+        // The pictures of the tabs 2, 6 and 7 that the README shows, at the smallest window.
+        {"word-problems.png", kSmall, [](MainWindow &w) { return WordProblems(w); }},
+        {"function-graph.png", kSmall, [](MainWindow &w) { return Graph(w, QStringLiteral("x^2－2x－3")); }},
+        {"chart-bar.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_bar")); }},
+        {"chart-line.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_line")); }},
+        {"chart-pie.png", kSmall, [](MainWindow &w) { return Chart(w, QStringLiteral("button_pie")); }},
+        // The heights (cm) of 24 pupils, in five classes of 5 cm: 1, 6, 8, 6 and 3 pupils.
+        {"chart-histogram.png", kSmall,
+            [](MainWindow &w) {
+                return Histogram(w,
+                    QStringLiteral("143 145 146 147 148 149 149 150 151 151 152 152\n"
+                                   "153 153 154 155 156 156 157 158 159 160 162 164"),
+                    QStringLiteral("5"));
+            }},
+        {"screenshots/palette.png", kLarge,
+            [](MainWindow &w) { return Dialog(new SymbolPalette(w.ProblemPageWidgetOf(130))); }},
+        {"screenshots/help.png", kLarge,
+            [](MainWindow &w) {
+                WorkedExample(w, 135, 25);
+                ProblemPageWidget *page = w.ProblemPageWidgetOf(135);
+                page->ShowHelp();
+                return page->findChild<QDialog *>(QStringLiteral("help_window"));
+            }},
+        {"screenshots/about.png", kLarge, [](MainWindow &w) { return Dialog(new AboutBox(&w)); }},
+        // Tab 9 and the 口算练习生成器 it starts.
+        {"screenshots/tab9-launchers.png", kLarge,
+            [](MainWindow &w) {
+                w.TabWidget()->setCurrentIndex(TabOfPage(164));
+                return nullptr;
+            }},
+        {"screenshots/kousuan-one-at-a-time.png", kSmall,
+            [](MainWindow &w) {
+                return KouSuan(w, false, [](kousuan::KouSuanWindow &k) {
+                    for (std::size_t i = 0; i < 3; ++i)
+                        k.AnswerCurrent(Typed(k.CurrentPractice()->Problems()[i], false));
+                    auto *answer = k.findChild<QLineEdit *>(QStringLiteral("answer"));
+                    answer->setText(Typed(k.CurrentPractice()->Problems()[3], true));
+                    k.AnswerCurrent(answer->text());
+                });
+            }},
+        {"screenshots/kousuan-sheet.png", kSmall,
+            [](MainWindow &w) {
+                return KouSuan(w, true, [](kousuan::KouSuanWindow &k) {
+                    for (std::size_t i = 0; i < 14; ++i)
+                        k.findChild<QLineEdit *>(QStringLiteral("answer_%1").arg(i))
+                            ->setText(Typed(k.CurrentPractice()->Problems()[i], i % 5 == 3));
+                    k.CheckSheet();
+                });
+            }},
+        {"screenshots/kousuan-report.png", kSmall,
+            [](MainWindow &w) {
+                return KouSuan(w, false, [](kousuan::KouSuanWindow &k) {
+                    for (std::size_t i = 0; i < k.CurrentPractice()->Count(); ++i) {
+                        k.AnswerCurrent(Typed(k.CurrentPractice()->Problems()[i], i % 7 == 2));
+                        if (i % 7 == 2)
+                            k.NextProblem();
+                    }
+                });
+            }},
+        {"screenshots/kousuan-worksheet-pdf.png", kSmall, [](MainWindow &w) { return SheetPicture(w, false); }},
+        {"screenshots/kousuan-answers-pdf.png", kSmall, [](MainWindow &w) { return SheetPicture(w, true); }},
+        {"screenshots/tab8-knowledge.png", kSmall,
+            [](MainWindow &w) {
+                w.TabWidget()->setCurrentIndex(TabOfPage(153));
+                return nullptr;
+            }},
+        {"screenshots/handbook-formulas.png", kLarge,
+            [](MainWindow &w) { return Handbook(w, 1206, QStringLiteral("gongshi")); }},
+        // 两个数的大小比较, 分式四则运算 and 分式方程
+        {"screenshots/tab0-compare-numbers.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 5); }},
+        {"screenshots/tab4-algebraic-fractions.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 23); }},
+        {"screenshots/tab5-fractional-equation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 29); }},
+    };
+    return scenes;
+}
+
+} // namespace qimbel

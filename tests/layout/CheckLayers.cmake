@@ -1,0 +1,68 @@
+# The house's floors, checked on every test run: the engine never includes Qt or a face, and no
+# include runs up a floor. Run as: cmake -DROOT=<source dir> -P CheckLayers.cmake
+#
+#   0  solver/                    the solver object, texts, whole-number theory
+#   1  algebra/                   brackets, numeric and polynomial arithmetic
+#   2  numbers/ equations/ column/  the families that build on the arithmetic
+#   3  wordproblems/ typeset/     built on the families
+#   4  pages/ charts/ tools/ generators/   the models the faces show
+#   5  desktop/ cli/ web/         the faces
+# A folder of the engine not in this table counts as a model (floor 4). Within a floor only a
+# folder's own files may be included, except where listed as a sibling below.
+cmake_minimum_required(VERSION 3.25)
+set(floor_solver 0)
+set(floor_algebra 1)
+set(floor_numbers 2)
+set(floor_equations 2)
+set(floor_column 2)
+set(floor_wordproblems 3)
+set(floor_typeset 3)
+set(faces desktop cli web tests bench cmake data docs packaging build)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "ROOT is not set")
+endif()
+file(GLOB folders RELATIVE ${ROOT} ${ROOT}/*)
+set(failures "")
+foreach(folder IN LISTS folders)
+  if(NOT IS_DIRECTORY ${ROOT}/${folder} OR folder MATCHES "^(\\.|build)" OR folder IN_LIST faces)
+    continue()
+  endif()
+  file(GLOB_RECURSE sources ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+  if(NOT sources)
+    continue()
+  endif()
+  if(DEFINED floor_${folder})
+    set(own ${floor_${folder}})
+  else()
+    set(own 4)
+  endif()
+  foreach(source IN LISTS sources)
+    file(RELATIVE_PATH name ${ROOT} ${source})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include|Q_OBJECT")
+    foreach(line IN LISTS includes)
+      if(line MATCHES "Q_OBJECT|#[ \t]*include[ \t]*<(Q|qt)")
+        list(APPEND failures "${name}: Qt in the engine: ${line}")
+      elseif(line MATCHES "#[ \t]*include[ \t]*\"([a-z]+)/")
+        set(target ${CMAKE_MATCH_1})
+        if(target IN_LIST faces)
+          list(APPEND failures "${name}: the engine includes a face: ${line}")
+        elseif(NOT target STREQUAL folder)
+          if(DEFINED floor_${target})
+            set(theirs ${floor_${target}})
+          else()
+            set(theirs 4)
+          endif()
+          if(NOT theirs LESS own)
+            list(APPEND failures "${name}: includes ${target}/ (floor ${theirs}) from ${folder}/ (floor ${own})")
+          endif()
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(failures)
+  list(JOIN failures "\n" text)
+  message(FATAL_ERROR "Layering broken:\n${text}")
+endif()
+message(STATUS "Layering holds")
