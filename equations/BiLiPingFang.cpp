@@ -41,6 +41,10 @@ std::string SurdText(long long n)
 // writes; the empty text for any other proportion.
 std::string Solver::BiLiPingFang(std::string proportion, std::string unknown)
 {
+    // Most proportions hold the unknown once: nothing to do for them.
+    const int first = Find(proportion, unknown);
+    if (unknown.empty() || first < 0 || Find(proportion, unknown, first + Len(unknown)) < 0)
+        return {};
     const int p = Find(proportion, "＝");
     std::string a, b, c, d;
     if (unknown.empty() || p < 0 || !SplitRatio(Left(proportion, p), a, b) || !SplitRatio(Mid(proportion, p + 2), c, d))

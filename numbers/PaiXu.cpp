@@ -14,8 +14,9 @@ std::string Solver::PaiXu(std::string line)
         return sentence;
     StringArray numbers;
     // A mixed number (1又1/2) stays one number; all are ordered by their exact values.
-    ShuLieToShuZu(numbers::MixedForList(line), numbers);
-    for (int i = 0; i < numbers.GetSize(); ++i)
+    const bool mixed = Contains(line, "又");
+    ShuLieToShuZu(mixed ? numbers::MixedForList(line) : line, numbers);
+    for (int i = 0; mixed && i < numbers.GetSize(); ++i)
         numbers.SetAt(i, numbers::MixedAsTyped(numbers.GetAt(i)));
     std::string echo;
     for (int i = numbers.GetSize() - 1; i >= 0; --i)

@@ -147,7 +147,9 @@ std::string Solver::ShuDeXingZhi(const StringArray &lines, int level)
             data.replace(static_cast<std::size_t>(p), 2, narrow);
     // A list holds no operations: a "÷" there is the fraction bar that the check wrote for "/".
     // A mixed number stays one number of the list (1又1/2).
-    data = numbers::MixedForList(GetTiHuan(data, "÷", "/"));
+    if (Contains(data, "÷"))
+        data = GetTiHuan(data, "÷", "/");
+    data = numbers::MixedForList(data);
 
     std::string result;
     for (int q = n - 2; q >= 0; --q) {
