@@ -1,6 +1,5 @@
 #include "equations/EquationText.h"
 #include "equations/Rational.h"
-#include "numbers/ExactRoot.h"
 #include "solver/Solver.h"
 #include "solver/WholeNumbers.h"
 
@@ -76,11 +75,16 @@ std::string Solver::BiLiPingFang(std::string proportion, std::string unknown)
     std::string out = "  " + unknown + "^2＝" + RationalText(*square) + "\r\n";
     if (square->numerator <= 0)
         return out + "  比的各项都是正数，这个比例没有符合要求的解。\r\n";
-    const std::optional<numbers::Fraction> root = numbers::RationalRoot(
-        static_cast<numbers::Wide>(square->numerator), static_cast<numbers::Wide>(square->denominator), 2);
+    // The square is in lowest terms: its root is rational when both parts are squares.
+    constexpr Whole kLargest = 1000000000000000000LL;
+    const long long top
+        = square->numerator <= kLargest ? SquareRootFloor(static_cast<long long>(square->numerator)) : -1;
+    const long long bottom
+        = square->denominator <= kLargest ? SquareRootFloor(static_cast<long long>(square->denominator)) : -1;
     std::string value;
-    if (root)
-        value = RationalText(Rational {static_cast<Whole>(root->numerator), static_cast<Whole>(root->denominator)});
+    if (top >= 0 && bottom > 0 && static_cast<Whole>(top) * top == square->numerator
+        && static_cast<Whole>(bottom) * bottom == square->denominator)
+        value = RationalText(Rational {top, bottom});
     else if (square->denominator == 1 && square->numerator <= 1000000000000LL)
         value = SurdText(static_cast<long long>(square->numerator));
     else
