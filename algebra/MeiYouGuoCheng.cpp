@@ -1,40 +1,9 @@
+#include "solver/ExpressionText.h"
 #include "solver/Solver.h"
 
 namespace qimbel {
 
 namespace {
-
-// True when every bracket closes the last one opened, of the same kind.
-bool BracketsPair(const std::string &line)
-{
-    std::string open;
-    for (int i = 0; i < Len(line);) {
-        const std::string two = Mid(line, i, 2);
-        const char c = line[static_cast<std::size_t>(i)];
-        const int width = IsGbkLead(static_cast<unsigned char>(c)) ? 2 : 1;
-        char opening = 0;
-        char closing = 0;
-        if (c == '(' || two == "（")
-            opening = '(';
-        else if (c == '[' || c == '{')
-            opening = c;
-        else if (c == ')' || two == "）")
-            closing = '(';
-        else if (c == ']')
-            closing = '[';
-        else if (c == '}')
-            closing = '{';
-        if (opening != 0)
-            open += opening;
-        if (closing != 0) {
-            if (open.empty() || open.back() != closing)
-                return false;
-            open.pop_back();
-        }
-        i += width;
-    }
-    return open.empty();
-}
 
 // A "÷" or "/" followed by a zero that is not the start of a longer number (÷0, ÷0＋1, /0).
 bool DividesByZero(const std::string &line)

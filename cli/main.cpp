@@ -13,6 +13,9 @@
 
 namespace {
 
+// The usage is a GBK text of the core (it shows 3/4×2/3); the terminal reads UTF-8.
+std::string UsageText() { return qimbel::GbkToUtf8Text(qimbel::HeadlessUsage()).value_or(qimbel::HeadlessUsage()); }
+
 // A superscript square or cube has no GBK code: it is written as the power it means.
 std::string WithPowers(std::string utf8)
 {
@@ -28,7 +31,7 @@ int Graph(const std::vector<std::string> &args)
     std::vector<qimbel::FunctionFormula> functions;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         if (args[i] != "--graph" || i + 1 >= args.size()) {
-            std::cerr << "qimbel-cli: --graph needs a function, as in --graph 'y=2x+1'\n" << qimbel::HeadlessUsage();
+            std::cerr << "qimbel-cli: --graph needs a function, as in --graph 'y=2x+1'\n" << UsageText();
             return 2;
         }
         const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(WithPowers(args[i + 1]));
@@ -60,7 +63,7 @@ int main(int argc, char **argv)
     if (!args.empty() && args[0] == "--graph")
         return Graph(args);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << qimbel::HeadlessUsage() << "  --help         print this text; --version  print the version\n";
+        std::cout << UsageText() << "  --help         print this text; --version  print the version\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
@@ -69,13 +72,16 @@ int main(int argc, char **argv)
     }
     const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(args);
     if (!parsed.request) {
-        std::cerr << "qimbel-cli: " << parsed.error << "\n" << qimbel::HeadlessUsage();
+        std::cerr << "qimbel-cli: " << parsed.error << "\n" << UsageText();
         return 2;
     }
     const qimbel::HeadlessRequest &request = *parsed.request;
 
     std::ios::sync_with_stdio(false);
-    const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    // Editors on some systems start a UTF-8 file with a byte-order mark: it is no part of the text.
+    if (!request.gbk && input.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        input.erase(0, 3);
 
     std::string text;
     if (request.gbk) {

@@ -77,6 +77,8 @@ set(QIMBEL_CORE_SOURCES
   equations/BuDengShiZu.cpp
   equations/BiHuaShang.cpp
   equations/BiLiFangCheng.cpp
+  equations/LianBiHuaJian.cpp
+  equations/BiLiPingFang.cpp
   # numbers/: factors, multiples, prime factorisation, fractions
   numbers/FactorMath.cpp
   numbers/fenjieyinshu.cpp
@@ -89,6 +91,9 @@ set(QIMBEL_CORE_SOURCES
   numbers/TongFen.cpp
   # numbers/: reading and writing numbers
   numbers/NumberText.cpp
+  numbers/EntryValue.cpp
+  numbers/StatisticWorking.cpp
+  numbers/YinShuGuoCheng.cpp
   numbers/ShuDeDuFa.cpp
   numbers/DuShu.cpp
   numbers/DuSiWeiShu.cpp
@@ -143,6 +148,7 @@ set(QIMBEL_CORE_SOURCES
   pages/Compute133.cpp
   pages/Compute134.cpp
   pages/Compute135.cpp
+  pages/TypedLine.cpp
   pages/PageBook.cpp
   # pages/: the session saved when the window closes
   pages/SessionFile.cpp

@@ -73,8 +73,13 @@ std::string Solver::BuDengShiZu(const StringArray &inequalities, const StringArr
     out += "得到不等式（组）的  解集为：\r\n\r\n";
     const bool hasLower = !lower.value.empty();
     const bool hasUpper = !upper.value.empty();
-    if (none || (hasLower && hasUpper && upper.number < lower.number))
+    // Bounds that meet leave one number when both include it, and nothing when either is strict.
+    const bool meet = hasLower && hasUpper && upper.number == lower.number;
+    if (none || (hasLower && hasUpper && upper.number < lower.number)
+        || (meet && (lower.symbol == "＞" || upper.symbol == "＜")))
         out += "无解\r\n";
+    else if (meet)
+        out += u + "＝" + lower.value + "\r\n";
     else if (hasLower && hasUpper)
         out += lower.value + (lower.symbol == "＞" ? "＜" : "≤") + u + upper.symbol + upper.value + "\r\n";
     else if (hasLower)

@@ -25,7 +25,7 @@ std::string Solver::ErCiFangCheng(std::string equation, std::string unknown)
 {
     if (std::string sentence = EquationTooLarge(equation); !sentence.empty())
         return sentence;
-    const int p = Find(equation, "＝");
+    int p = Find(equation, "＝");
     if (p < 0)
         return "方程中没有等号，无法求解。";
     if (unknown.empty())
@@ -34,6 +34,11 @@ std::string Solver::ErCiFangCheng(std::string equation, std::string unknown)
     // Standard form: the right side's terms move to the left with their signs reversed. Signs
     // that meet are one sign first, so that x^2＝－－5x moves 5x and not a lone "－".
     equation = MergeMeetingSigns(equation);
+    // Merging shortens the text: the relation is found again, or the sides would be cut at the
+    // old place (through a Chinese character).
+    p = Find(equation, "＝");
+    if (p < 0)
+        return "方程中没有等号，无法求解。";
     std::string q;
     StringArray terms;
     ZhengShiToShuZu(Left(equation, p), terms);

@@ -110,7 +110,9 @@ std::string Solver::ErCiFangChengGen(std::string a, std::string b, std::string c
         // whole coefficients and the same roots, and the formula is worked with those.
         shownA = WideText(A);
         shownB = WideText(B);
+        // The root line uses the discriminant of these coefficients, so it is shown first.
         out = "  方程两边同乘以 " + WideText(common) + "，得 a＝" + shownA + " ,b＝" + shownB + " ,c＝" + WideText(C)
+            + "\r\n  △＝b^2 － 4ac＝(" + shownB + ")^(2) － 4×(" + shownA + ")×(" + WideText(C) + ")＝" + WideText(D)
             + "\r\n";
     }
     out += "  " + unknown + "＝(－b±√△)/(2a)＝(－(" + shownB + ")±√" + WideText(D) + ")/(2×(" + shownA + "))\r\n";

@@ -5,6 +5,7 @@
 // The page's check turns "/" into "÷"; in an equation of this type "÷" is read as the fraction
 // bar, as the pupil meant it (FractionAlgebra.h says how). All arithmetic is exact.
 #include "algebra/FractionAlgebra.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
@@ -56,10 +57,11 @@ std::string WholeSideText(const std::vector<Fraction> &values, const Poly &lcd, 
     return text.empty() ? "0" : text;
 }
 
-std::string RootText(const std::string &unknown, const Rational &root)
+std::string RootText(const std::string &unknown, const Rational &root, int degree)
 {
-    // Written as the linear solver writes its value: a decimal of up to six places, else a fraction.
-    return unknown + "＝" + ExactText(root);
+    // Written as the working wrote it: the linear solver's decimal of up to six places, else a
+    // fraction; the root formula of a quadratic writes fractions.
+    return unknown + "＝" + (degree == 2 ? FractionText(root.numerator, root.denominator) : ExactText(root));
 }
 
 // The rational roots of a polynomial of degree 1 or 2 in `letter` (none when the roots are not
@@ -107,6 +109,8 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
 {
     if (level < 1 || level > 5)
         level = 1;
+    if (std::string sentence = EquationTooLarge(equation); !sentence.empty())
+        return sentence;
     equation = Trim(equation);
     const int at = Find(equation, kRelation);
     if (at < 0 || Len(unknown) != 1)
@@ -207,8 +211,9 @@ std::string Solver::FenShiFangCheng(std::string equation, std::string unknown, i
             } else {
                 for (const Rational &root : roots) {
                     const Rational value = ConstantOf(Substituted(lcd, u, root));
-                    const std::string rootText = RootText(unknown, root);
-                    check += "\r\n  当 " + rootText + " 时，" + lcdText + "＝" + ExactText(value)
+                    const std::string rootText = RootText(unknown, root, degree);
+                    check += "\r\n  当 " + rootText + " 时，" + lcdText + "＝"
+                        + (degree == 2 ? FractionText(value.numerator, value.denominator) : ExactText(value))
                         + (value.numerator == 0 ? "" : "≠0") + "；";
                     if (value.numerator == 0)
                         bad += (bad.empty() ? "" : "，") + rootText;

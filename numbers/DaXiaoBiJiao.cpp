@@ -4,6 +4,7 @@
 // 0.333 and 1/3 are told apart exactly.
 #include "algebra/ExactNumber.h"
 #include "numbers/NumberText.h"
+#include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
 #include <optional>
@@ -42,6 +43,20 @@ std::optional<TypedNumber> ReadAt(const std::string &line, int pos)
         return std::nullopt;
     std::string plain = Mid(line, pos, i - pos);
     TypedNumber number;
+    // A mixed number: the whole part, "又", then a fraction (1又1/2).
+    std::optional<Rational> whole;
+    if (Mid(line, i, 2) == "又" && i + 2 < n && numbers::IsDigit(line[i + 2])) {
+        const std::optional<NumberValue> read = ReadNumber(plain);
+        if (!read || read->kind != NumberValue::Kind::Whole)
+            return std::nullopt;
+        whole = ExactValue(*read);
+        int j = i + 2;
+        digits(j);
+        if (j >= n || !(line[j] == '/' || Mid(line, j, 2) == kDivide))
+            return std::nullopt;
+        plain = Mid(line, i + 2, j - i - 2);
+        i = j;
+    }
     if (i < n && (line[i] == '/' || Mid(line, i, 2) == kDivide)) {
         int j = i + (line[i] == '/' ? 1 : 2);
         if (digits(j)) {
@@ -58,6 +73,13 @@ std::optional<TypedNumber> ReadAt(const std::string &line, int pos)
     if (!read)
         return std::nullopt;
     std::optional<Rational> value = ExactValue(*read);
+    if (value && whole) {
+        // The sign in front of the whole part is the sign of the whole mixed number.
+        const Rational part = *value;
+        value = whole->numerator < 0 || line[pos] == '-'
+            ? RationalSum(*whole, Rational {-part.numerator, part.denominator})
+            : RationalSum(*whole, part);
+    }
     if (value && number.percent)
         value = RationalQuotient(*value, Rational {100, 1});
     if (!value)
@@ -127,6 +149,26 @@ std::optional<std::string> FiniteDecimal(const Rational &value)
     return (negative ? "－" : "") + digits;
 }
 
+// Full-width digits, point and fraction bar (３/４，０.７) as the ASCII ones the reader knows.
+std::string HalfWidthDigits(const std::string &line)
+{
+    std::string out;
+    const int n = Len(line);
+    for (int i = 0; i < n;) {
+        const int size = numbers::CharLen(line, i);
+        const unsigned char lead = static_cast<unsigned char>(line[i]);
+        const unsigned char trail = size == 2 ? static_cast<unsigned char>(line[i + 1]) : 0;
+        if (lead == 0xA3 && trail >= 0xB0 && trail <= 0xB9)
+            out += static_cast<char>('0' + (trail - 0xB0));
+        else if (lead == 0xA3 && (trail == 0xAE || trail == 0xAF || trail == 0xA5))
+            out += trail == 0xAE ? '.' : trail == 0xAF ? '/' : '%';
+        else
+            out += Mid(line, i, size);
+        i += size;
+    }
+    return out;
+}
+
 bool IsPlainDecimal(const TypedNumber &number) { return !number.fraction && !number.percent; }
 
 std::string Relation(const Rational &a, const Rational &b)
@@ -146,7 +188,9 @@ std::string Solver::DaXiaoBiJiao(std::string line, int level)
 {
     if (level < 1 || level > 5)
         level = 1;
-    line = Trim(line);
+    if (std::string sentence = LineTooLong(line, kLongestComparisonLine); !sentence.empty())
+        return sentence;
+    line = Trim(HalfWidthDigits(line));
     const std::vector<TypedNumber> numbers = TwoNumbers(line);
     if (numbers.size() < 2)
         return "请在一行中写出要比较的两个数，例如：3/4()0.7 或 0.333和1/3";

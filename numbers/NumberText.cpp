@@ -1,9 +1,11 @@
 #include "numbers/NumberText.h"
 
+#include "numbers/EntryValue.h"
 #include "solver/GbkText.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -110,13 +112,31 @@ private:
 void ExchangeSort(StringArray &numbers)
 {
     const int n = numbers.GetSize();
-    std::vector<double> values(static_cast<std::size_t>(n));
+    // Each value read once: exact where it can be (3/4, 5%, 1又1/2), else as a double.
+    struct Key {
+        std::optional<Rational> exact;
+        double approx = 0;
+    };
+    std::vector<Key> keys(static_cast<std::size_t>(n));
     std::vector<std::size_t> order(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        values[static_cast<std::size_t>(i)] = LeadingValue(numbers.GetAt(i));
+        Key &key = keys[static_cast<std::size_t>(i)];
+        key.exact = EntryValue(numbers.GetAt(i));
+        key.approx = key.exact ? static_cast<double>(key.exact->numerator) / static_cast<double>(key.exact->denominator)
+                               : LeadingValue(numbers.GetAt(i));
         order[static_cast<std::size_t>(i)] = static_cast<std::size_t>(i);
     }
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
+    const auto compare = [&](std::size_t a, std::size_t b) {
+        const Key &x = keys[a];
+        const Key &y = keys[b];
+        Whole left = 0;
+        Whole right = 0;
+        if (x.exact && y.exact && !MultiplyOverflows(x.exact->numerator, y.exact->denominator, left)
+            && !MultiplyOverflows(y.exact->numerator, x.exact->denominator, right))
+            return left < right ? -1 : left > right ? 1 : 0;
+        return x.approx < y.approx ? -1 : x.approx > y.approx ? 1 : 0;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
 
     std::vector<std::string> sorted;
     sorted.reserve(static_cast<std::size_t>(n));
@@ -124,7 +144,7 @@ void ExchangeSort(StringArray &numbers)
     int placed = 0;
     for (std::size_t first = 0; first < order.size();) {
         std::size_t last = first;
-        while (last < order.size() && values[order[last]] == values[order[first]])
+        while (last < order.size() && compare(order[last], order[first]) == 0)
             ++last;
         const int count = static_cast<int>(last - first);
         // The queue is kept as a ring: element k is put before the ring's front, at slot

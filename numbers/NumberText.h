@@ -37,7 +37,7 @@ std::string WithoutThousandsSeparators(const std::string &text);
 // Never reads hexadecimal, exponents, "inf" or "nan", whatever the text holds.
 double LeadingValue(const std::string &text);
 
-// Sorts `numbers` ascending by LeadingValue with the exchange sort the worked texts describe: for
+// Sorts `numbers` ascending by their exact values (EntryValue, else LeadingValue) with the exchange sort the worked texts describe: for
 // every position i from index 0, every later position j whose value is smaller is swapped into i
 // (equal values are never swapped). Texts stay as typed. The order that sort leaves, equal
 // values included, is computed in n log n, so a pasted list of any length gives the same order.

@@ -1,43 +1,24 @@
+#include "numbers/EntryValue.h"
 #include "numbers/ExactRoot.h"
 #include "numbers/NumberText.h"
 #include "solver/Solver.h"
 
-#include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace qimbel {
 
 namespace {
 
-// Σ x² / n as an exact fraction of the numbers' decimals; empty when a number or a sum does not
-// fit in 128 bits.
-std::optional<numbers::Fraction> MeanOfSquares(const StringArray &numbers)
+// Σ x² / n exactly; empty when a number has no exact value or a sum does not fit in 128 bits.
+std::optional<Rational> MeanOfSquares(const StringArray &numbers)
 {
-    const int n = numbers.GetSize();
-    std::vector<numbers::ExactDecimal> values;
-    int places = 0;
-    for (int i = 0; i < n; ++i) {
-        const std::optional<numbers::ExactDecimal> value = numbers::LeadingDecimal(numbers.GetAt(i));
-        if (!value || value->decimals > 19)
-            return std::nullopt;
-        values.push_back(*value);
-        places = std::max(places, value->decimals);
+    std::optional<Rational> sum = Rational {0, 1};
+    for (int i = 0; i < numbers.GetSize() && sum; ++i) {
+        const std::optional<Rational> value = numbers::EntryValue(numbers.GetAt(i));
+        const std::optional<Rational> square = value ? RationalProduct(*value, *value) : std::nullopt;
+        sum = square ? RationalSum(*sum, *square) : std::nullopt;
     }
-    // Every square is brought to the denominator 10^(2 × places).
-    numbers::Wide sum = 0;
-    for (const numbers::ExactDecimal &value : values) {
-        numbers::Wide square = value.digits;
-        const std::optional<numbers::Wide> scale = numbers::PowerOfTen(places - value.decimals);
-        if (!scale || !numbers::MultiplyInto(square, value.digits) || !numbers::MultiplyInto(square, *scale)
-            || !numbers::MultiplyInto(square, *scale) || !numbers::AddInto(sum, square))
-            return std::nullopt;
-    }
-    std::optional<numbers::Wide> denominator = numbers::PowerOfTen(places);
-    if (!denominator || !numbers::MultiplyInto(*denominator, *denominator)
-        || !numbers::MultiplyInto(*denominator, static_cast<numbers::Wide>(n)))
-        return std::nullopt;
-    return numbers::Fraction {sum, *denominator};
+    return sum ? RationalQuotient(*sum, Rational {numbers.GetSize(), 1}) : std::nullopt;
 }
 
 } // namespace
@@ -49,16 +30,16 @@ std::string Solver::PingFangPingJunShu(const StringArray &numbers)
     const int n = numbers.GetSize();
     if (n == 0)
         return {};
-    const std::optional<numbers::Fraction> meanSquare = MeanOfSquares(numbers);
+    const std::optional<Rational> meanSquare = MeanOfSquares(numbers);
     if (meanSquare) {
-        const std::optional<numbers::Fraction> root
-            = numbers::RationalRoot(meanSquare->numerator, meanSquare->denominator, 2);
+        const std::optional<numbers::Fraction> root = numbers::RationalRoot(
+            static_cast<numbers::Wide>(meanSquare->numerator), static_cast<numbers::Wide>(meanSquare->denominator), 2);
         if (root)
             return numbers::ExactText(*root);
     }
     double sum = 0;
     for (int i = 0; i < n; ++i) {
-        const double value = numbers::LeadingValue(numbers.GetAt(i));
+        const double value = numbers::EntryDouble(numbers.GetAt(i));
         sum += value * value;
     }
     return ShuZhiWenBen(std::sqrt(sum / n));

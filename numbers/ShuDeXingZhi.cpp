@@ -1,4 +1,6 @@
+#include "numbers/EntryValue.h"
 #include "numbers/NumberText.h"
+#include "numbers/StatisticWorking.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -58,7 +60,7 @@ std::string Extreme(const StringArray &numbers, bool largest)
     std::string best;
     double bestValue = 0;
     for (int i = numbers.GetSize() - 1; i >= 0; --i) {
-        const double v = numbers::LeadingValue(numbers.GetAt(i));
+        const double v = numbers::EntryDouble(numbers.GetAt(i));
         if (best.empty() || (largest ? v > bestValue : v < bestValue)) {
             best = numbers.GetAt(i);
             bestValue = v;
@@ -81,10 +83,10 @@ std::string Statistic(Solver &solver, int row, StringArray numbers)
         const int n = numbers.GetSize();
         if (n < 2)
             return {};
-        const double m = numbers::LeadingValue(solver.PingJunShu(numbers));
+        const double m = numbers::LeadingValue(solver.ShuZhiWenBen(numbers::EntryDouble(solver.PingJunShu(numbers))));
         double sum = 0;
         for (int i = 0; i < n; ++i) {
-            const double d = numbers::LeadingValue(numbers.GetAt(i)) - m;
+            const double d = numbers::EntryDouble(numbers.GetAt(i)) - m;
             sum += d * d;
         }
         return solver.ShuZhiWenBen(std::sqrt(numbers::LeadingValue(solver.ShuZhiWenBen(sum / (n - 1)))));
@@ -96,7 +98,7 @@ std::string Statistic(Solver &solver, int row, StringArray numbers)
     case 32: { // 平方和
         double sum = 0;
         for (int i = 0; i < numbers.GetSize(); ++i)
-            sum += numbers::LeadingValue(numbers.GetAt(i)) * numbers::LeadingValue(numbers.GetAt(i));
+            sum += numbers::EntryDouble(numbers.GetAt(i)) * numbers::EntryDouble(numbers.GetAt(i));
         return solver.ShuZhiWenBen(sum);
     }
     case 33:
@@ -115,7 +117,7 @@ std::string Statistic(Solver &solver, int row, StringArray numbers)
             return {};
         double product = 1;
         for (int i = 0; i < numbers.GetSize(); ++i)
-            product *= numbers::LeadingValue(numbers.GetAt(i));
+            product *= numbers::EntryDouble(numbers.GetAt(i));
         return solver.ShuZhiWenBen(product);
     }
     default:
@@ -128,8 +130,9 @@ std::string Statistic(Solver &solver, int row, StringArray numbers)
 // The question engine of 数的基本性质 and 数据统计初步: the first line holds the numbers, every
 // further line a question. Each question is cut into clauses at the Chinese marks; a clause that
 // names a property narrows the list, one that names a statistic computes it over the numbers that
-// are left. The answer is written into the "()" of the question, or after it.
-std::string Solver::ShuDeXingZhi(const StringArray &lines)
+// are left. The answer is written into the "()" of the question, or after it; at levels 4 and 5
+// the working of a mean, a median or a total stands before it.
+std::string Solver::ShuDeXingZhi(const StringArray &lines, int level)
 {
     for (int i = lines.GetSize() - 1; i >= 0; --i)
         if (std::string sentence = LineTooLong(lines[i], kLongestNumberLine); !sentence.empty())
@@ -142,6 +145,11 @@ std::string Solver::ShuDeXingZhi(const StringArray &lines)
     for (const auto &[wide, narrow] : {std::pair<const char *, const char *> {"－", "-"}, {"＋", "+"}})
         for (int p = Find(data, wide); p >= 0; p = Find(data, wide, p + 1))
             data.replace(static_cast<std::size_t>(p), 2, narrow);
+    // A list holds no operations: a "÷" there is the fraction bar that the check wrote for "/".
+    // A mixed number stays one number of the list (1又1/2).
+    if (Contains(data, "÷"))
+        data = GetTiHuan(data, "÷", "/");
+    data = numbers::MixedForList(data);
 
     std::string result;
     for (int q = n - 2; q >= 0; --q) {
@@ -152,6 +160,7 @@ std::string Solver::ShuDeXingZhi(const StringArray &lines)
         FenJu(question, clauses);
 
         std::string statistic;
+        std::string working;
         std::string pending;
         for (int c = clauses.GetSize() - 1; c >= 0; --c) {
             pending += "," + clauses.GetAt(c);
@@ -166,16 +175,25 @@ std::string Solver::ShuDeXingZhi(const StringArray &lines)
                 XingZhiShaiXuan(row, pending, numbers);
             else if (row == kPositive || row == kNegative)
                 XingZhiShaiXuan(row == kPositive ? 0 : 1, pending, numbers);
-            else
-                statistic = Statistic(*this, row, Remaining(numbers));
+            else {
+                const StringArray left = Remaining(numbers);
+                statistic = Statistic(*this, row, left);
+                working.clear();
+                if (row == 25 || row == 34 || row == 33 || row == 38)
+                    working = numbers::StatisticWorking(*this,
+                        row == 25       ? numbers::Statistic::Mean
+                            : row == 34 ? numbers::Statistic::Median
+                                        : numbers::Statistic::Total,
+                        left, level);
+            }
             pending.clear();
         }
 
-        std::string answer = statistic;
+        std::string answer = numbers::MixedAsTyped(statistic);
         if (answer.empty())
             for (int i = numbers.GetSize() - 1; i >= 0; --i)
                 if (!numbers.GetAt(i).empty())
-                    answer += (answer.empty() ? "" : ",") + numbers.GetAt(i);
+                    answer += (answer.empty() ? "" : ",") + numbers::MixedAsTyped(numbers.GetAt(i));
 
         if (Contains(question, "()")) {
             std::string filled;
@@ -184,9 +202,9 @@ std::string Solver::ShuDeXingZhi(const StringArray &lines)
                 filled += Mid(question, at, p - at) + "(" + answer + ")";
                 at = p + 2;
             }
-            result += "\r\n" + filled + Mid(question, at) + "\r\n";
+            result += "\r\n" + working + filled + Mid(question, at) + "\r\n";
         } else {
-            result += "\r\n" + question + "  答案为：" + answer + "\r\n";
+            result += "\r\n" + working + question + "  答案为：" + answer + "\r\n";
         }
     }
     return result;

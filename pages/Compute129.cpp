@@ -2,6 +2,7 @@
 // conversion, prime factorisation, sorting and the number-property questions.
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
+#include "solver/InputLimits.h"
 
 namespace qimbel {
 
@@ -19,10 +20,14 @@ void ComputeLine129(ComputeRun &run, const std::string &line)
         run.out += kResultHeader + run.solver.BeiShu(line) + "\r\n";
         break;
     case 4:
-        run.out += kResultHeader + run.solver.YinShu(line) + "\r\n";
+        run.out += kResultHeader + run.solver.YinShuGuoCheng(line, run.level) + run.solver.YinShu(line) + "\r\n";
         break;
     case 12:
-        run.out += kResultHeader + line + "＝" + run.solver.fenjieyinshu(line) + "\r\n";
+        // A line beyond the limit is not written again before the sentence.
+        if (const std::string sentence = LineTooLong(line, kLongestNumberLine); !sentence.empty())
+            run.out += kResultHeader + sentence + "\r\n";
+        else
+            run.out += kResultHeader + line + "＝" + run.solver.fenjieyinshu(line) + "\r\n";
         break;
     case 5:
         run.out += kResultHeader + run.solver.DaXiaoBiJiao(line, run.level) + "\r\n";

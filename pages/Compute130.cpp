@@ -1,6 +1,7 @@
 // Compute on the 小学计算题 page: column arithmetic, mixed operations, equations and ratios.
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
+#include "solver/InputLimits.h"
 
 #include <algorithm>
 
@@ -112,22 +113,47 @@ void ComputeLine130(ComputeRun &run, const std::string &line)
         run.out += SolveLatestEquation(run) + "\r\n";
         break;
     case 10:
-        // 化简比: the ratio, then its quotient worked out.
+        // 化简比: a line beyond the limit gets the sentence alone, a ratio of three or more terms
+        // its own working.
+        if (const std::string sentence = EveryStepTooLarge(line); !sentence.empty()) {
+            run.out += sentence + "\r\n";
+            break;
+        }
+        if (const std::string chain = run.solver.LianBiHuaJian(line); !chain.empty()) {
+            run.out += "  " + line + "\r\n" + chain;
+            break;
+        }
+        // The ratio, then its quotient worked out.
         run.out += "  " + line + "\r\n＝" + run.solver.SiZeHunHeYunSuan(run.solver.BiHuaShang(line)) + "\r\n";
         // The quotient is not yet a ratio: the simplest whole-number ratio follows.
         if (const std::string simplest = run.solver.ZuiJianBi(line); !simplest.empty())
             run.out += simplest + "\r\n";
         break;
     case 18: {
-        // 解(未知数)比: the proportion, its equation, then the equation solved as for 解方程.
+        // 解(未知数)比: the proportion, its equation, then the equation solved as for 解方程; an
+        // unknown that stands twice makes it x^2＝…
+        if (const std::string sentence = EquationTooLarge(line); !sentence.empty()) {
+            run.out += sentence + "\r\n";
+            break;
+        }
         const std::string equation = run.solver.BiLiFangCheng(line);
         run.out += "  " + line + "\r\n  " + equation + "\r\n";
         run.equations.InsertAt(0, equation);
+        run.solver.GetWeiZhiShu(equation, run.letters);
+        if (!run.letters.IsEmpty()) {
+            if (const std::string squared = run.solver.BiLiPingFang(line, run.letters[0]); !squared.empty()) {
+                run.out += squared;
+                break;
+            }
+        }
         run.out += SolveLatestEquation(run) + "\r\n";
         break;
     }
     default:
-        // Types without a routine give the result header alone.
+        // Types without a routine give the result header alone, or the sentence for a line
+        // beyond their limit.
+        if (const std::string sentence = LineTooLong(line, kLongestLineWithoutRoutine); !sentence.empty())
+            run.out += sentence + "\r\n";
         break;
     }
 }

@@ -24,7 +24,7 @@ void AfterLines133(ComputeRun &run)
 {
     // Type 17 answers all its question lines at once, even when no line was typed.
     if (run.type == 17)
-        run.out += kResultHeader + run.solver.ShuDeXingZhi(run.lines) + "\r\n";
+        run.out += kResultHeader + run.solver.ShuDeXingZhi(run.lines, run.level) + "\r\n";
 }
 
 } // namespace qimbel

@@ -1,6 +1,7 @@
 // Compute on the 初中计算题 page: worked numeric and polynomial arithmetic.
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
+#include "solver/InputLimits.h"
 
 namespace qimbel {
 
@@ -22,7 +23,10 @@ void ComputeLine134(ComputeRun &run, const std::string &line)
         run.out += "  " + run.solver.GenShiSiZeYunSuan(line, run.level) + "\r\n";
         break;
     default:
-        // The disabled types give the result header alone.
+        // The disabled types give the result header alone, or the sentence for a line beyond
+        // their limit.
+        if (const std::string sentence = LineTooLong(line, kLongestLineWithoutRoutine); !sentence.empty())
+            run.out += sentence + "\r\n";
         break;
     }
 }

@@ -1,70 +1,99 @@
-// Compute on the 方程与不等式 page: all lines are collected first, then one solver call is made
-// for the whole text box.
+// Compute on the 方程与不等式 page. Types 25, 27, 29 and 30 solve every equation line as its own
+// problem, each under its own result header; types 26, 28 and 31 read all their lines as one
+// system and make one solver call after the last line.
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
+#include "solver/InputLimits.h"
 
 namespace qimbel {
 
-void BeforeLines135(ComputeRun &run) { run.out += kResultHeader; }
+namespace {
+
+// The types that solve one line at a time.
+bool SolvesEachLine(int type) { return type == 25 || type == 27 || type == 29 || type == 30; }
+
+// The letters named by a declaration line: the text between "设" and "未知".
+std::string DeclaredText(const std::string &declaration)
+{
+    std::string named = declaration;
+    const int set = Find(named, "设");
+    if (set >= 0)
+        named = Mid(named, set + Len("设"));
+    const int unknown = Find(named, "未知");
+    if (unknown >= 0)
+        named = Left(named, unknown);
+    return named;
+}
+
+// One equation of a one-line type, solved for the declared unknown when a declaration stands
+// above it, else for the unknown of the line itself (entry 0 of its letters: x in ax＋b＝0).
+std::string SolveOneLine(ComputeRun &run, const std::string &equation)
+{
+    StringArray letters;
+    run.solver.GetWeiZhiShu(run.declaration.empty() ? equation : DeclaredText(run.declaration), letters);
+    if (letters.IsEmpty())
+        return "没有找到未知数，无法求解。";
+    Solver &solver = run.solver;
+    switch (run.type) {
+    case 27:
+        return solver.ErCiFangCheng(equation, letters[0]);
+    case 29:
+        return solver.FenShiFangCheng(equation, letters[0], run.level);
+    default:
+        return solver.YiCiDengShi(equation, letters[0], run.level);
+    }
+}
+
+} // namespace
+
+// A type without a routine gives the result header alone.
+void BeforeLines135(ComputeRun &run)
+{
+    if (run.type < 25 || run.type > 31)
+        run.out += kResultHeader;
+}
 
 // An empty line, or one that names the unknown ("设x为未知数"), becomes the declaration line, so
 // an empty line after a declaration clears it again; every other line is an equation.
 void ComputeLine135(ComputeRun &run, const std::string &line)
 {
-    if (line.empty() || Contains(line, "未知"))
+    if (line.empty() || Contains(line, "未知")) {
         run.declaration = line;
-    else
-        run.equations.InsertAt(0, line);
-}
-
-namespace {
-
-// The unknowns: the letters of the declaration line (between "设" and "未知") when there is
-// one, otherwise those of every equation, first line first.
-void CollectLetters135(ComputeRun &run)
-{
-    if (!run.declaration.empty()) {
-        std::string named = run.declaration;
-        const int set = Find(named, "设");
-        if (set >= 0)
-            named = Mid(named, set + Len("设"));
-        const int unknown = Find(named, "未知");
-        if (unknown >= 0)
-            named = Left(named, unknown);
-        run.solver.GetWeiZhiShu(named, run.letters);
         return;
     }
-    for (int i = run.equations.GetSize() - 1; i >= 0; --i)
-        run.solver.GetWeiZhiShu(run.equations[i], run.letters);
+    run.equations.InsertAt(0, line);
+    if (SolvesEachLine(run.type))
+        run.out += kResultHeader + SolveOneLine(run, line) + "\r\n";
 }
 
-} // namespace
-
-// One solver call for the whole text box; equation 0 is the last equation line typed. The
-// routines need at least one equation and one letter: without them a sentence says so.
+// Types 26, 28 and 31: one solver call for the whole text box. The unknowns are the letters of the
+// declaration line when one is left standing, otherwise those of every equation, first line
+// first. A box without any equation gets a sentence on every type that has a routine.
 void AfterLines135(ComputeRun &run)
 {
     if (run.type < 25 || run.type > 31)
         return;
-    CollectLetters135(run);
-    Solver &solver = run.solver;
-    std::string result;
-    if (run.equations.IsEmpty())
-        result = "没有找到要求解的方程或不等式。";
-    else if (run.letters.IsEmpty())
-        result = "没有找到未知数，无法求解。";
-    else if (run.type == 25 || run.type == 30)
-        result = solver.YiCiDengShi(run.equations[0], run.letters[0], run.level);
-    else if (run.type == 26)
-        result = solver.FangChengZu(run.equations, run.letters);
-    else if (run.type == 27)
-        result = solver.ErCiFangCheng(run.equations[0], run.letters[0]);
-    else if (run.type == 28)
-        result = solver.ErCiFangChengZu(run.equations, run.letters, run.level);
-    else if (run.type == 29)
-        result = solver.FenShiFangCheng(run.equations[0], run.letters[0], run.level);
+    if (run.equations.IsEmpty()) {
+        run.out += std::string(kResultHeader) + "没有找到要求解的方程或不等式。\r\n";
+        return;
+    }
+    if (SolvesEachLine(run.type))
+        return;
+    run.out += kResultHeader;
+    if (!run.declaration.empty())
+        run.solver.GetWeiZhiShu(DeclaredText(run.declaration), run.letters);
     else
-        result = solver.BuDengShiZu(run.equations, run.letters);
+        for (int i = run.equations.GetSize() - 1; i >= 0; --i)
+            run.solver.GetWeiZhiShu(run.equations[i], run.letters);
+    std::string result;
+    if (run.letters.IsEmpty())
+        result = "没有找到未知数，无法求解。";
+    else if (run.type == 26)
+        result = run.solver.FangChengZu(run.equations, run.letters);
+    else if (run.type == 28)
+        result = run.solver.ErCiFangChengZu(run.equations, run.letters, run.level);
+    else
+        result = run.solver.BuDengShiZu(run.equations, run.letters);
     run.out += result + "\r\n";
 }
 

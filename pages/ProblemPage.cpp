@@ -5,6 +5,8 @@
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
+#include "pages/TypedLine.h"
+#include "solver/ExpressionText.h"
 
 #include <utility>
 
@@ -101,7 +103,7 @@ void ProblemPage::ChooseType(int type)
     SetCurrentType(type);
     SetTitleFor(type);
     editEnabled_ = true;
-}
+    }
 
 void ProblemPage::ShowType(int type)
 {
@@ -203,6 +205,11 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     run.factorMethod = factorMethod_;
     dispatch.before(run);
     for (std::string line : lines) {
+        // The normalisation removes every blank: numbers that only blanks separate are split
+        // (or the line refused) first, so that 12 18 never becomes 1218.
+        bool blankBetweenNumbers = false;
+        if (page_ != kPage131)
+            line = SeparateNumbers(line, run.type, blankBetweenNumbers);
         for (int i = 0; i < dispatch.normaliseCount; ++i)
             solver_.TiHuan(line, dispatch.normalise[i][0], dispatch.normalise[i][1]);
         const int lineBreak = Find(line, "\r\n");
@@ -212,10 +219,16 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         if (line.empty() && !dispatch.keepEmptyLines)
             continue;
         const std::size_t written = editText_.size();
-        dispatch.line(run, line);
+        if (blankBetweenNumbers || !BracketsPair(line))
+            editText_ += std::string(kResultHeader) + (blankBetweenNumbers ? kBlankBetweenNumbers : kUnpairedBrackets)
+                + "\r\n";
+        else
+            dispatch.line(run, line);
         if (!line.empty())
             ++solved;
-        ExplainEmptyWorking(solver_, editText_, written, line, run.type);
+        // The equation page's routines always say something of their own: x＝5 is an answer.
+        if (page_ != kPage135)
+            ExplainEmptyWorking(solver_, editText_, written, line, run.type);
         if (afterEachLine)
             afterEachLine();
     }

@@ -42,4 +42,36 @@ bool IsOpeningBracket(char c) { return c == '(' || c == '[' || c == '{'; }
 
 bool IsClosingBracket(char c) { return c == ')' || c == ']' || c == '}'; }
 
+bool BracketsPair(const std::string &line)
+{
+    std::string open;
+    const std::size_t n = line.size();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (IsGbkLead(c) && i + 1 < n) {
+            // "（" and "）" are A3A8 and A3A9 in GBK.
+            const unsigned char t = static_cast<unsigned char>(line[i + 1]);
+            if (c == 0xA3 && t == 0xA8)
+                open += '(';
+            else if (c == 0xA3 && t == 0xA9) {
+                if (open.empty() || open.back() != '(')
+                    return false;
+                open.pop_back();
+            }
+            i += 2;
+            continue;
+        }
+        if (c == '(' || c == '[' || c == '{') {
+            open += static_cast<char>(c);
+        } else if (c == ')' || c == ']' || c == '}') {
+            const char opening = c == ')' ? '(' : c == ']' ? '[' : '{';
+            if (open.empty() || open.back() != opening)
+                return false;
+            open.pop_back();
+        }
+        ++i;
+    }
+    return open.empty();
+}
+
 } // namespace qimbel

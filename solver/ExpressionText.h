@@ -26,6 +26,10 @@ bool EndsWithByte(const std::string &text, char c);
 // everything before its first occurrence. The term should carry full-width signs.
 std::string DropCoefficient(const std::string &term);
 
+// True when every bracket closes the last one opened, of the same kind ("(" "[" "{"; the two
+// widths of round brackets are one kind).
+bool BracketsPair(const std::string &line);
+
 bool IsOpeningBracket(char c);
 bool IsClosingBracket(char c);
 

@@ -42,6 +42,16 @@ inline constexpr int kDeepestBrackets = 16;
 // fixed (SiZeHunHeYunSuan, the rounds of YiCiDengShi) stop there.
 inline constexpr int kLongestWorkedText = 200 * 1024;
 
+// ---- Types 5, 11, 24, 28 and 29, which took lines of any length ----
+//   kLongestComparisonLine (1,024 bytes): 两个数的大小比较 (DaXiaoBiJiao), whose answer repeats
+//     the line once or twice.
+//   分式方程 (FenShiFangCheng) is an equation routine: kLongestEquationLine and kDeepestBrackets.
+//   kLongestLineWithoutRoutine (1,024 bytes): the types without a routine (11 简便运算,
+//     24 二次根式四则运算, 28 二元二次方程组), whose lines are only looked at.
+inline constexpr int kLongestComparisonLine = 1024;
+inline constexpr int kLongestLineWithoutRoutine = 1024;
+// ---- end of the block of types 5, 11, 24, 28 and 29 ----
+
 // --- Formula word problems (page 131) ---
 inline constexpr int kLongestWordProblemLine = 1024;
 // --- end of formula word problems ---

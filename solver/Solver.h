@@ -116,11 +116,18 @@ public:
     // The quotient that simplifies a ratio a:b, and the equation of a proportion a:b＝c:d.
     std::string BiHuaShang(std::string ratio);
     std::string BiLiFangCheng(std::string proportion);
+    // 化简比 of three or more terms: the worked lines "＝…" ending in the simplest whole terms.
+    std::string LianBiHuaJian(std::string ratio);
+    // A proportion whose unknown stands in both outer or both inner terms: x^2＝… and the
+    // positive root; empty for any other proportion.
+    std::string BiLiPingFang(std::string proportion, std::string unknown);
 
     // ---- Factors, multiples, prime factorisation, fractions (numbers/) ----
     std::string fenjieyinshu(std::string number);
     std::string BeiShu(std::string line);
     std::string YinShu(std::string line);
+    // The working of a factor question at levels 4 and 5: each number's factors, the common ones.
+    std::string YinShuGuoCheng(std::string line, int level);
     std::string GongYinShu(std::string list);
     std::string ZuiXiaoGongBeiShu(std::string list);
     bool KeYueFen(std::string fraction);
@@ -142,7 +149,7 @@ public:
 
     // ---- Number properties (numbers/) ----
     // The question engine of types 16 and 17 over the page's line list (first line at the highest index).
-    std::string ShuDeXingZhi(const StringArray &lines);
+    std::string ShuDeXingZhi(const StringArray &lines, int level = 1);
     // Filters of one question clause: blank the numbers of the list that fail (row = property row).
     void XingZhiShaiXuan(int row, std::string clause, StringArray &numbers);
     void YinShuShaiXuan(std::string clause, StringArray &numbers);

@@ -62,6 +62,12 @@ rm -f /tmp/qimbel-cli-err.$$
 out=$(printf '〖长方形〗长是5，宽是3，求面积是多少？\n' | "$cli" --page 131 2>&1 | grep '^＝15')
 expect "word problem solved" "＝15            第1步:5×3=15 的乘法计算" "$out"
 
+# A UTF-8 byte-order mark at the start is skipped; the usage on stderr is UTF-8 like the rest.
+expect "byte-order mark" "3＋4×2" "$(printf '\357\273\2773+4*2\n' | "$cli" --type 8 --check-only)"
+"$cli" --bogus 2>&1 >/dev/null | grep -q '3/4×2/3' || fail "usage not in UTF-8"
+# A line whose working once cut a Chinese character in half ends normally, in valid UTF-8.
+printf -- '--x=0中\n' | "$cli" --type 27 >/dev/null || fail "quadratic with a Chinese character"
+
 # Empty and long input end normally.
 printf '' | "$cli" --type 20 >/dev/null || fail "empty input"
 head -c 300000 /dev/zero | tr '\0' '1' | "$cli" --type 20 >/dev/null || fail "long input"

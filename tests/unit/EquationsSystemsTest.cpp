@@ -123,7 +123,9 @@ TEST(BuDengShiZu, KeepsTheStrongestBoundsWithStrictSymbolsWinningTies)
         return text.substr(text.find(head) + head.size());
     };
     EXPECT_EQ(set({"x≤5", "x＜5", "x≤7"}), "x＜5\r\n");
-    EXPECT_EQ(set({"x≥3", "x≤3"}), "3≤x≤3\r\n");
+    // Bounds that meet: one number when both include it, nothing when either is strict.
+    EXPECT_EQ(set({"x≥3", "x≤3"}), "x＝3\r\n");
+    EXPECT_EQ(set({"x≥3", "x＜3"}), "无解\r\n");
     // 7/2 compares as 3.5, －3 as −3.
     EXPECT_EQ(set({"x＜7/2", "x＜4", "x＞－3", "x＞－4"}), "－3＜x＜7/2\r\n");
     // A solution with "＝" is listed but sets no bound.

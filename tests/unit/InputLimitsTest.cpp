@@ -1,6 +1,7 @@
 // The input limits of the routines the pages call: one sentence beyond a limit, the usual work
 // within it, and bounded text on the page for the largest lines allowed.
 #include "solver/InputLimits.h"
+#include "HeadlessPage.h"
 #include "pages/Headless.h"
 #include "solver/Solver.h"
 
@@ -37,14 +38,7 @@ std::string SumOfBytes(int bytes)
     return text;
 }
 
-std::string Page(int type, const std::string &text, int level = 5)
-{
-    HeadlessRequest request;
-    request.type = type;
-    request.level = level;
-    request.gbk = true;
-    return RunHeadless(request, text);
-}
+using pagetest::Page;
 
 } // namespace
 

@@ -74,10 +74,12 @@ TEST(Statistics, EmptyListsAndBlankEntries)
     EXPECT_EQ(s.PingJunShu(List({"", "4"})), "2");
 }
 
-TEST(Statistics, ValuesComeFromTheLeadingNumberOnly)
+// Fractions and percentages count by their exact values; any other text by its leading number.
+TEST(Statistics, ValuesAreExactOrTheLeadingNumber)
 {
     Solver s;
-    EXPECT_EQ(s.ZongShu(List({"-1.5", "+2", "1/2", "50%", "0x10", "inf"})), "51.5");
+    EXPECT_EQ(s.ZongShu(List({"-1.5", "+2", "1/2", "50%", "0x10", "inf"})), "1.5");
+    EXPECT_EQ(s.ZongShu(List({"-1.5", "+2", "1/2", "50%"})), "1.5");
     const std::string huge(400, '9');
     EXPECT_EQ(s.ZongShu(List({huge.c_str()})), "inf");
 }
