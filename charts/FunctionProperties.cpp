@@ -216,11 +216,11 @@ void QuadraticLines(Lines &lines, const Polynomial &p, const std::string &right)
     if (roots->count == 0)
         line += "＜0，方程没有实数根，抛物线与x轴没有交点。";
     else if (roots->count == 1)
-        line += "，x1＝x2＝" + SurdText(roots->x1) + "，抛物线与x轴只有一个交点" + Point(SurdText(roots->x1), "0")
+        line += "，x1＝x2＝" + RootSurdText(roots->x1) + "，抛物线与x轴只有一个交点" + Point(RootSurdText(roots->x1), "0")
             + "。";
     else
-        line += "＞0，x1＝" + SurdText(roots->x1) + "，x2＝" + SurdText(roots->x2) + "，交点是"
-            + PointList({{SurdText(roots->x1), "0"}, {SurdText(roots->x2), "0"}}) + "。";
+        line += "＞0，x1＝" + RootSurdText(roots->x1) + "，x2＝" + RootSurdText(roots->x2) + "，交点是"
+            + PointList({{RootSurdText(roots->x1), "0"}, {RootSurdText(roots->x2), "0"}}) + "。";
     lines.push_back(line);
 }
 
@@ -394,7 +394,7 @@ std::string IntersectionText(const FunctionFormula &f, const FunctionFormula &g)
                 c = Negated(c);
         }
         std::string line = equation + (denominators ? "去分母，" : "") + "整理得 " + PolynomialText(*n) + "＝0";
-        std::vector<Surd> xs;
+        std::vector<RootSurd> xs;
         if (n->Degree() == 0) {
             const bool lines2 = (af.kind == FunctionKind::Linear || af.kind == FunctionKind::Proportional)
                 && (ag.kind == FunctionKind::Linear || ag.kind == FunctionKind::Proportional);
@@ -404,7 +404,7 @@ std::string IntersectionText(const FunctionFormula &f, const FunctionFormula &g)
         if (n->Degree() == 1) {
             const Rational x = *RationalQuotient(Negated(n->At(0)), n->At(1));
             line += "，解得 x＝" + ExactText(x) + "，";
-            xs.push_back(RationalSurd(x));
+            xs.push_back(RationalRootSurd(x));
         } else {
             const std::optional<QuadraticRoots> roots = SolveQuadratic(n->At(2), n->At(1), n->At(0));
             if (!roots) {
@@ -419,10 +419,10 @@ std::string IntersectionText(const FunctionFormula &f, const FunctionFormula &g)
                 return Joined(lines);
             }
             if (roots->count == 1) {
-                line += "，x1＝x2＝" + SurdText(roots->x1) + "，";
+                line += "，x1＝x2＝" + RootSurdText(roots->x1) + "，";
                 xs.push_back(roots->x1);
             } else {
-                line += "＞0，x1＝" + SurdText(roots->x1) + "，x2＝" + SurdText(roots->x2) + "，";
+                line += "＞0，x1＝" + RootSurdText(roots->x1) + "，x2＝" + RootSurdText(roots->x2) + "，";
                 xs.push_back(roots->x1);
                 xs.push_back(roots->x2);
             }
@@ -430,15 +430,15 @@ std::string IntersectionText(const FunctionFormula &f, const FunctionFormula &g)
         lines.push_back(line);
         std::vector<std::pair<std::string, std::string>> points;
         std::vector<std::string> dropped;
-        for (const Surd &x : xs) {
+        for (const RootSurd &x : xs) {
             // A root where a denominator is 0 is no meeting point: both must have a value there.
-            std::optional<Surd> y = FormValue(*af.form, x);
-            const std::optional<Surd> yg = FormValue(*ag.form, x);
+            std::optional<RootSurd> y = FormValue(*af.form, x);
+            const std::optional<RootSurd> yg = FormValue(*ag.form, x);
             if (!y || !yg) {
-                dropped.push_back(SurdText(x));
+                dropped.push_back(RootSurdText(x));
                 continue;
             }
-            points.push_back({SurdText(x), SurdText(*y)});
+            points.push_back({RootSurdText(x), RootSurdText(*y)});
         }
         std::string last;
         for (const std::string &x : dropped)

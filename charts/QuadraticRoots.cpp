@@ -48,15 +48,15 @@ void SplitSquare(Whole m, Whole &s, Whole &r)
 
 } // namespace
 
-double Surd::Approximate() const
+double RootSurd::Approximate() const
 {
     return static_cast<double>(a.numerator) / static_cast<double>(a.denominator)
         + static_cast<double>(b.numerator) / static_cast<double>(b.denominator) * std::sqrt(static_cast<double>(r));
 }
 
-Surd RationalSurd(const Rational &value) { return Surd {value, Rational {0, 1}, 1}; }
+RootSurd RationalRootSurd(const Rational &value) { return RootSurd {value, Rational {0, 1}, 1}; }
 
-std::optional<Surd> SurdSum(const Surd &x, const Surd &y)
+std::optional<RootSurd> RootSurdSum(const RootSurd &x, const RootSurd &y)
 {
     if (!x.IsRational() && !y.IsRational() && x.r != y.r)
         return std::nullopt;
@@ -64,10 +64,10 @@ std::optional<Surd> SurdSum(const Surd &x, const Surd &y)
     const std::optional<Rational> b = RationalSum(x.b, y.b);
     if (!a || !b)
         return std::nullopt;
-    return Surd {*a, *b, b->numerator == 0 ? 1 : (x.IsRational() ? y.r : x.r)};
+    return RootSurd {*a, *b, b->numerator == 0 ? 1 : (x.IsRational() ? y.r : x.r)};
 }
 
-std::optional<Surd> SurdProduct(const Surd &x, const Surd &y)
+std::optional<RootSurd> RootSurdProduct(const RootSurd &x, const RootSurd &y)
 {
     if (!x.IsRational() && !y.IsRational() && x.r != y.r)
         return std::nullopt;
@@ -86,10 +86,10 @@ std::optional<Surd> SurdProduct(const Surd &x, const Surd &y)
     const std::optional<Rational> b = RationalSum(*ad, *bc);
     if (!a || !b)
         return std::nullopt;
-    return Surd {*a, *b, b->numerator == 0 ? 1 : r};
+    return RootSurd {*a, *b, b->numerator == 0 ? 1 : r};
 }
 
-std::optional<Surd> SurdInverse(const Surd &x)
+std::optional<RootSurd> RootSurdInverse(const RootSurd &x)
 {
     // 1/(a + b√r) = (a − b√r)/(a² − b²r)
     const std::optional<Rational> aa = RationalProduct(x.a, x.a);
@@ -106,34 +106,34 @@ std::optional<Surd> SurdInverse(const Surd &x)
     const std::optional<Rational> b = RationalQuotient(Negated(x.b), *norm);
     if (!a || !b)
         return std::nullopt;
-    return Surd {*a, *b, b->numerator == 0 ? 1 : x.r};
+    return RootSurd {*a, *b, b->numerator == 0 ? 1 : x.r};
 }
 
-std::optional<Surd> FormValue(const RationalForm &form, const Surd &x)
+std::optional<RootSurd> FormValue(const RationalForm &form, const RootSurd &x)
 {
-    const auto value = [&](const Polynomial &p) -> std::optional<Surd> {
-        Surd v = RationalSurd(Rational {0, 1});
+    const auto value = [&](const Polynomial &p) -> std::optional<RootSurd> {
+        RootSurd v = RationalRootSurd(Rational {0, 1});
         for (std::size_t i = p.c.size(); i-- > 0;) {
-            std::optional<Surd> next = SurdProduct(v, x);
+            std::optional<RootSurd> next = RootSurdProduct(v, x);
             if (next)
-                next = SurdSum(*next, RationalSurd(p.c[i]));
+                next = RootSurdSum(*next, RationalRootSurd(p.c[i]));
             if (!next)
                 return std::nullopt;
             v = *next;
         }
         return v;
     };
-    const std::optional<Surd> n = value(form.numerator);
-    const std::optional<Surd> d = value(form.denominator);
+    const std::optional<RootSurd> n = value(form.numerator);
+    const std::optional<RootSurd> d = value(form.denominator);
     if (!n || !d)
         return std::nullopt;
-    const std::optional<Surd> inverse = SurdInverse(*d);
+    const std::optional<RootSurd> inverse = RootSurdInverse(*d);
     if (!inverse)
         return std::nullopt;
-    return SurdProduct(*n, *inverse);
+    return RootSurdProduct(*n, *inverse);
 }
 
-std::string SurdText(const Surd &x)
+std::string RootSurdText(const RootSurd &x)
 {
     if (x.IsRational())
         return ExactText(x.a);
@@ -177,7 +177,7 @@ std::optional<QuadraticRoots> SolveQuadratic(const Rational &a, const Rational &
         return std::nullopt;
     if (delta->numerator == 0) {
         roots.count = 1;
-        roots.x1 = roots.x2 = RationalSurd(*p);
+        roots.x1 = roots.x2 = RationalRootSurd(*p);
         return roots;
     }
     // √(n/d) = √(n·d)/d = s√r/d.
@@ -199,11 +199,11 @@ std::optional<QuadraticRoots> SolveQuadratic(const Rational &a, const Rational &
         const std::optional<Rational> x2 = Difference(*p, *q);
         if (!x1 || !x2)
             return std::nullopt;
-        roots.x1 = RationalSurd(*x1);
-        roots.x2 = RationalSurd(*x2);
+        roots.x1 = RationalRootSurd(*x1);
+        roots.x2 = RationalRootSurd(*x2);
     } else {
-        roots.x1 = Surd {*p, *q, r};
-        roots.x2 = Surd {*p, Negated(*q), r};
+        roots.x1 = RootSurd {*p, *q, r};
+        roots.x2 = RootSurd {*p, Negated(*q), r};
     }
     return roots;
 }

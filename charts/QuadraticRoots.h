@@ -10,7 +10,7 @@
 namespace qimbel {
 
 // a + b√r; b is 0 or r is a square-free whole number above 1.
-struct Surd {
+struct RootSurd {
     Rational a;
     Rational b;
     Whole r = 1;
@@ -18,21 +18,21 @@ struct Surd {
     double Approximate() const;
 };
 
-Surd RationalSurd(const Rational &value);
+RootSurd RationalRootSurd(const Rational &value);
 // Sums and products of surds of the same root (or rational ones); nothing on overflow.
-std::optional<Surd> SurdSum(const Surd &x, const Surd &y);
-std::optional<Surd> SurdProduct(const Surd &x, const Surd &y);
-std::optional<Surd> SurdInverse(const Surd &x);
+std::optional<RootSurd> RootSurdSum(const RootSurd &x, const RootSurd &y);
+std::optional<RootSurd> RootSurdProduct(const RootSurd &x, const RootSurd &y);
+std::optional<RootSurd> RootSurdInverse(const RootSurd &x);
 // The value of N(x)/D(x) at a surd; nothing where D is 0 or on overflow.
-std::optional<Surd> FormValue(const RationalForm &form, const Surd &x);
+std::optional<RootSurd> FormValue(const RationalForm &form, const RootSurd &x);
 // 3, －1/2, 1＋√2, 2－2√2, √3/2, －3√5.
-std::string SurdText(const Surd &x);
+std::string RootSurdText(const RootSurd &x);
 
 // The real roots of a·x² + b·x + c = 0 (a ≠ 0): none, one double root, or x1 > x2.
 struct QuadraticRoots {
     Rational delta; // b² − 4ac
     int count = 0;
-    Surd x1, x2;
+    RootSurd x1, x2;
 };
 std::optional<QuadraticRoots> SolveQuadratic(const Rational &a, const Rational &b, const Rational &c);
 
