@@ -150,20 +150,6 @@ std::string RoundWord(const QValue &result, bool allWhole)
     }
 }
 
-std::string Sign(char op)
-{
-    switch (op) {
-    case '+':
-        return "＋";
-    case '-':
-        return "－";
-    case '*':
-        return "×";
-    default:
-        return "÷";
-    }
-}
-
 // One step of the simplification: the new expression and what was done.
 using Step = WorkedStep;
 
@@ -248,7 +234,7 @@ std::vector<Step> Regroup(const Chain &chain, char kind)
         const Number &a = chain.numbers[g.i];
         const Number &b = chain.numbers[g.j];
         const char inner = g.inverseGroup ? plain : (chain.inverse[g.j] ? inverse : plain);
-        return a.text + Sign(inner) + b.text;
+        return a.text + OperatorSign(inner) + b.text;
     };
     for (const Group &g : groups)
         if (!g.inverseGroup)
@@ -267,7 +253,7 @@ std::vector<Step> Regroup(const Chain &chain, char kind)
     std::vector<std::size_t> order;
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         if (k > 0)
-            expression += Sign(pieces[k].inverse ? inverse : plain);
+            expression += OperatorSign(pieces[k].inverse ? inverse : plain);
         expression += pieces[k].text;
         order.insert(order.end(), pieces[k].order.begin(), pieces[k].order.end());
     }

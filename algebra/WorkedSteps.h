@@ -10,6 +10,21 @@
 
 namespace qimbel {
 
+// The sign a step writes for one of the ASCII operators + - * (anything else is "÷").
+inline std::string OperatorSign(char op)
+{
+    switch (op) {
+    case '+':
+        return "＋";
+    case '-':
+        return "－";
+    case '*':
+        return "×";
+    default:
+        return "÷";
+    }
+}
+
 struct WorkedStep {
     std::string expression;
     std::string description;

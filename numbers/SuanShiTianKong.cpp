@@ -3,6 +3,7 @@
 // 减数＝被减数－差, 因数＝积÷另一个因数, 被除数＝商×除数, 除数＝被除数÷商. Every number is held as an
 // exact fraction, so 1/3 never turns into 0.333333, and the answer is checked by putting it back.
 #include "algebra/ExactNumber.h"
+#include "algebra/WorkedSteps.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -156,20 +157,6 @@ std::optional<FillIn> Parse(const std::string &line)
     return fill;
 }
 
-std::string SignText(char op)
-{
-    switch (op) {
-    case '+':
-        return "＋";
-    case '-':
-        return "－";
-    case '*':
-        return "×";
-    default:
-        return "÷";
-    }
-}
-
 // The names of a, b and c for each operation.
 std::array<const char *, 3> NamesOf(char op)
 {
@@ -221,7 +208,7 @@ std::string Solver::SuanShiTianKong(std::string line, int level)
     while (!p[static_cast<std::size_t>(blank)].blank)
         ++blank;
     const auto names = NamesOf(fill.op);
-    const std::string sign = SignText(fill.op);
+    const std::string sign = OperatorSign(fill.op);
     const bool fractions = p[0].fraction || p[1].fraction || p[2].fraction;
 
     // The line as typed with the blank filled by `answer`, signs full-width.
@@ -305,7 +292,7 @@ std::string Solver::SuanShiTianKong(std::string line, int level)
         steps.push_back(leftText + sign + rightText + "＝" + answerText);
     } else {
         steps.push_back(std::string("()里是") + names[static_cast<std::size_t>(blank)] + "，" + rule);
-        steps.push_back(std::string("()＝") + leftText + SignText(inverse) + rightText + "＝" + answerText);
+        steps.push_back(std::string("()＝") + leftText + OperatorSign(inverse) + rightText + "＝" + answerText);
         // Putting the answer back: the operation of the line itself.
         const Rational a = blank == 0 ? *answer : p[0].value;
         const Rational b = blank == 1 ? *answer : p[1].value;
