@@ -1,0 +1,130 @@
+// Texts between JavaScript (UTF-8, LF) and the core (GBK, CR LF), and the JSON the calls answer.
+#include "web/wasm/WebJson.h"
+
+#include "typeset/GbkUnicode.h"
+
+#include <cstdio>
+
+namespace qimbel::web {
+
+std::string Replace(std::string_view text, std::string_view from, std::string_view to)
+{
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t p; (p = text.find(from, start)) != std::string_view::npos; start = p + from.size()) {
+        out.append(text, start, p - start);
+        out += to;
+    }
+    out.append(text, start, std::string_view::npos);
+    return out;
+}
+
+// UTF-8 with LF (or CR LF) to the text box's GBK with CR LF, as qimbel-cli does.
+std::optional<std::string> ToTextBox(std::string_view utf8)
+{
+    std::optional<std::string> gbk = qimbel::Utf8ToGbk(Replace(utf8, "\r\n", "\n"));
+    if (!gbk)
+        return std::nullopt;
+    return Replace(*gbk, "\n", "\r\n");
+}
+
+// GBK with CR LF to UTF-8 with LF. A text that is not GBK cannot come out of the core; should
+// one do, its bytes are shown as Latin-1 rather than lost.
+std::string FromTextBox(const std::string &gbk)
+{
+    std::optional<std::string> utf8 = qimbel::GbkToUtf8(gbk);
+    if (!utf8) {
+        utf8.emplace();
+        for (unsigned char c : gbk) {
+            if (c < 0x80) {
+                *utf8 += char(c);
+            } else {
+                *utf8 += char(0xC0 | c >> 6);
+                *utf8 += char(0x80 | (c & 0x3F));
+            }
+        }
+    }
+    return Replace(*utf8, "\r\n", "\n");
+}
+
+// A JSON string literal of UTF-8 text.
+std::string Quote(std::string_view text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += char(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string QuoteGbk(const std::string &gbk) { return Quote(FromTextBox(gbk)); }
+
+std::string QuoteMessages(const std::vector<std::string> &messages)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        out += (i ? "," : "") + QuoteGbk(messages[i]);
+    return out + "]";
+}
+
+// The refusal of a text that GBK cannot hold: where and what, so the pupil can find it. Bytes
+// that are not UTF-8 at all cannot come from a browser, which sends U+FFFD in their place.
+std::string Refusal(std::string_view utf8)
+{
+    int line = 1;
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (utf8[i] == '\n')
+            ++line;
+        std::size_t end = i + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+            ++end;
+        const std::string_view character = utf8.substr(i, end - i);
+        if (!qimbel::Utf8ToGbk(character)) {
+            const bool printable = character.size() > 1 && character != "\xEF\xBF\xBD";
+            // The sentence is GBK like every literal here; the character itself is UTF-8.
+            const std::string where = FromTextBox("第" + std::to_string(line) + "行有无法处理的字符");
+            const std::string what = printable ? FromTextBox("“") + std::string(character) + FromTextBox("”") : "";
+            return where + what + FromTextBox("，请删去它再试。");
+        }
+        i = end;
+    }
+    return FromTextBox("输入的文字无法处理，请删去特殊字符再试。");
+}
+
+const char *Finish(std::string json)
+{
+    LastResult() = std::move(json);
+    return LastResult().data();
+}
+
+std::string &LastResult()
+{
+    static std::string result;
+    return result;
+}
+
+} // namespace qimbel::web
