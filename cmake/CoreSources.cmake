@@ -244,3 +244,6 @@ list(APPEND QIMBEL_CORE_SOURCES
   typeset/TypesetMathML.cpp
   typeset/TypesetLayout.cpp
 )
+# marking/: 批改, a pupil's own working marked step by step (every file of the folder)
+file(GLOB qimbel_marking_sources RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/marking/*.cpp)
+list(APPEND QIMBEL_CORE_SOURCES ${qimbel_marking_sources})

@@ -4,7 +4,7 @@
 #   0  solver/                    the solver object, texts, whole-number theory
 #   1  algebra/                   brackets, numeric and polynomial arithmetic
 #   2  numbers/ equations/ column/  the families that build on the arithmetic
-#   3  wordproblems/ typeset/     built on the families
+#   3  wordproblems/ typeset/ marking/   built on the families
 #   4  pages/ charts/ tools/ generators/   the models the faces show
 #   5  desktop/ cli/ web/         the faces
 # A folder of the engine not in this table counts as a model (floor 4). Within a floor only a
@@ -17,6 +17,7 @@ set(floor_equations 2)
 set(floor_column 2)
 set(floor_wordproblems 3)
 set(floor_typeset 3)
+set(floor_marking 3)
 set(faces desktop cli web tests bench cmake data docs packaging build)
 
 if(NOT ROOT)
