@@ -32,13 +32,10 @@ std::string WrongAnswerSentence(int firstWrong)
     return firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
 }
 
-// Marks every step of a problem that cannot be read.
-MarkedProblem ProblemUnreadable(MarkedProblem marked, std::size_t problemLines, const std::string &reason)
+// A problem that cannot be read: its reason stands on the problem line and no step is marked.
+MarkedProblem ProblemUnreadable(MarkedProblem marked, const std::string &reason)
 {
-    for (std::size_t i = problemLines; i < marked.lines.size(); ++i) {
-        marked.lines[i].mark = StepMark::Unreadable;
-        marked.lines[i].reason = "题目无法识别（" + reason + "）";
-    }
+    marked.lines[0].reason = reason;
     marked.missing = "题目无法识别";
     return marked;
 }
@@ -59,7 +56,7 @@ public:
         if (lines.empty())
             return marked;
         if (std::string reason = ReadProblem(lines[0]); !reason.empty())
-            return ProblemUnreadable(marked, 1, reason);
+            return ProblemUnreadable(marked, reason);
 
         OneUnknownLine previous = problem_;
         std::size_t lastEquation = 0;
@@ -76,7 +73,7 @@ public:
                 continue;
             }
             const std::string normalised = NormalisedSigns(lines[i]);
-            if (type_ == 29 && IsCheckLine(normalised)) {
+            if ((type_ == 29 || !domain_.empty()) && IsCheckLine(normalised)) {
                 const CheckReading check = ReadCheck(normalised, u_, problem_.set, domain_);
                 out.mark = check.right ? StepMark::Right : StepMark::Wrong;
                 out.reason = check.slip;
@@ -111,7 +108,7 @@ public:
             lastEquation = i;
         }
 
-        const bool fractional = type_ == 29 && !domain_.empty();
+        const bool fractional = !domain_.empty();
         // An answer that keeps a number which makes a denominator 0, with no 检验 after it.
         if (fractional && lastEquation > 0 && lastCheck < lastEquation && previous.answer) {
             bool keepsExcluded = false;

@@ -298,8 +298,9 @@ OneUnknownLine ReadOneUnknown(
                 line.reason = "等号或不等号的一边是空的";
                 return line;
             }
+            const std::string value = Left(right, 2) == "±" ? Mid(right, 2) : right;
             line.answer = line.answer
-                && ((left == unknown && !Contains(right, unknown) && (IsNumberText(right) || Contains(right, "√")))
+                && ((left == unknown && !Contains(right, unknown) && (IsNumberText(value) || Contains(right, "√")))
                     || (symbol != "＝" && right == unknown && IsNumberText(left)));
             // 1±√2: the two numbers.
             std::vector<std::pair<std::string, std::string>> variants {{left, right}};

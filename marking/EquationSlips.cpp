@@ -203,8 +203,9 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
             if (Fits(turned, previous.set, u, domain))
                 return {kDirectionKept, turned};
         }
-        // One term of the wrong line with the other sign makes it right.
-        for (int s = 0; s < 2; ++s) {
+        // One term of the wrong line with the other sign makes it right (the right side first,
+        // where the numbers are worked out: 2x＝－4 should read 2x＝4, not －2x＝－4).
+        for (int s = 1; s >= 0; --s) {
             const std::string side = Side(wrong, s);
             for (const TermSpan &span : TopTerms(side)) {
                 const std::string flipped = FlippedTerm(side, span);

@@ -158,11 +158,9 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
         marked.lines.push_back({line, StepMark::Problem, "", ""});
     if (lines.empty())
         return marked;
-    const auto unreadable = [&](std::size_t from, const std::string &reason) {
-        for (std::size_t i = from; i < marked.lines.size(); ++i) {
-            marked.lines[i].mark = StepMark::Unreadable;
-            marked.lines[i].reason = "题目无法识别（" + reason + "）";
-        }
+    // A problem that cannot be read: its reason stands on its first line and no step is marked.
+    const auto unreadable = [&](std::size_t, const std::string &reason) {
+        marked.lines[0].reason = reason;
         marked.missing = "题目无法识别";
         return marked;
     };
@@ -200,6 +198,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
     std::string before = problem[0] + "," + problem[1]; // the last readable line
     bool knowX = false, knowY = false; // a right step stated the value
     bool lastIsAnswer = false;
+    bool lastWrong = false; // the last readable line is wrong
     int firstWrong = 0;
     for (std::size_t i = problemLines; i < lines.size(); ++i) {
         MarkedLine &out = marked.lines[i];
@@ -242,6 +241,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                 set = Solved(*older, *newer);
             }
             out.mark = right ? StepMark::Right : StepMark::Wrong;
+            lastWrong = !right;
             lastIsAnswer = true;
             for (const std::string &piece : read.texts) {
                 Rational value;
@@ -256,7 +256,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             if (!right && read.equations.size() == 1) {
                 // One term with the other sign makes it right.
                 const Relations rel = SplitRelations(read.texts[0]);
-                for (int s = 0; s < 2 && out.reason.empty(); ++s) {
+                for (int s = 1; s >= 0 && out.reason.empty(); --s) {
                     const std::string side = rel.sides[static_cast<std::size_t>(s)];
                     for (const TermSpan &span : TopTerms(side)) {
                         const std::string flipped = FlippedTerm(side, span);
@@ -292,7 +292,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
         marked.missing = "还没有写出解题步骤";
     else if (answered && set.kind == PairSet::Kind::Point)
         marked.finished = true;
-    else if (lastIsAnswer && knowX && knowY)
+    else if (lastIsAnswer && (lastWrong || (knowX && knowY)))
         marked.missing = firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
     else if (!knowX && !knowY)
         marked.missing = std::string("还要求出") + x + "和" + y + "的值";
