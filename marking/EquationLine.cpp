@@ -57,10 +57,24 @@ std::string NormalisedSigns(const std::string &typed)
         i += size;
     }
     std::string out;
+    // Signs that meet are one sign: 7＋－3 is 7－3, －－2 is ＋2.
+    const auto sign = [&out](bool minus) {
+        const std::string last = Right(out, 2);
+        if (last == "＋" || last == "－") {
+            const bool both = (last == "－") != minus;
+            out = Left(out, Len(out) - 2) + (both ? "－" : "＋");
+        } else {
+            out += minus ? "－" : "＋";
+        }
+    };
     for (int i = 0; i < Len(ascii);) {
         const int size = CharSize(ascii, i);
         if (size == 2) {
-            out += Mid(ascii, i, 2);
+            const std::string two = Mid(ascii, i, 2);
+            if (two == "＋" || two == "－")
+                sign(two == "－");
+            else
+                out += two;
             i += 2;
             continue;
         }
@@ -72,8 +86,10 @@ std::string NormalisedSigns(const std::string &typed)
         if ((c == '<' || c == '>') && next == '=') {
             out += c == '<' ? "≤" : "≥";
             ++i;
-        } else if (c == '<' || c == '>' || c == '=' || c == '+' || c == '-' || c == '*') {
-            out += c == '<' ? "＜" : c == '>' ? "＞" : c == '=' ? "＝" : c == '+' ? "＋" : c == '-' ? "－" : "×";
+        } else if (c == '+' || c == '-') {
+            sign(c == '-');
+        } else if (c == '<' || c == '>' || c == '=' || c == '*') {
+            out += c == '<' ? "＜" : c == '>' ? "＞" : c == '=' ? "＝" : "×";
         } else {
             out += c;
         }

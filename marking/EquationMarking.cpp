@@ -188,8 +188,9 @@ private:
                     candidates.push_back(Trim(second >= 0 ? Left(rest, second) : rest));
                 }
             }
-            if (std::optional<std::string> general = GeneralForm(previous.left, previous.right, u_))
-                if (*general != text)
+            // A quadratic not yet of the form …＝0 is brought to it; one that is gets its roots.
+            if (previous.right != "0")
+                if (std::optional<std::string> general = GeneralForm(previous.left, previous.right, u_))
                     candidates.push_back(*general);
         }
         for (const std::string &candidate : candidates) {
@@ -206,7 +207,7 @@ private:
     {
         const std::string unknown(1, u_);
         const std::string whole = type_ == 30 ? std::string("还要求出不等式的解集") : "还要求出" + unknown + "的值";
-        if (!line.single)
+        if (!line.single || type_ == 27)
             return whole;
         if (type_ == 29 && !line.excluded.empty())
             return "还要去分母";

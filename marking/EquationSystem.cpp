@@ -70,7 +70,7 @@ bool StatedValue(const std::string &piece, char letter, Rational &value)
 }
 
 // A term of the line before stands unchanged on the other side of the wrong line.
-bool MovedUnchanged(const std::string &before, const std::string &wrong, int side, const std::string &term)
+bool MovedUnchanged(const std::string &before, int side, const std::string &term)
 {
     const std::optional<SideValue> moved = ReadSide(term);
     if (!moved)
@@ -85,7 +85,6 @@ bool MovedUnchanged(const std::string &before, const std::string &wrong, int sid
                 if (SamePoly(Product(v->value.num, moved->value.den), Product(moved->value.num, v->value.den)))
                     return true;
     }
-    (void)wrong;
     return false;
 }
 
@@ -183,17 +182,23 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
     const char x = letters[0];
     const char y = letters[1];
     std::string reason;
-    std::optional<LinearEquation> older = ReadLinear(problem[0], x, y, reason);
-    std::optional<LinearEquation> newer = older ? ReadLinear(problem[1], x, y, reason) : std::nullopt;
+    const std::optional<LinearEquation> older = ReadLinear(problem[0], x, y, reason);
+    const std::optional<LinearEquation> newer = older ? ReadLinear(problem[1], x, y, reason) : std::nullopt;
     if (!older || !newer)
         return unreadable(problemLines, reason);
-    PairSet set;
+    // The pairs the working may stand on: one, or after a wrong step the wrong equation with
+    // either equation before it (the next step may use either).
+    struct Pair {
+        LinearEquation older, newer;
+    };
+    std::vector<Pair> held {{*older, *newer}};
+    PairSet problemSet;
     try {
-        set = Solved(*older, *newer);
+        problemSet = Solved(*older, *newer);
     } catch (const TooLarge &) {
         return unreadable(problemLines, "式子里的数太大，无法准确比较");
     }
-    const PairSet problemSet = set;
+    PairSet set = problemSet;
 
     std::string before = problem[0] + "," + problem[1]; // the last readable line
     bool knowX = false, knowY = false; // a right step stated the value
@@ -216,30 +221,43 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             continue;
         }
         try {
+            std::vector<PairSet> was;
+            for (const Pair &h : held)
+                was.push_back(Solved(h.older, h.newer));
+            const auto implied = [&was](const LinearEquation &e) {
+                for (const PairSet &w : was)
+                    if (Implied(e, w))
+                        return true;
+                return false;
+            };
             bool right = false;
-            const PairSet was = set;
             if (read.equations.size() == 2) {
-                set = Solved(read.equations[0], read.equations[1]);
-                right = SamePairSet(set, was);
-                older = read.equations[0];
-                newer = read.equations[1];
+                const PairSet pair = Solved(read.equations[0], read.equations[1]);
+                for (const PairSet &w : was)
+                    right = right || SamePairSet(pair, w);
+                held = {{read.equations[0], read.equations[1]}};
             } else {
                 const LinearEquation &e = read.equations[0];
-                right = Implied(e, was);
+                right = implied(e);
+                std::vector<Pair> next;
                 if (right) {
-                    if (SamePairSet(Solved(*newer, e), was)) {
-                        older = newer;
-                        newer = e;
-                    } else if (SamePairSet(Solved(*older, e), was)) {
-                        newer = e;
+                    for (std::size_t h = 0; h < held.size(); ++h) {
+                        if (!Implied(e, was[h]))
+                            continue;
+                        // e takes the place of the equation it makes redundant.
+                        if (SamePairSet(Solved(held[h].newer, e), was[h]))
+                            next.push_back({held[h].newer, e});
+                        else if (SamePairSet(Solved(held[h].older, e), was[h]))
+                            next.push_back({held[h].older, e});
+                        else
+                            next.push_back(held[h]);
                     }
                 } else {
-                    if (Solved(*newer, e).kind == PairSet::Kind::Point)
-                        older = newer;
-                    newer = e;
+                    next = {{held[0].newer, e}, {held[0].older, e}};
                 }
-                set = Solved(*older, *newer);
+                held = next;
             }
+            set = Solved(held[0].older, held[0].newer);
             out.mark = right ? StepMark::Right : StepMark::Wrong;
             lastWrong = !right;
             lastIsAnswer = true;
@@ -254,7 +272,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                     knowY = true;
             }
             if (!right && read.equations.size() == 1) {
-                // One term with the other sign makes it right.
+                // One term with the other sign makes it right (the right side first).
                 const Relations rel = SplitRelations(read.texts[0]);
                 for (int s = 1; s >= 0 && out.reason.empty(); --s) {
                     const std::string side = rel.sides[static_cast<std::size_t>(s)];
@@ -264,10 +282,9 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                                                          : rel.sides[0] + "＝" + (flipped.empty() ? "0" : flipped);
                         std::string ignored;
                         const std::optional<LinearEquation> f = ReadLinear(fixed, x, y, ignored);
-                        if (!f || !Implied(*f, was))
+                        if (!f || !implied(*f))
                             continue;
-                        out.reason = MovedUnchanged(before, working, s, Mid(side, span.at, span.length)) ? "移项没有变号"
-                                                                                                        : "符号错误";
+                        out.reason = MovedUnchanged(before, s, Mid(side, span.at, span.length)) ? "移项没有变号" : "符号错误";
                         if (firstWrong == 0)
                             out.correctStep = fixed;
                         break;
@@ -276,8 +293,8 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             }
             if (!right && firstWrong == 0) {
                 firstWrong = step;
-                if (out.correctStep.empty() && was.kind == PairSet::Kind::Point)
-                    out.correctStep = PointText(was, x, y);
+                if (out.correctStep.empty() && was[0].kind == PairSet::Kind::Point)
+                    out.correctStep = PointText(was[0], x, y);
             }
         } catch (const TooLarge &) {
             out.mark = StepMark::Unreadable;
