@@ -101,6 +101,10 @@ PieceReading SurdPiece(const std::string &left, const std::string &right, char u
             while (i < Len(side) && side[static_cast<std::size_t>(i)] >= '0' && side[static_cast<std::size_t>(i)] <= '9'
                 && i - from < 9)
                 n = n * 10 + (side[static_cast<std::size_t>(i++)] - '0');
+            if (i < Len(side) && side[static_cast<std::size_t>(i)] >= '0' && side[static_cast<std::size_t>(i)] <= '9') {
+                out.reason = "根号里的数太大";
+                return out;
+            }
             if (i == from || (bracket && Mid(side, i++, 1) != ")")) {
                 out.reason = "根号后面要写一个整数";
                 return out;

@@ -1,7 +1,6 @@
 #include "marking/EquationSet.h"
 
 #include "algebra/SurdValue.h"
-#include "equations/EquationText.h"
 
 namespace qimbel::marking {
 
@@ -76,11 +75,15 @@ std::string SurdNumberText(const SurdNumber &n)
 {
     if (n.q.numerator == 0)
         return ExactText(n.p);
-    // Over one denominator: (A ± C√r)/D.
+    // Over one denominator: (A ± C√r)/D; p＋q√r as it stands when that does not fit.
     const Whole g = WholeGcd(n.p.denominator, n.q.denominator);
-    const Whole d = n.p.denominator / g * n.q.denominator;
-    const Whole a = n.p.numerator * (d / n.p.denominator);
-    const Whole c = n.q.numerator * (d / n.q.denominator);
+    Whole d = 0, a = 0, c = 0;
+    if (MultiplyOverflows(n.p.denominator / g, n.q.denominator, d) || MultiplyOverflows(n.p.numerator, d / n.p.denominator, a)
+        || MultiplyOverflows(n.q.numerator, d / n.q.denominator, c)) {
+        const bool negative = n.q.numerator < 0;
+        const Rational size {negative ? -n.q.numerator : n.q.numerator, n.q.denominator};
+        return ExactText(n.p) + (negative ? "－" : "＋") + ExactText(size) + "√" + WholeText(n.r);
+    }
     std::string top = a == 0 ? std::string() : WholeText(a);
     top += c < 0 ? "－" : a == 0 ? "" : "＋";
     const Whole size = c < 0 ? -c : c;

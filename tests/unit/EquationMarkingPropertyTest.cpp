@@ -315,3 +315,34 @@ TEST(EquationMarkingProperty, OwnWorkingIsRightAndOneCorruptedStepIsWrongExactly
     }
     EXPECT_GT(corrupted, 1500);
 }
+
+// Any lines at all: every line comes back once, in order and unchanged, each step with a mark;
+// nothing crashes or hangs (powers, long numbers, deep brackets, stray words).
+TEST(EquationMarkingProperty, AnyLinesComeBackMarked)
+{
+    Solver solver;
+    std::mt19937 random(34);
+    const std::vector<std::string> pieces = {"x", "y", "z", "1", "2", "9", "0", "123456789012", ".", "＋", "－", "+", "-",
+        "×", "÷", "/", "^", "^16", "(", ")", "[", "]", "＝", "=", "＜", "＞", "≤", "≥", "<=", "√", "±", "，", "或", "得",
+        "解：", "检验", "增根", "是原方程的解", "≠0", "无解", " ", "x^2", "(x＋1)", "x1＝", "①"};
+    const int types[] = {9, 25, 26, 27, 29, 30};
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> lines(1 + random() % 5);
+        for (std::string &line : lines) {
+            const int length = static_cast<int>(random() % (round % 10 == 0 ? 120 : 16));
+            for (int k = 0; k < length; ++k)
+                line += pieces[random() % pieces.size()];
+        }
+        const int type = types[round % 6];
+        const MarkedProblem marked = MarkEquationWorking(solver, type, lines);
+        ASSERT_EQ(marked.lines.size(), lines.size());
+        const bool unreadableProblem = !marked.lines[0].reason.empty();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(marked.lines[i].typed, lines[i]);
+            const bool problemLine = i == 0 || (type == 26 && i == 1 && marked.lines[1].mark == StepMark::Problem);
+            if (!problemLine && !unreadableProblem) {
+                EXPECT_NE(marked.lines[i].mark, StepMark::Problem) << lines[i];
+            }
+        }
+    }
+}

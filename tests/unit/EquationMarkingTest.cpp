@@ -67,6 +67,7 @@ TEST(EquationMarking, LinesAreReadIntoTheirExactSolutionSets)
         {"两边同除以－2，得x＞－3", "x＞－3"},
         {"（x－1）×２＜３", "x＜2.5"},
         {"2x>=4", "x≥2"},
+        {"2x＝7＋－3", "{2}"},
         {"∴ x＝2是原方程的解。", "{2}"},
         // Linear: brackets, fractions, decimals; no solution and every number.
         {"3(x－1)＝2x", "{3}"},
@@ -101,7 +102,9 @@ TEST(EquationMarking, LinesAreReadIntoTheirExactSolutionSets)
         {"x^3＝8", "!这一步不是一元一次方程或一元二次方程"},
         {"x＝1±2±3", "!一个式子里只能有一个“±”"},
         {"设x为未知数", "!没有等号或不等号"},
-        {"x＝√(1000000000000)", "!根号后面要写一个整数"},
+        {"x＝√(1000000000000)", "!根号里的数太大"},
+        {"x＝√1000000000000", "!根号里的数太大"},
+        {"x＝√(2", "!根号后面要写一个整数"},
     };
     for (const auto &row : rows) {
         const std::string normalised = NormalisedSigns(row.typed);
