@@ -4,6 +4,7 @@
 #include "marking/EquationMarking.h"
 
 #include "equations/Rational.h"
+#include "marking/EquationFormula.h"
 #include "marking/EquationLine.h"
 #include "marking/EquationReading.h"
 #include "marking/EquationSystem.h"
@@ -86,6 +87,23 @@ public:
                 lastCheck = i;
                 continue;
             }
+            if (IsFormulaLine(normalised)) {
+                const FormulaLine formula = ReadFormulaLine(normalised, previous, u_, stated_);
+                if (!formula.reason.empty()) {
+                    out.mark = StepMark::Unreadable;
+                    out.reason = formula.reason;
+                    continue;
+                }
+                out.mark = formula.right ? StepMark::Right : StepMark::Wrong;
+                out.reason = formula.slip;
+                if (formula.stated)
+                    stated_ = formula.stated;
+                if (!formula.right && firstWrong == 0) {
+                    firstWrong = step;
+                    out.correctStep = formula.fix;
+                }
+                continue;
+            }
             const std::string working = WorkingPart(normalised);
             OneUnknownLine line = ReadOneUnknown(working, normalised, u_, domain_);
             if (!line.reason.empty()) {
@@ -105,6 +123,7 @@ public:
                 }
             }
             previous = line;
+            stated_.reset();
             lastEquation = i;
         }
 
@@ -232,6 +251,7 @@ private:
     char u_ = 'x';
     OneUnknownLine problem_;
     std::vector<SurdNumber> domain_;
+    std::optional<Coefficients> stated_; // a, b, c as a right line gave them for the last equation
 };
 
 } // namespace

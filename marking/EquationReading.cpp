@@ -267,80 +267,110 @@ OneUnknownLine ReadOneUnknown(
             line.set = Without(line.raw, domain);
             return line;
         }
-        for (char c : LettersOf(working))
-            if (c != u) {
-                line.reason = "式子里除了 " + unknown + " 还有别的字母";
-                return line;
-            }
         const std::vector<std::string> pieces = Pieces(working, true);
         if (pieces.size() > kMostPieces) {
             line.reason = "一行写的式子太多";
             return line;
         }
+        const auto isLabel = [&](const std::string &side) {
+            return side == unknown || side == unknown + "1" || side == unknown + "2";
+        };
         line.answer = true;
         for (std::size_t k = 0; k < pieces.size(); ++k) {
-            Relations rel = SplitRelations(pieces[k]);
+            const Relations rel = SplitRelations(pieces[k]);
             if (rel.symbols.empty()) {
                 line.reason = "没有等号或不等号";
                 return line;
             }
-            const auto isLabel = [&](const std::string &side) {
-                return side == unknown || side == unknown + "1" || side == unknown + "2";
-            };
-            // x1＝x2＝3: the labels stand for the unknown.
-            for (std::size_t s = 0; s + 1 < rel.sides.size(); ++s)
-                if (rel.symbols.size() > 1 && (rel.symbols[s] != "＝" || !isLabel(rel.sides[s]))) {
-                    line.reason = "一个式子里只能有一个等号或不等号";
+            // The equations the piece says. x＝(－b±√△)/(2a)＝(3±√5)/2 and x1＝x2＝3: the unknown
+            // equals every side that is a number (a side with the letters of the formula is
+            // passed over; a side that is only a label stands for the unknown).
+            std::vector<std::pair<std::string, std::string>> equations;
+            std::string symbol = rel.symbols[0];
+            if (rel.symbols.size() == 1) {
+                equations.push_back({isLabel(rel.sides[0]) ? unknown : rel.sides[0], rel.sides[1]});
+            } else {
+                for (const std::string &between : rel.symbols)
+                    if (between != "＝" || !isLabel(rel.sides[0])) {
+                        line.reason = "一个式子里只能有一个等号或不等号";
+                        return line;
+                    }
+                for (std::size_t s = 1; s < rel.sides.size(); ++s) {
+                    bool formula = false;
+                    for (char c : LettersOf(rel.sides[s]))
+                        formula = formula || c != u;
+                    if (!isLabel(rel.sides[s]) && !formula)
+                        equations.push_back({unknown, rel.sides[s]});
+                }
+                if (equations.empty()) {
+                    line.reason = "公式里还要代入数";
                     return line;
                 }
-            std::string left = rel.sides[rel.sides.size() - 2];
-            const std::string symbol = rel.symbols.back();
-            std::string right = rel.sides.back();
-            if (isLabel(left))
-                left = unknown;
-            if (left.empty() || right.empty()) {
-                line.reason = "等号或不等号的一边是空的";
-                return line;
             }
-            const std::string value = Left(right, 2) == "±" ? Mid(right, 2) : right;
-            line.answer = line.answer
-                && ((left == unknown && !Contains(right, unknown) && (IsNumberText(value) || Contains(right, "√")))
-                    || (symbol != "＝" && right == unknown && IsNumberText(left)));
-            // 1±√2: the two numbers.
-            std::vector<std::pair<std::string, std::string>> variants {{left, right}};
-            const int pm = Find(left + right, "±");
-            if (pm >= 0) {
-                if (Find(left + right, "±", pm + 2) >= 0 || symbol != "＝") {
-                    line.reason = "一个式子里只能有一个“±”";
+            std::optional<SolutionSet> pieceSet;
+            for (const auto &[left, right] : equations) {
+                for (char c : LettersOf(left + right))
+                    if (c != u) {
+                        line.reason = "式子里除了 " + unknown + " 还有别的字母";
+                        return line;
+                    }
+                if (left.empty() || right.empty()) {
+                    line.reason = "等号或不等号的一边是空的";
                     return line;
                 }
-                const auto with = [](std::string text, const char *sign) {
-                    const int at = Find(text, "±");
-                    return at < 0 ? text : Left(text, at) + sign + Mid(text, at + 2);
-                };
-                variants = {{with(left, "＋"), with(right, "＋")}, {with(left, "－"), with(right, "－")}};
-            }
-            for (std::size_t v = 0; v < variants.size(); ++v) {
-                PieceReading piece = ReadPiece(variants[v].first, symbol, variants[v].second, u);
-                if (!piece.reason.empty()) {
-                    line.reason = piece.reason;
-                    return line;
+                const std::string value = Left(right, 2) == "±" ? Mid(right, 2) : right;
+                const bool answer = (left == unknown && !Contains(right, unknown) && (IsNumberText(value) || Contains(right, "√")))
+                    || (symbol != "＝" && right == unknown && IsNumberText(left));
+                // 1±√2: the two numbers.
+                std::vector<std::pair<std::string, std::string>> variants {{left, right}};
+                const int pm = Find(left + right, "±");
+                if (pm >= 0) {
+                    if (Find(left + right, "±", pm + 2) >= 0 || symbol != "＝") {
+                        line.reason = "一个式子里只能有一个“±”";
+                        return line;
+                    }
+                    const auto with = [](std::string text, const char *sign) {
+                        const int at = Find(text, "±");
+                        return at < 0 ? text : Left(text, at) + sign + Mid(text, at + 2);
+                    };
+                    variants = {{with(left, "＋"), with(right, "＋")}, {with(left, "－"), with(right, "－")}};
                 }
-                const bool first = k == 0 && v == 0;
-                if (!first && (piece.raw.kind != SolutionSet::Kind::Finite || line.raw.kind != SolutionSet::Kind::Finite)) {
+                std::optional<SolutionSet> equationSet;
+                for (const auto &[l, r] : variants) {
+                    PieceReading piece = ReadPiece(l, symbol, r, u);
+                    if (!piece.reason.empty()) {
+                        line.reason = piece.reason;
+                        return line;
+                    }
+                    if (equationSet && (piece.raw.kind != SolutionSet::Kind::Finite || equationSet->kind != SolutionSet::Kind::Finite)) {
+                        line.reason = "几个式子只能是 x＝… 这样连着写";
+                        return line;
+                    }
+                    equationSet = equationSet ? Joined(*equationSet, piece.raw) : piece.raw;
+                    for (const SurdNumber &n : piece.excluded)
+                        if (!HasNumber(line.excluded, n))
+                            line.excluded.push_back(n);
+                }
+                // The sides of one chain all hold together.
+                if (pieceSet && (pieceSet->kind != SolutionSet::Kind::Finite || equationSet->kind != SolutionSet::Kind::Finite)) {
                     line.reason = "几个式子只能是 x＝… 这样连着写";
                     return line;
                 }
-                line.raw = first ? piece.raw : Joined(line.raw, piece.raw);
-                for (const SurdNumber &n : piece.excluded)
-                    if (!HasNumber(line.excluded, n))
-                        line.excluded.push_back(n);
+                pieceSet = pieceSet ? Common(*pieceSet, *equationSet) : *equationSet;
+                if (&right == &equations.back().second)
+                    line.answer = line.answer && answer;
             }
-            if (pieces.size() == 1 && rel.symbols.size() == 1 && pm < 0 && !Contains(pieces[k], "√")) {
+            const bool first = k == 0;
+            if (!first && (pieceSet->kind != SolutionSet::Kind::Finite || line.raw.kind != SolutionSet::Kind::Finite)) {
+                line.reason = "几个式子只能是 x＝… 这样连着写";
+                return line;
+            }
+            line.raw = first ? *pieceSet : Joined(line.raw, *pieceSet);
+            if (pieces.size() == 1 && rel.symbols.size() == 1 && !Contains(pieces[k], "±") && !Contains(pieces[k], "√")) {
                 line.single = true;
-                line.left = left;
+                line.left = equations[0].first;
                 line.symbol = symbol;
-                line.right = right;
+                line.right = equations[0].second;
             }
         }
         line.set = Without(line.raw, domain);

@@ -132,6 +132,15 @@ SolutionSet Joined(const SolutionSet &a, const SolutionSet &b)
     return out;
 }
 
+SolutionSet Common(const SolutionSet &a, const SolutionSet &b)
+{
+    SolutionSet out;
+    for (const SurdNumber &n : a.values)
+        if (HasNumber(b.values, n))
+            out.values.push_back(n);
+    return out;
+}
+
 std::optional<std::vector<SurdNumber>> RootsOf(const Poly &p, char letter)
 {
     if (!OnlyLetter(p, letter))

@@ -38,8 +38,9 @@ struct SolutionSet {
 bool SameSet(const SolutionSet &a, const SolutionSet &b);
 // The set less the numbers of `excluded` (the values that make a denominator 0).
 SolutionSet Without(const SolutionSet &set, const std::vector<SurdNumber> &excluded);
-// The union of two sets of kind Finite.
+// The union and the common part of two sets of kind Finite.
 SolutionSet Joined(const SolutionSet &a, const SolutionSet &b);
+SolutionSet Common(const SolutionSet &a, const SolutionSet &b);
 
 // The real roots of p, a polynomial in `letter` alone of degree 1 or 2 (distinct, the smaller
 // first); nothing when p holds another letter, has another degree, or its numbers grow too
