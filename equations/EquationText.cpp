@@ -110,6 +110,19 @@ std::string SubstituteLetter(const std::string &text, const std::string &letter,
     return result + Mid(text, rest);
 }
 
+std::string ReversedSymbol(const std::string &symbol)
+{
+    if (symbol == "＞")
+        return "＜";
+    if (symbol == "＜")
+        return "＞";
+    if (symbol == "≥")
+        return "≤";
+    if (symbol == "≤")
+        return "≥";
+    return symbol;
+}
+
 bool SplitRatio(const std::string &ratio, std::string &first, std::string &second)
 {
     int p = Find(ratio, ":");

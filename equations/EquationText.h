@@ -12,6 +12,9 @@ inline constexpr const char *kRelationSymbols[] = {"＝", "＞", "＜", "≥", "
 // occurs anywhere in the text; empty when there is none.
 std::string RelationSymbol(const std::string &text);
 
+// The reversed relation: "＞" and "＜", "≥" and "≤" change places; "＝" stays.
+std::string ReversedSymbol(const std::string &symbol);
+
 // The value of the number a text begins with: a leading "－", "-", "＋" or "+" is its sign and
 // a fraction a/b counts a ÷ b. A text that does not begin with a number counts 0; `found`
 // (when given) tells whether a number was read.

@@ -69,19 +69,6 @@ std::vector<std::string> TermsOf(Solver &solver, const std::string &side)
     return ordered;
 }
 
-std::string Reversed(const std::string &symbol)
-{
-    if (symbol == "＞")
-        return "＜";
-    if (symbol == "＜")
-        return "＞";
-    if (symbol == "≥")
-        return "≤";
-    if (symbol == "≤")
-        return "≥";
-    return symbol;
-}
-
 // Whether 0 (symbol) value holds, for the sentence written when the unknown drops out.
 bool ZeroRelationHolds(const std::string &symbol, double value)
 {
@@ -247,7 +234,7 @@ std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int l
     if (k == "－" || k == "＋" || k == "-" || k == "+")
         k += "1";
     if (Contains(k, "－") || Contains(k, "-"))
-        symbol = Reversed(symbol);
+        symbol = ReversedSymbol(symbol);
 
     std::string result;
     bool zero = false;

@@ -176,19 +176,6 @@ Relations SplitRelations(const std::string &text)
     return r;
 }
 
-std::string ReversedSymbol(const std::string &symbol)
-{
-    if (symbol == "＞")
-        return "＜";
-    if (symbol == "＜")
-        return "＞";
-    if (symbol == "≥")
-        return "≤";
-    if (symbol == "≤")
-        return "≥";
-    return symbol;
-}
-
 std::vector<std::string> Pieces(const std::string &text, bool orToo)
 {
     std::vector<std::string> pieces;

@@ -28,8 +28,6 @@ struct Relations {
     std::vector<std::string> symbols;
 };
 Relations SplitRelations(const std::string &text);
-// The reversed relation: "＞" and "＜", "≥" and "≤" change places; "＝" stays.
-std::string ReversedSymbol(const std::string &symbol);
 
 // The equations of a line joined by "," or ";" (and "或" when asked), outside brackets.
 std::vector<std::string> Pieces(const std::string &text, bool orToo);

@@ -1,5 +1,6 @@
 #include "marking/EquationSlips.h"
 
+#include "equations/EquationText.h"
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
 #include "solver/GbkText.h"

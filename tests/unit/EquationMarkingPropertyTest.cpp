@@ -22,6 +22,13 @@ std::string Signed(long long v) { return v < 0 ? "－" + std::to_string(-v) : "�
 // k·x written as a pupil writes it: x, －x, 3x.
 std::string Times(long long k, const std::string &x) { return k == 1 ? x : k == -1 ? "－" + x : N(k) + x; }
 Rational R(long long n, long long d = 1) { return *MakeRational(n, d); }
+long long NonZero(std::uniform_int_distribution<int> &d, std::mt19937 &random)
+{
+    long long v = 0;
+    while (v == 0)
+        v = d(random);
+    return v;
+}
 
 struct Working {
     int type = 25;
@@ -101,9 +108,7 @@ Working Quadratic(std::mt19937 &random)
     Working w;
     w.type = 27;
     if (random() % 2 == 0) {
-        long long a = 0;
-        while (a == 0)
-            a = d(random);
+        const long long a = NonZero(d, random);
         const long long r = d(random), s = d(random);
         Poly p = Scaled(Product(Difference(LetterPoly('x'), Constant(R(r))), Difference(LetterPoly('x'), Constant(R(s)))), R(a));
         w.lines = {PolyText(p) + "＝0", (a == 1 ? "" : a == -1 ? "－" : N(a)) + "(x" + Signed(-r) + ")(x" + Signed(-s) + ")＝0",
@@ -130,9 +135,7 @@ Working Fractional(std::mt19937 &random)
     Working w;
     w.type = 29;
     if (random() % 4 == 0) {
-        long long p = 0;
-        while (p == 0)
-            p = d(random);
+        const long long p = NonZero(d, random);
         w.lines = {"1/(x" + Signed(-p) + ")＝" + N(2 * p) + "/(x^2" + Signed(-p * p) + ")", "x" + Signed(p) + "＝" + N(2 * p),
             "x＝" + N(p), "检验：当x＝" + N(p) + "时，(x" + Signed(p) + ")(x" + Signed(-p) + ")＝0",
             "所以x＝" + N(p) + "是增根，原方程无解"};
