@@ -4,6 +4,8 @@
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 
+#include <cctype>
+
 namespace qimbel::marking {
 
 namespace {
@@ -34,8 +36,53 @@ bool IsClosing(char c) { return c == ')' || c == ']' || c == '}'; }
 
 } // namespace
 
-std::string NormalisedSigns(const std::string &typed)
+namespace {
+
+bool HasTypedRelation(const std::string &text)
 {
+    if (text.find_first_of("=<>") != std::string::npos)
+        return true;
+    for (const char *symbol : {"＝", "＜", "＞", "≤", "≥"})
+        if (Contains(text, symbol))
+            return true;
+    return false;
+}
+
+// Blanks that stand between two equations, as in "x＝3  y＝2": an equation before them, one after
+// them, a formula character on either side. They become ",".
+std::string EquationsApart(const std::string &typed)
+{
+    std::string out;
+    int last = 0; // where the text since the last cut begins
+    int before = -1; // the character before the blanks
+    for (int i = 0; i < Len(typed);) {
+        const int size = CharSize(typed, i);
+        const bool blank = size == 1 ? IsBlank(typed[static_cast<std::size_t>(i)]) : Mid(typed, i, 2) == "　";
+        if (!blank) {
+            out += Mid(typed, i, size);
+            before = i;
+            i += size;
+            continue;
+        }
+        int end = i;
+        while (end < Len(typed) && (IsBlank(typed[static_cast<std::size_t>(end)]) || Mid(typed, end, 2) == "　"))
+            end += IsBlank(typed[static_cast<std::size_t>(end)]) ? 1 : 2;
+        const bool apart = before >= 0 && end < Len(typed) && HasTypedRelation(Mid(typed, last, i - last))
+            && HasTypedRelation(Mid(typed, end)) && IsFormulaChar(typed, before) && CharSize(typed, end) == 1
+            && std::isalnum(static_cast<unsigned char>(typed[static_cast<std::size_t>(end)]));
+        out += apart ? "," : " ";
+        if (apart)
+            last = end;
+        i = end;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string NormalisedSigns(const std::string &typedLine)
+{
+    const std::string typed = EquationsApart(typedLine);
     // Full-width ASCII (row 0xA3 of GBK) first, as single bytes.
     std::string ascii;
     for (int i = 0; i < Len(typed);) {

@@ -74,7 +74,7 @@ public:
                 continue;
             }
             const std::string normalised = NormalisedSigns(lines[i]);
-            if ((type_ == 29 || !domain_.empty()) && IsCheckLine(normalised)) {
+            if (IsCheckLine(normalised)) {
                 const CheckReading check = ReadCheck(normalised, u_, problem_.set, domain_);
                 out.mark = check.right ? StepMark::Right : StepMark::Wrong;
                 out.reason = check.slip;

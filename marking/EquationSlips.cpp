@@ -330,7 +330,8 @@ CheckReading ReadCheck(const std::string &normalised, char u, const SolutionSet 
             claim = -1;
         else if (HasAnyWord(rest, {"不等于0", "不为0", "≠0", "是原方程的解", "是原方程的根", "是分式方程的解", "是方程的解"}))
             claim = 1;
-        else if (HasAnyWord(rest, {"等于0", "为0"}) || SaysZero(rest))
+        // A denominator that comes out 0 (not a side of an equation that does).
+        else if (!domain.empty() && !HasAnyWord(rest, {"左边", "右边"}) && (HasAnyWord(rest, {"等于0", "为0"}) || SaysZero(rest)))
             claim = -1;
         if (Contains(rest, "无解")) {
             check.claims = true;
