@@ -423,6 +423,7 @@ TsDocument ReadTypeset(const std::string &s)
     TsDocument doc;
     int block = 0;
     bool previousEmpty = true;
+    bool markedCopy = false; // after 批改结果：, until the next separator
     std::size_t pos = 0;
     while (pos < s.size() || (pos == 0 && s.empty())) {
         if (s.empty())
@@ -446,6 +447,25 @@ TsDocument ReadTypeset(const std::string &s)
 
         line.body.kind = TsKind::Row;
         line.label.kind = TsKind::Row;
+        const std::string text = s.substr(pos, end - pos);
+        if (text.find("----") != std::string::npos)
+            markedCopy = false;
+        else if (text == "批改结果：")
+            markedCopy = true;
+        const bool right = markedCopy && text == "√";
+        if (right || (markedCopy && text.compare(0, std::strlen("× 第"), "× 第") == 0)) {
+            line.mark = right ? TsMark::Right : TsMark::Wrong;
+            line.markSign = right ? text : text.substr(0, std::strlen("× "));
+            if (!right)
+                line.body.kids.push_back(Leaf(TsKind::Text, text.substr(line.markSign.size())));
+            doc.lines.push_back(std::move(line));
+            if (nl == std::string::npos)
+                break;
+            pos = nl + 1;
+            if (pos == s.size())
+                break;
+            continue;
+        }
         std::size_t gapStart = 0;
         std::size_t label = LabelStart(s, pos, end, gapStart);
         const std::size_t bodyEnd = label == std::string::npos ? end : gapStart;
@@ -536,7 +556,7 @@ std::string TsPlainText(const TsNode &n)
 
 std::string TsPlainText(const TsLine &line)
 {
-    return TsPlainText(line.body) + line.gap + TsPlainText(line.label) + line.ending;
+    return line.markSign + TsPlainText(line.body) + line.gap + TsPlainText(line.label) + line.ending;
 }
 
 std::string TsPlainText(const TsDocument &document)
