@@ -176,6 +176,14 @@ function gzippedSize(dir) {
     check(same(big, bigNative), '1,000 lines: the text box is the native one');
     check(longest < 200, '1,000 lines: no main-thread task of 200 ms or more');
 
+    // 批改我的解答: the marked copy is the native one.
+    const working = '38+47-12×2\n＝38+47-24\n＝75-24\n＝51';
+    await setText(page, working);
+    await page.click('#mark');
+    await idle(page);
+    check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--mark'], working)),
+      '批改我的解答: the marked copy is the native one');
+
     // Bad input: never a dead tab.
     const alive = async () => (await page.evaluate(() => 1 + 1)) === 2;
     const huge = '1+'.repeat(5 * 1024 * 1024);
