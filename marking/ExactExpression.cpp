@@ -190,7 +190,10 @@ private:
     {
         if (At('+') || At('-')) {
             const bool negative = s_[i_++] == '-';
+            if (++depth_ > 48)
+                return Fail("不是一个完整的算式");
             std::optional<ExprNode> inner = Unit();
+            --depth_;
             if (!inner || !negative)
                 return inner;
             return NegatedNode(std::move(*inner));

@@ -132,9 +132,11 @@ bool IsProductAtTop(const ExprNode &tree)
 std::string OwnNextStep(Solver &solver, int type, const std::string &line)
 {
     const std::string given = RoutineText(line);
+    if (!LineLimit(type, given).empty())
+        return {};
     std::string why;
     const std::optional<Reading> before = ReadPart(type, given, why);
-    if (!before || !LineLimit(type, given).empty())
+    if (!before)
         return {};
     std::string working;
     if (type == 22)

@@ -239,3 +239,36 @@ TEST(MarkingProperty, OwnWorkingIsRightAndOneChangedStepIsWrongWhereItWasChanged
     EXPECT_GT(worked, 1600);
     EXPECT_GT(corrupted, 1200);
 }
+
+// Any typed text: marking ends, echoes every line once, and never crashes, whatever the lines
+// hold (odd signs, huge numbers and powers, deep brackets, lines beyond the limits).
+TEST(MarkingProperty, AnyTextIsMarkedWithoutHarm)
+{
+    Solver solver;
+    Random random(4);
+    static const char *const pieces[] = {"1", "9", "0", "x", "y", "＋", "－", "×", "÷", "/", "(", ")", "[", "]", "^",
+        "^(", ".", "%", "＝", "=", " ", "字", "√", "99999999999999999999", "0.0000001", "(x＋y＋z)", "^64", "÷0"};
+    const std::vector<std::string> fixed = {"(x＋y＋z＋w)^64", "2^64^64", std::string(2000, '('),
+        "＝" + std::string(3000, '1'), "(a＋b＋c＋d＋e＋f＋g＋h)^16×(a－b)^16", "1÷(1－1)", "＝＝＝", "×", "x^0"};
+    for (int round = 0; round < 400; ++round) {
+        std::vector<std::string> lines;
+        const int count = Pick(random, 1, 6);
+        for (int k = 0; k < count; ++k) {
+            std::string line = k > 0 && Pick(random, 0, 3) != 0 ? "＝" : "";
+            if (Pick(random, 0, 9) == 0) {
+                line += fixed[static_cast<std::size_t>(Pick(random, 0, static_cast<int>(fixed.size()) - 1))];
+            } else {
+                const int length = Pick(random, 0, 14);
+                for (int p = 0; p < length; ++p)
+                    line += pieces[Pick(random, 0, static_cast<int>(std::size(pieces)) - 1)];
+            }
+            lines.push_back(line);
+        }
+        for (int type : {8, 20, 21, 22, 23}) {
+            const MarkedProblem marked = MarkExpressionWorking(solver, type, lines);
+            ASSERT_EQ(marked.lines.size(), lines.size());
+            for (std::size_t k = 0; k < lines.size(); ++k)
+                EXPECT_EQ(marked.lines[k].typed, lines[k]);
+        }
+    }
+}
