@@ -134,7 +134,8 @@ bool MissedProduct(const ExprNode &before, const Fraction &target)
                 wrong.kind = Kind::Sum;
                 wrong.negative = inner.negative;
                 for (std::size_t j = 0; j < inner.kids.size(); ++j)
-                    wrong.kids.push_back(j == missed ? Group(inner.kids[j]) : Times({FixedNode(*m), Group(inner.kids[j])}));
+                    wrong.kids.push_back(
+                        j == missed ? Group(inner.kids[j]) : Times({FixedNode(*m), Group(inner.kids[j])}));
                 if (Is(ValueWith(before, i, Group(std::move(wrong))), target))
                     return true;
             }
@@ -171,8 +172,8 @@ bool IsFractionNode(const ExprNode &n)
 // The polynomial of a value without a denominator whose coefficients are all whole numbers.
 std::optional<Poly> WholePoly(const std::optional<Fraction> &f)
 {
-    if (!f || !fractions::IsConstant(f->den) || !(fractions::ConstantOf(f->den).numerator == 1
-            && fractions::ConstantOf(f->den).denominator == 1))
+    if (!f || !fractions::IsConstant(f->den)
+        || !(fractions::ConstantOf(f->den).numerator == 1 && fractions::ConstantOf(f->den).denominator == 1))
         return std::nullopt;
     for (const auto &[monomial, c] : f->num)
         if (c.denominator != 1)

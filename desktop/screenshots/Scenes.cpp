@@ -18,12 +18,12 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextDocument>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 

@@ -34,7 +34,8 @@ std::string NumberExpression(Random &r, int type, int depth)
         if (kind == 3)
             return std::to_string(Pick(r, 1, 9)) + "." + std::to_string(Pick(r, 1, 9));
         if (kind == 4)
-            return type == 20 && Pick(r, 0, 1) ? Num(-Pick(r, 1, 30)) : std::to_string(Pick(r, 1, 8)) + "/" + std::to_string(Pick(r, 2, 9));
+            return type == 20 && Pick(r, 0, 1) ? Num(-Pick(r, 1, 30))
+                                               : std::to_string(Pick(r, 1, 8)) + "/" + std::to_string(Pick(r, 2, 9));
         return std::to_string(Pick(r, 1, 60));
     }
     static const char *const ops[] = {"＋", "－", "×", "÷"};
@@ -51,7 +52,8 @@ std::string Binomial(Random &r, char letter)
     int b = Pick(r, -6, 6);
     if (b == 0)
         b = 1;
-    return "(" + (a == 1 ? std::string() : std::to_string(a)) + letter + (b < 0 ? "－" : "＋") + std::to_string(std::abs(b)) + ")";
+    return "(" + (a == 1 ? std::string() : std::to_string(a)) + letter + (b < 0 ? "－" : "＋")
+        + std::to_string(std::abs(b)) + ")";
 }
 
 // Type 21: sums and differences of products of binomials, monomials and bracketed sums.
@@ -188,7 +190,10 @@ std::string Marks(const MarkedProblem &marked)
 {
     std::string out;
     for (const MarkedLine &line : marked.lines)
-        out += line.mark == StepMark::Problem ? 'P' : line.mark == StepMark::Right ? 'R' : line.mark == StepMark::Wrong ? 'W' : 'U';
+        out += line.mark == StepMark::Problem ? 'P'
+            : line.mark == StepMark::Right    ? 'R'
+            : line.mark == StepMark::Wrong    ? 'W'
+                                              : 'U';
     return out;
 }
 

@@ -75,8 +75,8 @@ TEST_P(TypesetGolden, LayoutAsInTheBook)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TypesetGolden, testing::Values("fraction_sum", "quadratic_surd", "linear_equation", "column_division", "marked_copy"));
+INSTANTIATE_TEST_SUITE_P(Cases, TypesetGolden,
+    testing::Values("fraction_sum", "quadratic_surd", "linear_equation", "column_division", "marked_copy"));
 
 // A marked copy: the ✓ of a right step and the ✗ of a wrong one stand beside their steps, on the
 // step's baseline, green and red; the line "√" shows nothing of its own, the sentence of a wrong
