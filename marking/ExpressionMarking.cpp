@@ -129,6 +129,15 @@ bool IsProductAtTop(const ExprNode &tree)
 
 } // namespace
 
+std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression)
+{
+    if (type == 22)
+        return solver.YinShiFenJie(expression, 8, 4);
+    if (type == 23)
+        return solver.FenShiSiZeYunSuan(expression, 4);
+    return solver.HunHeYunSuan(expression, 4);
+}
+
 std::string OwnNextStep(Solver &solver, int type, const std::string &line)
 {
     const std::string given = RoutineText(line);
@@ -138,13 +147,7 @@ std::string OwnNextStep(Solver &solver, int type, const std::string &line)
     const std::optional<Reading> before = ReadPart(type, given, why);
     if (!before)
         return {};
-    std::string working;
-    if (type == 22)
-        working = solver.YinShiFenJie(given, 8, 4);
-    else if (type == 23)
-        working = solver.FenShiSiZeYunSuan(given, 4);
-    else
-        working = solver.HunHeYunSuan(given, 4);
+    const std::string working = OwnWorkingOf(solver, type, given);
     // The right steps after the echoed line; a factorisation offers its first product (the lines
     // before it only show the common factor or the groups).
     std::vector<std::string> steps;

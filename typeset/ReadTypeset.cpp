@@ -408,6 +408,19 @@ std::size_t LabelStart(const std::string &s, std::size_t begin, std::size_t end,
     return std::string::npos;
 }
 
+// A line of a marked copy that carries a mark: "√", or "× 第k步错了…" whose sentence stays.
+bool ReadMarkLine(const std::string &text, bool markedCopy, TsLine &line)
+{
+    const bool right = markedCopy && text == "√";
+    if (!right && !(markedCopy && text.compare(0, std::strlen("× 第"), "× 第") == 0))
+        return false;
+    line.mark = right ? TsMark::Right : TsMark::Wrong;
+    line.markSign = right ? text : text.substr(0, std::strlen("× "));
+    if (!right)
+        line.body.kids.push_back(Leaf(TsKind::Text, text.substr(line.markSign.size())));
+    return true;
+}
+
 bool StartsBlankOrRelation(const TsNode &row)
 {
     if (row.kids.empty())
@@ -452,38 +465,26 @@ TsDocument ReadTypeset(const std::string &s)
             markedCopy = false;
         else if (text == "批改结果：")
             markedCopy = true;
-        const bool right = markedCopy && text == "√";
-        if (right || (markedCopy && text.compare(0, std::strlen("× 第"), "× 第") == 0)) {
-            line.mark = right ? TsMark::Right : TsMark::Wrong;
-            line.markSign = right ? text : text.substr(0, std::strlen("× "));
-            if (!right)
-                line.body.kids.push_back(Leaf(TsKind::Text, text.substr(line.markSign.size())));
-            doc.lines.push_back(std::move(line));
-            if (nl == std::string::npos)
-                break;
-            pos = nl + 1;
-            if (pos == s.size())
-                break;
-            continue;
-        }
-        std::size_t gapStart = 0;
-        std::size_t label = LabelStart(s, pos, end, gapStart);
-        const std::size_t bodyEnd = label == std::string::npos ? end : gapStart;
-        if (IsColumnLine(s, pos, bodyEnd)) {
-            line.grid = true;
-            if (end > pos)
-                line.body.kids.push_back(Leaf(TsKind::Text, s.substr(pos, end - pos)));
-        } else {
-            std::size_t subscriptsFrom = std::string::npos;
-            for (std::size_t p = pos; p < end; p += CharLength(s, p))
-                if (Is(s, p, "∴")) {
-                    subscriptsFrom = p;
-                    break;
+        if (!ReadMarkLine(text, markedCopy, line)) {
+            std::size_t gapStart = 0;
+            std::size_t label = LabelStart(s, pos, end, gapStart);
+            const std::size_t bodyEnd = label == std::string::npos ? end : gapStart;
+            if (IsColumnLine(s, pos, bodyEnd)) {
+                line.grid = true;
+                if (end > pos)
+                    line.body.kids.push_back(Leaf(TsKind::Text, s.substr(pos, end - pos)));
+            } else {
+                std::size_t subscriptsFrom = std::string::npos;
+                for (std::size_t p = pos; p < end; p += CharLength(s, p))
+                    if (Is(s, p, "∴")) {
+                        subscriptsFrom = p;
+                        break;
+                    }
+                ReadRuns(s, pos, bodyEnd, subscriptsFrom, line.body);
+                if (label != std::string::npos) {
+                    line.gap = s.substr(gapStart, label - gapStart);
+                    ReadRuns(s, label, end, subscriptsFrom, line.label);
                 }
-            ReadRuns(s, pos, bodyEnd, subscriptsFrom, line.body);
-            if (label != std::string::npos) {
-                line.gap = s.substr(gapStart, label - gapStart);
-                ReadRuns(s, label, end, subscriptsFrom, line.label);
             }
         }
         doc.lines.push_back(std::move(line));

@@ -120,13 +120,7 @@ std::string FractionProblem(Random &r)
 // The working of a problem as a pupil would copy it: the problem, then every "＝" line.
 std::vector<std::string> OwnWorking(Solver &solver, int type, const std::string &problem)
 {
-    std::string working;
-    if (type == 22)
-        working = solver.YinShiFenJie(problem, 8, 4);
-    else if (type == 23)
-        working = solver.FenShiSiZeYunSuan(problem, 4);
-    else
-        working = solver.HunHeYunSuan(problem, 4);
+    const std::string working = OwnWorkingOf(solver, type, problem);
     std::vector<std::string> lines {problem};
     std::size_t start = 0;
     for (;;) {
