@@ -21,13 +21,17 @@ std::optional<std::string> AsciiForm(const std::string &gbk, std::string &why)
         {"６", '6'}, {"７", '7'}, {"８", '8'}, {"９", '9'}};
     std::string out;
     const int n = Len(gbk);
+    bool blank = false; // a blank since the last character kept
+    const auto isNumberChar = [](char b) { return (b >= '0' && b <= '9') || b == '.'; };
     for (int i = 0; i < n;) {
         const int size = CharSize(gbk, i);
         const std::string c = Mid(gbk, i, size);
         i += size;
         if (size == 2) {
-            if (c == "　")
+            if (c == "　") {
+                blank = true;
                 continue;
+            }
             char ascii = 0;
             for (const auto &[sign, a] : wide)
                 if (c == sign)
@@ -36,12 +40,25 @@ std::optional<std::string> AsciiForm(const std::string &gbk, std::string &why)
                 why = "有不认识的符号“" + c + "”";
                 return std::nullopt;
             }
+            if (blank && isNumberChar(ascii) && !out.empty() && isNumberChar(out.back())) {
+                why = "数与数之间只有空格";
+                return std::nullopt;
+            }
+            blank = false;
             out += ascii;
             continue;
         }
         const char b = c[0];
-        if (b == ' ' || b == '\t')
+        if (b == ' ' || b == '\t') {
+            blank = true;
             continue;
+        }
+        // 12 18 is no number: the blank would join the two.
+        if (blank && isNumberChar(b) && !out.empty() && isNumberChar(out.back())) {
+            why = "数与数之间只有空格";
+            return std::nullopt;
+        }
+        blank = false;
         const bool known = (b >= '0' && b <= '9') || (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z')
             || std::string("+-*/:^()[]{}.%").find(b) != std::string::npos;
         if (!known) {

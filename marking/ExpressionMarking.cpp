@@ -45,6 +45,30 @@ std::vector<std::string> PartsOf(const std::string &text)
     return parts;
 }
 
+// The problem without a number in front of it: (1) or （1） and a blank, 1. and a blank, 1、.
+std::string WithoutProblemNumber(const std::string &text)
+{
+    const std::string t = TrimLeft(text);
+    const int open = Left(t, 1) == "(" ? 1 : Left(t, 2) == "（" ? 2 : 0;
+    int i = open;
+    while (i < Len(t) && i < open + 3 && t[static_cast<std::size_t>(i)] >= '0' && t[static_cast<std::size_t>(i)] <= '9')
+        ++i;
+    if (i == open)
+        return text;
+    const std::string after = Mid(t, i);
+    const auto blankAfter
+        = [&after](int n) { return Mid(after, n, 1) == " " || Mid(after, n, 1) == "\t" || Mid(after, n, 2) == "　"; };
+    if (open > 0 && (Left(after, 1) == ")" || Left(after, 2) == "）")) {
+        const int close = Left(after, 1) == ")" ? 1 : 2;
+        return blankAfter(close) ? Trim(Mid(after, close)) : text;
+    }
+    if (open == 0 && Left(after, 2) == "、")
+        return Trim(Mid(after, 2));
+    if (open == 0 && ((Left(after, 1) == "." && blankAfter(1)) || (Left(after, 2) == "．" && blankAfter(2))))
+        return Trim(Mid(after, Left(after, 1) == "." ? 1 : 2));
+    return text;
+}
+
 int LongestLine(int type) { return type == 22 || type == 23 ? kLongestFactorLine : kLongestExpressionLine; }
 
 bool NumbersOnly(int type) { return type == 7 || type == 8 || type == 20; }
@@ -173,7 +197,7 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
     if (lines.empty())
         return marked;
     std::vector<std::string> first = PartsOf(lines[0]);
-    const std::string problemText = first[0];
+    const std::string problemText = WithoutProblemNumber(first[0]);
     std::string why = LineLimit(type, lines[0]);
     std::optional<Reading> problem;
     if (why.empty())
