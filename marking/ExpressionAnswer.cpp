@@ -156,7 +156,7 @@ std::string FractionMissing(const ExprNode &last, const Fraction &value)
                 const std::optional<Fraction> d = ExactValueOf(t.kids[1]);
                 fractionsLeft = fractionsLeft || !d || !fractions::IsConstant(d->num);
                 if (d)
-                    denominators.insert(fractions::PolyText(fractions::Normalised(d->num)));
+                    denominators.insert(fractions::PolyText(d->num));
             }
         }
         if (fractionsLeft)
