@@ -15,19 +15,23 @@ namespace {
 // reason, when it holds a character no expression holds.
 std::optional<std::string> AsciiForm(const std::string &gbk, std::string &why)
 {
-    static const std::pair<const char *, char> wide[] = {{"＋", '+'}, {"－", '-'}, {"×", '*'}, {"·", '*'},
-        {"÷", ':'}, {"／", '/'}, {"（", '('}, {"）", ')'}, {"［", '['}, {"］", ']'}, {"｛", '{'}, {"｝", '}'},
-        {"．", '.'}, {"％", '%'}, {"＾", '^'}, {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'},
-        {"５", '5'}, {"６", '6'}, {"７", '7'}, {"８", '8'}, {"９", '9'}};
+    static const std::pair<const char *, char> wide[] = {{"＋", '+'}, {"－", '-'}, {"×", '*'}, {"·", '*'}, {"÷", ':'},
+        {"／", '/'}, {"（", '('}, {"）", ')'}, {"［", '['}, {"］", ']'}, {"｛", '{'}, {"｝", '}'}, {"．", '.'},
+        {"％", '%'}, {"＾", '^'}, {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'},
+        {"６", '6'}, {"７", '7'}, {"８", '8'}, {"９", '9'}};
     std::string out;
     const int n = Len(gbk);
+    bool blank = false; // a blank since the last character kept
+    const auto isNumberChar = [](char b) { return (b >= '0' && b <= '9') || b == '.'; };
     for (int i = 0; i < n;) {
         const int size = CharSize(gbk, i);
         const std::string c = Mid(gbk, i, size);
         i += size;
         if (size == 2) {
-            if (c == "　")
+            if (c == "　") {
+                blank = true;
                 continue;
+            }
             char ascii = 0;
             for (const auto &[sign, a] : wide)
                 if (c == sign)
@@ -36,12 +40,25 @@ std::optional<std::string> AsciiForm(const std::string &gbk, std::string &why)
                 why = "有不认识的符号“" + c + "”";
                 return std::nullopt;
             }
+            if (blank && isNumberChar(ascii) && !out.empty() && isNumberChar(out.back())) {
+                why = "数与数之间只有空格";
+                return std::nullopt;
+            }
+            blank = false;
             out += ascii;
             continue;
         }
         const char b = c[0];
-        if (b == ' ' || b == '\t')
+        if (b == ' ' || b == '\t') {
+            blank = true;
             continue;
+        }
+        // 12 18 is no number: the blank would join the two.
+        if (blank && isNumberChar(b) && !out.empty() && isNumberChar(out.back())) {
+            why = "数与数之间只有空格";
+            return std::nullopt;
+        }
+        blank = false;
         const bool known = (b >= '0' && b <= '9') || (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z')
             || std::string("+-*/:^()[]{}.%").find(b) != std::string::npos;
         if (!known) {
@@ -190,7 +207,10 @@ private:
     {
         if (At('+') || At('-')) {
             const bool negative = s_[i_++] == '-';
+            if (++depth_ > 48)
+                return Fail("不是一个完整的算式");
             std::optional<ExprNode> inner = Unit();
+            --depth_;
             if (!inner || !negative)
                 return inner;
             return NegatedNode(std::move(*inner));

@@ -156,7 +156,7 @@ std::string FractionMissing(const ExprNode &last, const Fraction &value)
                 const std::optional<Fraction> d = ExactValueOf(t.kids[1]);
                 fractionsLeft = fractionsLeft || !d || !fractions::IsConstant(d->num);
                 if (d)
-                    denominators.insert(fractions::PolyText(fractions::Normalised(d->num)));
+                    denominators.insert(fractions::PolyText(d->num));
             }
         }
         if (fractionsLeft)
@@ -173,7 +173,8 @@ std::string FractionMissing(const ExprNode &last, const Fraction &value)
     if (!n || !d || !IsPolynomial(*n) || !IsPolynomial(*d))
         return kGoOn;
     try {
-        if (!fractions::IsConstant(fractions::Gcd(n->num, d->num)) || WholeGcd(ContentOf(n->num), ContentOf(d->num)) > 1)
+        if (!fractions::IsConstant(fractions::Gcd(n->num, d->num))
+            || WholeGcd(ContentOf(n->num), ContentOf(d->num)) > 1)
             return "还要约分";
     } catch (const fractions::TooLarge &) {
         return {};
@@ -259,8 +260,8 @@ std::string FactorisationMissing(const ExprNode &last, const Fraction &value)
         bool letterShared = false;
         for (const auto &[letter, e] : lowest)
             letterShared = letterShared || e > 0;
-        common = common || letterShared || content.denominator != 1
-            || (content.numerator != 1 && content.numerator != -1);
+        common
+            = common || letterShared || content.denominator != 1 || (content.numerator != 1 && content.numerator != -1);
         count += power;
     }
     if (common)

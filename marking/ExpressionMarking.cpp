@@ -45,6 +45,30 @@ std::vector<std::string> PartsOf(const std::string &text)
     return parts;
 }
 
+// The problem without a number in front of it: (1) or （1） and a blank, 1. and a blank, 1、.
+std::string WithoutProblemNumber(const std::string &text)
+{
+    const std::string t = TrimLeft(text);
+    const int open = Left(t, 1) == "(" ? 1 : Left(t, 2) == "（" ? 2 : 0;
+    int i = open;
+    while (i < Len(t) && i < open + 3 && t[static_cast<std::size_t>(i)] >= '0' && t[static_cast<std::size_t>(i)] <= '9')
+        ++i;
+    if (i == open)
+        return text;
+    const std::string after = Mid(t, i);
+    const auto blankAfter
+        = [&after](int n) { return Mid(after, n, 1) == " " || Mid(after, n, 1) == "\t" || Mid(after, n, 2) == "　"; };
+    if (open > 0 && (Left(after, 1) == ")" || Left(after, 2) == "）")) {
+        const int close = Left(after, 1) == ")" ? 1 : 2;
+        return blankAfter(close) ? Trim(Mid(after, close)) : text;
+    }
+    if (open == 0 && Left(after, 2) == "、")
+        return Trim(Mid(after, 2));
+    if (open == 0 && ((Left(after, 1) == "." && blankAfter(1)) || (Left(after, 2) == "．" && blankAfter(2))))
+        return Trim(Mid(after, Left(after, 1) == "." ? 1 : 2));
+    return text;
+}
+
 int LongestLine(int type) { return type == 22 || type == 23 ? kLongestFactorLine : kLongestExpressionLine; }
 
 bool NumbersOnly(int type) { return type == 7 || type == 8 || type == 20; }
@@ -129,20 +153,25 @@ bool IsProductAtTop(const ExprNode &tree)
 
 } // namespace
 
+std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression)
+{
+    if (type == 22)
+        return solver.YinShiFenJie(expression, 8, 4);
+    if (type == 23)
+        return solver.FenShiSiZeYunSuan(expression, 4);
+    return solver.HunHeYunSuan(expression, 4);
+}
+
 std::string OwnNextStep(Solver &solver, int type, const std::string &line)
 {
     const std::string given = RoutineText(line);
+    if (!LineLimit(type, given).empty())
+        return {};
     std::string why;
     const std::optional<Reading> before = ReadPart(type, given, why);
-    if (!before || !LineLimit(type, given).empty())
+    if (!before)
         return {};
-    std::string working;
-    if (type == 22)
-        working = solver.YinShiFenJie(given, 8, 4);
-    else if (type == 23)
-        working = solver.FenShiSiZeYunSuan(given, 4);
-    else
-        working = solver.HunHeYunSuan(given, 4);
+    const std::string working = OwnWorkingOf(solver, type, given);
     // The right steps after the echoed line; a factorisation offers its first product (the lines
     // before it only show the common factor or the groups).
     std::vector<std::string> steps;
@@ -168,7 +197,7 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
     if (lines.empty())
         return marked;
     std::vector<std::string> first = PartsOf(lines[0]);
-    const std::string problemText = first[0];
+    const std::string problemText = WithoutProblemNumber(first[0]);
     std::string why = LineLimit(type, lines[0]);
     std::optional<Reading> problem;
     if (why.empty())

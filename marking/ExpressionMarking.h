@@ -17,6 +17,10 @@ namespace qimbel {
 // order, with its mark.
 MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<std::string> &lines);
 
+// Qimbel's own working of `expression` by the type's routine, without explanations (level 4):
+// the expression, then one "＝" line per step.
+std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression);
+
 // Qimbel's own next step after `line` (its expression, without "＝"), from the type's worked
 // routine; empty when it has none (the line is already the answer, or cannot be worked).
 std::string OwnNextStep(Solver &solver, int type, const std::string &line);

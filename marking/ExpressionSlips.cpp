@@ -11,6 +11,9 @@ using Kind = ExprNode::Kind;
 
 // Lines longer than this are not searched for a slip: every try values a copy of the line.
 constexpr std::size_t kMostNodes = 240;
+// The most tries of one search, so that no wrong step costs more than a moment.
+constexpr int kMostTries = 1500;
+thread_local int triesLeft = 0;
 
 bool Is(const std::optional<Fraction> &value, const Fraction &target)
 {
@@ -20,6 +23,8 @@ bool Is(const std::optional<Fraction> &value, const Fraction &target)
 // The value of `root` with its node number `at` (in pre-order) replaced.
 std::optional<Fraction> ValueWith(const ExprNode &root, std::size_t at, ExprNode replacement)
 {
+    if (--triesLeft < 0)
+        return std::nullopt;
     ExprNode copy = root;
     *NodesOf(copy)[at] = std::move(replacement);
     return ExactValueOf(copy);
@@ -94,10 +99,12 @@ bool BracketSignKept(const ExprNode &before, const Fraction &target)
                 wrong.kids.push_back(Times({FixedNode(*m), Group(inner->kids[j])}));
                 wrong.negative.push_back(j == 0 ? !inner->negative[j] : static_cast<bool>(inner->negative[j]));
             }
+            if (--triesLeft < 0)
+                return false;
             ExprNode copy = before;
-            ExprNode &target_sum = *NodesOf(copy)[i];
-            target_sum.kids[k] = Group(std::move(wrong));
-            target_sum.negative[k] = false;
+            ExprNode &changed = *NodesOf(copy)[i];
+            changed.kids[k] = Group(std::move(wrong));
+            changed.negative[k] = false;
             if (Is(ExactValueOf(copy), target))
                 return true;
         }
@@ -127,7 +134,8 @@ bool MissedProduct(const ExprNode &before, const Fraction &target)
                 wrong.kind = Kind::Sum;
                 wrong.negative = inner.negative;
                 for (std::size_t j = 0; j < inner.kids.size(); ++j)
-                    wrong.kids.push_back(j == missed ? Group(inner.kids[j]) : Times({FixedNode(*m), Group(inner.kids[j])}));
+                    wrong.kids.push_back(
+                        j == missed ? Group(inner.kids[j]) : Times({FixedNode(*m), Group(inner.kids[j])}));
                 if (Is(ValueWith(before, i, Group(std::move(wrong))), target))
                     return true;
             }
@@ -164,8 +172,8 @@ bool IsFractionNode(const ExprNode &n)
 // The polynomial of a value without a denominator whose coefficients are all whole numbers.
 std::optional<Poly> WholePoly(const std::optional<Fraction> &f)
 {
-    if (!f || !fractions::IsConstant(f->den) || !(fractions::ConstantOf(f->den).numerator == 1
-            && fractions::ConstantOf(f->den).denominator == 1))
+    if (!f || !fractions::IsConstant(f->den)
+        || !(fractions::ConstantOf(f->den).numerator == 1 && fractions::ConstantOf(f->den).denominator == 1))
         return std::nullopt;
     for (const auto &[monomial, c] : f->num)
         if (c.denominator != 1)
@@ -308,6 +316,7 @@ std::string SlipOf(const ExprNode &before, const ExprNode &step, const ExprNode 
 {
     if (NodesOf(before).size() > kMostNodes || NodesOf(step).size() > kMostNodes)
         return {};
+    triesLeft = kMostTries;
     const std::optional<Fraction> right = ExactValueOf(before);
     const std::optional<Fraction> written = ExactValueOf(step);
     if (!right || !written)

@@ -11,7 +11,10 @@ namespace qimbel {
 
 namespace {
 
-bool IsExpressionType(int type) { return type == 7 || type == 8 || type == 20 || type == 21 || type == 22 || type == 23; }
+bool IsExpressionType(int type)
+{
+    return type == 7 || type == 8 || type == 20 || type == 21 || type == 22 || type == 23;
+}
 
 bool IsEquationType(int type)
 {
@@ -57,7 +60,8 @@ void AppendProblem(MarkedText &out, const MarkedProblem &problem)
             ++right;
             break;
         case StepMark::Wrong:
-            out.text += "× 第" + IntText(step + 1) + "步错了" + (line.reason.empty() ? "" : "：" + line.reason) + "。\r\n";
+            out.text
+                += "× 第" + IntText(step + 1) + "步错了" + (line.reason.empty() ? "" : "：" + line.reason) + "。\r\n";
             if (!line.correctStep.empty())
                 out.text += "应该是：" + line.correctStep + "\r\n";
             break;

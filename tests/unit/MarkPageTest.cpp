@@ -28,7 +28,8 @@ TEST(MarkPage, MarkedCopyGoesBelowTheTypedTextOnce)
 {
     const std::vector<MarkCase> cases = {
         {130, 8, "12＋9\r\n＝21\r\n",
-            "12＋9\r\n＝21" + kSeparator + "批改结果：\r\n12＋9\r\n＝21\r\n√\r\n最后一步已经是答案。\r\n共1步，对1步。\r\n",
+            "12＋9\r\n＝21" + kSeparator
+                + "批改结果：\r\n12＋9\r\n＝21\r\n√\r\n最后一步已经是答案。\r\n共1步，对1步。\r\n",
             "已批改 1 道题：共1步，对1步。", {}},
         {134, 20, "5－8\r\n＝3\r\n\r\n2×3\r\n＝6",
             "5－8\r\n＝3\r\n\r\n2×3\r\n＝6" + kSeparator

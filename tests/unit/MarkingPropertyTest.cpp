@@ -34,7 +34,8 @@ std::string NumberExpression(Random &r, int type, int depth)
         if (kind == 3)
             return std::to_string(Pick(r, 1, 9)) + "." + std::to_string(Pick(r, 1, 9));
         if (kind == 4)
-            return type == 20 && Pick(r, 0, 1) ? Num(-Pick(r, 1, 30)) : std::to_string(Pick(r, 1, 8)) + "/" + std::to_string(Pick(r, 2, 9));
+            return type == 20 && Pick(r, 0, 1) ? Num(-Pick(r, 1, 30))
+                                               : std::to_string(Pick(r, 1, 8)) + "/" + std::to_string(Pick(r, 2, 9));
         return std::to_string(Pick(r, 1, 60));
     }
     static const char *const ops[] = {"＋", "－", "×", "÷"};
@@ -51,7 +52,8 @@ std::string Binomial(Random &r, char letter)
     int b = Pick(r, -6, 6);
     if (b == 0)
         b = 1;
-    return "(" + (a == 1 ? std::string() : std::to_string(a)) + letter + (b < 0 ? "－" : "＋") + std::to_string(std::abs(b)) + ")";
+    return "(" + (a == 1 ? std::string() : std::to_string(a)) + letter + (b < 0 ? "－" : "＋")
+        + std::to_string(std::abs(b)) + ")";
 }
 
 // Type 21: sums and differences of products of binomials, monomials and bracketed sums.
@@ -118,13 +120,7 @@ std::string FractionProblem(Random &r)
 // The working of a problem as a pupil would copy it: the problem, then every "＝" line.
 std::vector<std::string> OwnWorking(Solver &solver, int type, const std::string &problem)
 {
-    std::string working;
-    if (type == 22)
-        working = solver.YinShiFenJie(problem, 8, 4);
-    else if (type == 23)
-        working = solver.FenShiSiZeYunSuan(problem, 4);
-    else
-        working = solver.HunHeYunSuan(problem, 4);
+    const std::string working = OwnWorkingOf(solver, type, problem);
     std::vector<std::string> lines {problem};
     std::size_t start = 0;
     for (;;) {
@@ -188,7 +184,10 @@ std::string Marks(const MarkedProblem &marked)
 {
     std::string out;
     for (const MarkedLine &line : marked.lines)
-        out += line.mark == StepMark::Problem ? 'P' : line.mark == StepMark::Right ? 'R' : line.mark == StepMark::Wrong ? 'W' : 'U';
+        out += line.mark == StepMark::Problem ? 'P'
+            : line.mark == StepMark::Right    ? 'R'
+            : line.mark == StepMark::Wrong    ? 'W'
+                                              : 'U';
     return out;
 }
 
@@ -238,4 +237,37 @@ TEST(MarkingProperty, OwnWorkingIsRightAndOneChangedStepIsWrongWhereItWasChanged
     // Most problems have working, and most of their steps a digit that matters.
     EXPECT_GT(worked, 1600);
     EXPECT_GT(corrupted, 1200);
+}
+
+// Any typed text: marking ends, echoes every line once, and never crashes, whatever the lines
+// hold (odd signs, huge numbers and powers, deep brackets, lines beyond the limits).
+TEST(MarkingProperty, AnyTextIsMarkedWithoutHarm)
+{
+    Solver solver;
+    Random random(4);
+    static const char *const pieces[] = {"1", "9", "0", "x", "y", "＋", "－", "×", "÷", "/", "(", ")", "[", "]", "^",
+        "^(", ".", "%", "＝", "=", " ", "字", "√", "99999999999999999999", "0.0000001", "(x＋y＋z)", "^64", "÷0"};
+    const std::vector<std::string> fixed = {"(x＋y＋z＋w)^64", "2^64^64", std::string(2000, '('),
+        "＝" + std::string(3000, '1'), "(a＋b＋c＋d＋e＋f＋g＋h)^16×(a－b)^16", "1÷(1－1)", "＝＝＝", "×", "x^0"};
+    for (int round = 0; round < 400; ++round) {
+        std::vector<std::string> lines;
+        const int count = Pick(random, 1, 6);
+        for (int k = 0; k < count; ++k) {
+            std::string line = k > 0 && Pick(random, 0, 3) != 0 ? "＝" : "";
+            if (Pick(random, 0, 9) == 0) {
+                line += fixed[static_cast<std::size_t>(Pick(random, 0, static_cast<int>(fixed.size()) - 1))];
+            } else {
+                const int length = Pick(random, 0, 14);
+                for (int p = 0; p < length; ++p)
+                    line += pieces[Pick(random, 0, static_cast<int>(std::size(pieces)) - 1)];
+            }
+            lines.push_back(line);
+        }
+        for (int type : {8, 20, 21, 22, 23}) {
+            const MarkedProblem marked = MarkExpressionWorking(solver, type, lines);
+            ASSERT_EQ(marked.lines.size(), lines.size());
+            for (std::size_t k = 0; k < lines.size(); ++k)
+                EXPECT_EQ(marked.lines[k].typed, lines[k]);
+        }
+    }
 }
