@@ -109,7 +109,8 @@ PieceReading SurdPiece(const std::string &left, const std::string &right, char u
                 out.reason = "根号后面要写一个整数";
                 return out;
             }
-            const std::optional<std::pair<Whole, Whole>> split = SquareFree(n);
+            // √0 is 0, which SquareFree leaves out.
+            const std::optional<std::pair<Whole, Whole>> split = n == 0 ? std::optional(std::pair<Whole, Whole> {0, 1}) : SquareFree(n);
             if (!split || (split->second != 1 && radicand != 1 && split->second != radicand)) {
                 out.reason = split ? "一行里只能有一种根号" : "根号里的数太大";
                 return out;

@@ -101,12 +101,28 @@ Working Linear(Solver &solver, std::mt19937 &random, int type)
     return w;
 }
 
-// a(x − r)(x − s) ＝ 0 by factorising, or x^2 ＋ 2px ＋ q ＝ 0 by completing the square.
+// a(x − r)(x − s) ＝ 0 by factorising, x^2 ＋ 2px ＋ q ＝ 0 by completing the square, or
+// ax^2 ＋ bx ＋ c ＝ 0 by the formula (its lines of a, b, c and of △ are judged like 检验 lines:
+// against the equation before them, which the next step is still compared with).
 Working Quadratic(std::mt19937 &random)
 {
     std::uniform_int_distribution<int> d(-6, 6);
     Working w;
     w.type = 27;
+    if (random() % 3 == 0) {
+        const long long a = NonZero(d, random), b = d(random), c = d(random);
+        const long long disc = b * b - 4 * a * c;
+        const std::string abc = "a＝" + N(a) + "，b＝" + N(b) + "，c＝" + N(c);
+        const Poly p = Sum(Sum(Scaled(Product(LetterPoly('x'), LetterPoly('x')), R(a)), Scaled(LetterPoly('x'), R(b))), Constant(R(c)));
+        if (disc < 0) {
+            w.lines = {PolyText(p) + "＝0", abc, "△＝b^2－4ac＝" + N(disc) + "＜0", "方程没有实数根"};
+        } else {
+            const std::string root = "(" + N(-b) + "±√" + N(disc) + ")/" + (a < 0 ? "(" + N(2 * a) + ")" : N(2 * a));
+            w.lines = {PolyText(p) + "＝0", abc, "△＝b^2－4ac＝" + N(disc), "x＝(－b±√△)/(2a)＝" + root};
+        }
+        w.check = {false, true, true, false};
+        return w;
+    }
     if (random() % 2 == 0) {
         const long long a = NonZero(d, random);
         const long long r = d(random), s = d(random);
@@ -209,6 +225,13 @@ std::string OneMore(const std::string &line)
 std::string Corrupted(const Working &w, std::size_t k, std::mt19937 &random, const std::optional<Rational> &root)
 {
     const std::string &line = w.lines[k];
+    if (Left(line, 2) == "a")
+        return line + "＋1"; // c one more
+    if (Left(line, 2) == "△") {
+        const int at = ReverseFind(line, "＝") + 2;
+        const int end = Contains(line, "＜0") ? Find(line, "＜0") : Len(line);
+        return Left(line, at) + "(" + Mid(line, at, end - at) + ")＋1";
+    }
     if (w.check[k]) {
         if (Contains(line, "≠0"))
             return Left(line, Find(line, "≠0")) + "＝0";
@@ -224,8 +247,14 @@ std::string Corrupted(const Working &w, std::size_t k, std::mt19937 &random, con
             const int at = Find(line, symbol);
             return Left(line, at) + turned + Mid(line, at + 2);
         }
+    if (!Contains(line, "＝"))
+        return "x＝1"; // in place of 方程没有实数根
     if (w.type == 27) {
         // The answer or the factors with another root; the general form with another constant.
+        if (Contains(line, "±") && Find(line, "＝") != ReverseFind(line, "＝")) {
+            const int at = ReverseFind(line, "＝") + 2;
+            return Left(line, at) + "(" + Mid(line, at) + ")＋1";
+        }
         if (Contains(line, "±"))
             return Left(line, Find(line, "＝")) + "＋1" + Mid(line, Find(line, "＝"));
         if (Contains(line, "x1＝")) {
