@@ -197,10 +197,21 @@ std::string WorkingPart(const std::string &normalised)
     text = Left(text, end);
     // A brace that opens a system without closing it.
     int opened = 0;
-    for (char c : text)
-        opened += c == '{' ? 1 : c == '}' ? -1 : 0;
+    for (int i = 0; i < Len(text); i += CharSize(text, i))
+        opened += text[static_cast<std::size_t>(i)] == '{' ? 1 : text[static_cast<std::size_t>(i)] == '}' ? -1 : 0;
     if (opened > 0 && !text.empty() && text[0] == '{')
         text = Mid(text, 1);
+    // A system's answer in its brace: {x＝2，y＝3}.
+    if (opened == 0 && Len(text) > 2 && text[0] == '{' && text.back() == '}' && Contains(text, ",")) {
+        int depth = 0;
+        bool whole = true;
+        for (int i = 0; i + 1 < Len(text); i += CharSize(text, i)) {
+            depth += text[static_cast<std::size_t>(i)] == '{' ? 1 : text[static_cast<std::size_t>(i)] == '}' ? -1 : 0;
+            whole = whole && depth > 0;
+        }
+        if (whole)
+            text = Mid(text, 1, Len(text) - 2);
+    }
     return text;
 }
 
