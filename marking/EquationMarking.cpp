@@ -65,15 +65,20 @@ public:
         bool checkRight = false; // a 检验 line marked √
         bool checkClaims = false; // the last 检验 line says what the check shows
         int firstWrong = 0;
+        int steps = 0;
+        std::vector<int> stepOf(lines.size(), 0); // the number of each step, as the pupil counts them
         for (std::size_t i = 1; i < lines.size(); ++i) {
             MarkedLine &out = marked.lines[i];
-            const int step = static_cast<int>(i);
-            if (std::string sentence = EquationTooLarge(lines[i]); !sentence.empty()) {
+            const std::string sentence = EquationTooLarge(lines[i]);
+            const std::string normalised = sentence.empty() ? NormalisedSigns(lines[i]) : std::string();
+            if (sentence.empty() && IsWordsOnly(normalised))
+                continue; // "解：" on a line of its own
+            const int step = stepOf[i] = ++steps;
+            if (!sentence.empty()) {
                 out.mark = StepMark::Unreadable;
                 out.reason = WithoutFullStop(sentence);
                 continue;
             }
-            const std::string normalised = NormalisedSigns(lines[i]);
             if (IsCheckLine(normalised)) {
                 const CheckReading check = ReadCheck(normalised, u_, problem_.set, domain_);
                 out.mark = check.right ? StepMark::Right : StepMark::Wrong;
@@ -138,8 +143,8 @@ public:
                 out.mark = StepMark::Wrong;
                 if (out.reason.empty())
                     out.reason = "增根没有检验";
-                if (firstWrong == 0 || firstWrong == static_cast<int>(lastEquation)) {
-                    firstWrong = static_cast<int>(lastEquation);
+                if (firstWrong == 0 || firstWrong == stepOf[lastEquation]) {
+                    firstWrong = stepOf[lastEquation];
                     out.correctStep = CheckConclusion(u_, previous.raw, domain_);
                 }
             }
@@ -147,7 +152,7 @@ public:
 
         // The end.
         const bool answerRight = previous.answer && SameSet(previous.set, problem_.set);
-        if (lines.size() == 1) {
+        if (steps == 0) {
             marked.missing = "还没有写出解题步骤";
         } else if (lastCheck > lastEquation) {
             if (!marked.lines[lastCheck].reason.empty() || marked.lines[lastCheck].mark == StepMark::Wrong)

@@ -3,6 +3,7 @@
 #include "algebra/SurdValue.h"
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
+#include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 
 namespace qimbel::marking {
@@ -211,6 +212,15 @@ PieceReading ReadPiece(const std::string &left, const std::string &symbol, const
 bool IsNumberText(const std::string &text) { return ReadRational(text).has_value(); }
 
 } // namespace
+
+bool IsWordsOnly(const std::string &normalised)
+{
+    for (int i = 0; i < Len(normalised); i += CharSize(normalised, i))
+        if (IsFormulaChar(normalised, i))
+            return false;
+    return !HasAnyWord(normalised, kNoSolution) && !HasAnyWord(normalised, kEveryNumber)
+        && !HasAnyWord(normalised, {"检验", "增根", "解集"});
+}
 
 std::string LettersOf(const std::string &text)
 {

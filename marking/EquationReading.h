@@ -29,6 +29,10 @@ struct OneUnknownLine {
 OneUnknownLine ReadOneUnknown(const std::string &working, const std::string &normalised, char u,
     const std::vector<SurdNumber> &domain);
 
+// A line of words alone ("解：", "解方程组："), which is no step: no letter, digit or relation,
+// and none of the sentences that state a solution (无解, 任何数).
+bool IsWordsOnly(const std::string &normalised);
+
 // The value of a side as a fraction, with the denominators it holds (divisors included); nothing
 // when it cannot be read.
 struct SideValue {

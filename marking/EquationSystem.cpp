@@ -205,15 +205,20 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
     bool lastIsAnswer = false;
     bool lastWrong = false; // the last readable line is wrong
     int firstWrong = 0;
+    int steps = 0;
     for (std::size_t i = problemLines; i < lines.size(); ++i) {
         MarkedLine &out = marked.lines[i];
-        const int step = static_cast<int>(i - problemLines + 1);
-        if (std::string sentence = EquationTooLarge(lines[i]); !sentence.empty()) {
+        const std::string sentence = EquationTooLarge(lines[i]);
+        const std::string normalised = sentence.empty() ? NormalisedSigns(lines[i]) : std::string();
+        if (sentence.empty() && IsWordsOnly(normalised))
+            continue; // "解：" on a line of its own
+        const int step = ++steps;
+        if (!sentence.empty()) {
             out.mark = StepMark::Unreadable;
             out.reason = Withoutstop(sentence);
             continue;
         }
-        const std::string working = WorkingPart(NormalisedSigns(lines[i]));
+        const std::string working = WorkingPart(normalised);
         const Read read = ReadPieces(working, x, y);
         if (!read.reason.empty()) {
             out.mark = StepMark::Unreadable;
@@ -305,7 +310,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
     }
 
     const bool answered = lastIsAnswer && knowX && knowY && SamePairSet(set, problemSet);
-    if (lines.size() == problemLines)
+    if (steps == 0)
         marked.missing = "还没有写出解题步骤";
     else if (answered && set.kind == PairSet::Kind::Point)
         marked.finished = true;
