@@ -1,6 +1,7 @@
 // qimbel-cli: the windowless face of the problem pages. Standard input is the text box; the
 // page is checked and computed; the whole text box is printed.
 #include "charts/FunctionProperties.h"
+#include "charts/PicturePages.h"
 #include "cli/Encoding.h"
 #include "pages/Headless.h"
 #include "typeset/TypesetMathML.h"
@@ -55,6 +56,36 @@ int Graph(const std::vector<std::string> &args)
     return std::cout ? 0 : 1;
 }
 
+// --pictures: the requests of the graph and chart pages (see charts/PicturePages.h) on standard
+// input, UTF-8, each ended by a line "%%"; one JSON answer a line, as the browser's module gives.
+int Pictures()
+{
+    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    std::string request;
+    qimbel::PicturePages pages;
+    std::size_t start = 0;
+    while (start < input.size()) {
+        std::size_t end = input.find('\n', start);
+        if (end == std::string::npos)
+            end = input.size();
+        std::string line = input.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line != "%%") {
+            request += (request.empty() ? "" : "\n") + line;
+            continue;
+        }
+        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(WithPowers(request));
+        request.clear();
+        const std::optional<std::string> answer
+            = gbk ? qimbel::GbkToUtf8Text(pages.Run(*gbk)) : std::optional<std::string>("{\"error\":\"not GBK\"}");
+        std::cout << answer.value_or("{\"error\":\"not GBK\"}") << "\n";
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -62,6 +93,8 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "--graph")
         return Graph(args);
+    if (args.size() == 1 && args[0] == "--pictures")
+        return Pictures();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << UsageText() << "  --help         print this text; --version  print the version\n";
         return 0;
