@@ -76,7 +76,7 @@ int Pictures()
             request += (request.empty() ? "" : "\n") + line;
             continue;
         }
-        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(WithPowers(request));
+        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(request);
         request.clear();
         const std::optional<std::string> answer
             = gbk ? qimbel::GbkToUtf8Text(pages.Run(*gbk)) : std::optional<std::string>("{\"error\":\"not GBK\"}");
