@@ -57,14 +57,24 @@ int Graph(const std::vector<std::string> &args)
 }
 
 // --pictures: the requests of the graph and chart pages (see charts/PicturePages.h) on standard
-// input, UTF-8, each ended by a line "%%"; one JSON answer a line, as the browser's module gives.
+// input, UTF-8, each ended by a line "%%" (the last may end with the input); one JSON answer a
+// line, as the browser's module gives.
 int Pictures()
 {
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    std::string request;
     qimbel::PicturePages pages;
-    std::size_t start = 0;
-    while (start < input.size()) {
+    std::string request;
+    bool pending = false;
+    const auto answer = [&] {
+        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(request);
+        const std::optional<std::string> json = gbk ? qimbel::GbkToUtf8Text(pages.Run(*gbk)) : std::nullopt;
+        std::cout << json.value_or(
+            "{\"error\":\"the request is not valid UTF-8, or holds characters that GBK cannot hold\"}")
+                  << "\n";
+        request.clear();
+        pending = false;
+    };
+    for (std::size_t start = 0; start < input.size();) {
         std::size_t end = input.find('\n', start);
         if (end == std::string::npos)
             end = input.size();
@@ -72,16 +82,15 @@ int Pictures()
         start = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line != "%%") {
-            request += (request.empty() ? "" : "\n") + line;
-            continue;
+        if (line == "%%") {
+            answer();
+        } else {
+            request += (pending ? "\n" : "") + line;
+            pending = true;
         }
-        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(request);
-        request.clear();
-        const std::optional<std::string> answer
-            = gbk ? qimbel::GbkToUtf8Text(pages.Run(*gbk)) : std::optional<std::string>("{\"error\":\"not GBK\"}");
-        std::cout << answer.value_or("{\"error\":\"not GBK\"}") << "\n";
     }
+    if (pending)
+        answer();
     std::cout.flush();
     return std::cout ? 0 : 1;
 }
