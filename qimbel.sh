@@ -74,6 +74,7 @@ test_web() {
     local shots=$1
     node --no-experimental-fetch web/tests/golden.cjs build-web/wasm tests/golden
     node --no-experimental-fetch web/tests/pictures.cjs build-web/wasm build/bin/qimbel-cli
+    node web/tests/packaged-data.cjs build-web/wasm build/bin
     node --no-experimental-fetch web/tests/random-lines.cjs build-web/wasm build/bin/qimbel-cli . 1000
     ensure_puppeteer
     node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"

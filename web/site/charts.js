@@ -8,6 +8,7 @@ const STORE = 'qimbel.web.charts';
 // Empty rows and columns kept after the table, to type into.
 const SPARE_ROWS = 2;
 const SPARE_COLUMNS = 2;
+const LEAST_WIDTH = 600;
 
 function make(tag, attributes = {}, text) {
   const node = document.createElement(tag);
@@ -57,6 +58,7 @@ export class ChartsPage {
     this.table.addEventListener('input', () => this.keep());
     this.title.addEventListener('input', () => this.keep());
     new ResizeObserver(() => this.fit()).observe(this.holder);
+    window.addEventListener('resize', () => this.fit());
   }
 
   // The dialog 频率分布直方图数据: raw data and a class width; 确定 draws only when the core
@@ -182,9 +184,14 @@ export class ChartsPage {
 
   // ---- the picture ----
 
+  // As wide as the page; as high as the window leaves below the buttons, within reason. A narrow
+  // screen (a phone) gets the picture laid out for LEAST_WIDTH pixels and shown smaller: six pies
+  // side by side need the width, and the SVG stays sharp when the pupil zooms in.
   size() {
-    const width = Math.max(240, Math.floor(this.holder.clientWidth));
-    const height = Math.max(280, Math.min(Math.round(width * 0.62), 560));
+    const shown = Math.max(1, Math.floor(this.holder.clientWidth));
+    const width = Math.max(LEAST_WIDTH, shown);
+    const room = window.innerHeight - (this.holder.getBoundingClientRect().top + window.scrollY) - 48;
+    const height = shown < LEAST_WIDTH ? Math.round(width * 0.62) : Math.max(280, Math.min(Math.round(width * 0.62), 640, Math.floor(room)));
     return [width, height];
   }
 

@@ -101,6 +101,7 @@ export function drawPicture(svg, picture) {
     nodes.push(node);
   }
   svg.replaceChildren(...nodes);
+  svg.dataset.drawn = String(Number(svg.dataset.drawn || 0) + 1); // how many pictures it has shown
 }
 
 export function createPicture(label) {

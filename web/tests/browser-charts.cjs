@@ -51,10 +51,10 @@ function sameAsModel(svg, picture, what) {
 async function changed(page, selector, before) {
   await page.waitForFunction((s, b) => {
     const svg = document.querySelector(s);
-    return svg && svg.children.length > 1 && svg.outerHTML !== b;
+    return svg && svg.children.length > 1 && svg.innerHTML !== b;
   }, { timeout: 30000, polling: 50 }, selector, before);
 }
-const outer = (page, selector) => page.$eval(selector, (svg) => svg.outerHTML).catch(() => '');
+const outer = (page, selector) => page.$eval(selector, (svg) => svg.innerHTML).catch(() => '');
 
 async function tableRows(page) {
   return page.$$eval('#chart-table tr', (rows) => rows.map((tr) => [...tr.cells].map((td) => td.firstChild.value.trim())));
@@ -76,10 +76,11 @@ async function drawGraph(page) {
   await page.waitForFunction(() => document.querySelectorAll('#graph-list li').length === 2);
 }
 
+// A chart button: waits for the picture it draws (which may look like the one before).
 async function drawChart(page, kind) {
-  const before = await outer(page, '#chart-picture');
+  const drawn = await page.$eval('#chart-picture', (svg) => Number(svg.dataset.drawn || 0));
   await page.click(`#chart-${kind}`);
-  await changed(page, '#chart-picture', before);
+  await page.waitForFunction((n) => Number(document.querySelector('#chart-picture').dataset.drawn) > n, { timeout: 30000 }, drawn);
 }
 
 (async () => {
@@ -132,6 +133,10 @@ async function drawChart(page, kind) {
     await changed(page, '#graph-picture', before).catch(() => null);
     sameAsModel(await shown(page, '#graph-picture'), native(graphRequests).picture, '复原 after zoom and drag');
 
+    if (shotDir) {
+      fs.mkdirSync(shotDir, { recursive: true });
+      await page.screenshot({ path: path.join(shotDir, 'graph-1280x800.png') });
+    }
     const bad = await page.evaluate(async () => {
       const input = document.querySelector('#graph-function');
       input.value = 'y=(';
@@ -149,10 +154,6 @@ async function drawChart(page, kind) {
       return [blob.type, blob.size, bytes[1], bytes[2], bytes[3]];
     });
     check(png[0] === 'image/png' && png[1] > 2000 && String.fromCharCode(png[2], png[3], png[4]) === 'PNG', `保存PNG: ${png[1]} bytes of PNG`);
-    if (shotDir) {
-      fs.mkdirSync(shotDir, { recursive: true });
-      await page.screenshot({ path: path.join(shotDir, 'graph-1280x800.png') });
-    }
 
     // 统计图初步: the default table, a pie and a bar chart.
     await page.click('#tab-132');
@@ -204,7 +205,8 @@ async function drawChart(page, kind) {
 
     if (shotDir) {
       await page.screenshot({ path: path.join(shotDir, 'charts-histogram-1280x800.png') });
-      const phone = await context.newPage();
+      // A phone of its own (nothing kept from the pages above).
+      const phone = await (await browser.createBrowserContext()).newPage();
       await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
       await phone.goto(server.url, { waitUntil: 'domcontentloaded' });
       await phone.waitForSelector('#page:not([hidden]), #charts-page:not([hidden])');
@@ -213,9 +215,9 @@ async function drawChart(page, kind) {
       check(!(await phone.evaluate(() => document.documentElement.scrollWidth > window.innerWidth)), 'phone: the graph page does not scroll sideways');
       await phone.click('#tab-132');
       await phone.waitForSelector('#chart-picture [data-kind]');
-      await drawChart(phone, 'pie');
+      await drawChart(phone, 'bar');
       await phone.evaluate(() => document.querySelector('#chart-picture').scrollIntoView({ block: 'center' }));
-      await phone.screenshot({ path: path.join(shotDir, 'charts-phone-390x844.png') });
+      await phone.screenshot({ path: path.join(shotDir, 'charts-bar-phone-390x844.png') });
       check(!(await phone.evaluate(() => document.documentElement.scrollWidth > window.innerWidth)), 'phone: the chart page does not scroll sideways');
     }
   } finally {
