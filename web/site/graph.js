@@ -23,7 +23,8 @@ export class GraphPage {
     this.answer = null;
     this.selected = -1;
     this.queue = []; // requests waiting, in order
-    this.pan = null; // drags and the pointer are merged while a request is on its way
+    this.pan = null; // drags, pinches and the pointer are merged while a request is on its way
+    this.pinch = null;
     this.pointer = null;
     this.sending = false;
     this.build();
@@ -108,17 +109,37 @@ export class GraphPage {
     return [(event.clientX - box.left) * sx, (event.clientY - box.top) * sy];
   }
 
+  // One finger or the mouse drags the plane (and traces the curve under it); two fingers zoom
+  // about their middle, as the wheel does about the mouse.
   wirePointer() {
+    const down = new Map(); // the pointers pressed, where they are
     let from = null;
     this.svg.addEventListener('pointerdown', (event) => {
-      from = this.at(event);
+      down.set(event.pointerId, this.at(event));
+      from = down.size === 1 ? this.at(event) : null;
       this.svg.setPointerCapture(event.pointerId);
     });
-    const end = () => { from = null; };
+    const end = (event) => {
+      down.delete(event.pointerId);
+      from = null;
+    };
     this.svg.addEventListener('pointerup', end);
     this.svg.addEventListener('pointercancel', end);
     this.svg.addEventListener('pointermove', (event) => {
       const here = this.at(event);
+      if (down.size === 2 && down.has(event.pointerId)) {
+        const [a, b] = [...down.values()];
+        const before = Math.hypot(a[0] - b[0], a[1] - b[1]);
+        down.set(event.pointerId, here);
+        const [c, d] = [...down.values()];
+        const after = Math.hypot(c[0] - d[0], c[1] - d[1]);
+        if (before > 0 && after > 0) {
+          const factor = (this.pinch ? this.pinch[0] : 1) * (after / before);
+          this.pinch = [factor, (c[0] + d[0]) / 2, (c[1] + d[1]) / 2];
+          this.pump();
+        }
+        return;
+      }
       if (from && event.buttons) {
         const [dx, dy] = [here[0] - from[0], here[1] - from[1]];
         from = here;
@@ -180,6 +201,10 @@ export class GraphPage {
   async pump() {
     if (this.sending) return;
     let next = this.queue.shift();
+    if (!next && this.pinch) {
+      next = { request: `zoom ${this.pinch.join(' ')}` };
+      this.pinch = null;
+    }
     if (!next && this.pan) {
       next = { request: `pan ${this.pan[0]} ${this.pan[1]}` };
       this.pan = null;
@@ -240,10 +265,23 @@ export class GraphPage {
       const name = make('span', { className: 'function-name' }, f.shown);
       name.style.color = f.colour;
       item.append(box, name);
-      item.addEventListener('click', (event) => {
-        if (event.target === box) return;
+      const select = () => {
         this.selected = i;
         for (const [j, other] of [...this.list.children].entries()) other.setAttribute('aria-selected', String(j === i));
+      };
+      item.tabIndex = 0;
+      item.addEventListener('click', (event) => {
+        if (event.target !== box) select();
+      });
+      item.addEventListener('keydown', (event) => {
+        if (event.target !== item) return;
+        if (event.key === 'Delete') {
+          select();
+          this.removeSelected();
+        } else if (event.key === 'Enter' || event.key === ' ') {
+          event.preventDefault();
+          select();
+        }
       });
       return item;
     });

@@ -212,6 +212,20 @@ async function drawChart(page, kind) {
       await phone.waitForSelector('#page:not([hidden]), #charts-page:not([hidden])');
       await drawGraph(phone);
       await phone.screenshot({ path: path.join(shotDir, 'graph-phone-390x844.png') });
+      // Two fingers moving apart from 100 to 200 pixels zoom in twice: the axis counts in halves.
+      const area = await (await phone.$('#graph-picture')).boundingBox();
+      const [cx, cy] = [area.x + area.width / 2, area.y + area.height / 2];
+      const touch = await phone.createCDPSession();
+      const fingers = (d) => [{ x: cx - d / 2, y: cy, id: 1 }, { x: cx + d / 2, y: cy, id: 2 }];
+      const before = await outer(phone, '#graph-picture');
+      await touch.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: fingers(100) });
+      for (const d of [125, 150, 175, 200]) await touch.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: fingers(d) });
+      await touch.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      await changed(phone, '#graph-picture', before);
+      await phone.waitForFunction(() => [...document.querySelectorAll('#graph-picture text')].some((t) => t.textContent === '0.5'),
+        { timeout: 10000 }).catch(() => null);
+      const halves = (await shown(phone, '#graph-picture')).texts;
+      check(halves.includes('0.5') && !halves.includes('7'), 'phone: a pinch zooms the graph in');
       check(!(await phone.evaluate(() => document.documentElement.scrollWidth > window.innerWidth)), 'phone: the graph page does not scroll sideways');
       await phone.click('#tab-132');
       await phone.waitForSelector('#chart-picture [data-kind]');
