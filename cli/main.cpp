@@ -61,7 +61,6 @@ int Graph(const std::vector<std::string> &args)
 // line, as the browser's module gives.
 int Pictures()
 {
-    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     qimbel::PicturePages pages;
     std::string request;
     bool pending = false;
@@ -74,12 +73,7 @@ int Pictures()
         request.clear();
         pending = false;
     };
-    for (std::size_t start = 0; start < input.size();) {
-        std::size_t end = input.find('\n', start);
-        if (end == std::string::npos)
-            end = input.size();
-        std::string line = input.substr(start, end - start);
-        start = end + 1;
+    for (std::string line; std::getline(std::cin, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line == "%%") {

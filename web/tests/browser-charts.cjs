@@ -7,10 +7,10 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
+const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
-const puppeteer = require(path.resolve(puppeteerDir, 'node_modules/puppeteer-core'));
 
 let passed = 0;
 let failed = 0;
@@ -84,12 +84,8 @@ async function drawChart(page, kind) {
 }
 
 (async () => {
-  const server = await serve(siteDir, 8931 + (process.pid % 200));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--disable-gpu', '--lang=zh-CN'],
-  });
+  const server = await serve(siteDir, 9131 + (process.pid % 200));
+  const browser = await launch(puppeteerDir);
   try {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
