@@ -8,6 +8,9 @@ const STORE = 'qimbel.web.charts';
 // Empty rows and columns kept after the table, to type into.
 const SPARE_ROWS = 2;
 const SPARE_COLUMNS = 2;
+// An empty table (after 清空) still has room for a heading row, two rows of data and six columns.
+const LEAST_ROWS = 4;
+const LEAST_COLUMNS = 7;
 const LEAST_WIDTH = 600;
 
 function make(tag, attributes = {}, text) {
@@ -149,8 +152,8 @@ export class ChartsPage {
       return row.slice(0, end);
     });
     while (rows.length && !rows[rows.length - 1].length) rows.pop();
-    const height = rows.length + SPARE_ROWS;
-    const width = Math.max(0, ...rows.map((r) => r.length)) + SPARE_COLUMNS;
+    const height = Math.max(rows.length + SPARE_ROWS, LEAST_ROWS);
+    const width = Math.max(Math.max(0, ...rows.map((r) => r.length)) + SPARE_COLUMNS, LEAST_COLUMNS);
     const body = [];
     for (let r = 0; r < height; ++r) {
       const tr = make('tr');
