@@ -133,11 +133,7 @@ export class GraphPage {
         down.set(event.pointerId, here);
         const [c, d] = [...down.values()];
         const after = Math.hypot(c[0] - d[0], c[1] - d[1]);
-        if (before > 0 && after > 0) {
-          const factor = (this.pinch ? this.pinch[0] : 1) * (after / before);
-          this.pinch = [factor, (c[0] + d[0]) / 2, (c[1] + d[1]) / 2];
-          this.pump();
-        }
+        if (before > 0 && after > 0) this.zoomBy(after / before, (c[0] + d[0]) / 2, (c[1] + d[1]) / 2);
         return;
       }
       if (from && event.buttons) {
@@ -159,8 +155,15 @@ export class GraphPage {
       const [x, y] = this.at(event);
       // A notch (about 100 pixels of scrolling) forwards zooms in by a quarter, as the desktop's wheel.
       const notches = -event.deltaY / (event.deltaMode === 1 ? 3 : 100);
-      this.send(`zoom ${Math.pow(1.25, notches)} ${x} ${y}`);
+      this.zoomBy(Math.pow(1.25, notches), x, y);
     }, { passive: false });
+  }
+
+  // Zooms about a pixel; the turns of a wheel or a pinch made while a request is on its way are
+  // merged into one.
+  zoomBy(factor, x, y) {
+    this.pinch = [(this.pinch ? this.pinch[0] : 1) * factor, x, y];
+    this.pump();
   }
 
   draw() {

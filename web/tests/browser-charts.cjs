@@ -123,6 +123,11 @@ async function drawChart(page, kind) {
     await changed(page, '#graph-picture', before);
     await page.waitForFunction(() => document.querySelector('#graph-pointer').textContent.startsWith('鼠标位置 ('));
     check(true, 'a drag pans the graph and 鼠标位置 follows the mouse');
+    // The wheel zooms about the mouse: five notches (three times the scale) make the axis count in fifths.
+    await page.mouse.wheel({ deltaY: -500 });
+    const fifths = await page.waitForFunction(() => [...document.querySelectorAll('#graph-picture text')]
+      .some((t) => t.textContent === '0.2'), { timeout: 10000 }).then(() => true, () => false);
+    check(fifths, 'the wheel zooms in');
     await page.mouse.move(box.x + box.width + 50, box.y + box.height + 50);
     before = await outer(page, '#graph-picture');
     await page.click('#graph-reset');
