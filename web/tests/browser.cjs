@@ -8,10 +8,10 @@ const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
 const zlib = require('zlib');
+const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
-const puppeteer = require(path.resolve(puppeteerDir, 'node_modules/puppeteer-core'));
 
 // One problem per page: the type button to press (0: the page's first button) and a line.
 const PROBLEMS = [
@@ -93,11 +93,7 @@ function gzippedSize(dir) {
   console.log(`the site, gzip'd: ${(size / 1024).toFixed(0)} KB`);
   check(size < 3 * 1024 * 1024, 'the site is under 3 MB gzip\'d');
   const server = await serve(siteDir, 8731 + (process.pid % 200));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--disable-gpu', '--lang=zh-CN'],
-  });
+  const browser = await launch(puppeteerDir);
   try {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
