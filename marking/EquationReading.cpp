@@ -12,7 +12,7 @@ using namespace fractions;
 
 namespace {
 
-// Powers nested deeper than this would make exponents beyond what a monomial holds.
+// A line with more powers than this is no pupil's equation: it is refused before it is multiplied out.
 constexpr int kMostPowers = 6;
 // A line joins at most this many equations (x1＝…，x2＝… or x＝…或x＝…).
 constexpr std::size_t kMostPieces = 4;
