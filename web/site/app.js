@@ -3,6 +3,7 @@
 // desktop, nothing here knows a rule of its own.
 import { Engine } from './engine.js';
 import { showAll, showFragments, showText } from './render.js';
+import { OtherPages } from './others.js';
 
 const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
 const METHODS = ['提公因法', '应用公式法', '分组分解法', '十字相乘法', '配方法', '求根法', '待定系数法', '综合处理'];
@@ -30,6 +31,7 @@ const els = {
 
 let data = null; // tabs, types, symbols and help texts, written by the core at build time
 let engine = null;
+let others = null; // 知识资料汇总, 自动出卷及测试 and share by link
 let busy = false;
 const state = { tab: 0, type: 1, pages: {} };
 
@@ -109,7 +111,7 @@ function showMessage(text) {
 function buildTabs() {
   els.tabs.replaceChildren();
   data.tabs.forEach((tab, index) => {
-    if (!PROBLEM_PAGES.includes(tab.page)) return;
+    if (!PROBLEM_PAGES.includes(tab.page) && !others.owns(tab.page)) return;
     const button = document.createElement('button');
     button.type = 'button';
     button.setAttribute('role', 'tab');
@@ -299,6 +301,11 @@ function chooseType(type) {
 
 async function selectTab(index) {
   if (busy) return;
+  if (others.owns(data.tabs[index].page)) {
+    await others.show(data.tabs[index].page);
+    return;
+  }
+  others.hide();
   state.tab = index;
   buildTypes();
   shownTail = null;
@@ -317,6 +324,20 @@ async function selectTab(index) {
     showPage();
   }
   saveSoon();
+}
+
+// A shared link's problems: its page and problem type, its text in the text box, to be checked.
+async function openProblems(pageId, type, text) {
+  const index = data.tabs.findIndex((t) => t.page === pageId);
+  if (index < 0 || !PROBLEM_PAGES.includes(pageId)) return false;
+  await selectTab(index);
+  if (type !== state.type && data.types.some((t) => t.type === type && t.page === pageId && t.enabled)) await chooseType(type);
+  Object.assign(currentPage(), { tail: '', computeEnabled: false });
+  els.text.value = text;
+  textEdited();
+  showPage();
+  showResult();
+  return true;
 }
 
 function undo() {
@@ -447,6 +468,7 @@ function wire() {
     });
   }
   document.addEventListener('keydown', (event) => {
+    if (els.page.hidden) return;
     if ((event.ctrlKey || event.metaKey) && event.key === 'Enter') {
       event.preventDefault();
       run('checkAndCompute');
@@ -489,6 +511,10 @@ async function main() {
   const response = await fetch('data.json');
   data = await response.json();
   restore();
+  others = new OtherPages({
+    engine, data, problemPage: els.page, openProblems, say,
+    currentProblems: () => ({ page: currentPageId(), type: state.type, text: els.text.value }),
+  });
   buildTabs();
   buildKeys();
   buildMethods();
@@ -496,6 +522,7 @@ async function main() {
   els.loading.hidden = true;
   els.page.hidden = false;
   await selectTab(state.tab);
+  await others.start();
   if ('serviceWorker' in navigator && window.isSecureContext) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }
