@@ -1,7 +1,7 @@
 // 知识资料汇总: the library of handbooks as the core lists it (three groups, seven books), and a
 // viewer in which a handbook opens with its own links (contents, 返回目录) and a search that marks
 // every place a text occurs. The handbooks are files of the site (zhishi/), as on the desktop.
-import { el } from './dom.js';
+import { button, el } from './dom.js';
 
 const MARK = 'qimbel-find';
 const MARK_STYLE = `mark.${MARK} { background: #ffe58a; color: inherit; }
@@ -32,11 +32,6 @@ export class HandbookPage {
     this.findResult = el('span', { class: 'find-result', id: 'find-result', role: 'status' });
     this.frame = el('iframe', { class: 'book-frame', id: 'book-frame', title: '手册' });
     this.title = el('h2', { class: 'book-title' });
-    const button = (caption, id, action) => {
-      const b = el('button', { type: 'button', id }, caption);
-      b.addEventListener('click', action);
-      return b;
-    };
     this.shareField = el('input', { class: 'share-link', id: 'book-share-link', readonly: '', hidden: '' });
     this.viewer = el('div', { class: 'book-viewer', hidden: '' },
       el('div', { class: 'book-bar' },

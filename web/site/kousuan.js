@@ -2,7 +2,7 @@
 // answer is marked and may be tried again, 结束练习 shows the report, and the problems still
 // wrong can be done again. The core makes the sheet (same settings and 练习编号, same sheet as
 // the desktop), judges every answer and writes the report; the page keeps only what was typed.
-import { el, labelled } from './dom.js';
+import { button, el, labelled, wholeNumber } from './dom.js';
 import { printOnly, sheetPages } from './print-pages.js';
 
 const RANGES = [10, 20, 100, 1000];
@@ -21,6 +21,7 @@ export class KouSuanPage {
     this.position = 0;
     this.clock = { spent: 0, since: 0, timer: 0 };
     this.waiting = false;
+    this.linked = { range: 20, table: 0, blank: 0 };
 
     const f = {};
     this.form = f;
@@ -42,11 +43,6 @@ export class KouSuanPage {
     f.range.value = '20';
     f.seed.value = String(Math.floor(Date.now() / 1000) % 999999 + 1);
 
-    const button = (caption, id, action, primary) => {
-      const b = el('button', { type: 'button', id, class: primary ? 'primary' : '' }, caption);
-      b.addEventListener('click', action);
-      return b;
-    };
     this.printButton = button('打印练习卷和答案', 'ks-print', () => this.print());
     this.printButton.disabled = true;
     this.shareField = el('input', { class: 'share-link', id: 'ks-share-link', readonly: '', hidden: '' });
@@ -95,13 +91,18 @@ export class KouSuanPage {
     const f = this.form;
     const flags = f.ops.reduce((sum, box) => sum + (box.checked ? Number(box.dataset.bit) : 0), 0)
       + (f.negative.checked ? 16 : 0) + (f.remainder.checked ? 32 : 0);
-    const whole = (input, fallback) => (/^\d{1,9}$/.test(input.value) ? input.value : String(fallback));
-    return ['kousuan', flags, f.range.value, f.table.value, whole(f.count, 20), f.blank.value, whole(f.seed, 1)].map(String);
+    const whole = wholeNumber;
+    // A link's number that is none of the choices goes to the core as it is; the core takes the
+    // nearest it offers, and the form then shows that.
+    const chosen = (select, key) => select.value || String(this.linked[key]);
+    return ['kousuan', flags, chosen(f.range, 'range'), chosen(f.table, 'table'), whole(f.count, 20), chosen(f.blank, 'blank'),
+      whole(f.seed, 1)].map(String);
   }
 
   // The settings as a link or a share link gives them (numbers; the core keeps them in range).
   setSettings({ ops, range, table, count, blank, seed }) {
     const f = this.form;
+    this.linked = { range, table, blank: Math.min(blank, 2) };
     for (const box of f.ops) box.checked = (ops & Number(box.dataset.bit)) !== 0;
     f.negative.checked = (ops & 16) !== 0;
     f.remainder.checked = (ops & 32) !== 0;

@@ -1,7 +1,7 @@
 // 小学数学四则运算自动出题系统 in the browser: a grade's usual paper as the core proposes it, the
 // paper and its key (with the worked solutions) as text, and the printed paper as the core lays
 // it out page by page. Same settings and 试卷编号, same paper as the desktop.
-import { el, labelled } from './dom.js';
+import { button, el, labelled, wholeNumber } from './dom.js';
 import { paperPages, printOnly } from './print-pages.js';
 
 export class PaperPage {
@@ -29,11 +29,6 @@ export class PaperPage {
     this.total = el('p', { id: 'sj-total', class: 'total' });
     this.gradeSelect.addEventListener('change', () => this.chooseGrade(Number(this.gradeSelect.value)));
 
-    const button = (caption, id, action, primary) => {
-      const b = el('button', { type: 'button', id, class: primary ? 'primary' : '' }, caption);
-      b.addEventListener('click', action);
-      return b;
-    };
     this.shareField = el('input', { class: 'share-link', id: 'sj-share-link', readonly: '', hidden: '' });
     const settings = el('fieldset', { class: 'gen-settings' }, el('legend', {}, '出题设置'),
       labelled('年级：', this.gradeSelect),
@@ -95,7 +90,7 @@ export class PaperPage {
   }
 
   words() {
-    const whole = (input, fallback) => (/^\d{1,9}$/.test(input.value) ? input.value : String(fallback));
+    const whole = wholeNumber;
     return ['paper', this.gradeSelect.value || '3',
       ...this.counts.map((c) => (c.disabled ? '0' : whole(c, 0))), ...this.scores.map((s) => whole(s, 1)),
       this.decimals.checked && !this.decimals.disabled ? 1 : 0, this.hundred.checked ? 1 : 0, whole(this.seed, 1)].map(String);

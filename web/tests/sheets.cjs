@@ -52,6 +52,7 @@ function calls() {
 
 // A laid-out paper keeps every run inside its page, and the key after the paper.
 function pagesSound(paper) {
+  if (paper.error) return "";
   let keySeen = false;
   for (const page of paper.pages) {
     if (keySeen && !page.key) return 'a paper page after the key';

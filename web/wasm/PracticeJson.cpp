@@ -10,8 +10,10 @@
 #include "tools/Handbooks.h"
 #include "web/wasm/WebJson.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 namespace qimbel::web {
@@ -28,6 +30,11 @@ std::optional<long long> Number(const std::string &word, long long low, long lon
         return std::nullopt;
     return value;
 }
+
+// Settings words may hold any whole number of up to twelve digits: the generators bring what is
+// out of range to the nearest value they accept.
+constexpr long long kMostWord = 999999999999LL;
+int Small(long long value) { return static_cast<int>(std::min<long long>(value, std::numeric_limits<int>::max())); }
 
 std::string Bool(bool value) { return value ? "true" : "false"; }
 
@@ -134,11 +141,11 @@ std::optional<kousuan::Options> KouSuanOptions(const std::vector<std::string> &w
     if (words.size() < at + 6)
         return std::nullopt;
     const auto flags = Number(words[at], 0, 63);
-    const auto range = Number(words[at + 1], 0, 1000000);
-    const auto table = Number(words[at + 2], 0, 9);
-    const auto count = Number(words[at + 3], 0, 1000000);
+    const auto range = Number(words[at + 1], 0, kMostWord);
+    const auto table = Number(words[at + 2], 0, kMostWord);
+    const auto count = Number(words[at + 3], 0, kMostWord);
     const auto blank = Number(words[at + 4], 0, 2);
-    const auto seed = Number(words[at + 5], 0, 999999999999LL);
+    const auto seed = Number(words[at + 5], 0, kMostWord);
     if (!flags || !range || !table || !count || !blank || !seed)
         return std::nullopt;
     kousuan::Options o;
@@ -148,9 +155,9 @@ std::optional<kousuan::Options> KouSuanOptions(const std::vector<std::string> &w
     o.div = *flags & 8;
     o.negative = *flags & 16;
     o.remainder = *flags & 32;
-    o.range = static_cast<int>(*range);
-    o.table = static_cast<int>(*table);
-    o.count = static_cast<int>(*count);
+    o.range = Small(*range);
+    o.table = Small(*table);
+    o.count = Small(*count);
     o.blank = static_cast<kousuan::BlankChoice>(*blank);
     o.seed = static_cast<std::uint64_t>(*seed);
     return o;
@@ -282,16 +289,16 @@ std::optional<shijuan::ShiJuanSheZhi> PaperSettings(const std::vector<std::strin
         return std::nullopt;
     std::vector<long long> n;
     for (std::size_t i = 1; i < words.size(); ++i) {
-        const std::optional<long long> value = Number(words[i], 0, i == 12 ? 999999999999LL : 1000);
+        const std::optional<long long> value = Number(words[i], 0, kMostWord);
         if (!value)
             return std::nullopt;
         n.push_back(*value);
     }
     shijuan::ShiJuanSheZhi s;
-    s.grade = static_cast<int>(n[0]);
+    s.grade = Small(n[0]);
     for (std::size_t k = 0; k < shijuan::kTiXingShu; ++k) {
-        s.counts[k] = static_cast<int>(n[1 + k]);
-        s.scores[k] = static_cast<int>(n[5 + k]);
+        s.counts[k] = Small(n[1 + k]);
+        s.scores[k] = Small(n[5 + k]);
     }
     s.decimals = n[9] != 0;
     s.hundred = n[10] != 0;
@@ -321,8 +328,8 @@ std::string SheetsCall(const std::vector<std::string> &words, std::string_view i
             return "{\"text\":" + QuoteGbk(kousuan::TimeText(*seconds)) + "}";
     }
     if (call == "grade" && words.size() == 2) {
-        if (const auto grade = Number(words[1], 0, 1000))
-            return GradeJson(static_cast<int>(*grade));
+        if (const auto grade = Number(words[1], 0, kMostWord))
+            return GradeJson(Small(*grade));
     }
     if (call == "paper") {
         if (const auto settings = PaperSettings(words))

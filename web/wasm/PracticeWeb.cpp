@@ -6,22 +6,15 @@
 
 #include <emscripten.h>
 
-#include <sstream>
-#include <string>
-#include <vector>
+#include <string_view>
 
 extern "C" {
 
 // `args`: the words of the call, one a line; `text`: its input (see PracticeJson.h).
 EMSCRIPTEN_KEEPALIVE const char *qw_sheets(const char *args, int argsSize, const char *text, int textSize)
 {
-    std::vector<std::string> words;
-    std::istringstream lines(std::string(args, static_cast<std::size_t>(argsSize)));
-    for (std::string word; std::getline(lines, word);)
-        if (!word.empty())
-            words.push_back(word);
-    return qimbel::web::Finish(
-        qimbel::web::SheetsCall(words, std::string_view(text, static_cast<std::size_t>(textSize))));
+    return qimbel::web::Finish(qimbel::web::SheetsCall(
+        qimbel::web::Words(args, argsSize), std::string_view(text, static_cast<std::size_t>(textSize))));
 }
 
 } // extern "C"
