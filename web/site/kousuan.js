@@ -77,7 +77,7 @@ export class KouSuanPage {
     this.reportText = el('pre', { id: 'ks-report', class: 'report' });
     this.retryButton = button('重做还没做对的题', 'ks-retry', () => this.retry());
     this.report = el('div', { class: 'report-view', hidden: '' }, this.reportText, this.retryButton);
-    this.empty = el('p', { class: 'empty' }, '在左边选好题目，按“出题并开始练习”。');
+    this.empty = el('p', { class: 'empty' }, '选好题目，按“出题并开始练习”。');
     this.list = el('ol', { id: 'ks-list', class: 'problem-list' });
     this.listBox = el('details', { class: 'whole-sheet', hidden: '' }, el('summary', {}, '看整张题目'), this.list);
     this.printHolder = el('div', { class: 'print-pages' });

@@ -4,7 +4,7 @@ import { el } from './dom.js';
 import { HandbookPage } from './handbook.js';
 import { KouSuanPage } from './kousuan.js';
 import { PaperPage } from './paper.js';
-import { offerLink, readFragment, shareLink } from './share.js';
+import { MOST_FRAGMENT, offerLink, readFragment, shareLink } from './share.js';
 
 const LIBRARY = 153;
 const EXERCISES = 164;
@@ -145,7 +145,10 @@ export class OtherPages {
     const button = el('button', { type: 'button', id: 'share-problems', title: '复制一个链接，打开它就是这一页的这些题目' }, '分享链接');
     button.addEventListener('click', async () => {
       const { page, type, text } = this.ctx.currentProblems();
-      this.ctx.say(await offerLink(shareLink('problems', { page, type, text }), field), true);
+      const link = shareLink('problems', { page, type, text });
+      // What a link cannot hold is not put in one: the pupil would get only part of the page.
+      if (link.length > MOST_FRAGMENT) this.ctx.say('题目太多，放不进一个链接，请分几次分享。');
+      else this.ctx.say(await offerLink(link, field), true);
     });
     actions.querySelector('.grow').before(button);
     actions.after(field);
