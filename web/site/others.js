@@ -103,6 +103,8 @@ export class OtherPages {
   async follow(hash) {
     const link = readFragment(hash);
     if (!link) return false;
+    // Read once: a reload then keeps what was done since, as it does without a link.
+    history.replaceState(null, '', window.location.pathname + window.location.search);
     const refuse = (text) => {
       this.ctx.say(text);
       this.say(text);

@@ -196,15 +196,14 @@ async function shares(context, page) {
   const listed = await opened.$$eval('#ks-list li', (items) => items.map((i) => i.textContent));
   check(JSON.stringify(listed) === JSON.stringify(native(KOUSUAN).problems.map((p) => p.question)), 'a 口算 link opens the same sheet');
   await shot(opened, 'kousuan-390x844.png');
+  check(!(await opened.evaluate(() => window.location.hash)), 'a link is read once, then leaves the address');
   await opened.goto(paperLink, { waitUntil: 'domcontentloaded' });
-  await opened.reload({ waitUntil: 'domcontentloaded' });
   const expected = native(PAPER);
   await opened.waitForFunction((t) => document.querySelector('#sj-paper').textContent.endsWith(t), { timeout: 20000 }, expected.text)
     .catch(() => null);
   check(await textOf(opened, '#sj-paper') === `${expected.title}\n\n${expected.text}`, 'a paper link opens the same paper');
   await shot(opened, 'paper-390x844.png');
   await opened.goto(problemsLink, { waitUntil: 'domcontentloaded' });
-  await opened.reload({ waitUntil: 'domcontentloaded' });
   await opened.waitForFunction((v) => document.querySelector('#text').value === v, { timeout: 20000 }, lines).catch(() => null);
   check(await opened.$eval('#text', (b) => b.value) === lines
     && await opened.$eval('#type-22', (b) => b.getAttribute('aria-pressed')) === 'true', 'a problems link opens the page, its type and its lines');
