@@ -79,10 +79,7 @@ public:
             return 11;
         }
     }
-    double Width(const std::string &text, shijuan::PaperFont font) const override
-    {
-        return Ems(text) * Size(font);
-    }
+    double Width(const std::string &text, shijuan::PaperFont font) const override { return Ems(text) * Size(font); }
     double LineHeight(shijuan::PaperFont font) const override
     {
         const double line = 1.25 * Size(font);
@@ -171,9 +168,9 @@ std::string OptionsJson(const kousuan::Options &o)
         add = true;
     return "{\"add\":" + Bool(add) + ",\"sub\":" + Bool(o.sub) + ",\"mul\":" + Bool(o.mul) + ",\"div\":" + Bool(o.div)
         + ",\"range\":" + std::to_string(kousuan::RangeOf(o)) + ",\"table\":" + std::to_string(kousuan::TableOf(o))
-        + ",\"count\":" + std::to_string(kousuan::CountOf(o)) + ",\"blank\":" + std::to_string(static_cast<int>(o.blank))
-        + ",\"negative\":" + Bool(o.negative) + ",\"remainder\":" + Bool(o.remainder)
-        + ",\"seed\":" + std::to_string(o.seed) + "}";
+        + ",\"count\":" + std::to_string(kousuan::CountOf(o))
+        + ",\"blank\":" + std::to_string(static_cast<int>(o.blank)) + ",\"negative\":" + Bool(o.negative)
+        + ",\"remainder\":" + Bool(o.remainder) + ",\"seed\":" + std::to_string(o.seed) + "}";
 }
 
 std::string KouSuanJson(const kousuan::Options &o)
@@ -189,8 +186,9 @@ std::string KouSuanJson(const kousuan::Options &o)
         return "{\"title\":" + QuoteGbk(page.title) + ",\"subtitle\":" + QuoteGbk(page.subtitle) + ",\"cells\":"
             + Array(page.cells, [](const std::vector<std::string> &column) { return Array(column, QuoteGbk); }) + "}";
     });
-    return "{\"options\":" + OptionsJson(o) + ",\"problems\":" + list + ",\"rows\":" + std::to_string(kousuan::kSheetRows)
-        + ",\"width\":" + Points(kPrintWidth) + ",\"height\":" + Points(kPrintHeight) + ",\"pages\":" + pages + "}";
+    return "{\"options\":" + OptionsJson(o) + ",\"problems\":" + list
+        + ",\"rows\":" + std::to_string(kousuan::kSheetRows) + ",\"width\":" + Points(kPrintWidth)
+        + ",\"height\":" + Points(kPrintHeight) + ",\"pages\":" + pages + "}";
 }
 
 std::string PracticeJson(const kousuan::Options &o, long long seconds, std::string_view input)
@@ -269,18 +267,17 @@ std::string PaperJson(const shijuan::ShiJuanSheZhi &asked)
     std::string fonts = "{";
     for (shijuan::PaperFont f : {shijuan::PaperFont::Title, shijuan::PaperFont::Body, shijuan::PaperFont::Heading,
              shijuan::PaperFont::Problem, shijuan::PaperFont::Key}) {
-        fonts += (fonts.size() > 1 ? "," : "") + std::string("\"") + FontName(f) + "\":{\"size\":"
-            + Points(FixedPitchMeasure::Size(f)) + ",\"line\":" + Points(measure.LineHeight(f)) + "}";
+        fonts += (fonts.size() > 1 ? "," : "") + std::string("\"") + FontName(f)
+            + "\":{\"size\":" + Points(FixedPitchMeasure::Size(f)) + ",\"line\":" + Points(measure.LineHeight(f)) + "}";
     }
     return "{\"settings\":{\"grade\":" + std::to_string(used.grade) + ",\"counts\":" + ints(used.counts)
-        + ",\"scores\":" + ints(used.scores) + ",\"decimals\":" + Bool(used.decimals) + ",\"hundred\":"
-        + Bool(used.hundred) + ",\"seed\":" + std::to_string(used.seed) + "},\"hundredMissed\":"
-        + Bool(asked.hundred && !used.hundred) + ",\"total\":" + std::to_string(paper.total)
-        + ",\"title\":" + QuoteGbk(shijuan::ShiJuanBiaoTi(paper)) + ",\"keyTitle\":" + QuoteGbk(shijuan::DaAnBiaoTi(paper))
+        + ",\"scores\":" + ints(used.scores) + ",\"decimals\":" + Bool(used.decimals)
+        + ",\"hundred\":" + Bool(used.hundred) + ",\"seed\":" + std::to_string(used.seed) + "},\"hundredMissed\":"
+        + Bool(asked.hundred && !used.hundred) + ",\"total\":" + std::to_string(paper.total) + ",\"title\":"
+        + QuoteGbk(shijuan::ShiJuanBiaoTi(paper)) + ",\"keyTitle\":" + QuoteGbk(shijuan::DaAnBiaoTi(paper))
         + ",\"text\":" + QuoteGbk(shijuan::ShiJuanWenBen(paper)) + ",\"key\":" + QuoteGbk(shijuan::DaAnWenBen(paper))
-        + ",\"whole\":" + QuoteGbk(shijuan::QuanWenBen(paper))
-        + ",\"width\":" + Points(kPrintWidth) + ",\"height\":" + Points(kPrintHeight) + ",\"fonts\":" + fonts
-        + "},\"pages\":" + pages + "}";
+        + ",\"whole\":" + QuoteGbk(shijuan::QuanWenBen(paper)) + ",\"width\":" + Points(kPrintWidth)
+        + ",\"height\":" + Points(kPrintHeight) + ",\"fonts\":" + fonts + "},\"pages\":" + pages + "}";
 }
 
 std::optional<shijuan::ShiJuanSheZhi> PaperSettings(const std::vector<std::string> &words)
