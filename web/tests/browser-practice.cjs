@@ -7,22 +7,9 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const serve = require('./server.cjs');
+const { check, withChromium } = require('./chromium.cjs');
 
 const [siteDir, sheets, puppeteerDir, shotDir] = process.argv.slice(2);
-const puppeteer = require(path.resolve(puppeteerDir, 'node_modules/puppeteer-core'));
-
-let passed = 0;
-let failed = 0;
-function check(ok, what) {
-  if (ok) ++passed;
-  else ++failed;
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-}
-
-function native(words, input = '') {
-  return JSON.parse(execFileSync(sheets, words.map(String), { input, encoding: 'utf8' }));
-}
 
 async function open(context, url, viewport = { width: 1280, height: 800 }) {
   const page = await context.newPage();
@@ -234,27 +221,11 @@ async function shares(context, page) {
   await fresh.close();
 }
 
-(async () => {
-  const server = await serve(siteDir, 8931 + (process.pid % 200));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--disable-gpu', '--lang=zh-CN'],
-  });
-  try {
-    const context = await browser.createBrowserContext();
-    const page = await open(context, server.url);
-    await handbook(page);
-    await practice(page);
-    await paper(page);
-    await shares(context, page);
-  } finally {
-    await browser.close();
-    server.stop();
-  }
-  console.log(`web practice: ${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
-})().catch((error) => {
-  console.error(error);
-  process.exit(1);
+withChromium('web practice', siteDir, puppeteerDir, 8931 + (process.pid % 200), async (browser, url) => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context, url);
+  await handbook(page);
+  await practice(page);
+  await paper(page);
+  await shares(context, page);
 });

@@ -8,10 +8,9 @@ const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
 const zlib = require('zlib');
-const serve = require('./server.cjs');
+const { check, withChromium } = require('./chromium.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
-const puppeteer = require(path.resolve(puppeteerDir, 'node_modules/puppeteer-core'));
 
 // One problem per page: the type button to press (0: the page's first button) and a line.
 const PROBLEMS = [
@@ -22,14 +21,6 @@ const PROBLEMS = [
   { page: 134, type: 22, line: 'a^2b-b^3', args: ['--type', '22'] },
   { page: 135, type: 25, line: '3x+5=20', args: ['--type', '25'] },
 ];
-
-let passed = 0;
-let failed = 0;
-function check(ok, what) {
-  if (ok) ++passed;
-  else ++failed;
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-}
 
 // Equal texts, or the place where they part (for the log).
 function same(actual, expected) {
@@ -88,17 +79,12 @@ function gzippedSize(dir) {
   return total;
 }
 
-(async () => {
+withChromium('web browser', siteDir, puppeteerDir, 8731 + (process.pid % 200), async (browser, url) => {
   const size = gzippedSize(siteDir);
   console.log(`the site, gzip'd: ${(size / 1024).toFixed(0)} KB`);
   check(size < 3 * 1024 * 1024, 'the site is under 3 MB gzip\'d');
-  const server = await serve(siteDir, 8731 + (process.pid % 200));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--disable-gpu', '--lang=zh-CN'],
-  });
-  try {
+  // The pages, one after another, in one browser context.
+  {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
@@ -106,7 +92,7 @@ function gzippedSize(dir) {
 
     // Cold: from opening the page to the first worked solution.
     const started = Date.now();
-    await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+    await page.goto(url, { waitUntil: 'domcontentloaded' });
     await page.waitForSelector('#page:not([hidden])');
     await setText(page, '1234567');
     await page.keyboard.down('Control');
@@ -219,7 +205,7 @@ function gzippedSize(dir) {
       await page.screenshot({ path: path.join(shotDir, 'desktop-equations-1280x800.png') });
       const phone = await context.newPage();
       await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
-      await phone.goto(server.url, { waitUntil: 'domcontentloaded' });
+      await phone.goto(url, { waitUntil: 'domcontentloaded' });
       await phone.waitForSelector('#page:not([hidden])');
       await solve(phone, { page: 130, type: 8, line: '2*(3+4)-5' });
       await phone.screenshot({ path: path.join(shotDir, 'phone-390x844.png') });
@@ -231,13 +217,5 @@ function gzippedSize(dir) {
         .filter((b) => b.offsetParent !== null && b.getBoundingClientRect().height < 44).map((b) => b.textContent));
       check(small.length === 0, `phone: every button is at least 44 px high ${small.join(' ')}`);
     }
-  } finally {
-    await browser.close();
-    server.stop();
   }
-  console.log(`web browser: ${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
-})().catch((error) => {
-  console.error(error);
-  process.exit(1);
 });
