@@ -11,6 +11,10 @@ const { check, withChromium } = require('./chromium.cjs');
 
 const [siteDir, sheets, puppeteerDir, shotDir] = process.argv.slice(2);
 
+function native(words, input = '') {
+  return JSON.parse(execFileSync(sheets, words.map(String), { input, encoding: 'utf8' }));
+}
+
 async function open(context, url, viewport = { width: 1280, height: 800 }) {
   const page = await context.newPage();
   page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
