@@ -73,9 +73,12 @@ ensure_puppeteer() {
 test_web() {
     local shots=$1
     node --no-experimental-fetch web/tests/golden.cjs build-web/wasm tests/golden
+    node --no-experimental-fetch web/tests/pictures.cjs build-web/wasm build/bin/qimbel-cli
+    node web/tests/packaged-data.cjs build-web/wasm build/bin
     node --no-experimental-fetch web/tests/random-lines.cjs build-web/wasm build/bin/qimbel-cli . 1000
     ensure_puppeteer
     node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
+    node web/tests/browser-charts.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
     node --no-experimental-fetch web/tests/sheets.cjs build-web/wasm build/bin/qimbel-sheets
     node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm "$shots"
 }
@@ -173,6 +176,7 @@ web)
         build_cli
         ensure_puppeteer
         node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
+        node web/tests/browser-charts.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
         node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm docs/web
         ;;
     bench)

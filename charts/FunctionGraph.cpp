@@ -141,9 +141,10 @@ DisplayList CoordinateSystem(const GraphView &view, bool grid)
     const double originX = view.PixelX(0), originY = view.PixelY(0);
     const bool yAxis = originX >= 0 && originX <= w;
     const bool xAxis = originY >= 0 && originY <= h;
-    // Off the picture, an axis's ticks and numbers stay at the nearest edge.
-    const double axisX = std::clamp(originX, 30.0, w - 2);
-    const double axisY = std::clamp(originY, 2.0, h - 16);
+    // Off the picture, an axis's ticks and numbers stay at the nearest edge (the left or top one
+    // in a picture too small for both).
+    const double axisX = std::clamp(originX, 30.0, std::max(30.0, w - 2));
+    const double axisY = std::clamp(originY, 2.0, std::max(2.0, h - 16));
     if (yAxis)
         picture.Add(Line {originX, 0, originX, h, black});
     if (xAxis)

@@ -1,6 +1,7 @@
 // qimbel-cli: the windowless face of the problem pages. Standard input is the text box; the
 // page is checked and computed; the whole text box is printed.
 #include "charts/FunctionProperties.h"
+#include "charts/PicturePages.h"
 #include "cli/Encoding.h"
 #include "pages/Headless.h"
 #include "typeset/TypesetMathML.h"
@@ -55,6 +56,39 @@ int Graph(const std::vector<std::string> &args)
     return std::cout ? 0 : 1;
 }
 
+// --pictures: the requests of the graph and chart pages (see charts/PicturePages.h) on standard
+// input, UTF-8, each ended by a line "%%" (the last may end with the input); one JSON answer a
+// line, as the browser's module gives.
+int Pictures()
+{
+    qimbel::PicturePages pages;
+    std::string request;
+    bool pending = false;
+    const auto answer = [&] {
+        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(request);
+        const std::optional<std::string> json = gbk ? qimbel::GbkToUtf8Text(pages.Run(*gbk)) : std::nullopt;
+        std::cout << json.value_or(
+            "{\"error\":\"the request is not valid UTF-8, or holds characters that GBK cannot hold\"}")
+                  << "\n";
+        request.clear();
+        pending = false;
+    };
+    for (std::string line; std::getline(std::cin, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line == "%%") {
+            answer();
+        } else {
+            request += (pending ? "\n" : "") + line;
+            pending = true;
+        }
+    }
+    if (pending)
+        answer();
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -62,6 +96,8 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "--graph")
         return Graph(args);
+    if (args.size() == 1 && args[0] == "--pictures")
+        return Pictures();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << UsageText() << "  --help         print this text; --version  print the version\n";
         return 0;

@@ -180,6 +180,8 @@ set(QIMBEL_CORE_SOURCES
   charts/FunctionGraph.cpp
   charts/StatisticsChart.cpp
   charts/FrequencyTable.cpp
+  charts/DisplayListJson.cpp
+  charts/PicturePages.cpp
   algebra/FactorPolynomial.cpp
   algebra/FactorSearch.cpp
   algebra/PolyAlgebra.cpp

@@ -25,6 +25,7 @@ const char *HeadlessUsage()
     return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--method M] [--check-only | --compute-only] [--gbk]\n"
            "       [--format text|html]\n"
            "       qimbel-cli --graph F [--graph G ...]\n"
+           "       qimbel-cli --pictures\n"
            "  Reads the text box from standard input, presses check and compute on the page,\n"
            "  and prints the whole text box.\n"
            "  --type T       the page that owns problem type T, with T as the current type\n"
@@ -40,7 +41,9 @@ const char *HeadlessUsage()
            "  --format F     text: the text box as it stands (default); html: the text box typeset\n"
            "                 like a textbook, as a small UTF-8 HTML document with MathML\n"
            "  --graph F      print the properties of the function F (y=2x+1, x^2-2x-3, 6/x ...) as the\n"
-           "                 graph page shows them, and where the functions given meet (UTF-8)\n";
+           "                 graph page shows them, and where the functions given meet (UTF-8)\n"
+           "  --pictures     answer the requests of the graph and chart pages read from standard input,\n"
+           "                 each ended by a line %%, with their pictures as JSON, one a line (UTF-8)\n";
 }
 
 HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)

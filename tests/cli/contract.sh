@@ -21,6 +21,12 @@ expect "cut on page 134" "12X" "$(printf '12\n----abc\n' | "$cli" --type 20 --ch
 gbk=$(printf '3+4\r\n' | "$cli" --type 8 --check-only --gbk | od -An -tx1 | tr -d ' \n')
 expect "gbk output" "33a3ab34" "$gbk"
 
+# --pictures: one JSON answer a line, each request ended by %% (the last by the input's end).
+out=$(printf 'classwidth\n1 2 3 40\n%%%%\nadd y=\377\n%%%%\ndefaults' | "$cli" --pictures)
+expect "pictures" '{"width":"10"}
+{"error":"the request is not valid UTF-8, or holds characters that GBK cannot hold"}' "$(echo "$out" | head -2)"
+case "$(echo "$out" | sed -n 3p)" in '{"title":"某小学各年级男女学生人数统计图","table":[['*) ;; *) fail "pictures: defaults" ;; esac
+
 # --format html: the typeset text box, a small UTF-8 HTML document with MathML.
 out=$(printf '1/2+1/3\n' | "$cli" --type 20 --compute-only --format html)
 case "$out" in *"<mfrac>"*) ;; *) fail "html without <mfrac>" ;; esac

@@ -142,6 +142,23 @@ TEST(FunctionGraph, ZoomKeepsThePointUnderTheMouseAndPanFollowsTheDrag)
     EXPECT_EQ(graph.View().centreX, 0);
 }
 
+// A picture too small for the axis numbers keeps the ticks at its top or left edge: the same
+// picture on every platform, whatever the library does with an empty range.
+TEST(FunctionGraph, PicturesTooSmallForTheAxisNumbersKeepTheTicksAtTheEdge)
+{
+    for (const auto &[width, height] : {std::pair {1, 1}, {10, 10}, {31, 17}, {4000, 1}, {1, 4000}}) {
+        FunctionGraph graph;
+        graph.Resize(width, height);
+        graph.ZoomAt(0.01, 0, 0);
+        for (const Line &tick : graph.Picture().All<Line>()) {
+            if (tick.x1 == tick.x2 && tick.y2 - tick.y1 == 5 && height < 18)
+                EXPECT_EQ(tick.y2, 2) << width << "x" << height;
+            if (tick.y1 == tick.y2 && tick.x2 - tick.x1 == 5 && width < 32)
+                EXPECT_EQ(tick.x1, 30) << width << "x" << height;
+        }
+    }
+}
+
 TEST(FunctionGraph, ReadsWhatPupilsTypeAndValuesAreExact)
 {
     struct Case {

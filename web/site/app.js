@@ -3,9 +3,14 @@
 // desktop, nothing here knows a rule of its own.
 import { Engine } from './engine.js';
 import { showAll, showFragments, showText } from './render.js';
+import { ChartsPage } from './charts.js';
+import { GraphPage } from './graph.js';
 import { OtherPages } from './others.js';
 
 const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
+// The pages that are not problem pages, by template: each builds its own section.
+const OTHER_PAGES = { 132: ChartsPage, 137: GraphPage };
+const otherPages = {};
 const METHODS = ['提公因法', '应用公式法', '分组分解法', '十字相乘法', '配方法', '求根法', '待定系数法', '综合处理'];
 // The keys a phone keyboard lacks, first; the whole palette is behind 更多符号.
 const QUICK_KEYS = ['×', '÷', '＋', '－', '＝', '＜', '≤', '＞', '≥', '√', '^', '(', ')', '/'];
@@ -111,7 +116,7 @@ function showMessage(text) {
 function buildTabs() {
   els.tabs.replaceChildren();
   data.tabs.forEach((tab, index) => {
-    if (!PROBLEM_PAGES.includes(tab.page) && !others.owns(tab.page)) return;
+    if (!PROBLEM_PAGES.includes(tab.page) && !OTHER_PAGES[tab.page] && !others.owns(tab.page)) return;
     const button = document.createElement('button');
     button.type = 'button';
     button.setAttribute('role', 'tab');
@@ -152,6 +157,7 @@ function buildTypes() {
 function showPage() {
   const page = currentPage();
   const pageId = currentPageId();
+  if (!page) return;
   for (const button of els.tabs.children) button.setAttribute('aria-selected', String(button.id === `tab-${pageId}`));
   for (const button of els.types.querySelectorAll('[data-type]')) {
     button.setAttribute('aria-pressed', String(Number(button.dataset.type) === state.type));
@@ -234,7 +240,7 @@ function takeText(page, text) {
 const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute']);
 
 async function run(action, arg) {
-  if (busy) return;
+  if (busy || !currentPage()) return;
   const page = currentPage();
   const pageId = currentPageId();
   page.text = els.text.value;
@@ -299,14 +305,34 @@ function chooseType(type) {
   return run('chooseType', type);
 }
 
+// Shows the section of a page that is not a problem page, built on first use; or none.
+function showOtherPage(pageId) {
+  for (const other of Object.values(otherPages)) other.hide();
+  const Page = OTHER_PAGES[pageId];
+  els.page.hidden = Boolean(Page);
+  if (!Page) return;
+  if (!otherPages[pageId]) {
+    otherPages[pageId] = new Page(engine);
+    els.page.after(otherPages[pageId].section);
+  }
+  for (const button of els.tabs.children) button.setAttribute('aria-selected', String(button.id === `tab-${pageId}`));
+  otherPages[pageId].showPage();
+}
+
 async function selectTab(index) {
   if (busy) return;
   if (others.owns(data.tabs[index].page)) {
+    showOtherPage(0);
     await others.show(data.tabs[index].page);
     return;
   }
   others.hide();
   state.tab = index;
+  showOtherPage(data.tabs[index].page);
+  if (!currentPage()) {
+    saveSoon();
+    return;
+  }
   buildTypes();
   shownTail = null;
   showPage();
@@ -475,7 +501,7 @@ function wire() {
     } else if ((event.ctrlKey || event.metaKey) && event.key === 'z' && !event.shiftKey) {
       // Ctrl+Z takes back the last button when nothing was typed since; else the text box's own undo.
       const page = currentPage();
-      const last = page.undo[page.undo.length - 1];
+      const last = page && page.undo[page.undo.length - 1];
       if (last && els.text.value === page.handlerText) {
         event.preventDefault();
         undo();
@@ -520,7 +546,6 @@ async function main() {
   buildMethods();
   wire();
   els.loading.hidden = true;
-  els.page.hidden = false;
   await selectTab(state.tab);
   await others.start();
   if ('serviceWorker' in navigator && window.isSecureContext) {

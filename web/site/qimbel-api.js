@@ -20,17 +20,18 @@
       return [ptr, bytes.length];
     }
 
-    function answer() {
+    function answerText() {
       const ptr = module._qw_result_data();
       const size = module._qw_result_size();
-      return JSON.parse(decoder.decode(module.HEAPU8.subarray(ptr, ptr + size)));
+      return decoder.decode(module.HEAPU8.subarray(ptr, ptr + size));
     }
+    const answer = () => JSON.parse(answerText());
 
-    function withTexts(texts, call) {
+    function withTexts(texts, call, read = answer) {
       const passed = texts.map(pass);
       try {
         call(...passed.flat());
-        return answer();
+        return read();
       } finally {
         for (const [ptr] of passed) module._free(ptr);
       }
@@ -53,6 +54,14 @@
       // The working as MathML: {html}.
       typeset(text) {
         return withTexts([text], (t, tn) => module._qw_typeset(t, tn));
+      },
+      // A request of the graph or chart page (charts/PicturePages.h): its JSON answer.
+      picture(request) {
+        return JSON.parse(this.pictureJson(request));
+      },
+      // The same answer as the text the module wrote (the tests compare it with qimbel-cli's).
+      pictureJson(request) {
+        return withTexts([request], (t, tn) => module._qw_picture(t, tn), answerText);
       },
       help(page, type) {
         module._qw_help(page, type);

@@ -7,9 +7,18 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { check, withChromium } = require('./chromium.cjs');
+const launch = require('./chromium.cjs');
+const serve = require('./server.cjs');
 
 const [siteDir, sheets, puppeteerDir, shotDir] = process.argv.slice(2);
+
+let passed = 0;
+let failed = 0;
+function check(ok, what) {
+  if (ok) ++passed;
+  else ++failed;
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+}
 
 function native(words, input = '') {
   return JSON.parse(execFileSync(sheets, words.map(String), { input, encoding: 'utf8' }));
@@ -225,11 +234,23 @@ async function shares(context, page) {
   await fresh.close();
 }
 
-withChromium('web practice', siteDir, puppeteerDir, 8931 + (process.pid % 200), async (browser, url) => {
-  const context = await browser.createBrowserContext();
-  const page = await open(context, url);
-  await handbook(page);
-  await practice(page);
-  await paper(page);
-  await shares(context, page);
+(async () => {
+  const server = await serve(siteDir, 8931 + (process.pid % 200));
+  const browser = await launch(puppeteerDir);
+  try {
+    const context = await browser.createBrowserContext();
+    const page = await open(context, server.url);
+    await handbook(page);
+    await practice(page);
+    await paper(page);
+    await shares(context, page);
+  } finally {
+    await browser.close();
+    server.stop();
+  }
+  console.log(`web practice: ${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})().catch((error) => {
+  console.error(error);
+  process.exit(1);
 });

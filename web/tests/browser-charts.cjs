@@ -1,0 +1,247 @@
+// The 函数与图象 and 统计图初步 pages in headless chromium: a graph of two functions, a pie and a
+// bar chart drawn as SVG must hold the elements of the models' display lists (the same kinds in
+// the same order, the same texts, as native qimbel-cli --pictures gives for the same requests);
+// zoom, drag, the table editor, the histogram form and saving as PNG work; screenshots at phone
+// and desktop sizes go to SHOT_DIR.
+//   node web/tests/browser-charts.cjs SITE_DIR QIMBEL_CLI PUPPETEER_DIR [SHOT_DIR]
+const fs = require('fs');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const launch = require('./chromium.cjs');
+const serve = require('./server.cjs');
+
+const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
+
+let passed = 0;
+let failed = 0;
+function check(ok, what) {
+  if (ok) ++passed;
+  else ++failed;
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+}
+
+// The last answer of qimbel-cli --pictures for the requests.
+function native(requests) {
+  const out = execFileSync(cli, ['--pictures'], { input: requests.map((r) => `${r}\n%%\n`).join(''), encoding: 'utf8' });
+  const lines = out.split('\n').filter(Boolean);
+  return JSON.parse(lines[lines.length - 1]);
+}
+
+// What an SVG shows: the kind of each element and the texts, in order.
+async function shown(page, selector) {
+  return page.$eval(selector, (svg) => ({
+    width: Number(svg.getAttribute('width')),
+    height: Number(svg.getAttribute('height')),
+    kinds: [...svg.children].filter((e) => e.dataset.kind).map((e) => e.dataset.kind),
+    texts: [...svg.querySelectorAll('text')].map((t) => t.textContent),
+    strokes: [...svg.querySelectorAll('polyline')].map((p) => p.getAttribute('stroke')),
+  }));
+}
+
+function sameAsModel(svg, picture, what) {
+  const kinds = picture.items.map((item) => item.kind);
+  const texts = picture.items.filter((item) => item.kind === 'text').map((item) => item.text);
+  const ok = svg.width === picture.width && svg.height === picture.height
+    && JSON.stringify(svg.kinds) === JSON.stringify(kinds) && JSON.stringify(svg.texts) === JSON.stringify(texts);
+  if (!ok) console.log(`  svg ${svg.width}×${svg.height} ${svg.kinds.length} elements, model ${picture.width}×${picture.height} ${kinds.length}`);
+  check(ok, `${what}: the SVG holds the model's ${kinds.length} elements and ${texts.length} texts`);
+}
+
+// Waits until the SVG shows something other than `before` (its serialised text).
+async function changed(page, selector, before) {
+  await page.waitForFunction((s, b) => {
+    const svg = document.querySelector(s);
+    return svg && svg.children.length > 1 && svg.innerHTML !== b;
+  }, { timeout: 30000, polling: 50 }, selector, before);
+}
+const outer = (page, selector) => page.$eval(selector, (svg) => svg.innerHTML).catch(() => '');
+
+async function tableRows(page) {
+  return page.$$eval('#chart-table tr', (rows) => rows.map((tr) => [...tr.cells].map((td) => td.firstChild.value.trim())));
+}
+
+async function drawGraph(page) {
+  await page.click('#tab-137');
+  await page.waitForSelector('#graph-picture [data-kind]');
+  // Functions kept from an earlier visit go first.
+  await page.click('#graph-clear');
+  await page.waitForFunction(() => document.querySelectorAll('#graph-list li').length === 0);
+  for (const typed of ['y=2x+1', 'x^2-2x-3']) {
+    const before = await outer(page, '#graph-picture');
+    await page.click('#graph-function', { clickCount: 3 });
+    await page.keyboard.type(typed);
+    await page.keyboard.press('Enter');
+    await changed(page, '#graph-picture', before);
+  }
+  await page.waitForFunction(() => document.querySelectorAll('#graph-list li').length === 2);
+}
+
+// A chart button: waits for the picture it draws (which may look like the one before).
+async function drawChart(page, kind) {
+  const drawn = await page.$eval('#chart-picture', (svg) => Number(svg.dataset.drawn || 0));
+  await page.click(`#chart-${kind}`);
+  await page.waitForFunction((n) => Number(document.querySelector('#chart-picture').dataset.drawn) > n, { timeout: 30000 }, drawn);
+}
+
+(async () => {
+  const server = await serve(siteDir, 9131 + (process.pid % 200));
+  const browser = await launch(puppeteerDir);
+  try {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    page.on('pageerror', (error) => {
+      console.log(`page error: ${error.message}`);
+      ++failed;
+    });
+    await page.setViewport({ width: 1280, height: 800 });
+    await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#page:not([hidden])');
+
+    // 函数与图象: two functions.
+    await drawGraph(page);
+    let svg = await shown(page, '#graph-picture');
+    const size = `size ${svg.width} ${svg.height}`;
+    const graphRequests = [size, 'add y=2x+1', 'add x^2-2x-3'];
+    sameAsModel(svg, native(graphRequests).picture, 'graph of y=2x+1 and x^2-2x-3');
+    check(svg.strokes.includes('#ff0000') && svg.strokes.includes('#0000ff'), 'the two curves are red and blue');
+    check(svg.texts.includes('y＝2x＋1') && svg.texts.includes('y＝x^2－2x－3'), 'the legend names both functions');
+    const properties = await page.$eval('#graph-properties', (p) => p.textContent);
+    check(properties.includes('一次函数') && properties.includes('二次函数'), '函数的性质 describes both');
+
+    let before = await outer(page, '#graph-picture');
+    await page.click('#graph-zoom-in');
+    await changed(page, '#graph-picture', before);
+    sameAsModel(await shown(page, '#graph-picture'), native([...graphRequests, 'zoomin']).picture, '放大');
+
+    // A drag pans the picture; the pointer line follows the mouse.
+    const box = await (await page.$('#graph-picture')).boundingBox();
+    before = await outer(page, '#graph-picture');
+    await page.mouse.move(box.x + 200, box.y + 200);
+    await page.mouse.down();
+    await page.mouse.move(box.x + 260, box.y + 230, { steps: 4 });
+    await page.mouse.up();
+    await changed(page, '#graph-picture', before);
+    await page.waitForFunction(() => document.querySelector('#graph-pointer').textContent.startsWith('鼠标位置 ('));
+    check(true, 'a drag pans the graph and 鼠标位置 follows the mouse');
+    // The wheel zooms about the mouse: five notches (three times the scale) make the axis count in fifths.
+    await page.mouse.wheel({ deltaY: -500 });
+    const fifths = await page.waitForFunction(() => [...document.querySelectorAll('#graph-picture text')]
+      .some((t) => t.textContent === '0.2'), { timeout: 10000 }).then(() => true, () => false);
+    check(fifths, 'the wheel zooms in');
+    await page.mouse.move(box.x + box.width + 50, box.y + box.height + 50);
+    before = await outer(page, '#graph-picture');
+    await page.click('#graph-reset');
+    await changed(page, '#graph-picture', before).catch(() => null);
+    sameAsModel(await shown(page, '#graph-picture'), native(graphRequests).picture, '复原 after zoom and drag');
+
+    if (shotDir) {
+      fs.mkdirSync(shotDir, { recursive: true });
+      await page.screenshot({ path: path.join(shotDir, 'graph-1280x800.png') });
+    }
+    const bad = await page.evaluate(async () => {
+      const input = document.querySelector('#graph-function');
+      input.value = 'y=(';
+      document.querySelector('#graph-draw').click();
+      await new Promise((r) => setTimeout(r, 500));
+      return document.querySelector('#graph-status').textContent;
+    });
+    check(bad.length > 0 && bad !== '已画出图象。' && (await page.$$('#graph-list li')).length === 2,
+      `a function that cannot be read is refused: ${bad}`);
+
+    const png = await page.evaluate(async () => {
+      const { pngBlob } = await import('./svg.js');
+      const blob = await pngBlob(document.querySelector('#graph-picture'));
+      const bytes = new Uint8Array(await blob.arrayBuffer());
+      return [blob.type, blob.size, bytes[1], bytes[2], bytes[3]];
+    });
+    check(png[0] === 'image/png' && png[1] > 2000 && String.fromCharCode(png[2], png[3], png[4]) === 'PNG', `保存PNG: ${png[1]} bytes of PNG`);
+
+    // 统计图初步: the default table, a pie and a bar chart.
+    await page.click('#tab-132');
+    await page.waitForSelector('#chart-picture [data-kind]');
+    const rows = await tableRows(page);
+    check(rows[1][0] === '男生' && rows[0][1] === '一年级', 'the table starts with the default table of the core');
+    const title = await page.$eval('#chart-title', (t) => t.value);
+    const chartRequest = (kind, s) => `chart ${kind} ${s.width} ${s.height}\n${title}\n${rows.map((r) => r.join('\t')).join('\n')}`;
+    await drawChart(page, 'pie');
+    svg = await shown(page, '#chart-picture');
+    sameAsModel(svg, native([chartRequest('pie', svg)]).picture, 'pie chart');
+    check(svg.kinds.filter((k) => k === 'pie').length >= 12, 'two pies of six slices');
+    if (shotDir) await page.screenshot({ path: path.join(shotDir, 'charts-pie-1280x800.png') });
+    await drawChart(page, 'bar');
+    svg = await shown(page, '#chart-picture');
+    sameAsModel(svg, native([chartRequest('bar', svg)]).picture, 'bar chart');
+    if (shotDir) await page.screenshot({ path: path.join(shotDir, 'charts-bar-1280x800.png') });
+
+    // The table editor: a row and a column more; a cell typed is drawn.
+    const [height, width] = [rows.length, rows[0].length];
+    await page.click('#chart-add-row');
+    await page.click('#chart-add-column');
+    const grown = await tableRows(page);
+    check(grown.length === height + 1 && grown.every((r) => r.length === width + 1), '增加一行 and 增加一列 grow the table');
+    await page.click('#chart-table tr:nth-child(4) td:nth-child(1) input');
+    await page.keyboard.type('老师');
+    await page.click('#chart-table tr:nth-child(4) td:nth-child(2) input');
+    await page.keyboard.type('9');
+    await drawChart(page, 'bar');
+    svg = await shown(page, '#chart-picture');
+    check(svg.texts.includes('老师'), 'a row typed into the table is drawn (its legend)');
+
+    // The histogram form: refused data keeps the form open with the reason; good data draws.
+    await page.click('#chart-histogram');
+    await page.waitForSelector('#frequency-dialog[open]');
+    await page.click('#frequency-ok');
+    await page.waitForFunction(() => document.querySelector('#frequency-error').textContent !== '');
+    check(await page.$('#frequency-dialog[open]') !== null, 'no data: the form says why and stays open');
+    await page.click('#frequency-data');
+    await page.keyboard.type('141 142 150 151 160 171 148 155 155 169');
+    await page.waitForFunction(() => document.querySelector('#frequency-width').placeholder.startsWith('不填就用'));
+    before = await outer(page, '#chart-picture');
+    await page.keyboard.press('Enter');
+    await changed(page, '#chart-picture', before);
+    const grid = await tableRows(page);
+    const note = await page.$eval('#chart-note', (n) => n.textContent);
+    check(grid[0].slice(0, 3).join() === '分组,频数,频率' && note.startsWith('共10个数据'), `the histogram fills the table (${note})`);
+    check((await shown(page, '#chart-picture')).texts.includes('频率分布直方图'), 'the histogram is drawn with its title');
+
+    if (shotDir) {
+      await page.screenshot({ path: path.join(shotDir, 'charts-histogram-1280x800.png') });
+      // A phone of its own (nothing kept from the pages above).
+      const phone = await (await browser.createBrowserContext()).newPage();
+      await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
+      await phone.goto(server.url, { waitUntil: 'domcontentloaded' });
+      await phone.waitForSelector('#page:not([hidden]), #charts-page:not([hidden])');
+      await drawGraph(phone);
+      await phone.screenshot({ path: path.join(shotDir, 'graph-phone-390x844.png') });
+      // Two fingers moving apart from 100 to 200 pixels zoom in twice: the axis counts in halves.
+      const area = await (await phone.$('#graph-picture')).boundingBox();
+      const [cx, cy] = [area.x + area.width / 2, area.y + area.height / 2];
+      const touch = await phone.createCDPSession();
+      const fingers = (d) => [{ x: cx - d / 2, y: cy, id: 1 }, { x: cx + d / 2, y: cy, id: 2 }];
+      const before = await outer(phone, '#graph-picture');
+      await touch.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: fingers(100) });
+      for (const d of [125, 150, 175, 200]) await touch.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: fingers(d) });
+      await touch.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      await changed(phone, '#graph-picture', before);
+      await phone.waitForFunction(() => [...document.querySelectorAll('#graph-picture text')].some((t) => t.textContent === '0.5'),
+        { timeout: 10000 }).catch(() => null);
+      const halves = (await shown(phone, '#graph-picture')).texts;
+      check(halves.includes('0.5') && !halves.includes('7'), 'phone: a pinch zooms the graph in');
+      check(!(await phone.evaluate(() => document.documentElement.scrollWidth > window.innerWidth)), 'phone: the graph page does not scroll sideways');
+      await phone.click('#tab-132');
+      await phone.waitForSelector('#chart-picture [data-kind]');
+      await drawChart(phone, 'bar');
+      await phone.evaluate(() => document.querySelector('#chart-picture').scrollIntoView({ block: 'center' }));
+      await phone.screenshot({ path: path.join(shotDir, 'charts-bar-phone-390x844.png') });
+      check(!(await phone.evaluate(() => document.documentElement.scrollWidth > window.innerWidth)), 'phone: the chart page does not scroll sideways');
+    }
+  } finally {
+    await browser.close();
+    server.stop();
+  }
+  console.log(`web charts: ${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
