@@ -9,16 +9,9 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
+const { check, runChecks } = require('./tally.cjs');
 
 const [siteDir, sheets, puppeteerDir, shotDir] = process.argv.slice(2);
-
-let passed = 0;
-let failed = 0;
-function check(ok, what) {
-  if (ok) ++passed;
-  else ++failed;
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-}
 
 function native(words, input = '') {
   return JSON.parse(execFileSync(sheets, words.map(String), { input, encoding: 'utf8' }));
@@ -234,7 +227,7 @@ async function shares(context, page) {
   await fresh.close();
 }
 
-(async () => {
+runChecks('web practice', async () => {
   const server = await serve(siteDir, 8931 + (process.pid % 200));
   const browser = await launch(puppeteerDir);
   try {
@@ -248,9 +241,4 @@ async function shares(context, page) {
     await browser.close();
     server.stop();
   }
-  console.log(`web practice: ${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
-})().catch((error) => {
-  console.error(error);
-  process.exit(1);
 });
