@@ -22,8 +22,8 @@ bool ParseInt(const std::string &text, int &value)
 
 const char *HeadlessUsage()
 {
-    return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--method M] [--check-only | --compute-only] [--gbk]\n"
-           "       [--format text|html]\n"
+    return "usage: qimbel-cli (--type T | --page P) [--level 1|4|5] [--method M] [--check-only | --compute-only | --mark]\n"
+           "       [--gbk] [--format text|html]\n"
            "       qimbel-cli --graph F [--graph G ...]\n"
            "       qimbel-cli --pictures\n"
            "  Reads the text box from standard input, presses check and compute on the page,\n"
@@ -37,6 +37,9 @@ const char *HeadlessUsage()
            "  --check-only   press check but not compute\n"
            "  --compute-only compute on the text as given, without the check (so \"/\" stays a\n"
            "                 fraction bar: 3/4×2/3)\n"
+           "  --mark         press 批改我的解答 instead: every problem is followed by the pupil's own\n"
+           "                 steps (lines starting with ＝, or one equation per line), and the marked\n"
+           "                 copy (√, ×, the slip, the right step, the end) follows 批改结果：\n"
            "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n"
            "  --format F     text: the text box as it stands (default); html: the text box typeset\n"
            "                 like a textbook, as a small UTF-8 HTML document with MathML\n"
@@ -84,6 +87,8 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
             request.checkOnly = true;
         } else if (arg == "--compute-only") {
             request.computeOnly = true;
+        } else if (arg == "--mark") {
+            request.mark = true;
         } else if (arg == "--gbk") {
             request.gbk = true;
         } else if (arg == "--format") {
@@ -98,6 +103,8 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
         return {std::nullopt, "give --type or --page"};
     if (request.checkOnly && request.computeOnly)
         return {std::nullopt, "give --check-only or --compute-only, not both"};
+    if (request.mark && (request.checkOnly || request.computeOnly))
+        return {std::nullopt, "--mark neither checks nor computes: give it without --check-only or --compute-only"};
     return {request, {}};
 }
 
@@ -123,10 +130,14 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text,
 
     page->SetFactorMethod(request.method);
     page->SetEditText(text);
-    if (!request.computeOnly)
-        page->Check();
-    if (!request.checkOnly)
-        page->Compute();
+    if (request.mark) {
+        page->Mark();
+    } else {
+        if (!request.computeOnly)
+            page->Check();
+        if (!request.checkOnly)
+            page->Compute();
+    }
     std::vector<std::string> shown = page->TakeMessages();
     if (messages != nullptr)
         *messages = std::move(shown);

@@ -17,6 +17,7 @@ struct HeadlessRequest {
     bool gbk = false; // --gbk: texts pass through as GBK bytes
     int method = 8; // --method M: page 134's 因式分解方法 (1 to 8)
     bool html = false; // --format html: the text box typeset, as HTML with MathML (UTF-8)
+    bool mark = false; // --mark: press 批改我的解答 instead of check and compute
 };
 
 // Parses the arguments after the program name; an error text on failure.

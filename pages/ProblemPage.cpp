@@ -1,5 +1,6 @@
 #include "pages/ProblemPage.h"
 
+#include "marking/MarkWorking.h"
 #include "pages/CheckText.h"
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
@@ -242,6 +243,34 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     edited_ = false;
 }
 
+void ProblemPage::Mark()
+{
+    // Old results go, with the line break before their separator, so marking again gives the
+    // same text; so do the line breaks after the last typed line.
+    const int p = Find(editText_, std::string("\r\n") + kResultMark);
+    if (p >= 0)
+        editText_ = Left(editText_, p);
+    else
+        CutOldResults(kResultMark);
+    while (Right(editText_, 2) == "\r\n")
+        editText_ = Left(editText_, Len(editText_) - 2);
+    markedProblems_ = markedSteps_ = markedRight_ = 0;
+    event_ = PageEvent::Marked;
+    edited_ = false;
+    if (HoldsNothingTyped())
+        return;
+    const int type = CurrentType();
+    const MarkedText marked = MarkWorking(solver_, type, editText_);
+    editText_ += "\r\n---------------------------------------------\r\n" + marked.text;
+    if (!CanMark(type))
+        messages_.push_back(kCannotMark);
+    markedProblems_ = marked.problems;
+    markedSteps_ = marked.steps;
+    markedRight_ = marked.right;
+}
+
+bool ProblemPage::MarkEnabled() const { return CanMark(type_); }
+
 void ProblemPage::Clear()
 {
     editText_.clear();
@@ -306,6 +335,13 @@ std::string ProblemPage::StatusLine() const
         return "已清空文本框。";
     case PageEvent::Example:
         return "已载入“" + name + "”的示例。";
+    case PageEvent::Marked:
+        if (!CanMark(CurrentType()))
+            return kCannotMark;
+        if (markedProblems_ == 0)
+            return "文本框中没有可以批改的解答：先写题目，再在下面每行写一步。";
+        return "已批改 " + std::to_string(markedProblems_) + " 道题：共" + std::to_string(markedSteps_) + "步，对"
+            + std::to_string(markedRight_) + "步。";
     case PageEvent::None:
         break;
     }

@@ -33,6 +33,7 @@ enum class PageEvent {
     Computed,
     Cleared,
     Example,
+    Marked,
 };
 
 // The detail level that the option boxes give: 5 with working and explanations, 4 with one of
@@ -78,6 +79,12 @@ public:
     // 再进行运算操作: solve every line with the routine of the current type. `afterEachLine`, when
     // given, is called after every line (the window shows a busy cursor from it).
     void Compute(const std::function<void()> &afterEachLine = nullptr);
+    // 批改我的解答: cut old results and put the marked copy of the pupil's working below the text,
+    // after a separator and 批改结果：. A type that cannot be marked answers with one sentence
+    // (also as a message).
+    void Mark();
+    // Whether 批改我的解答 can mark the page's type.
+    bool MarkEnabled() const;
     // 清空.
     void Clear();
     // 示例: the worked example of the current type replaces the text.
@@ -116,6 +123,7 @@ private:
     int type_ = 0;
     PageEvent event_ = PageEvent::None;
     int computedLines_ = 0; // problems the last compute solved
+    int markedProblems_ = 0, markedSteps_ = 0, markedRight_ = 0; // what the last 批改 found
     bool edited_ = false; // by hand, since the last handler
     bool editedToEmpty_ = false;
     Solver solver_;

@@ -408,6 +408,19 @@ std::size_t LabelStart(const std::string &s, std::size_t begin, std::size_t end,
     return std::string::npos;
 }
 
+// A line of a marked copy that carries a mark: "√", or "× 第k步错了…" whose sentence stays.
+bool ReadMarkLine(const std::string &text, bool markedCopy, TsLine &line)
+{
+    const bool right = markedCopy && text == "√";
+    if (!right && !(markedCopy && text.compare(0, std::strlen("× 第"), "× 第") == 0))
+        return false;
+    line.mark = right ? TsMark::Right : TsMark::Wrong;
+    line.markSign = right ? text : text.substr(0, std::strlen("× "));
+    if (!right)
+        line.body.kids.push_back(Leaf(TsKind::Text, text.substr(line.markSign.size())));
+    return true;
+}
+
 bool StartsBlankOrRelation(const TsNode &row)
 {
     if (row.kids.empty())
@@ -423,6 +436,7 @@ TsDocument ReadTypeset(const std::string &s)
     TsDocument doc;
     int block = 0;
     bool previousEmpty = true;
+    bool markedCopy = false; // after 批改结果：, until the next separator
     std::size_t pos = 0;
     while (pos < s.size() || (pos == 0 && s.empty())) {
         if (s.empty())
@@ -446,24 +460,31 @@ TsDocument ReadTypeset(const std::string &s)
 
         line.body.kind = TsKind::Row;
         line.label.kind = TsKind::Row;
-        std::size_t gapStart = 0;
-        std::size_t label = LabelStart(s, pos, end, gapStart);
-        const std::size_t bodyEnd = label == std::string::npos ? end : gapStart;
-        if (IsColumnLine(s, pos, bodyEnd)) {
-            line.grid = true;
-            if (end > pos)
-                line.body.kids.push_back(Leaf(TsKind::Text, s.substr(pos, end - pos)));
-        } else {
-            std::size_t subscriptsFrom = std::string::npos;
-            for (std::size_t p = pos; p < end; p += CharLength(s, p))
-                if (Is(s, p, "∴")) {
-                    subscriptsFrom = p;
-                    break;
+        const std::string text = s.substr(pos, end - pos);
+        if (text.find("----") != std::string::npos)
+            markedCopy = false;
+        else if (text == "批改结果：")
+            markedCopy = true;
+        if (!ReadMarkLine(text, markedCopy, line)) {
+            std::size_t gapStart = 0;
+            std::size_t label = LabelStart(s, pos, end, gapStart);
+            const std::size_t bodyEnd = label == std::string::npos ? end : gapStart;
+            if (IsColumnLine(s, pos, bodyEnd)) {
+                line.grid = true;
+                if (end > pos)
+                    line.body.kids.push_back(Leaf(TsKind::Text, s.substr(pos, end - pos)));
+            } else {
+                std::size_t subscriptsFrom = std::string::npos;
+                for (std::size_t p = pos; p < end; p += CharLength(s, p))
+                    if (Is(s, p, "∴")) {
+                        subscriptsFrom = p;
+                        break;
+                    }
+                ReadRuns(s, pos, bodyEnd, subscriptsFrom, line.body);
+                if (label != std::string::npos) {
+                    line.gap = s.substr(gapStart, label - gapStart);
+                    ReadRuns(s, label, end, subscriptsFrom, line.label);
                 }
-            ReadRuns(s, pos, bodyEnd, subscriptsFrom, line.body);
-            if (label != std::string::npos) {
-                line.gap = s.substr(gapStart, label - gapStart);
-                ReadRuns(s, label, end, subscriptsFrom, line.label);
             }
         }
         doc.lines.push_back(std::move(line));
@@ -536,7 +557,7 @@ std::string TsPlainText(const TsNode &n)
 
 std::string TsPlainText(const TsLine &line)
 {
-    return TsPlainText(line.body) + line.gap + TsPlainText(line.label) + line.ending;
+    return line.markSign + TsPlainText(line.body) + line.gap + TsPlainText(line.label) + line.ending;
 }
 
 std::string TsPlainText(const TsDocument &document)

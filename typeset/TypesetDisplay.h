@@ -25,6 +25,10 @@ public:
     virtual double Descent(double size) const = 0;
 };
 
+// The colour a glyph is drawn in: the text colour, or the green of a right step's ✓ and the
+// red of a wrong step's ✗.
+enum class TsInk { Text, Right, Wrong };
+
 // A text drawn with its baseline at y + ascent; (x, y, width, height) is its box.
 struct TsGlyphs {
     double x = 0, y = 0, width = 0, height = 0;
@@ -32,6 +36,7 @@ struct TsGlyphs {
     std::string text; // UTF-8
     TsFont font = TsFont::Text;
     double size = 0;
+    TsInk ink = TsInk::Text;
 };
 
 struct TsRule {

@@ -282,6 +282,11 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
             lp.body = layout.Grid(TsPlainText(line.body));
             continue;
         }
+        if (line.mark != TsMark::None) {
+            // The sign goes beside the step above; a wrong step's sentence stays on its own line.
+            lp.body = layout.Row(line.body.kids, size);
+            continue;
+        }
         const std::vector<TsNode> &kids = line.body.kids;
         if (line.aligned) {
             std::size_t from = 0;
@@ -335,6 +340,24 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
         i = j;
     }
 
+    // Marks: one column per block, right of the widest step that carries one.
+    const auto markOf = [&doc, n](std::size_t i) {
+        return i + 1 < n && doc.lines[i].mark == TsMark::None ? doc.lines[i + 1].mark : TsMark::None;
+    };
+    std::vector<double> markX(n, 0);
+    for (std::size_t i = 0; i < n;) {
+        std::size_t j = i;
+        double widest = 0;
+        while (j < n && (j == i || (doc.lines[j].block != 0 && doc.lines[j].block == doc.lines[i].block))) {
+            if (markOf(j) != TsMark::None)
+                widest = std::max(widest, pieces[j].dx + pieces[j].body.width);
+            ++j;
+        }
+        for (std::size_t k = i; k < j; ++k)
+            markX[k] = widest + size;
+        i = j;
+    }
+
     TsDisplayList list;
     const double lead = 0.3 * size;
     double y = margin;
@@ -351,10 +374,18 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
             whole.Place(lp.label, labelX[i], 0);
             whole.width = labelX[i] + lp.label.width;
         }
+        if (const TsMark mark = markOf(i); mark != TsMark::None) {
+            Piece sign = layout.Glyphs(mark == TsMark::Right ? "\xE2\x9C\x93" : "\xE2\x9C\x97", TsFont::Text, size);
+            sign.glyphs.front().ink = mark == TsMark::Right ? TsInk::Right : TsInk::Wrong;
+            whole.Place(sign, std::max(markX[i], whole.width + size), 0);
+        }
         TsLineBox box;
         box.x = margin;
         box.y = y;
         box.height = whole.ascent + whole.descent + lead;
+        // A right step's mark line shows nothing of its own: its ✓ stands beside the step.
+        if (line.mark == TsMark::Right)
+            box.height = 0;
         box.width = whole.width;
         const double baseline = y + lead / 2 + whole.ascent;
         box.firstGlyph = list.glyphs.size();

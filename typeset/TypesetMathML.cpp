@@ -140,8 +140,26 @@ void AppendMath(std::string &out, const std::vector<TsNode> &nodes, std::size_t 
     out += "</math>";
 }
 
-void AppendLine(std::string &out, const TsLine &line, bool blockHasLabels)
+// The mark beside a step of a marked copy: a green ✓ or a red ✗ in a cell of its own.
+void AppendMark(std::string &out, TsMark mark)
 {
+    if (mark == TsMark::Right)
+        out += "<td class=\"mark right\" style=\"color:#1a7f37;padding-left:1em\">\xE2\x9C\x93</td>";
+    else if (mark == TsMark::Wrong)
+        out += "<td class=\"mark wrong\" style=\"color:#c62828;padding-left:1em\">\xE2\x9C\x97</td>";
+}
+
+void AppendLine(std::string &out, const TsLine &line, bool blockHasLabels, TsMark mark)
+{
+    if (line.mark == TsMark::Right)
+        return; // shown as the ✓ beside the step above
+    if (line.mark == TsMark::Wrong) {
+        // The sentence of a wrong step, in the text colour; its ✗ stands beside the step above.
+        out += "<tr><td colspan=\"" + std::to_string(blockHasLabels ? 3 : 2) + "\" class=\"note\">";
+        AppendEscaped(out, TsPlainText(line.body));
+        out += "</td></tr>\n";
+        return;
+    }
     const int columns = blockHasLabels ? 3 : 2;
     out += "<tr>";
     if (line.grid) {
@@ -181,6 +199,7 @@ void AppendLine(std::string &out, const TsLine &line, bool blockHasLabels)
             out += "</td>";
         }
     }
+    AppendMark(out, mark);
     out += "</tr>\n";
 }
 
@@ -204,7 +223,8 @@ std::string TypesetToMathML(const TsDocument &document)
         }
         out += "<table class=\"block\">\n";
         for (std::size_t k = i; k < j; ++k)
-            AppendLine(out, lines[k], labels);
+            AppendLine(out, lines[k], labels,
+                k + 1 < lines.size() && lines[k].mark == TsMark::None ? lines[k + 1].mark : TsMark::None);
         out += "</table>\n";
         i = j;
     }

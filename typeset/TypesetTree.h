@@ -32,6 +32,10 @@ struct TsNode {
     std::vector<TsNode> kids;
 };
 
+// The mark of a line of a marked copy (below 批改结果：): a line "√", or a line "× 第k步错了…".
+// The faces show it beside the step line above it, as a green ✓ or a red ✗.
+enum class TsMark { None, Right, Wrong };
+
 // One line of the text box. A grid line keeps its monospaced columns (column arithmetic, long
 // division); a flow line is typeset. A flow line may end in a step label (第n步: …) after a
 // run of blanks: the label is set in one column per block, right of the block's widest body.
@@ -43,6 +47,8 @@ struct TsLine {
     std::string ending; // "\r\n", "\n" or "" for the last line
     int block = 0; // lines of one block (no empty line between them) share a number
     bool aligned = false; // a flow line of an equation chain whose relation signs line up
+    TsMark mark = TsMark::None; // a mark line: `markSign` ("√" or "× ") then its sentence in `body`
+    std::string markSign;
 };
 
 struct TsDocument {

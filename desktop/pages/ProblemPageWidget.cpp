@@ -88,6 +88,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     QPushButton *check = AddButton(this, QStringLiteral("先进行算式检测(&C)"), 1039, {});
     compute_ = AddButton(this, QStringLiteral("再进行运算操作(&R)"), 1006, {});
     compute_->setToolTip(kCheckFirst);
+    mark_ = AddButton(this, QStringLiteral("批改我的解答(&M)"), 0, QStringLiteral("button_mark"));
 
     auto *actionRow = new QHBoxLayout;
     actionRow->addWidget(insert);
@@ -95,6 +96,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     actionRow->addStretch();
     actionRow->addWidget(check);
     actionRow->addWidget(compute_);
+    actionRow->addWidget(mark_);
 
     // 纯文本 and 课本排版: two views of one text box; the choice holds on every page for the run.
     typeset_ = new TypesetView(this);
@@ -233,6 +235,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
                 busy.Show();
         });
     });
+    connect(mark_, &QPushButton::clicked, this, [this] { Run([this] { model_.Mark(); }); });
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
     connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });
@@ -269,7 +272,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     QList<QWidget *> order;
     for (QPushButton *button : typeColumn->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
         order.append(button);
-    order << edit_ << typeset_ << check << compute_ << plainButton_ << typesetButton_ << insert << clear;
+    order << edit_ << typeset_ << check << compute_ << mark_ << plainButton_ << typesetButton_ << insert << clear;
     if (methods_ != nullptr)
         for (QRadioButton *radio : methods_->findChildren<QRadioButton *>())
             order.append(radio);
@@ -361,6 +364,10 @@ void ProblemPageWidget::WriteToScreen()
     title_->setText(FromGbk(model_.Title()));
     summary_->setText(FromGbk(model_.Summary()));
     compute_->setEnabled(model_.ComputeEnabled());
+    mark_->setEnabled(model_.MarkEnabled());
+    mark_->setToolTip(model_.MarkEnabled()
+            ? QStringLiteral("先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改")
+            : QStringLiteral("这一类题目还不能批改"));
     const PageOptions &options = model_.Options();
     showIntro_->setChecked(options.showIntro);
     showResult_->setChecked(options.showResult);

@@ -87,6 +87,7 @@ private:
     QLabel *title_ = nullptr; // 1263
     QLabel *summary_ = nullptr; // 1216
     QPushButton *compute_ = nullptr; // 1006
+    QPushButton *mark_ = nullptr; // 批改我的解答
     QCheckBox *showIntro_ = nullptr; // 1015
     QCheckBox *showResult_ = nullptr; // 1259
     QCheckBox *showWorking_ = nullptr; // 1260

@@ -70,6 +70,10 @@ void PaintTypeset(QPainter &painter, const TsDisplayList &list, const QtTypesetM
         const QString text = QString::fromUtf8(g.text.data(), static_cast<qsizetype>(g.text.size()));
         // A glyph narrower than its box (a narrow sign in a grid cell pair) stands in its middle.
         const double advance = metrics.Advance(g.text, g.font, g.size);
+        // The marks of a marked copy: a green ✓, a red ✗; everything else in the text colour.
+        painter.setPen(g.ink == TsInk::Right ? QColor(0x1a, 0x7f, 0x37)
+                : g.ink == TsInk::Wrong      ? QColor(0xc6, 0x28, 0x28)
+                                             : ink);
         painter.drawText(QPointF(g.x + std::max(0.0, (g.width - advance) / 2), g.baseline), text);
     }
     for (const TsRule &r : list.rules) {

@@ -19,9 +19,11 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
@@ -81,6 +83,23 @@ QWidget *Worked(MainWindow &window, int page, int type, const QString &problem, 
         edit->setPlainText(problem);
         Button(widget, QStringLiteral("button_1006"))->click();
     }
+    Child<QToolButton>(widget, typeset ? QStringLiteral("view_typeset") : QStringLiteral("view_plain"))->click();
+    return nullptr;
+}
+
+// A pupil's own working marked by 批改我的解答 on the 初中计算题 page: a right step, a bracket
+// whose sign was not changed, the step after it, and the end; in 课本排版 or in 纯文本.
+QWidget *MarkedWorking(MainWindow &window, bool typeset)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(134));
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(134);
+    Button(widget, QStringLiteral("type_21_1142"))->click();
+    auto *edit = Child<QPlainTextEdit>(widget, QStringLiteral("edit_1004"));
+    edit->setPlainText(QStringLiteral("(x+1)(x-2)-(x^2-3x)\n＝x^2-x-2-(x^2-3x)\n＝x^2-x-2-x^2-3x\n＝-4x-2\n\n"
+                                      "1/2+2/3×3/4\n＝1/2+1/2\n＝1"));
+    Button(widget, QStringLiteral("button_mark"))->click();
+    // The marked copy at the top of the view (both views start at the same line).
+    edit->verticalScrollBar()->setValue(edit->document()->find(QStringLiteral("----")).blockNumber());
     Child<QToolButton>(widget, typeset ? QStringLiteral("view_typeset") : QStringLiteral("view_plain"))->click();
     return nullptr;
 }
@@ -362,6 +381,9 @@ const std::vector<Scene> &Scenes()
             [](MainWindow &w) { return Worked(w, 130, 7, QStringLiteral("1.5÷0.4"), false); }},
         {"screenshots/typeset-quadratic-maximised.png", kLarge,
             [](MainWindow &w) { return Worked(w, 135, 27, QStringLiteral("x^2-2x-1=0\n2x^2-5x+2=0"), true); }},
+        // 批改我的解答: a pupil's own working marked, in both views.
+        {"marking-text.png", kSmall, [](MainWindow &w) { return MarkedWorking(w, false); }},
+        {"marking-typeset.png", kSmall, [](MainWindow &w) { return MarkedWorking(w, true); }},
         {"screenshots/tab0-fill-in.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 32); }},
         {"screenshots/tab1-simplified-calculation.png", kLarge,
             [](MainWindow &w) { return WorkedExample(w, 130, 11); }},

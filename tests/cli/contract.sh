@@ -34,8 +34,20 @@ case "$out" in *"<script"*) fail "html with a script" ;; esac
 case "$out" in "<!DOCTYPE html>"*"</html>") ;; *) fail "html is no whole document" ;; esac
 case "$out" in *"解题过程"*) ;; *) fail "html without the worked text" ;; esac
 
+# --mark: the marked copy after 批改结果：; marking again gives the same text; a type that cannot be
+# marked says so on stderr too, and it is no failure.
+out=$(printf '52-17\n＝45\n' | "$cli" --type 8 --mark | tail -4)
+expect "mark" "× 第1步错了：进位/借位错误。
+应该是：35
+还没有做完：要从第1步起改正。
+共1步，对0步。" "$out"
+once=$(printf '12+9\n＝21\n' | "$cli" --type 8 --mark)
+expect "mark twice" "$once" "$(printf '%s\n' "$once" | "$cli" --type 8 --mark)"
+err=$(printf '123\n' | "$cli" --type 1 --mark 2>&1 >/dev/null)
+expect "mark type 1" "这一类题目还不能批改。" "$err"
+
 # Bad arguments: usage on stderr, status 2.
-for args in "" "--type" "--type 19" "--page 132" "--type 1 --level 2" "--bogus" "--type 20 --format pdf"; do
+for args in "" "--type" "--type 19" "--page 132" "--type 1 --level 2" "--bogus" "--type 20 --format pdf" "--type 8 --mark --check-only"; do
     # shellcheck disable=SC2086
     printf '' | "$cli" $args >/dev/null 2>/tmp/qimbel-cli-err.$$
     status=$?

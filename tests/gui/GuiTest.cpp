@@ -169,6 +169,27 @@ private slots:
         QVERIFY(compute->isEnabled());
     }
 
+    // 批改我的解答 stands on every problem page, enabled for the types that can be marked; it puts
+    // the marked copy below the typed working, and the status bar counts the steps.
+    void markButtonMarksTheTypedWorking()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(4);
+        QPushButton *mark = Button(window, 134, QStringLiteral("button_mark"));
+        QVERIFY(mark->isEnabled());
+        QPlainTextEdit *edit = Edit(window, 134);
+        edit->setPlainText(QStringLiteral("5-8\n＝3"));
+        mark->click();
+        QCOMPARE(edit->toPlainText(),
+            QStringLiteral("5-8\n＝3\n---------------------------------------------\n批改结果：\n5-8\n＝3\n"
+                           "× 第1步错了：符号错误。\n应该是：－3\n还没有做完：要从第1步起改正。\n共1步，对0步。\n"));
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("已批改 1 道题：共1步，对0步。"));
+        Button(window, 134, QStringLiteral("type_24_1144"))->click();
+        QVERIFY(!mark->isEnabled());
+        for (int page : {129, 130, 131, 133, 135})
+            QVERIFY(Button(window, page, QStringLiteral("button_mark")) != nullptr);
+    }
+
     void optionBoxesSetTheDetailLevelOfACompute()
     {
         MainWindow window;

@@ -75,8 +75,47 @@ TEST_P(TypesetGolden, LayoutAsInTheBook)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TypesetGolden, testing::Values("fraction_sum", "quadratic_surd", "linear_equation", "column_division"));
+INSTANTIATE_TEST_SUITE_P(Cases, TypesetGolden,
+    testing::Values("fraction_sum", "quadratic_surd", "linear_equation", "column_division", "marked_copy"));
+
+// A marked copy: the ✓ of a right step and the ✗ of a wrong one stand beside their steps, on the
+// step's baseline, green and red; the line "√" shows nothing of its own, the sentence of a wrong
+// step stays on its line in the text colour; the plain text is kept byte for byte.
+TEST(TypesetLayout, MarksBesideTheirSteps)
+{
+    const std::string text = "12＋9\r\n批改结果：\r\n12＋9\r\n＝21\r\n√\r\n＝22\r\n× 第2步错了。";
+    const TsDocument doc = ReadTypeset(text);
+    EXPECT_EQ(TsPlainText(doc), text);
+    ASSERT_EQ(doc.lines.size(), 7u);
+    EXPECT_EQ(doc.lines[0].mark, TsMark::None);
+    EXPECT_EQ(doc.lines[4].mark, TsMark::Right);
+    EXPECT_EQ(doc.lines[6].mark, TsMark::Wrong);
+    const double size = 20;
+    const TsDisplayList list = LayoutTypeset(doc, FixedMetrics(), size, 0);
+    const auto glyphsOf = [&list](std::size_t line) {
+        std::vector<TsGlyphs> out(list.glyphs.begin() + static_cast<long>(list.lines[line].firstGlyph),
+            list.glyphs.begin() + static_cast<long>(list.lines[line].firstGlyph + list.lines[line].glyphCount));
+        return out;
+    };
+    const std::vector<TsGlyphs> right = glyphsOf(3);
+    const std::vector<TsGlyphs> wrong = glyphsOf(5);
+    ASSERT_FALSE(right.empty());
+    ASSERT_FALSE(wrong.empty());
+    const TsGlyphs &tick = right.back();
+    const TsGlyphs &cross = wrong.back();
+    EXPECT_EQ(tick.text, "\xE2\x9C\x93");
+    EXPECT_EQ(tick.ink, TsInk::Right);
+    EXPECT_EQ(cross.text, "\xE2\x9C\x97");
+    EXPECT_EQ(cross.ink, TsInk::Wrong);
+    EXPECT_DOUBLE_EQ(tick.baseline, right.front().baseline);
+    EXPECT_GE(tick.x, right[right.size() - 2].x + right[right.size() - 2].width + size);
+    EXPECT_DOUBLE_EQ(tick.x, cross.x); // one column for the marks of a block
+    EXPECT_EQ(list.lines[4].glyphCount, 0u);
+    EXPECT_DOUBLE_EQ(list.lines[4].height, 0);
+    for (const TsGlyphs &g : glyphsOf(6))
+        EXPECT_EQ(g.ink, TsInk::Text);
+    EXPECT_EQ(glyphsOf(6).front().text, GbkToUtf8Lossy("第2步错了。")); // the "×" went beside the step
+}
 
 // Powers and fractions in the display list: the exponent raised and smaller, the numerator above
 // the bar above the denominator, the radical's bar over its radicand.

@@ -175,6 +175,9 @@ function showPage() {
   els.undo.disabled = page.undo.length === 0 || busy;
   els.compute.disabled = !page.computeEnabled || busy;
   for (const button of [els.check, els.clear, els.example]) button.disabled = busy;
+  // 批改我的解答: for the types whose working can be marked.
+  const markable = data.types.find((t) => t.type === state.type);
+  if (els.mark) els.mark.disabled = busy || !(markable && markable.markable);
   for (const button of els.types.querySelectorAll('button')) {
     if (button.dataset.type) button.disabled = busy || !data.types.find((t) => t.type === Number(button.dataset.type)).enabled;
   }
@@ -237,7 +240,7 @@ function takeText(page, text) {
   page.tail = cut < 0 ? '' : text.slice(cut);
 }
 
-const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute']);
+const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute', 'mark']);
 
 async function run(action, arg) {
   if (busy || !currentPage()) return;
@@ -469,6 +472,10 @@ function closeTypeMenu() {
 function wire() {
   els.check.addEventListener('click', () => run('check'));
   els.compute.addEventListener('click', () => run('compute'));
+  els.mark = typeButton('批改我的解答', true, () => run('mark'), 'mark');
+  els.mark.className = 'primary';
+  els.mark.title = '先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改';
+  els.compute.after(els.mark);
   els.clear.addEventListener('click', () => run('clear'));
   els.example.addEventListener('click', () => run('example'));
   els.undo.addEventListener('click', undo);

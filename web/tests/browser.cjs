@@ -174,6 +174,14 @@ function gzippedSize(dir) {
     // measures); the check only catches a page that freezes, whatever the machine's load.
     check(longest < 1000, '1,000 lines: no main-thread task of a second or more');
 
+    // 批改我的解答: the marked copy is the native one.
+    const working = '38+47-12×2\n＝38+47-24\n＝75-24\n＝51';
+    await setText(page, working);
+    await page.click('#mark');
+    await idle(page);
+    check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--mark'], working)),
+      '批改我的解答: the marked copy is the native one');
+
     // Bad input: never a dead tab.
     const alive = async () => (await page.evaluate(() => 1 + 1)) === 2;
     const huge = '1+'.repeat(5 * 1024 * 1024);

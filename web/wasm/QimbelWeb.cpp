@@ -2,6 +2,7 @@
 // symbol palette, called from JavaScript. Texts cross in UTF-8 with LF line ends; inside, as
 // everywhere in the core, they are GBK with CR LF. Every call writes its answer (JSON) into one
 // buffer that JavaScript reads through qw_result_data / qw_result_size before the next call.
+#include "marking/MarkWorking.h"
 #include "pages/Headless.h"
 #include "pages/HelpWindowText.h"
 #include "pages/PageBook.h"
@@ -79,7 +80,8 @@ EMSCRIPTEN_KEEPALIVE const char *qw_tables()
         json += first ? "" : ",";
         first = false;
         json += "{\"type\":" + std::to_string(row.type) + ",\"page\":" + std::to_string(row.page)
-            + ",\"caption\":" + QuoteGbk(row.caption) + ",\"enabled\":" + (row.enabled ? "true" : "false") + "}";
+            + ",\"caption\":" + QuoteGbk(row.caption) + ",\"enabled\":" + (row.enabled ? "true" : "false")
+            + ",\"markable\":" + (qimbel::CanMark(row.type) ? "true" : "false") + "}";
     }
     json += "],\"symbolRows\":[";
     first = true;
@@ -107,7 +109,8 @@ EMSCRIPTEN_KEEPALIVE const char *qw_help(int page, int type)
 
 // One handler of a problem page on the page as JavaScript keeps it. `action`: 1 type button
 // (`arg` the type), 2 tab selection (`arg` the type), 3 check, 4 compute, 5 clear, 6 example,
-// 7 symbols (the text after the page's text is appended), 8 公式应用题, 9 check and compute.
+// 7 symbols (the text after the page's text is appended), 8 公式应用题, 9 check and compute,
+// 10 批改我的解答.
 // `options`: bit 0 显示简介, bit 1 运算过程, bit 2 运算说明. `type` is the current problem type.
 // {"text", "title", "summary", "type", "computeEnabled", "messages"} or {"error"} when the text
 // cannot be taken; then nothing was done.
@@ -168,6 +171,9 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     case 9:
         page.Check();
         page.Compute(progress);
+        break;
+    case 10:
+        page.Mark();
         break;
     default:
         return Finish("{\"error\":\"unknown action\"}");

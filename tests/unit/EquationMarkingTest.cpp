@@ -1,0 +1,177 @@
+// Marking the equation types: the reading of a pupil's line into its exact solution set, and
+// whole workings marked step by step (slips, Qimbel's step in place, the end), each a row of a
+// table. The property test beside it marks thousands of random workings.
+#include "marking/EquationLine.h"
+#include "marking/EquationMarking.h"
+#include "marking/EquationReading.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+using namespace qimbel;
+using namespace qimbel::marking;
+
+namespace {
+
+// A set as a short text: {2,3}, 任何数, x＞－3, x≥1 (the numbers sorted as texts).
+std::string Described(const SolutionSet &set)
+{
+    switch (set.kind) {
+    case SolutionSet::Kind::Above:
+        return std::string(set.closed ? "x≥" : "x＞") + ExactText(set.bound);
+    case SolutionSet::Kind::Below:
+        return std::string(set.closed ? "x≤" : "x＜") + ExactText(set.bound);
+    default:
+        break;
+    }
+    std::vector<std::string> texts;
+    for (const SurdNumber &n : set.values)
+        texts.push_back(SurdNumberText(n));
+    std::sort(texts.begin(), texts.end());
+    std::string out = set.kind == SolutionSet::Kind::AllExcept ? "任何数" : "";
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        out += (k == 0 ? "{" : ",") + texts[k];
+    return texts.empty() ? (out.empty() ? "{}" : out) : out + "}";
+}
+
+std::vector<std::string> LinesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// √, ×, ? (unreadable) for each step.
+std::string Marks(const MarkedProblem &marked)
+{
+    std::string marks;
+    for (const MarkedLine &line : marked.lines)
+        marks += line.mark == StepMark::Right ? "√" : line.mark == StepMark::Wrong ? "×" : line.mark == StepMark::Unreadable ? "?" : "";
+    return marks;
+}
+
+} // namespace
+
+TEST(EquationMarking, LinesAreReadIntoTheirExactSolutionSets)
+{
+    const struct {
+        const char *typed;
+        const char *set; // or "!" and the reason it cannot be read
+    } rows[] = {
+        // The words around the working and the ways of writing the signs.
+        {"解：移项得 2x+3=7", "{2}"},
+        {"两边同除以－2，得x＞－3", "x＞－3"},
+        {"（x－1）×２＜３", "x＜2.5"},
+        {"2x>=4", "x≥2"},
+        {"2x＝7＋－3", "{2}"},
+        {"∴ x＝2是原方程的解。", "{2}"},
+        // Linear: brackets, fractions, decimals; no solution and every number.
+        {"3(x－1)＝2x", "{3}"},
+        {"x/2＋1＝x/3", "{－6}"},
+        {"0.5x＝1/4", "{0.5}"},
+        {"2x＝2x＋1", "{}"},
+        {"2(x＋1)＝2x＋2", "任何数"},
+        {"原方程无解", "{}"},
+        // Quadratic: rational and surd roots, compared exactly.
+        {"x^2－5x＋6＝0", "{2,3}"},
+        {"(x－1)^2＝0", "{1}"},
+        {"x^2＝－1", "{}"},
+        {"x^2－2x－1＝0", "{1＋√2,1－√2}"},
+        {"x＝1±√2", "{1＋√2,1－√2}"},
+        {"x－1＝±√8", "{1＋2√2,1－2√2}"},
+        {"x1＝(1＋√5)/2，x2＝(1－√5)/2", "{(1＋√5)/2,(1－√5)/2}"},
+        {"2x＝√12", "{√3}"},
+        {"x＝2或x＝－3", "{2,－3}"},
+        {"x1＝x2＝3", "{3}"},
+        // Fractional: a number that makes a denominator 0 is no solution.
+        {"1/(x－1)＝2/(x^2－1)", "{}"},
+        {"2÷(x＋1)＝1", "{1}"},
+        // Inequalities: a negative factor turns the sign.
+        {"－2x＞6", "x＜－3"},
+        {"(x＋1)/(－2)＜1", "x＞－3"},
+        {"x＋1≥x", "任何数"},
+        {"x－x＞1", "{}"},
+        // What cannot be read.
+        {"2x＋＝7", "!读不懂这个式子，请检查括号和运算符号"},
+        {"2x＋y＝7", "!式子里除了 x 还有别的字母"},
+        {"x^2＞1", "!这一步不是一元一次不等式"},
+        {"x^3＝8", "!这一步不是一元一次方程或一元二次方程"},
+        {"x＝1±2±3", "!一个式子里只能有一个“±”"},
+        {"设x为未知数", "!没有等号或不等号"},
+        {"x＝√(1000000000000)", "!根号里的数太大"},
+        {"x＝√1000000000000", "!根号里的数太大"},
+        {"x＝√(2", "!根号后面要写一个整数"},
+    };
+    for (const auto &row : rows) {
+        const std::string normalised = NormalisedSigns(row.typed);
+        const OneUnknownLine line = ReadOneUnknown(WorkingPart(normalised), normalised, 'x', {});
+        const std::string got = line.reason.empty() ? Described(line.set) : "!" + line.reason;
+        EXPECT_EQ(got, row.set) << row.typed;
+    }
+}
+
+TEST(EquationMarking, WorkingsAreMarkedStepByStep)
+{
+    Solver solver;
+    const struct {
+        int type;
+        const char *lines;
+        const char *marks;
+        const char *slip; // at the first wrong or unreadable step
+        const char *correct; // Qimbel's step at the first wrong step
+        const char *missing; // empty: finished
+    } rows[] = {
+        {25, "3x＋5＝x－7\n移项得 3x－x＝－7－5\n2x＝－12\nx＝－6", "√√√", "", "", ""},
+        {25, "2x＋3＝7\n2x＝7＋3\n2x＝10\nx＝5", "×√√", "移项没有变号", "2x＝7－3", "答案不对，要从第1步改起"},
+        {25, "3－2(x－1)＝5\n3－2x－2＝5", "×", "去括号时没有变号", "3－2x＋2＝5", "还要移项"},
+        {25, "4－(x＋2)＝1\n4－x＋2＝1", "×", "去括号时没有变号", "4－x－2＝1", "还要移项"},
+        {25, "3(x＋2)＝12\n3x＋2＝12", "×", "漏乘", "3x＋6＝12", "还要移项"},
+        {25, "x/2＋1＝x/3\n3x＋1＝2x", "×", "漏乘", "3x＋6＝2x", "还要移项"},
+        {25, "2x＝7－3\n2x＝－4", "×", "符号错误", "2x＝4", "还要把x的系数化为1"},
+        {25, "2x＋3＝7\n2x＝4\nx＝3", "√×", "", "x＝2", "答案不对，要从第2步改起"},
+        {25, "2x＋3＝7\n2x＝4", "√", "", "", "还要把x的系数化为1"},
+        {25, "2x＋3＝7\n2x＝＝4\nx＝2", "?√", "一个式子里只能有一个等号或不等号", "", ""},
+        {30, "－2x＞6\nx＞－3", "×", "不等式两边同除以负数没有改变方向", "x＜－3", "答案不对，要从第1步改起"},
+        {30, "5x－3≤2x＋6\n3x≤9\nx≤3", "√√", "", "", ""},
+        {27, "x^2－5x＋6＝0\n(x－2)(x－3)＝0\nx－2＝0或x－3＝0\nx1＝2，x2＝3", "√√√", "", "", ""},
+        {27, "x^2－2x－1＝0\n(x－1)^2＝2\nx＝1±√2", "√√", "", "", ""},
+        {27, "x^2－4x＝－3\nx^2－4x＋3＝0\nx1＝1，x2＝－3", "√×", "", "x1＝1，x2＝3", "答案不对，要从第2步改起"},
+        {29, "1/(x－1)＝2/(x^2－1)\nx＋1＝2\nx＝1", "√×", "增根没有检验", "经检验，x＝1是原方程的增根，原方程无解", "还要检验"},
+        {29, "3/x＝2/(x－1)\n3(x－1)＝2x\nx＝3\n检验：当x＝3时，x(x－1)＝6≠0\n所以x＝3是原方程的解", "√√√√", "", "", ""},
+        {29, "3/x＝2/(x－1)\n3(x－1)＝2x\nx＝3", "√√", "", "", "还要检验"},
+        {29, "3/x＝2/(x－1)\n3x－3＝2x\nx＝3\n经检验，x＝3是增根", "√√×", "", "经检验，x＝3是原方程的解", "检验的结论不对"},
+        {26, "x＋y＝5\nx－y＝1\n①＋②得 2x＝6\nx＝3\n把x＝3代入①得 3＋y＝5\ny＝2\n所以方程组的解为 x＝3，y＝2", "√√√√√", "", "", ""},
+        {26, "x＋y＝5，x－y＝1\n由①得 x＝5－y\n把x＝5－y代入②得 5－y－y＝1\ny＝2\nx＝3", "√√√√", "", "", ""},
+        {26, "x＋y＝5\nx－y＝1\ny＝5＋x\nx＋5＋x＝5", "×√", "移项没有变号", "y＝5－x", "还要求出x和y的值"},
+        {26, "x＋y＝5\nx－y＝1\n2x＝6\nx＝3", "√√", "", "", "还要求出y的值"},
+        {26, "x＋y＝5\nx－y＝1\n2x＝6\nx＝4，y＝1", "√×", "", "x＝3，y＝2", "答案不对，要从第2步改起"},
+    };
+    for (const auto &row : rows) {
+        const MarkedProblem marked = MarkEquationWorking(solver, row.type, LinesOf(row.lines));
+        const std::string where = std::string(row.lines);
+        ASSERT_EQ(marked.lines.size(), LinesOf(row.lines).size()) << where;
+        EXPECT_EQ(Marks(marked), row.marks) << where;
+        const auto first = std::find_if(marked.lines.begin(), marked.lines.end(),
+            [](const MarkedLine &l) { return l.mark == StepMark::Wrong || l.mark == StepMark::Unreadable; });
+        EXPECT_EQ(first == marked.lines.end() ? "" : first->reason, row.slip) << where;
+        EXPECT_EQ(first == marked.lines.end() ? "" : first->correctStep, row.correct) << where;
+        EXPECT_EQ(marked.finished, std::string(row.missing).empty()) << where;
+        EXPECT_EQ(marked.missing, row.missing) << where;
+    }
+}
+
+TEST(EquationMarking, ProblemsThatCannotBeReadMarkNoStep)
+{
+    Solver solver;
+    for (const auto &[type, lines] : std::vector<std::pair<int, std::string>> {
+             {25, "2x＋y＝3\nx＝1"}, {25, "7＝7\n0＝0"}, {26, "x＋y＋z＝5\nx＝1"}, {27, std::string(300, '1') + "x＝1\nx＝1"}}) {
+        const MarkedProblem marked = MarkEquationWorking(solver, type, LinesOf(lines));
+        EXPECT_FALSE(marked.lines[0].reason.empty()) << lines;
+        EXPECT_EQ(marked.lines[0].mark, StepMark::Problem) << lines;
+        EXPECT_FALSE(marked.finished);
+    }
+}

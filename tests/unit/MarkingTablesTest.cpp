@@ -1,0 +1,98 @@
+// 批改 of expressions, piece by piece: which slip a wrong step is put down to (and that a step
+// that fits no slip gets none), and what the end of a working still misses, for every type.
+#include "marking/ExactExpression.h"
+#include "marking/ExpressionAnswer.h"
+#include "marking/ExpressionSlips.h"
+
+#include <gtest/gtest.h>
+
+using namespace qimbel;
+
+namespace {
+
+ExprNode Read(int type, const std::string &text)
+{
+    ReadExpression read = ReadPupilExpression(text, type != 23);
+    EXPECT_TRUE(read.tree.has_value()) << text << ": " << read.why;
+    return read.tree ? *read.tree : ExprNode {};
+}
+
+} // namespace
+
+TEST(MarkingTables, SlipsOfWrongSteps)
+{
+    struct Row {
+        int type;
+        const char *before;
+        const char *step;
+        const char *slip;
+    };
+    const Row rows[] = {
+        {8, "38+47", "75", "进位/借位错误"},
+        {8, "52-17", "45", "进位/借位错误"},
+        {20, "2.5+1.7", "3.2", "进位/借位错误"},
+        {8, "38+47", "84", ""}, // one off in the ones: no carry went astray
+        {8, "6×7", "32", ""}, // a product: no addition carried
+        {8, "3+4×5", "35", ""}, // the order of operations is no slip of these kinds
+        {20, "5-(3-1)", "5-3-1", "去括号时没有变号"},
+        {21, "a-2(b-c)", "a-2b-2c", "去括号时没有变号"},
+        {21, "2(x+3)", "2x+3", "漏乘"},
+        {21, "(x+1)(x+2)", "x^2+2x+2", "漏乘"},
+        {20, "6/8", "3/2", "约分错误"},
+        {23, "2/(4x)", "1/(4x)", "约分错误"},
+        {20, "3-8", "5", "符号错误"},
+        {20, "-2^2", "4", "符号错误"},
+        {22, "x^2-5x+6", "(x+2)(x-3)", "符号错误"},
+    };
+    for (const Row &row : rows) {
+        const ExprNode before = Read(row.type, row.before);
+        const ExprNode step = Read(row.type, row.step);
+        EXPECT_EQ(SlipOf(before, step, nullptr), row.slip) << row.before << " ＝ " << row.step;
+    }
+}
+
+TEST(MarkingTables, WhatTheLastLineStillMisses)
+{
+    struct Row {
+        int type;
+        const char *last;
+        const char *missing;
+    };
+    const Row rows[] = {
+        {8, "85", ""},
+        {20, "-3/4", ""},
+        {20, "2.5", ""},
+        {20, "6/12", "还要约分"},
+        {8, "5/1", "还要约分"},
+        {20, "1/2+1/3", "还要继续计算"},
+        {21, "2x+5", ""},
+        {21, "-2+2x", ""},
+        {21, "3xy-2y", ""},
+        {21, "x/2", ""},
+        {21, "x^2-2x+x", "还要合并同类项"},
+        {21, "1/2x+x", "还要合并同类项"},
+        {21, "3(x+1)", "还要去括号"},
+        {21, "2x×3", "还要继续计算"},
+        {22, "(x-2)(x-3)", ""},
+        {22, "-(x-1)^2", ""},
+        {22, "x^2+1", ""},
+        {22, "2x(x^2-4)", "还要继续分解"},
+        {22, "x(x+1)+2(x+1)", "还要继续分解"},
+        {22, "(2x+4)(x-1)", "还要提取公因式"},
+        {22, "2x^2+4", "还要提取公因式"},
+        {23, "(x-1)/(x+1)", ""},
+        {23, "2/((x+1)(x-1))", ""},
+        {23, "x+1", ""},
+        {23, "(x-1)/(x-1)", "还要约分"},
+        {23, "(2x+2)/(4x)", "还要约分"},
+        {23, "1/x+1/(2x)", "还要通分"},
+        {23, "1/x+2/x", "还要把分子相加减"},
+        {23, "(x+1-x+1)/((x+1)(x-1))", "还要合并同类项"},
+    };
+    for (const Row &row : rows) {
+        const ExprNode last = Read(row.type, row.last);
+        const std::optional<fractions::Fraction> value = ExactValueOf(last);
+        ASSERT_TRUE(value.has_value()) << row.last;
+        EXPECT_EQ(MissingFromAnswer(row.type, last, *value), row.missing) << row.type << ": " << row.last;
+    }
+}
