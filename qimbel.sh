@@ -53,12 +53,12 @@ build_web() {
     cmake --build build-web
 }
 
-# The native qimbel-cli alone, which the web tests compare with.
+# The native qimbel-cli and qimbel-sheets alone, which the web tests compare with.
 build_cli() {
     local launcher=()
     command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     cmake -S . -B build -G Ninja "${launcher[@]}" >/dev/null
-    cmake --build build --target qimbel-cli
+    cmake --build build --target qimbel-cli qimbel-sheets
 }
 
 # puppeteer-core from npm drives Debian's chromium; it downloads no browser.
@@ -79,6 +79,8 @@ test_web() {
     ensure_puppeteer
     node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
     node web/tests/browser-charts.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
+    node --no-experimental-fetch web/tests/sheets.cjs build-web/wasm build/bin/qimbel-sheets
+    node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm "$shots"
 }
 
 build() { # build DIR CMAKE-ARGS...
@@ -175,6 +177,7 @@ web)
         ensure_puppeteer
         node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
         node web/tests/browser-charts.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
+        node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm docs/web
         ;;
     bench)
         build_cli

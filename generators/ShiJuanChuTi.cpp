@@ -28,8 +28,16 @@ long long Result(long long a, const std::string &op, long long b)
     return a * kDanWei / b;
 }
 
-ShiJuanTi TwoNumbers(TiXing kind, long long a, const char *op, long long b)
+// The two numbers of a problem, in the order they stand. Drawn inside braces they are drawn in
+// the order written: the order of a function's arguments is the compiler's choice (GCC and clang
+// differ), and a paper must be the same from the same seed whatever compiled the program.
+struct Numbers {
+    long long a, b;
+};
+
+ShiJuanTi TwoNumbers(TiXing kind, Numbers n, const char *op)
 {
+    const long long a = n.a, b = n.b;
     ShiJuanTi problem;
     problem.kind = kind;
     problem.left = ShuZiWenBen(a);
@@ -45,13 +53,14 @@ ShiJuanTi SumOrDifference(TiXing kind, SeededRandom &random, long long low, long
 {
     const long long a = low + random.Between(0, (sum - 2 * low) / low) * low;
     const long long b = sum - a;
-    return subtract ? TwoNumbers(kind, sum, kJian, b) : TwoNumbers(kind, a, kJia, b);
+    return TwoNumbers(kind, {subtract ? sum : a, b}, subtract ? kJian : kJia);
 }
 
 // dividend ÷ divisor with the quotient chosen first, so the division is exact.
-ShiJuanTi Division(TiXing kind, long long quotient, long long divisor)
+ShiJuanTi Division(TiXing kind, Numbers quotientAndDivisor)
 {
-    return TwoNumbers(kind, quotient * divisor / kDanWei, kChu, divisor);
+    const auto [quotient, divisor] = quotientAndDivisor;
+    return TwoNumbers(kind, {quotient * divisor / kDanWei, divisor}, kChu);
 }
 
 } // namespace
@@ -86,9 +95,9 @@ ShiJuanTi KouSuanTi(SeededRandom &random, int grade, bool decimals)
         case 1:
             return SumOrDifference(k, random, 10, Tenths(random, 2, 100), subtract);
         case 2:
-            return TwoNumbers(k, Tenths(random, 1, 30), kCheng, Whole(random, 2, 9));
+            return TwoNumbers(k, {Tenths(random, 1, 30), Whole(random, 2, 9)}, kCheng);
         default:
-            return Division(k, Tenths(random, 1, 20), Whole(random, 2, 9));
+            return Division(k, {Tenths(random, 1, 20), Whole(random, 2, 9)});
         }
     }
     switch (grade) {
@@ -96,21 +105,23 @@ ShiJuanTi KouSuanTi(SeededRandom &random, int grade, bool decimals)
         if (kind <= 1)
             return SumOrDifference(k, random, kDanWei, Whole(random, 11, 100), subtract);
         if (kind == 2)
-            return TwoNumbers(k, Whole(random, 2, 9), kCheng, Whole(random, 1, 9));
-        return Division(k, Whole(random, 1, 9), Whole(random, 2, 9));
+            return TwoNumbers(k, {Whole(random, 2, 9), Whole(random, 1, 9)}, kCheng);
+        return Division(k, {Whole(random, 1, 9), Whole(random, 2, 9)});
     case 3:
         if (kind <= 1)
             return SumOrDifference(k, random, kDanWei, Whole(random, 20, 100), subtract);
-        if (kind == 2) // 30×4, 200×3
-            return TwoNumbers(k, Whole(random, 1, 9) * (random.Chance(1, 2) ? 10 : 100), kCheng, Whole(random, 2, 9));
-        return Division(k, Whole(random, 1, 9) * 10, Whole(random, 2, 9)); // 80÷4
+        if (kind == 2) { // 30×4, 200×3
+            const long long digit = Whole(random, 1, 9);
+            return TwoNumbers(k, {digit * (random.Chance(1, 2) ? 10 : 100), Whole(random, 2, 9)}, kCheng);
+        }
+        return Division(k, {Whole(random, 1, 9) * 10, Whole(random, 2, 9)}); // 80÷4
     default:
         if (kind <= 1) // 360＋240
             return SumOrDifference(k, random, 10 * kDanWei, Whole(random, 2, 100) * 10, subtract);
         if (kind == 2) // 30×20, 25×4
-            return random.Chance(1, 2) ? TwoNumbers(k, Whole(random, 1, 9) * 10, kCheng, Whole(random, 1, 9) * 10)
-                                       : TwoNumbers(k, Whole(random, 11, 50), kCheng, Whole(random, 2, 9));
-        return Division(k, Whole(random, 2, 9), Whole(random, 1, 9) * 10); // 600÷30
+            return random.Chance(1, 2) ? TwoNumbers(k, {Whole(random, 1, 9) * 10, Whole(random, 1, 9) * 10}, kCheng)
+                                       : TwoNumbers(k, {Whole(random, 11, 50), Whole(random, 2, 9)}, kCheng);
+        return Division(k, {Whole(random, 2, 9), Whole(random, 1, 9) * 10}); // 600÷30
     }
 }
 
@@ -129,27 +140,27 @@ ShiJuanTi ShuShiTi(SeededRandom &random, int grade, bool decimals)
                 k, random, step * 11, step * random.Between(100, 9999 / (step == 1 ? 10 : 1)), subtract);
         }
         if (grade >= 5 && kind == 2) // 12.5×3.4: tenths times tenths gives hundredths.
-            return TwoNumbers(k, Tenths(random, 11, 999), kCheng, Tenths(random, 2, 99));
+            return TwoNumbers(k, {Tenths(random, 11, 999), Tenths(random, 2, 99)}, kCheng);
         if (grade >= 5 && kind == 3) {
             if (random.Chance(1, 2)) // 7.2÷0.6: the divisor is made whole first.
-                return Division(k, Tenths(random, 2, 199), Tenths(random, 2, 99));
-            return Division(k, random.Between(11, 9999), Whole(random, 2, 9)); // 0.96÷4
+                return Division(k, {Tenths(random, 2, 199), Tenths(random, 2, 99)});
+            return Division(k, {random.Between(11, 9999), Whole(random, 2, 9)}); // 0.96÷4
         }
         if (kind == 2)
-            return TwoNumbers(k, Tenths(random, 11, 999), kCheng, Whole(random, 2, 9));
-        return Division(k, Tenths(random, 11, 999), Whole(random, 2, 9));
+            return TwoNumbers(k, {Tenths(random, 11, 999), Whole(random, 2, 9)}, kCheng);
+        return Division(k, {Tenths(random, 11, 999), Whole(random, 2, 9)});
     }
     if (kind <= 1)
         return SumOrDifference(k, random, 10 * kDanWei, Whole(random, 1000, grade == 3 ? 9999 : 99999), subtract);
     if (grade == 3) {
         if (kind == 2) // multi-digit times one digit
-            return TwoNumbers(k, Whole(random, 12, 999), kCheng, Whole(random, 2, 9));
-        return Division(k, Whole(random, 12, 199), Whole(random, 2, 9));
+            return TwoNumbers(k, {Whole(random, 12, 999), Whole(random, 2, 9)}, kCheng);
+        return Division(k, {Whole(random, 12, 199), Whole(random, 2, 9)});
     }
     if (kind == 2) // 305×24
-        return TwoNumbers(k, Whole(random, 101, 999), kCheng, Whole(random, 11, 99));
+        return TwoNumbers(k, {Whole(random, 101, 999), Whole(random, 11, 99)}, kCheng);
     const long long divisor = Whole(random, 11, 99);
-    return Division(k, Whole(random, 2, 999 * kDanWei / divisor), divisor);
+    return Division(k, {Whole(random, 2, 999 * kDanWei / divisor), divisor});
 }
 
 ShiJuanTi FangChengTi(SeededRandom &random, int grade, bool decimals)

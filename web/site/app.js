@@ -5,6 +5,7 @@ import { Engine } from './engine.js';
 import { showAll, showFragments, showText } from './render.js';
 import { ChartsPage } from './charts.js';
 import { GraphPage } from './graph.js';
+import { OtherPages } from './others.js';
 
 const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
 // The pages that are not problem pages, by template: each builds its own section.
@@ -35,6 +36,7 @@ const els = {
 
 let data = null; // tabs, types, symbols and help texts, written by the core at build time
 let engine = null;
+let others = null; // 知识资料汇总, 自动出卷及测试 and share by link
 let busy = false;
 const state = { tab: 0, type: 1, pages: {} };
 
@@ -114,7 +116,7 @@ function showMessage(text) {
 function buildTabs() {
   els.tabs.replaceChildren();
   data.tabs.forEach((tab, index) => {
-    if (!PROBLEM_PAGES.includes(tab.page) && !OTHER_PAGES[tab.page]) return;
+    if (!PROBLEM_PAGES.includes(tab.page) && !OTHER_PAGES[tab.page] && !others.owns(tab.page)) return;
     const button = document.createElement('button');
     button.type = 'button';
     button.setAttribute('role', 'tab');
@@ -322,6 +324,12 @@ function showOtherPage(pageId) {
 
 async function selectTab(index) {
   if (busy) return;
+  if (others.owns(data.tabs[index].page)) {
+    showOtherPage(0);
+    await others.show(data.tabs[index].page);
+    return;
+  }
+  others.hide();
   state.tab = index;
   showOtherPage(data.tabs[index].page);
   if (!currentPage()) {
@@ -345,6 +353,20 @@ async function selectTab(index) {
     showPage();
   }
   saveSoon();
+}
+
+// A shared link's problems: its page and problem type, its text in the text box, to be checked.
+async function openProblems(pageId, type, text) {
+  const index = data.tabs.findIndex((t) => t.page === pageId);
+  if (index < 0 || !PROBLEM_PAGES.includes(pageId)) return false;
+  await selectTab(index);
+  if (type !== state.type && data.types.some((t) => t.type === type && t.page === pageId && t.enabled)) await chooseType(type);
+  Object.assign(currentPage(), { tail: '', computeEnabled: false });
+  els.text.value = text;
+  textEdited();
+  showPage();
+  showResult();
+  return true;
 }
 
 function undo() {
@@ -479,6 +501,7 @@ function wire() {
     });
   }
   document.addEventListener('keydown', (event) => {
+    if (els.page.hidden) return;
     if ((event.ctrlKey || event.metaKey) && event.key === 'Enter') {
       event.preventDefault();
       run('checkAndCompute');
@@ -521,12 +544,17 @@ async function main() {
   const response = await fetch('data.json');
   data = await response.json();
   restore();
+  others = new OtherPages({
+    engine, data, problemPage: els.page, openProblems, say,
+    currentProblems: () => ({ page: currentPageId(), type: state.type, text: els.text.value }),
+  });
   buildTabs();
   buildKeys();
   buildMethods();
   wire();
   els.loading.hidden = true;
   await selectTab(state.tab);
+  await others.start();
   if ('serviceWorker' in navigator && window.isSecureContext) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }

@@ -42,6 +42,11 @@
       headless(args, text) {
         return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_headless(a, an, t, tn));
       },
+      // The handbooks, the 口算 sheets and practice, the test paper: the words of the call (an
+      // array) and its text (web/wasm/PracticeJson.h); JSON as native qimbel-sheets prints it.
+      sheets(args, text = '') {
+        return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_sheets(a, an, t, tn));
+      },
       tables() {
         module._qw_tables();
         return answer();

@@ -40,7 +40,10 @@ self.onmessage = async (event) => {
     } else if (call === 'fragment') {
       result = typeset && typeset.html ? typeset.html[args[0]] : '';
     } else {
-      result = call === 'page' ? api.page(...args) : call === 'picture' ? api.picture(...args) : api.headless(...args);
+      result = call === 'page' ? api.page(...args)
+        : call === 'picture' ? api.picture(...args)
+          : call === 'sheets' ? api.sheets(...args)
+            : api.headless(...args);
     }
     postMessage({ id, result });
   } catch (error) {

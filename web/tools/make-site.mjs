@@ -1,4 +1,4 @@
-// make-site.mjs SITE_SOURCES WASM_DIR OUT: writes the static site. The page's own files are
+// make-site.mjs SITE_SOURCES WASM_DIR OUT [HANDBOOKS]: writes the static site. The page's own files are
 // copied, the module beside them; data.json holds what the page shows before the module has
 // loaded (tabs, type buttons, symbol palette, help texts), written by the module itself; sw.js
 // gets the list of every file and a version that changes with any of them.
@@ -7,13 +7,20 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { createRequire } from 'node:module';
 
-const [sources, wasmDir, out] = process.argv.slice(2);
+const [sources, wasmDir, out, handbooks] = process.argv.slice(2);
 const require = createRequire(import.meta.url);
 
 fs.rmSync(out, { recursive: true, force: true });
 fs.mkdirSync(out, { recursive: true });
 fs.cpSync(sources, out, { recursive: true });
 for (const file of ['qimbel.js', 'qimbel.wasm', 'qimbel.data']) fs.copyFileSync(path.join(wasmDir, file), path.join(out, file));
+// The handbooks of 知识资料汇总, as built for the desktop, under zhishi/.
+if (handbooks) {
+  fs.mkdirSync(path.join(out, 'zhishi'));
+  for (const file of fs.readdirSync(handbooks).filter((f) => f.endsWith('.html'))) {
+    fs.copyFileSync(path.join(handbooks, file), path.join(out, 'zhishi', file));
+  }
+}
 
 const load = require(path.resolve(sources, '../tests/load-module.cjs'));
 const api = await load(wasmDir);
@@ -23,7 +30,8 @@ for (const tab of tables.tabs) {
   const own = tables.types.filter((t) => t.page === tab.page);
   for (const type of [0, ...own.map((t) => t.type)]) help[`${tab.page}:${type}`] = api.help(tab.page, type);
 }
-fs.writeFileSync(path.join(out, 'data.json'), JSON.stringify({ ...tables, help }));
+const library = api.sheets(['handbooks']);
+fs.writeFileSync(path.join(out, 'data.json'), JSON.stringify({ ...tables, help, library }));
 
 // Every file of the site, for the service worker to keep.
 const files = [];

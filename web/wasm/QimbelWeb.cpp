@@ -19,7 +19,6 @@
 
 #include <cstdio>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,12 +45,7 @@ EMSCRIPTEN_KEEPALIVE int qw_result_size() { return static_cast<int>(qimbel::web:
 // {"text": ..., "messages": [...]} or {"error": ...}.
 EMSCRIPTEN_KEEPALIVE const char *qw_headless(const char *args, int argsSize, const char *text, int textSize)
 {
-    std::vector<std::string> list;
-    std::istringstream lines(std::string(args, static_cast<std::size_t>(argsSize)));
-    for (std::string arg; std::getline(lines, arg);)
-        if (!arg.empty())
-            list.push_back(arg);
-    const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(list);
+    const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(Words(args, argsSize));
     if (!parsed.request)
         return Finish("{\"error\":" + Quote(parsed.error) + "}");
     const std::string_view input(text, static_cast<std::size_t>(textSize));

@@ -4,6 +4,7 @@
 #include "typeset/GbkUnicode.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace qimbel::web {
 
@@ -113,6 +114,16 @@ std::string Refusal(std::string_view utf8)
         i = end;
     }
     return FromTextBox("输入的文字无法处理，请删去特殊字符再试。");
+}
+
+std::vector<std::string> Words(const char *lines, int size)
+{
+    std::vector<std::string> words;
+    std::istringstream in(std::string(lines, static_cast<std::size_t>(size)));
+    for (std::string word; std::getline(in, word);)
+        if (!word.empty())
+            words.push_back(word);
+    return words;
 }
 
 const char *Finish(std::string json)

@@ -21,6 +21,8 @@ std::string QuoteGbk(const std::string &gbk);
 std::string QuoteMessages(const std::vector<std::string> &messages);
 // The sentence (UTF-8) that refuses a text GBK cannot hold, naming the line and the character.
 std::string Refusal(std::string_view utf8);
+// The words of a call as JavaScript passes them: one a line, empty lines left out.
+std::vector<std::string> Words(const char *lines, int size);
 // Keeps `json` as the answer of the call and returns it.
 const char *Finish(std::string json);
 std::string &LastResult();
