@@ -12,13 +12,7 @@ const serve = require('./server.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
 
-let passed = 0;
-let failed = 0;
-function check(ok, what) {
-  if (ok) ++passed;
-  else ++failed;
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-}
+const { check, runChecks } = require('./tally.cjs');
 
 // The last answer of qimbel-cli --pictures for the requests.
 function native(requests) {
@@ -83,15 +77,14 @@ async function drawChart(page, kind) {
   await page.waitForFunction((n) => Number(document.querySelector('#chart-picture').dataset.drawn) > n, { timeout: 30000 }, drawn);
 }
 
-(async () => {
+runChecks('web charts', async () => {
   const server = await serve(siteDir, 9131 + (process.pid % 200));
   const browser = await launch(puppeteerDir);
   try {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     page.on('pageerror', (error) => {
-      console.log(`page error: ${error.message}`);
-      ++failed;
+      check(false, `page error: ${error.message}`);
     });
     await page.setViewport({ width: 1280, height: 800 });
     await page.goto(server.url, { waitUntil: 'domcontentloaded' });
@@ -239,9 +232,4 @@ async function drawChart(page, kind) {
     await browser.close();
     server.stop();
   }
-  console.log(`web charts: ${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
-})().catch((error) => {
-  console.error(error);
-  process.exit(1);
 });

@@ -23,13 +23,7 @@ const PROBLEMS = [
   { page: 135, type: 25, line: '3x+5=20', args: ['--type', '25'] },
 ];
 
-let passed = 0;
-let failed = 0;
-function check(ok, what) {
-  if (ok) ++passed;
-  else ++failed;
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-}
+const { check, runChecks } = require('./tally.cjs');
 
 // Equal texts, or the place where they part (for the log).
 function same(actual, expected) {
@@ -88,7 +82,7 @@ function gzippedSize(dir) {
   return total;
 }
 
-(async () => {
+runChecks('web browser', async () => {
   const size = gzippedSize(siteDir);
   console.log(`the site, gzip'd: ${(size / 1024).toFixed(0)} KB`);
   check(size < 3 * 1024 * 1024, 'the site is under 3 MB gzip\'d');
@@ -241,9 +235,4 @@ function gzippedSize(dir) {
     await browser.close();
     server.stop();
   }
-  console.log(`web browser: ${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
-})().catch((error) => {
-  console.error(error);
-  process.exit(1);
 });
