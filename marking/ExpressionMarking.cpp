@@ -268,7 +268,7 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
     }
 
     if (firstWrong != 0 && !SameValue(base.value, problem->value).value_or(false)) {
-        marked.missing = "要从第" + IntText(firstWrong) + "步起改正";
+        marked.missing = "答案不对，要从第" + IntText(firstWrong) + "步改起";
         return marked;
     }
     marked.missing = MissingFromAnswer(type, base.tree, base.value);

@@ -39,7 +39,7 @@ case "$out" in *"解题过程"*) ;; *) fail "html without the worked text" ;; es
 out=$(printf '52-17\n＝45\n' | "$cli" --type 8 --mark | tail -4)
 expect "mark" "× 第1步错了：进位/借位错误。
 应该是：35
-还没有做完：要从第1步起改正。
+还没有做完：答案不对，要从第1步改起。
 共1步，对0步。" "$out"
 once=$(printf '12+9\n＝21\n' | "$cli" --type 8 --mark)
 expect "mark twice" "$once" "$(printf '%s\n' "$once" | "$cli" --type 8 --mark)"

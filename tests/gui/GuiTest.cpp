@@ -182,7 +182,7 @@ private slots:
         mark->click();
         QCOMPARE(edit->toPlainText(),
             QStringLiteral("5-8\n＝3\n---------------------------------------------\n批改结果：\n5-8\n＝3\n"
-                           "× 第1步错了：符号错误。\n应该是：－3\n还没有做完：要从第1步起改正。\n共1步，对0步。\n"));
+                           "× 第1步错了：符号错误。\n应该是：－3\n还没有做完：答案不对，要从第1步改起。\n共1步，对0步。\n"));
         QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("已批改 1 道题：共1步，对0步。"));
         Button(window, 134, QStringLiteral("type_24_1144"))->click();
         QVERIFY(!mark->isEnabled());

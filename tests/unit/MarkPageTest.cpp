@@ -33,7 +33,7 @@ TEST(MarkPage, MarkedCopyGoesBelowTheTypedTextOnce)
             "已批改 1 道题：共1步，对1步。", {}},
         {134, 20, "5－8\r\n＝3\r\n\r\n2×3\r\n＝6",
             "5－8\r\n＝3\r\n\r\n2×3\r\n＝6" + kSeparator
-                + "批改结果：\r\n5－8\r\n＝3\r\n× 第1步错了：符号错误。\r\n应该是：－3\r\n还没有做完：要从第1步起改正。\r\n"
+                + "批改结果：\r\n5－8\r\n＝3\r\n× 第1步错了：符号错误。\r\n应该是：－3\r\n还没有做完：答案不对，要从第1步改起。\r\n"
                   "共1步，对0步。\r\n\r\n2×3\r\n＝6\r\n√\r\n最后一步已经是答案。\r\n共1步，对1步。\r\n",
             "已批改 2 道题：共2步，对1步。", {}},
         // A type that cannot be marked says so, in the text box and as a message.
