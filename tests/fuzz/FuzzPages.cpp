@@ -1,9 +1,11 @@
 // Every problem type of every page through the page model, as qimbel-cli drives it: the first
 // byte chooses the type and the detail level, the rest is the text box (GBK, as the widgets hand
-// it over). Check and compute must neither crash nor write more than the output bound per line.
+// it over). Check and compute must neither crash nor write more than the output bound per line;
+// for the types that can be marked, 批改我的解答 on the same text must not either.
 #include "FuzzInput.h"
 
 #include "cli/Encoding.h"
+#include "marking/MarkWorking.h"
 #include "pages/Headless.h"
 #include "pages/TypeTable.h"
 
@@ -32,8 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The text box only ever holds what Unicode text converts to.
     if (!qimbel::IsValidGbk(text))
         return -1;
-    const std::string result = qimbel::RunHeadless(request, text);
-    if (result.size() > text.size() + (LineCount(text) + 1) * kOutputPerLine + 4096)
+    const std::size_t bound = text.size() + (LineCount(text) + 1) * kOutputPerLine + 4096;
+    if (qimbel::RunHeadless(request, text).size() > bound)
         qimbel::fuzz::Fail("the text box grew by more than the output bound per line");
+    if (qimbel::CanMark(request.type)) {
+        request.mark = true;
+        if (qimbel::RunHeadless(request, text).size() > bound)
+            qimbel::fuzz::Fail("marking grew the text box by more than the output bound per line");
+    }
     return 0;
 }
