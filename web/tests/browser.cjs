@@ -217,6 +217,13 @@ runChecks('web browser', async () => {
       await page.click('#compute');
       await idle(page);
       await page.screenshot({ path: path.join(shotDir, 'desktop-equations-1280x800.png') });
+      // A pupil's own working of 一元一次方程, marked.
+      await page.click('#type-25');
+      await idle(page);
+      await setText(page, '2x+3=7\n解：2x=7+3\n2x=10\nx=5');
+      await page.click('#mark');
+      await idle(page);
+      await page.screenshot({ path: path.join(shotDir, 'marking-1280x800.png'), fullPage: true });
       const phone = await context.newPage();
       await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
       await phone.goto(server.url, { waitUntil: 'domcontentloaded' });
