@@ -193,10 +193,7 @@ bool Negative(const Rational &value) { return value.numerator < 0; }
 
 std::string Solver::SuanShiTianKong(std::string line, int level)
 {
-    if (level < 1 || level > 5)
-        level = 1;
-    line = Trim(line);
-    const std::string tooLong = LineTooLong(line, kLongestEquationLine);
+    const std::string tooLong = OpenOneLine(line, level, kLongestEquationLine);
     if (!tooLong.empty())
         return tooLong;
     const std::optional<FillIn> parsed = Parse(line);

@@ -540,10 +540,7 @@ std::optional<Terms> ReadTerms(const std::string &line, Style &style, std::vecto
 
 std::string Solver::ZhaoGuiLv(std::string line, int level)
 {
-    if (level < 1 || level > 5)
-        level = 1;
-    line = Trim(line);
-    const std::string tooLong = LineTooLong(line, kLongestEquationLine);
+    const std::string tooLong = OpenOneLine(line, level, kLongestEquationLine);
     if (!tooLong.empty())
         return tooLong;
     Style style;

@@ -12,6 +12,14 @@ std::string LineTooLong(const std::string &line, int longest)
     return "这一行太长，无法计算：一行最多可以有" + IntText(longest) + "个字符。";
 }
 
+std::string OpenOneLine(std::string &line, int &level, int longest)
+{
+    if (level < 1 || level > 5)
+        level = 1;
+    line = Trim(line);
+    return LineTooLong(line, longest);
+}
+
 namespace {
 
 std::string TooLarge(const std::string &line, int longest)

@@ -59,6 +59,10 @@ inline constexpr int kLongestWordProblemLine = 1024;
 // The sentence for a line longer than `longest` bytes; empty when the line is within it.
 std::string LineTooLong(const std::string &line, int longest);
 
+// The opening of a routine that answers one line: `level` brought to 1 when it is not 1–5, the
+// line trimmed, and the sentence when it is then longer than `longest` bytes (empty otherwise).
+std::string OpenOneLine(std::string &line, int &level, int longest);
+
 // The sentence for a line longer than kLongestExpressionLine bytes or with brackets nested deeper
 // than kDeepestBrackets; empty when the line is within both.
 std::string ExpressionTooLarge(const std::string &line);
