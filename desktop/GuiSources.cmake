@@ -1,18 +1,11 @@
-# Sources of the Qt GUI; desktop/app/main.cpp holds main() and is left out of the GUI test.
+# Sources of the main window and its pages (qimbel_gui); desktop/app/main.cpp holds main() and the
+# sources every Qt program shares are in qimbel_gui_base (desktop/CMakeLists.txt).
 set(QIMBEL_GUI_SOURCES
-  ${CMAKE_SOURCE_DIR}/desktop/app/main.cpp
   # desktop/app/: the main window and the about box
   ${CMAKE_SOURCE_DIR}/desktop/app/MainWindow.cpp
   ${CMAKE_SOURCE_DIR}/desktop/app/AboutBox.cpp
-  # desktop/app/: the program's icon and Qt's own texts in Chinese, shared with the exercise programs
-  ${CMAKE_SOURCE_DIR}/desktop/app/ProgramIcon.cpp
-  ${CMAKE_SOURCE_DIR}/desktop/app/QtTranslations.cpp
-  # desktop/pages/: the problem page widget and the GBK crossing to the page models
-  ${CMAKE_SOURCE_DIR}/desktop/pages/GbkBridge.cpp
+  # desktop/pages/: the problem page widget
   ${CMAKE_SOURCE_DIR}/desktop/pages/ProblemPageWidget.cpp
-  ${CMAKE_SOURCE_DIR}/desktop/pages/TextBoxFont.cpp
-  # desktop/pages/: where the save dialogs start
-  ${CMAKE_SOURCE_DIR}/desktop/pages/SaveFolder.cpp
   # desktop/charts/: statistics charts and the function graph
   ${CMAKE_SOURCE_DIR}/desktop/charts/ChartsPage.cpp
   ${CMAKE_SOURCE_DIR}/desktop/charts/FunctionGraphPage.cpp
@@ -20,9 +13,8 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/desktop/tools/SymbolPalette.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/KnowledgePage.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/LauncherPage.cpp
-  # desktop/pages/: the help window, printing and PDF export of a problem page
+  # desktop/pages/: the help window
   ${CMAKE_SOURCE_DIR}/desktop/pages/HelpWindow.cpp
-  ${CMAKE_SOURCE_DIR}/desktop/pages/PrintedPage.cpp
   # desktop/pages/: the busy cursor of a long compute
   ${CMAKE_SOURCE_DIR}/desktop/pages/BusyCursorGuard.cpp
   # desktop/pages/: 课本排版, the typeset view of the text box
