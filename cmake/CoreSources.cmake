@@ -249,3 +249,6 @@ list(APPEND QIMBEL_CORE_SOURCES
 # marking/: 批改, a pupil's own working marked step by step (every file of the folder)
 file(GLOB qimbel_marking_sources RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/marking/*.cpp)
 list(APPEND QIMBEL_CORE_SOURCES ${qimbel_marking_sources})
+# maker/: 出题, problems of every type made answer first and proved by the type's own routine
+file(GLOB qimbel_maker_sources RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/maker/*.cpp)
+list(APPEND QIMBEL_CORE_SOURCES ${qimbel_maker_sources})

@@ -5,9 +5,10 @@
 #   1  algebra/                   brackets, numeric and polynomial arithmetic
 #   2  numbers/ equations/ column/  the families that build on the arithmetic
 #   3  wordproblems/ typeset/ marking/   built on the families
-#   4  pages/ charts/ tools/ generators/   the models the faces show
-#   5  desktop/ cli/ web/         the faces
-# A folder of the engine not in this table counts as a model (floor 4). Within a floor only a
+#   4  maker/                     the problem makers, proved by the routines of floors 0-3
+#   5  pages/ charts/ tools/ generators/   the models the faces show
+#   6  desktop/ cli/ web/         the faces
+# A folder of the engine not in this table counts as a model (floor 5). Within a floor only a
 # folder's own files may be included, except where listed as a sibling below.
 cmake_minimum_required(VERSION 3.25)
 set(floor_solver 0)
@@ -18,6 +19,7 @@ set(floor_column 2)
 set(floor_wordproblems 3)
 set(floor_typeset 3)
 set(floor_marking 3)
+set(floor_maker 4)
 set(faces desktop cli web tests bench cmake data docs packaging build)
 
 if(NOT ROOT)
@@ -36,7 +38,7 @@ foreach(folder IN LISTS folders)
   if(DEFINED floor_${folder})
     set(own ${floor_${folder}})
   else()
-    set(own 4)
+    set(own 5)
   endif()
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH name ${ROOT} ${source})
@@ -52,7 +54,7 @@ foreach(folder IN LISTS folders)
           if(DEFINED floor_${target})
             set(theirs ${floor_${target}})
           else()
-            set(theirs 4)
+            set(theirs 5)
           endif()
           if(NOT theirs LESS own)
             list(APPEND failures "${name}: includes ${target}/ (floor ${theirs}) from ${folder}/ (floor ${own})")

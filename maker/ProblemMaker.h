@@ -1,0 +1,43 @@
+// 出题: problems of every type, made answer first (choose the answer the level calls for, then
+// build the problem round it) and proved by the type's own routine before they are handed out.
+// All texts are GBK, as everywhere in the engine.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qimbel {
+
+// The three levels as schools name them.
+enum class MakerLevel {
+    JiChu, // 基础
+    TiGao, // 提高
+    TuoZhan, // 拓展
+};
+
+struct MadeProblem {
+    int type = 0; // the problem type (1 … 33) the line is typed on
+    MakerLevel level = MakerLevel::JiChu;
+    std::string line; // the problem as a pupil types it, one line
+    std::string answer; // the answer the maker built it round, as the routine writes it
+};
+
+struct MadeProblems {
+    std::vector<MadeProblem> problems;
+    // Empty when problems were made; otherwise why none could be, as a sentence.
+    std::string refusal;
+};
+
+// Whether problems of this type can be made.
+bool CanMake(int type);
+
+// count distinct problems of a type at a level; the same seed gives the same problems on every
+// build.
+MadeProblems MakeProblems(int type, MakerLevel level, int count, std::uint64_t seed);
+
+// 举一反三: count new problems of the same shape as a typed line (the same operations and
+// brackets, the same kind of numbers, a similar size, the same method needed).
+MadeProblems Similar(int type, const std::string& typedLine, int count, std::uint64_t seed);
+
+} // namespace qimbel
