@@ -25,6 +25,24 @@ int CharSize(const std::string &text, int i)
     return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) && i + 1 < Len(text) ? 2 : 1;
 }
 
+std::string HalfWidthNumbers(const std::string &text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (int i = 0; i < Len(text);) {
+        const int size = CharSize(text, i);
+        const std::string c = Mid(text, i, size);
+        i += size;
+        if (size == 2 && c[0] == '\xA3' && c[1] >= '\xB0' && c[1] <= '\xB9')
+            out += static_cast<char>('0' + (c[1] - '\xB0')); // ０ to ９
+        else if (c == "．" || c == "（" || c == "）" || c == "／")
+            out += c == "．" ? "." : c == "（" ? "(" : c == "）" ? ")" : "/";
+        else
+            out += c;
+    }
+    return out;
+}
+
 bool EndsWithByte(const std::string &text, char c)
 {
     const int last = Len(text) - 1;
