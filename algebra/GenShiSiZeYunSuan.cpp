@@ -291,7 +291,10 @@ bool IsSum(const Node &node) { return node.kind == Node::Sum && node.kids.size()
 bool IsSumInBrackets(const Node &node) { return node.kind == Node::Bracket && IsSum(node.kids[0]); }
 
 // A single number or root that needs no more work.
-bool IsPlain(const Node &node) { return node.kind == Node::Number || node.kind == Node::Value || node.kind == Node::Root; }
+bool IsPlain(const Node &node)
+{
+    return node.kind == Node::Number || node.kind == Node::Value || node.kind == Node::Root;
+}
 
 // One term: numbers and roots multiplied, divided and raised, with no sum in it.
 bool IsMonomial(const Node &node)
@@ -530,7 +533,7 @@ std::string HowValued(const Node &term)
             // The conjugate in the order typed: the negative term, else the second, changes its sign.
             std::vector<SurdTerm> conjugate = Ordered(*d, OrderOf(inside));
             SurdTerm &flip = Negative(conjugate[1].coefficient) || !Negative(conjugate[0].coefficient) ? conjugate[1]
-                                                                                                     : conjugate[0];
+                                                                                                       : conjugate[0];
             flip.coefficient = -flip.coefficient;
             return "分母有理化：分子、分母都乘" + Writer(false).ValueText(conjugate);
         }
@@ -761,7 +764,8 @@ private:
         Append(expanded, '+', a2);
         Append(expanded, sign, twice);
         Append(expanded, '+', b2);
-        const std::string rule = sign == '+' ? "完全平方公式：(a＋b)^2＝a^2＋2ab＋b^2" : "完全平方公式：(a－b)^2＝a^2－2ab＋b^2";
+        const std::string rule
+            = sign == '+' ? "完全平方公式：(a＋b)^2＝a^2＋2ab＋b^2" : "完全平方公式：(a－b)^2＝a^2－2ab＋b^2";
         if (!negated) {
             how = rule;
             return expanded;
@@ -783,9 +787,13 @@ private:
 
     std::optional<Node> Product(Node &term, std::string &how, bool negated)
     {
-        // A factor with work of its own first: a sum in brackets, a power of a sum.
+        // A factor with work of its own first: a sum in brackets, a power of a sum. Like terms in
+        // a bracket wait: the product is spread out first.
         for (Node &kid : term.kids) {
-            if (IsSumInBrackets(kid) && Move(kid.kids[0], how, false))
+            const auto working = [](const Node &sum) {
+                return std::any_of(sum.kids.begin(), sum.kids.end(), [](const Node &n) { return !IsPlain(n); });
+            };
+            if (IsSumInBrackets(kid) && working(kid.kids[0]) && Move(kid.kids[0], how, false))
                 return term;
             if (failed_)
                 return std::nullopt;
@@ -932,7 +940,9 @@ std::string Solver::GenShiSiZeYunSuan(std::string expression, int level)
     if (!said.empty()) {
         std::string list;
         for (std::size_t k = 0; k < said.size(); ++k)
-            list += (k == 0 ? "" : "，") + said[k];
+            if (std::find(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(k), said[k])
+                == said.begin() + static_cast<std::ptrdiff_t>(k))
+                list += (list.empty() ? "" : "，") + said[k];
         add(writer.Print(sum), "化成最简二次根式：" + list);
     }
     // Every move changes the line; the bound only guards against a fault.
