@@ -38,6 +38,7 @@ struct Node {
     int exponent = 2;
     Surd value; // Value: one worked term c√r, its coefficient above 0 where it stands in a sum
     bool glued = false; // Product: a number and its root after ÷, read as one number (6÷2√3)
+    bool known = false; // Root: its value is held in `value`, so a large radicand is split once
 };
 
 Node ValueNode(const Surd &value)
@@ -244,6 +245,8 @@ std::optional<Surd> Evaluate(const Node &node)
     case Node::Bracket:
         return Evaluate(node.kids[0]);
     case Node::Root: {
+        if (node.known)
+            return node.value;
         const std::optional<Surd> inside = Evaluate(node.kids[0]);
         if (!inside || !IsRational(*inside))
             return std::nullopt;
@@ -580,6 +583,9 @@ public:
                 Node replaced = ValueNode(*value);
                 said.push_back(writer_.Print(node) + "＝" + writer_.Print(replaced));
                 node = replaced;
+            } else {
+                node.value = *value;
+                node.known = true;
             }
             return true;
         }
@@ -611,7 +617,7 @@ public:
             const Node value = Pieces(*v, {});
             if (how.empty())
                 how = HowValued(kid);
-            said += (said.empty() ? "" : "，") + writer_.Print(kid) + "＝" + writer_.Print(value.kids[0]);
+            said += (said.empty() ? "" : "，") + writer_.Print(kid) + "＝" + writer_.ValueText(Ordered(*v, {}));
             ++count;
             const bool minus = (sum.ops[k] == '-') != (value.ops[0] == '-');
             Append(next, minus ? '-' : '+', value.kids[0]);
@@ -758,7 +764,10 @@ private:
         b2.kids[0] = b;
         Node twice;
         twice.kind = Node::Product;
-        twice.kids = {Node {Node::Number, "2", MakeQ(2), {}, {}, 2, {}, false}, a, b};
+        Node two;
+        two.text = "2";
+        two.number = MakeQ(2);
+        twice.kids = {two, a, b};
         twice.ops = {'*', '*'};
         Node expanded = SumNode();
         Append(expanded, '+', a2);
