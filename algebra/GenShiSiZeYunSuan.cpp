@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace qimbel {
@@ -75,6 +76,8 @@ Node BracketNode(Node inside)
 std::string Normalised(const std::string &line)
 {
     std::string text = HalfWidthNumbers(line);
+    if (text.find("sqrt(") == std::string::npos)
+        return text;
     for (int at = Find(text, "sqrt("); at >= 0; at = Find(text, "sqrt(", at))
         text = Left(text, at) + kRoot + Mid(text, at + 4);
     return text;
@@ -96,14 +99,19 @@ public:
     }
 
 private:
-    bool Take(const std::string &what)
+    bool Take(std::string_view what)
     {
-        if (Mid(text_, at_, Len(what)) != what)
+        if (!Sees(what))
             return false;
-        at_ += Len(what);
+        at_ += static_cast<int>(what.size());
         return true;
     }
-    bool Sees(const std::string &what) const { return Mid(text_, at_, Len(what)) == what; }
+    // Compared in place: the signs are whole characters, so a match never starts on a trail byte
+    // of the character before it, which the parser has already passed.
+    bool Sees(std::string_view what) const
+    {
+        return text_.compare(static_cast<std::size_t>(at_), what.size(), what) == 0;
+    }
     bool SeesDigit() const { return at_ < Len(text_) && text_[at_] >= '0' && text_[at_] <= '9'; }
 
     std::optional<Node> Expression()
@@ -336,6 +344,10 @@ bool HasRoot(const Node &node)
 // The radicand of a plain term (1 for a number); 0 when it cannot be valued.
 Whole RadicandOf(const Node &node)
 {
+    if (node.kind == Node::Number)
+        return 1;
+    if (node.kind == Node::Value || (node.kind == Node::Root && node.known))
+        return node.value.terms.empty() ? 1 : node.value.terms[0].radicand;
     const std::optional<Surd> v = Evaluate(node);
     if (!v)
         return 0;
@@ -600,14 +612,18 @@ public:
     bool Move(Node &sum, std::string &how, bool top)
     {
         // Products and powers of single terms, all in one line.
+        const auto single = [top](const Node &kid) {
+            return !IsPlain(kid) && IsMonomial(kid) && !(top && kid.kind == Node::Bracket);
+        };
+        const bool anySingle = std::any_of(sum.kids.begin(), sum.kids.end(), single);
         std::string said;
         bool valued = false;
         int count = 0;
         how.clear();
         Node next = SumNode();
-        for (std::size_t k = 0; k < sum.kids.size(); ++k) {
+        for (std::size_t k = 0; anySingle && k < sum.kids.size(); ++k) {
             Node &kid = sum.kids[k];
-            if (IsPlain(kid) || !IsMonomial(kid) || (top && kid.kind == Node::Bracket)) {
+            if (!single(kid)) {
                 Append(next, sum.ops[k], kid);
                 continue;
             }
@@ -655,10 +671,12 @@ public:
             return true;
         }
         // Brackets taken off.
+        const bool anyBracket
+            = std::any_of(sum.kids.begin(), sum.kids.end(), [](const Node &n) { return n.kind == Node::Bracket; });
         bool bracket = false;
         bool flips = false;
         Node open = SumNode();
-        for (std::size_t k = 0; k < sum.kids.size(); ++k) {
+        for (std::size_t k = 0; anyBracket && k < sum.kids.size(); ++k) {
             const Node &kid = sum.kids[k];
             if (kid.kind != Node::Bracket) {
                 Append(open, sum.ops[k], kid);
@@ -920,16 +938,13 @@ std::string Solver::GenShiSiZeYunSuan(std::string expression, int level)
     expression = Trim(expression);
     if (std::string sentence = ExpressionTooLarge(expression); !sentence.empty())
         return sentence;
-    std::optional<Node> tree = Parser(Normalised(expression)).Whole();
+    const std::string typed = Normalised(expression);
+    std::optional<Node> tree = Parser(typed).Whole();
     if (!tree)
         return "请写出只含数、√、括号和＋－×÷^的算式，例如：√12＋√27、(√3＋√2)^2、1÷(√3－√2)";
-    const std::optional<Surd> answer = Evaluate(*tree);
-    if (!answer)
-        return kCannot;
-
     // A line typed with decimals and no fraction keeps its numbers as decimals.
-    const std::string typed = Normalised(expression);
-    const Writer writer(Contains(typed, ".") && !Contains(typed, "/"));
+    // ('.' and '/' are never the second byte of a Chinese character.)
+    const Writer writer(typed.find('.') != std::string::npos && typed.find('/') == std::string::npos);
     std::vector<WorkedStep> steps;
     const auto add = [&](const std::string &text, const std::string &description) {
         if (steps.empty() ? text != expression : text != steps.back().expression)
@@ -937,14 +952,18 @@ std::string Solver::GenShiSiZeYunSuan(std::string expression, int level)
     };
     Worker worker(writer);
 
-    Node sum = *tree;
+    Node sum = std::move(*tree);
     if (sum.kind != Node::Sum) {
         Node wrap = SumNode();
-        Append(wrap, '+', sum);
-        sum = wrap;
+        Append(wrap, '+', std::move(sum));
+        sum = std::move(wrap);
     }
+    // The roots are valued once, in simplest form, before the whole line is.
     std::vector<std::string> said;
     if (!worker.Simplest(sum, said))
+        return kCannot;
+    const std::optional<Surd> answer = Evaluate(sum);
+    if (!answer)
         return kCannot;
     if (!said.empty()) {
         std::string list;
