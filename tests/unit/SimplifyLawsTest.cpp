@@ -4,6 +4,8 @@
 #include "algebra/ExactNumber.h"
 #include "solver/Solver.h"
 
+#include "LineCursor.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,28 +21,17 @@ namespace {
 const std::string kIs = "＝";
 
 // ＋ － × ÷ and round brackets over whole numbers, decimals and fractions a/b, in the usual order.
-class Reader {
+class Reader : public tests::LineCursor {
 public:
-    explicit Reader(const std::string &text)
-        : s_(text)
-    {
-    }
+    using LineCursor::LineCursor;
 
     std::optional<Rational> Read()
     {
         std::optional<Rational> v = Sum();
-        return v && at_ == s_.size() ? v : std::nullopt;
+        return v && AtEnd() ? v : std::nullopt;
     }
 
 private:
-    bool Take(const std::string &w)
-    {
-        if (s_.compare(at_, w.size(), w) != 0)
-            return false;
-        at_ += w.size();
-        return true;
-    }
-
     std::optional<Rational> Sum()
     {
         std::optional<Rational> v = Product();
@@ -89,9 +80,6 @@ private:
         const std::optional<NumberValue> n = ReadNumber(s_.substr(start, at_ - start));
         return n ? ExactValue(*n) : std::nullopt;
     }
-
-    const std::string &s_;
-    std::size_t at_ = 0;
 };
 
 std::optional<Rational> ValueOf(const std::string &text) { return Reader(text).Read(); }

@@ -6,6 +6,8 @@
 #include "algebra/SurdValue.h"
 #include "solver/Solver.h"
 
+#include "LineCursor.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -22,28 +24,17 @@ const std::string kIs = "＝";
 // A line of the working as a pupil would read it: ＋ － × ÷ / ^, brackets, √ before a number or
 // a bracket, a number written before a root or a bracket multiplying it, and after ÷ a number with
 // its root as one number (6÷2√3 is 6÷(2√3)).
-class LineReader {
+class LineReader : public tests::LineCursor {
 public:
-    explicit LineReader(const std::string &text)
-        : s_(text)
-    {
-    }
+    using LineCursor::LineCursor;
 
     std::optional<Surd> Read()
     {
         std::optional<Surd> v = Sum();
-        return v && at_ == s_.size() ? v : std::nullopt;
+        return v && AtEnd() ? v : std::nullopt;
     }
 
 private:
-    bool Take(const std::string &w)
-    {
-        if (s_.compare(at_, w.size(), w) != 0)
-            return false;
-        at_ += w.size();
-        return true;
-    }
-    bool Sees(const std::string &w) const { return s_.compare(at_, w.size(), w) == 0; }
     bool Digit() const { return at_ < s_.size() && s_[at_] >= '0' && s_[at_] <= '9'; }
 
     std::optional<Surd> Sum()
@@ -131,8 +122,6 @@ private:
         return SurdOf(QValue {*r, true});
     }
 
-    const std::string &s_;
-    std::size_t at_ = 0;
     int depth_ = 0;
 };
 
