@@ -3,6 +3,7 @@
 #include "charts/FunctionProperties.h"
 #include "charts/PicturePages.h"
 #include "cli/Encoding.h"
+#include "cli/NotebookCommand.h"
 #include "pages/Headless.h"
 #include "typeset/TypesetMathML.h"
 
@@ -96,6 +97,8 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "--graph")
         return Graph(args);
+    if (!args.empty() && args[0] == "--notebook")
+        return qimbel::RunNotebook(args);
     if (args.size() == 1 && args[0] == "--pictures")
         return Pictures();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
