@@ -11,6 +11,19 @@ namespace {
 // The largest day number kept (the year 9999).
 constexpr int kLastDay = 2932896;
 
+// Whether the text holds anything but spaces (full-width ones too) and line ends.
+bool HoldsMoreThanSpaces(const std::string &text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (text.compare(i, 2, "　") == 0)
+            ++i;
+        else if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // Days from civil, after H. Hinnant's algorithm.
@@ -116,7 +129,7 @@ bool ValidEntry(const NotebookEntry &e, std::string *why)
     for (const std::string *text : {&e.problem, &e.working, &e.wrongLine, &e.slip, &e.correction, &e.solution})
         if (text->size() > kLongestText)
             return fail("文字太长");
-    if (NotebookKey(e.type, e.problem).find(':') + 1 == NotebookKey(e.type, e.problem).size())
+    if (!HoldsMoreThanSpaces(e.problem))
         return fail("没有题目");
     return true;
 }
@@ -232,6 +245,13 @@ void Notebook::Index(const NotebookEntry &entry)
     byKey_[NotebookKey(entry.type, entry.problem)] = entry.id;
 }
 
+void Notebook::Index(NotebookEntry &&entry, std::string key)
+{
+    byKey_.emplace(std::move(key), entry.id);
+    const std::int64_t id = entry.id;
+    entries_.emplace_hint(entries_.end(), id, std::move(entry));
+}
+
 bool Notebook::Store(const StoreStatus &status)
 {
     error_ = status.ok() ? std::string() : status.message;
@@ -252,9 +272,12 @@ bool Notebook::Reload()
         error_ = "错题本太大了，打不开。";
         return false;
     }
-    for (const NotebookEntry &row : rows)
-        if (ValidEntry(row) && row.id > 0 && byKey_.count(NotebookKey(row.type, row.problem)) == 0)
-            Index(row);
+    byKey_.reserve(rows.size());
+    for (NotebookEntry &row : rows) {
+        std::string key = NotebookKey(row.type, row.problem);
+        if (row.id > 0 && entries_.count(row.id) == 0 && byKey_.count(key) == 0 && ValidEntry(row))
+            Index(std::move(row), std::move(key));
+    }
     error_.clear();
     return true;
 }

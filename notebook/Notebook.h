@@ -119,6 +119,7 @@ public:
 
 private:
     void Index(const NotebookEntry &entry);
+    void Index(NotebookEntry &&entry, std::string key);
     bool Store(const StoreStatus &status);
     bool Reload();
 
