@@ -150,6 +150,8 @@ set(QIMBEL_CORE_SOURCES
   pages/Compute135.cpp
   pages/TypedLine.cpp
   pages/PageBook.cpp
+  # pages/: 练一练, a round of made problems marked one at a time
+  pages/Practice.cpp
   # pages/: the session saved when the window closes
   pages/SessionFile.cpp
   pages/Headless.cpp
