@@ -64,23 +64,6 @@ void PrintEntry(const NotebookEntry &e, int today)
     std::cout << Out(line) << "\n";
 }
 
-// Qimbel's own worked solution of a problem: the text below the separator of a computed page.
-std::string SolutionOf(int type, const std::string &problem)
-{
-    HeadlessRequest request;
-    request.type = type;
-    const std::string text = RunHeadless(request, problem);
-    const std::string separator = "---------------------------------------------\r\n";
-    const std::size_t at = text.find(separator);
-    std::string solution = at == std::string::npos ? std::string() : text.substr(at + separator.size());
-    const std::string heading = "解题过程:\r\n";
-    if (solution.compare(0, heading.size(), heading) == 0)
-        solution.erase(0, heading.size());
-    while (solution.size() >= 2 && solution.compare(solution.size() - 2, 2, "\r\n") == 0)
-        solution.erase(solution.size() - 2);
-    return solution;
-}
-
 int Add(Notebook &book, int type, int level, int today)
 {
     if (!CanMark(type)) {
@@ -103,7 +86,7 @@ int Add(Notebook &book, int type, int level, int today)
                 std::cout << Out("没有错的步骤，不用记下：" + problem.lines[0].typed) << "\n";
             continue;
         }
-        entry->solution = SolutionOf(type, entry->problem);
+        entry->solution = WorkedSolutionOf(type, entry->problem);
         const AddOutcome outcome = book.Add(*entry, today);
         if (outcome == AddOutcome::Failed) {
             std::cerr << Out(book.LastError()) << "\n";

@@ -86,40 +86,7 @@ bool ReadEntry(sqlite3_stmt *s, NotebookEntry &e)
 
 SqliteNotebookStore::~SqliteNotebookStore() { sqlite3_close_v2(db_); }
 
-StoreStatus SqliteNotebookStore::Fail(int code, const char *doing)
-{
-    StoreStatus status {StoreStatus::Failed, ""};
-    switch (code & 0xff) {
-    case SQLITE_FULL:
-        status.message = "磁盘已满，";
-        break;
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_CANTOPEN:
-    case SQLITE_AUTH:
-        status.message = "错题本的文件或者它所在的文件夹不能写入，";
-        break;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        status.message = "错题本正被另一个程序使用，";
-        break;
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-    case SQLITE_FORMAT:
-        status.message = "错题本文件已经损坏（没有改动它），";
-        break;
-    case SQLITE_CONSTRAINT:
-        return {StoreStatus::Duplicate, "这道题已经在错题本里了。"};
-    case SQLITE_NOMEM:
-        status.message = "内存不够，";
-        break;
-    default:
-        status.message = "错题本文件读写出错（" + std::to_string(code) + "），";
-        break;
-    }
-    status.message += doing;
-    return status;
-}
+StoreStatus SqliteNotebookStore::Fail(int code, const char *doing) { return SqliteFailure(code, doing); }
 
 StoreStatus SqliteNotebookStore::Run(const char *sql, const char *doing)
 {

@@ -159,6 +159,55 @@ std::optional<NotebookEntry> EntryOfMarked(int type, int level, const MarkedProb
     return entry;
 }
 
+StoreStatus SqliteFailure(int code, const std::string &doing)
+{
+    // The primary result codes of SQLite, which every SQLite library gives alike.
+    enum {
+        Perm = 3,
+        Busy = 5,
+        Locked = 6,
+        NoMem = 7,
+        ReadOnly = 8,
+        Corrupt = 11,
+        Full = 13,
+        CantOpen = 14,
+        Constraint = 19,
+        Auth = 23,
+        Format = 24,
+        NotADb = 26
+    };
+    std::string why;
+    switch (code & 0xff) {
+    case Full:
+        why = "磁盘已满，";
+        break;
+    case ReadOnly:
+    case Perm:
+    case CantOpen:
+    case Auth:
+        why = "错题本的文件或者它所在的文件夹不能写入，";
+        break;
+    case Busy:
+    case Locked:
+        why = "错题本正被另一个程序使用，";
+        break;
+    case Corrupt:
+    case NotADb:
+    case Format:
+        why = "错题本文件已经损坏（没有改动它），";
+        break;
+    case Constraint:
+        return {StoreStatus::Duplicate, "这道题已经在错题本里了。"};
+    case NoMem:
+        why = "内存不够，";
+        break;
+    default:
+        why = "错题本文件读写出错（" + std::to_string(code) + "），";
+        break;
+    }
+    return {StoreStatus::Failed, why + doing};
+}
+
 // --- the store in memory ---
 
 StoreStatus MemoryNotebookStore::Failure()

@@ -44,6 +44,16 @@ bool IsDue(const NotebookEntry &entry, int today);
 // lines, the steps as typed, the first wrong step, its slip and correction, and `solution`.
 std::optional<NotebookEntry> EntryOfMarked(int type, int level, const MarkedProblem &marked, std::string solution);
 
+// The entry's slip as listed: its name, or kUnnamedSlip.
+std::string SlipName(const NotebookEntry &entry);
+// The entry as the notebook shows it: the problem, the pupil's working, the wrong step and its
+// slip, the correction and Qimbel's solution.
+std::string EntryText(const NotebookEntry &entry);
+
+// 打印错题本: each entry with the working, the wrong step, the correction, Qimbel's solution and a
+// similar problem with room to work (when one can be made).
+std::string NotebookPaper(const std::vector<const NotebookEntry *> &entries, std::uint64_t seed);
+
 // What the notebook lists: entries matching every field that is set.
 struct NotebookFilter {
     int type = 0; // 0: every type

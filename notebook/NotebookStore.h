@@ -91,6 +91,10 @@ inline constexpr const char *kNotebookColumns
     = "added, type, level, problem, working, wrong_step, wrong_line, slip, correction, solution, "
       "last_wrong, last_right, right_in_row, wrong_tries, right_tries";
 
+// What an SQLite result code means for the pupil, as the start of a sentence that `doing`
+// ("这道错题没有存上。") ends; a unique-key violation is a Duplicate.
+StoreStatus SqliteFailure(int code, const std::string &doing);
+
 // Whether an entry read from a file or an import holds values the notebook can use; why not, as
 // a sentence, when it does not.
 bool ValidEntry(const NotebookEntry &entry, std::string *why = nullptr);

@@ -90,6 +90,9 @@ int main(int argc, char **argv)
 
     qimbel::MainWindow window;
     // ~/.config/Qimbel/session on Linux.
+    // The 错题本 stays on the pupil's machine, in the user's data folder.
+    window.SetNotebookFile(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                               .filePath(QStringLiteral("notebook.db")));
     window.SetSessionFile(
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("session")));
     if (!fresh)
