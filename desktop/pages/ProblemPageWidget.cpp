@@ -99,7 +99,6 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     actionRow->addWidget(check);
     actionRow->addWidget(compute_);
     actionRow->addWidget(mark_);
-    actionRow->addWidget(practice_);
 
     // 纯文本 and 课本排版: two views of one text box; the choice holds on every page for the run.
     typeset_ = new TypesetView(this);
@@ -144,6 +143,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     titleRow->addWidget(title_, 1);
     titleRow->addWidget(plainButton_);
     titleRow->addWidget(typesetButton_);
+    // 练一练 sits above the text box: the row of action buttons is full at the smallest width.
+    titleRow->addWidget(practice_);
 
     auto *middle = new QVBoxLayout;
     middle->addLayout(titleRow);
