@@ -4,6 +4,7 @@
 #include "desktop/charts/DisplayListView.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/PrintedPage.h"
+#include "desktop/pages/TextBoxFont.h"
 #include "maker/ProblemMaker.h"
 #include "marking/MarkWorking.h"
 #include "pages/Headless.h"
@@ -98,8 +99,12 @@ NotebookTab::NotebookTab(QWidget *parent)
     detail_ = new QPlainTextEdit(this);
     detail_->setObjectName(QStringLiteral("notebook_detail"));
     detail_->setReadOnly(true);
+    // Worked solutions line up in columns, as in the pages' text box.
+    detail_->setFont(TextBoxFont());
+    detail_->setLineWrapMode(QPlainTextEdit::NoWrap);
     redo_ = new QPlainTextEdit(this);
     redo_->setObjectName(QStringLiteral("notebook_redo"));
+    redo_->setFont(TextBoxFont());
     redo_->setPlaceholderText(QStringLiteral("重做：在这里一步一步写出解答，再按“批改”（Ctrl+Enter）。"));
     redoMark_ = Button(QStringLiteral("批改"), QStringLiteral("button_redo_mark"), this);
     auto *right = new QWidget(this);

@@ -1,6 +1,7 @@
 #include "desktop/notebook/PracticeDialog.h"
 
 #include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/TextBoxFont.h"
 #include "pages/Practice.h"
 #include "pages/TypeTable.h"
 
@@ -78,6 +79,8 @@ PracticeDialog::PracticeDialog(Practice &practice, int type, QWidget *parent)
     marked_ = new QPlainTextEdit(work);
     marked_->setObjectName(QStringLiteral("practice_marked"));
     marked_->setReadOnly(true);
+    for (QPlainTextEdit *box : {working_, marked_})
+        box->setFont(TextBoxFont());
     mark_ = Button(QStringLiteral("批改"), QStringLiteral("button_practice_mark"), work);
     retry_ = Button(QStringLiteral("再试一次"), QStringLiteral("button_practice_retry"), work);
     similar_ = Button(QStringLiteral("再做一道相似的"), QStringLiteral("button_practice_similar"), work);
