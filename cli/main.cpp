@@ -102,7 +102,8 @@ int main(int argc, char **argv)
     if (args.size() == 1 && args[0] == "--pictures")
         return Pictures();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << UsageText() << "  --help         print this text; --version  print the version\n";
+        std::cout << UsageText() << "  --help         print this text; --version  print the version\n"
+                  << "  --notebook FILE COMMAND  the mistake notebook in FILE (qimbel-cli --notebook FILE lists the commands)\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
