@@ -64,21 +64,7 @@ bool ReadEntry(sqlite3_stmt *s, NotebookEntry &e)
         return gbk.value_or("");
     };
     e.id = sqlite3_column_int64(s, at++);
-    e.added = number();
-    e.type = number();
-    e.level = number();
-    e.problem = text();
-    e.working = text();
-    e.wrongStep = number();
-    e.wrongLine = text();
-    e.slip = text();
-    e.correction = text();
-    e.solution = text();
-    e.lastWrong = number();
-    e.lastRight = number();
-    e.rightInRow = number();
-    e.wrongTries = number();
-    e.rightTries = number();
+    ReadEntryColumns(e, number, text);
     return ok && ValidEntry(e);
 }
 

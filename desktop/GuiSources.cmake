@@ -26,7 +26,6 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/desktop/tools/HyperlinkLabel.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/HandbookViewer.cpp
   # desktop/notebook/: 错题本 and 练一练
-  ${CMAKE_SOURCE_DIR}/desktop/notebook/QtNotebookStore.cpp
   ${CMAKE_SOURCE_DIR}/desktop/notebook/NotebookTab.cpp
   ${CMAKE_SOURCE_DIR}/desktop/notebook/PracticeDialog.cpp
 )

@@ -44,6 +44,10 @@ bool IsDue(const NotebookEntry &entry, int today);
 // lines, the steps as typed, the first wrong step, its slip and correction, and `solution`.
 std::optional<NotebookEntry> EntryOfMarked(int type, int level, const MarkedProblem &marked, std::string solution);
 
+// The entry for a wrong answer where only the answer is written (口算): the typed answer is the
+// one wrong step, the right answer its correction.
+NotebookEntry EntryOfAnswer(int type, const std::string &problem, const std::string &typed, const std::string &answer);
+
 // The entry's slip as listed: its name, or kUnnamedSlip.
 std::string SlipName(const NotebookEntry &entry);
 // The entry as the notebook shows it: the problem, the pupil's working, the wrong step and its

@@ -4,6 +4,18 @@
 
 namespace qimbel {
 
+NotebookEntry EntryOfAnswer(int type, const std::string &problem, const std::string &typed, const std::string &answer)
+{
+    NotebookEntry entry;
+    entry.type = type;
+    entry.problem = problem;
+    entry.working = entry.wrongLine = typed;
+    entry.wrongStep = 1;
+    entry.correction = answer;
+    entry.solution = problem + "＝" + answer;
+    return entry;
+}
+
 std::string SlipName(const NotebookEntry &entry) { return entry.slip.empty() ? kUnnamedSlip : entry.slip; }
 
 std::string EntryText(const NotebookEntry &e)

@@ -91,6 +91,27 @@ inline constexpr const char *kNotebookColumns
     = "added, type, level, problem, working, wrong_step, wrong_line, slip, correction, solution, "
       "last_wrong, last_right, right_in_row, wrong_tries, right_tries";
 
+// Fills an entry from the columns of kNotebookColumns, in their order: `number()` and `text()`
+// read the next column (a text as GBK).
+template <class Number, class Text> void ReadEntryColumns(NotebookEntry &e, Number number, Text text)
+{
+    e.added = number();
+    e.type = number();
+    e.level = number();
+    e.problem = text();
+    e.working = text();
+    e.wrongStep = number();
+    e.wrongLine = text();
+    e.slip = text();
+    e.correction = text();
+    e.solution = text();
+    e.lastWrong = number();
+    e.lastRight = number();
+    e.rightInRow = number();
+    e.wrongTries = number();
+    e.rightTries = number();
+}
+
 // What an SQLite result code means for the pupil, as the start of a sentence that `doing`
 // ("这道错题没有存上。") ends; a unique-key violation is a Duplicate.
 StoreStatus SqliteFailure(int code, const std::string &doing);

@@ -6,6 +6,7 @@
 // without showing it, checks that the data beside the program were found, and exits.
 #include "desktop/app/MainWindow.h"
 #include "desktop/app/QtTranslations.h"
+#include "desktop/notebook/QtNotebookStore.h"
 #include "desktop/pages/ProblemPageWidget.h"
 #include "pages/ProblemPage.h"
 #include "solver/Solver.h"
@@ -89,10 +90,9 @@ int main(int argc, char **argv)
         return StartupTest();
 
     qimbel::MainWindow window;
+    // The 错题本 stays on the pupil's machine: ~/.local/share/Qimbel/notebook.db on Linux.
+    window.SetNotebookFile(qimbel::NotebookFilePath());
     // ~/.config/Qimbel/session on Linux.
-    // The 错题本 stays on the pupil's machine, in the user's data folder.
-    window.SetNotebookFile(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                               .filePath(QStringLiteral("notebook.db")));
     window.SetSessionFile(
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("session")));
     if (!fresh)

@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QVariant>
 
 #include <atomic>
@@ -46,6 +47,12 @@ void BindEntry(QSqlQuery &q, const NotebookEntry &e)
 }
 
 } // namespace
+
+QString NotebookFilePath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Qimbel/notebook.db"));
+}
 
 QtNotebookStore::QtNotebookStore()
 {
@@ -133,21 +140,7 @@ StoreStatus QtNotebookStore::Load(std::vector<NotebookEntry> &entries)
         const auto number = [&] { return q.value(at++).toInt(); };
         const auto text = [&] { return ToGbk(q.value(at++).toString()); };
         e.id = q.value(at++).toLongLong();
-        e.added = number();
-        e.type = number();
-        e.level = number();
-        e.problem = text();
-        e.working = text();
-        e.wrongStep = number();
-        e.wrongLine = text();
-        e.slip = text();
-        e.correction = text();
-        e.solution = text();
-        e.lastWrong = number();
-        e.lastRight = number();
-        e.rightInRow = number();
-        e.wrongTries = number();
-        e.rightTries = number();
+        ReadEntryColumns(e, number, text);
         if (ValidEntry(e))
             entries.push_back(std::move(e));
     }

@@ -8,6 +8,10 @@
 
 namespace qimbel {
 
+// The notebook of the user: notebook.db in Qimbel's data folder, the same for every program of
+// Qimbel (the window and the 口算练习生成器).
+QString NotebookFilePath();
+
 class QtNotebookStore : public NotebookStore {
 public:
     QtNotebookStore();
