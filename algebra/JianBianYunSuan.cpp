@@ -675,7 +675,9 @@ bool Readable(const std::string &line, const std::optional<std::vector<Token>> &
     for (const Token &t : *tokens) {
         const bool operatorSign = t.sign != 0 && t.sign != '(' && t.sign != ')';
         const bool afterSign = before != 0 && before != ')';
-        if (operatorSign && afterSign && !(t.sign == '-' && before == '('))
+        // ＋ and － after a sign or "(" belong to the number (5×(－3), 5×－3); × ÷ ")" need a number first.
+        const bool signOfNumber = t.sign == '-' || t.sign == '+';
+        if (afterSign && ((operatorSign && !signOfNumber) || t.sign == ')'))
             return false;
         before = t.sign;
     }

@@ -245,4 +245,10 @@ TEST(JianBianYunSuan, NamesALawOnlyWhereItHelps)
         EXPECT_EQ(worked.find(c.lacks), std::string::npos) << c.line << "\n" << worked;
         EXPECT_EQ(solver.JianBianYunSuan(c.line, 1), c.answer) << c.line;
     }
+    // A sign after an operator or a bracket belongs to its number; a bracket or line that ends on
+    // an operator is refused.
+    for (const char *line : {"5×(－3)", "－5＋3", "2×－4"})
+        EXPECT_EQ(solver.JianBianYunSuan(line, 1), solver.HunHeYunSuan(line, 1)) << line;
+    for (const char *line : {"(5＋)×2", "×5", "5×－"})
+        EXPECT_EQ(solver.JianBianYunSuan(line, 1), solver.MeiYouGuoCheng(line, 11)) << line;
 }
