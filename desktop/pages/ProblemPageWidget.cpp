@@ -6,11 +6,11 @@
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/SaveFolder.h"
 #include "desktop/pages/TextBoxFont.h"
+#include "desktop/pages/TypesetView.h"
 #include "desktop/tools/SymbolPalette.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "desktop/pages/TypesetView.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -224,8 +224,13 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     page->addLayout(middle, 1);
     page->addWidget(sideColumn);
 
-    connect(check, &QPushButton::clicked, this, [this] { Run([this] { model_.Check(); }); });
+    connect(check, &QPushButton::clicked, this, [this] {
+        if (!RefusesTyped())
+            Run([this] { model_.Check(); });
+    });
     connect(compute_, &QPushButton::clicked, this, [this] {
+        if (RefusesTyped())
+            return;
         // The text box is written once, after the last line; a long compute shows the busy cursor.
         BusyCursorGuard busy;
         Run([this, &busy] {
@@ -235,7 +240,10 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
                 busy.Show();
         });
     });
-    connect(mark_, &QPushButton::clicked, this, [this] { Run([this] { model_.Mark(); }); });
+    connect(mark_, &QPushButton::clicked, this, [this] {
+        if (!RefusesTyped())
+            Run([this] { model_.Mark(); });
+    });
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
     connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });
@@ -444,8 +452,22 @@ void ProblemPageWidget::UpdateStatus()
     }
 }
 
+bool ProblemPageWidget::RefusesTyped()
+{
+    const QString sentence = UnreadableCharacter(edit_->toPlainText());
+    if (sentence.isEmpty())
+        return false;
+    // The text stays as typed, so the pupil can find the character and take it out.
+    QMessageBox box(QMessageBox::NoIcon, QString(), sentence, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("message"));
+    box.exec();
+    return true;
+}
+
 void ProblemPageWidget::CheckAndCompute()
 {
+    if (RefusesTyped())
+        return;
     Run([this] {
         model_.Check();
         model_.Compute();
