@@ -3,6 +3,7 @@
 #include "pages/LineKind.h"
 #include "pages/Headless.h"
 #include "pages/Session.h"
+#include "pages/TypedLine.h"
 #include "solver/GbkText.h"
 
 #include <gtest/gtest.h>
@@ -123,5 +124,30 @@ TEST(LineKind, EveryTypeEndsADivisionByZeroWithItsSentence)
             const std::string last = lastBreak >= 0 ? Mid(out, lastBreak + 2) : out;
             EXPECT_TRUE(Contains(last, "不能为0")) << type << " " << line << "\n" << out;
         }
+    }
+}
+
+TEST(TypedLine, DigitsGroupedInThreesAreOneNumberOnTheNumberTypes)
+{
+    struct Case {
+        int type;
+        const char *typed;
+        const char *read; // nullptr: refused
+    };
+    const Case cases[] = {
+        {13, "3 600 000", "3600000"}, {1, "12 345 678.5", "12345678.5"}, {2, "1 000", "1000"},
+        {14, "－3 600  000", "－3600000"}, // more than one blank between groups
+        {13, "3 60", nullptr}, // a group of two digits is a second number
+        {13, "1234 567", nullptr}, // four digits before a group
+        {13, "3 6000", nullptr}, {13, "0.5 000", nullptr}, // decimals are not grouped
+        {8, "3 600", nullptr}, // not a number type
+        {3, "12 18", "12,18"}, // a list stays a list
+    };
+    for (const Case &c : cases) {
+        bool refused = false;
+        const std::string read = SeparateNumbers(c.typed, c.type, refused);
+        EXPECT_EQ(refused, c.read == nullptr) << c.type << " " << c.typed;
+        if (c.read != nullptr)
+            EXPECT_EQ(read, c.read) << c.type << " " << c.typed;
     }
 }
