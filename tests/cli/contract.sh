@@ -97,5 +97,12 @@ expect "compute-only keeps the text" "3/4×2/3" "$(printf '3/4×2/3\n' | "$cli" 
 printf '' | "$cli" --type 20 --check-only --compute-only >/dev/null 2>&1
 expect "check-only with compute-only" 2 $?
 
+# What an input method types is read; a character that still cannot be read is named, in Chinese,
+# with its line, and the status is 1.
+expect "full-width input" "2×(3＋4)－5" "$(printf '２*(３+４)−５\n' | "$cli" --type 8 --check-only)"
+err=$(printf '1+2\n3+\360\237\230\200\n' | "$cli" --type 8 2>&1 >/dev/null)
+expect "unreadable status" 1 $?
+expect "unreadable named" "qimbel-cli: 第2行有无法处理的字符“😀”（U+1F600），请删去它，或换成键盘上的符号再试。" "$err"
+
 if [ "$failures" -eq 0 ]; then echo "cli contract: all checks passed"; fi
 [ "$failures" -eq 0 ]
