@@ -1,6 +1,7 @@
 // 根据要求找规律 on random lists of the rules a pupil meets, checked line by line: every equality
 // the working writes holds exactly, the blank is the rule's number in lowest terms, and the
 // evidence of a rule cites only numbers the pupil typed.
+#include "WorkingEqualities.h"
 #include "algebra/ExactNumber.h"
 #include "marking/ExactExpression.h"
 #include "solver/ExpressionText.h"
@@ -13,58 +14,9 @@
 #include <random>
 
 using namespace qimbel;
+using namespace qimbel::workingtest;
 
 namespace {
-
-bool IsFormulaPart(const std::string &text, int i, int &size)
-{
-    const char c = text[static_cast<std::size_t>(i)];
-    size = CharSize(text, i);
-    if (size == 1)
-        return (c >= '0' && c <= '9') || c == '.' || c == '/' || c == '^' || c == '(' || c == ')';
-    const std::string sign = Mid(text, i, size);
-    return sign == "＋" || sign == "－" || sign == "×" || sign == "÷" || sign == "＝";
-}
-
-// The runs of formula characters that hold a "＝", cut at it: 17＋16＝33 gives {17＋16, 33}.
-std::vector<std::vector<std::string>> Equalities(const std::string &line)
-{
-    std::vector<std::vector<std::string>> found;
-    for (int i = 0; i < Len(line);) {
-        int size = 0;
-        if (!IsFormulaPart(line, i, size)) {
-            i += size;
-            continue;
-        }
-        int end = i;
-        while (end < Len(line) && IsFormulaPart(line, end, size))
-            end += size;
-        const std::string run = Mid(line, i, end - i);
-        i = end;
-        if (!Contains(run, "＝"))
-            continue;
-        std::vector<std::string> pieces;
-        for (int from = 0;;) {
-            const int at = Find(run, "＝", from);
-            pieces.push_back(Mid(run, from, (at < 0 ? Len(run) : at) - from));
-            if (at < 0)
-                break;
-            from = at + 2;
-        }
-        bool numbers = true;
-        for (const std::string &piece : pieces)
-            numbers = numbers && piece.find_first_of("0123456789") != std::string::npos;
-        if (numbers)
-            found.push_back(pieces);
-    }
-    return found;
-}
-
-std::optional<fractions::Fraction> ValueOf(const std::string &text)
-{
-    const ReadExpression read = ReadPupilExpression(text, true);
-    return read.tree ? ExactValueOf(*read.tree) : std::nullopt;
-}
 
 std::vector<std::string> Lines(const std::string &text)
 {
@@ -178,5 +130,58 @@ TEST(PatternWorking, EveryEqualityOfTheWorkingHoldsAndTheBlankIsTheRulesNumber)
                     EXPECT_NE(pieces[0], answer) << family.name << ": " << text;
                 }
             }
+    }
+}
+
+// 有余数的除法 and percentages on 算式计算与填空: the filled numbers make the line true (被除数＝商×除数
+// ＋余数, the remainder smaller than the divisor), and every equality of the working holds.
+TEST(FillInWorking, RemaindersAndPercentagesAreFilledAndEveryEqualityHolds)
+{
+    Solver solver;
+    std::mt19937 random(32);
+    for (int round = 0; round < 300; ++round) {
+        const int divisor = static_cast<int>(random() % 12) + 2;
+        const int quotient = static_cast<int>(random() % 30) + 1;
+        const int remainder = static_cast<int>(random() % static_cast<unsigned>(divisor));
+        const int dividend = quotient * divisor + remainder;
+        const int numbers[4] = {dividend, divisor, quotient, remainder};
+        const int blank = round % 5; // 4: the quotient and the remainder both asked for
+        std::string line;
+        for (int k = 0; k < 4; ++k) {
+            const bool asked = k == blank || (blank == 4 && k >= 2);
+            line += (asked ? std::string("()") : std::to_string(numbers[k]))
+                + (k == 0        ? "÷"
+                        : k == 1 ? "＝"
+                        : k == 2 ? "……"
+                                 : "");
+        }
+        const std::string working = solver.SuanShiTianKong(line, 5);
+        const std::string expected = "所以 " + std::to_string(dividend) + "÷" + std::to_string(divisor) + "＝"
+            + std::to_string(quotient) + "……" + std::to_string(remainder);
+        std::string last = Lines(working).back();
+        std::string plain;
+        for (char c : last)
+            if (c != '(' && c != ')')
+                plain += c;
+        EXPECT_EQ(plain, expected) << line << "\n" << working;
+        for (const std::string &text : Lines(working))
+            for (const std::vector<std::string> &pieces : Equalities(text))
+                for (std::size_t k = 1; k < pieces.size(); ++k)
+                    EXPECT_EQ(SameValue(*ValueOf(pieces[0]), *ValueOf(pieces[k])), std::optional<bool>(true)) << text;
+    }
+    // A percentage: ()×p%＝q is q÷p%, exactly.
+    for (int round = 0; round < 100; ++round) {
+        const int percent = static_cast<int>(random() % 99) + 1;
+        const int whole = static_cast<int>(random() % 500) + 1;
+        const std::string line = "()×" + std::to_string(percent) + "%＝" + std::to_string(whole);
+        const std::string working = solver.SuanShiTianKong(line, 5);
+        for (const std::string &text : Lines(working))
+            for (const std::vector<std::string> &pieces : Equalities(text))
+                for (std::size_t k = 1; k < pieces.size(); ++k) {
+                    const std::optional<fractions::Fraction> a = ValueOf(pieces[0]), b = ValueOf(pieces[k]);
+                    ASSERT_TRUE(a && b) << text;
+                    EXPECT_EQ(SameValue(*a, *b), std::optional<bool>(true)) << text;
+                }
+        EXPECT_TRUE(Contains(working, "对了")) << line << "\n" << working;
     }
 }

@@ -1,0 +1,69 @@
+// The equalities a worked text writes (17＋16＝33, 1＝1^2, ()＝3×5＋2＝17), for the property tests
+// that check every line of a working with exact arithmetic.
+#pragma once
+
+#include "marking/ExactExpression.h"
+#include "solver/ExpressionText.h"
+#include "solver/GbkText.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qimbel::workingtest {
+
+inline bool IsFormulaPart(const std::string &text, int i, int &size)
+{
+    const char c = text[static_cast<std::size_t>(i)];
+    size = CharSize(text, i);
+    if (size == 1)
+        return (c >= '0' && c <= '9') || c == '.' || c == '/' || c == '^' || c == '(' || c == ')' || c == '%';
+    const std::string sign = Mid(text, i, size);
+    return sign == "＋" || sign == "－" || sign == "×" || sign == "÷" || sign == "＝";
+}
+
+// The runs of formula characters that hold a "＝", cut at it: 17＋16＝33 gives {17＋16, 33}. A blank
+// "()" that starts a run is no number and goes; a run that a remainder follows (17÷5＝3……2) is no
+// equality of numbers and is passed over.
+inline std::vector<std::vector<std::string>> Equalities(const std::string &line)
+{
+    std::vector<std::vector<std::string>> found;
+    for (int i = 0; i < Len(line);) {
+        int size = 0;
+        if (!IsFormulaPart(line, i, size)) {
+            i += size;
+            continue;
+        }
+        int end = i;
+        while (end < Len(line) && IsFormulaPart(line, end, size))
+            end += size;
+        const std::string run = Mid(line, i, end - i);
+        i = end;
+        if (!Contains(run, "＝") || Mid(line, end, 2) == "…")
+            continue;
+        std::vector<std::string> pieces;
+        for (int from = 0;;) {
+            const int at = Find(run, "＝", from);
+            pieces.push_back(Mid(run, from, (at < 0 ? Len(run) : at) - from));
+            if (at < 0)
+                break;
+            from = at + 2;
+        }
+        while (!pieces.empty() && pieces.front().find_first_of("0123456789") == std::string::npos)
+            pieces.erase(pieces.begin());
+        bool numbers = pieces.size() >= 2;
+        for (const std::string &piece : pieces)
+            numbers = numbers && piece.find_first_of("0123456789") != std::string::npos;
+        if (numbers)
+            found.push_back(pieces);
+    }
+    return found;
+}
+
+inline std::optional<fractions::Fraction> ValueOf(const std::string &text)
+{
+    const ReadExpression read = ReadPupilExpression(text, true);
+    return read.tree ? ExactValueOf(*read.tree) : std::nullopt;
+}
+
+} // namespace qimbel::workingtest
