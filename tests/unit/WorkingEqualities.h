@@ -6,6 +6,7 @@
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 
+#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ inline bool IsFormulaPart(const std::string &text, int i, int &size)
 
 // The runs of formula characters that hold a "＝", cut at it: 17＋16＝33 gives {17＋16, 33}. A blank
 // "()" that starts a run is no number and goes; a run that a remainder follows (17÷5＝3……2) is no
-// equality of numbers and is passed over.
+// equality of numbers and is passed over, and so is a run that a letter touches.
 inline std::vector<std::vector<std::string>> Equalities(const std::string &line)
 {
     std::vector<std::vector<std::string>> found;
@@ -39,7 +40,12 @@ inline std::vector<std::vector<std::string>> Equalities(const std::string &line)
             end += size;
         const std::string run = Mid(line, i, end - i);
         i = end;
-        if (!Contains(run, "＝") || Mid(line, end, 2) == "…")
+        // A run that a letter touches is part of a formula in letters (x1＝2, 2x^2＝8): no number.
+        const auto letter = [&line](int at) {
+            return at >= 0 && at < Len(line)
+                && std::isalpha(static_cast<unsigned char>(line[static_cast<std::size_t>(at)]));
+        };
+        if (!Contains(run, "＝") || Mid(line, end, 2) == "…" || letter(i - Len(run) - 1) || letter(end))
             continue;
         std::vector<std::string> pieces;
         for (int from = 0;;) {
