@@ -312,7 +312,7 @@ private slots:
         });
         Button(window, 131, QStringLiteral("button_1006"))->click();
         QCOMPARE(shown,
-            QStringLiteral("请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！"));
+            QStringLiteral("请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖长方形〗！"));
         QVERIFY(caption.isEmpty());
         QVERIFY(Edit(window, 131)->toPlainText().contains(QStringLiteral("面积＝长×宽\n＝5×3\n＝15")));
         QVERIFY(Button(window, 131, QStringLiteral("button_1006"))->isEnabled());
