@@ -41,8 +41,7 @@ UnitBook::UnitBook(const std::vector<std::string> &chainTexts)
         int power = 0;
         for (const numbers::UnitRate &unit : chains_[c]) {
             const std::string front = Left(unit.name, 4);
-            if ((front == kSquare || front == kCube) && known(Mid(unit.name, 4))
-                && ChainOf(Mid(unit.name, 4)) != static_cast<int>(c))
+            if ((front == kSquare || front == kCube) && known(Mid(unit.name, 4)) && ChainOf(Mid(unit.name, 4)) != static_cast<int>(c))
                 power = front == kSquare ? 2 : 3;
             else if (known(kSquare + unit.name))
                 power = 1;
@@ -166,8 +165,7 @@ std::string CommonUnits::ConvertOne(const Amount &amount, const std::string &tar
     const numbers::UnitRate *to = book_.Rate(toTop);
     const numbers::UnitRate *toUnder = toBottom.empty() ? nullptr : book_.Rate(toBottom);
     if (from == nullptr || to == nullptr || (under == nullptr) != (toUnder == nullptr)
-        || book_.ChainOf(top) != book_.ChainOf(toTop)
-        || (under != nullptr && book_.ChainOf(bottom) != book_.ChainOf(toBottom)))
+        || book_.ChainOf(top) != book_.ChainOf(toTop) || (under != nullptr && book_.ChainOf(bottom) != book_.ChainOf(toBottom)))
         return amount.number;
 
     // factor = rate(to) / rate(from), over the units below the bar the other way round.
