@@ -27,12 +27,12 @@ long long UnitExponent(const std::string &rest)
 constexpr const char *kNotOneNumber
     = "这不是一个数，无法写成科学记数法。请每行输入一个数，例如 3600000、0.00052、3.6万。";
 
-// True when the text holds a digit or a sign of a calculation: what follows a number that is no
-// counting unit must not be a second number or an operation (3＋5, 2×10).
-bool HoldsNumberOrOperation(const std::string &text)
+// True when the text holds a sign of a calculation: what follows a number must not make it an
+// operation (3＋5, 2×10). Stray digits and points after it are passed over, as before.
+bool HoldsOperation(const std::string &text)
 {
     for (char c : text)
-        if (numbers::IsDigit(c) || c == '+' || c == '-' || c == '*' || c == '/' || c == '=')
+        if (c == '+' || c == '-' || c == '*' || c == '/' || c == '=')
             return true;
     for (const char *sign : {"＋", "－", "×", "÷", "＝", "（", "）", "("})
         if (Contains(text, sign))
@@ -79,9 +79,9 @@ std::string Solver::KeXueJiShuFa(std::string number)
         decimals = number.substr(end + 1, after - end - 1);
     }
     if (integer.empty() && decimals.empty())
-        return HoldsNumberOrOperation(number) ? kNotOneNumber : std::string();
+        return HoldsOperation(number) ? kNotOneNumber : std::string();
     const std::string after = number.substr(hasPoint ? end + 1 + decimals.size() : end);
-    if (HoldsNumberOrOperation(after))
+    if (HoldsOperation(after))
         return kNotOneNumber;
     const long long scale = UnitExponent(after);
 

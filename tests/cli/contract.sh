@@ -74,7 +74,7 @@ out=$(printf '长方形的长是5米\n' | "$cli" --page 131 2>/tmp/qimbel-cli-er
 status=$?
 expect "word problem without 〖〗: status" 0 "$status"
 expect "word problem without 〖〗: text box" "长方形的长是5米" "$out"
-expect "word problem without 〖〗: message" "请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！" \
+expect "word problem without 〖〗: message" "请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖长方形〗！" \
     "$(cat /tmp/qimbel-cli-err.$$)"
 rm -f /tmp/qimbel-cli-err.$$
 out=$(printf '〖长方形〗长是5，宽是3，求面积是多少？\n' | "$cli" --page 131 2>&1 | grep '^＝15')
