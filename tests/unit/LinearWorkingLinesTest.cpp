@@ -1,5 +1,6 @@
 // Every line of a worked linear equation read back exactly: it has two sides, it has the one
 // solution of the typed equation, and it writes its coefficients one way (no 0.5x beside 1/3x).
+#include "WorkingEqualities.h"
 #include "marking/EquationLine.h"
 #include "marking/EquationReading.h"
 #include "solver/GbkText.h"
@@ -13,21 +14,6 @@ using namespace qimbel;
 using namespace qimbel::marking;
 
 namespace {
-
-// The lines of a column (level 4) without the blanks that align them.
-std::vector<std::string> ColumnLines(const std::string &column)
-{
-    std::vector<std::string> lines;
-    for (int start = 0; start < Len(column);) {
-        int end = Find(column, "\r\n", start);
-        if (end < 0)
-            end = Len(column);
-        if (const std::string line = Trim(Mid(column, start, end - start)); !line.empty())
-            lines.push_back(line);
-        start = end + 2;
-    }
-    return lines;
-}
 
 // A decimal coefficient of a letter (0.5x) in the text.
 bool HasDecimalCoefficient(const std::string &text)
@@ -86,7 +72,7 @@ TEST(LinearWorkingLines, EveryLineHasTheSolutionOfTheTypedEquation)
         const std::string typed = NormalisedSigns(equation);
         const OneUnknownLine first = ReadOneUnknown(typed, typed, 'x', {});
         ASSERT_TRUE(first.reason.empty()) << equation;
-        const std::vector<std::string> lines = ColumnLines(solver.YiCiDengShi(equation, "x", 4));
+        const std::vector<std::string> lines = workingtest::Lines(solver.YiCiDengShi(equation, "x", 4));
         ASSERT_GE(lines.size(), 2u) << equation;
         for (const std::string &line : lines) {
             const Relations relations = SplitRelations(line);

@@ -72,4 +72,34 @@ inline std::optional<fractions::Fraction> ValueOf(const std::string &text)
     return read.tree ? ExactValueOf(*read.tree) : std::nullopt;
 }
 
+// The lines of a worked text (CR LF), without the blanks that align them; empty lines left out.
+inline std::vector<std::string> Lines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    for (int from = 0; from < Len(text);) {
+        int at = Find(text, "\r\n", from);
+        if (at < 0)
+            at = Len(text);
+        if (const std::string line = Trim(Mid(text, from, at - from)); !line.empty())
+            lines.push_back(line);
+        from = at + 2;
+    }
+    return lines;
+}
+
+// The first equality of the line that does not hold exactly, or cannot be read, as "a ≠ b";
+// empty when every one holds.
+inline std::string BrokenEquality(const std::string &line)
+{
+    for (const std::vector<std::string> &pieces : Equalities(line)) {
+        const std::optional<fractions::Fraction> first = ValueOf(pieces[0]);
+        for (std::size_t k = 1; k < pieces.size(); ++k) {
+            const std::optional<fractions::Fraction> other = ValueOf(pieces[k]);
+            if (!first || !other || SameValue(*first, *other) != std::optional<bool>(true))
+                return pieces[0] + " ≠ " + pieces[k];
+        }
+    }
+    return {};
+}
+
 } // namespace qimbel::workingtest
