@@ -6,25 +6,30 @@
 #include "solver/GbkText.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace qimbel {
 
-bool DividesByZero(const std::string &text)
+bool DividesByZero(std::string_view text)
 {
-    for (const char *sign : {"÷", "/"}) {
-        for (int at = FindFromBoundary(text, sign, 0); at >= 0; at = FindFromBoundary(text, sign, at + 1)) {
-            int i = at + Len(sign);
-            while (
-                i < Len(text) && (text[static_cast<std::size_t>(i)] == '(' || text[static_cast<std::size_t>(i)] == ' '))
-                ++i;
-            if (i >= Len(text) || text[static_cast<std::size_t>(i)] != '0')
-                continue;
-            const char after = i + 1 < Len(text) ? text[static_cast<std::size_t>(i) + 1] : ' ';
-            if (!(after >= '0' && after <= '9') && after != '.')
-                return true;
-        }
+    // One pass over the 0s: "/" is never part of a two-byte character, and "÷" followed by a 0
+    // cannot be the tail of one (a 0 is no trailing byte of GBK).
+    for (std::size_t i = text.find('0'); i != std::string_view::npos; i = text.find('0', i + 1)) {
+        const char after = i + 1 < text.size() ? text[i + 1] : ' ';
+        if ((after >= '0' && after <= '9') || after == '.')
+            continue;
+        std::size_t at = i;
+        while (at > 0 && (text[at - 1] == '(' || text[at - 1] == ' '))
+            --at;
+        if ((at >= 1 && text[at - 1] == '/') || (at >= 2 && text.substr(at - 2, 2) == "÷"))
+            return true;
     }
     return false;
+}
+
+bool MayDivide(std::string_view line)
+{
+    return line.find('/') != std::string_view::npos || line.find("÷") != std::string_view::npos;
 }
 
 namespace {
@@ -126,10 +131,55 @@ LineKind KindOfLine(const std::string &line)
     return LineKind::Other;
 }
 
+// A line that is surely linear in one letter at most, told from its text alone (no power, one
+// letter, one "＝", the letter at most once in each term outside brackets: 5(a－2)＝15 but not
+// a(a＋1)＝2), so that the usual line of a type that takes linear equations is not read twice.
+bool SurelyLinear(const std::string &line)
+{
+    char letter = 0;
+    bool letterInTerm = false;
+    int relations = 0;
+    int depth = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (c >= 0x80) {
+            const std::string sign = line.substr(i, 2);
+            if (sign == "＋" || sign == "－" || sign == "＝") {
+                letterInTerm = letterInTerm && depth > 0;
+                relations += sign == "＝";
+            } else if (sign != "×" && sign != "÷") {
+                return false; // relations and words of other kinds
+            }
+            ++i;
+            continue;
+        }
+        if (std::isalpha(c)) {
+            if ((letter != 0 && letter != static_cast<char>(c)) || letterInTerm)
+                return false;
+            letter = static_cast<char>(c);
+            letterInTerm = true;
+        } else if (c == '+' || c == '-' || c == '=') {
+            letterInTerm = letterInTerm && depth > 0;
+            relations += c == '=';
+        } else if (c == '(' || c == ')') {
+            depth += c == '(' ? 1 : -1;
+            if (depth < 0)
+                return false;
+        } else if (!(std::isdigit(c) || c == '.' || c == '/' || c == ' ')) {
+            return false;
+        }
+    }
+    return relations == 1 && depth == 0;
+}
+
 std::string WrongKindSentence(const std::string &line, int type)
 {
     const TypeNeeds *needs = NeedsOf(type);
     if (needs == nullptr)
+        return {};
+    const bool takesLinear
+        = std::find(needs->fits.begin(), needs->fits.end(), LineKind::LinearOne) != needs->fits.end();
+    if (takesLinear && SurelyLinear(line))
         return {};
     const LineKind kind = KindOfLine(line);
     if (kind == LineKind::Unread)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qimbel {
@@ -12,7 +13,9 @@ inline constexpr const char *kDivisorIsZero = "除数不能为0，无法计算�
 
 // True when the text divides by 0 somewhere: "÷" or "/" followed by a 0 that no digit or point
 // continues (÷0, ÷0×3, ÷(0) …, but not ÷0.5 or ÷05).
-bool DividesByZero(const std::string &text);
+bool DividesByZero(std::string_view text);
+// True when a typed line divides at all: only then can its working reach a division by 0.
+bool MayDivide(std::string_view line);
 
 // The kinds of equation and inequality lines the page's types solve, read from the line's value
 // (x^2－x^2＋x＝1 is linear): the letters typed, the degree after the like terms are combined,

@@ -195,12 +195,13 @@ void ExplainEmptyWorking(Solver &solver, std::string &out, std::size_t written, 
 
 // A working that reached a division by 0 and stopped there ends with the sentence that says why,
 // unless the routine said so itself.
-void EndAtZeroDivisor(std::string &out, std::size_t written)
+void EndAtZeroDivisor(std::string &out, std::size_t written, const std::string &line)
 {
-    if (written > out.size())
+    if (written > out.size() || !MayDivide(line))
         return;
-    const std::string added = out.substr(written);
-    if (!DividesByZero(added) || Contains(added, "不能为0") || Contains(added, "不能作除数"))
+    const std::string_view added = std::string_view(out).substr(written);
+    if (!DividesByZero(added) || added.find("不能为0") != std::string_view::npos
+        || added.find("不能作除数") != std::string_view::npos)
         return;
     if (Right(out, 2) != "\r\n")
         out += "\r\n";
@@ -245,7 +246,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         // The equation page's routines always say something of their own: x＝5 is an answer.
         if (page_ != kPage135)
             ExplainEmptyWorking(solver_, editText_, written, line, run.type);
-        EndAtZeroDivisor(editText_, written);
+        EndAtZeroDivisor(editText_, written, line);
         if (afterEachLine)
             afterEachLine();
     }

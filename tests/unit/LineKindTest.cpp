@@ -147,7 +147,27 @@ TEST(TypedLine, DigitsGroupedInThreesAreOneNumberOnTheNumberTypes)
         bool refused = false;
         const std::string read = SeparateNumbers(c.typed, c.type, refused);
         EXPECT_EQ(refused, c.read == nullptr) << c.type << " " << c.typed;
-        if (c.read != nullptr)
+        if (c.read != nullptr) {
             EXPECT_EQ(read, c.read) << c.type << " " << c.typed;
+        }
     }
+}
+
+// The quick look at a linear line never lets through a line that the full reading refuses on a
+// type that takes linear equations: random lines of letters, numbers, brackets and signs.
+TEST(LineKind, TheQuickLookAgreesWithTheFullReading)
+{
+    const std::vector<std::string> pieces = {"x", "x", "y", "2", "3", "(", ")", "＋", "－", "×", "÷", "^2", "＝", "5"};
+    std::mt19937 random(25);
+    int refused = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::string line;
+        for (int k = static_cast<int>(random() % 9) + 3; k > 0; --k)
+            line += pieces[random() % pieces.size()];
+        const LineKind kind = KindOfLine(line);
+        const bool fits = kind == LineKind::LinearOne || kind == LineKind::FractionalOne || kind == LineKind::Unread;
+        refused += fits ? 0 : 1;
+        EXPECT_EQ(WrongKindSentence(line, 25).empty(), fits) << line;
+    }
+    EXPECT_GT(refused, 10); // some lines do reach a refusal
 }
