@@ -215,6 +215,9 @@ bool Negative(const Rational &value) { return value.numerator < 0; }
 // line has none.
 int RemainderMark(const std::string &line, int &length)
 {
+    // Most lines have no dots at all: a byte search says so before the character-aware one.
+    if (line.find("…") == std::string::npos && line.find("...") == std::string::npos)
+        return -1;
     for (const char *mark : {"……", "…", "..."}) {
         const int at = Find(line, mark);
         if (at >= 0) {

@@ -403,6 +403,9 @@ std::optional<Fit> GrowingFactor(const Terms &t, const Style &style)
     const Q step = *t[*at + 2] / *t[*at + 1] - r0;
     if (!step.ok || IsZero(step))
         return std::nullopt;
+    // A fourth number right after the three says no at once, before any list is made.
+    if (*at + 3 < t.size() && t[*at + 3] && !Same(*t[*at + 3], *t[*at + 2] * (r0 + step * Make(2))))
+        return std::nullopt;
     // The factor from term k to term k＋1 (0-based).
     const auto factor
         = [r0, step, at](std::size_t k) { return r0 + step * Make(static_cast<Whole>(k) - static_cast<Whole>(*at)); };
@@ -444,6 +447,8 @@ std::optional<Fit> GrowingDifferences(const Terms &t, const Style &style)
         return std::nullopt;
     const Q q = (*t[*at + 2] - *t[*at + 1]) / d0;
     if (!q.ok || IsZero(q) || Same(q, Make(1)))
+        return std::nullopt;
+    if (*at + 3 < t.size() && t[*at + 3] && !Same(*t[*at + 3] - *t[*at + 2], (*t[*at + 2] - *t[*at + 1]) * q))
         return std::nullopt;
     // The difference from term k to term k＋1, k counted from the anchor.
     std::vector<Q> differences(t.size(), Q {});
@@ -776,7 +781,7 @@ std::string Solver::ZhaoGuiLv(std::string line, int level)
     std::optional<Fit> fit = Simple(terms, style);
     if (!fit)
         fit = FractionParts(terms, typed, style);
-    for (auto rule : {SumOfTwo, GrowingFactor, GrowingDifferences, Alternating, Interleaved})
+    for (auto rule : {SumOfTwo, Alternating, Interleaved, GrowingFactor, GrowingDifferences})
         if (!fit)
             fit = rule(terms, style);
     if (!fit)
