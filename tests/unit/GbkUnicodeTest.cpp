@@ -171,8 +171,9 @@ TEST(GbkUnicode, TypedTextIsAlwaysGbkAndReadingIsIdempotent)
         const TypedText read = ReadTypedUtf8(typed);
         const std::optional<std::string> utf8 = GbkToUtf8(read.gbk);
         ASSERT_TRUE(utf8.has_value()) << typed;
-        if (Utf8ToGbk(typed))
+        if (Utf8ToGbk(typed)) {
             EXPECT_EQ(read.refusal, "") << typed;
+        }
         EXPECT_EQ(ReadTypedUtf8(*utf8).gbk, read.gbk) << typed;
     }
 }
