@@ -1,5 +1,7 @@
 #include "cli/Encoding.h"
 
+#include "typeset/GbkUnicode.h"
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -54,6 +56,15 @@ std::optional<std::string> Utf8ToGbkText(const std::string &utf8)
     if (!gbk)
         return std::nullopt;
     return Replace(*gbk, "\n", "\r\n");
+}
+
+std::optional<std::string> TypedToGbkText(const std::string &utf8, std::string &refusal)
+{
+    TypedText typed = ReadTypedUtf8(utf8);
+    refusal = std::move(typed.refusal);
+    if (!refusal.empty())
+        return std::nullopt;
+    return std::move(typed.gbk);
 }
 
 std::optional<std::string> GbkToUtf8Text(const std::string &gbk)

@@ -18,15 +18,6 @@ namespace {
 // The usage is a GBK text of the core (it shows 3/4×2/3); the terminal reads UTF-8.
 std::string UsageText() { return qimbel::GbkToUtf8Text(qimbel::HeadlessUsage()).value_or(qimbel::HeadlessUsage()); }
 
-// A superscript square or cube has no GBK code: it is written as the power it means.
-std::string WithPowers(std::string utf8)
-{
-    for (const auto &[sign, power] : {std::pair<std::string, std::string> {"\xc2\xb2", "^2"}, {"\xc2\xb3", "^3"}})
-        for (std::size_t at = utf8.find(sign); at != std::string::npos; at = utf8.find(sign, at))
-            utf8.replace(at, sign.size(), power);
-    return utf8;
-}
-
 // --graph F [--graph G …]: the 函数的性质 text of the functions, as the graph page shows it.
 int Graph(const std::vector<std::string> &args)
 {
@@ -36,9 +27,10 @@ int Graph(const std::vector<std::string> &args)
             std::cerr << "qimbel-cli: --graph needs a function, as in --graph 'y=2x+1'\n" << UsageText();
             return 2;
         }
-        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(WithPowers(args[i + 1]));
+        std::string refusal;
+        const std::optional<std::string> gbk = qimbel::TypedToGbkText(args[i + 1], refusal);
         if (!gbk) {
-            std::cerr << "qimbel-cli: the function is not valid UTF-8, or holds characters that GBK cannot hold\n";
+            std::cerr << "qimbel-cli: " << refusal << "\n";
             return 1;
         }
         functions.push_back(qimbel::ReadFunction(*gbk));
@@ -131,9 +123,10 @@ int main(int argc, char **argv)
         }
         text = input;
     } else {
-        std::optional<std::string> gbk = qimbel::Utf8ToGbkText(input);
+        std::string refusal;
+        std::optional<std::string> gbk = qimbel::TypedToGbkText(input, refusal);
         if (!gbk) {
-            std::cerr << "qimbel-cli: the input is not valid UTF-8, or holds characters that GBK cannot hold\n";
+            std::cerr << "qimbel-cli: " << refusal << "\n";
             return 1;
         }
         text = *gbk;

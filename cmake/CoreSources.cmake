@@ -141,6 +141,7 @@ set(QIMBEL_CORE_SOURCES
   pages/TypeTable.cpp
   pages/Session.cpp
   pages/ProblemPage.cpp
+  pages/LineKind.cpp
   pages/PageDispatch.cpp
   pages/Compute129.cpp
   pages/Compute130.cpp

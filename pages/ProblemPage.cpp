@@ -2,6 +2,7 @@
 
 #include "marking/MarkWorking.h"
 #include "pages/CheckText.h"
+#include "pages/LineKind.h"
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
@@ -104,7 +105,7 @@ void ProblemPage::ChooseType(int type)
     SetCurrentType(type);
     SetTitleFor(type);
     editEnabled_ = true;
-    }
+}
 
 void ProblemPage::ShowType(int type)
 {
@@ -192,6 +193,21 @@ void ExplainEmptyWorking(Solver &solver, std::string &out, std::size_t written, 
     out += sentence;
 }
 
+// A working that reached a division by 0 and stopped there ends with the sentence that says why,
+// unless the routine said so itself.
+void EndAtZeroDivisor(std::string &out, std::size_t written, const std::string &line)
+{
+    if (written > out.size() || !MayDivide(line))
+        return;
+    const std::string_view added = std::string_view(out).substr(written);
+    if (!DividesByZero(added) || added.find("不能为0") != std::string_view::npos
+        || added.find("不能作除数") != std::string_view::npos)
+        return;
+    if (Right(out, 2) != "\r\n")
+        out += "\r\n";
+    out += std::string(kDivisorIsZero) + "\r\n";
+}
+
 } // namespace
 
 void ProblemPage::Compute(const std::function<void()> &afterEachLine)
@@ -230,6 +246,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         // The equation page's routines always say something of their own: x＝5 is an answer.
         if (page_ != kPage135)
             ExplainEmptyWorking(solver_, editText_, written, line, run.type);
+        EndAtZeroDivisor(editText_, written, line);
         if (afterEachLine)
             afterEachLine();
     }

@@ -20,14 +20,6 @@ namespace qimbel {
 
 namespace {
 
-// A superscript square or cube has no GBK code: it is typed into the model as the power it means.
-QString WithPowers(QString typed)
-{
-    typed.replace(QChar(0x00B2), QStringLiteral("^2"));
-    typed.replace(QChar(0x00B3), QStringLiteral("^3"));
-    return typed;
-}
-
 QPushButton *Button(const QString &text, const QString &name, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
@@ -156,7 +148,7 @@ void FunctionGraphPage::Refresh()
 
 void FunctionGraphPage::Draw()
 {
-    const std::string error = graph_.Add(ToGbk(WithPowers(function_->text())));
+    const std::string error = graph_.Add(ToGbk(function_->text()));
     if (!error.empty()) {
         status_->setText(FromGbk(error));
         return;

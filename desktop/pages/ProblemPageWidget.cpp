@@ -228,8 +228,13 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     page->addLayout(middle, 1);
     page->addWidget(sideColumn);
 
-    connect(check, &QPushButton::clicked, this, [this] { Run([this] { model_.Check(); }); });
+    connect(check, &QPushButton::clicked, this, [this] {
+        if (!RefusesTyped())
+            Run([this] { model_.Check(); });
+    });
     connect(compute_, &QPushButton::clicked, this, [this] {
+        if (RefusesTyped())
+            return;
         // The text box is written once, after the last line; a long compute shows the busy cursor.
         BusyCursorGuard busy;
         Run([this, &busy] {
@@ -240,6 +245,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
         });
     });
     connect(mark_, &QPushButton::clicked, this, [this] {
+        if (RefusesTyped())
+            return;
         Run([this] { model_.Mark(); });
         emit Marked();
     });
@@ -456,8 +463,22 @@ void ProblemPageWidget::UpdateStatus()
     }
 }
 
+bool ProblemPageWidget::RefusesTyped()
+{
+    const QString sentence = UnreadableCharacter(edit_->toPlainText());
+    if (sentence.isEmpty())
+        return false;
+    // The text stays as typed, so the pupil can find the character and take it out.
+    QMessageBox box(QMessageBox::NoIcon, QString(), sentence, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("message"));
+    box.exec();
+    return true;
+}
+
 void ProblemPageWidget::CheckAndCompute()
 {
+    if (RefusesTyped())
+        return;
     Run([this] {
         model_.Check();
         model_.Compute();

@@ -30,6 +30,8 @@ public:
 
     // The screen into the model: the text box and the four option boxes.
     void ReadFromScreen();
+    // Shows the sentence naming a typed character that cannot be read; true when there was one.
+    bool RefusesTyped();
     // The model onto the screen: text box, title, summary, option boxes, and the enabled state
     // of the text box and of the compute button.
     void WriteToScreen();

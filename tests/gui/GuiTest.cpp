@@ -5,11 +5,11 @@
 #include "desktop/pages/BusyCursorGuard.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/ProblemPageWidget.h"
+#include "desktop/pages/TypesetView.h"
 #include "desktop/tools/SymbolPalette.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "desktop/pages/TypesetView.h"
 #include "solver/Solver.h"
 #include "typeset/TypesetLayout.h"
 
@@ -37,6 +37,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <memory>
 
 using namespace qimbel;
 
@@ -141,6 +142,35 @@ private slots:
         QVERIFY(Button(window, 130, QStringLiteral("button_1006"))->isEnabled());
     }
 
+    // What an input method types reaches the page in the forms it reads; a character that cannot
+    // be read is named in a message box, and the text stays as typed for the pupil to mend.
+    void inputMethodFormsAreReadAndAnUnreadableCharacterIsNamed()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(1);
+        QPlainTextEdit *edit = Edit(window, 130);
+        QPushButton *check = Button(window, 130, QStringLiteral("button_1039"));
+        edit->setPlainText(QStringLiteral("２*(３+４)−５\nx²·3"));
+        check->click();
+        QCOMPARE(edit->toPlainText(), QStringLiteral("2×(3＋4)－5\nx^2×3"));
+
+        const QString typed = QStringLiteral("1+2\n3+") + QString::fromUtf8("\xF0\x9F\x98\x80");
+        edit->setPlainText(typed);
+        auto message = std::make_shared<QString>();
+        QTimer::singleShot(0, [message] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                *message = box->text();
+                box->close();
+            }
+        });
+        check->click();
+        QApplication::processEvents();
+        QVERIFY2(message->startsWith(QStringLiteral("第2行有无法处理的字符"))
+                && message->contains(QStringLiteral("U+1F600")),
+            qPrintable(*message));
+        QCOMPARE(edit->toPlainText(), typed);
+    }
+
     void computeNeedsACheckEveryTimeOnTheJuniorCalculationPage()
     {
         MainWindow window;
@@ -182,8 +212,9 @@ private slots:
         edit->setPlainText(QStringLiteral("5-8\n＝3"));
         mark->click();
         QCOMPARE(edit->toPlainText(),
-            QStringLiteral("5-8\n＝3\n---------------------------------------------\n批改结果：\n5-8\n＝3\n"
-                           "× 第1步错了：符号错误。\n应该是：－3\n还没有做完：答案不对，要从第1步改起。\n共1步，对0步。\n"));
+            QStringLiteral(
+                "5-8\n＝3\n---------------------------------------------\n批改结果：\n5-8\n＝3\n"
+                "× 第1步错了：符号错误。\n应该是：－3\n还没有做完：答案不对，要从第1步改起。\n共1步，对0步。\n"));
         QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("已批改 1 道题：共1步，对0步。"));
         Button(window, 134, QStringLiteral("type_24_1144"))->click();
         QVERIFY(!mark->isEnabled());
@@ -282,7 +313,7 @@ private slots:
         });
         Button(window, 131, QStringLiteral("button_1006"))->click();
         QCOMPARE(shown,
-            QStringLiteral("请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！"));
+            QStringLiteral("请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖长方形〗！"));
         QVERIFY(caption.isEmpty());
         QVERIFY(Edit(window, 131)->toPlainText().contains(QStringLiteral("面积＝长×宽\n＝5×3\n＝15")));
         QVERIFY(Button(window, 131, QStringLiteral("button_1006"))->isEnabled());
