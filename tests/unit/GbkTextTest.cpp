@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string_view>
+#include <vector>
 
 using namespace qimbel;
 
@@ -59,6 +61,36 @@ TEST(GbkText, FindFromALaterByteKeepsTheCharactersOfTheWholeText)
                 }
             ASSERT_EQ(Find(text, what, from), expected) << "round " << round << ", from " << from;
         }
+    }
+}
+
+// The scan jumps from one candidate byte to the next instead of stepping over every character;
+// on long texts of long lead-byte runs, with patterns of up to three bytes, the first and the last
+// match must still be those of a walk over every character from the start.
+TEST(GbkText, FindAndReverseFindAgreeWithAWalkOverEveryCharacter)
+{
+    const unsigned char bytes[] = {'x', '-', 0x40, 0x7F, 0x81, 0xA3, 0xAD, 0xA3, 0xB0, 0xFE};
+    std::mt19937 random(44);
+    for (int round = 0; round < 600; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 80);
+        for (int i = 0; i < length; ++i)
+            text += static_cast<char>(bytes[random() % sizeof bytes]);
+        std::string what;
+        for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k)
+            what += static_cast<char>(bytes[random() % sizeof bytes]);
+        std::vector<int> matches; // every match at a character boundary, in order
+        for (int i = 0; i < length; i += IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1)
+            if (i + Len(what) <= length && text.compare(i, what.size(), what) == 0)
+                matches.push_back(i);
+        ASSERT_EQ(Find(text, what), matches.empty() ? -1 : matches.front()) << "round " << round;
+        ASSERT_EQ(ReverseFind(text, what), matches.empty() ? -1 : matches.back()) << "round " << round;
+        ASSERT_EQ(Contains(std::string_view(text), what), !matches.empty()) << "round " << round;
+        // From each match on, the next one is found.
+        for (std::size_t m = 0; m + 1 < matches.size(); ++m)
+            ASSERT_EQ(FindFromBoundary(text, what, matches[m] + 1 + (IsGbkLead(static_cast<unsigned char>(text[matches[m]])) ? 1 : 0)),
+                matches[m + 1])
+                << "round " << round;
     }
 }
 
