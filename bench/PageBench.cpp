@@ -1,7 +1,7 @@
 // Whole-page compute: a text box of n typed problems, checked and computed as the page's buttons
-// do (at level 5, the options a page starts with). The page's cost has to grow linearly with its number of lines (oN complexity), whatever
-// the problem type; a page that rebuilt a list or rescanned the text box per line would show
-// up here as quadratic.
+// do (at level 5, the options a page starts with). The page's cost has to grow linearly with its number of lines (oN
+// complexity), whatever the problem type; a page that rebuilt a list or rescanned the text box per line would show up
+// here as quadratic.
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"

@@ -12,7 +12,10 @@ int Len(std::string_view text)
 
 namespace {
 
-bool LeadAt(std::string_view text, int i) { return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])); }
+bool LeadAt(std::string_view text, int i)
+{
+    return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
+}
 
 // The first match of `what` at a character boundary at or after `from`, the characters counted
 // from `start` (itself a boundary). Rather than stepping over every character, the scan jumps to
@@ -37,16 +40,16 @@ int Scan(std::string_view text, std::string_view what, int start, int from)
             return -1;
         const int c = static_cast<int>(static_cast<const char *>(hit) - data);
         int k = c - 1;
-        while (k >= i && LeadAt(text, k))
+        while (k >= i && IsGbkLead(static_cast<unsigned char>(data[k])))
             --k;
         if ((c - (k + 1)) % 2 != 0) {
             // The candidate is the trail byte of a character: the next one starts after it.
             i = c + 1;
             continue;
         }
-        if (std::memcmp(data + c, what.data(), static_cast<std::size_t>(m)) == 0)
+        if (m == 1 || std::memcmp(data + c + 1, what.data() + 1, static_cast<std::size_t>(m - 1)) == 0)
             return c;
-        i = c + (LeadAt(text, c) && c + 1 < n ? 2 : 1);
+        i = c + (IsGbkLead(static_cast<unsigned char>(data[c])) && c + 1 < n ? 2 : 1);
     }
 }
 
@@ -72,10 +75,7 @@ int Find(std::string_view text, std::string_view what, int from)
     return Scan(text, what, BoundaryBefore(text, from), from);
 }
 
-int FindFromBoundary(std::string_view text, std::string_view what, int start)
-{
-    return Scan(text, what, start, start);
-}
+int FindFromBoundary(std::string_view text, std::string_view what, int start) { return Scan(text, what, start, start); }
 
 int ReverseFind(std::string_view text, std::string_view what)
 {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 
 namespace qimbel {
 
@@ -68,16 +69,35 @@ void AppendUtf8(std::string &out, char32_t cp)
 
 std::optional<std::string> GbkToUtf8(std::string_view gbk)
 {
-    std::string out;
-    out.reserve(gbk.size() * 3 / 2);
+    // Written straight into a buffer of the largest size the text can take: a GBK character of
+    // one or two bytes is at most three bytes of UTF-8 (code points of GBK stay below U+10000).
+    const std::unique_ptr<char[]> buffer(new char[gbk.size() * 3 + 1]);
+    char *to = buffer.get();
     for (std::size_t pos = 0; pos < gbk.size();) {
+        const unsigned char b = static_cast<unsigned char>(gbk[pos]);
+        if (b < 0x80) {
+            *to++ = static_cast<char>(b);
+            ++pos;
+            continue;
+        }
         const GbkChar c = DecodeGbkChar(gbk, pos);
-        if (c.codePoint == 0 && gbk[pos] != '\0')
+        if (c.codePoint == 0)
             return std::nullopt;
-        AppendUtf8(out, c.codePoint);
+        if (c.codePoint < 0x80) {
+            *to++ = static_cast<char>(c.codePoint);
+            pos += c.length;
+            continue;
+        }
+        if (c.codePoint < 0x800) {
+            *to++ = static_cast<char>(0xC0 | (c.codePoint >> 6));
+        } else {
+            *to++ = static_cast<char>(0xE0 | (c.codePoint >> 12));
+            *to++ = static_cast<char>(0x80 | ((c.codePoint >> 6) & 0x3F));
+        }
+        *to++ = static_cast<char>(0x80 | (c.codePoint & 0x3F));
         pos += c.length;
     }
-    return out;
+    return std::string(buffer.get(), to);
 }
 
 std::string GbkToUtf8Lossy(std::string_view gbk)

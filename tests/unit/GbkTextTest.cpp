@@ -88,7 +88,8 @@ TEST(GbkText, FindAndReverseFindAgreeWithAWalkOverEveryCharacter)
         ASSERT_EQ(Contains(std::string_view(text), what), !matches.empty()) << "round " << round;
         // From each match on, the next one is found.
         for (std::size_t m = 0; m + 1 < matches.size(); ++m)
-            ASSERT_EQ(FindFromBoundary(text, what, matches[m] + 1 + (IsGbkLead(static_cast<unsigned char>(text[matches[m]])) ? 1 : 0)),
+            ASSERT_EQ(FindFromBoundary(text, what,
+                          matches[m] + 1 + (IsGbkLead(static_cast<unsigned char>(text[matches[m]])) ? 1 : 0)),
                 matches[m + 1])
                 << "round " << round;
     }
