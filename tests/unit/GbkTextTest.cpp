@@ -37,6 +37,19 @@ TEST(GbkText, FindHandlesEmptyAndOversizedSearches)
     EXPECT_EQ(Find("a\xB0", "\xB0"), 1);
 }
 
+namespace {
+
+// `length` bytes drawn from `bytes`.
+template <std::size_t N> std::string RandomBytes(std::mt19937 &random, const unsigned char (&bytes)[N], int length)
+{
+    std::string text;
+    for (int i = 0; i < length; ++i)
+        text += static_cast<char>(bytes[random() % N]);
+    return text;
+}
+
+} // namespace
+
 // Find from a later byte starts its walk near that byte instead of at the start of the text; the
 // characters it meets must be the ones a walk from the start meets. Texts mixing ASCII, lead and
 // trail bytes (trail bytes below 0x81 included) are compared with that walk at every start.
@@ -45,10 +58,8 @@ TEST(GbkText, FindFromALaterByteKeepsTheCharactersOfTheWholeText)
     const unsigned char bytes[] = {'a', '-', '(', 0x2D, 0x40, 0x7E, 0x80, 0x81, 0xA3, 0xAD, 0xB0, 0xFE};
     std::mt19937 random(11);
     for (int round = 0; round < 400; ++round) {
-        std::string text;
         const int length = static_cast<int>(random() % 24);
-        for (int i = 0; i < length; ++i)
-            text += static_cast<char>(bytes[random() % sizeof bytes]);
+        const std::string text = RandomBytes(random, bytes, length);
         std::string what(1, static_cast<char>(bytes[random() % sizeof bytes]));
         if (random() % 2 == 0)
             what += static_cast<char>(bytes[random() % sizeof bytes]);
@@ -72,13 +83,9 @@ TEST(GbkText, FindAndReverseFindAgreeWithAWalkOverEveryCharacter)
     const unsigned char bytes[] = {'x', '-', 0x40, 0x7F, 0x81, 0xA3, 0xAD, 0xA3, 0xB0, 0xFE};
     std::mt19937 random(44);
     for (int round = 0; round < 600; ++round) {
-        std::string text;
         const int length = static_cast<int>(random() % 80);
-        for (int i = 0; i < length; ++i)
-            text += static_cast<char>(bytes[random() % sizeof bytes]);
-        std::string what;
-        for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k)
-            what += static_cast<char>(bytes[random() % sizeof bytes]);
+        const std::string text = RandomBytes(random, bytes, length);
+        const std::string what = RandomBytes(random, bytes, 1 + static_cast<int>(random() % 3));
         std::vector<int> matches; // every match at a character boundary, in order
         for (int i = 0; i < length; i += IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1)
             if (i + Len(what) <= length && text.compare(i, what.size(), what) == 0)
