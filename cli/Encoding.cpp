@@ -65,7 +65,14 @@ std::optional<std::string> GbkToUtf8Text(const std::string &gbk)
     std::optional<std::string> utf8 = GbkToUtf8(gbk);
     if (!utf8)
         return std::nullopt;
-    return Replace(*utf8, "\r\n", "\n");
+    // CR LF becomes LF in place: a CR goes when a LF follows it.
+    std::string &text = *utf8;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            text[kept++] = text[i];
+    text.resize(kept);
+    return utf8;
 }
 
 bool IsValidGbk(const std::string &gbk) { return GbkToUtf8(gbk).has_value(); }
