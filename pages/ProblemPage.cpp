@@ -218,6 +218,10 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);
     ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
+    // The page's replacements as texts once, not once for every line.
+    std::vector<std::pair<std::string, std::string>> normalise;
+    for (int i = 0; i < dispatch.normaliseCount; ++i)
+        normalise.emplace_back(dispatch.normalise[i][0], dispatch.normalise[i][1]);
     int solved = 0;
     run.factorMethod = factorMethod_;
     dispatch.before(run);
@@ -227,8 +231,8 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         bool blankBetweenNumbers = false;
         if (page_ != kPage131)
             line = SeparateNumbers(line, run.type, blankBetweenNumbers);
-        for (int i = 0; i < dispatch.normaliseCount; ++i)
-            solver_.TiHuan(line, dispatch.normalise[i][0], dispatch.normalise[i][1]);
+        for (const auto &[find, by] : normalise)
+            solver_.TiHuan(line, find, by);
         const int lineBreak = Find(line, "\r\n");
         if (lineBreak >= 1)
             line = Left(line, lineBreak);

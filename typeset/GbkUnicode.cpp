@@ -68,15 +68,41 @@ void AppendUtf8(std::string &out, char32_t cp)
 
 std::optional<std::string> GbkToUtf8(std::string_view gbk)
 {
+    // Written through a small buffer on the stack and appended to the text in pieces: each byte of
+    // the result is written once, and no memory beyond the result's own is touched.
     std::string out;
-    out.reserve(gbk.size() * 3 / 2);
+    out.reserve(gbk.size() + gbk.size() / 2);
+    char piece[4096];
+    std::size_t used = 0;
     for (std::size_t pos = 0; pos < gbk.size();) {
+        if (used > sizeof piece - 3) {
+            out.append(piece, used);
+            used = 0;
+        }
+        const unsigned char b = static_cast<unsigned char>(gbk[pos]);
+        if (b < 0x80) {
+            piece[used++] = static_cast<char>(b);
+            ++pos;
+            continue;
+        }
         const GbkChar c = DecodeGbkChar(gbk, pos);
-        if (c.codePoint == 0 && gbk[pos] != '\0')
+        if (c.codePoint == 0)
             return std::nullopt;
-        AppendUtf8(out, c.codePoint);
         pos += c.length;
+        // A GBK character is a code point below U+10000: at most three bytes of UTF-8.
+        if (c.codePoint < 0x80) {
+            piece[used++] = static_cast<char>(c.codePoint);
+            continue;
+        }
+        if (c.codePoint < 0x800) {
+            piece[used++] = static_cast<char>(0xC0 | (c.codePoint >> 6));
+        } else {
+            piece[used++] = static_cast<char>(0xE0 | (c.codePoint >> 12));
+            piece[used++] = static_cast<char>(0x80 | ((c.codePoint >> 6) & 0x3F));
+        }
+        piece[used++] = static_cast<char>(0x80 | (c.codePoint & 0x3F));
     }
+    out.append(piece, used);
     return out;
 }
 
