@@ -6,6 +6,7 @@
 #include "equations/Rational.h"
 #include "marking/EquationFormula.h"
 #include "marking/EquationLine.h"
+#include "marking/EquationMoves.h"
 #include "marking/EquationReading.h"
 #include "marking/EquationSystem.h"
 #include "marking/EquationSlips.h"
@@ -116,7 +117,8 @@ public:
                 out.reason = line.reason;
                 continue;
             }
-            if (SameSet(line.set, previous.set)) {
+            const MoveVerdict move = JudgeMove(previous, line, u_);
+            if (SameSet(line.set, previous.set) && (move == MoveVerdict::Right || move == MoveVerdict::Unknown)) {
                 out.mark = StepMark::Right;
             } else {
                 out.mark = StepMark::Wrong;
@@ -220,11 +222,14 @@ private:
         for (const std::string &candidate : candidates) {
             if (candidate.empty() || candidate == wrong)
                 continue;
-            const OneUnknownLine read = ReadOneUnknown(candidate, candidate, u_, domain_);
-            if (read.reason.empty() && SameSet(read.set, previous.set))
+            if (RightStepText(previous, candidate, previous.set, u_, domain_))
                 return candidate;
         }
-        return AnswerText(previous.set, u_, type_);
+        const std::string answer = AnswerText(previous.set, u_, type_);
+        // The answer is written from the exact set; it only has to be a move the rules allow.
+        const OneUnknownLine read = ReadOneUnknown(answer, answer, u_, domain_);
+        const MoveVerdict move = JudgeMove(previous, read, u_);
+        return move == MoveVerdict::Right || move == MoveVerdict::Unknown ? answer : std::string();
     }
 
     std::string Missing(const OneUnknownLine &line) const

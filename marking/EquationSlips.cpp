@@ -3,6 +3,7 @@
 #include "equations/EquationText.h"
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
+#include "marking/EquationMoves.h"
 #include "solver/GbkText.h"
 
 namespace qimbel::marking {
@@ -17,6 +18,7 @@ const char *const kMissedFactor = "漏乘";
 const char *const kSignSlip = "符号错误";
 const char *const kDirectionKept = "不等式两边同除以负数没有改变方向";
 const char *const kRootNotChecked = "增根没有检验";
+const char *const kRootHalf = "开平方时漏掉了负的平方根";
 
 bool Fits(const std::string &text, const SolutionSet &target, char u, const std::vector<SurdNumber> &domain)
 {
@@ -191,6 +193,79 @@ bool SaysZero(const std::string &text)
     return false;
 }
 
+
+// A line of the form A＝±s read from "A^2＝k" written as A＝s: the slip of the missing negative
+// root, with the line as it should read.
+std::optional<Slip> RootSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
+{
+    if (wrong.symbol != "＝" || previous.symbol != "＝" || wrong.answer)
+        return std::nullopt;
+    const std::optional<SideValue> l = ReadSide(wrong.left);
+    const std::optional<SideValue> r = ReadSide(wrong.right);
+    const std::optional<SideValue> pl = ReadSide(previous.left);
+    const std::optional<SideValue> pr = ReadSide(previous.right);
+    if (!l || !r || !pl || !pr || !IsConstant(l->value.den) || !IsConstant(r->value.den) || !IsConstant(r->value.num)
+        || DegreeIn(l->value.num, u) != 1 || r->value.num.empty())
+        return std::nullopt;
+    // (A − s)(A ＋ s) against the difference of the sides before.
+    const Poly a = Product(l->value.num, r->value.den);
+    const Poly s = Product(r->value.num, l->value.den);
+    const Poly square = Product(Difference(a, s), Sum(a, s));
+    const Poly before = Difference(Product(pl->value.num, pr->value.den), Product(pr->value.num, pl->value.den));
+    if (!IsConstant(pl->value.den) || !IsConstant(pr->value.den) || DegreeIn(before, u) != 2)
+        return std::nullopt;
+    if (!ExactQuotient(before, square) || !IsConstant(*ExactQuotient(before, square)))
+        return std::nullopt;
+    std::string root = wrong.right;
+    if (Left(root, 2) == "－" || Left(root, 2) == "＋")
+        root = Mid(root, 2);
+    const std::string fix = wrong.left + "＝±" + root;
+    return Slip {kRootHalf, Fits(fix, previous.set, u, domain) ? fix : std::string()};
+}
+
+bool FitsMove(const OneUnknownLine &previous, const std::string &text, char u, const std::vector<SurdNumber> &domain)
+{
+    return RightStepText(previous, text, previous.set, u, domain);
+}
+
+// The line before with a bracket removed as a pupil may remove it wrongly, and the slip it is.
+struct WrongRemoval {
+    std::string text;
+    const char *slip;
+    std::string fix; // the bracket removed rightly, when that is a right step
+};
+
+std::vector<WrongRemoval> WrongRemovals(const OneUnknownLine &previous, char u, const std::vector<SurdNumber> &domain)
+{
+    std::vector<WrongRemoval> out;
+    for (int s = 0; s < 2; ++s) {
+        const std::string side = Side(previous, s);
+        for (const TermSpan &span : TopTerms(side)) {
+            const std::optional<BracketTerm> b = ReadBracketTerm(Mid(side, span.at, span.length));
+            if (!b)
+                continue;
+            const Rational sk = b->sign < 0 ? Negated(b->k) : b->k;
+            std::vector<Poly> right, dropped, unchanged, missed;
+            for (std::size_t k = 0; k < b->inner.size(); ++k) {
+                right.push_back(Scaled(b->inner[k], sk));
+                dropped.push_back(Scaled(b->inner[k], Negated(sk)));
+                unchanged.push_back(k == 0 ? right.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
+                missed.push_back(k == 0 ? right.back() : Scaled(b->inner[k], Rational {b->sign, 1}));
+            }
+            const std::string fix = WithSide(previous, s, Replaced(side, span, Joined(right)));
+            const std::string fixOrNone = FitsMove(previous, fix, u, domain) ? fix : std::string();
+            if (sk.numerator < 0) {
+                out.push_back({WithSide(previous, s, Replaced(side, span, Joined(unchanged))), kBracketUnchanged, fixOrNone});
+                out.push_back({WithSide(previous, s, Replaced(side, span, Joined(dropped))), kBracketUnchanged, fixOrNone});
+            }
+            const bool one = b->k.denominator == 1 && (b->k.numerator == 1 || b->k.numerator == -1);
+            if (!one)
+                out.push_back({WithSide(previous, s, Replaced(side, span, Joined(missed))), kMissedFactor, fixOrNone});
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
@@ -199,11 +274,23 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
         return {};
     try {
         const std::string &symbol = wrong.symbol;
-        if (symbol != "＝" && symbol == previous.symbol) {
+        // A bracket taken off wrongly, and the rest of the line a right step from there: the
+        // move is judged, so this holds even when the solutions came out right by chance.
+        for (const WrongRemoval &removal : WrongRemovals(previous, u, domain)) {
+            const OneUnknownLine mutated = ReadOneUnknown(removal.text, removal.text, u, domain);
+            if (!mutated.reason.empty())
+                continue;
+            const MoveVerdict move = JudgeMove(mutated, wrong, u);
+            if (move == MoveVerdict::Right || (move == MoveVerdict::Unknown && SameSet(mutated.set, wrong.set)))
+                return {removal.slip, removal.fix};
+        }
+        if (symbol != "＝" && symbol == previous.symbol && JudgeMove(previous, wrong, u) == MoveVerdict::DirectionKept) {
             const std::string turned = wrong.left + ReversedSymbol(symbol) + wrong.right;
-            if (Fits(turned, previous.set, u, domain))
+            if (FitsMove(previous, turned, u, domain))
                 return {kDirectionKept, turned};
         }
+        if (std::optional<Slip> root = RootSlip(previous, wrong, u, domain))
+            return *root;
         // One term of the wrong line with the other sign makes it right (the right side first,
         // where the numbers are worked out: 2x＝－4 should read 2x＝4, not －2x＝－4).
         for (int s = 1; s >= 0; --s) {
@@ -211,7 +298,7 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
             for (const TermSpan &span : TopTerms(side)) {
                 const std::string flipped = FlippedTerm(side, span);
                 const std::string fixed = WithSide(wrong, s, flipped.empty() ? std::string("0") : flipped);
-                if (!Fits(fixed, previous.set, u, domain))
+                if (!FitsMove(previous, fixed, u, domain))
                     continue;
                 const char *name = kSignSlip;
                 if (MovedUnchanged(previous, s, Mid(side, span.at, span.length)))
@@ -221,33 +308,9 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
                 return {name, fixed};
             }
         }
-        // A bracket of the line before taken off with the signs kept, or its factor not applied to
-        // every term.
-        for (int s = 0; s < 2; ++s) {
-            const std::string side = Side(previous, s);
-            for (const TermSpan &span : TopTerms(side)) {
-                const std::optional<BracketTerm> b = ReadBracketTerm(Mid(side, span.at, span.length));
-                if (!b)
-                    continue;
-                const Rational sk = b->sign < 0 ? Negated(b->k) : b->k;
-                std::vector<Poly> right, unchanged, missed;
-                for (std::size_t k = 0; k < b->inner.size(); ++k) {
-                    right.push_back(Scaled(b->inner[k], sk));
-                    unchanged.push_back(k == 0 ? right.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
-                    missed.push_back(k == 0 ? right.back() : Scaled(b->inner[k], Rational {b->sign, 1}));
-                }
-                const std::string fix = WithSide(previous, s, Replaced(side, span, Joined(right)));
-                const std::string fixOrNone = Fits(fix, previous.set, u, domain) ? fix : std::string();
-                if (sk.numerator < 0 && Fits(WithSide(previous, s, Replaced(side, span, Joined(unchanged))), wrong.set, u, domain))
-                    return {kBracketUnchanged, fixOrNone};
-                const bool one = b->k.denominator == 1 && (b->k.numerator == 1 || b->k.numerator == -1);
-                if (!one && Fits(WithSide(previous, s, Replaced(side, span, Joined(missed))), wrong.set, u, domain))
-                    return {kMissedFactor, fixOrNone};
-            }
-        }
         // 去分母 with one term not multiplied.
         if (const std::optional<std::string> cleared = DenominatorsCleared(previous.left, previous.symbol, previous.right)) {
-            const std::string fix = Fits(*cleared, previous.set, u, domain) ? *cleared : std::string();
+            const std::string fix = FitsMove(previous, *cleared, u, domain) ? *cleared : std::string();
             for (int s = 0; s < 2; ++s) {
                 const int terms = static_cast<int>(TopTerms(Side(previous, s)).size());
                 for (int k = 0; k < terms; ++k) {
