@@ -269,7 +269,8 @@ MoveVerdict JudgeMove(const OneUnknownLine &previous, const OneUnknownLine &next
 bool RightStepText(const OneUnknownLine &previous, const std::string &text, const SolutionSet &target, char u,
     const std::vector<SurdNumber> &domain)
 {
-    const OneUnknownLine line = ReadOneUnknown(text, text, u, domain);
+    const std::string normalised = NormalisedSigns(text);
+    const OneUnknownLine line = ReadOneUnknown(WorkingPart(normalised), normalised, u, domain);
     if (!line.reason.empty() || !SameSet(line.set, target))
         return false;
     const MoveVerdict verdict = JudgeMove(previous, line, u);

@@ -326,6 +326,41 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
     return {};
 }
 
+std::optional<std::string> BracketsRemoved(const OneUnknownLine &line)
+{
+    if (!line.single)
+        return std::nullopt;
+    bool any = false;
+    std::string sides[2];
+    try {
+        for (int s = 0; s < 2; ++s) {
+            const std::string side = Side(line, s);
+            for (const TermSpan &span : TopTerms(side)) {
+                const std::string term = Mid(side, span.at, span.length);
+                const std::optional<BracketTerm> b = ReadBracketTerm(term);
+                if (!b) {
+                    sides[s] += sides[s].empty() || Left(term, 2) == "－" || Left(term, 2) == "＋" ? term : "＋" + term;
+                    continue;
+                }
+                any = true;
+                const Rational sk = b->sign < 0 ? Negated(b->k) : b->k;
+                std::vector<Poly> right;
+                for (const Poly &p : b->inner)
+                    right.push_back(Scaled(p, sk));
+                const std::string sum = Joined(right);
+                sides[s] += sides[s].empty() || Left(sum, 2) == "－" ? sum : "＋" + sum;
+            }
+            if (Left(sides[s], 2) == "＋")
+                sides[s] = Mid(sides[s], 2);
+        }
+    } catch (const TooLarge &) {
+        return std::nullopt;
+    }
+    if (!any)
+        return std::nullopt;
+    return sides[0] + line.symbol + sides[1];
+}
+
 std::string AnswerText(const SolutionSet &set, char u, int type)
 {
     const std::string unknown(1, u);

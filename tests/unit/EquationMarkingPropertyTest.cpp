@@ -7,15 +7,18 @@
 #include "algebra/FractionAlgebra.h"
 #include "marking/EquationLine.h"
 #include "marking/EquationMarking.h"
+#include "marking/EquationMoves.h"
 #include "marking/EquationReading.h"
 #include "solver/GbkText.h"
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 
 using namespace qimbel;
 using namespace qimbel::fractions;
+using namespace qimbel::marking;
 
 namespace {
 
@@ -336,6 +339,14 @@ TEST(EquationMarkingProperty, OwnWorkingIsRightAndOneCorruptedStepIsWrongExactly
             EXPECT_EQ(wrong.lines[i].mark, StepMark::Right) << where;
         EXPECT_EQ(wrong.lines[k].mark, StepMark::Wrong) << where;
         EXPECT_FALSE(wrong.lines[k].correctStep.empty() && !w.check[k] && !w.system) << where;
+        // Qimbel's step in place of the wrong one is itself a right step from the line before.
+        const std::string &fix = wrong.lines[k].correctStep;
+        const bool formula = Left(w.lines[k - 1], 1) == "a" || Left(w.lines[k - 1], 2) == "△";
+        if (!fix.empty() && !w.system && !w.check[k] && !w.check[k - 1] && !formula) {
+            const OneUnknownLine problem = ReadOneUnknown(w.lines[0], w.lines[0], 'x', {});
+            const OneUnknownLine before = ReadOneUnknown(w.lines[k - 1], w.lines[k - 1], 'x', problem.excluded);
+            EXPECT_TRUE(RightStepText(before, fix, before.set, 'x', problem.excluded)) << where << " fix " << fix;
+        }
         if (w.system)
             continue;
         // The next equation step is compared with the corrupted line; the rest with right lines.
@@ -382,4 +393,72 @@ TEST(EquationMarkingProperty, AnyLinesComeBackMarked)
             }
         }
     }
+}
+
+// Wrong moves that keep the root by chance, as pupils make them: a bracket taken off with the
+// signs kept and the constant on the other side made up for it, or a term moved without its sign
+// changed and the coefficient made up for it. Each is × at that step, though its root is right;
+// Qimbel's step in its place is a right move and keeps exactly the root.
+TEST(EquationMarkingProperty, WrongMovesThatKeepTheRootAreWrong)
+{
+    Solver solver;
+    std::mt19937 random(35);
+    std::uniform_int_distribution<int> d(-9, 9);
+    int made = 0;
+    for (int round = 0; round < 2000; ++round) {
+        const long long x0 = d(random);
+        std::string problem, bad;
+        if (round % 3 != 2) {
+            // a·x － k(x ＋ m) ＝ e.
+            const long long a = NonZero(d, random), m = NonZero(d, random);
+            const long long k = 1 + random() % 9;
+            // With the root 0 the two constants are equal and may rightly change places (both
+            // moved across): that line is a right step.
+            const long long e = a * x0 - k * (x0 + m);
+            // (Likewise when the made-up side is 0: e was moved across.)
+            if (a == k || a == -k || (round % 3 == 0 && (x0 == 0 || e + 2 * k * m == 0)))
+                continue;
+            problem = Times(a, "x") + "－" + (k == 1 ? "" : N(k)) + "(x" + Signed(m) + ")＝" + N(e);
+            if (round % 3 == 0) // －k·m written ＋k·m, the right side 2km more
+                bad = Times(a, "x") + "－" + Times(k, "x") + Signed(k * m) + "＝" + N(e + 2 * k * m);
+            else // the sign of the whole bracket dropped, the right side made up for it
+                bad = Times(a, "x") + "＋" + Times(k, "x") + Signed(k * m) + "＝" + N((a + k) * x0 + k * m);
+        } else {
+            // a·x ＋ b ＝ e with b moved unchanged, the coefficient made up: p·x ＝ q×(e＋b).
+            const long long a = NonZero(d, random), b = NonZero(d, random);
+            const long long e = a * x0 + b;
+            const long long g = std::gcd(e + b, x0);
+            if (x0 == 0 || e + b == 0 || g == 0)
+                continue;
+            const long long p = (e + b) / g, q = x0 / g;
+            // x alone, the right side worked out rightly, or every term taken across (－4x－4＝8 →
+            // －4－8＝4x, a right step): not wrong.
+            if (p == 1 || p == a || p == -a)
+                continue;
+            problem = Times(a, "x") + Signed(b) + "＝" + N(e);
+            bad = Times(p, "x") + "＝" + N(q) + "×(" + N(e) + Signed(b) + ")";
+        }
+        ++made;
+        const std::string where = problem + " / " + bad;
+        // The wrong line keeps the root.
+        const std::optional<Rational> at = DifferenceAt(bad, R(x0));
+        ASSERT_TRUE(at && at->numerator == 0) << where;
+        const MarkedProblem marked = MarkEquationWorking(solver, 25, {problem, bad});
+        ASSERT_EQ(marked.lines.size(), 2u);
+        EXPECT_EQ(marked.lines[1].mark, StepMark::Wrong) << where;
+        EXPECT_FALSE(marked.finished) << where;
+        const std::string &fix = marked.lines[1].correctStep;
+        ASSERT_FALSE(fix.empty()) << where;
+        const OneUnknownLine before = ReadOneUnknown(problem, problem, 'x', {});
+        EXPECT_TRUE(RightStepText(before, fix, before.set, 'x', {})) << where << " fix " << fix;
+        const std::optional<Rational> fixAt = DifferenceAt(fix, R(x0));
+        const std::optional<Rational> fixBeside = DifferenceAt(fix, R(x0 + 1));
+        EXPECT_TRUE(fixAt && fixAt->numerator == 0 && fixBeside && fixBeside->numerator != 0) << where << " fix " << fix;
+        // The right removal of the bracket is √.
+        if (Contains(problem, "(")) {
+            const MarkedProblem fixed = MarkEquationWorking(solver, 25, {problem, fix});
+            EXPECT_EQ(fixed.lines[1].mark, StepMark::Right) << where << " fix " << fix;
+        }
+    }
+    EXPECT_GT(made, 1500);
 }
