@@ -5,6 +5,8 @@
 #include "solver/GbkText.h"
 
 #include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace qimbel::marking {
@@ -19,10 +21,24 @@ constexpr std::size_t kMostPerMonomial = 12; // terms of one monomial (3x, －x,
 
 Fraction Minus(const Fraction &a, const Fraction &b)
 {
+    // Two polynomials (the usual case) need no common divisor.
+    if (IsConstant(a.den) && IsConstant(b.den)) {
+        const Poly difference = Difference(Scaled(a.num, Over(Rational {1, 1}, ConstantOf(a.den))),
+            Scaled(b.num, Over(Rational {1, 1}, ConstantOf(b.den))));
+        return {difference, Constant(Rational {1, 1})};
+    }
     return Reduced({Difference(Product(a.num, b.den), Product(b.num, a.den)), Product(a.den, b.den)});
 }
 
 bool IsZero(const Fraction &f) { return f.num.empty(); }
+
+// The fraction reduced; a polynomial over a number needs no common divisor.
+Fraction Tidy(const Fraction &f)
+{
+    if (IsConstant(f.den))
+        return {Scaled(f.num, Over(Rational {1, 1}, ConstantOf(f.den))), Constant(Rational {1, 1})};
+    return Reduced(f);
+}
 
 // The polynomial of a fraction whose denominator is a number.
 std::optional<Poly> AsPoly(const Fraction &f)
@@ -51,12 +67,12 @@ std::optional<Side> ReadSideTerms(const std::string &text)
     const std::optional<SideValue> whole = ReadSide(text);
     if (!whole)
         return std::nullopt;
-    Side side {Reduced(whole->value), {}};
+    Side side {Tidy(whole->value), {}};
     for (const TermSpan &span : TopTerms(text)) {
         const std::optional<SideValue> term = ReadSide(Mid(text, span.at, span.length));
         if (!term)
             return std::nullopt;
-        side.terms.push_back(Reduced(term->value));
+        side.terms.push_back(Tidy(term->value));
     }
     return side;
 }
@@ -110,21 +126,16 @@ bool SumOfSome(const Fraction &target, const std::vector<Fraction> &candidates)
                 break;
             }
             // The sums of the subsets, one coefficient at a time.
-            std::vector<Rational> sums {Rational {0, 1}};
+            std::set<std::pair<Whole, Whole>> sums {{0, 1}};
             for (const Rational &c : found->second) {
-                const std::size_t n = sums.size();
-                for (std::size_t k = 0; k < n; ++k) {
-                    const Rational s = Plus(sums[k], c);
-                    bool seen = false;
-                    for (const Rational &t : sums)
-                        seen = seen || (t.numerator == s.numerator && t.denominator == s.denominator);
-                    if (!seen)
-                        sums.push_back(s);
+                std::vector<std::pair<Whole, Whole>> added;
+                for (const auto &[n, d] : sums) {
+                    const Rational s = Plus(Rational {n, d}, c);
+                    added.emplace_back(s.numerator, s.denominator);
                 }
+                sums.insert(added.begin(), added.end());
             }
-            bool hit = false;
-            for (const Rational &s : sums)
-                hit = hit || (s.numerator == coefficient.numerator && s.denominator == coefficient.denominator);
+            const bool hit = sums.count({coefficient.numerator, coefficient.denominator}) > 0;
             if (!hit) {
                 all = false;
                 break;
@@ -194,7 +205,19 @@ MoveVerdict JudgeOriented(const Side &l1, const Side &r1, const std::string &sym
     if (IsZero(d1) || IsZero(d2))
         return MoveVerdict::Unknown;
     // c: what both sides were multiplied by.
-    const Fraction c = Reduced({Product(d2.num, d1.den), Product(d2.den, d1.num)});
+    Fraction c;
+    const std::optional<Poly> p1 = AsPoly(d1);
+    const std::optional<Poly> p2 = AsPoly(d2);
+    if (p1 && p2) {
+        // Two polynomials: c is a number when they are proportional (no common divisor needed).
+        const Rational k = Over(p2->begin()->second, p1->count(p2->begin()->first) ? p1->at(p2->begin()->first) : Rational {1, 1});
+        if (p1->count(p2->begin()->first) && SamePoly(Scaled(*p1, k), *p2))
+            c = {Constant(k), Constant(Rational {1, 1})};
+        else
+            c = Reduced({*p2, *p1});
+    } else {
+        c = Reduced({Product(d2.num, d1.den), Product(d2.den, d1.num)});
+    }
     if (!IsConstant(c.den)) {
         // A root taken (x^2＝4 → x＝2 is judged by its solutions), or no move at all.
         const bool root = DegreeIn(d2.num, u) < DegreeIn(d1.num, u) && IsConstant(d1.den) && IsConstant(d2.den);
@@ -205,7 +228,7 @@ MoveVerdict JudgeOriented(const Side &l1, const Side &r1, const std::string &sym
     if (!number && (!fractional || symbol1 != "＝"))
         return MoveVerdict::Wrong;
     // t: what was added to both sides before the multiplication.
-    const Fraction t = Minus(Reduced({Product(a2.value.num, c.den), Product(a2.value.den, c.num)}), l1.value);
+    const Fraction t = Minus(Tidy({Product(a2.value.num, c.den), Product(a2.value.den, c.num)}), l1.value);
     bool moved = IsZero(t);
     if (!moved) {
         const Fraction negated {Scaled(t.num, Rational {-1, 1}), t.den};

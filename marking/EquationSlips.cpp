@@ -6,6 +6,8 @@
 #include "marking/EquationMoves.h"
 #include "solver/GbkText.h"
 
+#include <algorithm>
+
 namespace qimbel::marking {
 
 using namespace fractions;
@@ -295,7 +297,14 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
         // where the numbers are worked out: 2x＝－4 should read 2x＝4, not －2x＝－4).
         for (int s = 1; s >= 0; --s) {
             const std::string side = Side(wrong, s);
+            std::vector<std::string> tried; // a term written alike gives a line alike
             for (const TermSpan &span : TopTerms(side)) {
+                std::string term = Mid(side, span.at, span.length);
+                if (Left(term, 2) == "＋")
+                    term = Mid(term, 2);
+                if (std::find(tried.begin(), tried.end(), term) != tried.end())
+                    continue;
+                tried.push_back(term);
                 const std::string flipped = FlippedTerm(side, span);
                 const std::string fixed = WithSide(wrong, s, flipped.empty() ? std::string("0") : flipped);
                 if (!FitsMove(previous, fixed, u, domain))
