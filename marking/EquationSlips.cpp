@@ -230,45 +230,44 @@ bool FitsMove(const OneUnknownLine &previous, const std::string &text, char u, c
     return RightStepText(previous, text, previous.set, u, domain);
 }
 
-// The line before with a bracket removed as a pupil may remove it wrongly, and the slip it is.
-struct WrongRemoval {
-    std::string text;
-    const char *slip;
-    std::string fix; // the bracket removed rightly, when that is a right step
-};
+} // namespace
 
-std::vector<WrongRemoval> WrongRemovals(const OneUnknownLine &previous, char u, const std::vector<SurdNumber> &domain)
+std::vector<WrongRemoval> WrongRemovals(const std::string &left, const std::string &symbol, const std::string &right)
 {
+    OneUnknownLine line;
+    line.left = left;
+    line.symbol = symbol;
+    line.right = right;
     std::vector<WrongRemoval> out;
-    for (int s = 0; s < 2; ++s) {
-        const std::string side = Side(previous, s);
-        for (const TermSpan &span : TopTerms(side)) {
-            const std::optional<BracketTerm> b = ReadBracketTerm(Mid(side, span.at, span.length));
-            if (!b)
-                continue;
-            const Rational sk = b->sign < 0 ? Negated(b->k) : b->k;
-            std::vector<Poly> right, dropped, unchanged, missed;
-            for (std::size_t k = 0; k < b->inner.size(); ++k) {
-                right.push_back(Scaled(b->inner[k], sk));
-                dropped.push_back(Scaled(b->inner[k], Negated(sk)));
-                unchanged.push_back(k == 0 ? right.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
-                missed.push_back(k == 0 ? right.back() : Scaled(b->inner[k], Rational {b->sign, 1}));
+    try {
+        for (int s = 0; s < 2; ++s) {
+            const std::string side = Side(line, s);
+            for (const TermSpan &span : TopTerms(side)) {
+                const std::optional<BracketTerm> b = ReadBracketTerm(Mid(side, span.at, span.length));
+                if (!b)
+                    continue;
+                const Rational sk = b->sign < 0 ? Negated(b->k) : b->k;
+                std::vector<Poly> rightly, dropped, unchanged, missed;
+                for (std::size_t k = 0; k < b->inner.size(); ++k) {
+                    rightly.push_back(Scaled(b->inner[k], sk));
+                    dropped.push_back(Scaled(b->inner[k], Negated(sk)));
+                    unchanged.push_back(k == 0 ? rightly.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
+                    missed.push_back(k == 0 ? rightly.back() : Scaled(b->inner[k], Rational {b->sign, 1}));
+                }
+                const std::string fix = WithSide(line, s, Replaced(side, span, Joined(rightly)));
+                if (sk.numerator < 0) {
+                    out.push_back({WithSide(line, s, Replaced(side, span, Joined(unchanged))), kBracketUnchanged, fix});
+                    out.push_back({WithSide(line, s, Replaced(side, span, Joined(dropped))), kBracketUnchanged, fix});
+                }
+                const bool one = b->k.denominator == 1 && (b->k.numerator == 1 || b->k.numerator == -1);
+                if (!one)
+                    out.push_back({WithSide(line, s, Replaced(side, span, Joined(missed))), kMissedFactor, fix});
             }
-            const std::string fix = WithSide(previous, s, Replaced(side, span, Joined(right)));
-            const std::string fixOrNone = FitsMove(previous, fix, u, domain) ? fix : std::string();
-            if (sk.numerator < 0) {
-                out.push_back({WithSide(previous, s, Replaced(side, span, Joined(unchanged))), kBracketUnchanged, fixOrNone});
-                out.push_back({WithSide(previous, s, Replaced(side, span, Joined(dropped))), kBracketUnchanged, fixOrNone});
-            }
-            const bool one = b->k.denominator == 1 && (b->k.numerator == 1 || b->k.numerator == -1);
-            if (!one)
-                out.push_back({WithSide(previous, s, Replaced(side, span, Joined(missed))), kMissedFactor, fixOrNone});
         }
+    } catch (const TooLarge &) {
     }
     return out;
 }
-
-} // namespace
 
 Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
 {
@@ -278,13 +277,13 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
         const std::string &symbol = wrong.symbol;
         // A bracket taken off wrongly, and the rest of the line a right step from there: the
         // move is judged, so this holds even when the solutions came out right by chance.
-        for (const WrongRemoval &removal : WrongRemovals(previous, u, domain)) {
+        for (const WrongRemoval &removal : WrongRemovals(previous.left, previous.symbol, previous.right)) {
             const OneUnknownLine mutated = ReadOneUnknown(removal.text, removal.text, u, domain);
             if (!mutated.reason.empty())
                 continue;
             const MoveVerdict move = JudgeMove(mutated, wrong, u);
             if (move == MoveVerdict::Right || (move == MoveVerdict::Unknown && SameSet(mutated.set, wrong.set)))
-                return {removal.slip, removal.fix};
+                return {removal.slip, FitsMove(previous, removal.fix, u, domain) ? removal.fix : std::string()};
         }
         if (symbol != "＝" && symbol == previous.symbol && JudgeMove(previous, wrong, u) == MoveVerdict::DirectionKept) {
             const std::string turned = wrong.left + ReversedSymbol(symbol) + wrong.right;

@@ -1,5 +1,7 @@
 #include "marking/EquationSystem.h"
 
+#include "marking/EquationSlips.h"
+
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
 #include "solver/GbkText.h"
@@ -150,6 +152,34 @@ bool Implied(const LinearEquation &e, const PairSet &set)
     return Empty(e) && IsZero(e.c);
 }
 
+bool SameRational(const Rational &a, const Rational &b) { return a.numerator == b.numerator && a.denominator == b.denominator; }
+
+struct BracketSlip {
+    std::string name;
+    std::string fix;
+};
+
+// The equation `e` as an equation of the line before with a bracket taken off wrongly: the slip,
+// and that equation with the bracket taken off rightly (when the solutions keep it).
+template <typename Implied>
+BracketSlip BracketSlipOf(const std::string &before, const LinearEquation &e, char x, char y, const Implied &implied)
+{
+    for (const std::string &piece : Pieces(before, false)) {
+        const Relations rel = SplitRelations(piece);
+        if (rel.symbols.size() != 1)
+            continue;
+        for (const WrongRemoval &removal : WrongRemovals(rel.sides[0], rel.symbols[0], rel.sides[1])) {
+            std::string ignored;
+            const std::optional<LinearEquation> wrong = ReadLinear(removal.text, x, y, ignored);
+            if (!wrong || !SamePairSet(Solved(*wrong, *wrong), Solved(e, e)))
+                continue;
+            const std::optional<LinearEquation> fixed = ReadLinear(removal.fix, x, y, ignored);
+            return {removal.slip, fixed && implied(*fixed) ? removal.fix : std::string()};
+        }
+    }
+    return {};
+}
+
 MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
 {
     MarkedProblem marked;
@@ -202,6 +232,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
 
     std::string before = problem[0] + "," + problem[1]; // the last readable line
     bool knowX = false, knowY = false; // a right step stated the value
+    Rational xValue {0, 1}, yValue {0, 1};
     bool lastIsAnswer = false;
     bool lastWrong = false; // the last readable line is wrong
     int firstWrong = 0;
@@ -271,10 +302,21 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                 const bool isX = StatedValue(piece, x, value);
                 const bool isY = !isX && StatedValue(piece, y, value);
                 lastIsAnswer = lastIsAnswer && (isX || isY);
-                if (right && isX)
+                if (right && isX) {
                     knowX = true;
-                if (right && isY)
+                    xValue = value;
+                }
+                if (right && isY) {
                     knowY = true;
+                    yValue = value;
+                }
+            }
+            if (!right && read.equations.size() == 1) {
+                // A bracket of an equation before taken off wrongly.
+                const BracketSlip slip = BracketSlipOf(before, read.equations[0], x, y, implied);
+                out.reason = slip.name;
+                if (firstWrong == 0)
+                    out.correctStep = slip.fix;
             }
             if (!right && read.equations.size() == 1) {
                 // One term with the other sign makes it right (the right side first).
@@ -316,6 +358,11 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
         marked.finished = true;
     else if (lastIsAnswer && (lastWrong || (knowX && knowY)))
         marked.missing = firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
+    else if (firstWrong > 0 && problemSet.kind == PairSet::Kind::Point
+        && ((knowX && !SameRational(xValue, problemSet.x)) || (knowY && !SameRational(yValue, problemSet.y))))
+        // A value worked out from a wrong step: finding the other one will not put it right.
+        marked.missing = std::string(knowX && !SameRational(xValue, problemSet.x) ? std::string(1, x) : std::string(1, y))
+            + "的值不对，要从第" + IntText(firstWrong) + "步改起";
     else if (!knowX && !knowY)
         marked.missing = std::string("还要求出") + x + "和" + y + "的值";
     else
