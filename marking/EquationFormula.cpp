@@ -2,6 +2,7 @@
 
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
+#include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 
 namespace qimbel::marking {
@@ -14,6 +15,23 @@ namespace {
 bool StartsDiscriminant(const std::string &text)
 {
     return Left(text, 2) == "△" || Left(text, 2) == "Δ" || Left(text, 3) == "b^2" || Left(text, 2) == "b2";
+}
+
+// The line without the words and marks in front of a △ line: "∴△＝…", "所以Δ＝…".
+std::string WithoutLeadingWords(const std::string &normalised)
+{
+    const std::string text = Trim(normalised);
+    for (const char *start : {"△", "Δ"}) {
+        const int at = Find(text, start);
+        if (at <= 0)
+            continue;
+        bool words = true;
+        for (int i = 0; i < at; i += CharSize(text, i))
+            words = words && !IsFormulaChar(text, i);
+        if (words)
+            return Mid(text, at);
+    }
+    return text;
 }
 
 bool Same(const Rational &a, const Rational &b) { return a.numerator == b.numerator && a.denominator == b.denominator; }
@@ -90,7 +108,7 @@ std::string CoefficientsText(Coefficients abc)
 
 bool IsFormulaLine(const std::string &normalised)
 {
-    const std::string text = Trim(normalised);
+    const std::string text = WithoutLeadingWords(normalised);
     if (StartsDiscriminant(text))
         return true;
     return Contains(text, "a＝") && Contains(text, "b＝") && Contains(text, "c＝");
@@ -106,7 +124,7 @@ FormulaLine ReadFormulaLine(
             line.reason = "前面一步不是一元二次方程";
             return line;
         }
-        std::string text = Trim(normalised);
+        std::string text = WithoutLeadingWords(normalised);
         if (StartsDiscriminant(text)) {
             if (Left(text, 2) == "△" || Left(text, 2) == "Δ")
                 text = Mid(text, 2);

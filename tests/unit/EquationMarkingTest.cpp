@@ -145,6 +145,9 @@ TEST(EquationMarking, WorkingsAreMarkedStepByStep)
         {25, "6＝2x\nx＝3", "√", "", "", ""},
         {27, "2x^2－8＝0\nx^2＝4\nx＝±2", "√√", "", "", ""},
         {27, "x^2－6x＋5＝0\nx^2－6x＝－5\nx^2－6x＋9＝－5＋9\n(x－3)^2＝4\nx－3＝±2\nx1＝5，x2＝1", "√√√√√", "", "", ""},
+        // A △ line after words in front is one line of 公式法.
+        {27, "2x^2－3x－2＝0\n∴Δ＝(－3)^2－4×2×(－2)＝25＞0\nx1＝2，x2＝－1/2", "√√", "", "", ""},
+        {27, "2x^2－3x－2＝0\n所以△＝9－16＝－7＜0", "×", "", "△＝b^2－4ac＝25＞0", "还要求出x的值"},
         // The end tells the truth: a fraction to reduce, two steps on one line.
         {25, "4x＝6\nx＝6/4", "√", "", "", "还要约分"},
         {30, "4x＜6\nx＜6/4", "√", "", "", "还要约分"},
