@@ -2,6 +2,7 @@
 
 #include "marking/EquationMarking.h"
 #include "marking/ExpressionMarking.h"
+#include "marking/OtherTypesMarking.h"
 #include "solver/GbkText.h"
 #include "solver/InputLimits.h"
 
@@ -86,7 +87,7 @@ void AppendProblem(MarkedText &out, const MarkedProblem &problem)
 
 } // namespace
 
-bool CanMark(int type) { return IsExpressionType(type) || IsEquationType(type); }
+bool CanMark(int type) { return IsExpressionType(type) || IsEquationType(type) || IsOtherMarkedType(type); }
 
 MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
 {
@@ -101,8 +102,9 @@ MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
     const auto flush = [&] {
         if (problem.empty())
             return;
-        MarkedProblem marked = IsExpressionType(type) ? MarkExpressionWorking(solver, type, problem)
-                                                      : MarkEquationWorking(solver, type, problem);
+        MarkedProblem marked = IsOtherMarkedType(type) ? MarkOtherWorking(solver, type, problem)
+            : IsExpressionType(type)                     ? MarkExpressionWorking(solver, type, problem)
+                                                         : MarkEquationWorking(solver, type, problem);
         if (marked.lines.size() != problem.size()) {
             // Every typed line is echoed once, in order, whatever a marker gave back.
             marked = MarkedProblem {};
@@ -123,7 +125,10 @@ MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
             out.text += line + "\r\n";
             continue;
         }
-        if (IsExpressionType(type) && !StartsWithEquals(line))
+        // For the expressions a line that does not start with "＝" starts the next problem.
+        const bool expressionSteps = IsExpressionType(type)
+            || (IsOtherMarkedType(type) && StepsStartWithEquals(type, problem.empty() ? line : problem[0]));
+        if (expressionSteps && !StartsWithEquals(line))
             flush();
         problem.push_back(line);
     }

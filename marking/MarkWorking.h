@@ -22,8 +22,8 @@ inline constexpr const char *kMarkedHeader = "批改结果：";
 // The answer for a type that marking does not know.
 inline constexpr const char *kCannotMark = "这一类题目还不能批改。";
 
-// True for the types whose working can be marked: 7, 8, 20, 21, 22, 23 (expressions) and 9, 25,
-// 26, 27, 29, 30 (equations and inequalities).
+// True for the types whose working can be marked: 7, 8, 20, 21, 22, 23 (expressions), 9, 25,
+// 26, 27, 29, 30 (equations and inequalities), 10, 11, 18 and 32 (read as one of those).
 bool CanMark(int type);
 
 struct MarkedText {
