@@ -77,7 +77,8 @@ bool Proportional(const Coefficients &x, const Coefficients &y)
 
 Rational Discriminant(const Coefficients &abc)
 {
-    return Plus(fractions::Times(abc[1], abc[1]), Negated(fractions::Times(Rational {4, 1}, fractions::Times(abc[0], abc[2]))));
+    return Plus(
+        fractions::Times(abc[1], abc[1]), Negated(fractions::Times(Rational {4, 1}, fractions::Times(abc[0], abc[2]))));
 }
 
 // The number after "a＝" (its sign included); nothing when there is none.
@@ -90,8 +91,9 @@ std::optional<Rational> ValueAfter(const std::string &text, const std::string &n
     const int from = end;
     if (Mid(text, end, 2) == "－" || Mid(text, end, 2) == "＋")
         end += 2;
-    while (end < Len(text) && ((text[static_cast<std::size_t>(end)] >= '0' && text[static_cast<std::size_t>(end)] <= '9')
-               || text[static_cast<std::size_t>(end)] == '.' || text[static_cast<std::size_t>(end)] == '/'))
+    while (end < Len(text)
+        && ((text[static_cast<std::size_t>(end)] >= '0' && text[static_cast<std::size_t>(end)] <= '9')
+            || text[static_cast<std::size_t>(end)] == '.' || text[static_cast<std::size_t>(end)] == '/'))
         ++end;
     return ReadRational(Mid(text, from, end - from));
 }

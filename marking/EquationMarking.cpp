@@ -8,8 +8,8 @@
 #include "marking/EquationLine.h"
 #include "marking/EquationMoves.h"
 #include "marking/EquationReading.h"
-#include "marking/EquationSystem.h"
 #include "marking/EquationSlips.h"
+#include "marking/EquationSystem.h"
 #include "solver/GbkText.h"
 #include "solver/InputLimits.h"
 
@@ -32,10 +32,7 @@ std::string WithoutFullStop(std::string sentence)
 
 bool IsCheckLine(const std::string &normalised) { return Contains(normalised, "检验") || Contains(normalised, "增根"); }
 
-std::string RightAnswerWrongWay(int firstWrong)
-{
-    return "答案对了，但是第" + IntText(firstWrong) + "步的做法不对";
-}
+std::string RightAnswerWrongWay(int firstWrong) { return "答案对了，但是第" + IntText(firstWrong) + "步的做法不对"; }
 
 int Brackets(const std::string &text)
 {
@@ -66,7 +63,10 @@ std::vector<std::string> StepsOnOneLine(const std::string &working)
 // A fraction of two whole numbers not in its lowest terms (6/4, 4/2) as a number of the line.
 bool HasUnreducedFraction(const std::string &text)
 {
-    const auto digit = [&](int i) { return i >= 0 && i < Len(text) && text[static_cast<std::size_t>(i)] >= '0' && text[static_cast<std::size_t>(i)] <= '9'; };
+    const auto digit = [&](int i) {
+        return i >= 0 && i < Len(text) && text[static_cast<std::size_t>(i)] >= '0'
+            && text[static_cast<std::size_t>(i)] <= '9';
+    };
     for (int bar = Find(text, "/"); bar >= 0; bar = Find(text, "/", bar + 1)) {
         int a = bar;
         while (digit(a - 1))
@@ -78,8 +78,8 @@ bool HasUnreducedFraction(const std::string &text)
             continue;
         const char before = a > 0 ? text[static_cast<std::size_t>(a) - 1] : '\0';
         const char after = b < Len(text) ? text[static_cast<std::size_t>(b)] : '\0';
-        if (before == ')' || before == '.' || std::isalpha(static_cast<unsigned char>(before)) || after == '.' || after == '('
-            || after == '^' || std::isalpha(static_cast<unsigned char>(after)))
+        if (before == ')' || before == '.' || std::isalpha(static_cast<unsigned char>(before)) || after == '.'
+            || after == '(' || after == '^' || std::isalpha(static_cast<unsigned char>(after)))
             continue;
         const long long n = std::stoll(Mid(text, a, bar - a));
         const long long d = std::stoll(Mid(text, bar + 1, b - bar - 1));
@@ -283,12 +283,14 @@ private:
     {
         std::vector<std::string> candidates;
         // The pupil's own move first: brackets taken off, when the wrong line has fewer.
-        if (previous.single && line.single && Brackets(line.left + line.right) < Brackets(previous.left + previous.right))
+        if (previous.single && line.single
+            && Brackets(line.left + line.right) < Brackets(previous.left + previous.right))
             if (std::optional<std::string> removed = BracketsRemoved(previous))
                 candidates.push_back(*removed);
         if (previous.single) {
             const std::string text = previous.left + previous.symbol + previous.right;
-            if (std::optional<std::string> cleared = DenominatorsCleared(previous.left, previous.symbol, previous.right))
+            if (std::optional<std::string> cleared
+                = DenominatorsCleared(previous.left, previous.symbol, previous.right))
                 candidates.push_back(*cleared);
             if (type_ != 27) {
                 const std::string worked = solver_.YiCiDengShi(text, std::string(1, u_), 4);

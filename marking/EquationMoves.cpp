@@ -210,7 +210,8 @@ MoveVerdict JudgeOriented(const Side &l1, const Side &r1, const std::string &sym
     const std::optional<Poly> p2 = AsPoly(d2);
     if (p1 && p2) {
         // Two polynomials: c is a number when they are proportional (no common divisor needed).
-        const Rational k = Over(p2->begin()->second, p1->count(p2->begin()->first) ? p1->at(p2->begin()->first) : Rational {1, 1});
+        const Rational k
+            = Over(p2->begin()->second, p1->count(p2->begin()->first) ? p1->at(p2->begin()->first) : Rational {1, 1});
         if (p1->count(p2->begin()->first) && SamePoly(Scaled(*p1, k), *p2))
             c = {Constant(k), Constant(Rational {1, 1})};
         else
@@ -283,7 +284,7 @@ MoveVerdict JudgeMove(const OneUnknownLine &previous, const OneUnknownLine &next
         if (swapped == MoveVerdict::Right)
             return swapped;
         return same == MoveVerdict::DirectionKept || swapped == MoveVerdict::DirectionKept ? MoveVerdict::DirectionKept
-                                                                                            : MoveVerdict::Wrong;
+                                                                                           : MoveVerdict::Wrong;
     } catch (const TooLarge &) {
         return MoveVerdict::Unknown;
     }

@@ -33,8 +33,6 @@ enum class MoveVerdict {
 // The verdict for `next` written after `previous`, both lines in the unknown u.
 MoveVerdict JudgeMove(const OneUnknownLine &previous, const OneUnknownLine &next, char u);
 
-
-
 // True when the line follows `previous` by a right move and has the solutions of `target`.
 bool RightStepText(const OneUnknownLine &previous, const std::string &text, const SolutionSet &target, char u,
     const std::vector<SurdNumber> &domain);

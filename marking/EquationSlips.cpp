@@ -28,10 +28,7 @@ bool Fits(const std::string &text, const SolutionSet &target, char u, const std:
     return line.reason.empty() && SameSet(line.set, target);
 }
 
-bool SameValue(const Fraction &a, const Fraction &b)
-{
-    return SamePoly(Product(a.num, b.den), Product(b.num, a.den));
-}
+bool SameValue(const Fraction &a, const Fraction &b) { return SamePoly(Product(a.num, b.den), Product(b.num, a.den)); }
 
 int Brackets(const std::string &text)
 {
@@ -110,8 +107,9 @@ std::optional<BracketTerm> ReadBracketTerm(const std::string &term)
         i = 2;
     }
     int c = i;
-    while (c < Len(term) && ((term[static_cast<std::size_t>(c)] >= '0' && term[static_cast<std::size_t>(c)] <= '9')
-               || term[static_cast<std::size_t>(c)] == '.' || term[static_cast<std::size_t>(c)] == '/'))
+    while (c < Len(term)
+        && ((term[static_cast<std::size_t>(c)] >= '0' && term[static_cast<std::size_t>(c)] <= '9')
+            || term[static_cast<std::size_t>(c)] == '.' || term[static_cast<std::size_t>(c)] == '/'))
         ++c;
     const std::string coefficient = Mid(term, i, c - i);
     if (Mid(term, c, 2) == "×")
@@ -156,10 +154,12 @@ std::vector<SurdNumber> NamedValues(const std::string &clause, char u, std::stri
     std::vector<SurdNumber> values;
     rest.clear();
     for (int i = 0; i < Len(clause);) {
-        const int size = i < Len(clause) && IsGbkLead(static_cast<unsigned char>(clause[static_cast<std::size_t>(i)])) ? 2 : 1;
+        const int size
+            = i < Len(clause) && IsGbkLead(static_cast<unsigned char>(clause[static_cast<std::size_t>(i)])) ? 2 : 1;
         if (size == 1 && clause[static_cast<std::size_t>(i)] == u) {
             int j = i + 1;
-            if (j < Len(clause) && (clause[static_cast<std::size_t>(j)] == '1' || clause[static_cast<std::size_t>(j)] == '2')
+            if (j < Len(clause)
+                && (clause[static_cast<std::size_t>(j)] == '1' || clause[static_cast<std::size_t>(j)] == '2')
                 && Mid(clause, j + 1, 2) == "＝")
                 ++j;
             if (Mid(clause, j, 2) == "＝") {
@@ -195,10 +195,10 @@ bool SaysZero(const std::string &text)
     return false;
 }
 
-
 // A line of the form A＝±s read from "A^2＝k" written as A＝s: the slip of the missing negative
 // root, with the line as it should read.
-std::optional<Slip> RootSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
+std::optional<Slip> RootSlip(
+    const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
 {
     if (wrong.symbol != "＝" || previous.symbol != "＝" || wrong.answer)
         return std::nullopt;
@@ -251,7 +251,8 @@ std::vector<WrongRemoval> WrongRemovals(const std::string &left, const std::stri
                 for (std::size_t k = 0; k < b->inner.size(); ++k) {
                     rightly.push_back(Scaled(b->inner[k], sk));
                     dropped.push_back(Scaled(b->inner[k], Negated(sk)));
-                    unchanged.push_back(k == 0 ? rightly.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
+                    unchanged.push_back(
+                        k == 0 ? rightly.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
                     missed.push_back(k == 0 ? rightly.back() : Scaled(b->inner[k], Rational {b->sign, 1}));
                 }
                 const std::string fix = WithSide(line, s, Replaced(side, span, Joined(rightly)));
@@ -269,7 +270,8 @@ std::vector<WrongRemoval> WrongRemovals(const std::string &left, const std::stri
     return out;
 }
 
-Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
+Slip FindSlip(
+    const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
 {
     if (!previous.single || !wrong.single)
         return {};
@@ -285,7 +287,8 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
             if (move == MoveVerdict::Right || (move == MoveVerdict::Unknown && SameSet(mutated.set, wrong.set)))
                 return {removal.slip, FitsMove(previous, removal.fix, u, domain) ? removal.fix : std::string()};
         }
-        if (symbol != "＝" && symbol == previous.symbol && JudgeMove(previous, wrong, u) == MoveVerdict::DirectionKept) {
+        if (symbol != "＝" && symbol == previous.symbol
+            && JudgeMove(previous, wrong, u) == MoveVerdict::DirectionKept) {
             const std::string turned = wrong.left + ReversedSymbol(symbol) + wrong.right;
             if (FitsMove(previous, turned, u, domain))
                 return {kDirectionKept, turned};
@@ -311,13 +314,15 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
                 const char *name = kSignSlip;
                 if (MovedUnchanged(previous, s, Mid(side, span.at, span.length)))
                     name = kMovedUnchanged;
-                else if (HasNegativeBracket(previous) && Brackets(wrong.left + wrong.right) < Brackets(previous.left + previous.right))
+                else if (HasNegativeBracket(previous)
+                    && Brackets(wrong.left + wrong.right) < Brackets(previous.left + previous.right))
                     name = kBracketUnchanged;
                 return {name, fixed};
             }
         }
         // 去分母 with one term not multiplied.
-        if (const std::optional<std::string> cleared = DenominatorsCleared(previous.left, previous.symbol, previous.right)) {
+        if (const std::optional<std::string> cleared
+            = DenominatorsCleared(previous.left, previous.symbol, previous.right)) {
             const std::string fix = FitsMove(previous, *cleared, u, domain) ? *cleared : std::string();
             for (int s = 0; s < 2; ++s) {
                 const int terms = static_cast<int>(TopTerms(Side(previous, s)).size());
@@ -415,7 +420,8 @@ std::optional<std::string> GeneralForm(const std::string &left, const std::strin
     }
 }
 
-CheckReading ReadCheck(const std::string &normalised, char u, const SolutionSet &problem, const std::vector<SurdNumber> &domain)
+CheckReading ReadCheck(
+    const std::string &normalised, char u, const SolutionSet &problem, const std::vector<SurdNumber> &domain)
 {
     CheckReading check;
     std::vector<SurdNumber> pending;
@@ -434,10 +440,12 @@ CheckReading ReadCheck(const std::string &normalised, char u, const SolutionSet 
         int claim = 0; // 1: solutions, -1: 增根
         if (HasAnyWord(rest, {"不是原方程的解", "不是原方程的根", "增根"}))
             claim = -1;
-        else if (HasAnyWord(rest, {"不等于0", "不为0", "≠0", "是原方程的解", "是原方程的根", "是分式方程的解", "是方程的解"}))
+        else if (HasAnyWord(
+                     rest, {"不等于0", "不为0", "≠0", "是原方程的解", "是原方程的根", "是分式方程的解", "是方程的解"}))
             claim = 1;
         // A denominator that comes out 0 (not a side of an equation that does).
-        else if (!domain.empty() && !HasAnyWord(rest, {"左边", "右边"}) && (HasAnyWord(rest, {"等于0", "为0"}) || SaysZero(rest)))
+        else if (!domain.empty() && !HasAnyWord(rest, {"左边", "右边"})
+            && (HasAnyWord(rest, {"等于0", "为0"}) || SaysZero(rest)))
             claim = -1;
         if (Contains(rest, "无解")) {
             check.claims = true;
@@ -456,8 +464,9 @@ CheckReading ReadCheck(const std::string &normalised, char u, const SolutionSet 
             if (claim < 0 && !excluded)
                 check.right = false;
             if (claim > 0) {
-                const bool solves = problem.kind == SolutionSet::Kind::Finite ? HasNumber(problem.values, v)
-                                                                              : problem.kind == SolutionSet::Kind::AllExcept && !excluded;
+                const bool solves = problem.kind == SolutionSet::Kind::Finite
+                    ? HasNumber(problem.values, v)
+                    : problem.kind == SolutionSet::Kind::AllExcept && !excluded;
                 if (!solves) {
                     check.right = false;
                     if (excluded)

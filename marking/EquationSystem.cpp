@@ -152,7 +152,10 @@ bool Implied(const LinearEquation &e, const PairSet &set)
     return Empty(e) && IsZero(e.c);
 }
 
-bool SameRational(const Rational &a, const Rational &b) { return a.numerator == b.numerator && a.denominator == b.denominator; }
+bool SameRational(const Rational &a, const Rational &b)
+{
+    return a.numerator == b.numerator && a.denominator == b.denominator;
+}
 
 struct BracketSlip {
     std::string name;
@@ -331,7 +334,8 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                         const std::optional<LinearEquation> f = ReadLinear(fixed, x, y, ignored);
                         if (!f || !implied(*f))
                             continue;
-                        out.reason = MovedUnchanged(before, s, Mid(side, span.at, span.length)) ? "移项没有变号" : "符号错误";
+                        out.reason
+                            = MovedUnchanged(before, s, Mid(side, span.at, span.length)) ? "移项没有变号" : "符号错误";
                         if (firstWrong == 0)
                             out.correctStep = fixed;
                         break;
@@ -361,7 +365,8 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
     else if (firstWrong > 0 && problemSet.kind == PairSet::Kind::Point
         && ((knowX && !SameRational(xValue, problemSet.x)) || (knowY && !SameRational(yValue, problemSet.y))))
         // A value worked out from a wrong step: finding the other one will not put it right.
-        marked.missing = std::string(knowX && !SameRational(xValue, problemSet.x) ? std::string(1, x) : std::string(1, y))
+        marked.missing
+            = std::string(knowX && !SameRational(xValue, problemSet.x) ? std::string(1, x) : std::string(1, y))
             + "的值不对，要从第" + IntText(firstWrong) + "步改起";
     else if (!knowX && !knowY)
         marked.missing = std::string("还要求出") + x + "和" + y + "的值";

@@ -362,7 +362,8 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
     if (remainderSeen) {
         marked.finished = remainderRight && firstWrong == 0;
         if (!marked.finished)
-            marked.missing = firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
+            marked.missing
+                = firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
         return marked;
     }
     if (firstWrong != 0 && !SameValue(base.value, problem->value).value_or(false)) {

@@ -345,7 +345,8 @@ bool OrderOfOperations(const ExprNode &before, const Fraction &target)
                 changed.negative[k] = side == 1 && sum.negative[k];
                 changed.kids.erase(changed.kids.begin() + static_cast<std::ptrdiff_t>(k) + 1);
                 changed.negative.erase(changed.negative.begin() + static_cast<std::ptrdiff_t>(k) + 1);
-                const ExprNode replacement = changed.kids.size() == 1 && !changed.negative[0] ? changed.kids[0] : changed;
+                const ExprNode replacement
+                    = changed.kids.size() == 1 && !changed.negative[0] ? changed.kids[0] : changed;
                 if (Is(ValueWith(before, i, replacement), target))
                     return true;
             }
@@ -400,8 +401,8 @@ std::string WrongResult(const ExprNode &before, const ExprNode &step, const Frac
                 if (size.numerator < 0)
                     size.numerator = -size.numerator;
                 if (Is(ValueWith(step, i, Number(size)), target))
-                    return "计算错误，" + ExactText(a.number) + op + ExactText(b.number) + "＝" + SignedText(size) + "，不是"
-                        + v.text;
+                    return "计算错误，" + ExactText(a.number) + op + ExactText(b.number) + "＝" + SignedText(size)
+                        + "，不是" + v.text;
             }
         }
     }
@@ -440,7 +441,8 @@ bool CrossReduction(const ExprNode &before, const ExprNode &step)
                 const auto now = FractionParts(n->kids[k]);
                 fits = was && now && now->first != 0 && now->second != 0 && was->first % now->first == 0
                     && was->second % now->second == 0;
-                if (fits && (MultiplyOverflows(top, was->first / now->first, top)
+                if (fits
+                    && (MultiplyOverflows(top, was->first / now->first, top)
                         || MultiplyOverflows(bottom, was->second / now->second, bottom)))
                     fits = false;
             }

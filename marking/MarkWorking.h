@@ -11,7 +11,11 @@
 //   共4步，对3步。
 #pragma once
 
+#include "marking/MarkedProblem.h"
 #include "solver/Solver.h"
+
+#include <optional>
+#include <vector>
 
 #include <string>
 
@@ -38,5 +42,13 @@ struct MarkedText {
 // separated by blank lines; for the expression types a line that does not start with "＝" also
 // starts a new problem.
 MarkedText MarkWorking(Solver &solver, int type, const std::string &typed);
+
+// The last problem of the text (its lines, as typed) and its marking, for working one step at a
+// time; nothing when the type cannot be marked or the text holds no problem.
+struct LastProblem {
+    std::vector<std::string> lines;
+    MarkedProblem marked;
+};
+std::optional<LastProblem> MarkLastProblem(Solver &solver, int type, const std::string &typed);
 
 } // namespace qimbel

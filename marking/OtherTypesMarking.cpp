@@ -54,7 +54,10 @@ std::string BlanksAsUnknown(const std::string &text, bool &any)
     return out;
 }
 
-bool IsColon(const std::string &text, int i) { return Mid(text, i, 1) == ":" || Mid(text, i, 2) == "：" || Mid(text, i, 2) == "∶"; }
+bool IsColon(const std::string &text, int i)
+{
+    return Mid(text, i, 1) == ":" || Mid(text, i, 2) == "：" || Mid(text, i, 2) == "∶";
+}
 
 // A ratio a:b as the division (a)÷(b); a text without a colon is left as it is. A colon of words
 // ("解：") before the working is kept.

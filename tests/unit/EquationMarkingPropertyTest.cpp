@@ -77,7 +77,8 @@ std::optional<Rational> DifferenceAt(const std::string &line, const Rational &x)
         const Rational rd = ConstantOf(Substituted(rv->den, 'x', x));
         if (ld.numerator == 0 || rd.numerator == 0)
             return std::nullopt;
-        return Plus(Over(ConstantOf(Substituted(lv->num, 'x', x)), ld), Negated(Over(ConstantOf(Substituted(rv->num, 'x', x)), rd)));
+        return Plus(Over(ConstantOf(Substituted(lv->num, 'x', x)), ld),
+            Negated(Over(ConstantOf(Substituted(rv->num, 'x', x)), rd)));
     }
     return std::nullopt;
 }
@@ -118,7 +119,8 @@ Working Quadratic(std::mt19937 &random)
         const long long a = NonZero(d, random), b = d(random), c = d(random);
         const long long disc = b * b - 4 * a * c;
         const std::string abc = "a＝" + N(a) + "，b＝" + N(b) + "，c＝" + N(c);
-        const Poly p = Sum(Sum(Scaled(Product(LetterPoly('x'), LetterPoly('x')), R(a)), Scaled(LetterPoly('x'), R(b))), Constant(R(c)));
+        const Poly p = Sum(Sum(Scaled(Product(LetterPoly('x'), LetterPoly('x')), R(a)), Scaled(LetterPoly('x'), R(b))),
+            Constant(R(c)));
         if (disc < 0) {
             w.lines = {PolyText(p) + "＝0", abc, "△＝b^2－4ac＝" + N(disc) + "＜0", "方程没有实数根"};
         } else {
@@ -131,8 +133,13 @@ Working Quadratic(std::mt19937 &random)
     if (random() % 2 == 0) {
         const long long a = NonZero(d, random);
         const long long r = d(random), s = d(random);
-        Poly p = Scaled(Product(Difference(LetterPoly('x'), Constant(R(r))), Difference(LetterPoly('x'), Constant(R(s)))), R(a));
-        w.lines = {PolyText(p) + "＝0", (a == 1 ? "" : a == -1 ? "－" : N(a)) + "(x" + Signed(-r) + ")(x" + Signed(-s) + ")＝0",
+        Poly p = Scaled(
+            Product(Difference(LetterPoly('x'), Constant(R(r))), Difference(LetterPoly('x'), Constant(R(s)))), R(a));
+        w.lines = {PolyText(p) + "＝0",
+            (a == 1           ? ""
+                    : a == -1 ? "－"
+                              : N(a))
+                + "(x" + Signed(-r) + ")(x" + Signed(-s) + ")＝0",
             "x" + Signed(-r) + "＝0或x" + Signed(-s) + "＝0",
             r == s ? "x1＝x2＝" + N(r) : "x1＝" + N(r) + "，x2＝" + N(s)};
     } else {
@@ -157,8 +164,9 @@ Working Fractional(std::mt19937 &random)
     w.type = 29;
     if (random() % 4 == 0) {
         const long long p = NonZero(d, random);
-        w.lines = {"1/(x" + Signed(-p) + ")＝" + N(2 * p) + "/(x^2" + Signed(-p * p) + ")", "x" + Signed(p) + "＝" + N(2 * p),
-            "x＝" + N(p), "检验：当x＝" + N(p) + "时，(x" + Signed(p) + ")(x" + Signed(-p) + ")＝0",
+        w.lines = {"1/(x" + Signed(-p) + ")＝" + N(2 * p) + "/(x^2" + Signed(-p * p) + ")",
+            "x" + Signed(p) + "＝" + N(2 * p), "x＝" + N(p),
+            "检验：当x＝" + N(p) + "时，(x" + Signed(p) + ")(x" + Signed(-p) + ")＝0",
             "所以x＝" + N(p) + "是增根，原方程无解"};
         w.check = {false, false, false, true, true};
         return w;
@@ -248,7 +256,10 @@ std::string Corrupted(const Working &w, std::size_t k, std::mt19937 &random, con
     }
     for (const char *symbol : {"＞", "＜", "≥", "≤"})
         if (Contains(line, symbol) && random() % 3 == 0) {
-            const char *turned = std::string(symbol) == "＞" ? "＜" : std::string(symbol) == "＜" ? "＞" : std::string(symbol) == "≥" ? "≤" : "≥";
+            const char *turned = std::string(symbol) == "＞" ? "＜"
+                : std::string(symbol) == "＜"                ? "＞"
+                : std::string(symbol) == "≥"                 ? "≤"
+                                                             : "≥";
             const int at = Find(line, symbol);
             return Left(line, at) + turned + Mid(line, at + 2);
         }
@@ -325,7 +336,8 @@ TEST(EquationMarkingProperty, OwnWorkingIsRightAndOneCorruptedStepIsWrongExactly
 
         // One step corrupted.
         const std::size_t k = problemLines + random() % steps;
-        const std::optional<Rational> root = w.type == 29 && Contains(w.lines.back(), "增根") ? std::nullopt : std::optional<Rational>(R(0));
+        const std::optional<Rational> root
+            = w.type == 29 && Contains(w.lines.back(), "增根") ? std::nullopt : std::optional<Rational>(R(0));
         const std::string bad = Corrupted(w, k, random, root);
         if (bad.empty())
             continue;
@@ -334,7 +346,8 @@ TEST(EquationMarkingProperty, OwnWorkingIsRightAndOneCorruptedStepIsWrongExactly
         lines[k] = bad;
         const MarkedProblem wrong = MarkEquationWorking(solver, w.type, lines);
         ASSERT_EQ(wrong.lines.size(), lines.size());
-        const std::string where = "type " + std::to_string(w.type) + ": " + all + "step " + std::to_string(k) + " " + bad;
+        const std::string where
+            = "type " + std::to_string(w.type) + ": " + all + "step " + std::to_string(k) + " " + bad;
         for (std::size_t i = problemLines; i < k; ++i)
             EXPECT_EQ(wrong.lines[i].mark, StepMark::Right) << where;
         EXPECT_EQ(wrong.lines[k].mark, StepMark::Wrong) << where;
@@ -368,9 +381,9 @@ TEST(EquationMarkingProperty, AnyLinesComeBackMarked)
 {
     Solver solver;
     std::mt19937 random(34);
-    const std::vector<std::string> pieces = {"x", "y", "z", "1", "2", "9", "0", "123456789012", ".", "＋", "－", "+", "-",
-        "×", "÷", "/", "^", "^16", "(", ")", "[", "]", "＝", "=", "＜", "＞", "≤", "≥", "<=", "√", "±", "，", "或", "得",
-        "解：", "检验", "增根", "是原方程的解", "≠0", "无解", " ", "x^2", "(x＋1)", "x1＝", "①"};
+    const std::vector<std::string> pieces = {"x", "y", "z", "1", "2", "9", "0", "123456789012", ".", "＋", "－", "+",
+        "-", "×", "÷", "/", "^", "^16", "(", ")", "[", "]", "＝", "=", "＜", "＞", "≤", "≥", "<=", "√", "±", "，", "或",
+        "得", "解：", "检验", "增根", "是原方程的解", "≠0", "无解", " ", "x^2", "(x＋1)", "x1＝", "①"};
     const int types[] = {9, 25, 26, 27, 29, 30};
     for (int round = 0; round < 3000; ++round) {
         std::vector<std::string> lines(1 + random() % 5);
@@ -453,7 +466,8 @@ TEST(EquationMarkingProperty, WrongMovesThatKeepTheRootAreWrong)
         EXPECT_TRUE(RightStepText(before, fix, before.set, 'x', {})) << where << " fix " << fix;
         const std::optional<Rational> fixAt = DifferenceAt(fix, R(x0));
         const std::optional<Rational> fixBeside = DifferenceAt(fix, R(x0 + 1));
-        EXPECT_TRUE(fixAt && fixAt->numerator == 0 && fixBeside && fixBeside->numerator != 0) << where << " fix " << fix;
+        EXPECT_TRUE(fixAt && fixAt->numerator == 0 && fixBeside && fixBeside->numerator != 0)
+            << where << " fix " << fix;
         // The right removal of the bracket is √.
         if (Contains(problem, "(")) {
             const MarkedProblem fixed = MarkEquationWorking(solver, 25, {problem, fix});
