@@ -6,11 +6,11 @@
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/SaveFolder.h"
 #include "desktop/pages/TextBoxFont.h"
+#include "desktop/pages/TypesetView.h"
 #include "desktop/tools/SymbolPalette.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "desktop/pages/TypesetView.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -89,6 +89,9 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     compute_ = AddButton(this, QStringLiteral("再进行运算操作(&R)"), 1006, {});
     compute_->setToolTip(kCheckFirst);
     mark_ = AddButton(this, QStringLiteral("批改我的解答(&M)"), 0, QStringLiteral("button_mark"));
+    // 一步一步: the last line checked at once, or the next move named.
+    markLast_ = AddButton(this, QStringLiteral("下一步检查(&J)"), 0, QStringLiteral("button_mark_last"));
+    hint_ = AddButton(this, QStringLiteral("提示(&T)"), 0, QStringLiteral("button_hint"));
 
     auto *actionRow = new QHBoxLayout;
     actionRow->addWidget(insert);
@@ -97,6 +100,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     actionRow->addWidget(check);
     actionRow->addWidget(compute_);
     actionRow->addWidget(mark_);
+    actionRow->addWidget(markLast_);
+    actionRow->addWidget(hint_);
 
     // 纯文本 and 课本排版: two views of one text box; the choice holds on every page for the run.
     typeset_ = new TypesetView(this);
@@ -236,6 +241,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
         });
     });
     connect(mark_, &QPushButton::clicked, this, [this] { Run([this] { model_.Mark(); }); });
+    connect(markLast_, &QPushButton::clicked, this, [this] { Run([this] { model_.MarkLast(); }); });
+    connect(hint_, &QPushButton::clicked, this, [this] { Run([this] { model_.Hint(); }); });
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
     connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });
@@ -368,6 +375,12 @@ void ProblemPageWidget::WriteToScreen()
     mark_->setToolTip(model_.MarkEnabled()
             ? QStringLiteral("先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改")
             : QStringLiteral("这一类题目还不能批改"));
+    markLast_->setEnabled(model_.MarkEnabled());
+    markLast_->setToolTip(model_.MarkEnabled() ? QStringLiteral("只检查最后写的一步：和它前面的一行比较")
+                                               : QStringLiteral("这一类题目还不能批改"));
+    hint_->setEnabled(model_.MarkEnabled());
+    hint_->setToolTip(model_.MarkEnabled() ? QStringLiteral("说出下一步该怎么做，但不替你做")
+                                           : QStringLiteral("这一类题目还不能批改"));
     const PageOptions &options = model_.Options();
     showIntro_->setChecked(options.showIntro);
     showResult_->setChecked(options.showResult);
