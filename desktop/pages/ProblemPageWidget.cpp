@@ -100,8 +100,6 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     actionRow->addWidget(check);
     actionRow->addWidget(compute_);
     actionRow->addWidget(mark_);
-    actionRow->addWidget(markLast_);
-    actionRow->addWidget(hint_);
 
     // 纯文本 and 课本排版: two views of one text box; the choice holds on every page for the run.
     typeset_ = new TypesetView(this);
@@ -201,6 +199,12 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     options->addWidget(showExplain_, 1, 1);
     side->addLayout(options);
 
+    // 一步一步 stands above the example: the pupil works beside it one line at a time.
+    auto *stepRow = new QHBoxLayout;
+    stepRow->addWidget(markLast_);
+    stepRow->addWidget(hint_);
+    side->addLayout(stepRow);
+
     QPushButton *example = AddButton(this, QStringLiteral("示例(&E)"), 1094, {});
     QPushButton *help = AddButton(this, QStringLiteral("帮助(&H)"), 1013, {});
     QPushButton *about = AddButton(this, QStringLiteral("关于(&A)"), 1014, {});
@@ -279,7 +283,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     QList<QWidget *> order;
     for (QPushButton *button : typeColumn->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
         order.append(button);
-    order << edit_ << typeset_ << check << compute_ << mark_ << plainButton_ << typesetButton_ << insert << clear;
+    order << edit_ << typeset_ << check << compute_ << mark_ << markLast_ << hint_ << plainButton_ << typesetButton_
+          << insert << clear;
     if (methods_ != nullptr)
         for (QRadioButton *radio : methods_->findChildren<QRadioButton *>())
             order.append(radio);
