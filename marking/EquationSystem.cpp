@@ -95,6 +95,47 @@ std::string PointText(const PairSet &set, char x, char y)
     return std::string(1, x) + "＝" + ExactText(set.x) + "，" + std::string(1, y) + "＝" + ExactText(set.y);
 }
 
+// K·u ＝ M as a pupil writes it: 4y＝4, －y＝2, y＝0.5.
+std::string OneUnknownText(const Rational &k, char u, const Rational &m)
+{
+    const std::string number = IsZero(Plus(k, Rational {-1, 1})) ? std::string()
+        : IsZero(Plus(k, Rational {1, 1}))                       ? std::string("－")
+        : k.numerator < 0                                        ? "－" + ExactText(Negated(k))
+                                                                 : ExactText(k);
+    const std::string right = m.numerator < 0 ? "－" + ExactText(Negated(m)) : ExactText(m);
+    return number + std::string(1, u) + "＝" + right;
+}
+
+// The equation in one unknown that eliminating the other from the pair gives (①－② or ①＋②
+// when the coefficients are equal or opposite, else each multiplied first), when `e` has that
+// one unknown; empty otherwise.
+std::string EliminationText(
+    const LinearEquation &first, const LinearEquation &second, const LinearEquation &e, char x, char y)
+{
+    const bool onlyY = IsZero(e.a) && !IsZero(e.b);
+    const bool onlyX = IsZero(e.b) && !IsZero(e.a);
+    if (!onlyX && !onlyY)
+        return {};
+    const Rational p = onlyY ? first.a : first.b;
+    const Rational q = onlyY ? second.a : second.b;
+    if (IsZero(p) || IsZero(q))
+        return {};
+    // first·q − second·p, or with equal coefficients simply first − second.
+    Rational f = q, g = p;
+    if (IsZero(Plus(p, Negated(q))))
+        f = g = Rational {1, 1};
+    else if (IsZero(Plus(p, q))) {
+        f = Rational {1, 1};
+        g = Rational {-1, 1};
+    }
+    const Rational k = Plus(
+        fractions::Times(onlyY ? first.b : first.a, f), Negated(fractions::Times(onlyY ? second.b : second.a, g)));
+    const Rational c = Plus(fractions::Times(first.c, f), Negated(fractions::Times(second.c, g)));
+    if (IsZero(k))
+        return {};
+    return OneUnknownText(k, onlyY ? y : x, Negated(c));
+}
+
 } // namespace
 
 PairSet Solved(const LinearEquation &first, const LinearEquation &second)
@@ -259,6 +300,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             out.reason = read.reason;
             continue;
         }
+        const Pair pairBefore = held[0];
         try {
             std::vector<PairSet> was;
             for (const Pair &h : held)
@@ -344,6 +386,10 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             }
             if (!right && firstWrong == 0) {
                 firstWrong = step;
+                // An equation in one unknown where the pupil was eliminating the other: the two
+                // equations added or taken one from the other, as they should have been.
+                if (out.correctStep.empty() && read.equations.size() == 1 && held.size() > 0)
+                    out.correctStep = EliminationText(pairBefore.older, pairBefore.newer, read.equations[0], x, y);
                 if (out.correctStep.empty() && was[0].kind == PairSet::Kind::Point)
                     out.correctStep = PointText(was[0], x, y);
             }

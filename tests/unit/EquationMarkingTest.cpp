@@ -190,6 +190,9 @@ TEST(EquationMarking, WorkingsAreMarkedStepByStep)
             "", "", ""},
         {26, "x＋y＝5，x－y＝1\n由①得 x＝5－y\n把x＝5－y代入②得 5－y－y＝1\ny＝2\nx＝3", "√√√√", "", "", ""},
         {26, "x＋y＝5\nx－y＝1\ny＝5＋x\nx＋5＋x＝5", "×√", "移项没有变号", "y＝5－x", "还要求出x和y的值"},
+        // A wrong elimination is put right by the elimination, not by the answer.
+        {26, "x＋3y＝5\nx－y＝1\n①－②得 2y＝4", "×", "", "4y＝4", "还要求出x和y的值"},
+        {26, "x＋3y＝5\n2x－y＝3\n①×2－②得 7y＝6", "×", "", "7y＝7", "还要求出x和y的值"},
         // A bracket taken off wrongly in a system, and a value worked out from it.
         {26, "y＝x－1\n3x＋4y＝12\n3x＋4(x－1)＝12\n3x＋4x－1＝12\n7x＝13\nx＝13/7", "√×√√", "漏乘", "3x＋4x－4＝12",
             "x的值不对，要从第2步改起"},
