@@ -244,7 +244,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     edited_ = false;
 }
 
-void ProblemPage::Mark()
+void ProblemPage::CutForMarking()
 {
     // Old results go, with the line break before their separator, so marking again gives the
     // same text; so do the line breaks after the last typed line.
@@ -256,6 +256,11 @@ void ProblemPage::Mark()
     while (Right(editText_, 2) == "\r\n")
         editText_ = Left(editText_, Len(editText_) - 2);
     markedProblems_ = markedSteps_ = markedRight_ = 0;
+}
+
+void ProblemPage::Mark()
+{
+    CutForMarking();
     event_ = PageEvent::Marked;
     edited_ = false;
     if (HoldsNothingTyped())
@@ -272,14 +277,7 @@ void ProblemPage::Mark()
 
 void ProblemPage::StepAtATime(bool hint)
 {
-    const int p = Find(editText_, std::string("\r\n") + kResultMark);
-    if (p >= 0)
-        editText_ = Left(editText_, p);
-    else
-        CutOldResults(kResultMark);
-    while (Right(editText_, 2) == "\r\n")
-        editText_ = Left(editText_, Len(editText_) - 2);
-    markedProblems_ = markedSteps_ = markedRight_ = 0;
+    CutForMarking();
     event_ = hint ? PageEvent::Hinted : PageEvent::StepChecked;
     edited_ = false;
     stepAnswer_.clear();

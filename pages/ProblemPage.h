@@ -115,6 +115,7 @@ public:
 
 private:
     void CutOldResults(const std::string &mark);
+    void CutForMarking();
     void StepAtATime(bool hint);
     void SetTitleFor(int type);
     bool IsHelpTextOfThePage(const std::string &stem) const;
