@@ -156,7 +156,9 @@ MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
                 out.text += "后面的题目太多，没有批改。\r\n";
                 return false;
             }
-            AppendProblem(out, MarkOneProblem(solver, type, problem));
+            MarkedProblem marked = MarkOneProblem(solver, type, problem);
+            AppendProblem(out, marked);
+            out.marked.push_back(std::move(marked));
             return true;
         },
         [&](const std::string &line) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include <string>
+#include <vector>
 
 namespace qimbel {
 
@@ -36,6 +37,8 @@ struct MarkedText {
     int problems = 0;
     int steps = 0;
     int right = 0;
+    // Every problem as marked, in the order typed (for the 错题本).
+    std::vector<MarkedProblem> marked;
 };
 
 // Marks the pupil's text (old results already cut away) for problem type `type`. Problems are

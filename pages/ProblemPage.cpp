@@ -256,6 +256,7 @@ void ProblemPage::CutForMarking()
     while (Right(editText_, 2) == "\r\n")
         editText_ = Left(editText_, Len(editText_) - 2);
     markedProblems_ = markedSteps_ = markedRight_ = 0;
+    lastMarked_.clear();
 }
 
 void ProblemPage::Mark()
@@ -273,6 +274,7 @@ void ProblemPage::Mark()
     markedProblems_ = marked.problems;
     markedSteps_ = marked.steps;
     markedRight_ = marked.right;
+    lastMarked_ = marked.marked;
 }
 
 void ProblemPage::StepAtATime(bool hint)

@@ -4,6 +4,7 @@
 // boxes), calls the handler, and copies the model back to the screen.
 #pragma once
 
+#include "marking/MarkedProblem.h"
 #include "solver/Solver.h"
 
 #include <functional>
@@ -90,6 +91,8 @@ public:
     // separator and 下一步检查： or 提示：, on the pages whose type can be marked.
     void MarkLast();
     void Hint();
+    // The problems the last 批改我的解答 marked, in the order typed (for the 错题本).
+    const std::vector<MarkedProblem> &LastMarked() const { return lastMarked_; }
     // Whether 批改我的解答 (and 一步一步) can mark the page's type.
     bool MarkEnabled() const;
     // 清空.
@@ -136,6 +139,7 @@ private:
     std::string stepAnswer_; // what the last 下一步检查 or 提示 said
     bool edited_ = false; // by hand, since the last handler
     bool editedToEmpty_ = false;
+    std::vector<MarkedProblem> lastMarked_;
     Solver solver_;
 };
 
