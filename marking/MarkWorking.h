@@ -14,6 +14,9 @@
 #include "marking/MarkedProblem.h"
 #include "solver/Solver.h"
 
+#include <optional>
+#include <vector>
+
 #include <string>
 #include <vector>
 
@@ -24,8 +27,8 @@ inline constexpr const char *kMarkedHeader = "批改结果：";
 // The answer for a type that marking does not know.
 inline constexpr const char *kCannotMark = "这一类题目还不能批改。";
 
-// True for the types whose working can be marked: 7, 8, 20, 21, 22, 23 (expressions) and 9, 25,
-// 26, 27, 29, 30 (equations and inequalities).
+// True for the types whose working can be marked: 7, 8, 20, 21, 22, 23 (expressions), 9, 25,
+// 26, 27, 29, 30 (equations and inequalities), 10, 11, 18 and 32 (read as one of those).
 bool CanMark(int type);
 
 struct MarkedText {
@@ -42,5 +45,13 @@ struct MarkedText {
 // separated by blank lines; for the expression types a line that does not start with "＝" also
 // starts a new problem.
 MarkedText MarkWorking(Solver &solver, int type, const std::string &typed);
+
+// The last problem of the text (its lines, as typed) and its marking, for working one step at a
+// time; nothing when the type cannot be marked or the text holds no problem.
+struct LastProblem {
+    std::vector<std::string> lines;
+    MarkedProblem marked;
+};
+std::optional<LastProblem> MarkLastProblem(Solver &solver, int type, const std::string &typed);
 
 } // namespace qimbel

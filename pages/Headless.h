@@ -18,6 +18,8 @@ struct HeadlessRequest {
     int method = 8; // --method M: page 134's 因式分解方法 (1 to 8)
     bool html = false; // --format html: the text box typeset, as HTML with MathML (UTF-8)
     bool mark = false; // --mark: press 批改我的解答 instead of check and compute
+    bool markLast = false; // --mark-last: press 下一步检查 (the last typed line only)
+    bool hint = false; // --hint: press 提示 (the next move named)
 };
 
 // Parses the arguments after the program name; an error text on failure.

@@ -1,6 +1,7 @@
 #include "pages/ProblemPage.h"
 
 #include "marking/MarkWorking.h"
+#include "marking/StepAtATime.h"
 #include "pages/CheckText.h"
 #include "pages/LineKind.h"
 #include "pages/PageDispatch.h"
@@ -264,7 +265,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     edited_ = false;
 }
 
-void ProblemPage::Mark()
+void ProblemPage::CutForMarking()
 {
     // Old results go, with the line break before their separator, so marking again gives the
     // same text; so do the line breaks after the last typed line.
@@ -277,6 +278,11 @@ void ProblemPage::Mark()
         editText_ = Left(editText_, Len(editText_) - 2);
     markedProblems_ = markedSteps_ = markedRight_ = 0;
     lastMarked_.clear();
+}
+
+void ProblemPage::Mark()
+{
+    CutForMarking();
     event_ = PageEvent::Marked;
     edited_ = false;
     if (HoldsNothingTyped())
@@ -291,6 +297,28 @@ void ProblemPage::Mark()
     markedRight_ = marked.right;
     lastMarked_ = marked.marked;
 }
+
+void ProblemPage::StepAtATime(bool hint)
+{
+    CutForMarking();
+    event_ = hint ? PageEvent::Hinted : PageEvent::StepChecked;
+    edited_ = false;
+    stepAnswer_.clear();
+    const int type = CurrentType();
+    if (!CanMark(type)) {
+        messages_.push_back(kCannotMark);
+        return;
+    }
+    if (HoldsNothingTyped())
+        return;
+    stepAnswer_ = hint ? HintNextStep(solver_, type, editText_) : MarkLastStep(solver_, type, editText_);
+    editText_ += "\r\n---------------------------------------------\r\n"
+        + std::string(hint ? kHintHeader : kStepCheckHeader) + "\r\n" + stepAnswer_;
+}
+
+void ProblemPage::MarkLast() { StepAtATime(false); }
+
+void ProblemPage::Hint() { StepAtATime(true); }
 
 bool ProblemPage::MarkEnabled() const { return CanMark(type_); }
 
@@ -365,6 +393,21 @@ std::string ProblemPage::StatusLine() const
             return "文本框中没有可以批改的解答：先写题目，再在下面每行写一步。";
         return "已批改 " + std::to_string(markedProblems_) + " 道题：共" + std::to_string(markedSteps_) + "步，对"
             + std::to_string(markedRight_) + "步。";
+    case PageEvent::StepChecked:
+    case PageEvent::Hinted: {
+        if (!CanMark(CurrentType()))
+            return kCannotMark;
+        // The first line of the answer, as the status line says it.
+        const int end = Find(stepAnswer_, "\r\n");
+        const std::string first = end >= 0 ? Left(stepAnswer_, end) : stepAnswer_;
+        if (first.empty())
+            return "文本框中没有题目：先写题目，再一步一步做。";
+        if (event_ == PageEvent::Hinted)
+            return first;
+        const std::string rest = end >= 0 ? Mid(stepAnswer_, end + 2) : std::string();
+        const int next = Find(rest, "\r\n");
+        return "已检查最后一步：" + (next >= 0 ? Left(rest, next) : rest);
+    }
     case PageEvent::None:
         break;
     }

@@ -90,6 +90,9 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     compute_ = AddButton(this, QStringLiteral("再进行运算操作(&R)"), 1006, {});
     compute_->setToolTip(kCheckFirst);
     mark_ = AddButton(this, QStringLiteral("批改我的解答(&M)"), 0, QStringLiteral("button_mark"));
+    // 一步一步: the last line checked at once, or the next move named.
+    markLast_ = AddButton(this, QStringLiteral("下一步检查(&J)"), 0, QStringLiteral("button_mark_last"));
+    hint_ = AddButton(this, QStringLiteral("提示(&T)"), 0, QStringLiteral("button_hint"));
     practice_ = AddButton(this, QStringLiteral("练一练"), 0, QStringLiteral("button_practice"));
 
     auto *actionRow = new QHBoxLayout;
@@ -200,6 +203,12 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     options->addWidget(showExplain_, 1, 1);
     side->addLayout(options);
 
+    // 一步一步 stands above the example: the pupil works beside it one line at a time.
+    auto *stepRow = new QHBoxLayout;
+    stepRow->addWidget(markLast_);
+    stepRow->addWidget(hint_);
+    side->addLayout(stepRow);
+
     QPushButton *example = AddButton(this, QStringLiteral("示例(&E)"), 1094, {});
     QPushButton *help = AddButton(this, QStringLiteral("帮助(&H)"), 1013, {});
     QPushButton *about = AddButton(this, QStringLiteral("关于(&A)"), 1014, {});
@@ -250,6 +259,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
         Run([this] { model_.Mark(); });
         emit Marked();
     });
+    connect(markLast_, &QPushButton::clicked, this, [this] { Run([this] { model_.MarkLast(); }); });
+    connect(hint_, &QPushButton::clicked, this, [this] { Run([this] { model_.Hint(); }); });
     connect(practice_, &QPushButton::clicked, this, [this] {
         ReadFromScreen();
         emit PracticeRequested();
@@ -290,7 +301,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     QList<QWidget *> order;
     for (QPushButton *button : typeColumn->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
         order.append(button);
-    order << edit_ << typeset_ << check << compute_ << mark_ << plainButton_ << typesetButton_ << insert << clear;
+    order << edit_ << typeset_ << check << compute_ << mark_ << markLast_ << hint_ << plainButton_ << typesetButton_
+          << insert << clear;
     if (methods_ != nullptr)
         for (QRadioButton *radio : methods_->findChildren<QRadioButton *>())
             order.append(radio);
@@ -387,6 +399,12 @@ void ProblemPageWidget::WriteToScreen()
     mark_->setToolTip(model_.MarkEnabled()
             ? QStringLiteral("先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改")
             : QStringLiteral("这一类题目还不能批改"));
+    markLast_->setEnabled(model_.MarkEnabled());
+    markLast_->setToolTip(model_.MarkEnabled() ? QStringLiteral("只检查最后写的一步：和它前面的一行比较")
+                                               : QStringLiteral("这一类题目还不能批改"));
+    hint_->setEnabled(model_.MarkEnabled());
+    hint_->setToolTip(model_.MarkEnabled() ? QStringLiteral("说出下一步该怎么做，但不替你做")
+                                           : QStringLiteral("这一类题目还不能批改"));
     const PageOptions &options = model_.Options();
     showIntro_->setChecked(options.showIntro);
     showResult_->setChecked(options.showResult);

@@ -94,6 +94,8 @@ private:
     QLabel *summary_ = nullptr; // 1216
     QPushButton *compute_ = nullptr; // 1006
     QPushButton *mark_ = nullptr; // 批改我的解答
+    QPushButton *markLast_ = nullptr; // 下一步检查
+    QPushButton *hint_ = nullptr; // 提示
     QPushButton *practice_ = nullptr; // 练一练
     QCheckBox *showIntro_ = nullptr; // 1015
     QCheckBox *showResult_ = nullptr; // 1259

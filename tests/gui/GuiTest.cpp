@@ -222,6 +222,31 @@ private slots:
             QVERIFY(Button(window, page, QStringLiteral("button_mark")) != nullptr);
     }
 
+    // 下一步检查 and 提示 stand beside it: the last line checked at once, the next move named.
+    void stepAtATimeButtonsAnswerBelowTheWorking()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(4);
+        QPushButton *last = Button(window, 134, QStringLiteral("button_mark_last"));
+        QPushButton *hint = Button(window, 134, QStringLiteral("button_hint"));
+        QVERIFY(last->isEnabled());
+        QVERIFY(hint->isEnabled());
+        QPlainTextEdit *edit = Edit(window, 134);
+        edit->setPlainText(QStringLiteral("36-20÷4\n＝16÷4"));
+        last->click();
+        QCOMPARE(edit->toPlainText(),
+            QStringLiteral("36-20÷4\n＝16÷4\n---------------------------------------------\n下一步检查：\n＝16÷4\n"
+                           "× 第1步错了：运算顺序错误，先算乘除，后算加减。\n应该是：36－5\n"));
+        edit->setPlainText(QStringLiteral("36-20÷4"));
+        hint->click();
+        QCOMPARE(edit->toPlainText(),
+            QStringLiteral("36-20÷4\n---------------------------------------------\n提示：\n下一步：先算20÷4\n"));
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("下一步：先算20÷4"));
+        Button(window, 134, QStringLiteral("type_24_1144"))->click();
+        QVERIFY(!last->isEnabled());
+        QVERIFY(!hint->isEnabled());
+    }
+
     void optionBoxesSetTheDetailLevelOfACompute()
     {
         MainWindow window;

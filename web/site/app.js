@@ -178,6 +178,8 @@ function showPage() {
   // 批改我的解答: for the types whose working can be marked.
   const markable = data.types.find((t) => t.type === state.type);
   if (els.mark) els.mark.disabled = busy || !(markable && markable.markable);
+  // 一步一步: 下一步检查 and 提示, on the same types.
+  for (const button of [els.markLast, els.hint]) if (button) button.disabled = busy || !(markable && markable.markable);
   for (const button of els.types.querySelectorAll('button')) {
     if (button.dataset.type) button.disabled = busy || !data.types.find((t) => t.type === Number(button.dataset.type)).enabled;
   }
@@ -240,7 +242,7 @@ function takeText(page, text) {
   page.tail = cut < 0 ? '' : text.slice(cut);
 }
 
-const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute', 'mark']);
+const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute', 'mark', 'markLast', 'hint']);
 
 async function run(action, arg) {
   if (busy || !currentPage()) return;
@@ -476,6 +478,12 @@ function wire() {
   els.mark.className = 'primary';
   els.mark.title = '先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改';
   els.compute.after(els.mark);
+  els.markLast = typeButton('下一步检查', true, () => run('markLast'), 'markLast');
+  els.markLast.title = '只检查最后写的一步：和它前面的一行比较';
+  els.hint = typeButton('提示', true, () => run('hint'), 'hint');
+  els.hint.title = '说出下一步该怎么做，但不替你做';
+  els.mark.after(els.markLast);
+  els.markLast.after(els.hint);
   els.clear.addEventListener('click', () => run('clear'));
   els.example.addEventListener('click', () => run('example'));
   els.undo.addEventListener('click', undo);

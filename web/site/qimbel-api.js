@@ -5,7 +5,7 @@
 
   const ACTIONS = {
     chooseType: 1, showType: 2, check: 3, compute: 4, clear: 5, example: 6, symbols: 7,
-    wordProblems: 8, checkAndCompute: 9, mark: 10,
+    wordProblems: 8, checkAndCompute: 9, mark: 10, markLast: 11, hint: 12,
   };
 
   function QimbelApi(module) {

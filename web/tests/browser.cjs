@@ -175,6 +175,18 @@ runChecks('web browser', async () => {
     await idle(page);
     check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--mark'], working)),
       '批改我的解答: the marked copy is the native one');
+    // 一步一步: 下一步检查 and 提示 answer as the native ones do.
+    const stepWorking = '36-20÷4\n＝16÷4';
+    await setText(page, stepWorking);
+    await page.click('#markLast');
+    await idle(page);
+    check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--mark-last'], stepWorking)),
+      '下一步检查: the answer is the native one');
+    await setText(page, '36-20÷4');
+    await page.click('#hint');
+    await idle(page);
+    check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--hint'], '36-20÷4')),
+      '提示: the answer is the native one');
 
     // Bad input: never a dead tab.
     const alive = async () => (await page.evaluate(() => 1 + 1)) === 2;

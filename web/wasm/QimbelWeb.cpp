@@ -175,6 +175,12 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     case 10:
         page.Mark();
         break;
+    case 11:
+        page.MarkLast();
+        break;
+    case 12:
+        page.Hint();
+        break;
     default:
         return Finish("{\"error\":\"unknown action\"}");
     }
