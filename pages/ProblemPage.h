@@ -110,6 +110,8 @@ private:
     void CutOldResults(const std::string &mark);
     void SetTitleFor(int type);
     bool IsHelpTextOfThePage(const std::string &stem) const;
+    // The introduction of the type that check and compute work with.
+    std::string CurrentIntroduction();
 
     int page_;
     std::string editText_;

@@ -20,6 +20,25 @@ namespace qimbel {
 
 namespace {
 
+// A formula such as x2＝－1 never breaks across two lines of the narrow side panel: a word joiner
+// between two of its characters; lines still break at blanks, Chinese words and punctuation.
+QString Unbroken(const QString &text)
+{
+    const auto formula = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u > 0x20 && u < 0x7f) || (u >= 0xFF0B && u <= 0xFF1E && u != 0xFF0C && u != 0xFF1A && u != 0xFF1B)
+            || u == 0x00D7 || u == 0x00F7 || u == 0x221A || u == 0x00B2 || u == 0x00B3 || u == 0x2212;
+    };
+    QString out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (i + 1 < text.size() && formula(text[i]) && formula(text[i + 1]))
+            out += QChar(0x2060);
+    }
+    return out;
+}
+
 // A superscript square or cube has no GBK code: it is typed into the model as the power it means.
 QString WithPowers(QString typed)
 {
@@ -173,7 +192,9 @@ void FunctionGraphPage::Draw()
         }
     }
     status_->setText(QStringLiteral("已画出图象。"));
-    properties_->setPlainText(FromGbk(graph_.Properties()));
+    // The box is ready for the next function, which would otherwise be typed onto this one.
+    function_->clear();
+    properties_->setPlainText(Unbroken(FromGbk(graph_.Properties())));
     Refresh();
 }
 
@@ -187,7 +208,7 @@ void FunctionGraphPage::RemoveSelected()
         const QSignalBlocker quiet(list_);
         delete list_->takeItem(row);
     }
-    properties_->setPlainText(FromGbk(graph_.Properties()));
+    properties_->setPlainText(Unbroken(FromGbk(graph_.Properties())));
     Refresh();
 }
 
@@ -206,7 +227,7 @@ void FunctionGraphPage::ClearAll()
 void FunctionGraphPage::ItemChanged(QListWidgetItem *item)
 {
     graph_.SetVisible(list_->row(item), item->checkState() == Qt::Checked);
-    properties_->setPlainText(FromGbk(graph_.Properties()));
+    properties_->setPlainText(Unbroken(FromGbk(graph_.Properties())));
     Refresh();
 }
 

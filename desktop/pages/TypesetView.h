@@ -5,6 +5,7 @@
 #pragma once
 
 #include "typeset/TypesetDisplay.h"
+#include "typeset/TypesetTree.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -80,8 +81,11 @@ protected:
 private:
     int LineAt(double y) const;
     void UpdateScrollBars();
+    void Relayout();
 
     std::string text_;
+    TsDocument document_;
+    int layoutWidth_ = -1;
     TsDisplayList list_;
     QtTypesetMetrics metrics_;
     int anchor_ = -1, cursor_ = -1; // selected lines, anchor_..cursor_ in either order

@@ -107,9 +107,13 @@ private slots:
         QVERIFY(Near(image, view.PixelX(0), view.PixelY(1), IsRed));
         QVERIFY(Near(image, view.PixelX(2), view.PixelY(5), IsRed));
         QCOMPARE(Child<QLabel>(page.get(), QStringLiteral("label_status"))->text(), QStringLiteral("已画出图象。"));
-        QVERIFY(Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))
-                    ->toPlainText()
+        const QString properties = Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))->toPlainText();
+        QVERIFY(QString(properties)
+                    .remove(QChar(0x2060))
                     .contains(QStringLiteral("与x轴的交点：令y＝0，得2x＋1＝0，解得x＝－0.5，交点是(－0.5，0)。")));
+        // A formula is joined so that the narrow panel never breaks it; Chinese text is not.
+        QVERIFY(properties.contains(QStringLiteral("x\u2060＝\u2060－\u20600\u2060.\u20605")));
+        QVERIFY(properties.contains(QStringLiteral("令y")));
 
         // A larger page, a larger picture at the same scale.
         const QSize before = picture->size();
@@ -169,6 +173,7 @@ private slots:
         QVERIFY(Near(image, view.PixelX(-3), view.PixelY(5), IsBlue));
         QVERIFY(Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))
                     ->toPlainText()
+                    .remove(QChar(0x2060))
                     .contains(QStringLiteral("交点是(1，1)、(－2，4)。")));
         list->item(0)->setCheckState(Qt::Unchecked);
         image = picture->grab().toImage();
@@ -187,6 +192,17 @@ private slots:
             QStringLiteral("第1个字符“(”的括号没有配对的右括号。"));
         QCOMPARE(picture->grab().toImage(), first);
         QCOMPARE(page->Graph().Functions().size(), std::size_t(1));
+        // A refused function stays in the box to be put right; a drawn one leaves it empty, so the
+        // next function is never typed onto it.
+        auto *box = Child<QLineEdit>(page.get(), QStringLiteral("edit_function"));
+        QCOMPARE(box->text(), QStringLiteral("(x＋1"));
+        box->setText(QStringLiteral("12 18"));
+        Child<QPushButton>(page.get(), QStringLiteral("button_draw"))->click();
+        QCOMPARE(page->Graph().Functions().size(), std::size_t(1));
+        box->setText(QStringLiteral("y＝2x＋1"));
+        Child<QPushButton>(page.get(), QStringLiteral("button_draw"))->click();
+        QCOMPARE(page->Graph().Functions().size(), std::size_t(2));
+        QCOMPARE(box->text(), QString());
     }
 
     void savedPictureIsThePictureShown()

@@ -278,6 +278,40 @@ std::string Check(const std::string &gbk)
             }
         }
     }
+    // Laid out for a view 390, 800 and 1280 pixels wide, the glyphs still keep to their lines and
+    // never overlap, and nothing reaches past the view: a label that does not fit beside its step
+    // goes under it, a mark stands right after its step, a long line goes on in rows below. Only
+    // a part that cannot be broken (a wide fraction) may be wider than the view.
+    TsDocument bodies = doc;
+    for (TsLine &line : bodies.lines) {
+        line.label.kids.clear();
+        line.mark = TsMark::None;
+    }
+    const TsDisplayList steps = LayoutTypeset(bodies, metrics, 20, 4);
+    for (const double width : {390.0, 800.0, 1280.0}) {
+        const TsDisplayList view = LayoutTypeset(doc, metrics, 20, 4, width);
+        if (view.lines.size() != steps.lines.size())
+            return "(d) the bounded layout lost a line";
+        for (std::size_t i = 0; i < view.lines.size(); ++i) {
+            const TsLineBox &line = view.lines[i];
+            // What may stick out: a step wider than the view with its mark right after it.
+            const double allowed = std::max(width - 4, 4 + steps.lines[i].width + 0.4 * 20 + 20);
+            for (std::size_t a = line.firstGlyph; a < line.firstGlyph + line.glyphCount; ++a) {
+                const TsGlyphs &g = view.glyphs[a];
+                if (g.x < line.x - eps || g.x + g.width > line.x + line.width + eps || g.y < line.y - eps
+                    || g.y + g.height > line.y + line.height + eps)
+                    return "(d) a glyph box leaves its line at width " + std::to_string(width);
+                if (g.x + g.width > allowed + eps)
+                    return "(d) \"" + g.text + "\" reaches past a view " + std::to_string(width) + " wide";
+                for (std::size_t b = a + 1; b < line.firstGlyph + line.glyphCount; ++b) {
+                    const TsGlyphs &h = view.glyphs[b];
+                    if (g.x + eps < h.x + h.width && h.x + eps < g.x + g.width && g.y + eps < h.y + h.height
+                        && h.y + eps < g.y + g.height)
+                        return "(d) two glyph boxes overlap at width " + std::to_string(width);
+                }
+            }
+        }
+    }
     for (const TsRule &r : list.rules) {
         bool inside = false;
         for (const TsLineBox &line : list.lines)

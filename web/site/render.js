@@ -62,6 +62,7 @@ export function showFragments(box, count, rows, fetchPiece) {
       if (mine !== generation) return;
       piece.innerHTML = html;
       piece.style.minHeight = '';
+      fitPiece(piece);
     });
   };
   observer = new IntersectionObserver((entries) => {
@@ -89,3 +90,33 @@ let fillAll = () => Promise.resolve();
 export function showAll() {
   return fillAll();
 }
+
+// A piece too wide for its box sets each step label on a row of its own under its step, the
+// mark right after the step; one that fits keeps the labels in a column beside the steps.
+export function fitPiece(piece) {
+  piece.classList.remove('narrow');
+  if (piece.scrollWidth > piece.clientWidth + 1) piece.classList.add('narrow');
+}
+
+function fitAll() {
+  for (const piece of document.querySelectorAll('.typeset-piece')) fitPiece(piece);
+}
+
+// The width of the printed page: a sheet of A4 between its margins, in CSS pixels.
+const PRINT_WIDTH = '680px';
+
+let refit = 0;
+window.addEventListener('resize', () => {
+  cancelAnimationFrame(refit);
+  refit = requestAnimationFrame(fitAll);
+});
+// On paper the pieces are as wide as the sheet: labels that fit beside their steps on screen may
+// not fit there.
+window.addEventListener('beforeprint', () => {
+  for (const output of document.querySelectorAll('.output')) output.style.width = PRINT_WIDTH;
+  fitAll();
+});
+window.addEventListener('afterprint', () => {
+  for (const output of document.querySelectorAll('.output')) output.style.width = '';
+  fitAll();
+});
