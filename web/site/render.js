@@ -91,11 +91,47 @@ export function showAll() {
   return fillAll();
 }
 
-// A piece too wide for its box sets each step label on a row of its own under its step, the
-// mark right after the step; one that fits keeps the labels in a column beside the steps.
+// Marks stand right after their steps. A piece too wide for its box sets each step label on a
+// row of its own under its step; one that fits keeps the labels in a column beside the steps.
 export function fitPiece(piece) {
+  for (const mark of piece.querySelectorAll('td.mark')) markBesideStep(mark);
   piece.classList.remove('narrow');
-  if (piece.scrollWidth > piece.clientWidth + 1) piece.classList.add('narrow');
+  if (piece.scrollWidth <= piece.clientWidth + 1) return;
+  piece.classList.add('narrow');
+  for (const label of piece.querySelectorAll('td.label')) breakable(label);
+}
+
+// The ✓ or ✗ of a step moves from its column into the step's own cell, right after the step,
+// however far a long sentence or a label of another row reaches.
+function markBesideStep(mark) {
+  const cells = [...mark.parentElement.children].filter((c) => !c.matches('.label, .mark'));
+  const step = cells[cells.length - 1];
+  if (!step) return;
+  const sign = document.createElement('span');
+  sign.className = mark.className;
+  sign.style.cssText = mark.style.cssText;
+  sign.style.paddingLeft = '0.6em';
+  sign.textContent = mark.textContent;
+  (step.querySelector('pre') || step).append(sign);
+  mark.remove();
+}
+
+// A label under its step may take several rows: its words become text, which breaks between
+// characters, and each maths part a formula of its own, which never breaks.
+function breakable(cell) {
+  const math = cell.querySelector(':scope > math');
+  if (!math) return;
+  const parts = [];
+  for (const child of [...math.children]) {
+    if (child.localName === 'mtext') {
+      parts.push(document.createTextNode(child.textContent));
+    } else {
+      const alone = document.createElementNS(math.namespaceURI, 'math');
+      alone.append(child);
+      parts.push(alone);
+    }
+  }
+  math.replaceWith(...parts);
 }
 
 function fitAll() {
