@@ -294,6 +294,16 @@ std::string FunctionGraph::Add(const std::string &typed)
     return {};
 }
 
+void FunctionGraph::ShowAt(double unit, double centreX, double centreY)
+{
+    if (!std::isfinite(unit) || !std::isfinite(centreX) || !std::isfinite(centreY))
+        return;
+    view_.unit = std::clamp(unit, kSmallestUnit, kLargestUnit);
+    view_.centreX = std::clamp(centreX, -kFarthestCentre, kFarthestCentre);
+    view_.centreY = std::clamp(centreY, -kFarthestCentre, kFarthestCentre);
+    trace_ = TracePoint {};
+}
+
 void FunctionGraph::Remove(int index)
 {
     if (index >= 0 && index < static_cast<int>(functions_.size()))

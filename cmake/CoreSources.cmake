@@ -182,6 +182,7 @@ set(QIMBEL_CORE_SOURCES
   charts/FrequencyTable.cpp
   charts/DisplayListJson.cpp
   charts/PicturePages.cpp
+  charts/PageState.cpp
   algebra/FactorPolynomial.cpp
   algebra/FactorSearch.cpp
   algebra/PolyAlgebra.cpp

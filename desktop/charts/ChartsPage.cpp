@@ -1,6 +1,7 @@
 #include "desktop/charts/ChartsPage.h"
 
 #include "charts/FrequencyTable.h"
+#include "charts/PageState.h"
 #include "desktop/charts/DisplayListView.h"
 #include "desktop/charts/FrequencyDialog.h"
 #include "desktop/pages/GbkBridge.h"
@@ -139,6 +140,20 @@ void ChartsPage::Clear()
     grid_->setRowCount(0);
     grid_->setColumnCount(0);
     SetTable({});
+    // The title belongs to the table that went.
+    title_->clear();
+}
+
+std::string ChartsPage::KeptState() const { return WriteChartState({ToGbk(title_->text()), Table()}); }
+
+bool ChartsPage::RestoreKept(const std::string &bytes)
+{
+    const std::optional<ChartState> kept = ReadChartState(bytes);
+    if (!kept)
+        return false;
+    title_->setText(FromGbk(kept->title));
+    SetTable(kept->table);
+    return true;
 }
 
 void ChartsPage::Save() { SaveDisplayList(this, picture_->Picture(), QStringLiteral("统计图.png")); }

@@ -1,5 +1,6 @@
 #include "desktop/charts/FunctionGraphPage.h"
 
+#include "charts/PageState.h"
 #include "desktop/charts/DisplayListView.h"
 #include "desktop/pages/GbkBridge.h"
 
@@ -181,6 +182,14 @@ void FunctionGraphPage::Draw()
         return;
     }
     // The list follows the model: a function listed before is checked again, not added twice.
+    status_->setText(QStringLiteral("已画出图象。"));
+    // The box is ready for the next function, which would otherwise be typed onto this one.
+    function_->clear();
+    ShowFunctions();
+}
+
+void FunctionGraphPage::ShowFunctions()
+{
     {
         const QSignalBlocker quiet(list_);
         list_->clear();
@@ -191,11 +200,22 @@ void FunctionGraphPage::Draw()
             item->setForeground(QColor(f.colour.r, f.colour.g, f.colour.b));
         }
     }
-    status_->setText(QStringLiteral("已画出图象。"));
-    // The box is ready for the next function, which would otherwise be typed onto this one.
-    function_->clear();
+    {
+        const QSignalBlocker quiet(grid_);
+        grid_->setChecked(graph_.Grid());
+    }
     properties_->setPlainText(Unbroken(FromGbk(graph_.Properties())));
     Refresh();
+}
+
+std::string FunctionGraphPage::KeptState() const { return WriteGraphState(graph_); }
+
+bool FunctionGraphPage::RestoreKept(const std::string &bytes)
+{
+    if (!ReadGraphState(graph_, bytes))
+        return false;
+    ShowFunctions();
+    return true;
 }
 
 void FunctionGraphPage::RemoveSelected()

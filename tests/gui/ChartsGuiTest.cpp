@@ -302,6 +302,8 @@ private slots:
         for (const std::vector<std::string> &row : page->Table())
             for (const std::string &cell : row)
                 QVERIFY(cell.empty());
+        // The title went with the table it named.
+        QVERIFY(Child<QLineEdit>(page.get(), QStringLiteral("edit_title"))->text().isEmpty());
     }
 
     void frequencyDialogFillsTheGridOrChangesNothing()
