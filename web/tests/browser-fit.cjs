@@ -155,6 +155,29 @@ runChecks('web at every size', async () => {
     await idle(page);
     const greyed129 = await page.$$eval('#types button', (list) => list.filter((b) => b.disabled).map((b) => b.textContent));
     check(greyed129.length === 0, `小学基础知识: no greyed button beside the working ones ${greyed129.join(' ')}`);
+
+    // 自动出卷及测试 with a 口算 practice half done: a reload comes back to that tab and that
+    // problem, with the answers so far.
+    await page.click('#tab-164');
+    await page.waitForSelector('#kousuan:not([hidden])');
+    await page.$eval('#ks-count', (input) => { input.value = '10'; });
+    await page.click('#ks-generate');
+    await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '');
+    for (let i = 0; i < 2; ++i) {
+      const shown = await page.$eval('#ks-question', (q) => q.textContent);
+      await page.click('#ks-next');
+      await page.waitForFunction((q) => document.querySelector('#ks-question').textContent !== q, {}, shown);
+    }
+    const third = await page.$eval('#ks-question', (q) => q.textContent);
+    const listed = await page.$$eval('#ks-list li', (items) => items.map((i) => i.textContent).join('|'));
+    await page.reload({ waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#more:not([hidden])', { timeout: 20000 }).catch(() => null);
+    check(await page.$eval('#tab-164', (b) => b.getAttribute('aria-selected')) === 'true', '自动出卷及测试 is the tab shown after a reload');
+    await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '', { timeout: 20000 }).catch(() => null);
+    check(await page.$$eval('#ks-list li', (items) => items.map((i) => i.textContent).join('|')) === listed,
+      '口算: the same sheet after a reload');
+    check(await page.$eval('#ks-question', (q) => q.textContent) === third, '口算: the practice goes on at the problem it had reached');
+    check((await page.$eval('#ks-progress', (p) => p.textContent)).includes('3/10'), '口算: the round as far as it went');
   } finally {
     await browser.close();
     server.stop();
