@@ -83,7 +83,7 @@ void PaintTypeset(QPainter &painter, const TsDisplayList &list, const QtTypesetM
     painter.restore();
 }
 
-void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::string &gbk)
+void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::string &gbk, bool divisionBars)
 {
     QPainter painter(&device);
     if (!painter.isActive())
@@ -95,7 +95,7 @@ void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::
     const double pageWidth = device.width();
     // Labels that would not fit beside their steps go under them; only a step wider than the
     // paper scales the page down.
-    const TsDisplayList list = LayoutTypeset(ReadTypeset(gbk), metrics, size, 0, pageWidth);
+    const TsDisplayList list = LayoutTypeset(ReadTypeset(gbk, divisionBars), metrics, size, 0, pageWidth);
     const double pageHeight = device.height();
     const double scale = list.width > pageWidth ? pageWidth / list.width : 1.0;
 
@@ -136,9 +136,9 @@ void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::
     }
 }
 
-bool ExportTypesetPdf(const QString &path, const QString &title, const std::string &gbk)
+bool ExportTypesetPdf(const QString &path, const QString &title, const std::string &gbk, bool divisionBars)
 {
-    return WritePdf(path, title, [&](QPagedPaintDevice &device) { PrintTypesetOn(device, title, gbk); });
+    return WritePdf(path, title, [&](QPagedPaintDevice &device) { PrintTypesetOn(device, title, gbk, divisionBars); });
 }
 
 TypesetView::TypesetView(QWidget *parent)
@@ -151,12 +151,13 @@ TypesetView::TypesetView(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void TypesetView::SetText(const std::string &gbk)
+void TypesetView::SetText(const std::string &gbk, bool divisionBars)
 {
-    if (gbk == text_ && !list_.lines.empty())
+    if (gbk == text_ && divisionBars == divisionBars_ && !list_.lines.empty())
         return;
     text_ = gbk;
-    document_ = ReadTypeset(text_);
+    divisionBars_ = divisionBars;
+    document_ = ReadTypeset(text_, divisionBars);
     anchor_ = cursor_ = -1;
     Relayout();
 }

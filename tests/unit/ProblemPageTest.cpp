@@ -329,8 +329,9 @@ TEST_F(ProblemPageTest, TheIntroductionIsNoProblemForCheckOrCompute)
                 const std::string checked = page.EditText();
                 page.Compute();
                 // The introduction's lines stay as they were written.
-                if (withIntroduction)
+                if (withIntroduction) {
                     EXPECT_EQ(checked.compare(0, Trim(intro).size(), Trim(intro)), 0) << row->type;
+                }
                 return std::make_pair(page.EditText().substr(checked.size()), page.StatusLine());
             };
             const auto alone = resultsOf(false);

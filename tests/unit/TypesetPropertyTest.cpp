@@ -324,6 +324,51 @@ std::string Check(const std::string &gbk)
     return {};
 }
 
+// On the types that read "÷" as a fraction bar it is set as one, as the routines read it: the
+// run before it over the run written together after it; a "÷" after a whole fraction divides.
+// The text read back is the text given, whichever way it is read.
+TEST(TypesetProperties, DivisionAsAFractionBar)
+{
+    const auto fractions = [](const TsNode &row) {
+        std::string shape;
+        for (const TsNode &k : row.kids)
+            shape += k.kind == TsKind::Fraction ? "F(" + TsPlainText(k.kids[0]) + "|" + TsPlainText(k.kids[1]) + ")"
+                                                : TsPlainText(k);
+        return shape;
+    };
+    const struct {
+        const char *typed;
+        const char *shape; // fractions as F(numerator|denominator)
+    } rows[] = {
+        {"x÷(x－1)", "F(x|(x－1))"}, // the brackets the bar makes needless are kept in the tree
+        {"2÷x(x＋1)＋1", "F(2|x(x＋1))＋1"},
+        {"3x÷4－1÷2", "F(3x|4)－F(1|2)"},
+        {"1÷2÷3", "F(1|2)÷3"},
+        {"1/2÷3", "F(1|2)÷3"},
+        {"÷3", "÷3"},
+    };
+    for (const auto &row : rows) {
+        const std::string gbk = row.typed; // the literals are GBK already
+        const TsDocument read = ReadTypeset(gbk, true);
+        ASSERT_EQ(read.lines.size(), 1u) << row.typed;
+        EXPECT_EQ(fractions(read.lines[0].body), row.shape) << row.typed;
+        EXPECT_EQ(TsPlainText(read), gbk) << row.typed;
+        // Elsewhere "÷" stays a sign.
+        EXPECT_EQ(Count(TypesetToMathML(ReadTypeset(gbk)), "<mfrac>"),
+            std::string(row.typed).find('/') != std::string::npos ? 1u : 0u)
+            << row.typed;
+    }
+    int texts = 0;
+    for (const fs::directory_entry &entry :
+        fs::recursive_directory_iterator(fs::path(QIMBEL_SOURCE_DIR) / "tests" / "golden"))
+        if (entry.is_regular_file() && entry.path().filename() == "expected.txt") {
+            const std::string text = TextBox(ReadWholeFile(entry.path()));
+            EXPECT_EQ(TsPlainText(ReadTypeset(text, true)), text) << entry.path();
+            ++texts;
+        }
+    EXPECT_GT(texts, 100);
+}
+
 TEST(TypesetProperties, EveryGoldenText)
 {
     int texts = 0;

@@ -216,7 +216,7 @@ function showResult() {
   // The typesetter runs in the worker; the plain text shows only should it fail.
   const tail = page.tail;
   els.output.replaceChildren();
-  engine.call('typeset', [tail]).then((answer) => {
+  engine.call('typeset', [tail, state.type]).then((answer) => {
     if (shownTail !== tail || shownPlain) return;
     if (answer && answer.count) showFragments(els.output, answer.count, answer.rows, (i) => engine.call('fragment', [i]));
     else showText(els.output, tail);

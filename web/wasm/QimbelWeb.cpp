@@ -191,16 +191,17 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     return Finish(json);
 }
 
-// The working typeset as MathML (fragments of the typesetter, UTF-8): {"html": [...], "rows":
+// The working typeset as MathML (fragments of the typesetter, UTF-8) for the problem type `type`:
+// {"html": [...], "rows":
 // [...]} (the lines of each fragment), cut
 // between blocks every forty lines or so, so the page can show a long working piece by piece.
-EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize)
+EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize, int type)
 {
     const std::string_view input(text, static_cast<std::size_t>(textSize));
     std::optional<std::string> gbk = ToTextBox(input);
     if (!gbk)
         return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
-    const qimbel::TsDocument document = qimbel::ReadTypeset(*gbk);
+    const qimbel::TsDocument document = qimbel::ReadTypeset(*gbk, qimbel::ReadsDivisionAsFraction(type));
     std::string html;
     std::string rows;
     qimbel::TsDocument piece;
