@@ -1,8 +1,8 @@
 #include "desktop/pages/HelpWindow.h"
 
 #include "desktop/pages/GbkBridge.h"
-#include "desktop/pages/TextBoxFont.h"
 #include "pages/HelpWindowText.h"
+#include "desktop/pages/TextBoxFont.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
