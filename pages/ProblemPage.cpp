@@ -411,13 +411,17 @@ std::string ProblemPage::StatusLine() const
     if (edited_ || event_ == PageEvent::None)
         return waiting ? kCheckFirstStatus : "";
     const ProblemType *row = FindProblemType(type_);
-    const std::string name = page_ == kPage131 ? std::string("公式应用题") : row != nullptr ? row->caption : "";
+    // The word-problem page's own types (根据要求找规律) by their names; otherwise its word problems.
+    const bool wordProblems = page_ == kPage131 && (row == nullptr || row->page != kPage131);
+    const std::string name = wordProblems ? std::string("公式应用题") : row != nullptr ? row->caption : "";
     switch (event_) {
     case PageEvent::TypeChosen:
         return "已选择“" + name + "”。";
     case PageEvent::IntroductionBeside:
         return "已选择“" + name + "”，文本框中的题目保持不变，简介显示在右边。";
     case PageEvent::Checked:
+        if (HoldsNothingTyped())
+            return "文本框中没有题目：请每行输入一道题，再进行检测。";
         return "算式检测完成，可以进行运算操作。";
     case PageEvent::Computed:
         if (computedLines_ == 0)

@@ -200,6 +200,11 @@ TEST_F(ProblemPageTest, StatusLineSaysWhatHappenedAndAsksForACheckOnlyWhenOneIsN
     page.Compute();
     EXPECT_EQ(page.StatusLine(), "文本框中没有题目：请每行输入一道题，再进行运算。");
 
+    // A check of nothing says so.
+    page.Clear();
+    page.Check();
+    EXPECT_EQ(page.StatusLine(), "文本框中没有题目：请每行输入一道题，再进行检测。");
+
     // A page whose text holds typed problems from before (a restored session) asks at once.
     ProblemPage restored(130);
     restored.SetEditText("3+4");
@@ -216,6 +221,7 @@ TEST_F(ProblemPageTest, TheWordProblemPageAndItsPatternTypeTakeTurns)
     words.ChooseType(33);
     EXPECT_EQ(CurrentType(), 33);
     EXPECT_EQ(words.Title(), "根据要求找规律");
+    EXPECT_EQ(words.StatusLine(), "已选择“根据要求找规律”。");
     words.SetEditText("1，3，5，()");
     words.Check();
     words.Compute();
