@@ -31,7 +31,8 @@ export class OtherPages {
       this.status.classList.toggle('ok', ok);
     };
     this.say = say;
-    const share = (kind) => async (fields, field) => say(await offerLink(shareLink(kind, fields), field), true);
+    const share = (kind) => async (fields, field) => say(
+      await offerLink(shareLink(kind, fields), field, kind === 'handbook' ? '手册的同一处' : '同样的题目'), true);
     this.library = new HandbookPage(ctx.data.library, share('handbook'));
     this.kousuan = new KouSuanPage(ctx.engine, share('kousuan'), say);
     this.paper = new PaperPage(ctx.engine, share('paper'), say);
