@@ -84,6 +84,23 @@ runChecks('web at every size', async () => {
       check(worked.count > 0 && worked.worst <= 1, `${width} px: every step label inside the view (${worked.count}, ${worked.worst.toFixed(1)} px out)`);
       if (shotDir) await page.screenshot({ path: path.join(shotDir, `labels-${width}x${height}.png`), fullPage: true });
 
+      // On paper (a sheet of A4 between its margins) the labels fit the sheet as they do the view.
+      if (width === 1280) {
+        await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+        await page.emulateMediaType('print');
+        await page.setViewport({ width: 794, height: 1123 });
+        const printed = await page.evaluate(() => {
+          const right = document.querySelector('#output').getBoundingClientRect().left + 680;
+          return Math.max(...[...document.querySelectorAll('#output td.label')]
+            .map((c) => c.getBoundingClientRect().right - right));
+        });
+        check(printed <= 1, `printed: every label inside the sheet (${printed.toFixed(1)} px out)`);
+        if (shotDir) await page.screenshot({ path: path.join(shotDir, 'printed-labels-a4.png'), fullPage: true });
+        await page.emulateMediaType('screen');
+        await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+        await page.setViewport({ width, height });
+      }
+
       // A marked working of 一元一次不等式 with a wrong step.
       await chooseType(page, 135, 25);
       await setText(page, '3-2x>7\n-2x>4\nx>-2');
@@ -109,6 +126,21 @@ runChecks('web at every size', async () => {
     await page.goto(server.url, { waitUntil: 'domcontentloaded' });
     await page.waitForSelector('#page:not([hidden])');
     await idle(page);
+
+    // 分式四则运算: the check turns the typed bars into ÷, which the routine reads as bars; the
+    // typeset working shows them stacked.
+    await chooseType(page, 134, 23);
+    await setText(page, 'x/(x-1)+1/(x-1)');
+    await page.click('#check');
+    await idle(page);
+    check((await page.$eval('#text', (b) => b.value)).includes('÷'), '分式四则运算: the check writes ÷');
+    await page.click('#compute');
+    await idle(page);
+    await page.waitForSelector('#output .qimbel-typeset', { timeout: 30000 });
+    await new Promise((r) => setTimeout(r, 300));
+    const stacked = await page.$$eval('#output mfrac', (list) => list.length);
+    const signs = await page.$$eval('#output mo', (list) => list.filter((m) => m.textContent === '÷').length);
+    check(stacked >= 2 && signs === 0, `分式四则运算: fractions stacked, no ÷ shown (${stacked} fractions, ${signs} ÷)`);
 
     // The introduction left above the problem: the results are those of the problem alone.
     await chooseType(page, 130, 8);
