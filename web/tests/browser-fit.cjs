@@ -9,6 +9,7 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
+const { idle, setText } = require('./page-steps.cjs');
 const { check, runChecks } = require('./tally.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
@@ -17,16 +18,6 @@ function native(args, input) {
   return execFileSync(cli, args, { input, encoding: 'utf8', maxBuffer: 1 << 26, stdio: ['pipe', 'pipe', 'ignore'] });
 }
 
-async function idle(page, timeout = 60000) {
-  await page.waitForFunction(() => window.qimbelBusy && !window.qimbelBusy(), { timeout, polling: 50 });
-}
-
-async function setText(page, text) {
-  await page.$eval('#text', (box, value) => {
-    box.value = value;
-    box.dispatchEvent(new Event('input'));
-  }, text);
-}
 
 async function chooseType(page, tab, type) {
   await page.click(`#tab-${tab}`);
