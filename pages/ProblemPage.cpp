@@ -326,6 +326,10 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
             afterEachLine();
     }
     dispatch.after(run);
+    // A system (二元一次方程组, 二元二次方程组, 一元一次不等式组) is one problem however many lines
+    // it takes.
+    if (page_ == kPage135 && (run.type == 26 || run.type == 28 || run.type == 31))
+        solved = std::min(solved, 1);
     for (std::string &message : run.messages)
         messages_.push_back(std::move(message));
     if (dispatch.disableComputeAfter)

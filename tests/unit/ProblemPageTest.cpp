@@ -200,6 +200,14 @@ TEST_F(ProblemPageTest, StatusLineSaysWhatHappenedAndAsksForACheckOnlyWhenOneIsN
     page.Compute();
     EXPECT_EQ(page.StatusLine(), "文本框中没有题目：请每行输入一道题，再进行运算。");
 
+    // A system of equations is one problem, however many lines it takes.
+    ProblemPage equations(135);
+    equations.ChooseType(26);
+    equations.SetEditText("x+y=3\r\nx-y=1");
+    equations.Check();
+    equations.Compute();
+    EXPECT_EQ(equations.StatusLine(), "已完成 1 道题的运算。");
+
     // A check of nothing says so.
     page.Clear();
     page.Check();
