@@ -6,10 +6,13 @@
 #include "desktop/charts/FrequencyDialog.h"
 #include "desktop/pages/GbkBridge.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -20,6 +23,23 @@ namespace {
 
 constexpr int kGridSize = 35;
 constexpr int kColumnWidth = 100;
+
+// The same cells, whatever empty cells stand around them.
+bool SameCells(const ChartTable &a, const ChartTable &b)
+{
+    const auto cell = [](const ChartTable &t, std::size_t r, std::size_t c) {
+        return r < t.size() && c < t[r].size() ? t[r][c] : std::string();
+    };
+    std::size_t rows = std::max(a.size(), b.size()), columns = 0;
+    for (const ChartTable *t : {&a, &b})
+        for (const std::vector<std::string> &row : *t)
+            columns = std::max(columns, row.size());
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < columns; ++c)
+            if (cell(a, r, c) != cell(b, r, c))
+                return false;
+    return true;
+}
 
 } // namespace
 
@@ -121,6 +141,16 @@ void ChartsPage::OpenFrequencyDialog()
 {
     FrequencyDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The pupil's own table and title are replaced only when the pupil says so.
+    const ChartTable kept = Table();
+    const bool own = std::any_of(kept.begin(), kept.end(), [](const std::vector<std::string> &row) {
+        return std::any_of(row.begin(), row.end(), [](const std::string &c) { return !c.empty(); });
+    }) && !SameCells(kept, DefaultChartTable());
+    if (own
+        && QMessageBox::question(this, QStringLiteral("频率分布直方图"),
+               QStringLiteral("直方图的分组会替换表格中的数据和标题，原来的表格不能恢复。要替换吗？"))
+            != QMessageBox::Yes)
         return;
     const FrequencyTable table = dialog.Table();
     SetTable(FrequencyGrid(table));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -336,6 +337,25 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 green += image.pixel(x, y) == ColourOf(0);
         QVERIFY(green > 1000);
+    }
+
+    // The pupil's own table is replaced by a histogram only after a yes.
+    void frequencyDialogAsksBeforeReplacingThePupilsTable()
+    {
+        auto page = ChartPage();
+        auto *grid = Child<QTableWidget>(page.get(), QStringLiteral("grid"));
+        grid->setItem(1, 1, new QTableWidgetItem(QStringLiteral("99")));
+        const ChartTable before = page->Table();
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            WhenModal([answer](QWidget *dialog) {
+                Child<QPlainTextEdit>(dialog, QStringLiteral("edit_data"))->setPlainText(QStringLiteral("141 143 150"));
+                WhenModal([answer](QWidget *box) { qobject_cast<QMessageBox *>(box)->button(answer)->click(); });
+                Child<QPushButton>(dialog, QStringLiteral("button_ok"))->click();
+            });
+            Child<QPushButton>(page.get(), QStringLiteral("button_histogram"))->click();
+            QCOMPARE(page->Table() == before, answer == QMessageBox::No);
+        }
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("分组"));
     }
 
     void frequencyDialogTakesAPastedColumnWithTabAndEnter()
