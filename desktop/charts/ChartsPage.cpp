@@ -154,7 +154,7 @@ void ChartsPage::OpenFrequencyDialog()
         return;
     const FrequencyTable table = dialog.Table();
     SetTable(FrequencyGrid(table));
-    title_->setText(QStringLiteral("频率分布直方图"));
+    title_->setText(QStringLiteral("频数分布直方图"));
     const std::string title = ToGbk(title_->text());
     picture_->SetPictureSource(
         [table, title](int width, int height) { return DrawHistogram(table, title, width, height); });

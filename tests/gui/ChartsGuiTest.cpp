@@ -356,6 +356,8 @@ private slots:
             QCOMPARE(page->Table() == before, answer == QMessageBox::No);
         }
         QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("分组"));
+        // The bars are counts, as the axis says.
+        QCOMPARE(Child<QLineEdit>(page.get(), QStringLiteral("edit_title"))->text(), QStringLiteral("频数分布直方图"));
     }
 
     void frequencyDialogTakesAPastedColumnWithTabAndEnter()
