@@ -3,6 +3,7 @@
 #include "charts/FunctionProperties.h"
 #include "charts/PicturePages.h"
 #include "cli/Encoding.h"
+#include "cli/NotebookCommand.h"
 #include "pages/Headless.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
@@ -98,10 +99,13 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "--graph")
         return Graph(args);
+    if (!args.empty() && args[0] == "--notebook")
+        return qimbel::RunNotebook(args);
     if (args.size() == 1 && args[0] == "--pictures")
         return Pictures();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << UsageText() << "  --help         print this text; --version  print the version\n";
+        std::cout << UsageText() << "  --help         print this text; --version  print the version\n"
+                  << "  --notebook FILE COMMAND  the mistake notebook in FILE (qimbel-cli --notebook FILE lists the commands)\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {

@@ -110,6 +110,7 @@ MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
                 marked.lines.push_back({line, StepMark::Problem, "", ""});
         }
         AppendProblem(out, marked);
+        out.marked.push_back(std::move(marked));
         problem.clear();
     };
     for (const std::string &line : lines) {

@@ -11,9 +11,11 @@
 //   共4步，对3步。
 #pragma once
 
+#include "marking/MarkedProblem.h"
 #include "solver/Solver.h"
 
 #include <string>
+#include <vector>
 
 namespace qimbel {
 
@@ -32,6 +34,8 @@ struct MarkedText {
     int problems = 0;
     int steps = 0;
     int right = 0;
+    // Every problem as marked, in the order typed (for the 错题本).
+    std::vector<MarkedProblem> marked;
 };
 
 // Marks the pupil's text (old results already cut away) for problem type `type`. Problems are

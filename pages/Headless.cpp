@@ -144,4 +144,20 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text,
     return page->EditText();
 }
 
+std::string WorkedSolutionOf(int type, const std::string &problem)
+{
+    HeadlessRequest request;
+    request.type = type;
+    const std::string text = RunHeadless(request, problem);
+    const std::string separator = "---------------------------------------------\r\n";
+    const std::size_t at = text.find(separator);
+    std::string solution = at == std::string::npos ? std::string() : text.substr(at + separator.size());
+    const std::string heading = "解题过程:\r\n";
+    if (solution.compare(0, heading.size(), heading) == 0)
+        solution.erase(0, heading.size());
+    while (solution.size() >= 2 && solution.compare(solution.size() - 2, 2, "\r\n") == 0)
+        solution.erase(solution.size() - 2);
+    return solution;
+}
+
 } // namespace qimbel

@@ -35,4 +35,8 @@ const char *HeadlessUsage();
 std::string RunHeadless(
     const HeadlessRequest &request, const std::string &text, std::vector<std::string> *messages = nullptr);
 
+// Qimbel's own worked solution of one problem line of a type (GBK, CR LF), as the page computes
+// it, without the problem line and the heading above it; empty when the page computes nothing.
+std::string WorkedSolutionOf(int type, const std::string &problem);
+
 } // namespace qimbel

@@ -351,6 +351,7 @@ void ProblemPage::Mark()
     while (Right(editText_, 2) == "\r\n")
         editText_ = Left(editText_, Len(editText_) - 2);
     markedProblems_ = markedSteps_ = markedRight_ = 0;
+    lastMarked_.clear();
     event_ = PageEvent::Marked;
     edited_ = false;
     if (HoldsNothingTyped())
@@ -363,6 +364,7 @@ void ProblemPage::Mark()
     markedProblems_ = marked.problems;
     markedSteps_ = marked.steps;
     markedRight_ = marked.right;
+    lastMarked_ = marked.marked;
 }
 
 bool ProblemPage::MarkEnabled() const { return CanMark(type_); }

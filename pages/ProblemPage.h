@@ -4,6 +4,7 @@
 // boxes), calls the handler, and copies the model back to the screen.
 #pragma once
 
+#include "marking/MarkedProblem.h"
 #include "solver/Solver.h"
 
 #include <functional>
@@ -83,6 +84,8 @@ public:
     // after a separator and 批改结果：. A type that cannot be marked answers with one sentence
     // (also as a message).
     void Mark();
+    // The problems the last 批改我的解答 marked, in the order typed (for the 错题本).
+    const std::vector<MarkedProblem> &LastMarked() const { return lastMarked_; }
     // Whether 批改我的解答 can mark the page's type.
     bool MarkEnabled() const;
     // 清空.
@@ -128,6 +131,7 @@ private:
     int markedProblems_ = 0, markedSteps_ = 0, markedRight_ = 0; // what the last 批改 found
     bool edited_ = false; // by hand, since the last handler
     bool editedToEmpty_ = false;
+    std::vector<MarkedProblem> lastMarked_;
     Solver solver_;
 };
 

@@ -12,6 +12,8 @@ class QTabWidget;
 
 namespace qimbel {
 
+class NotebookTab;
+class PracticeDialog;
 class ProblemPageWidget;
 
 class MainWindow : public QMainWindow {
@@ -23,6 +25,14 @@ public:
     PageBook &Book() { return book_; }
     // The widget of the problem page with template `page`, or nullptr.
     ProblemPageWidget *ProblemPageWidgetOf(int page) const;
+
+    // The 错题本 tab (the last tab) and the file it keeps its entries in.
+    NotebookTab *Notebook() const { return notebook_; }
+    void SetNotebookFile(const QString &path);
+    // 练一练 on a problem page: the window of the round under way, or of a new one of the page's
+    // type; nullptr before the first.
+    PracticeDialog *OpenPractice(int type);
+    PracticeDialog *PracticeWindow() const { return practice_; }
 
     // Opens the about box modally.
     void ShowAbout();
@@ -60,6 +70,8 @@ private:
     QString sessionFile_;
     QTabWidget *tabs_ = nullptr;
     std::vector<ProblemPageWidget *> problemWidgets_; // by tab; nullptr for the other pages
+    NotebookTab *notebook_ = nullptr;
+    PracticeDialog *practice_ = nullptr;
 };
 
 } // namespace qimbel

@@ -8,6 +8,7 @@
 #include "desktop/pages/TextBoxFont.h"
 #include "desktop/pages/TypesetView.h"
 #include "desktop/tools/SymbolPalette.h"
+#include "maker/ProblemMaker.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
@@ -89,6 +90,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     compute_ = AddButton(this, QStringLiteral("再进行运算操作(&R)"), 1006, {});
     compute_->setToolTip(kCheckFirst);
     mark_ = AddButton(this, QStringLiteral("批改我的解答(&M)"), 0, QStringLiteral("button_mark"));
+    practice_ = AddButton(this, QStringLiteral("练一练"), 0, QStringLiteral("button_practice"));
 
     auto *actionRow = new QHBoxLayout;
     actionRow->addWidget(insert);
@@ -141,6 +143,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     titleRow->addWidget(title_, 1);
     titleRow->addWidget(plainButton_);
     titleRow->addWidget(typesetButton_);
+    // 练一练 sits above the text box: the row of action buttons is full at the smallest width.
+    titleRow->addWidget(practice_);
 
     auto *middle = new QVBoxLayout;
     middle->addLayout(titleRow);
@@ -235,7 +239,14 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
                 busy.Show();
         });
     });
-    connect(mark_, &QPushButton::clicked, this, [this] { Run([this] { model_.Mark(); }); });
+    connect(mark_, &QPushButton::clicked, this, [this] {
+        Run([this] { model_.Mark(); });
+        emit Marked();
+    });
+    connect(practice_, &QPushButton::clicked, this, [this] {
+        ReadFromScreen();
+        emit PracticeRequested();
+    });
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
     connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });
@@ -365,6 +376,7 @@ void ProblemPageWidget::WriteToScreen()
     summary_->setText(FromGbk(model_.Summary()));
     compute_->setEnabled(model_.ComputeEnabled());
     mark_->setEnabled(model_.MarkEnabled());
+    practice_->setEnabled(model_.MarkEnabled() || CanMake(model_.Type()));
     mark_->setToolTip(model_.MarkEnabled()
             ? QStringLiteral("先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改")
             : QStringLiteral("这一类题目还不能批改"));

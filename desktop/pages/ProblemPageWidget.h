@@ -55,6 +55,10 @@ signals:
     void StatusHintChanged(const QString &hint);
     // 关于 on the page.
     void AboutRequested();
+    // 批改我的解答 marked the page (its wrong problems go to the 错题本).
+    void Marked();
+    // 练一练 on the page.
+    void PracticeRequested();
 
 private:
     void BuildTypeColumn(QWidget *column);
@@ -88,6 +92,7 @@ private:
     QLabel *summary_ = nullptr; // 1216
     QPushButton *compute_ = nullptr; // 1006
     QPushButton *mark_ = nullptr; // 批改我的解答
+    QPushButton *practice_ = nullptr; // 练一练
     QCheckBox *showIntro_ = nullptr; // 1015
     QCheckBox *showResult_ = nullptr; // 1259
     QCheckBox *showWorking_ = nullptr; // 1260

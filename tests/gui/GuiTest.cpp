@@ -67,9 +67,10 @@ private slots:
     void startsOnTheFirstTabWithTypeOne()
     {
         MainWindow window;
-        QCOMPARE(window.TabWidget()->count(), 10);
+        QCOMPARE(window.TabWidget()->count(), 11);
         QCOMPARE(window.TabWidget()->tabText(0), QStringLiteral("小学基础知识"));
         QCOMPARE(window.TabWidget()->tabText(9), QStringLiteral("自动出卷及测试"));
+        QCOMPARE(window.TabWidget()->tabText(10), QStringLiteral("错题本"));
         QCOMPARE(window.TabWidget()->currentIndex(), 0);
         QCOMPARE(CurrentType(), 1);
         QCOMPARE(LabelText(window, 129, 1263), QStringLiteral("数的读法"));
