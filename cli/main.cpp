@@ -5,6 +5,8 @@
 #include "cli/Encoding.h"
 #include "cli/NotebookCommand.h"
 #include "pages/Headless.h"
+#include "pages/Session.h"
+#include "pages/TypeTable.h"
 #include "typeset/TypesetMathML.h"
 
 #include <cstdio>
@@ -141,7 +143,7 @@ int main(int argc, char **argv)
     }
     if (request.html) {
         // The typeset page is UTF-8 HTML whatever the text encoding.
-        std::cout << qimbel::TypesetToMathMLDocument(result);
+        std::cout << qimbel::TypesetToMathMLDocument(result, qimbel::ReadsDivisionAsFraction(qimbel::CurrentType()));
         std::cout.flush();
         return std::cout ? 0 : 1;
     }

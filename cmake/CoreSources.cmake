@@ -185,6 +185,7 @@ set(QIMBEL_CORE_SOURCES
   charts/FrequencyTable.cpp
   charts/DisplayListJson.cpp
   charts/PicturePages.cpp
+  charts/PageState.cpp
   algebra/FactorPolynomial.cpp
   algebra/FactorSearch.cpp
   algebra/PolyAlgebra.cpp

@@ -122,6 +122,8 @@ private:
     void StepAtATime(bool hint);
     void SetTitleFor(int type);
     bool IsHelpTextOfThePage(const std::string &stem) const;
+    // The introduction of the type that check and compute work with.
+    std::string CurrentIntroduction();
 
     int page_;
     std::string editText_;

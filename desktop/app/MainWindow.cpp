@@ -1,5 +1,6 @@
 #include "desktop/app/MainWindow.h"
 
+#include "charts/PageState.h"
 #include "desktop/app/AboutBox.h"
 #include "desktop/app/ProgramIcon.h"
 #include "desktop/charts/ChartsPage.h"
@@ -206,7 +207,53 @@ void MainWindow::RestoreSession()
         if (book_.PracticeRound().Active() && !book_.PracticeRound().Finished())
             OpenPractice(book_.PracticeRound().Current().problem.type);
     }
+    RestorePictures();
     statusBar()->showMessage(problem.isEmpty() ? QStringLiteral("已恢复上次的题目。") : problem);
+}
+
+namespace {
+
+// The bytes of a kept file beside the session file; empty when there is none or it is no file
+// of a size one of ours could have.
+std::string KeptBytes(const QString &path)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > static_cast<qint64>(kLargestPageStateFile) || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
+}
+
+bool WriteKept(const QString &path, const std::string &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
+        && file.commit();
+}
+
+} // namespace
+
+// The chart's table and title and the graph's functions and view, kept in files of their own
+// beside the session file: a damaged one leaves its page as it starts.
+void MainWindow::RestorePictures()
+{
+    if (sessionFile_.isEmpty())
+        return;
+    if (auto *charts = findChild<ChartsPage *>())
+        charts->RestoreKept(KeptBytes(sessionFile_ + QStringLiteral("-chart")));
+    if (auto *graph = findChild<FunctionGraphPage *>())
+        graph->RestoreKept(KeptBytes(sessionFile_ + QStringLiteral("-graph")));
+}
+
+bool MainWindow::SavePictures()
+{
+    bool saved = true;
+    if (auto *charts = findChild<ChartsPage *>())
+        saved = WriteKept(sessionFile_ + QStringLiteral("-chart"), charts->KeptState()) && saved;
+    if (auto *graph = findChild<FunctionGraphPage *>())
+        saved = WriteKept(sessionFile_ + QStringLiteral("-graph"), graph->KeptState()) && saved;
+    return saved;
 }
 
 bool MainWindow::SaveSession()
@@ -218,10 +265,7 @@ bool MainWindow::SaveSession()
             page->ReadFromScreen();
     const std::string bytes = WriteSession(book_);
     QDir().mkpath(QFileInfo(sessionFile_).absolutePath());
-    QSaveFile file(sessionFile_);
-    return file.open(QIODevice::WriteOnly)
-        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-        && file.commit();
+    return WriteKept(sessionFile_, bytes) && SavePictures();
 }
 
 void MainWindow::NewSession()

@@ -37,7 +37,8 @@ public:
     // Opens the about box modally.
     void ShowAbout();
 
-    // The file the session is kept in: RestoreSession reads it, closing the window writes it.
+    // The file the session is kept in: RestoreSession reads it, closing the window writes it;
+    // the chart and graph pages are kept beside it, in the same name with "-chart" and "-graph".
     // Without one (the tests) nothing is read or written.
     void SetSessionFile(const QString &path) { sessionFile_ = path; }
     // The pages as they were left last time. No file is a first start; a damaged or foreign one
@@ -61,6 +62,9 @@ private:
 
     // The model onto every problem page's screen, and the shown tab onto the tab strip.
     void WriteAllToScreen();
+    // The chart and graph pages as they were left, from files beside the session file.
+    void RestorePictures();
+    bool SavePictures();
 
     PageBook book_;
     QString sessionFile_;

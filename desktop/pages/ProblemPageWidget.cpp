@@ -421,7 +421,7 @@ void ProblemPageWidget::ShowTypeset(bool typeset)
     if (typeset) {
         // The view keeps the line at the top of the text box at its own top.
         const int top = edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
-        typeset_->SetText(ToGbk(edit_->toPlainText()));
+        typeset_->SetText(ToGbk(edit_->toPlainText()), ReadsDivisionAsFraction(CurrentType()));
         if (!TypesetShown())
             typeset_->ScrollToLine(top);
     } else if (TypesetShown()) {
@@ -514,7 +514,8 @@ bool ProblemPageWidget::ExportPdfTo(const QString &path) const
 {
     // What is shown goes on paper.
     if (TypesetShown())
-        return ExportTypesetPdf(path, title_->text(), ToGbk(edit_->toPlainText()));
+        return ExportTypesetPdf(
+            path, title_->text(), ToGbk(edit_->toPlainText()), ReadsDivisionAsFraction(CurrentType()));
     return ExportPdf(path, title_->text(), edit_->toPlainText());
 }
 
@@ -527,7 +528,7 @@ void ProblemPageWidget::Print()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (TypesetShown())
-        PrintTypesetOn(printer, title_->text(), ToGbk(edit_->toPlainText()));
+        PrintTypesetOn(printer, title_->text(), ToGbk(edit_->toPlainText()), ReadsDivisionAsFraction(CurrentType()));
     else
         PrintOn(printer, title_->text(), edit_->toPlainText());
 }

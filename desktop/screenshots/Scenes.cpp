@@ -447,6 +447,13 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab2-number-patterns.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 131, 33); }},
         {"screenshots/tab4-surds.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 24); }},
         {"screenshots/tab5-quadratic-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 28); }},
+        // Long step labels in the smallest window: under their steps, nothing cut at the edge.
+        {"screenshots/typeset-simplified-calculation.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 130, 11, {}, true); }},
+        {"screenshots/typeset-linear-equation.png", kSmall,
+            [](MainWindow &w) {
+                return Worked(w, 135, 25, QStringLiteral("3(x-2)+1=x-(2x-1)\n(x+1)/2-(2x-1)/3=1"), true);
+            }},
     };
     return scenes;
 }

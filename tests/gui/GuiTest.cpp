@@ -570,6 +570,13 @@ private slots:
         QTest::keyClicks(typeset, QStringLiteral("2"));
         QCOMPARE(views->currentWidget(), edit);
         QCOMPARE(edit->toPlainText(), QStringLiteral("1+12\n---------\nold"));
+        // So does a paste: Ctrl+V is never lost on the typeset view.
+        Page(window, 134)->findChild<QToolButton *>(QStringLiteral("view_typeset"))->click();
+        QApplication::clipboard()->setText(QStringLiteral("+3"));
+        typeset->setFocus();
+        QTest::keyClick(typeset, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(views->currentWidget(), edit);
+        QCOMPARE(edit->toPlainText(), QStringLiteral("1+12+3\n---------\nold"));
 
         // Check and compute: the typeset view comes back with the worked text, stacked fractions
         // and raised exponents of at least 70 % of the text size.
@@ -612,6 +619,39 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QVERIFY(pdf.size() > 1000);
+    }
+
+    // At 390, 800 and 1280 pixels no label, mark or sentence of a worked or marked text lies
+    // beyond the right edge of the typeset view, and no sideways scroll bar is needed: labels go
+    // under their steps, marks stand right after them, long sentences go on below.
+    void typesetViewKeepsEverythingInsideItsWidth()
+    {
+        const QString worked = QStringLiteral(
+            "[(a＋b)]×(12.5－3.75)÷(2.5＋7.25)\n---------------------------------------------\n解题过程:\n"
+            "  [(a＋b)]×(12.5－3.75)÷(2.5＋7.25)\n"
+            "＝[a＋b]×(12.5－3.75)÷(2.5＋7.25)              第1步:去掉式子 (a＋b) 两边的括号，右边进行－7－5＝－12\n"
+            "＝(a＋b)×8.75÷9.75                              第2步:计算括号里的 12.5－3.75＝8.75 和 2.5＋7.25＝9.75");
+        const QString marked = QStringLiteral(
+            "3-2x>7\n-2x>4\nx>-2\n---------------------------------------------\n批改结果：\n3-2x>7\n-2x>4\n√\n"
+            "x>-2\n× 第2步错了：不等式两边同除以负数没有改变方向，所以这一步和后面的答案都要重新写过。\n应该是：x＜－2\n");
+        for (const QString &text : {worked, marked}) {
+            for (const int width : {390, 800, 1280}) {
+                TypesetView view;
+                view.resize(width, 600);
+                view.show();
+                view.SetText(ToGbk(QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n"))));
+                QVERIFY(QTest::qWaitForWindowExposed(&view));
+                const TsDisplayList &list = view.Page();
+                const int room = view.viewport()->width();
+                int marks = 0;
+                for (const TsGlyphs &g : list.glyphs) {
+                    QVERIFY2(g.x + g.width <= room + 0.5, qPrintable(QString::fromStdString(g.text)));
+                    marks += g.ink != TsInk::Text;
+                }
+                QCOMPARE(marks, text == marked ? 2 : 0);
+                QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+            }
+        }
     }
 };
 

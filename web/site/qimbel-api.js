@@ -52,8 +52,8 @@
         return answer();
       },
       // The working as MathML: {html}.
-      typeset(text) {
-        return withTexts([text], (t, tn) => module._qw_typeset(t, tn));
+      typeset(text, type = 0) {
+        return withTexts([text], (t, tn) => module._qw_typeset(t, tn, type));
       },
       // A request of the graph or chart page (charts/PicturePages.h): its JSON answer.
       picture(request) {

@@ -10,6 +10,7 @@ const { execFileSync } = require('child_process');
 const zlib = require('zlib');
 const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
+const { idle, setText } = require('./page-steps.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
 
@@ -39,16 +40,6 @@ function native(args, input) {
   return execFileSync(cli, args, { input, encoding: 'utf8', maxBuffer: 1 << 30, stdio: ['pipe', 'pipe', 'ignore'] });
 }
 
-async function idle(page, timeout = 60000) {
-  await page.waitForFunction(() => window.qimbelBusy && !window.qimbelBusy(), { timeout, polling: 50 });
-}
-
-async function setText(page, text) {
-  await page.$eval('#text', (box, value) => {
-    box.value = value;
-    box.dispatchEvent(new Event('input'));
-  }, text);
-}
 
 async function solve(page, problem) {
   await page.click(`#tab-${problem.page}`);
