@@ -38,6 +38,6 @@ MadeProblems MakeProblems(int type, MakerLevel level, int count, std::uint64_t s
 
 // 举一反三: count new problems of the same shape as a typed line (the same operations and
 // brackets, the same kind of numbers, a similar size, the same method needed).
-MadeProblems Similar(int type, const std::string& typedLine, int count, std::uint64_t seed);
+MadeProblems Similar(int type, const std::string &typedLine, int count, std::uint64_t seed);
 
 } // namespace qimbel

@@ -2,6 +2,9 @@
 // select a page, type the text, press check and compute (or only one of them), read the text box.
 #pragma once
 
+#include "maker/ProblemMaker.h"
+
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +21,14 @@ struct HeadlessRequest {
     int method = 8; // --method M: page 134's 因式分解方法 (1 to 8)
     bool html = false; // --format html: the text box typeset, as HTML with MathML (UTF-8)
     bool mark = false; // --mark: press 批改我的解答 instead of check and compute
+    // 出题: --make T prints made problems of type T; --similar N prints N problems like each line
+    // typed on the type given by --type.
+    bool make = false;
+    int similar = 0;
+    MakerLevel makerLevel = MakerLevel::JiChu; // --level 基础|提高|拓展 (GBK once the face has read it)
+    int count = 10; // --count N
+    std::uint64_t seed = 1; // --seed S
+    bool answers = false; // --answers: each made problem followed by a tab and its answer
 };
 
 // Parses the arguments after the program name; an error text on failure.

@@ -1,0 +1,58 @@
+#include "maker/LevelTable.h"
+
+namespace qimbel {
+
+const std::vector<MakerLevelRow> &MakerLevels()
+{
+    static const std::vector<MakerLevelRow> rows = {
+        {7, "两三位数加减，不进位、不退位", "三位数进位加、退位减；两位数乘两位数",
+            "三位数乘两位数；整除的除法（除数一两位）；一两位小数的加减"},
+        {8, "100以内两步运算，不带括号，除法都能整除", "带括号的三步运算", "一位小数的乘加；分数的乘加"},
+        {9, "x＋a＝b，ax＝b，整数解", "ax＋b＝c，ax－b＝c，整数解", "a(x＋b)＝c，ax－bx＝c，整数解"},
+        {11, "加法交换律、结合律（凑整百）；乘法结合律（25×4，125×8）", "乘法分配律（凑整十、整百）",
+            "接近整百的数（99×a，101×a，a×99＋a，125×88）"},
+        {20, "三个正负整数的加减", "正负整数的乘除混合，除法都能整除", "乘方与分数的混合运算"},
+        {21, "合并同类项（两个字母）", "去括号，单项式乘多项式", "多项式乘多项式与完全平方"},
+        {22, "提公因式；平方差；完全平方（二次项系数为1）", "十字相乘（x^2＋bx＋c）；先提公因式再用公式",
+            "十字相乘（二次项系数不为1）；两个字母的平方差"},
+        {25, "ax＋b＝c，整数解（可为负）", "两边都有未知数，整数解", "带括号，去括号后移项，解可为分数"},
+        {26, "一个方程的系数为1，代入消元，非负整数解", "系数在－6到6之间，整数解（可为负）", "三元一次方程组，整数解"},
+        {27, "x^2＋bx＋c＝0，两个整数根（可以相等）", "ax^2＋bx＋c＝0，有理根（分数根）", "先化成一般形式再解，整数根"},
+        {29, "a÷(x＋p)＝b÷(x＋q)，整数解", "带整数项，一半的题有增根（原方程无解）",
+            "分母为x－p、x＋p和x^2－p^2，整数解"},
+        {30, "ax＋b＞c，系数为正，整数界", "未知数系数为负（不等号变向）", "带括号，两边都有未知数"},
+    };
+    return rows;
+}
+
+std::string LevelMeaning(int type, MakerLevel level)
+{
+    for (const MakerLevelRow &row : MakerLevels())
+        if (row.type == type)
+            return level == MakerLevel::JiChu ? row.jiChu : level == MakerLevel::TiGao ? row.tiGao : row.tuoZhan;
+    return {};
+}
+
+const char *MakerLevelName(MakerLevel level)
+{
+    switch (level) {
+    case MakerLevel::TiGao:
+        return "提高";
+    case MakerLevel::TuoZhan:
+        return "拓展";
+    default:
+        return "基础";
+    }
+}
+
+bool ReadMakerLevel(const std::string &name, MakerLevel &level)
+{
+    for (MakerLevel each : {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan})
+        if (name == MakerLevelName(each)) {
+            level = each;
+            return true;
+        }
+    return false;
+}
+
+} // namespace qimbel

@@ -1,0 +1,300 @@
+// The proof of a made problem: the type's own routine works it (as the page calls it, at the
+// level of the bare result) and its answer must be the maker's, exactly.
+#include "maker/MakerProof.h"
+
+#include "solver/GbkText.h"
+#include "solver/Solver.h"
+
+namespace qimbel::maker {
+
+namespace {
+
+// The last non-empty line of a routine's text.
+std::string LastLine(const std::string &text)
+{
+    const std::vector<std::string> lines = Lines(text);
+    return lines.empty() ? std::string() : lines.back();
+}
+
+bool SameNumber(const std::string &routine, const std::string &answer)
+{
+    const std::optional<Rational> a = ValueOf(routine);
+    const std::optional<Rational> b = ValueOf(answer);
+    return a && b && SameValue(*a, *b);
+}
+
+// "x＝3" against "x＝3": the same letter and relation, the same value.
+bool SameRelation(const std::string &routine, const std::string &answer)
+{
+    for (const char *relation : {"＝", "≥", "≤", "＞", "＜"}) {
+        const int p = Find(answer, relation);
+        if (p < 0)
+            continue;
+        const int q = Find(routine, relation);
+        return q == p && Left(routine, q) == Left(answer, p)
+            && SameNumber(Mid(routine, q + Len(relation)), Mid(answer, p + Len(relation)));
+    }
+    return false;
+}
+
+// The unknown of a one-line equation, as the page finds it.
+std::string UnknownOf(Solver &solver, const std::string &line)
+{
+    StringArray letters;
+    solver.GetWeiZhiShu(line, letters);
+    return letters.IsEmpty() ? std::string() : letters[0];
+}
+
+// The solution "x＝1，y＝2" as letter → value.
+std::map<std::string, std::string> Assignments(const std::vector<std::string> &parts)
+{
+    std::map<std::string, std::string> values;
+    for (const std::string &part : parts) {
+        const int p = Find(part, "＝");
+        if (p > 0)
+            values[Left(part, p)] = Mid(part, p + Len("＝"));
+    }
+    return values;
+}
+
+std::vector<std::string> Split(const std::string &text, const std::string &by)
+{
+    std::vector<std::string> parts;
+    int start = 0;
+    for (int p = Find(text, by); p >= 0; p = Find(text, by, start)) {
+        parts.push_back(Trim(Mid(text, start, p - start)));
+        start = p + Len(by);
+    }
+    parts.push_back(Trim(Mid(text, start)));
+    return parts;
+}
+
+bool SameSystemSolution(const std::string &routine, const std::string &answer)
+{
+    const int p = Find(routine, "该方程组的解为：");
+    if (p < 0)
+        return false;
+    const std::map<std::string, std::string> got = Assignments(Lines(Mid(routine, p + Len("该方程组的解为："))));
+    const std::map<std::string, std::string> want = Assignments(Split(answer, "，"));
+    if (got.size() != want.size())
+        return false;
+    for (const auto &[letter, value] : want) {
+        const auto other = got.find(letter);
+        if (other == got.end() || !SameNumber(other->second, value))
+            return false;
+    }
+    return true;
+}
+
+// The roots of "x1＝a ,x2＝b" or "x1＝x2＝a", in the order written.
+std::vector<std::string> Roots(std::string line)
+{
+    if (Left(line, Len("∴")) == "∴")
+        line = Mid(line, Len("∴"));
+    const std::vector<std::string> parts = Split(line, ",");
+    if (parts.size() == 2) {
+        const std::map<std::string, std::string> values = Assignments(parts);
+        if (values.size() != 2)
+            return {};
+        std::vector<std::string> roots;
+        for (const auto &[letter, value] : values)
+            roots.push_back(value);
+        return roots;
+    }
+    const std::vector<std::string> equal = Split(line, "＝");
+    if (equal.size() == 3)
+        return {equal[2], equal[2]};
+    return {};
+}
+
+bool SameRoots(const std::string &routine, const std::string &answer)
+{
+    std::string rootLine;
+    for (const std::string &line : Lines(routine))
+        if (Left(line, Len("∴x")) == "∴x")
+            rootLine = line;
+    const std::vector<std::string> got = Roots(rootLine);
+    const std::vector<std::string> want = Roots(answer);
+    if (got.size() != 2 || want.size() != 2)
+        return false;
+    return (SameNumber(got[0], want[0]) && SameNumber(got[1], want[1]))
+        || (SameNumber(got[0], want[1]) && SameNumber(got[1], want[0]));
+}
+
+bool SameFactors(const std::string &routine, const std::string &answer)
+{
+    const auto got = ReadFactors(Trim(routine));
+    const auto want = ReadFactors(answer);
+    return got && want && *got == *want;
+}
+
+bool SamePolynomialText(const std::string &routine, const std::string &answer)
+{
+    const auto got = ReadPolynomial(Trim(routine));
+    const auto want = ReadPolynomial(answer);
+    return got && want && SamePolynomial(*got, *want);
+}
+
+// 竖式计算: the column routine of the line's one operator.
+std::string ColumnAnswer(Solver &solver, const std::string &line)
+{
+    for (const char *op : {"＋", "－", "×", "÷"}) {
+        const int p = Find(line, op);
+        if (p <= 0)
+            continue;
+        const std::string left = Left(line, p);
+        const std::string right = Mid(line, p + Len(op));
+        const std::string o = op;
+        if (o == "＋")
+            return solver.ShuShiJiaFa(left, right, 1);
+        if (o == "－")
+            return solver.ShuShiJianFa(left, right, 1);
+        if (o == "×")
+            return solver.ShuShiChengFa(left, right, 1);
+        return solver.ShuShiChuFa(left, right, 1);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string RoutineText(int type, const std::string &line)
+{
+    Solver solver;
+    switch (type) {
+    case 7:
+        return ColumnAnswer(solver, line);
+    case 8:
+    case 20:
+    case 21:
+        return solver.HunHeYunSuan(line, 1);
+    case 11:
+        return solver.JianBianYunSuan(line, 1);
+    case 9:
+    case 25:
+    case 30:
+        return solver.YiCiDengShi(line, UnknownOf(solver, line), 1);
+    case 22:
+        return solver.YinShiFenJie(line, 8, 1);
+    case 23:
+        return solver.FenShiSiZeYunSuan(line, 1);
+    case 27:
+        return solver.ErCiFangCheng(line, UnknownOf(solver, line));
+    case 29:
+        return solver.FenShiFangCheng(line, UnknownOf(solver, line), 1);
+    case 26: {
+        StringArray equations;
+        StringArray letters;
+        for (const std::string &equation : Split(line, "；"))
+            equations.InsertAt(0, equation);
+        for (int i = equations.GetSize() - 1; i >= 0; --i)
+            solver.GetWeiZhiShu(equations[i], letters);
+        return solver.FangChengZu(equations, letters);
+    }
+    default:
+        return {};
+    }
+}
+
+std::optional<std::string> RoutineAnswer(int type, const std::string &line)
+{
+    const std::string routine = RoutineText(type, line);
+    const std::string last = LastLine(routine);
+    if (last.empty() || Contains(routine, "无法") || Contains(routine, "错误"))
+        return std::nullopt;
+    switch (type) {
+    case 7:
+    case 8:
+    case 11:
+    case 20:
+        return ValueOf(last) ? std::optional<std::string>(last) : std::nullopt;
+    case 29:
+        if (Contains(last, "原方程无解"))
+            return std::string("原方程无解");
+        [[fallthrough]];
+    case 9:
+    case 25:
+    case 30:
+        for (const char *relation : {"＝", "≥", "≤", "＞", "＜"}) {
+            const int p = Find(last, relation);
+            if (p > 0 && ValueOf(Mid(last, p + Len(relation))))
+                return last;
+        }
+        return std::nullopt;
+    case 21: {
+        if (!ReadPolynomial(last))
+            return std::nullopt;
+        std::string plain;
+        for (std::size_t i = 0; i < last.size(); ++i) {
+            if (last.compare(i, 2, "^(") == 0) {
+                const std::size_t close = last.find(')', i);
+                if (close == std::string::npos)
+                    return std::nullopt;
+                plain += "^" + last.substr(i + 2, close - i - 2);
+                i = close;
+            } else {
+                plain += last[i];
+            }
+        }
+        return plain;
+    }
+    case 22: {
+        const auto factors = ReadFactors(last);
+        return factors && factors->size() >= 2 ? std::optional<std::string>(last) : std::nullopt;
+    }
+    case 26: {
+        const int p = Find(routine, "该方程组的解为：");
+        if (p < 0)
+            return std::nullopt;
+        const std::map<std::string, std::string> values = Assignments(Lines(Mid(routine, p + Len("该方程组的解为："))));
+        std::string answer;
+        for (const auto &[letter, value] : values) {
+            if (!ValueOf(value))
+                return std::nullopt;
+            answer += (answer.empty() ? "" : "，") + letter + "＝" + value;
+        }
+        return answer.empty() ? std::nullopt : std::optional<std::string>(answer);
+    }
+    case 27:
+        for (const std::string &each : Lines(routine))
+            if (Left(each, Len("∴x")) == "∴x" && Roots(each).size() == 2)
+                return Mid(each, Len("∴"));
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool Proves(int type, const Candidate &made)
+{
+    const std::string routine = RoutineText(type, made.line);
+    if (routine.empty())
+        return false;
+    switch (type) {
+    case 7:
+    case 8:
+    case 11:
+    case 20:
+        return SameNumber(LastLine(routine), made.answer);
+    case 9:
+    case 25:
+    case 30:
+        return SameRelation(LastLine(routine), made.answer);
+    case 29:
+        if (Contains(made.answer, "无解"))
+            return Contains(LastLine(routine), "原方程无解");
+        return SameRelation(LastLine(routine), made.answer);
+    case 21:
+        return SamePolynomialText(LastLine(routine), made.answer);
+    case 22:
+        return SameFactors(LastLine(routine), made.answer);
+    case 26:
+        return SameSystemSolution(routine, made.answer);
+    case 27:
+        return SameRoots(routine, made.answer);
+    default:
+        return false;
+    }
+}
+
+} // namespace qimbel::maker
