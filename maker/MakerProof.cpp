@@ -271,9 +271,13 @@ bool Proves(int type, const Candidate &made)
     if (routine.empty())
         return false;
     switch (type) {
+    case 11:
+        // A line without a law to use is no 简便运算 problem.
+        if (Contains(Solver().JianBianYunSuan(made.line, 5), "没有能简便计算"))
+            return false;
+        return SameNumber(LastLine(routine), made.answer);
     case 7:
     case 8:
-    case 11:
     case 20:
         return SameNumber(LastLine(routine), made.answer);
     case 9:

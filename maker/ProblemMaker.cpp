@@ -4,7 +4,9 @@
 #include "maker/MakerProof.h"
 #include "maker/Makers.h"
 #include "solver/GbkText.h"
+#include "solver/Solver.h"
 
+#include <map>
 #include <set>
 
 namespace qimbel {
@@ -32,6 +34,8 @@ std::optional<maker::Candidate> Draw(int type, MakerLevel level, SeededRandom &r
         return made;
     return maker::MakeExpression(type, level, random);
 }
+
+const MakerLevel kLevels[] = {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan};
 
 int Clamp(int count) { return count < 0 ? 0 : count > kMostProblems ? kMostProblems : count; }
 
@@ -89,10 +93,53 @@ std::string AnswerShape(const std::string &answer)
     return shape;
 }
 
-// The typed line with every number replaced by one of the same kind and size: the same count of
-// digits, the same decimal places; 0 and 1 and the powers stay as they are.
-std::string NewNumbers(const std::string &line, SeededRandom &random)
+// The first law a 简便运算 working uses ("运用乘法分配律", "拆数"); empty when it finds none.
+std::string LawOf(const std::string &line)
 {
+    Solver solver;
+    const std::string working = solver.JianBianYunSuan(line, 5);
+    if (Contains(working, "没有能简便计算"))
+        return {};
+    const int step = Find(working, "第1步:");
+    if (step < 0)
+        return {};
+    const std::string after = Mid(working, step + Len("第1步:"));
+    const int comma = Find(after, "，");
+    const int end = Find(after, "\r");
+    const int stop = comma >= 0 && (end < 0 || comma < end) ? comma : end;
+    return stop >= 0 ? Left(after, stop) : after;
+}
+
+// What a problem like another must keep: the shape of the answer; for a polynomial its monomials;
+// for 简便运算 also the law.
+std::string ShapeOf(int type, const std::string &line, const std::string &answer)
+{
+    if (type == 21) {
+        std::string monomials;
+        if (const auto polynomial = maker::ReadPolynomial(answer))
+            for (const auto &[key, value] : *polynomial)
+                if (value.numerator != 0)
+                    monomials += key + ";";
+        return monomials;
+    }
+    if (type == 11)
+        return LawOf(line) + "|" + AnswerShape(answer);
+    if (type == 27) {
+        // Two roots or one, whole or not, rational or with a root sign: the method stays.
+        const bool fraction = Contains(answer, "/") || Contains(answer, ".");
+        return std::string(Contains(answer, "x1＝x2") ? "one" : "two") + (Contains(answer, "√") ? "√" : "")
+            + (fraction ? "/" : "");
+    }
+    return AnswerShape(answer);
+}
+
+// The typed line with every number replaced by one of the same kind and size: the same count of
+// digits, the same decimal places; 0 and the powers stay as they are, and on 简便运算 the numbers
+// a law is made of (25 and 4, 125 and 8, 99, 101 …).
+std::string NewNumbers(int type, const std::string &line, SeededRandom &random)
+{
+    // A number that stands twice (the common factor of a×b＋a×c) is replaced the same way twice.
+    std::map<std::string, std::string> replaced;
     std::string out;
     for (std::size_t i = 0; i < line.size();) {
         const char c = line[i];
@@ -108,8 +155,18 @@ std::string NewNumbers(const std::string &line, SeededRandom &random)
         const std::string digits = line.substr(start, i - start);
         const bool afterPoint = start > 0 && line[start - 1] == '.';
         const bool power = start > 0 && line[start - 1] == '^';
-        if (power || digits == "0" || digits == "1" || digits.size() > 9) {
+        static const char *const lawNumbers[]
+            = {"2", "4", "5", "8", "10", "25", "50", "99", "100", "101", "125", "1000"};
+        bool law = false;
+        for (const char *number : lawNumbers)
+            law = law || (type == 11 && digits == number);
+        if (power || law || digits == "0" || digits.size() > 9) {
             out += digits;
+            continue;
+        }
+        const std::string key = (afterPoint ? "." : "") + digits;
+        if (const auto known = replaced.find(key); known != replaced.end()) {
+            out += known->second;
             continue;
         }
         std::string made;
@@ -120,6 +177,7 @@ std::string NewNumbers(const std::string &line, SeededRandom &random)
             const long long digit = random.Between(low, 9);
             made += static_cast<char>('0' + digit);
         }
+        replaced[key] = made;
         out += made;
     }
     return out;
@@ -136,7 +194,7 @@ MadeProblems Collect(int type, MakerLevel level, int count, std::uint64_t seed, 
         const std::optional<std::string> answer = maker::RoutineAnswer(type, like);
         if (!answer)
             return {{}, kCannotRead};
-        shape = AnswerShape(*answer);
+        shape = ShapeOf(type, like, *answer);
         seen.insert(like);
     }
     const long long draws = static_cast<long long>(count) * kDrawsPerProblem + kDrawsPerProblem;
@@ -149,12 +207,24 @@ MadeProblems Collect(int type, MakerLevel level, int count, std::uint64_t seed, 
             // The answer handed out is the routine's own text of it.
             made = *drawn;
             made.answer = maker::RoutineAnswer(type, made.line).value_or(made.answer);
-        } else {
-            made.line = NewNumbers(like, random);
+        } else if (i < draws / 2) {
+            made.line = NewNumbers(type, like, random);
             if (seen.count(made.line) != 0)
                 continue;
             const std::optional<std::string> answer = maker::RoutineAnswer(type, made.line);
-            if (!answer || AnswerShape(*answer) != shape)
+            if (!answer || ShapeOf(type, made.line, *answer) != shape)
+                continue;
+            made.answer = *answer;
+        } else {
+            // Too few new numbers fit: the makers' problems of the same written shape (the numbers
+            // left out) at any level fill up.
+            const std::optional<maker::Candidate> drawn = Draw(type, kLevels[i % 3], random);
+            if (!drawn || seen.count(drawn->line) != 0 || AnswerShape(drawn->line) != AnswerShape(like)
+                || !maker::Proves(type, *drawn))
+                continue;
+            made.line = drawn->line;
+            const std::optional<std::string> answer = maker::RoutineAnswer(type, made.line);
+            if (!answer || ShapeOf(type, made.line, *answer) != shape)
                 continue;
             made.answer = *answer;
         }

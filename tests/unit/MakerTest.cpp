@@ -1,0 +1,363 @@
+// 出题: what each level makes, every made problem checked again with exact arithmetic (the answer
+// put back into the problem), distinct problems, the same problems from the same seed, and
+// 举一反三 keeping the shape of the typed line.
+#include "maker/LevelTable.h"
+#include "maker/MakerProof.h"
+#include "maker/MakerText.h"
+#include "maker/ProblemMaker.h"
+#include "marking/ExactExpression.h"
+#include "solver/GbkText.h"
+#include "solver/Solver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <set>
+
+namespace qimbel {
+namespace {
+
+// The equation with its relation sign made "＝".
+std::string GetTiHuanText(const std::string &line, const std::string &relation)
+{
+    return Solver().GetTiHuan(line, relation, "＝");
+}
+
+const MakerLevel kLevels[] = {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan};
+
+// How many problems the property test makes per type and level: a few hundred in ctest, as many
+// as QIMBEL_MAKER_COUNT says in the long run (10000).
+int ProblemsPerLevel()
+{
+    const char *count = std::getenv("QIMBEL_MAKER_COUNT");
+    const int value = count != nullptr ? std::atoi(count) : 0;
+    return value > 0 ? value : 300;
+}
+
+std::vector<std::string> SplitOn(const std::string &text, const std::string &by)
+{
+    std::vector<std::string> parts;
+    int start = 0;
+    for (int p = Find(text, by); p >= 0; p = Find(text, by, start)) {
+        parts.push_back(Mid(text, start, p - start));
+        start = p + Len(by);
+    }
+    parts.push_back(Mid(text, start));
+    return parts;
+}
+
+std::optional<fractions::Fraction> ValueOfText(const std::string &text)
+{
+    const ReadExpression read = ReadPupilExpression(text, true);
+    if (!read.tree)
+        return std::nullopt;
+    return ExactValueOf(*read.tree);
+}
+
+// Whether two texts are the same value exactly (polynomials and fractions of them included).
+bool Equal(const std::string &a, const std::string &b)
+{
+    const auto x = ValueOfText(a);
+    const auto y = ValueOfText(b);
+    if (!x || !y)
+        return false;
+    return SameValue(*x, *y).value_or(false);
+}
+
+// The line with every letter `letter` put in brackets as `value`.
+std::string Put(const std::string &line, char letter, const std::string &value)
+{
+    std::string out;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (IsGbkLead(static_cast<unsigned char>(line[i])) && i + 1 < line.size()) {
+            out += line.substr(i, 2);
+            ++i;
+        } else if (line[i] == letter) {
+            out += "(" + value + ")";
+        } else {
+            out += line[i];
+        }
+    }
+    return out;
+}
+
+// Both sides of an equation the same value once the letters hold the given values.
+bool Holds(const std::string &equation, const std::vector<std::pair<char, std::string>> &values)
+{
+    std::string line = equation;
+    for (const auto &[letter, value] : values)
+        line = Put(line, letter, value);
+    const std::vector<std::string> sides = SplitOn(line, "＝");
+    return sides.size() == 2 && Equal(sides[0], sides[1]);
+}
+
+// The answer of a made problem checked again with exact arithmetic, without the routine.
+void CheckExactly(const MadeProblem &made)
+{
+    SCOPED_TRACE(made.line + "  " + made.answer);
+    const std::string &line = made.line;
+    const std::string &answer = made.answer;
+    switch (made.type) {
+    case 7:
+    case 8:
+    case 11:
+    case 20:
+    case 21:
+    case 22:
+        EXPECT_TRUE(Equal(line, answer));
+        break;
+    case 9:
+    case 25:
+    case 29: {
+        if (answer == "原方程无解") {
+            // The whole-number equation's root makes a denominator 0.
+            EXPECT_EQ(made.type, 29);
+            break;
+        }
+        ASSERT_EQ(Left(answer, Len("x＝")), "x＝");
+        EXPECT_TRUE(Holds(line, {{'x', Mid(answer, Len("x＝"))}}));
+        break;
+    }
+    case 30: {
+        // At the bound both sides are equal; one above it the relation of the answer decides.
+        std::string relation;
+        for (const char *each : {"≥", "≤", "＞", "＜"})
+            if (Contains(answer, each))
+                relation = each;
+        ASSERT_FALSE(relation.empty());
+        const std::string bound = Mid(answer, 1 + Len(relation));
+        std::string equation = line;
+        for (const char *each : {"≥", "≤", "＞", "＜"})
+            equation = SplitOn(equation, each).size() == 2 ? GetTiHuanText(equation, each) : equation;
+        EXPECT_TRUE(Holds(equation, {{'x', bound}}));
+        break;
+    }
+    case 26: {
+        std::vector<std::pair<char, std::string>> values;
+        for (const std::string &part : SplitOn(answer, "，"))
+            values.push_back({part[0], Mid(part, 1 + Len("＝"))});
+        for (const std::string &equation : SplitOn(line, "；"))
+            EXPECT_TRUE(Holds(equation, values)) << equation;
+        break;
+    }
+    case 27: {
+        std::vector<std::string> roots;
+        if (Contains(answer, "x1＝x2＝"))
+            roots.push_back(Mid(answer, Len("x1＝x2＝")));
+        else
+            for (const std::string &part : SplitOn(answer, " ,"))
+                roots.push_back(Mid(part, Find(part, "＝") + Len("＝")));
+        for (const std::string &root : roots)
+            EXPECT_TRUE(Holds(line, {{'x', root}})) << root;
+        break;
+    }
+    default:
+        ADD_FAILURE() << "no check for type " << made.type;
+    }
+}
+
+std::vector<int> MadeTypes()
+{
+    std::vector<int> types;
+    for (const MakerLevelRow &row : MakerLevels())
+        types.push_back(row.type);
+    return types;
+}
+
+TEST(MakerProperty, EveryProblemIsProvedDistinctAndTheSameFromTheSameSeed)
+{
+    const int perLevel = ProblemsPerLevel();
+    for (int type : MadeTypes())
+        for (MakerLevel level : kLevels) {
+            SCOPED_TRACE(std::to_string(type) + " " + MakerLevelName(level));
+            int made = 0;
+            for (std::uint64_t seed = 1; made < perLevel && seed <= 100000; ++seed) {
+                const MadeProblems batch = MakeProblems(type, level, 20, seed);
+                ASSERT_TRUE(batch.refusal.empty()) << batch.refusal;
+                ASSERT_EQ(batch.problems.size(), 20u);
+                std::set<std::string> lines;
+                for (const MadeProblem &problem : batch.problems) {
+                    EXPECT_TRUE(lines.insert(problem.line).second) << problem.line;
+                    EXPECT_EQ(problem.type, type);
+                    EXPECT_EQ(problem.level, level);
+                    // The routine gives the answer handed out, and exact arithmetic agrees.
+                    EXPECT_EQ(maker::RoutineAnswer(type, problem.line).value_or("?"), problem.answer);
+                    EXPECT_FALSE(Contains(problem.answer, "无法"));
+                    CheckExactly(problem);
+                }
+                if (seed <= 3) {
+                    const MadeProblems again = MakeProblems(type, level, 20, seed);
+                    ASSERT_EQ(again.problems.size(), batch.problems.size());
+                    for (std::size_t i = 0; i < again.problems.size(); ++i)
+                        EXPECT_EQ(again.problems[i].line, batch.problems[i].line);
+                }
+                made += static_cast<int>(batch.problems.size());
+            }
+        }
+}
+
+// What each level makes, over 200 problems: a property of every problem and one of the batch.
+TEST(MakerLevels, EachLevelMakesWhatTheTableSays)
+{
+    using Check = std::function<bool(const MadeProblem &)>;
+    const auto has
+        = [](const char *piece) { return [piece](const MadeProblem &p) { return Contains(p.line, piece); }; };
+    const auto lacks
+        = [](const char *piece) { return [piece](const MadeProblem &p) { return !Contains(p.line, piece); }; };
+    // A column addition or subtraction whose columns never carry or borrow.
+    const Check noCarry = [](const MadeProblem &p) {
+        const bool plus = Contains(p.line, "＋");
+        const std::vector<std::string> parts = SplitOn(p.line, plus ? "＋" : "－");
+        long long a = std::atoll(parts[0].c_str());
+        long long b = std::atoll(parts[1].c_str());
+        for (; b > 0; a /= 10, b /= 10)
+            if (plus ? a % 10 + b % 10 > 9 : a % 10 < b % 10)
+                return false;
+        return true;
+    };
+    const Check wholeRoots = [](const MadeProblem &p) { return !Contains(p.answer, "/") && !Contains(p.answer, "."); };
+    const Check threeUnknowns = [](const MadeProblem &p) { return Contains(p.answer, "z＝"); };
+    const Check flipped = [](const MadeProblem &p) {
+        return (Contains(p.line, "＞") && Contains(p.answer, "＜"))
+            || (Contains(p.line, "＜") && Contains(p.answer, "＞"))
+            || (Contains(p.line, "≥") && Contains(p.answer, "≤")) || (Contains(p.line, "≤") && Contains(p.answer, "≥"));
+    };
+    const Check bothSides = [](const MadeProblem &p) { return Contains(Mid(p.line, Find(p.line, "＝")), "x"); };
+    const auto law = [](const char *name) -> Check {
+        return [name](const MadeProblem &p) { return Contains(Solver().JianBianYunSuan(p.line, 5), name); };
+    };
+    struct Row {
+        int type;
+        MakerLevel level;
+        Check every; // holds for every problem of the level
+        Check some; // holds for at least one in twenty
+    };
+    const Check any = [](const MadeProblem &) { return true; };
+    const Row rows[] = {
+        {7, MakerLevel::JiChu, noCarry, any},
+        {7, MakerLevel::TiGao, [&](const MadeProblem &p) { return Contains(p.line, "×") || !noCarry(p); }, has("×")},
+        {7, MakerLevel::TuoZhan, any, has(".")},
+        {8, MakerLevel::JiChu, lacks("("), any},
+        {8, MakerLevel::TiGao, has("("), any},
+        {8, MakerLevel::TuoZhan, lacks("("), has("/")},
+        {9, MakerLevel::JiChu, lacks("("), any},
+        {9, MakerLevel::TuoZhan, any, has("(")},
+        {11, MakerLevel::JiChu, any, law("结合律")},
+        {11, MakerLevel::TiGao, law("分配律"), any},
+        {11, MakerLevel::TuoZhan, any, law("拆数")},
+        {20, MakerLevel::JiChu, lacks("×"), has("－")},
+        {20, MakerLevel::TiGao, has("÷"), any},
+        {20, MakerLevel::TuoZhan, has("^"), has("/")},
+        {21, MakerLevel::JiChu, lacks("("), any},
+        {21, MakerLevel::TuoZhan, has(")("), any},
+        {22, MakerLevel::JiChu, any, [](const MadeProblem &p) { return Contains(p.answer, "^2"); }},
+        {22, MakerLevel::TuoZhan, any, has("y^2")},
+        {25, MakerLevel::JiChu, [&](const MadeProblem &p) { return !bothSides(p); }, any},
+        {25, MakerLevel::TiGao, bothSides, any},
+        {25, MakerLevel::TuoZhan, has("("),
+            [](const MadeProblem &p) { return Contains(p.answer, "/") || Contains(p.answer, "."); }},
+        {26, MakerLevel::TuoZhan, threeUnknowns, any},
+        {27, MakerLevel::JiChu, wholeRoots, any},
+        {27, MakerLevel::TiGao, any, [&](const MadeProblem &p) { return !wholeRoots(p); }},
+        {27, MakerLevel::TuoZhan, wholeRoots, any},
+        {29, MakerLevel::JiChu, lacks("无解"), any},
+        {29, MakerLevel::TiGao, any, [](const MadeProblem &p) { return p.answer == "原方程无解"; }},
+        {29, MakerLevel::TuoZhan, has("x^2"), any},
+        {30, MakerLevel::JiChu, [&](const MadeProblem &p) { return !flipped(p); }, any},
+        {30, MakerLevel::TiGao, flipped, any},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::to_string(row.type) + " " + MakerLevelName(row.level));
+        const MadeProblems made = MakeProblems(row.type, row.level, 200, 11);
+        ASSERT_EQ(made.problems.size(), 200u);
+        int some = 0;
+        for (const MadeProblem &p : made.problems) {
+            EXPECT_TRUE(row.every(p)) << p.line << "  " << p.answer;
+            some += row.some(p) ? 1 : 0;
+        }
+        EXPECT_GE(some, 10);
+    }
+    // Every type the table names can be made, the others say why not.
+    for (int type = 0; type <= 34; ++type) {
+        EXPECT_EQ(CanMake(type), !LevelMeaning(type, MakerLevel::JiChu).empty());
+        if (!CanMake(type)) {
+            EXPECT_FALSE(MakeProblems(type, MakerLevel::JiChu, 5, 1).refusal.empty());
+        }
+    }
+}
+
+// The texts the makers build and read, worked out by hand.
+TEST(MakerTexts, PolynomialsFactorsAndValues)
+{
+    EXPECT_EQ(maker::PolynomialText({{1, "x^2"}, {-5, "x"}, {6, ""}}), "x^2－5x＋6");
+    EXPECT_EQ(maker::PolynomialText({{-1, "x"}, {0, "y"}, {-12, ""}}), "－x－12");
+    EXPECT_EQ(maker::PolynomialText({{0, "x"}}), "0");
+    EXPECT_EQ(maker::LinearText(2, "x", -3, "y"), "2x－3y");
+    const auto a = maker::ReadPolynomial("x^(2)－x－2");
+    const auto b = maker::ReadPolynomial("－2＋x^2－x");
+    ASSERT_TRUE(a && b);
+    EXPECT_TRUE(maker::SamePolynomial(*a, *b));
+    EXPECT_FALSE(maker::SamePolynomial(*a, *maker::ReadPolynomial("x^2－x＋2")));
+    EXPECT_FALSE(maker::ReadPolynomial("(x＋1)"));
+    EXPECT_FALSE(maker::ReadPolynomial(""));
+    const auto f = maker::ReadFactors("2(x＋2)(x－2)");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(*f, (std::vector<std::string> {"2", "x＋2", "x－2"}));
+    EXPECT_EQ(*maker::ReadFactors("(x－3)^2"), (std::vector<std::string> {"x－3", "x－3"}));
+    EXPECT_FALSE(maker::ReadFactors("(x＋1"));
+    EXPECT_EQ(maker::ValueText(maker::Ratio(-3, 6)), "－0.5");
+}
+
+// 举一反三: problems like the typed line, with an answer of the same shape; a line without an
+// answer gets a sentence.
+TEST(MakerSimilar, KeepsTheShapeOfTheTypedLine)
+{
+    struct Row {
+        int type;
+        const char *typed;
+        std::function<bool(const MadeProblem &)> alike;
+    };
+    const Row rows[] = {
+        {25, "3x+5=2x-7", [](const MadeProblem &p) { return Contains(Mid(p.line, Find(p.line, "＝")), "x"); }},
+        {27, "x^2-5x+6=0", [](const MadeProblem &p) { return !Contains(p.answer, "/") && Contains(p.answer, ","); }},
+        {27, "2x^2+3x-2=0", [](const MadeProblem &p) { return Contains(p.answer, "/"); }},
+        {29, "1/(x-2)+3=(x-1)/(x-2)", [](const MadeProblem &p) { return p.answer == "原方程无解"; }},
+        {22, "x^2-5x+6", [](const MadeProblem &p) { return Contains(p.answer, ")(") && !Contains(p.answer, "^"); }},
+        {11, "25×4×7", [](const MadeProblem &p) { return Left(p.line, Len("25×4×")) == "25×4×"; }},
+        {11, "37×64+37×36",
+            [](const MadeProblem &p) { return Contains(Solver().JianBianYunSuan(p.line, 5), "分配律"); }},
+        {8, "3.5×2+1.2", [](const MadeProblem &p) { return Contains(p.line, ".") && Contains(p.answer, "."); }},
+        {20, "-1/2+1/3", [](const MadeProblem &p) { return Contains(p.answer, "/"); }},
+        {26, "2x+y=5, x-y=1", [](const MadeProblem &p) { return Contains(p.line, "；"); }},
+        {21, "(x+1)(x-2)", [](const MadeProblem &p) { return Contains(p.answer, "x^2"); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.typed);
+        const MadeProblems made = Similar(row.type, row.typed, 5, 3);
+        EXPECT_EQ(made.problems.size(), 5u) << made.refusal;
+        std::set<std::string> lines;
+        for (const MadeProblem &p : made.problems) {
+            EXPECT_TRUE(lines.insert(p.line).second);
+            EXPECT_TRUE(row.alike(p)) << p.line << "  " << p.answer;
+            EXPECT_EQ(maker::RoutineAnswer(row.type, p.line).value_or("?"), p.answer);
+            CheckExactly(p);
+        }
+        const MadeProblems again = Similar(row.type, row.typed, 5, 3);
+        ASSERT_EQ(again.problems.size(), made.problems.size());
+        for (std::size_t i = 0; i < made.problems.size(); ++i)
+            EXPECT_EQ(again.problems[i].line, made.problems[i].line);
+    }
+    for (const char *unreadable : {"", "hello", "x^2+1=0", "((((", "1÷0"}) {
+        const MadeProblems made = Similar(27, unreadable, 3, 1);
+        EXPECT_TRUE(made.problems.empty()) << unreadable;
+        EXPECT_FALSE(made.refusal.empty()) << unreadable;
+    }
+    EXPECT_FALSE(Similar(1, "12345", 3, 1).refusal.empty());
+    // Counts beyond the cap are cut, never a hang.
+    EXPECT_LE(MakeProblems(25, MakerLevel::JiChu, 1000000, 1).problems.size(), 500u);
+    EXPECT_TRUE(MakeProblems(25, MakerLevel::JiChu, -3, 1).problems.empty());
+}
+
+} // namespace
+} // namespace qimbel
