@@ -198,7 +198,11 @@ std::string RoutineText(int type, const std::string &line)
 
 std::optional<std::string> RoutineAnswer(int type, const std::string &line)
 {
-    const std::string routine = RoutineText(type, line);
+    return AnswerOfText(type, RoutineText(type, line));
+}
+
+std::optional<std::string> AnswerOfText(int type, const std::string &routine)
+{
     const std::string last = LastLine(routine);
     if (last.empty() || Contains(routine, "无法") || Contains(routine, "错误"))
         return std::nullopt;
@@ -265,11 +269,16 @@ std::optional<std::string> RoutineAnswer(int type, const std::string &line)
     }
 }
 
-bool Proves(int type, const Candidate &made)
+std::optional<std::string> Proved(int type, const Candidate &made)
 {
     const std::string routine = RoutineText(type, made.line);
-    if (routine.empty())
-        return false;
+    if (routine.empty() || !SameAnswer(type, made, routine))
+        return std::nullopt;
+    return AnswerOfText(type, routine);
+}
+
+bool SameAnswer(int type, const Candidate &made, const std::string &routine)
+{
     switch (type) {
     case 11:
         // A line without a law to use is no 简便运算 problem.

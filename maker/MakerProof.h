@@ -17,7 +17,11 @@ std::string RoutineText(int type, const std::string &line);
 // sentence.
 std::optional<std::string> RoutineAnswer(int type, const std::string &line);
 
-// True when the routine answers the line and its answer is the made answer, exactly.
-bool Proves(int type, const Candidate &made);
+std::optional<std::string> AnswerOfText(int type, const std::string &routine);
+
+// The routine's answer when it answers the line and its answer is the made answer, exactly;
+// nothing otherwise.
+std::optional<std::string> Proved(int type, const Candidate &made);
+bool SameAnswer(int type, const Candidate &made, const std::string &routine);
 
 } // namespace qimbel::maker

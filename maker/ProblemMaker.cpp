@@ -202,11 +202,13 @@ MadeProblems Collect(int type, MakerLevel level, int count, std::uint64_t seed, 
         maker::Candidate made;
         if (like.empty()) {
             const std::optional<maker::Candidate> drawn = Draw(type, level, random);
-            if (!drawn || seen.count(drawn->line) != 0 || !maker::Proves(type, *drawn))
+            if (!drawn || seen.count(drawn->line) != 0)
                 continue;
             // The answer handed out is the routine's own text of it.
-            made = *drawn;
-            made.answer = maker::RoutineAnswer(type, made.line).value_or(made.answer);
+            const std::optional<std::string> answer = maker::Proved(type, *drawn);
+            if (!answer)
+                continue;
+            made = {drawn->line, *answer};
         } else if (i < draws / 2) {
             made.line = NewNumbers(type, like, random);
             if (seen.count(made.line) != 0)
@@ -219,11 +221,10 @@ MadeProblems Collect(int type, MakerLevel level, int count, std::uint64_t seed, 
             // Too few new numbers fit: the makers' problems of the same written shape (the numbers
             // left out) at any level fill up.
             const std::optional<maker::Candidate> drawn = Draw(type, kLevels[i % 3], random);
-            if (!drawn || seen.count(drawn->line) != 0 || AnswerShape(drawn->line) != AnswerShape(like)
-                || !maker::Proves(type, *drawn))
+            if (!drawn || seen.count(drawn->line) != 0 || AnswerShape(drawn->line) != AnswerShape(like))
                 continue;
             made.line = drawn->line;
-            const std::optional<std::string> answer = maker::RoutineAnswer(type, made.line);
+            const std::optional<std::string> answer = maker::Proved(type, *drawn);
             if (!answer || ShapeOf(type, made.line, *answer) != shape)
                 continue;
             made.answer = *answer;
