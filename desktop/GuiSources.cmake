@@ -19,6 +19,8 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/desktop/pages/BusyCursorGuard.cpp
   # desktop/pages/: 课本排版, the typeset view of the text box
   ${CMAKE_SOURCE_DIR}/desktop/pages/TypesetView.cpp
+  # desktop/pages/: 出一道题, 换一道 and 举一反三 under the text box
+  ${CMAKE_SOURCE_DIR}/desktop/pages/MakerBar.cpp
   # desktop/charts/: the widget that replays the display lists of the chart and graph models
   ${CMAKE_SOURCE_DIR}/desktop/charts/DisplayListView.cpp
   ${CMAKE_SOURCE_DIR}/desktop/charts/FrequencyDialog.cpp

@@ -136,7 +136,7 @@ bool SamePolynomialText(const std::string &routine, const std::string &answer)
 }
 
 // 竖式计算: the column routine of the line's one operator.
-std::string ColumnAnswer(Solver &solver, const std::string &line)
+std::string ColumnAnswer(Solver &solver, const std::string &line, int level)
 {
     for (const char *op : {"＋", "－", "×", "÷"}) {
         const int p = Find(line, op);
@@ -146,42 +146,42 @@ std::string ColumnAnswer(Solver &solver, const std::string &line)
         const std::string right = Mid(line, p + Len(op));
         const std::string o = op;
         if (o == "＋")
-            return solver.ShuShiJiaFa(left, right, 1);
+            return solver.ShuShiJiaFa(left, right, level);
         if (o == "－")
-            return solver.ShuShiJianFa(left, right, 1);
+            return solver.ShuShiJianFa(left, right, level);
         if (o == "×")
-            return solver.ShuShiChengFa(left, right, 1);
-        return solver.ShuShiChuFa(left, right, 1);
+            return solver.ShuShiChengFa(left, right, level);
+        return solver.ShuShiChuFa(left, right, level);
     }
     return {};
 }
 
 } // namespace
 
-std::string RoutineText(int type, const std::string &line)
+std::string RoutineText(int type, const std::string &line, int level)
 {
     Solver solver;
     switch (type) {
     case 7:
-        return ColumnAnswer(solver, line);
+        return ColumnAnswer(solver, line, level);
     case 8:
     case 20:
     case 21:
-        return solver.HunHeYunSuan(line, 1);
+        return solver.HunHeYunSuan(line, level);
     case 11:
-        return solver.JianBianYunSuan(line, 1);
+        return solver.JianBianYunSuan(line, level);
     case 9:
     case 25:
     case 30:
-        return solver.YiCiDengShi(line, UnknownOf(solver, line), 1);
+        return solver.YiCiDengShi(line, UnknownOf(solver, line), level);
     case 22:
-        return solver.YinShiFenJie(line, 8, 1);
+        return solver.YinShiFenJie(line, 8, level);
     case 23:
-        return solver.FenShiSiZeYunSuan(line, 1);
+        return solver.FenShiSiZeYunSuan(line, level);
     case 27:
         return solver.ErCiFangCheng(line, UnknownOf(solver, line));
     case 29:
-        return solver.FenShiFangCheng(line, UnknownOf(solver, line), 1);
+        return solver.FenShiFangCheng(line, UnknownOf(solver, line), level);
     case 26: {
         StringArray equations;
         StringArray letters;

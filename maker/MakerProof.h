@@ -8,9 +8,9 @@
 
 namespace qimbel::maker {
 
-// The routine's text for a made line at the level of the bare result (a system's equations are
-// joined by "；" in the line).
-std::string RoutineText(int type, const std::string &line);
+// The routine's text for a made line, by default at the level of the bare result (a system's
+// equations are joined by "；" in the line).
+std::string RoutineText(int type, const std::string &line, int level = 1);
 
 // The routine's answer to a line, in the form of a made answer ("x＝3", "x＝1，y＝2", "x1＝2 ,x2＝3",
 // the factors, the polynomial); nothing when the routine refuses the line or answers with a

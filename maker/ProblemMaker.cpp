@@ -248,6 +248,25 @@ MadeProblems MakeProblems(int type, MakerLevel level, int count, std::uint64_t s
     return Collect(type, level, count, seed, {});
 }
 
+std::string MadeSolution(int type, const std::string &line)
+{
+    if (!CanMake(type))
+        return {};
+    return maker::RoutineText(type, line, 5);
+}
+
+std::vector<std::string> TypedLines(const MadeProblem &problem)
+{
+    std::vector<std::string> lines;
+    int start = 0;
+    for (int p = Find(problem.line, "；"); p >= 0 && lines.size() < 10; p = Find(problem.line, "；", start)) {
+        lines.push_back(Mid(problem.line, start, p - start));
+        start = p + Len("；");
+    }
+    lines.push_back(Mid(problem.line, start));
+    return lines;
+}
+
 MadeProblems Similar(int type, const std::string &typedLine, int count, std::uint64_t seed)
 {
     if (!CanMake(type))

@@ -18,6 +18,7 @@ class QToolButton;
 namespace qimbel {
 
 class HelpWindow;
+class MakerBar;
 class ProblemPage;
 class TypesetView;
 
@@ -88,6 +89,7 @@ private:
     QLabel *summary_ = nullptr; // 1216
     QPushButton *compute_ = nullptr; // 1006
     QPushButton *mark_ = nullptr; // 批改我的解答
+    MakerBar *maker_ = nullptr; // 出一道题, 换一道, 举一反三
     QCheckBox *showIntro_ = nullptr; // 1015
     QCheckBox *showResult_ = nullptr; // 1259
     QCheckBox *showWorking_ = nullptr; // 1260
