@@ -182,14 +182,40 @@ std::string RoutineText(int type, const std::string &line, int level)
         return solver.ErCiFangCheng(line, UnknownOf(solver, line));
     case 29:
         return solver.FenShiFangCheng(line, UnknownOf(solver, line), level);
-    case 26: {
+    case 26:
+    case 31: {
         StringArray equations;
         StringArray letters;
         for (const std::string &equation : Split(line, "；"))
             equations.InsertAt(0, equation);
         for (int i = equations.GetSize() - 1; i >= 0; --i)
             solver.GetWeiZhiShu(equations[i], letters);
-        return solver.FangChengZu(equations, letters);
+        return type == 26 ? solver.FangChengZu(equations, letters) : solver.BuDengShiZu(equations, letters);
+    }
+    case 3:
+        return solver.BeiShu(line);
+    case 4:
+        return solver.YinShuGuoCheng(line, level) + solver.YinShu(line);
+    case 12:
+        return line + "＝" + solver.fenjieyinshu(line);
+    case 10: {
+        // As the page: a ratio of three or more terms its own working, else the quotient and the
+        // simplest whole-number ratio.
+        if (const std::string chain = solver.LianBiHuaJian(line); !chain.empty())
+            return "  " + line + "\r\n" + chain;
+        std::string text = "  " + line + "\r\n＝" + solver.SiZeHunHeYunSuan(solver.BiHuaShang(line)) + "\r\n";
+        if (const std::string simplest = solver.ZuiJianBi(line); !simplest.empty())
+            text += simplest + "\r\n";
+        return text;
+    }
+    case 18: {
+        const std::string equation = solver.BiLiFangCheng(line);
+        const std::string unknown = UnknownOf(solver, equation);
+        if (unknown.empty())
+            return {};
+        if (const std::string squared = solver.BiLiPingFang(line, unknown); !squared.empty())
+            return squared;
+        return "  " + line + "\r\n  " + equation + "\r\n" + solver.YiCiDengShi(equation, unknown, level);
     }
     default:
         return {};
@@ -259,6 +285,26 @@ std::optional<std::string> AnswerOfText(int type, const std::string &routine)
         }
         return answer.empty() ? std::nullopt : std::optional<std::string>(answer);
     }
+    case 3:
+    case 4: {
+        const int p = Find(routine, "答案为：");
+        if (p < 0)
+            return std::nullopt;
+        std::string list = Lines(Mid(routine, p + Len("答案为："))).front();
+        const int dots = Find(list, "......");
+        return Trim(dots >= 0 ? Left(list, dots) : list);
+    }
+    case 12: {
+        const int p = Find(last, "＝");
+        return p > 0 ? std::optional<std::string>(Mid(last, p + Len("＝"))) : std::nullopt;
+    }
+    case 10:
+        return Left(last, Len("＝")) == "＝" ? std::optional<std::string>(Mid(last, Len("＝"))) : std::nullopt;
+    case 18:
+        return Left(last, Len("x＝")) == "x＝" && ValueOf(Mid(last, Len("x＝"))) ? std::optional<std::string>(last)
+                                                                                 : std::nullopt;
+    case 31:
+        return last;
     case 27:
         for (const std::string &each : Lines(routine))
             if (Left(each, Len("∴x")) == "∴x" && Roots(each).size() == 2)
@@ -303,6 +349,15 @@ bool SameAnswer(int type, const Candidate &made, const std::string &routine)
         return SameFactors(LastLine(routine), made.answer);
     case 26:
         return SameSystemSolution(routine, made.answer);
+    case 3:
+    case 4:
+    case 10:
+    case 12:
+    case 31:
+        // Lists, factors, ratios and solution sets: the same text.
+        return AnswerOfText(type, routine) == made.answer;
+    case 18:
+        return SameRelation(LastLine(routine), made.answer);
     case 27:
         return SameRoots(routine, made.answer);
     default:

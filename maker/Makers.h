@@ -13,4 +13,7 @@ std::optional<Candidate> MakeEquation(int type, MakerLevel level, SeededRandom &
 // 竖式计算, 四则混合运算, 简便运算, 有理数四则运算, 整式四则运算, 因式分解.
 std::optional<Candidate> MakeExpression(int type, MakerLevel level, SeededRandom &random);
 
+// 倍数, 因数, 化简比, 分解质因数, 解(未知数)比, 一元一次不等式组.
+std::optional<Candidate> MakeNumbers(int type, MakerLevel level, SeededRandom &random);
+
 } // namespace qimbel::maker

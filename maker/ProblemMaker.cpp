@@ -32,7 +32,9 @@ std::optional<maker::Candidate> Draw(int type, MakerLevel level, SeededRandom &r
 {
     if (auto made = maker::MakeEquation(type, level, random))
         return made;
-    return maker::MakeExpression(type, level, random);
+    if (auto made = maker::MakeExpression(type, level, random))
+        return made;
+    return maker::MakeNumbers(type, level, random);
 }
 
 const MakerLevel kLevels[] = {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan};
@@ -60,28 +62,53 @@ std::string ReplaceAll(const std::string &line, const std::string &from, const s
 // no blanks; the equations of a system joined by "；"; a fractional equation's "/" a division.
 std::string Normalised(int type, const std::string &typed)
 {
-    static const char *const pairs[][2]
-        = {{"（", "("}, {"）", ")"}, {"[", "("}, {"]", ")"}, {"{", "("}, {"}", ")"}, {"+", "＋"}, {"-", "－"},
-            {"*", "×"}, {">=", "≥"}, {"<=", "≤"}, {"=", "＝"}, {">", "＞"}, {"<", "＜"}, {"＞＝", "≥"}, {"＜＝", "≤"},
-            {" ", ""}, {"　", ""}, {"\t", ""}, {"\r", ""}, {"\n", ""}, {";", "；"}, {",", "；"}, {"，", "；"}};
+    static const char *const pairs[][2] = {
+        {"（", "("},
+        {"）", ")"},
+        {"[", "("},
+        {"]", ")"},
+        {"{", "("},
+        {"}", ")"},
+        {"+", "＋"},
+        {"-", "－"},
+        {"*", "×"},
+        {">=", "≥"},
+        {"<=", "≤"},
+        {"=", "＝"},
+        {">", "＞"},
+        {"<", "＜"},
+        {"＞＝", "≥"},
+        {"＜＝", "≤"},
+        {" ", ""},
+        {"　", ""},
+        {"\t", ""},
+        {"\r", ""},
+        {"\n", ""},
+        {";", "；"},
+    };
     std::string line = typed;
     for (const auto &[from, to] : pairs)
         line = ReplaceAll(line, from, to);
     if (type == 29)
         line = ReplaceAll(line, "/", "÷");
+    // The equations of a system may be typed on one line, parted by commas; a list keeps them.
+    if (type == 26 || type == 31)
+        line = ReplaceAll(ReplaceAll(line, ",", "；"), "，", "；");
     return line;
 }
 
 // The shape of an answer: its numbers as "n" with their points and fraction bars, signs left out,
-// so 3 and －12 are alike, 4.5 and 1/3 are not.
-std::string AnswerShape(const std::string &answer)
+// so 3 and －12 are alike, 4.5 and 1/3 are not. With `digits`, each number also keeps its count of
+// digits, so 60 and 84 are alike, 60 and 1197 are not.
+std::string AnswerShape(const std::string &answer, bool digits = false)
 {
     std::string shape;
     for (std::size_t i = 0; i < answer.size();) {
         if (answer[i] >= '0' && answer[i] <= '9') {
+            const std::size_t start = i;
             while (i < answer.size() && answer[i] >= '0' && answer[i] <= '9')
                 ++i;
-            shape += 'n';
+            shape += digits ? "n" + std::to_string(i - start) : std::string("n");
             continue;
         }
         const std::size_t size = IsGbkLead(static_cast<unsigned char>(answer[i])) && i + 1 < answer.size() ? 2 : 1;
@@ -124,6 +151,8 @@ std::string ShapeOf(int type, const std::string &line, const std::string &answer
     }
     if (type == 11)
         return LawOf(line) + "|" + AnswerShape(answer);
+    if (type == 10) // a ratio to simplify stays one
+        return AnswerShape(answer) + (answer == line ? "=" : "");
     if (type == 27) {
         // Two roots or one, whole or not, rational or with a root sign: the method stays.
         const bool fraction = Contains(answer, "/") || Contains(answer, ".");
@@ -221,7 +250,7 @@ MadeProblems Collect(int type, MakerLevel level, int count, std::uint64_t seed, 
             // Too few new numbers fit: the makers' problems of the same written shape (the numbers
             // left out) at any level fill up.
             const std::optional<maker::Candidate> drawn = Draw(type, kLevels[i % 3], random);
-            if (!drawn || seen.count(drawn->line) != 0 || AnswerShape(drawn->line) != AnswerShape(like))
+            if (!drawn || seen.count(drawn->line) != 0 || AnswerShape(drawn->line, true) != AnswerShape(like, true))
                 continue;
             made.line = drawn->line;
             const std::optional<std::string> answer = maker::Proved(type, *drawn);

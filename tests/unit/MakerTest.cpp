@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <numeric>
 #include <set>
 
 namespace qimbel {
@@ -92,6 +93,70 @@ bool Holds(const std::string &equation, const std::vector<std::pair<char, std::s
     return sides.size() == 2 && Equal(sides[0], sides[1]);
 }
 
+// The value of a whole polynomial in x at a whole x.
+Rational At(const std::string &polynomial, long long x)
+{
+    Rational value {0, 1};
+    const auto read = maker::ReadPolynomial(polynomial);
+    if (!read)
+        return value;
+    for (const auto &[key, coefficient] : *read) {
+        Rational term = coefficient;
+        if (key == "x1")
+            term = *RationalProduct(coefficient, Rational {x, 1});
+        value = *RationalSum(value, term);
+    }
+    return value;
+}
+
+// a < b for exact values.
+bool Less(const Rational &a, const Rational &b) { return a.numerator * b.denominator < b.numerator * a.denominator; }
+
+const char *const kRelations[] = {"≥", "≤", "＞", "＜"};
+
+bool Holds(const Rational &a, const std::string &relation, const Rational &b)
+{
+    if (relation == "＞")
+        return Less(b, a);
+    if (relation == "＜")
+        return Less(a, b);
+    if (relation == "≥")
+        return !Less(a, b);
+    return !Less(b, a);
+}
+
+bool Satisfies(const std::string &inequality, long long x)
+{
+    for (const char *relation : kRelations) {
+        const std::vector<std::string> sides = SplitOn(inequality, relation);
+        if (sides.size() == 2)
+            return Holds(At(sides[0], x), relation, At(sides[1], x));
+    }
+    ADD_FAILURE() << "no relation in " << inequality;
+    return false;
+}
+
+// x in a solution set written as a＜x＜b, x＞a, x≤b … or 无解.
+bool InSolutionSet(const std::string &set, long long x)
+{
+    if (set == "无解")
+        return false;
+    const int at = Find(set, "x");
+    if (at < 0)
+        return false;
+    bool inside = true;
+    const std::string before = Left(set, at);
+    const std::string after = Mid(set, at + 1);
+    for (const char *relation : kRelations) {
+        if (!before.empty() && Right(before, Len(relation)) == relation)
+            inside = inside
+                && Holds(*maker::ValueOf(Left(before, Len(before) - Len(relation))), relation, Rational {x, 1});
+        if (!after.empty() && Left(after, Len(relation)) == relation)
+            inside = inside && Holds(Rational {x, 1}, relation, *maker::ValueOf(Mid(after, Len(relation))));
+    }
+    return inside;
+}
+
 // The answer of a made problem checked again with exact arithmetic, without the routine.
 void CheckExactly(const MadeProblem &made)
 {
@@ -150,6 +215,83 @@ void CheckExactly(const MadeProblem &made)
                 roots.push_back(Mid(part, Find(part, "＝") + Len("＝")));
         for (const std::string &root : roots)
             EXPECT_TRUE(Holds(line, {{'x', root}})) << root;
+        break;
+    }
+    case 3:
+    case 4: {
+        // Common multiples: ten, each the next multiple of the first, which every number divides;
+        // common factors: the divisors of the greatest, which divides every number.
+        std::vector<long long> numbers;
+        for (const std::string &n : SplitOn(line, ","))
+            numbers.push_back(std::atoll(n.c_str()));
+        std::vector<long long> listed;
+        for (const std::string &n : SplitOn(answer, ","))
+            listed.push_back(std::atoll(n.c_str()));
+        ASSERT_FALSE(listed.empty());
+        const long long key = made.type == 3 ? listed.front() : listed.back();
+        for (long long n : numbers)
+            EXPECT_EQ(made.type == 3 ? key % n : n % key, 0);
+        std::vector<long long> expected;
+        for (long long k = 1; k <= (made.type == 3 ? 10 : key); ++k)
+            if (made.type == 3 || key % k == 0)
+                expected.push_back(made.type == 3 ? k * key : k);
+        EXPECT_EQ(listed, expected);
+        if (made.type == 3) { // the first is the least: no smaller multiple of the first number works
+            for (long long m = numbers[0]; m < key; m += numbers[0]) {
+                bool all = true;
+                for (long long n : numbers)
+                    all = all && m % n == 0;
+                EXPECT_FALSE(all) << m;
+            }
+        } else { // the greatest: the numbers over it share no factor
+            long long g = 0;
+            for (long long n : numbers)
+                g = std::gcd(g, n / key);
+            EXPECT_EQ(g, 1);
+        }
+        break;
+    }
+    case 12: {
+        std::string product = answer;
+        product = Solver().GetTiHuan(product, "^(", "^");
+        product = Solver().GetTiHuan(product, ")", "");
+        EXPECT_TRUE(Equal(line, product));
+        for (const std::string &factor : SplitOn(answer, "×")) {
+            const long long p = std::atoll(factor.c_str());
+            for (long long d = 2; d * d <= p; ++d)
+                EXPECT_NE(p % d, 0) << p;
+        }
+        break;
+    }
+    case 10: {
+        // Every pair of terms in the same proportion, the answer's terms whole without a common factor.
+        const std::vector<std::string> given = SplitOn(line, ":");
+        const std::vector<std::string> simplest = SplitOn(answer, ":");
+        ASSERT_EQ(given.size(), simplest.size());
+        long long g = 0;
+        for (std::size_t i = 0; i < given.size(); ++i) {
+            g = std::gcd(g, std::atoll(simplest[i].c_str()));
+            EXPECT_TRUE(Equal(given[0] + "×" + simplest[i], given[i] + "×" + simplest[0]));
+        }
+        EXPECT_EQ(g, 1);
+        break;
+    }
+    case 18: {
+        const std::string equation = Put(line, 'x', Mid(answer, Len("x＝")));
+        const std::vector<std::string> sides = SplitOn(equation, "＝");
+        const std::vector<std::string> left = SplitOn(sides[0], ":");
+        const std::vector<std::string> right = SplitOn(sides[1], ":");
+        EXPECT_TRUE(Equal(left[0] + "×" + right[1], left[1] + "×" + right[0]));
+        break;
+    }
+    case 31: {
+        // Every whole x from －40 to 40 is in the answer's set exactly when it satisfies both.
+        for (long long x = -40; x <= 40; ++x) {
+            bool both = true;
+            for (const std::string &inequality : SplitOn(line, "；"))
+                both = both && Satisfies(inequality, x);
+            EXPECT_EQ(both, InSolutionSet(answer, x)) << x;
+        }
         break;
     }
     default:
@@ -264,15 +406,26 @@ TEST(MakerLevels, EachLevelMakesWhatTheTableSays)
         {29, MakerLevel::JiChu, lacks("无解"), any},
         {29, MakerLevel::TiGao, any, [](const MadeProblem &p) { return p.answer == "原方程无解"; }},
         {29, MakerLevel::TuoZhan, has("x^2"), any},
+        {4, MakerLevel::TuoZhan, [](const MadeProblem &p) { return SplitOn(p.line, ",").size() == 3; }, any},
+        {10, MakerLevel::TiGao, has("."), any},
+        {10, MakerLevel::TuoZhan, [](const MadeProblem &p) { return SplitOn(p.answer, ":").size() == 3; }, any},
+        {12, MakerLevel::JiChu, [](const MadeProblem &p) { return std::atoll(p.line.c_str()) <= 100; }, any},
+        {18, MakerLevel::JiChu, [](const MadeProblem &p) { return Left(p.line, 1) == "x"; }, any},
+        {31, MakerLevel::TuoZhan, any, [](const MadeProblem &p) { return p.answer == "无解"; }},
         {30, MakerLevel::JiChu, [&](const MadeProblem &p) { return !flipped(p); }, any},
         {30, MakerLevel::TiGao, flipped, any},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::to_string(row.type) + " " + MakerLevelName(row.level));
-        const MadeProblems made = MakeProblems(row.type, row.level, 200, 11);
-        ASSERT_EQ(made.problems.size(), 200u);
+        // Seven requests of 30: some levels hold fewer than 200 different problems.
+        std::vector<MadeProblem> made;
+        for (std::uint64_t seed = 11; seed < 18; ++seed) {
+            const MadeProblems batch = MakeProblems(row.type, row.level, 30, seed);
+            ASSERT_EQ(batch.problems.size(), 30u);
+            made.insert(made.end(), batch.problems.begin(), batch.problems.end());
+        }
         int some = 0;
-        for (const MadeProblem &p : made.problems) {
+        for (const MadeProblem &p : made) {
             EXPECT_TRUE(row.every(p)) << p.line << "  " << p.answer;
             some += row.some(p) ? 1 : 0;
         }
