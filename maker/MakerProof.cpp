@@ -2,6 +2,7 @@
 // level of the bare result) and its answer must be the maker's, exactly.
 #include "maker/MakerProof.h"
 
+#include "marking/ExactExpression.h"
 #include "solver/GbkText.h"
 #include "solver/Solver.h"
 
@@ -156,6 +157,17 @@ std::string ColumnAnswer(Solver &solver, const std::string &line, int level)
     return {};
 }
 
+bool SameExactValue(const std::string &a, const std::string &b)
+{
+    const ReadExpression x = ReadPupilExpression(a, false);
+    const ReadExpression y = ReadPupilExpression(b, false);
+    if (!x.tree || !y.tree)
+        return false;
+    const auto u = ExactValueOf(*x.tree);
+    const auto v = ExactValueOf(*y.tree);
+    return u && v && qimbel::SameValue(*u, *v).value_or(false);
+}
+
 } // namespace
 
 std::string RoutineText(int type, const std::string &line, int level)
@@ -194,6 +206,12 @@ std::string RoutineText(int type, const std::string &line, int level)
     }
     case 3:
         return solver.BeiShu(line);
+    case 5:
+        return solver.DaXiaoBiJiao(line, level);
+    case 13:
+        return solver.KeXueJiShuFa(line);
+    case 15:
+        return solver.PaiXu(line);
     case 4:
         return solver.YinShuGuoCheng(line, level) + solver.YinShu(line);
     case 12:
@@ -294,6 +312,19 @@ std::optional<std::string> AnswerOfText(int type, const std::string &routine)
         const int dots = Find(list, "......");
         return Trim(dots >= 0 ? Left(list, dots) : list);
     }
+    case 5:
+    case 13:
+        return last;
+    case 15: {
+        const int p = Find(routine, "从小到大排序为：");
+        if (p < 0)
+            return std::nullopt;
+        const std::vector<std::string> after = Lines(Mid(routine, p + Len("从小到大排序为：")));
+        return after.empty() ? std::nullopt : std::optional<std::string>(after.front());
+    }
+    case 23:
+        return Left(last, 1) == "(" || Contains(last, "/") || ValueOf(last) ? std::optional<std::string>(last)
+                                                                            : std::nullopt;
     case 12: {
         const int p = Find(last, "＝");
         return p > 0 ? std::optional<std::string>(Mid(last, p + Len("＝"))) : std::nullopt;
@@ -358,6 +389,22 @@ bool SameAnswer(int type, const Candidate &made, const std::string &routine)
         return AnswerOfText(type, routine) == made.answer;
     case 18:
         return SameRelation(LastLine(routine), made.answer);
+    case 5:
+    case 15:
+        return AnswerOfText(type, routine) == made.answer;
+    case 13: {
+        // The same power of ten and the same mantissa (the routine may write 3.400000 for 3.4).
+        const std::string answer = AnswerOfText(type, routine).value_or("");
+        const int p = Find(answer, "×10^(");
+        const int q = Find(made.answer, "×10^(");
+        return p > 0 && q > 0 && Mid(answer, p) == Mid(made.answer, q)
+            && SameNumber(Left(answer, p), Left(made.answer, q));
+    }
+    case 23: {
+        // The same fraction of polynomials, exactly.
+        const std::optional<std::string> answer = AnswerOfText(type, routine);
+        return answer && SameExactValue(*answer, made.answer);
+    }
     case 27:
         return SameRoots(routine, made.answer);
     default:

@@ -16,4 +16,7 @@ std::optional<Candidate> MakeExpression(int type, MakerLevel level, SeededRandom
 // 倍数, 因数, 化简比, 分解质因数, 解(未知数)比, 一元一次不等式组.
 std::optional<Candidate> MakeNumbers(int type, MakerLevel level, SeededRandom &random);
 
+// 两个数的大小比较, 科学记数法, 一列数的大小排序, 分式四则运算.
+std::optional<Candidate> MakeMore(int type, MakerLevel level, SeededRandom &random);
+
 } // namespace qimbel::maker

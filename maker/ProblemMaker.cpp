@@ -34,7 +34,9 @@ std::optional<maker::Candidate> Draw(int type, MakerLevel level, SeededRandom &r
         return made;
     if (auto made = maker::MakeExpression(type, level, random))
         return made;
-    return maker::MakeNumbers(type, level, random);
+    if (auto made = maker::MakeNumbers(type, level, random))
+        return made;
+    return maker::MakeMore(type, level, random);
 }
 
 const MakerLevel kLevels[] = {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan};

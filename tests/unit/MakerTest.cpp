@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <numeric>
@@ -292,6 +293,51 @@ void CheckExactly(const MadeProblem &made)
                 both = both && Satisfies(inequality, x);
             EXPECT_EQ(both, InSolutionSet(answer, x)) << x;
         }
+        break;
+    }
+    case 5: {
+        for (const char *relation : {"＞", "＜", "＝"}) {
+            const std::vector<std::string> sides = SplitOn(answer, relation);
+            if (sides.size() != 2)
+                continue;
+            EXPECT_EQ(sides[0] + "," + sides[1], line);
+            const Rational a = *maker::ValueOf(sides[0]);
+            const Rational b = *maker::ValueOf(sides[1]);
+            EXPECT_EQ(std::string(relation), Less(a, b) ? "＜" : Less(b, a) ? "＞" : "＝");
+        }
+        break;
+    }
+    case 15: {
+        std::vector<std::string> given = SplitOn(line, ",");
+        std::vector<std::string> sorted = SplitOn(answer, " ");
+        for (std::size_t i = 1; i < sorted.size(); ++i)
+            EXPECT_TRUE(Less(*maker::ValueOf(sorted[i - 1]), *maker::ValueOf(sorted[i])));
+        std::sort(given.begin(), given.end());
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(given, sorted);
+        break;
+    }
+    case 13: {
+        // m×10^(e) with 1 ≤ |m| < 10, and the value of the number.
+        const int times = Find(answer, "×10^(");
+        ASSERT_GT(times, 0);
+        const Rational mantissa = *maker::ValueOf(Left(answer, times));
+        const long long exponent = std::atoll(Solver().GetTiHuan(Mid(answer, times + Len("×10^(")), "－", "-").c_str());
+        Rational value = mantissa;
+        for (long long i = 0; i < (exponent < 0 ? -exponent : exponent); ++i)
+            value
+                = exponent < 0 ? *RationalQuotient(value, Rational {10, 1}) : *RationalProduct(value, Rational {10, 1});
+        const Rational size = mantissa.numerator < 0 ? Rational {-mantissa.numerator, mantissa.denominator} : mantissa;
+        EXPECT_FALSE(Less(size, Rational {1, 1}));
+        EXPECT_TRUE(Less(size, Rational {10, 1}));
+        EXPECT_TRUE(maker::SameValue(value, *maker::ValueOf(line)));
+        break;
+    }
+    case 23: {
+        const ReadExpression a = ReadPupilExpression(line, false);
+        const ReadExpression b = ReadPupilExpression(answer, false);
+        ASSERT_TRUE(a.tree && b.tree);
+        EXPECT_TRUE(SameValue(*ExactValueOf(*a.tree), *ExactValueOf(*b.tree)).value_or(false));
         break;
     }
     default:
