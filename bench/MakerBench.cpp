@@ -1,6 +1,7 @@
 // 出题: 100 problems of one type and level, each proved by the type's routine, and five problems
 // like a typed line.
 #include "maker/LevelTable.h"
+#include "maker/Paper.h"
 #include "maker/ProblemMaker.h"
 
 #include <benchmark/benchmark.h>
@@ -35,5 +36,26 @@ void BM_FiveSimilar(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FiveSimilar)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// A 30-problem paper of 九年级 kinds with its worked key.
+void BM_PaperWithKey(benchmark::State &state)
+{
+    qimbel::PaperRequest request {"九年级数学测试卷",
+        {{27, qimbel::MakerLevel::TiGao, 10, 3}, {22, qimbel::MakerLevel::TiGao, 10, 3},
+            {29, qimbel::MakerLevel::TiGao, 5, 4}, {31, qimbel::MakerLevel::JiChu, 5, 4}},
+        1, true};
+    for (auto _ : state) {
+        qimbel::MadePaper paper = qimbel::MakePaper(request);
+        if (paper.problems.size() != 30)
+            state.SkipWithError("no paper");
+        benchmark::DoNotOptimize(paper);
+        ++request.seed;
+    }
+}
+BENCHMARK(BM_PaperWithKey)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -120,7 +120,7 @@ int main(int argc, char **argv)
     std::ios::sync_with_stdio(false);
     // --make reads nothing: the problems are made from the type, level and seed alone.
     std::string input;
-    if (!request.make)
+    if (!request.make && request.paper == 0)
         input.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     // Editors on some systems start a UTF-8 file with a byte-order mark: it is no part of the text.
     if (!request.gbk && input.compare(0, 3, "\xEF\xBB\xBF") == 0)

@@ -9,6 +9,7 @@ namespace qimbel {
 
 struct MakerLevelRow {
     int type;
+    const char *name; // the type's name on a paper
     const char *jiChu; // 基础
     const char *tiGao; // 提高
     const char *tuoZhan; // 拓展

@@ -1,9 +1,11 @@
 #include "pages/Headless.h"
 
 #include "maker/LevelTable.h"
+#include "maker/Paper.h"
 #include "pages/PageBook.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
+#include "solver/DataFile.h"
 
 #include <charconv>
 #include <utility>
@@ -41,6 +43,17 @@ std::string RunMaker(const HeadlessRequest &request, const std::string &text, st
         add(MakeProblems(request.type, request.makerLevel, request.count, request.seed));
         return out;
     }
+    if (request.paper > 0) {
+        PaperRequest paper;
+        paper.title = GradeName(request.paper) + "数学测试卷";
+        paper.kinds = GradeSelection(ReadDataFile(CurriculumPath()), request.paper);
+        paper.seed = request.seed;
+        paper.workedKey = !request.answersOnly;
+        const MadePaper made = MakePaper(paper);
+        if (!made.refusal.empty() && messages != nullptr)
+            messages->push_back(made.refusal);
+        return made.refusal.empty() ? made.paper + "\r\n" + made.key : std::string();
+    }
     std::size_t start = 0;
     int lines = 0;
     while (start < text.size() && lines < 1000) {
@@ -67,6 +80,7 @@ const char *HeadlessUsage()
            "       [--gbk] [--format text|html]\n"
            "       qimbel-cli --make T [--level 基础|提高|拓展] [--count N] [--seed S] [--answers]\n"
            "       qimbel-cli --type T --similar N [--seed S] [--answers]\n"
+           "       qimbel-cli --paper GRADE [--seed S] [--answers-only]\n"
            "       qimbel-cli --graph F [--graph G ...]\n"
            "       qimbel-cli --pictures\n"
            "  Reads the text box from standard input, presses check and compute on the page,\n"
@@ -91,6 +105,9 @@ const char *HeadlessUsage()
            "                 routine; the same seed makes the same problems\n"
            "  --similar N    print N problems like each line read from standard input (举一反三)\n"
            "  --answers      follow each made problem by a tab and its answer\n"
+           "  --paper GRADE  print a test paper of the grade (1 to 9 or 一年级 … 九年级) with the topics\n"
+           "                 of Document/ZuJuan.ini, then its key of worked solutions; the seed is\n"
+           "                 the paper's number (--answers-only: the key gives the answers alone)\n"
            "  --graph F      print the properties of the function F (y=2x+1, x^2-2x-3, 6/x ...) as the\n"
            "                 graph page shows them, and where the functions given meet (UTF-8)\n"
            "  --pictures     answer the requests of the graph and chart pages read from standard input,\n"
@@ -129,6 +146,14 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
             ++i;
         } else if (arg == "--answers") {
             request.answers = true;
+        } else if (arg == "--answers-only") {
+            request.answersOnly = true;
+        } else if (arg == "--paper") {
+            if (chosen || !hasValue || ReadGrade(args[i + 1]) == 0)
+                return {std::nullopt,
+                    chosen ? "give one --paper, --make, --type or --page" : "--paper needs a grade, 1 to 9"};
+            request.paper = ReadGrade(args[++i]);
+            chosen = true;
         } else if (arg == "--type" || arg == "--page" || arg == "--level") {
             int value = 0;
             if (!hasValue || !ParseInt(args[i + 1], value))
@@ -185,7 +210,7 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
 
 std::string RunHeadless(const HeadlessRequest &request, const std::string &text, std::vector<std::string> *messages)
 {
-    if (request.make || request.similar > 0)
+    if (request.make || request.similar > 0 || request.paper > 0)
         return RunMaker(request, text, messages);
     ResetSession();
     PageBook book;

@@ -29,6 +29,8 @@ struct HeadlessRequest {
     int count = 10; // --count N
     std::uint64_t seed = 1; // --seed S
     bool answers = false; // --answers: each made problem followed by a tab and its answer
+    int paper = 0; // --paper GRADE (1 … 9): the grade's paper and its key
+    bool answersOnly = false; // --answers-only: the paper's key without the working
 };
 
 // Parses the arguments after the program name; an error text on failure.
