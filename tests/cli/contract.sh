@@ -97,5 +97,22 @@ expect "compute-only keeps the text" "3/4×2/3" "$(printf '3/4×2/3\n' | "$cli" 
 printf '' | "$cli" --type 20 --check-only --compute-only >/dev/null 2>&1
 expect "check-only with compute-only" 2 $?
 
+# 出题: made problems one a line, the same for the same seed, each answered by --type as made;
+# --similar prints N a line read; --paper prints a paper and its key; bad requests exit with 2.
+made=$("$cli" --make 25 --level 提高 --count 5 --seed 3)
+expect "make: five lines" 5 "$(printf '%s\n' "$made" | wc -l)"
+expect "make: the same seed" "$made" "$("$cli" --make 25 --level 提高 --count 5 --seed 3)"
+first=$("$cli" --make 25 --level 提高 --count 1 --seed 3 --answers)
+expect "make: the page answers as made" "$(printf '%s' "$first" | cut -f2)" \
+    "$(printf '%s\n' "$(printf '%s' "$first" | cut -f1)" | "$cli" --type 25 --level 1 | tail -n 1)"
+expect "similar: two for each line" 4 "$(printf '3x+5=2x-7\n4(x-1)=2x+6\n' | "$cli" --type 25 --similar 2 2>/dev/null | wc -l)"
+"$cli" --paper 8 --seed 5 | grep -q '^八年级数学测试卷　答案（试卷编号：5）' || fail "paper with its key"
+"$cli" --make 1 >/dev/null 2>&1
+expect "make: a type without a maker" 2 $?
+"$cli" --make 25 --level 很难 >/dev/null 2>&1
+expect "make: an unknown level" 2 $?
+"$cli" --paper 10 >/dev/null 2>&1
+expect "paper: no such grade" 2 $?
+
 if [ "$failures" -eq 0 ]; then echo "cli contract: all checks passed"; fi
 [ "$failures" -eq 0 ]
