@@ -13,6 +13,7 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/desktop/tools/SymbolPalette.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/KnowledgePage.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/LauncherPage.cpp
+  ${CMAKE_SOURCE_DIR}/desktop/tools/PaperWindow.cpp
   # desktop/pages/: the help window
   ${CMAKE_SOURCE_DIR}/desktop/pages/HelpWindow.cpp
   # desktop/pages/: the busy cursor of a long compute

@@ -3,17 +3,23 @@
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/MakerBar.h"
 #include "desktop/pages/ProblemPageWidget.h"
+#include "desktop/tools/PaperWindow.h"
+#include "maker/Paper.h"
 #include "maker/ProblemMaker.h"
 #include "pages/Session.h"
+#include "solver/DataFile.h"
 
 #include "PageFinders.h"
 #include "WhenModal.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -109,6 +115,33 @@ private slots:
         QVERIFY2(solution.contains(QStringLiteral("x＝")), qPrintable(solution));
         QCOMPARE(edit->document()->blockCount(), 6);
         QCOMPARE(edit->document()->firstBlock().text(), QStringLiteral("3x+5=2x-7"));
+    }
+
+    // 自动组卷 from the 自动出卷及测试 tab: a grade's default kinds, 满分100, the paper and its key as
+    // the model makes them; a total other than 100 is said in the window.
+    void paperWindowMakesTheGradesPaper()
+    {
+        MainWindow window;
+        QVERIFY(window.findChild<QPushButton *>(QStringLiteral("button_paper")) != nullptr);
+        PaperWindow paper;
+        paper.ChooseGrade(8);
+        paper.SetSeed(5);
+        QVERIFY(paper.MakeThePaper());
+        PaperRequest request;
+        request.title = GradeName(8) + ToGbk(QStringLiteral("数学测试卷"));
+        request.kinds = GradeSelection(ReadDataFile(CurriculumPath()), 8);
+        request.seed = 5;
+        const MadePaper made = MakePaper(request);
+        QCOMPARE(paper.PaperText(), FromGbk(made.paper));
+        QCOMPARE(paper.KeyText(), FromGbk(made.key));
+        QVERIFY(paper.findChild<QLabel *>(QStringLiteral("label_total"))->text().contains(QStringLiteral("合计100分")));
+
+        auto *table = paper.findChild<QTableWidget *>(QStringLiteral("table_kinds"));
+        static_cast<QSpinBox *>(table->cellWidget(0, 2))->setValue(10);
+        QVERIFY(!paper.MakeThePaper());
+        QVERIFY(paper.findChild<QLabel *>(QStringLiteral("label_status"))
+                    ->text()
+                    .contains(QStringLiteral("满分应是100分")));
     }
 };
 
