@@ -18,6 +18,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace qimbel {
 
 namespace {
@@ -159,55 +161,62 @@ void MakerBar::ShowSimilar()
         QMessageBox::information(this, QString(), QStringLiteral("请把光标放在一道题目所在的行上。"));
         return;
     }
-    std::string line = ToGbk(typed);
-    const MadeProblems made = Similar(type_, line, 5, seed_++);
-    if (made.problems.empty()) {
-        QMessageBox::information(this, QString(), FromGbk(made.refusal));
+    auto made = std::make_shared<MadeProblems>(Similar(type_, ToGbk(typed), 5, seed_++));
+    if (made->problems.empty()) {
+        QMessageBox::information(this, QString(), FromGbk(made->refusal));
         return;
     }
+    QDialog *dialog = SimilarDialog(typed, made);
+    const bool add = dialog->exec() == QDialog::Accepted;
+    delete dialog;
+    if (!add)
+        return;
+    QStringList lines;
+    for (const MadeProblem &problem : made->problems)
+        lines << LinesOf(problem);
+    Insert(lines);
+    lastBlock_ = -1;
+}
 
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("similar_dialog"));
-    dialog.setWindowTitle(QStringLiteral("举一反三"));
-    auto *label = new QLabel(QStringLiteral("和“%1”相似的题（点一道题看它的解答）：").arg(typed), &dialog);
+QDialog *MakerBar::SimilarDialog(const QString &typed, const std::shared_ptr<const MadeProblems> &made)
+{
+    auto *dialog = new QDialog(this);
+    dialog->setObjectName(QStringLiteral("similar_dialog"));
+    dialog->setWindowTitle(QStringLiteral("举一反三"));
+    auto *label = new QLabel(QStringLiteral("和“%1”相似的题（点一道题看它的解答）：").arg(typed), dialog);
     label->setWordWrap(true);
-    auto *list = new QListWidget(&dialog);
+    auto *list = new QListWidget(dialog);
     list->setObjectName(QStringLiteral("similar_list"));
     list->setFont(edit_->font());
-    auto *solution = new QPlainTextEdit(&dialog);
+    auto *solution = new QPlainTextEdit(dialog);
     solution->setObjectName(QStringLiteral("similar_solution"));
     solution->setReadOnly(true);
     solution->setFont(edit_->font());
     solution->setLineWrapMode(QPlainTextEdit::NoWrap);
     solution->setPlaceholderText(QStringLiteral("点上面的一道题，这里显示它的解答。"));
-    for (const MadeProblem &problem : made.problems)
+    for (const MadeProblem &problem : made->problems)
         list->addItem(LinesOf(problem).join(QStringLiteral("；")));
-    connect(list, &QListWidget::currentRowChanged, &dialog, [&made, solution, this](int row) {
-        if (row < 0 || row >= static_cast<int>(made.problems.size()))
+    const int type = type_;
+    connect(list, &QListWidget::currentRowChanged, dialog, [made, solution, type](int row) {
+        if (row < 0 || row >= static_cast<int>(made->problems.size()))
             return;
-        const MadeProblem &problem = made.problems[static_cast<std::size_t>(row)];
-        solution->setPlainText(FromGbk(MadeSolution(type_, problem.line)));
+        const MadeProblem &problem = made->problems[static_cast<std::size_t>(row)];
+        solution->setPlainText(FromGbk(MadeSolution(type, problem.line)));
     });
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QPushButton *add = buttons->addButton(QStringLiteral("放进题目框"), QDialogButtonBox::AcceptRole);
     add->setObjectName(QStringLiteral("button_similar_add"));
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    auto *layout = new QVBoxLayout(&dialog);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(dialog);
     layout->addWidget(label);
     layout->addWidget(list);
     layout->addWidget(solution, 1);
-    if (!made.refusal.empty())
-        layout->addWidget(new QLabel(FromGbk(made.refusal), &dialog));
+    if (!made->refusal.empty())
+        layout->addWidget(new QLabel(FromGbk(made->refusal), dialog));
     layout->addWidget(buttons);
-    dialog.resize(640, 520);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QStringList lines;
-    for (const MadeProblem &problem : made.problems)
-        lines << LinesOf(problem);
-    Insert(lines);
-    lastBlock_ = -1;
+    dialog->resize(640, 520);
+    return dialog;
 }
 
 } // namespace qimbel

@@ -3,11 +3,15 @@
 // five problems like the line under the caret, each with its worked solution a click away.
 #pragma once
 
+#include "maker/ProblemMaker.h"
+
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class QComboBox;
+class QDialog;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -26,6 +30,8 @@ public:
     void MakeOne();
     void MakeAnother();
     void ShowSimilar();
+    // The window of 举一反三 for the problems made like `typed` (not yet shown).
+    QDialog *SimilarDialog(const QString &typed, const std::shared_ptr<const MadeProblems> &made);
 
 private:
     // Puts the lines at the end of the typed problems (before any results) and remembers them.

@@ -94,6 +94,9 @@ LauncherPage::LauncherPage(QWidget *parent, const QString &folder)
     auto *paper = new QPushButton(QStringLiteral("自动组卷\n（一年级到九年级，带详细答案）"), this);
     paper->setObjectName(QStringLiteral("button_paper"));
     paper->setMinimumSize(360, 100);
+    QFont paperFont = paper->font();
+    paperFont.setPointSizeF(paperFont.pointSizeF() * 1.2);
+    paper->setFont(paperFont);
     connect(paper, &QPushButton::clicked, this, [this] {
         PaperWindow window(this);
         window.exec();
