@@ -190,6 +190,8 @@ std::string RoutineText(int type, const std::string &line, int level)
         return solver.YinShiFenJie(line, 8, level);
     case 23:
         return solver.FenShiSiZeYunSuan(line, level);
+    case 24:
+        return solver.GenShiSiZeYunSuan(line, level);
     case 27:
         return solver.ErCiFangCheng(line, UnknownOf(solver, line));
     case 29:
@@ -314,6 +316,7 @@ std::optional<std::string> AnswerOfText(int type, const std::string &routine)
     }
     case 5:
     case 13:
+    case 24:
         return last;
     case 15: {
         const int p = Find(routine, "从小到大排序为：");
@@ -391,6 +394,7 @@ bool SameAnswer(int type, const Candidate &made, const std::string &routine)
         return SameRelation(LastLine(routine), made.answer);
     case 5:
     case 15:
+    case 24:
         return AnswerOfText(type, routine) == made.answer;
     case 13: {
         // The same power of ten and the same mantissa (the routine may write 3.400000 for 3.4).

@@ -134,6 +134,59 @@ std::optional<Candidate> FractionSums(MakerLevel level, SeededRandom &random)
         Number(a) + "/(" + LinearText(1, "x", s * r) + ")"};
 }
 
+// k√m as the routines write it: √m for k = 1, k alone for m = 1.
+std::string SurdText(long long k, long long m)
+{
+    if (m == 1)
+        return Number(k);
+    return (k == 1 ? std::string() : Number(k)) + "√" + Number(m);
+}
+
+// m without square factors, and the root of the square taken out: n = k^2·m.
+std::pair<long long, long long> Simplified(long long n)
+{
+    long long k = 1;
+    for (long long d = 2; d * d <= n; ++d)
+        while (n % (d * d) == 0) {
+            n /= d * d;
+            k *= d;
+        }
+    return {k, n};
+}
+
+// 二次根式四则运算: a root to simplify, or like roots added; then roots that are like once
+// simplified, added or taken away; then a product of roots.
+std::optional<Candidate> Surds(MakerLevel level, SeededRandom &random)
+{
+    static const long long freeOfSquares[] = {2, 3, 5, 6, 7, 10, 11};
+    const long long m = freeOfSquares[random.Between(0, 6)];
+    if (level == MakerLevel::JiChu) {
+        const long long k = random.Between(2, 9);
+        if (random.Chance(1, 2))
+            return Candidate {"√" + Number(k * k * m), SurdText(k, m)};
+        const long long a = random.Between(1, 9);
+        return Candidate {SurdText(a, m) + "＋" + SurdText(k, m), SurdText(a + k, m)};
+    }
+    if (level == MakerLevel::TiGao) {
+        const long long p = random.Between(2, 6);
+        const long long q = random.Between(1, 6);
+        const bool minus = random.Chance(1, 2);
+        if (p == q || (minus && p < q))
+            return std::nullopt;
+        return Candidate {"√" + Number(p * p * m) + (minus ? "－" : "＋") + "√" + Number(q * q * m),
+            SurdText(minus ? p - q : p + q, m)};
+    }
+    const long long a = random.Between(1, 5);
+    const long long x = random.Between(2, 12);
+    const long long y = random.Between(2, 12);
+    if (x == y || Simplified(x).first != 1 || Simplified(y).first != 1)
+        return std::nullopt;
+    const auto [k, rest] = Simplified(x * y);
+    if (k == 1)
+        return std::nullopt;
+    return Candidate {SurdText(a, x) + "×√" + Number(y), SurdText(a * k, rest)};
+}
+
 } // namespace
 
 std::optional<Candidate> MakeMore(int type, MakerLevel level, SeededRandom &random)
@@ -147,6 +200,8 @@ std::optional<Candidate> MakeMore(int type, MakerLevel level, SeededRandom &rand
         return OrderList(level, random);
     case 23:
         return FractionSums(level, random);
+    case 24:
+        return Surds(level, random);
     default:
         return std::nullopt;
     }

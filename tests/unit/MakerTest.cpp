@@ -340,6 +340,40 @@ void CheckExactly(const MadeProblem &made)
         EXPECT_TRUE(SameValue(*ExactValueOf(*a.tree), *ExactValueOf(*b.tree)).value_or(false));
         break;
     }
+    case 24: {
+        // Squared, both sides the same whole number: (k√m)^2 ＝ k^2·m, and the line's value squared
+        // is worked from its parts.
+        const auto square = [](const std::string &surd) -> Rational {
+            const int root = Find(surd, "√");
+            const long long k = root == 0 ? 1 : std::atoll(Left(surd, root < 0 ? Len(surd) : root).c_str());
+            const long long m = root < 0 ? 1 : std::atoll(Mid(surd, root + Len("√")).c_str());
+            return Rational {k * k * m, 1};
+        };
+        // Every line is a sum, difference or product of two terms, each a whole times a root.
+        Rational expected {0, 1};
+        if (Contains(line, "×")) {
+            const std::vector<std::string> parts = SplitOn(line, "×");
+            expected = *RationalProduct(square(parts[0]), square(parts[1]));
+        } else {
+            const bool minus = Contains(line, "－");
+            const std::vector<std::string> parts = SplitOn(line, minus ? "－" : "＋");
+            if (parts.size() == 1) {
+                expected = square(parts[0]);
+            } else {
+                // (√a ± √b)^2 ＝ a ＋ b ± 2√(ab): with like roots √(ab) is whole.
+                const Rational a = square(parts[0]);
+                const Rational b = square(parts[1]);
+                long long ab = static_cast<long long>(a.numerator * b.numerator);
+                long long root = 0;
+                while ((root + 1) * (root + 1) <= ab)
+                    ++root;
+                ASSERT_EQ(root * root, ab) << "unlike roots";
+                expected = Rational {static_cast<long long>(a.numerator + b.numerator) + (minus ? -2 : 2) * root, 1};
+            }
+        }
+        EXPECT_TRUE(maker::SameValue(square(answer), expected));
+        break;
+    }
     default:
         ADD_FAILURE() << "no check for type " << made.type;
     }
