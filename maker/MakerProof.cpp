@@ -192,6 +192,10 @@ std::string RoutineText(int type, const std::string &line, int level)
         return solver.FenShiSiZeYunSuan(line, level);
     case 24:
         return solver.GenShiSiZeYunSuan(line, level);
+    case 32:
+        return solver.SuanShiTianKong(line, level);
+    case 33:
+        return solver.ZhaoGuiLv(line, level);
     case 27:
         return solver.ErCiFangCheng(line, UnknownOf(solver, line));
     case 29:
@@ -318,6 +322,9 @@ std::optional<std::string> AnswerOfText(int type, const std::string &routine)
     case 13:
     case 24:
         return last;
+    case 32:
+    case 33:
+        return Contains(last, "(") ? std::optional<std::string>(last) : std::nullopt;
     case 15: {
         const int p = Find(routine, "从小到大排序为：");
         if (p < 0)
@@ -395,6 +402,8 @@ bool SameAnswer(int type, const Candidate &made, const std::string &routine)
     case 5:
     case 15:
     case 24:
+    case 32:
+    case 33:
         return AnswerOfText(type, routine) == made.answer;
     case 13: {
         // The same power of ten and the same mantissa (the routine may write 3.400000 for 3.4).

@@ -3,6 +3,7 @@
 #include "maker/Makers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace qimbel::maker {
@@ -187,6 +188,96 @@ std::optional<Candidate> Surds(MakerLevel level, SeededRandom &random)
     return Candidate {SurdText(a, x) + "×√" + Number(y), SurdText(a * k, rest)};
 }
 
+// 算式计算与填空: one step with one "()": addition and subtraction within 100; then the
+// multiplication table both ways; then numbers up to 1000 and two-digit divisors. The blank may
+// stand for either number or the result.
+std::optional<Candidate> FillIn(MakerLevel level, SeededRandom &random)
+{
+    long long a = 0;
+    long long b = 0;
+    long long c = 0;
+    std::string op;
+    std::string shown;
+    const long long kind = random.Between(0, 1);
+    if (level == MakerLevel::JiChu || (level == MakerLevel::TuoZhan && kind == 0)) {
+        const long long most = level == MakerLevel::JiChu ? 100 : 1000;
+        a = random.Between(1, most - 1);
+        b = random.Between(1, most - a);
+        c = a + b;
+        op = "+";
+        shown = "＋";
+        if (random.Chance(1, 2)) { // c − b = a
+            std::swap(a, c);
+            op = "-";
+            shown = "－";
+        }
+    } else {
+        const long long most = level == MakerLevel::TiGao ? 9 : 99;
+        a = random.Between(2, most);
+        b = random.Between(2, level == MakerLevel::TiGao ? 9 : 30);
+        c = a * b;
+        op = "×";
+        shown = "×";
+        if (random.Chance(1, 2)) { // c ÷ b = a
+            std::swap(a, c);
+            op = "÷";
+            shown = "÷";
+        }
+    }
+    const long long blank = random.Between(0, 2);
+    const long long values[] = {a, b, c};
+    std::string line;
+    std::string answer;
+    for (long long i = 0; i < 3; ++i) {
+        const std::string value = i == blank ? "(" + Number(values[i]) + ")" : Number(values[i]);
+        const std::string typed = i == blank ? "()" : Number(values[i]);
+        line += typed + (i == 0 ? op : i == 1 ? "＝" : "");
+        answer += value + (i == 0 ? shown : i == 1 ? "＝" : "");
+    }
+    return Candidate {line, answer};
+}
+
+// 根据要求找规律: five or six terms of a rule with one "()": adding the same number; then
+// multiplying by the same number or the squares; then each term the sum of the two before, or
+// differences that grow by one.
+std::optional<Candidate> Pattern(MakerLevel level, SeededRandom &random)
+{
+    const long long count = random.Between(5, 6);
+    std::vector<long long> terms;
+    const long long rule = random.Between(0, 1);
+    if (level == MakerLevel::JiChu) {
+        const long long first = random.Between(1, 30);
+        const long long step = random.Between(2, 12);
+        for (long long i = 0; i < count; ++i)
+            terms.push_back(first + i * step);
+    } else if (level == MakerLevel::TiGao) {
+        const long long first = random.Between(1, 5);
+        const long long ratio = random.Between(2, 3);
+        const long long start = random.Between(1, 5);
+        for (long long i = 0; i < count; ++i)
+            terms.push_back(rule == 0 ? first * static_cast<long long>(std::pow(ratio, i)) : (start + i) * (start + i));
+    } else if (rule == 0) {
+        terms = {random.Between(1, 5), 0};
+        terms[1] = terms[0] + random.Between(0, 5);
+        for (long long i = 2; i < count; ++i)
+            terms.push_back(terms[i - 1] + terms[i - 2]);
+    } else {
+        const long long first = random.Between(1, 20);
+        const long long gap = random.Between(1, 5);
+        for (long long i = 0; i < count; ++i)
+            terms.push_back(first + i * gap + i * (i - 1) / 2);
+    }
+    const long long blank = random.Between(count - 3, count - 1);
+    std::string line;
+    std::string answer;
+    for (long long i = 0; i < count; ++i) {
+        line += (i == 0 ? "" : ",") + (i == blank ? std::string("()") : Number(terms[static_cast<std::size_t>(i)]));
+        const std::string value = Number(terms[static_cast<std::size_t>(i)]);
+        answer += (i == 0 ? "" : "，") + (i == blank ? "(" + value + ")" : value);
+    }
+    return Candidate {line, answer};
+}
+
 } // namespace
 
 std::optional<Candidate> MakeMore(int type, MakerLevel level, SeededRandom &random)
@@ -202,6 +293,10 @@ std::optional<Candidate> MakeMore(int type, MakerLevel level, SeededRandom &rand
         return FractionSums(level, random);
     case 24:
         return Surds(level, random);
+    case 32:
+        return FillIn(level, random);
+    case 33:
+        return Pattern(level, random);
     default:
         return std::nullopt;
     }

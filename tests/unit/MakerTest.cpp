@@ -374,6 +374,45 @@ void CheckExactly(const MadeProblem &made)
         EXPECT_TRUE(maker::SameValue(square(answer), expected));
         break;
     }
+    case 32: {
+        // The blank filled, the equation holds.
+        std::string filled = Solver().GetTiHuan(answer, "(", "");
+        filled = Solver().GetTiHuan(filled, ")", "");
+        const std::vector<std::string> sides = SplitOn(filled, "＝");
+        ASSERT_EQ(sides.size(), 2u);
+        EXPECT_TRUE(Equal(sides[0], sides[1]));
+        EXPECT_EQ(Solver().GetTiHuan(Solver().GetTiHuan(line, "+", "＋"), "-", "－"),
+            answer.substr(0, answer.find('(')) + "()" + answer.substr(answer.find(')') + 1));
+        break;
+    }
+    case 33: {
+        // The terms filled follow one of the rules: the same difference, the same ratio, squares,
+        // each the sum of the two before, or differences growing by one.
+        std::vector<long long> t;
+        for (std::string each : SplitOn(answer, "，")) {
+            each = Solver().GetTiHuan(Solver().GetTiHuan(each, "(", ""), ")", "");
+            t.push_back(std::atoll(each.c_str()));
+        }
+        ASSERT_GE(t.size(), 5u);
+        bool difference = true, ratio = true, squares = true, sums = true, growing = true;
+        for (std::size_t i = 1; i < t.size(); ++i) {
+            difference = difference && t[i] - t[i - 1] == t[1] - t[0];
+            ratio = ratio && t[i] == t[i - 1] * (t[1] / t[0]) && t[1] % t[0] == 0;
+            if (i >= 2) {
+                sums = sums && t[i] == t[i - 1] + t[i - 2];
+                growing = growing && (t[i] - t[i - 1]) - (t[i - 1] - t[i - 2]) == 1;
+            }
+        }
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            long long r = 0;
+            while ((r + 1) * (r + 1) <= t[i])
+                ++r;
+            squares = squares && r * r == t[i] && (i == 0 || r * r > t[i - 1]);
+        }
+        EXPECT_TRUE(difference || ratio || squares || sums || growing);
+        EXPECT_EQ(Solver().GetTiHuan(line, ",", "，").size(), line.size() + t.size() - 1);
+        break;
+    }
     default:
         ADD_FAILURE() << "no check for type " << made.type;
     }
