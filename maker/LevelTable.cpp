@@ -67,9 +67,13 @@ const char *MakerLevelName(MakerLevel level)
 
 bool ReadMakerLevel(const std::string &name, MakerLevel &level)
 {
-    for (MakerLevel each : {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan})
-        if (name == MakerLevelName(each)) {
-            level = each;
+    // The names in GBK, and as the UTF-8 bytes a browser's arguments bring (基础, 提高, 拓展).
+    static const char *const utf8[]
+        = {"\xE5\x9F\xBA\xE7\xA1\x80", "\xE6\x8F\x90\xE9\xAB\x98", "\xE6\x8B\x93\xE5\xB1\x95"};
+    const MakerLevel levels[] = {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan};
+    for (int i = 0; i < 3; ++i)
+        if (name == MakerLevelName(levels[i]) || name == utf8[i]) {
+            level = levels[i];
             return true;
         }
     return false;

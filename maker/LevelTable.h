@@ -19,7 +19,7 @@ struct MakerLevelRow {
 const std::vector<MakerLevelRow> &MakerLevels();
 // The meaning of one level of a type; empty for a type without a maker.
 std::string LevelMeaning(int type, MakerLevel level);
-// The level named 基础, 提高 or 拓展 (GBK); nothing for another name.
+// The level named 基础, 提高 or 拓展, in GBK or UTF-8; false for another name.
 bool ReadMakerLevel(const std::string &name, MakerLevel &level);
 const char *MakerLevelName(MakerLevel level);
 

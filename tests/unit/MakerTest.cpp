@@ -550,6 +550,13 @@ TEST(MakerLevels, EachLevelMakesWhatTheTableSays)
         }
         EXPECT_GE(some, 10);
     }
+    // The level names, GBK or UTF-8 (a browser's arguments).
+    MakerLevel read = MakerLevel::JiChu;
+    EXPECT_TRUE(ReadMakerLevel("拓展", read));
+    EXPECT_EQ(read, MakerLevel::TuoZhan);
+    EXPECT_TRUE(ReadMakerLevel("\xE6\x8F\x90\xE9\xAB\x98", read));
+    EXPECT_EQ(read, MakerLevel::TiGao);
+    EXPECT_FALSE(ReadMakerLevel("5", read));
     // Every type the table names can be made, the others say why not.
     for (int type = 0; type <= 34; ++type) {
         EXPECT_EQ(CanMake(type), !LevelMeaning(type, MakerLevel::JiChu).empty());
