@@ -566,6 +566,55 @@ TEST(MakerLevels, EachLevelMakesWhatTheTableSays)
     }
 }
 
+// The proof by the routines: answers worked out by hand are accepted, a wrong one never is.
+TEST(MakerProof, AcceptsTheRightAnswerOnly)
+{
+    struct Row {
+        int type;
+        const char *line;
+        const char *right;
+        const char *wrong;
+    };
+    const Row rows[] = {
+        {7, "478－273", "205", "215"},
+        {8, "(36－12)÷4×3", "18", "2"},
+        {11, "37×64＋37×36", "3700", "370"},
+        {20, "－3＋4×(－2)", "－11", "－4"},
+        {9, "x＋10＝13", "x＝3", "x＝23"},
+        {25, "3x＋5＝2x－7", "x＝－12", "x＝12"},
+        {26, "x＋y＝5；x－y＝1", "x＝3，y＝2", "x＝2，y＝3"},
+        {27, "x^2－5x＋6＝0", "x1＝2 ,x2＝3", "x1＝－2 ,x2＝－3"},
+        {27, "2x^2＋3x－2＝0", "x1＝－2 ,x2＝1/2", "x1＝2 ,x2＝－1/2"},
+        {27, "x^2－4x＋4＝0", "x1＝x2＝2", "x1＝x2＝－2"},
+        {29, "(x＋1)÷(x－2)＋1＝3÷(x－2)", "原方程无解", "x＝2"},
+        {29, "6÷(x＋1)＝9÷(x－1)", "x＝－5", "x＝5"},
+        {30, "－2x＋14≥6", "x≤4", "x≥4"},
+        {21, "(x＋1)(x－2)", "x^2－x－2", "x^2＋x－2"},
+        {22, "x^2－5x＋6", "(x－2)(x－3)", "(x＋2)(x＋3)"},
+        {22, "2x^2－8", "2(x＋2)(x－2)", "(x＋2)(x－2)"},
+        {3, "4,6", "12,24,36,48,60,72,84,96,108,120", "24,48,72,96,120,144,168,192,216,240"},
+        {4, "12,18", "1,2,3,6", "1,2,3,6,9"},
+        {10, "12:18", "2:3", "3:2"},
+        {12, "60", "2^(2)×3×5", "2×3×10"},
+        {18, "x:3＝4:6", "x＝2", "x＝8"},
+        {31, "2x＋1＞3；x－4＜0", "1＜x＜4", "x＞1"},
+        {5, "3/4,5/6", "3/4＜5/6", "3/4＞5/6"},
+        {15, "3/4,0.7,2/3", "2/3 0.7 3/4", "0.7 2/3 3/4"},
+        {23, "2÷(x＋1)＋3÷(x＋1)", "5/(x＋1)", "5/(2x＋2)"},
+        {24, "√8＋√18", "5√2", "√26"},
+        {32, "3+()＝10", "3＋(7)＝10", "3＋(13)＝10"},
+        {33, "1,3,5,7,(),11", "1，3，5，7，(9)，11", "1，3，5，7，(8)，11"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_TRUE(maker::Proved(row.type, {row.line, row.right}).has_value());
+        EXPECT_FALSE(maker::Proved(row.type, {row.line, row.wrong}).has_value());
+    }
+    // A line the routine refuses proves nothing.
+    EXPECT_FALSE(maker::Proved(25, {"x＝＝", "x＝0"}).has_value());
+    EXPECT_FALSE(maker::Proved(27, {"x^2＋1＝0", "x1＝1 ,x2＝－1"}).has_value());
+}
+
 // The texts the makers build and read, worked out by hand.
 TEST(MakerTexts, PolynomialsFactorsAndValues)
 {
