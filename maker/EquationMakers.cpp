@@ -241,6 +241,27 @@ std::optional<Candidate> LinearInequality(MakerLevel level, SeededRandom &random
         std::string("x") + (k > 0 ? relations[which] : flipped[which]) + Number(x)};
 }
 
+// 二元二次方程组 with whole solutions (a, b): x＋y＝a＋b, xy＝ab; then x－y＝a－b, xy＝ab, whose
+// solutions are (a, b) and (－b, －a); then x＋y＝a＋b, x^2＋y^2＝a^2＋b^2.
+std::optional<Candidate> QuadraticSystem(MakerLevel level, SeededRandom &random)
+{
+    const long long a = NonZero(random, -9, 9);
+    const long long b = NonZero(random, -9, 9);
+    if (a == b || (level == MakerLevel::TiGao && a == -b))
+        return std::nullopt;
+    const auto pair = [](int n, long long x, long long y) {
+        const std::string index = n == 0 ? "" : std::to_string(n);
+        return "x" + index + "＝" + Number(x) + "，y" + index + "＝" + Number(y);
+    };
+    if (level == MakerLevel::TiGao)
+        return Candidate {PolynomialText({{1, "x"}, {-1, "y"}}) + "＝" + Number(a - b) + "；xy＝" + Number(a * b),
+            pair(1, a, b) + "；" + pair(2, -b, -a)};
+    const std::string second
+        = level == MakerLevel::JiChu ? "xy＝" + Number(a * b) : "x^2＋y^2＝" + Number(a * a + b * b);
+    return Candidate {PolynomialText({{1, "x"}, {1, "y"}}) + "＝" + Number(a + b) + "；" + second,
+        pair(1, a, b) + "；" + pair(2, b, a)};
+}
+
 } // namespace
 
 std::optional<Candidate> MakeEquation(int type, MakerLevel level, SeededRandom &random)
@@ -258,6 +279,8 @@ std::optional<Candidate> MakeEquation(int type, MakerLevel level, SeededRandom &
         return FractionalEquation(level, random);
     case 30:
         return LinearInequality(level, random);
+    case 28:
+        return QuadraticSystem(level, random);
     default:
         return std::nullopt;
     }

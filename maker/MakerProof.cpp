@@ -6,6 +6,8 @@
 #include "solver/GbkText.h"
 #include "solver/Solver.h"
 
+#include <algorithm>
+
 namespace qimbel::maker {
 
 namespace {
@@ -157,6 +159,28 @@ std::string ColumnAnswer(Solver &solver, const std::string &line, int level)
     return {};
 }
 
+// The solutions "x1＝3，y1＝2；x2＝2，y2＝3" (or "x＝2，y＝2") as whole pairs; empty when one
+// value is not a whole number.
+std::vector<std::pair<long long, long long>> SolutionPairs(const std::string &text)
+{
+    std::vector<std::pair<long long, long long>> pairs;
+    for (const std::string &solution : Split(text, "；")) {
+        const std::vector<std::string> halves = Split(solution, "，");
+        if (halves.size() != 2)
+            return {};
+        long long values[2] = {0, 0};
+        for (int i = 0; i < 2; ++i) {
+            const int p = Find(halves[i], "＝");
+            const std::optional<Rational> value = p > 0 ? ValueOf(Mid(halves[i], p + Len("＝"))) : std::nullopt;
+            if (!value || value->denominator != 1)
+                return {};
+            values[i] = static_cast<long long>(value->numerator);
+        }
+        pairs.push_back({values[0], values[1]});
+    }
+    return pairs;
+}
+
 bool SameExactValue(const std::string &a, const std::string &b)
 {
     const ReadExpression x = ReadPupilExpression(a, false);
@@ -200,6 +224,15 @@ std::string RoutineText(int type, const std::string &line, int level)
         return solver.ErCiFangCheng(line, UnknownOf(solver, line));
     case 29:
         return solver.FenShiFangCheng(line, UnknownOf(solver, line), level);
+    case 28: {
+        StringArray equations;
+        StringArray letters;
+        for (const std::string &equation : Split(line, "；"))
+            equations.InsertAt(0, equation);
+        for (int i = equations.GetSize() - 1; i >= 0; --i)
+            solver.GetWeiZhiShu(equations[i], letters);
+        return solver.ErCiFangChengZu(equations, letters, level);
+    }
     case 26:
     case 31: {
         StringArray equations;
@@ -325,6 +358,12 @@ std::optional<std::string> AnswerOfText(int type, const std::string &routine)
     case 32:
     case 33:
         return Contains(last, "(") ? std::optional<std::string>(last) : std::nullopt;
+    case 28: {
+        const int p = Find(last, "原方程组的解是");
+        if (p < 0 || SolutionPairs(Mid(last, p + Len("原方程组的解是"))).empty())
+            return std::nullopt;
+        return Trim(Mid(last, p + Len("原方程组的解是")));
+    }
     case 15: {
         const int p = Find(routine, "从小到大排序为：");
         if (p < 0)
@@ -390,6 +429,18 @@ bool SameAnswer(int type, const Candidate &made, const std::string &routine)
         return SameFactors(LastLine(routine), made.answer);
     case 26:
         return SameSystemSolution(routine, made.answer);
+    case 28: {
+        // The same solutions in any order; a solution written once for two equal ones.
+        const std::optional<std::string> answer = AnswerOfText(type, routine);
+        if (!answer)
+            return false;
+        auto got = SolutionPairs(*answer);
+        auto want = SolutionPairs(made.answer);
+        std::sort(got.begin(), got.end());
+        std::sort(want.begin(), want.end());
+        want.erase(std::unique(want.begin(), want.end()), want.end());
+        return !got.empty() && got == want;
+    }
     case 3:
     case 4:
     case 10:

@@ -207,6 +207,18 @@ void CheckExactly(const MadeProblem &made)
             EXPECT_TRUE(Holds(equation, values)) << equation;
         break;
     }
+    case 28: {
+        // Every solution satisfies both equations.
+        for (const std::string &solution : SplitOn(answer, "；")) {
+            const std::vector<std::string> halves = SplitOn(solution, "，");
+            ASSERT_EQ(halves.size(), 2u);
+            const std::string x = Mid(halves[0], Find(halves[0], "＝") + Len("＝"));
+            const std::string y = Mid(halves[1], Find(halves[1], "＝") + Len("＝"));
+            for (const std::string &equation : SplitOn(line, "；"))
+                EXPECT_TRUE(Holds(equation, {{'x', x}, {'y', y}})) << equation << " " << solution;
+        }
+        break;
+    }
     case 27: {
         std::vector<std::string> roots;
         if (Contains(answer, "x1＝x2＝"))
@@ -603,6 +615,7 @@ TEST(MakerProof, AcceptsTheRightAnswerOnly)
         {23, "2÷(x＋1)＋3÷(x＋1)", "5/(x＋1)", "5/(2x＋2)"},
         {24, "√8＋√18", "5√2", "√26"},
         {32, "3+()＝10", "3＋(7)＝10", "3＋(13)＝10"},
+        {28, "x＋y＝5；xy＝6", "x1＝3，y1＝2；x2＝2，y2＝3", "x1＝3，y1＝2"},
         {33, "1,3,5,7,(),11", "1，3，5，7，(9)，11", "1，3，5，7，(8)，11"},
     };
     for (const Row &row : rows) {
