@@ -141,7 +141,7 @@ void MakerBar::MakeAnother()
 QString MakerBar::ProblemUnderCaret() const
 {
     const QTextBlock block = edit_->textCursor().block();
-    if (type_ != 26)
+    if (type_ != 26 && type_ != 28 && type_ != 31)
         return block.text().trimmed();
     // A system: the lines of its paragraph, joined as the maker reads them.
     QTextBlock first = block;
