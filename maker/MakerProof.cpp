@@ -224,23 +224,19 @@ std::string RoutineText(int type, const std::string &line, int level)
         return solver.ErCiFangCheng(line, UnknownOf(solver, line));
     case 29:
         return solver.FenShiFangCheng(line, UnknownOf(solver, line), level);
-    case 28: {
-        StringArray equations;
-        StringArray letters;
-        for (const std::string &equation : Split(line, "；"))
-            equations.InsertAt(0, equation);
-        for (int i = equations.GetSize() - 1; i >= 0; --i)
-            solver.GetWeiZhiShu(equations[i], letters);
-        return solver.ErCiFangChengZu(equations, letters, level);
-    }
     case 26:
+    case 28:
     case 31: {
+        // As the page reads a system: the first line at the highest index, the letters of every
+        // line, first line first.
         StringArray equations;
         StringArray letters;
         for (const std::string &equation : Split(line, "；"))
             equations.InsertAt(0, equation);
         for (int i = equations.GetSize() - 1; i >= 0; --i)
             solver.GetWeiZhiShu(equations[i], letters);
+        if (type == 28)
+            return solver.ErCiFangChengZu(equations, letters, level);
         return type == 26 ? solver.FangChengZu(equations, letters) : solver.BuDengShiZu(equations, letters);
     }
     case 3:
