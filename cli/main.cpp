@@ -104,7 +104,11 @@ int main(int argc, char **argv)
         std::cout << "qimbel-cli " QIMBEL_VERSION "\n";
         return 0;
     }
-    const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(args);
+    // The level names of the maker (基础, 提高, 拓展) are read as the core's GBK texts.
+    std::vector<std::string> gbkArgs;
+    for (const std::string &arg : args)
+        gbkArgs.push_back(qimbel::Utf8ToGbkText(arg).value_or(arg));
+    const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(gbkArgs);
     if (!parsed.request) {
         std::cerr << "qimbel-cli: " << parsed.error << "\n" << UsageText();
         return 2;
@@ -112,7 +116,10 @@ int main(int argc, char **argv)
     const qimbel::HeadlessRequest &request = *parsed.request;
 
     std::ios::sync_with_stdio(false);
-    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    // --make reads nothing: the problems are made from the type, level and seed alone.
+    std::string input;
+    if (!request.make && request.paper == 0)
+        input.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     // Editors on some systems start a UTF-8 file with a byte-order mark: it is no part of the text.
     if (!request.gbk && input.compare(0, 3, "\xEF\xBB\xBF") == 0)
         input.erase(0, 3);

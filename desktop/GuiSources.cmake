@@ -13,12 +13,15 @@ set(QIMBEL_GUI_SOURCES
   ${CMAKE_SOURCE_DIR}/desktop/tools/SymbolPalette.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/KnowledgePage.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/LauncherPage.cpp
+  ${CMAKE_SOURCE_DIR}/desktop/tools/PaperWindow.cpp
   # desktop/pages/: the help window
   ${CMAKE_SOURCE_DIR}/desktop/pages/HelpWindow.cpp
   # desktop/pages/: the busy cursor of a long compute
   ${CMAKE_SOURCE_DIR}/desktop/pages/BusyCursorGuard.cpp
   # desktop/pages/: 课本排版, the typeset view of the text box
   ${CMAKE_SOURCE_DIR}/desktop/pages/TypesetView.cpp
+  # desktop/pages/: 出一道题, 换一道 and 举一反三 under the text box
+  ${CMAKE_SOURCE_DIR}/desktop/pages/MakerBar.cpp
   # desktop/charts/: the widget that replays the display lists of the chart and graph models
   ${CMAKE_SOURCE_DIR}/desktop/charts/DisplayListView.cpp
   ${CMAKE_SOURCE_DIR}/desktop/charts/FrequencyDialog.cpp

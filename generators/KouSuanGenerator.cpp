@@ -1,6 +1,6 @@
 #include "generators/KouSuanGenerator.h"
 
-#include "generators/SeededRandom.h"
+#include "solver/SeededRandom.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // (kDanWei units make 1), so decimals with up to two places are exact.
 #pragma once
 
-#include "generators/SeededRandom.h"
+#include "solver/SeededRandom.h"
 #include "generators/ShiJuan.h"
 
 #include <string>

@@ -38,6 +38,13 @@ MadeProblems MakeProblems(int type, MakerLevel level, int count, std::uint64_t s
 
 // 举一反三: count new problems of the same shape as a typed line (the same operations and
 // brackets, the same kind of numbers, a similar size, the same method needed).
-MadeProblems Similar(int type, const std::string& typedLine, int count, std::uint64_t seed);
+MadeProblems Similar(int type, const std::string &typedLine, int count, std::uint64_t seed);
+
+// The worked solution of a made problem as its page writes it with working and explanations (the
+// routine's text alone, without the page's header); empty for a type without a maker.
+std::string MadeSolution(int type, const std::string &line);
+
+// The lines a pupil types for a made problem: the equations of a system one a line.
+std::vector<std::string> TypedLines(const MadeProblem &problem);
 
 } // namespace qimbel

@@ -2,6 +2,9 @@
 // select a page, type the text, press check and compute (or only one of them), read the text box.
 #pragma once
 
+#include "maker/ProblemMaker.h"
+
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +23,16 @@ struct HeadlessRequest {
     bool mark = false; // --mark: press 批改我的解答 instead of check and compute
     bool markLast = false; // --mark-last: press 下一步检查 (the last typed line only)
     bool hint = false; // --hint: press 提示 (the next move named)
+    // 出题: --make T prints made problems of type T; --similar N prints N problems like each line
+    // typed on the type given by --type.
+    bool make = false;
+    int similar = 0;
+    MakerLevel makerLevel = MakerLevel::JiChu; // --level 基础|提高|拓展 (GBK once the face has read it)
+    int count = 10; // --count N
+    std::uint64_t seed = 1; // --seed S
+    bool answers = false; // --answers: each made problem followed by a tab and its answer
+    int paper = 0; // --paper GRADE (1 … 9): the grade's paper and its key
+    bool answersOnly = false; // --answers-only: the paper's key without the working
 };
 
 // Parses the arguments after the program name; an error text on failure.

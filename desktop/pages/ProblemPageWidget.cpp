@@ -3,6 +3,7 @@
 #include "desktop/pages/BusyCursorGuard.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/HelpWindow.h"
+#include "desktop/pages/MakerBar.h"
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/SaveFolder.h"
 #include "desktop/pages/TextBoxFont.h"
@@ -153,6 +154,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     middle->addLayout(titleRow);
     middle->addWidget(views_, 1);
     middle->addLayout(actionRow);
+    maker_ = new MakerBar(edit_, this);
+    middle->addWidget(maker_);
 
     // Right: summary, option boxes, example and the two buttons without action.
     summary_ = new QLabel(this);
@@ -466,6 +469,7 @@ void ProblemPageWidget::UpdateExtras()
 {
     if (methods_ != nullptr)
         methods_->setVisible(CurrentType() == 22);
+    maker_->SetType(CurrentType());
     // An open help window follows the type.
     if (help_ != nullptr && help_->isVisible())
         help_->SetHelp(model_.Page(), CurrentType());

@@ -18,6 +18,7 @@ class QToolButton;
 namespace qimbel {
 
 class HelpWindow;
+class MakerBar;
 class ProblemPage;
 class TypesetView;
 
@@ -97,6 +98,7 @@ private:
     QPushButton *markLast_ = nullptr; // 下一步检查
     QPushButton *hint_ = nullptr; // 提示
     QPushButton *practice_ = nullptr; // 练一练
+    MakerBar *maker_ = nullptr; // 出一道题, 换一道, 举一反三
     QCheckBox *showIntro_ = nullptr; // 1015
     QCheckBox *showResult_ = nullptr; // 1259
     QCheckBox *showWorking_ = nullptr; // 1260

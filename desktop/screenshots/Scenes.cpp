@@ -7,9 +7,11 @@
 #include "desktop/notebook/NotebookTab.h"
 #include "desktop/notebook/PracticeDialog.h"
 #include "desktop/pages/GbkBridge.h"
+#include "desktop/pages/MakerBar.h"
 #include "desktop/pages/ProblemPageWidget.h"
 #include "desktop/tools/HandbookViewer.h"
 #include "desktop/tools/KnowledgePage.h"
+#include "desktop/tools/PaperWindow.h"
 #include "desktop/tools/SymbolPalette.h"
 #include "generators/KouSuanSheet.h"
 #include "pages/PageBook.h"
@@ -190,6 +192,42 @@ QWidget *Dialog(QDialog *dialog)
     return dialog;
 }
 
+// 出一道题 twice below a typed equation on the 方程与不等式 page, then the working of all three.
+QWidget *MadeProblemsScene(MainWindow &window)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(135));
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(135);
+    Child<QPlainTextEdit>(widget, QStringLiteral("edit_1004"))->setPlainText(QStringLiteral("3x+5=2x-7"));
+    widget->findChild<MakerBar *>(QStringLiteral("maker_bar"))->SetSeed(2024);
+    Button(widget, QStringLiteral("button_make"))->click();
+    Button(widget, QStringLiteral("button_make"))->click();
+    return nullptr;
+}
+
+// 举一反三 of a quadratic that factors, the second problem's solution shown.
+QWidget *SimilarProblems(MainWindow &window)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(135));
+    ProblemPageWidget *widget = window.ProblemPageWidgetOf(135);
+    Button(widget, QStringLiteral("type_27_1148"))->click();
+    auto *bar = widget->findChild<MakerBar *>(QStringLiteral("maker_bar"));
+    const QString typed = QStringLiteral("x^2-5x+6=0");
+    auto made = std::make_shared<const qimbel::MadeProblems>(Similar(27, ToGbk(typed), 5, 7));
+    QDialog *dialog = bar->SimilarDialog(typed, made);
+    dialog->findChild<QListWidget *>(QStringLiteral("similar_list"))->setCurrentRow(1);
+    return Dialog(dialog);
+}
+
+// 自动组卷 of a 七年级 paper, its key shown.
+QWidget *JuniorPaper(MainWindow &window)
+{
+    auto *paper = new PaperWindow(&window);
+    paper->ChooseGrade(7);
+    paper->SetSeed(2024);
+    paper->MakeThePaper();
+    return Dialog(paper);
+}
+
 // The choices a second-year teacher would make for the 口算练习生成器.
 kousuan::Options SecondYearSheet(int count)
 {
@@ -368,6 +406,9 @@ const std::vector<Scene> &Scenes()
                 page->ShowHelp();
                 return page->findChild<QDialog *>(QStringLiteral("help_window"));
             }},
+        {"screenshots/make-a-problem.png", kLarge, [](MainWindow &w) { return MadeProblemsScene(w); }},
+        {"screenshots/similar-problems.png", kLarge, [](MainWindow &w) { return SimilarProblems(w); }},
+        {"screenshots/paper-junior.png", kLarge, [](MainWindow &w) { return JuniorPaper(w); }},
         {"screenshots/about.png", kLarge, [](MainWindow &w) { return Dialog(new AboutBox(&w)); }},
         // Tab 9 and the 口算练习生成器 it starts.
         {"screenshots/tab9-launchers.png", kLarge,

@@ -1,6 +1,7 @@
 #include "desktop/tools/LauncherPage.h"
 
 #include "desktop/pages/GbkBridge.h"
+#include "desktop/tools/PaperWindow.h"
 #include "solver/Solver.h"
 #include "tools/ExerciseLaunchers.h"
 
@@ -89,6 +90,18 @@ LauncherPage::LauncherPage(QWidget *parent, const QString &folder)
         connect(button, &QPushButton::clicked, this, [this, id] { Launch(id); });
         layout->addWidget(button, 1, column++);
     }
+    // 自动组卷: a paper of any grade and topics, made here rather than by a program of its own.
+    auto *paper = new QPushButton(QStringLiteral("自动组卷\n（一年级到九年级，带详细答案）"), this);
+    paper->setObjectName(QStringLiteral("button_paper"));
+    paper->setMinimumSize(360, 100);
+    QFont paperFont = paper->font();
+    paperFont.setPointSizeF(paperFont.pointSizeF() * 1.2);
+    paper->setFont(paperFont);
+    connect(paper, &QPushButton::clicked, this, [this] {
+        PaperWindow window(this);
+        window.exec();
+    });
+    layout->addWidget(paper, 2, 1, 1, column - 1, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 QString LauncherPage::ProgramOf(int id) const

@@ -103,6 +103,22 @@ expect "full-width input" "2×(3＋4)－5" "$(printf '２*(３+４)−５\n' | "
 err=$(printf '1+2\n3+\360\237\230\200\n' | "$cli" --type 8 2>&1 >/dev/null)
 expect "unreadable status" 1 $?
 expect "unreadable named" "qimbel-cli: 第2行有无法处理的字符“😀”（U+1F600），请删去它，或换成键盘上的符号再试。" "$err"
+# 出题: made problems one a line, the same for the same seed, each answered by --type as made;
+# --similar prints N a line read; --paper prints a paper and its key; bad requests exit with 2.
+made=$("$cli" --make 25 --level 提高 --count 5 --seed 3)
+expect "make: five lines" 5 "$(printf '%s\n' "$made" | wc -l)"
+expect "make: the same seed" "$made" "$("$cli" --make 25 --level 提高 --count 5 --seed 3)"
+first=$("$cli" --make 25 --level 提高 --count 1 --seed 3 --answers)
+expect "make: the page answers as made" "$(printf '%s' "$first" | cut -f2)" \
+    "$(printf '%s\n' "$(printf '%s' "$first" | cut -f1)" | "$cli" --type 25 --level 1 | tail -n 1)"
+expect "similar: two for each line" 4 "$(printf '3x+5=2x-7\n4(x-1)=2x+6\n' | "$cli" --type 25 --similar 2 2>/dev/null | wc -l)"
+"$cli" --paper 8 --seed 5 | grep -q '^八年级数学测试卷　答案（试卷编号：5）' || fail "paper with its key"
+"$cli" --make 1 >/dev/null 2>&1
+expect "make: a type without a maker" 2 $?
+"$cli" --make 25 --level 很难 >/dev/null 2>&1
+expect "make: an unknown level" 2 $?
+"$cli" --paper 10 >/dev/null 2>&1
+expect "paper: no such grade" 2 $?
 
 if [ "$failures" -eq 0 ]; then echo "cli contract: all checks passed"; fi
 [ "$failures" -eq 0 ]
