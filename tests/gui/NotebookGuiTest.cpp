@@ -177,13 +177,14 @@ private slots:
             MainWindow window;
             window.SetSessionFile(session);
             window.SetNotebookFile(dir.filePath(QStringLiteral("notebook.db")));
-            // The makers of this build make nothing yet: 练一练 says so in a sentence.
+            // The page's own makers start a round; a refusal, where there is one, is a sentence.
             window.TabWidget()->setCurrentIndex(4);
             Button(window, 134, QStringLiteral("button_practice"))->click();
             PracticeDialog *dialog = window.PracticeWindow();
             QVERIFY(dialog != nullptr);
             Child<QPushButton>(dialog, "button_practice_start")->click();
-            QVERIFY(Child<QLabel>(dialog, "practice_refusal")->text().endsWith(QStringLiteral("。")));
+            const QString refusal = Child<QLabel>(dialog, "practice_refusal")->text();
+            QVERIFY(refusal.isEmpty() || refusal.endsWith(QStringLiteral("。")));
 
             window.Book().PracticeRound().SetMakers(FakeMaker, FakeSimilar);
             QCOMPARE(dialog->StartRound(0, 5), QString());

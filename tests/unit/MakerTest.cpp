@@ -665,7 +665,9 @@ TEST(MakerSimilar, KeepsTheShapeOfTheTypedLine)
         {27, "2x^2+3x-2=0", [](const MadeProblem &p) { return Contains(p.answer, "/"); }},
         {29, "1/(x-2)+3=(x-1)/(x-2)", [](const MadeProblem &p) { return p.answer == "原方程无解"; }},
         {22, "x^2-5x+6", [](const MadeProblem &p) { return Contains(p.answer, ")(") && !Contains(p.answer, "^"); }},
-        {11, "25×4×7", [](const MadeProblem &p) { return Left(p.line, Len("25×4×")) == "25×4×"; }},
+        // 25×4×7 is worked in order, with no law to name: the law's shape is 25×n×4.
+        {11, "25×7×4",
+            [](const MadeProblem &p) { return Left(p.line, Len("25×")) == "25×" && Right(p.line, Len("×4")) == "×4"; }},
         {11, "37×64+37×36",
             [](const MadeProblem &p) { return Contains(Solver().JianBianYunSuan(p.line, 5), "分配律"); }},
         {8, "3.5×2+1.2", [](const MadeProblem &p) { return Contains(p.line, ".") && Contains(p.answer, "."); }},
