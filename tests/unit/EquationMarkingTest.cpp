@@ -1,8 +1,8 @@
 // Marking the equation types: the reading of a pupil's line into its exact solution set, and
 // whole workings marked step by step (slips, Qimbel's step in place, the end), each a row of a
 // table. The property test beside it marks thousands of random workings.
-#include "marking/EquationLine.h"
 #include "marking/EquationMarking.h"
+#include "marking/EquationLine.h"
 #include "marking/EquationReading.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +50,10 @@ std::string Marks(const MarkedProblem &marked)
 {
     std::string marks;
     for (const MarkedLine &line : marked.lines)
-        marks += line.mark == StepMark::Right ? "√" : line.mark == StepMark::Wrong ? "×" : line.mark == StepMark::Unreadable ? "?" : "";
+        marks += line.mark == StepMark::Right   ? "√"
+            : line.mark == StepMark::Wrong      ? "×"
+            : line.mark == StepMark::Unreadable ? "?"
+                                                : "";
     return marks;
 }
 
@@ -139,24 +142,41 @@ TEST(EquationMarking, WorkingsAreMarkedStepByStep)
         {25, "2x＋3＝7\n解：", "", "", "", "还没有写出解题步骤"},
         {25, "2x＋3＝7\n2x＝4", "√", "", "", "还要把x的系数化为1"},
         {25, "2x＋3＝7\n2x＝＝4\nx＝2", "?√", "一个式子里只能有一个等号或不等号", "", ""},
-        {9, "x＋15＝40\nx＝40－15\nx＝25\n检验：把x＝25代入原方程，左边＝25＋15＝40，右边＝40，所以x＝25是方程的解", "√√√", "", "", ""},
-        {25, "2x－4＝0\nx＝2\n检验：把x＝2代入原方程，左边＝2×2－4＝0，右边＝0，左边＝右边，所以x＝2是原方程的解", "√√", "", "", ""},
+        {9, "x＋15＝40\nx＝40－15\nx＝25\n检验：把x＝25代入原方程，左边＝25＋15＝40，右边＝40，所以x＝25是方程的解",
+            "√√√", "", "", ""},
+        {25, "2x－4＝0\nx＝2\n检验：把x＝2代入原方程，左边＝2×2－4＝0，右边＝0，左边＝右边，所以x＝2是原方程的解", "√√",
+            "", "", ""},
         {9, "x＋15＝40\nx＝25\n检验：把x＝25代入原方程，左边＝40＝右边", "√√", "", "", "还要写出检验的结论"},
         {30, "－2x＞6\nx＞－3", "×", "不等式两边同除以负数没有改变方向", "x＜－3", "答案不对，要从第1步改起"},
         {30, "5x－3≤2x＋6\n3x≤9\nx≤3", "√√", "", "", ""},
         {27, "x^2－5x＋6＝0\n(x－2)(x－3)＝0\nx－2＝0或x－3＝0\nx1＝2，x2＝3", "√√√", "", "", ""},
         {27, "x^2－2x－1＝0\n(x－1)^2＝2\nx＝1±√2", "√√", "", "", ""},
         {27, "x^2－4x＝－3\nx^2－4x＋3＝0\nx1＝1，x2＝－3", "√×", "", "x1＝1，x2＝3", "答案不对，要从第2步改起"},
-        {29, "1/(x－1)＝2/(x^2－1)\nx＋1＝2\nx＝1", "√×", "增根没有检验", "经检验，x＝1是原方程的增根，原方程无解", "还要检验"},
-        {29, "3/x＝2/(x－1)\n3(x－1)＝2x\nx＝3\n检验：当x＝3时，x(x－1)＝6≠0\n所以x＝3是原方程的解", "√√√√", "", "", ""},
+        {29, "1/(x－1)＝2/(x^2－1)\nx＋1＝2\nx＝1", "√×", "增根没有检验", "经检验，x＝1是原方程的增根，原方程无解",
+            "还要检验"},
+        {29, "3/x＝2/(x－1)\n3(x－1)＝2x\nx＝3\n检验：当x＝3时，x(x－1)＝6≠0\n所以x＝3是原方程的解", "√√√√", "", "",
+            ""},
         {29, "3/x＝2/(x－1)\n3(x－1)＝2x\nx＝3", "√√", "", "", "还要检验"},
-        {29, "3/x＝2/(x－1)\n3x－3＝2x\nx＝3\n经检验，x＝3是增根", "√√×", "", "经检验，x＝3是原方程的解", "检验的结论不对"},
-        {26, "x＋y＝5\nx－y＝1\n①＋②得 2x＝6\nx＝3\n把x＝3代入①得 3＋y＝5\ny＝2\n所以方程组的解为 x＝3，y＝2", "√√√√√", "", "", ""},
+        {29, "3/x＝2/(x－1)\n3x－3＝2x\nx＝3\n经检验，x＝3是增根", "√√×", "", "经检验，x＝3是原方程的解",
+            "检验的结论不对"},
+        {26, "x＋y＝5\nx－y＝1\n①＋②得 2x＝6\nx＝3\n把x＝3代入①得 3＋y＝5\ny＝2\n所以方程组的解为 x＝3，y＝2", "√√√√√",
+            "", "", ""},
         {26, "x＋y＝5，x－y＝1\n由①得 x＝5－y\n把x＝5－y代入②得 5－y－y＝1\ny＝2\nx＝3", "√√√√", "", "", ""},
-        {26, "x＋y＝5\nx－y＝1\ny＝5＋x\nx＋5＋x＝5", "×√", "移项没有变号", "y＝5－x", "还要求出x和y的值"},
+        // After a wrong step the next is compared with the last right one, not worked on from it.
+        {26, "x＋y＝5\nx－y＝1\ny＝5＋x\nx＋5＋x＝5", "××", "移项没有变号", "y＝5－x", "还要求出x和y的值"},
+        {26, "x＋y＝5\nx－y＝1\nx＋y＝3\nx＝100\ny＝－7", "×××", "", "x＝3，y＝2", "答案不对，要从第1步改起"},
+        {26, "x＋y＝5\nx－y＝1\nx＋y＝3\n2x＝6\nx＝3，y＝2", "×√√", "", "x＝3，y＝2", ""},
+        // Without solutions what adding and subtracting gives is right, a pair of numbers is not.
+        {26, "x＋y＝1\nx＋y＝2\nx＝1\ny＝3", "××", "", "", "这个方程组无解，要写出“方程组无解”"},
+        {26, "x＋y＝1\nx＋y＝2\n②－①得 0＝1\n所以方程组无解", "√√", "", "", ""},
+        {26, "x＋y＝1\nx＋y＝2\nx＋y＝5，x－y＝1", "×", "", "", "这个方程组无解，要写出“方程组无解”"},
+        {26, "x＋y＝1\n2x＋2y＝2\n方程组有无数个解", "√", "", "", ""},
+        {26, "x＋y＝5\nx－y＝1\n方程组无解", "×", "", "", "答案不对，要从第1步改起"},
         {26, "x＋y＝5\nx－y＝1\n2x＝6\nx＝3", "√√", "", "", "还要求出y的值"},
         {26, "x＋y＝5  x－y＝1\n把x＝3代入① 得 3＋y＝5\nx＝3 y＝2", "√√", "", "", ""},
-        {26, "3x＋2y＝12\nx－y＝－1\n由②得：x＝y－1③\n把③代入①得：3(y－1)＋2y＝12\ny＝3\n把y＝3代入③得：x＝2\n∴原方程组的解是{x＝2, y＝3}", "√√√√√", "", "", ""},
+        {26,
+            "3x＋2y＝12\nx－y＝－1\n由②得：x＝y－1③\n把③代入①得：3(y－1)＋2y＝12\ny＝3\n把y＝3代入③得：x＝2\n∴原方程组的解是{x＝2, y＝3}",
+            "√√√√√", "", "", ""},
         {26, "x＋y＝5\nx－y＝1\n2x＝6\nx＝4，y＝1", "√×", "", "x＝3，y＝2", "答案不对，要从第2步改起"},
     };
     for (const auto &row : rows) {
@@ -176,8 +196,8 @@ TEST(EquationMarking, WorkingsAreMarkedStepByStep)
 TEST(EquationMarking, ProblemsThatCannotBeReadMarkNoStep)
 {
     Solver solver;
-    for (const auto &[type, lines] : std::vector<std::pair<int, std::string>> {
-             {25, "2x＋y＝3\nx＝1"}, {25, "7＝7\n0＝0"}, {26, "x＋y＋z＝5\nx＝1"}, {27, std::string(300, '1') + "x＝1\nx＝1"}}) {
+    for (const auto &[type, lines] : std::vector<std::pair<int, std::string>> {{25, "2x＋y＝3\nx＝1"},
+             {25, "7＝7\n0＝0"}, {26, "x＋y＋z＝5\nx＝1"}, {27, std::string(300, '1') + "x＝1\nx＝1"}}) {
         const MarkedProblem marked = MarkEquationWorking(solver, type, LinesOf(lines));
         EXPECT_FALSE(marked.lines[0].reason.empty()) << lines;
         EXPECT_EQ(marked.lines[0].mark, StepMark::Problem) << lines;
