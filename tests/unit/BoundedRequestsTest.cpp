@@ -1,6 +1,7 @@
 // Requests that push the picture models to their edges: whatever sequence of zooms, pans, sizes
 // and traces arrives, the view stays finite and in range and every picture stays small.
 #include "charts/FunctionGraph.h"
+#include "charts/FunctionProperties.h"
 #include "charts/PicturePages.h"
 
 #include <gtest/gtest.h>
@@ -114,4 +115,35 @@ TEST(BoundedGraph, PictureRequestsAtTheEdgesAnswerSmall)
     ASSERT_NE(at, std::string::npos);
     // A short number: the mouse is far to the right, not 10^306 units away.
     EXPECT_LT(answer.find(')', at) - at, 40u) << answer.substr(at, 80);
+}
+
+// A polynomial's zeros: the rational ones exact with their multiplicity, the others numeric only
+// after those are taken out, each crossing once, never a cluster around a flat high power.
+TEST(PolynomialZeros, RationalZerosAreExactWithTheirMultiplicity)
+{
+    struct Case {
+        const char *function;
+        const char *zeros; // the zeros as the properties list them
+    };
+    const Case cases[] = {
+        {"x^7", "x＝0（7重根）"},
+        {"x^9", "x＝0（9重根）"},
+        {"(x-1)^11", "x＝1（11重根）"},
+        {"(x-1/7)^5", "x＝1/7（5重根）"},
+        {"x^3-x", "x＝－1，x＝0，x＝1"},
+        {"(x-1)^2(x+2)", "x＝－2，x＝1（2重根）"},
+        {"(2x-1)^3(x+3)^2(x^2-2)", "x＝－3（2重根），x≈－1.414，x＝0.5（3重根），x≈1.414"},
+        {"x^4-4x^2+4", "x≈－1.414（2重根），x≈1.414（2重根）"},
+        {"(3x-2)^9-0", "x＝2/3（9重根）"},
+    };
+    for (const Case &c : cases) {
+        const FunctionFormula f = ReadFunction(std::string("y=") + c.function);
+        ASSERT_TRUE(f.Ok()) << c.function;
+        // Each zero once: as many as the listed ones.
+        std::size_t listed = 1;
+        for (std::size_t at = 0; (at = std::string(c.zeros).find("，", at)) != std::string::npos; at += 2)
+            ++listed;
+        EXPECT_EQ(ZerosBetweenTens(f).size(), listed) << c.function;
+        EXPECT_NE(PropertiesText(f).find(c.zeros), std::string::npos) << PropertiesText(f);
+    }
 }
