@@ -3,6 +3,8 @@
 #include "charts/FunctionGraph.h"
 #include "charts/FunctionProperties.h"
 #include "charts/PicturePages.h"
+#include "cli/Encoding.h"
+#include "typeset/TypesetMathML.h"
 
 #include <gtest/gtest.h>
 
@@ -145,5 +147,39 @@ TEST(PolynomialZeros, RationalZerosAreExactWithTheirMultiplicity)
             ++listed;
         EXPECT_EQ(ZerosBetweenTens(f).size(), listed) << c.function;
         EXPECT_NE(PropertiesText(f).find(c.zeros), std::string::npos) << PropertiesText(f);
+    }
+}
+
+// The typeset form of any text box stays within a few bytes for each typed byte: a line over the
+// cap, and everything after the first part of a huge text box, is shown as it is, with a sentence.
+TEST(BoundedTypeset, LongLinesAndHugeTextBoxesAreShownPlain)
+{
+    struct Case {
+        std::string text;
+        const char *sentence; // expected once, or nullptr for none
+    };
+    const std::string longLine = std::string(kLongestTypesetLine + 1, '1');
+    std::string manyLines;
+    while (manyLines.size() <= kMostTypesetText + 1000)
+        manyLines += "1/2＋(3/4)^2\r\n";
+    const Case cases[] = {
+        {std::string(kLongestTypesetLine, '1'), nullptr},
+        {longLine, "（这一行太长，没有排版，按原样显示。）"},
+        {"1/2\r\n" + longLine + "\r\n3/4", "（这一行太长，没有排版，按原样显示。）"},
+        {"<&>" + longLine, "（这一行太长，没有排版，按原样显示。）"},
+        {manyLines, "（后面的内容太多，没有排版，按原样显示。）"},
+    };
+    for (const Case &c : cases) {
+        const TsDocument document = ReadTypeset(c.text);
+        EXPECT_EQ(TsPlainText(document), c.text);
+        const std::string html = TypesetToMathML(document);
+        const std::string utf8Sentence = c.sentence ? *GbkToUtf8Text(c.sentence) : std::string();
+        const std::size_t first = c.sentence ? html.find(utf8Sentence) : std::string::npos;
+        EXPECT_EQ(first != std::string::npos, c.sentence != nullptr) << c.text.substr(0, 40);
+        if (first != std::string::npos)
+            EXPECT_EQ(html.find(utf8Sentence, first + 1), std::string::npos) << "said twice";
+        // Typeset MathML is at most about twenty bytes a typed byte; plain text about one.
+        const std::size_t typeset = std::min(c.text.size(), kMostTypesetText);
+        EXPECT_LE(html.size(), 24 * std::min(typeset, kLongestTypesetLine * 64) + 2 * c.text.size() + 1000);
     }
 }
