@@ -200,6 +200,7 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
     if (std::string sentence = FractionLineTooLarge(expression); !sentence.empty())
         return sentence;
     try {
+        const WorkLimit limit(kLineWork);
         const std::optional<std::vector<Term>> read = ReadSum(expression);
         if (!read)
             return expression + "\r\n这个式子不是能计算的分式，请检查括号、分数线和运算符号（除数不能为0）。";
@@ -347,6 +348,8 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
         if (level == 1)
             return steps.last;
         return level < 5 ? steps.Chain() : steps.Worked();
+    } catch (const TooMuchWork &) {
+        return expression + "\r\n" + kTooMuchWorkSentence;
     } catch (const TooLarge &) {
         return expression + "\r\n这个式子中的数太大，无法准确计算。";
     }

@@ -200,8 +200,10 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
     const std::string problemText = WithoutProblemNumber(first[0]);
     std::string why = LineLimit(type, lines[0]);
     std::optional<Reading> problem;
-    if (why.empty())
+    if (why.empty()) {
+        const fractions::WorkLimit limit(fractions::kLineWork);
         problem = ReadPart(type, problemText, why);
+    }
     if (!problem) {
         // Nothing can be compared with a problem that cannot be read: the lines are only echoed.
         for (const std::string &line : lines)
@@ -229,6 +231,8 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
             continue;
         }
         ++step;
+        // Every line gets its own share of work, so that one huge step cannot hold up the rest.
+        const fractions::WorkLimit limit(fractions::kLineWork);
         MarkedLine mark {line, StepMark::Right, "", ""};
         why = LineLimit(type, line);
         std::vector<Reading> read;
@@ -271,6 +275,7 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
         marked.missing = "答案不对，要从第" + IntText(firstWrong) + "步改起";
         return marked;
     }
+    const fractions::WorkLimit limit(fractions::kLineWork);
     marked.missing = MissingFromAnswer(type, base.tree, base.value);
     marked.finished = marked.missing.empty();
     return marked;
