@@ -149,7 +149,8 @@ fuzz)
     sh tests/fuzz/make-seeds.sh build-fuzz/seeds
     failed=()
     for target in pages ini units encoding \
-        formula graph chart; do
+        formula graph chart \
+        pictures typeset marking; do
         exe=build-fuzz/bin/fuzz_$target
         [ "$target" = units ] && exe=build-fuzz/fuzz-units/fuzz_units
         options=(-timeout=2 -rss_limit_mb=1024 -dict=tests/fuzz/qimbel.dict)
