@@ -40,9 +40,9 @@ private:
     long long start_;
 };
 
-// The work a line of 分式四则运算 or a marked step may do: about 50 ms on the slowest machine
-// Qimbel runs on; the lines of the textbooks need a few thousand steps.
-inline constexpr long long kLineWork = 60000;
+// The work a line of 分式四则运算 or one phase of a marked step may do: 10 to 25 ms of CPU on a
+// 2.6 GHz core (bench_bounded); the lines of the textbooks need a few thousand steps.
+inline constexpr long long kLineWork = 150000;
 
 // Exact rational arithmetic that throws TooLarge instead of overflowing.
 Rational Plus(const Rational &a, const Rational &b);
