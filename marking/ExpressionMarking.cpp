@@ -233,50 +233,59 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
         ++step;
         // Every line gets its own share of work, so that one huge step cannot hold up the rest.
         const fractions::WorkLimit limit(fractions::kLineWork);
-        MarkedLine mark {line, StepMark::Right, "", ""};
-        why = LineLimit(type, line);
-        std::vector<Reading> read;
-        if (parts.empty() && why.empty())
-            why = "等号后面没有算式";
-        for (const std::string &part : parts) {
-            if (!why.empty())
-                break;
-            std::optional<Reading> r = ReadPart(type, part, why);
-            if (r)
-                read.push_back(std::move(*r));
-        }
-        if (!why.empty()) {
-            marked.lines.push_back({line, StepMark::Unreadable, why, ""});
-            continue;
-        }
-        for (Reading &r : read) {
-            const std::optional<bool> same = SameValue(r.value, base.value);
-            if (!same) {
-                mark = {line, StepMark::Unreadable, "数太大，无法准确比较", ""};
-                break;
+        try {
+            MarkedLine mark {line, StepMark::Right, "", ""};
+            why = LineLimit(type, line);
+            std::vector<Reading> read;
+            if (parts.empty() && why.empty())
+                why = "等号后面没有算式";
+            for (const std::string &part : parts) {
+                if (!why.empty())
+                    break;
+                std::optional<Reading> r = ReadPart(type, part, why);
+                if (r)
+                    read.push_back(std::move(*r));
             }
-            if (!*same && mark.mark == StepMark::Right) {
-                const std::string own = OwnNextStep(solver, type, base.text);
-                std::string ignored;
-                const std::optional<Reading> ownRead = own.empty() ? std::nullopt : ReadPart(type, own, ignored);
-                mark.mark = StepMark::Wrong;
-                mark.reason = SlipOf(base.tree, r.tree, ownRead ? &ownRead->tree : nullptr);
-                if (firstWrong == 0) {
-                    firstWrong = step;
-                    mark.correctStep = own;
+            if (!why.empty()) {
+                marked.lines.push_back({line, StepMark::Unreadable, why, ""});
+                continue;
+            }
+            for (Reading &r : read) {
+                const std::optional<bool> same = SameValue(r.value, base.value);
+                if (!same) {
+                    mark = {line, StepMark::Unreadable, "数太大，无法准确比较", ""};
+                    break;
                 }
+                if (!*same && mark.mark == StepMark::Right) {
+                    const std::string own = OwnNextStep(solver, type, base.text);
+                    std::string ignored;
+                    const std::optional<Reading> ownRead = own.empty() ? std::nullopt : ReadPart(type, own, ignored);
+                    mark.mark = StepMark::Wrong;
+                    mark.reason = SlipOf(base.tree, r.tree, ownRead ? &ownRead->tree : nullptr);
+                    if (firstWrong == 0) {
+                        firstWrong = step;
+                        mark.correctStep = own;
+                    }
+                }
+                base = std::move(r);
             }
-            base = std::move(r);
+            marked.lines.push_back(std::move(mark));
+        } catch (const fractions::TooLarge &) {
+            // Work beyond the limit where no routine of its own caught it.
+            marked.lines.push_back({line, StepMark::Unreadable, "式子太复杂，无法在短时间内比较", ""});
         }
-        marked.lines.push_back(std::move(mark));
     }
 
+    const fractions::WorkLimit limit(fractions::kLineWork);
     if (firstWrong != 0 && !SameValue(base.value, problem->value).value_or(false)) {
         marked.missing = "答案不对，要从第" + IntText(firstWrong) + "步改起";
         return marked;
     }
-    const fractions::WorkLimit limit(fractions::kLineWork);
-    marked.missing = MissingFromAnswer(type, base.tree, base.value);
+    try {
+        marked.missing = MissingFromAnswer(type, base.tree, base.value);
+    } catch (const fractions::TooLarge &) {
+        marked.missing = "式子太复杂，无法判断是否已经做完";
+    }
     marked.finished = marked.missing.empty();
     return marked;
 }
