@@ -325,8 +325,11 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
                 const bool numNegative = !value.num.empty() && factor.numerator < 0;
                 const bool multiplierNegative = multiplierFactor.numerator < 0;
                 const bool negative = numNegative != multiplierNegative;
-                std::string product = ProductText(*this, numNegative ? Scaled(value.num, Rational {-1, 1}) : value.num,
-                    multiplierNegative ? Scaled(*m, Rational {-1, 1}) : *m);
+                // A numerator 0 stays 0 over the common denominator.
+                std::string product = value.num.empty()
+                    ? std::string("0")
+                    : ProductText(*this, numNegative ? Scaled(value.num, Rational {-1, 1}) : value.num,
+                        multiplierNegative ? Scaled(*m, Rational {-1, 1}) : *m);
                 if (HasOuterSign(product))
                     product = "(" + product + ")";
                 brought.push_back(Shown {negative, product + (IsOne(lcd) ? "" : "/" + lcdShown)});

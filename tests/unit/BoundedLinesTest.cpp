@@ -45,6 +45,9 @@ TEST(BoundedLines, EachEndsWithTheRightAnswerOrTheSentence)
         // A common factor of the written factors is seen without multiplying out.
         {{"--type", "23", "--mark"}, "(a+b)/(c+d)\r\n=(a+b)(c+d)(e+f)(g+h)(i+j)/((c+d)(e+f)(g+h)(i+j)(c+d))",
             {"√", "还没有做完：还要约分。"}, {}},
+        // A numerator 0 brought over the common denominator is 0, not its multiplier's digits.
+        {{"--type", "23", "--compute-only", "--level", "4"}, "0+1/(h2)+1/(h+0)", {"＝0/(2h)＋1/(2h)＋2/(2h)"},
+            {"20(h)"}},
         // 因式分解 by one letter after another.
         {{"--type", "22", "--level", "1"}, "ace+acf+ade+adf+bce+bcf+bde+bdf", {"(e＋f)(c＋d)(a＋b)"}, {"不能"}},
         // 算式计算与填空: a decimal stays a decimal however many places.
