@@ -19,6 +19,8 @@ packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchm
 # A compiler cache makes a second build on the same machine quick; mold links the test programs
 # in a fraction of the time of the default linker.
 packages+=(ccache mold)
+# The 错题本's database: Qt SQL's SQLite driver for the window, the SQLite library for qimbel-cli.
+packages+=(libqt6sql6-sqlite libsqlite3-dev)
 # Qt's own texts in Chinese (确定, 取消, the file and print dialogs): qtbase_zh_CN.qm.
 packages+=(qt6-translations-l10n)
 # Installing and packaging: the validators of the desktop files, dpkg-shlibdeps and file.
@@ -84,6 +86,7 @@ test_web() {
     node web/tests/browser-charts.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
     node --no-experimental-fetch web/tests/sheets.cjs build-web/wasm build/bin/qimbel-sheets
     node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm "$shots"
+    node web/tests/browser-fit.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
 }
 
 configure() { # configure DIR CMAKE-ARGS...
@@ -199,6 +202,7 @@ web)
         node web/tests/browser.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
         node web/tests/browser-charts.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
         node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm docs/web
+        node web/tests/browser-fit.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
         ;;
     bench)
         build_cli

@@ -7,14 +7,14 @@ namespace qimbel {
 
 GroupSpan FindWorkGroup(const std::string &expression, const std::string &opening, const std::string &closing, int from)
 {
-    static const char *const work[] = {"＋", "－", "×", "÷", "^", ")(", "·"};
-    Solver s;
+    static constexpr std::string_view work[] = {"＋", "－", "×", "÷", "^", ")(", "·"};
+    const std::string_view whole(expression);
     const int n = Len(expression);
     int collected = from < 0 ? 0 : from; // where the text collected since the last test begins
     int depth = 0;
     for (int i = collected; i < n;) {
         const int size = CharSize(expression, i);
-        const std::string unit = expression.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(size));
+        const std::string_view unit = whole.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(size));
         if (unit == opening)
             ++depth;
         else if (unit == closing && depth > 0)
@@ -22,9 +22,12 @@ GroupSpan FindWorkGroup(const std::string &expression, const std::string &openin
         i += size;
         if (depth != 0)
             continue;
-        const std::string text = Mid(expression, collected, i - collected);
-        for (const char *sign : work)
-            if (s.ZuiHouWeiZhi(text, sign) > 1)
+        // A sign of work past the first two bytes of the collected text (its last one stands
+        // there whenever any does).
+        const std::string_view text
+            = whole.substr(static_cast<std::size_t>(collected), static_cast<std::size_t>(i - collected));
+        for (const std::string_view sign : work)
+            if (Find(text, sign, 2) >= 0)
                 return {collected, i};
         collected = i;
     }

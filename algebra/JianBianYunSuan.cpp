@@ -12,6 +12,7 @@
 // A line that fits no pattern says so and is worked in the usual order.
 #include "algebra/QValue.h"
 #include "algebra/WorkedSteps.h"
+#include "solver/ExpressionText.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
 
@@ -150,6 +151,14 @@ std::string RoundWord(const QValue &result, bool allWhole)
     }
 }
 
+// How much easier a pair makes the work: its result must be rounder than both numbers
+// (1200×4 is no easier than 1200); 0 when it is not.
+int Easier(const QValue &result, const QValue &a, const QValue &b)
+{
+    const int score = Roundness(result, {a, b});
+    return score > TrailingZeros(a) && score > TrailingZeros(b) ? score : 0;
+}
+
 // One step of the simplification: the new expression and what was done.
 using Step = WorkedStep;
 
@@ -196,18 +205,18 @@ std::vector<Step> Regroup(const Chain &chain, char kind)
                 int score = 0;
                 if (ia != ib && ia)
                     continue; // an inverse number first: the other order is tried as (j, i)
-                if (!ia && !ib) {
+                if (ia == ib) {
                     value = kind == '+' ? a + b : a * b;
-                    score = Roundness(value, {a, b});
-                } else if (ia && ib) {
-                    value = kind == '+' ? a + b : a * b;
-                    score = Roundness(value, {a, b});
+                    score = Easier(value, a, b);
                 } else {
                     value = kind == '+' ? a - b : a / b;
-                    // a－b that is round and not below 0; a÷b that is a whole number above 1.
-                    score = kind == '+' ? (Negative(value) ? 0 : Roundness(value, {a, b}))
-                                        : (IsWhole(value) && value.v.numerator > 1 ? 1 : 0);
+                    // a－a and a÷a go first (125×8÷125×8); else a－b that is round and not below 0.
+                    const bool cancels = kind == '+' ? IsZero(value) : Same(value, MakeQ(1));
+                    score = cancels ? 8 : kind == '+' && !Negative(value) ? Easier(value, a, b) : 0;
                 }
+                // The first two numbers of the line are worked first anyway: no law.
+                if (i == 0 && j == 1)
+                    score = 0;
                 // On a tie 减法的性质 and 除法的性质 go first: 500－37－63 is 500－(37＋63).
                 const bool both = ia && ib;
                 if (score > 0
@@ -294,11 +303,13 @@ std::vector<Step> SplitFactor(const Number &a, const Number &b)
     for (int side = 0; side < 2; ++side) {
         const Number &m = side == 0 ? a : b;
         const Number &x = side == 0 ? b : a;
-        if (!IsWhole(x.value) || x.value.v.numerator <= 0)
+        if (!x.value.ok || x.value.v.numerator <= 0)
             continue;
         for (Whole d : {8, 4, 2}) {
-            const Whole rest = x.value.v.numerator / d;
-            if (x.value.v.numerator % d != 0 || rest <= 1)
+            // x ＝ rest×d with no more decimal places than x: 44＝11×4, 4.8＝0.6×8.
+            const QValue restValue = x.value / MakeQ(d);
+            if (!restValue.ok || x.value.v.denominator % restValue.v.denominator != 0 || Same(restValue, MakeQ(1))
+                || (IsWhole(x.value) && restValue.v.numerator <= 1))
                 continue;
             const QValue product = m.value * MakeQ(d);
             const int score = Roundness(product, {m.value});
@@ -308,7 +319,7 @@ std::vector<Step> SplitFactor(const Number &a, const Number &b)
             if (score == 0 || (IsWhole(m.value) && (TrailingZeros(product) <= before || TrailingZeros(product) < 2)))
                 continue;
             const std::string dt = WholeText(d);
-            const std::string rt = WholeText(rest);
+            const std::string rt = ExactText(restValue.v);
             const std::string split = side == 0 ? dt + "×" + rt : rt + "×" + dt;
             const std::string flat = side == 0 ? m.text + "×" + split : split + "×" + m.text;
             const std::string grouped
@@ -489,10 +500,134 @@ std::vector<Step> Spread(const std::vector<Token> &tokens)
                      : "运用乘法分配律：c×(a＋b)＝c×a＋c×b，每个乘积都是整数"}};
 }
 
+// a＋b or a－b with b near a whole hundred (凑整): 456－198＝456－200＋2 (多减要加),
+// 325＋98＝325＋100－2 (多加要减), 325＋103＝325＋100＋3.
+std::vector<Step> NearRound(const Chain &chain)
+{
+    if (chain.numbers.size() != 2)
+        return {};
+    const Number &a = chain.numbers[0];
+    const Number &b = chain.numbers[1];
+    const bool minus = chain.inverse[1];
+    if (!IsWhole(a.value) || !IsWhole(b.value) || b.value.v.numerator < 95 || b.value.v.numerator > 1000000
+        || TrailingZeros(a.value) >= 2 || (minus && Negative(a.value - b.value)))
+        return {};
+    const Whole v = b.value.v.numerator;
+    const Whole below = v % 100;
+    const bool up = below >= 95;
+    const Whole round = up ? v + (100 - below) : v - below;
+    const Whole diff = up ? 100 - below : below;
+    if (diff == 0 || diff > 5 || round <= 0 || (minus && a.value.v.numerator < round))
+        return {};
+    const std::string r = WholeText(round);
+    const std::string d = WholeText(diff);
+    const std::string first = a.text + (minus ? "－" : "＋") + r;
+    // The sign of the correction: 多减要加, 多加要减; a part left out is taken or added after.
+    const bool add = minus == up;
+    const std::string how = "凑整，把" + b.text + "看成" + r + (up ? "－" : "＋") + d + "，"
+        + (up ? std::string(minus ? "多减了" : "多加了") + d + "，要" + (minus ? "加上" : "减去") + d
+                    + (minus ? "（多减要加）" : "（多加要减）")
+              : std::string(minus ? "先减" : "先加") + r + "，再" + (minus ? "减" : "加") + d);
+    return {Step {first + (add ? "＋" : "－") + d, how}};
+}
+
+// a－(b＋c) and a－(b－c) where a－b (or a－c) is round: 减法的性质 takes the brackets off.
+std::vector<Step> OpenBracket(const std::vector<Token> &t)
+{
+    if (t.size() != 7 || t[0].sign != 0 || t[1].sign != '-' || t[2].sign != '(' || t[3].sign != 0
+        || (t[4].sign != '+' && t[4].sign != '-') || t[5].sign != 0 || t[6].sign != ')')
+        return {};
+    const Number &a = t[0].number;
+    for (int pick = 0; pick < (t[4].sign == '+' ? 2 : 1); ++pick) {
+        const Number &b = pick == 0 ? t[3].number : t[5].number;
+        const Number &c = pick == 0 ? t[5].number : t[3].number;
+        const QValue value = a.value - b.value;
+        if (!value.ok || Negative(value) || Easier(value, a.value, b.value) == 0)
+            continue;
+        const bool plus = t[4].sign == '+';
+        const std::string rule = plus ? "a－(b＋c)＝a－b－c" : "a－(b－c)＝a－b＋c";
+        const bool allWhole = IsWhole(a.value) && IsWhole(b.value);
+        return {Step {a.text + "－" + b.text + (plus ? "－" : "＋") + c.text,
+            "运用减法的性质：" + rule + "，先算" + a.text + "－" + b.text + "＝" + ExactText(value.v) + "是"
+                + RoundWord(value, allWhole)}};
+    }
+    return {};
+}
+
+// A terminating decimal (or whole number) other than 0.
+bool Terminates(const QValue &v)
+{
+    constexpr Whole kMillion = 1000000;
+    return v.ok && !IsZero(v) && kMillion % v.v.denominator == 0;
+}
+
+// p×x×q with no round pair: x split into u×v so that p×u and v×q are whole or round
+// (1.25×0.32×2.5＝1.25×(0.8×0.4)×2.5, 25×32×125＝25×(4×8)×125).
+std::vector<Step> SplitForTwo(const Chain &chain)
+{
+    if (chain.numbers.size() != 3 || chain.inverse[1] || chain.inverse[2])
+        return {};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const Number &x = chain.numbers[k];
+        const Number &p = chain.numbers[k == 0 ? 1 : 0];
+        const Number &q = chain.numbers[k == 2 ? 1 : 2];
+        for (Whole e : {1, 10, 100, 1000}) {
+            const QValue u = MakeQ(e) / p.value;
+            const QValue v = x.value / u;
+            // Parts with no more decimal places than x: 0.32＝0.8×0.4, 32＝4×8.
+            if (!Terminates(u) || !Terminates(v) || Same(u, MakeQ(1)) || Same(v, MakeQ(1))
+                || x.value.v.denominator % u.v.denominator != 0 || x.value.v.denominator % v.v.denominator != 0)
+                continue;
+            const QValue right = v * q.value;
+            if (!right.ok || Easier(right, v, q.value) == 0)
+                continue;
+            const std::string ut = ExactText(u.v);
+            const std::string vt = ExactText(v.v);
+            std::string flat;
+            for (std::size_t j = 0; j < 3; ++j)
+                flat += (j == 0 ? "" : "×") + (j == k ? "(" + ut + "×" + vt + ")" : chain.numbers[j].text);
+            const std::string grouped = "(" + p.text + "×" + ut + ")×(" + vt + "×" + q.text + ")";
+            return {Step {flat, "拆数，把" + x.text + "拆成" + ut + "×" + vt},
+                Step {grouped,
+                    "运用乘法交换律和乘法结合律，先算" + p.text + "×" + ut + "＝" + ExactText(MakeQ(e).v) + "，" + vt
+                        + "×" + q.text + "＝" + ExactText(right.v)}};
+        }
+    }
+    return {};
+}
+
+// a×b＋c where c is a and a round rest: 999×999＋1999＝999×999＋999＋1000＝999×(999＋1)＋1000.
+std::vector<Step> SplitAddend(const std::vector<Token> &t)
+{
+    if (t.size() != 5 || t[0].sign != 0 || t[1].sign != '*' || t[2].sign != 0 || t[3].sign != '+' || t[4].sign != 0)
+        return {};
+    const Number &a = t[0].number;
+    const Number &b = t[2].number;
+    const Number &c = t[4].number;
+    for (int pick = 0; pick < 2; ++pick) {
+        const Number &common = pick == 0 ? a : b;
+        const Number &other = pick == 0 ? b : a;
+        const QValue rest = c.value - common.value;
+        const QValue sum = other.value + MakeQ(1);
+        if (!IsWhole(rest) || !IsWhole(sum) || rest.v.numerator <= 0 || TrailingZeros(sum) < 2
+            || TrailingZeros(other.value) >= 2)
+            continue;
+        const std::string rt = ExactText(rest.v);
+        const std::string product = a.text + "×" + b.text;
+        const std::string taken
+            = pick == 0 ? common.text + "×(" + other.text + "＋1)" : "(" + other.text + "＋1)×" + common.text;
+        return {Step {product + "＋" + common.text + "＋" + rt, "拆数，把" + c.text + "拆成" + common.text + "＋" + rt},
+            Step {taken + "＋" + rt,
+                "运用乘法分配律（反过来用），提出相同的因数" + common.text + "，" + other.text + "＋1＝"
+                    + ExactText(sum.v) + "是" + RoundWord(sum, true)}};
+    }
+    return {};
+}
+
 std::vector<Step> Simplify(const std::vector<Token> &tokens)
 {
     if (const std::optional<Chain> sum = ReadChain(tokens, '+'))
-        return Regroup(*sum, '+');
+        return sum->numbers.size() == 2 ? NearRound(*sum) : Regroup(*sum, '+');
     if (const std::optional<Chain> product = ReadChain(tokens, '*')) {
         if (product->numbers.size() == 2 && !product->inverse[1]) {
             std::vector<Step> steps = NearHundred(product->numbers[0], product->numbers[1]);
@@ -500,12 +635,53 @@ std::vector<Step> Simplify(const std::vector<Token> &tokens)
                 steps = SplitFactor(product->numbers[0], product->numbers[1]);
             return steps;
         }
-        return Regroup(*product, '*');
+        std::vector<Step> steps = Regroup(*product, '*');
+        return steps.empty() ? SplitForTwo(*product) : steps;
     }
     std::vector<Step> steps = TakeOut(tokens);
     if (steps.empty())
         steps = Spread(tokens);
+    if (steps.empty())
+        steps = OpenBracket(tokens);
+    if (steps.empty())
+        steps = SplitAddend(tokens);
     return steps;
+}
+
+// False for a line that is no calculation: a letter, no number, or a sign with no number after
+// it (25×4×) or before it (×5).
+bool Readable(const std::string &line, const std::optional<std::vector<Token>> &tokens)
+{
+    bool digit = false;
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        const unsigned char c = static_cast<unsigned char>(line[k]);
+        if (c >= 0x80) {
+            // A two-byte character: ０ to ９ count as digits.
+            if (k + 1 < line.size() && c == 0xA3 && static_cast<unsigned char>(line[k + 1]) >= 0xB0
+                && static_cast<unsigned char>(line[k + 1]) <= 0xB9)
+                digit = true;
+            ++k;
+            continue;
+        }
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            return false;
+        digit = digit || (c >= '0' && c <= '9');
+    }
+    if (!digit)
+        return false;
+    if (!tokens)
+        return true; // brackets of other kinds, powers …: the usual order reads them
+    char before = '(';
+    for (const Token &t : *tokens) {
+        const bool operatorSign = t.sign != 0 && t.sign != '(' && t.sign != ')';
+        const bool afterSign = before != 0 && before != ')';
+        // ＋ and － after a sign or "(" belong to the number (5×(－3), 5×－3); × ÷ ")" need a number first.
+        const bool signOfNumber = t.sign == '-' || t.sign == '+';
+        if (afterSign && ((operatorSign && !signOfNumber) || t.sign == ')'))
+            return false;
+        before = t.sign;
+    }
+    return before == 0 || before == ')';
 }
 
 // The lines of a worked text of HunHeYunSuan after its first: each new expression and its label's
@@ -523,7 +699,10 @@ std::vector<Step> DriverSteps(const std::string &worked)
             Step step;
             step.expression = blank < 0 ? Mid(line, 2) : Mid(line, 2, blank - 2);
             const int label = blank < 0 ? -1 : Find(line, "步:", blank);
+            // The 通分 note writes its products with the sign the pupil writes: 3×2/4×2.
             step.description = label < 0 ? std::string() : Mid(line, label + 3);
+            for (int star = Find(step.description, "*"); star >= 0; star = Find(step.description, "*", star))
+                step.description = Left(step.description, star) + "×" + Mid(step.description, star + 1);
             steps.push_back(step);
         }
         first = false;
@@ -543,12 +722,19 @@ std::string Solver::JianBianYunSuan(std::string expression, int level)
     expression = Trim(expression);
     if (std::string sentence = ExpressionTooLarge(expression); !sentence.empty())
         return sentence;
+    expression = HalfWidthNumbers(expression);
     const std::optional<std::vector<Token>> tokens = Tokens(expression);
+    if (!Readable(expression, tokens))
+        return MeiYouGuoCheng(expression, 11);
     const std::vector<Step> laws = tokens ? Simplify(*tokens) : std::vector<Step> {};
     if (laws.empty()) {
-        const std::string worked = HunHeYunSuan(expression, level);
+        std::string worked = HunHeYunSuan(expression, level);
         if (level == 1)
             return worked;
+        const int firstBreak = Find(worked, "\r\n");
+        for (int star = Find(worked, "*", std::max(firstBreak, 0)); firstBreak >= 0 && star >= 0;
+             star = Find(worked, "*", star))
+            worked = Left(worked, star) + "×" + Mid(worked, star + 1);
         return worked + "\r\n（这道题没有能简便计算的地方，按运算顺序计算。）";
     }
     const std::string simpler = laws.back().expression;

@@ -74,6 +74,8 @@ std::string Solver::MeiYouGuoCheng(std::string line, int type)
             return "式子不完整，缺少参与计算的数。";
     if (type == 6)
         return "没有找到要换算成的单位。";
+    if (type == 24)
+        return "这个式子已经是最简形式，不用再计算了。";
     const std::string body = Left(line, 2) == "－" || Left(line, 2) == "＋" ? Mid(line, 2) : line;
     if (!HanYunSuanFu(body))
         return "式子中没有需要进行的运算。";

@@ -1,6 +1,7 @@
 // Speed of marking the equation types: a pupil's ten-step workings, all right and with a wrong
 // step (whose slip and correct step are looked for), and the longest lines the limits let through.
 #include "marking/EquationMarking.h"
+#include "marking/StepAtATime.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,8 +13,8 @@ using namespace qimbel;
 namespace {
 
 const std::vector<std::string> kLinear = {"3(x－2)＋x/2＝2(x＋1)－5", "去括号得 3x－6＋x/2＝2x＋2－5",
-    "去分母得 6x－12＋x＝4x＋4－10", "移项得 6x＋x－4x＝4－10＋12", "合并同类项得 3x＝6", "系数化为1得 x＝2",
-    "x＝2", "所以x＝2", "∴x＝2", "即x＝2", "x＝2"};
+    "去分母得 6x－12＋x＝4x＋4－10", "移项得 6x＋x－4x＝4－10＋12", "合并同类项得 3x＝6", "系数化为1得 x＝2", "x＝2",
+    "所以x＝2", "∴x＝2", "即x＝2", "x＝2"};
 
 const std::vector<std::string> kLinearWrong = {"3(x－2)＋x/2＝2(x＋1)－5", "去括号得 3x－6＋x/2＝2x＋2－5",
     "去分母得 6x－12＋x＝4x＋4－10", "移项得 6x＋x－4x＝4－10－12", "合并同类项得 3x＝－18", "系数化为1得 x＝－6",
@@ -58,3 +59,34 @@ static void BM_MarkLongestLines(benchmark::State &state)
     Mark(state, 25, lines);
 }
 BENCHMARK(BM_MarkLongestLines)->Unit(benchmark::kMicrosecond);
+
+// 一步一步: 提示 and 下一步检查 on the ten-step working, each press marking the last problem.
+static void BM_HintAfterTenSteps(benchmark::State &state)
+{
+    Solver solver;
+    std::string text;
+    for (std::size_t k = 0; k + 1 < kLinear.size(); ++k)
+        text += kLinear[k] + "\r\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HintNextStep(solver, 25, text));
+}
+BENCHMARK(BM_HintAfterTenSteps)->Unit(benchmark::kMicrosecond);
+
+static void BM_HintOnTheProblem(benchmark::State &state)
+{
+    Solver solver;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HintNextStep(solver, 25, kLinear[0]));
+}
+BENCHMARK(BM_HintOnTheProblem)->Unit(benchmark::kMicrosecond);
+
+static void BM_MarkLastOfTenSteps(benchmark::State &state)
+{
+    Solver solver;
+    std::string text;
+    for (const std::string &line : kLinearWrong)
+        text += line + "\r\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MarkLastStep(solver, 25, text));
+}
+BENCHMARK(BM_MarkLastOfTenSteps)->Unit(benchmark::kMicrosecond);

@@ -469,6 +469,20 @@ FunctionFormula ReadFunction(const std::string &typed)
         line = Mid(line, equals + width);
     }
     firstIndex = index + 1;
+    // Blanks go, but two numbers that only blanks separate are no product: 12 18 is refused, as
+    // the problem pages refuse it, never drawn as y＝1218 or y＝216.
+    const auto digit = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (!IsBlank(line[i]) || i == 0 || !digit(line[i - 1]))
+            continue;
+        std::size_t next = i;
+        while (next < line.size() && IsBlank(line[next]))
+            ++next;
+        if (next < line.size() && digit(line[next])) {
+            formula.error_ = "两个数之间只有空格：请写出运算符号，如 12×18。";
+            return formula;
+        }
+    }
     for (char c : line)
         if (!IsBlank(c))
             formula.typed_ += c;

@@ -63,6 +63,9 @@ bool Between(double value, double a, double b) { return value >= std::min(a, b) 
 // A pixel row that the painter can take however large the value: far outside is all the same.
 double Clamped(double py, int height) { return std::clamp(py, -4.0 * height - 10, 5.0 * height + 10); }
 
+// The widest a character of an axis number is drawn, in pixels.
+constexpr double kNumberAdvance = 7;
+
 Text Number(double x, double y, const std::string &text)
 {
     Text t;
@@ -230,12 +233,16 @@ DisplayList CoordinateSystem(const GraphView &given, bool grid)
         if (k >= firstX && k <= lastX && (together || !secondRun)) {
             const double x = column(k);
             picture.Add(Line {x, axisY - 5, x, axisY, black});
-            picture.Add(Number(x - (4 * bytes - 1), axisY + 2, text));
+            // Centred under its tick, but never cut by an edge of the picture.
+            const double left = std::max(1.0, std::min(x - (4 * bytes - 1), w - kNumberAdvance * bytes - 1));
+            picture.Add(Number(left, axisY + 2, text));
         }
         if (k >= firstY && k <= lastY && (together || secondRun)) {
             const double y = row(k);
             picture.Add(Line {axisX, y, axisX + 5, y, black});
-            picture.Add(Number(axisX - (5 * bytes + 5), y - 6, text));
+            // Left of the axis; right of it when the picture's left edge would cut the number.
+            const double left = axisX - (5 * bytes + 5);
+            picture.Add(Number(left >= 1 ? left : axisX + 7, y - 6, text));
         }
     }
 
@@ -340,6 +347,16 @@ std::string FunctionGraph::Add(const std::string &typed)
     functions_.push_back(GraphFunction {typed, std::move(formula), shown, colour, true});
     trace_ = TracePoint {};
     return {};
+}
+
+void FunctionGraph::ShowAt(double unit, double centreX, double centreY)
+{
+    if (!std::isfinite(unit) || !std::isfinite(centreX) || !std::isfinite(centreY))
+        return;
+    view_.unit = std::clamp(unit, kSmallestUnit, kLargestUnit);
+    view_.centreX = std::clamp(centreX, -kFarthestCentre, kFarthestCentre);
+    view_.centreY = std::clamp(centreY, -kFarthestCentre, kFarthestCentre);
+    trace_ = TracePoint {};
 }
 
 void FunctionGraph::Remove(int index)

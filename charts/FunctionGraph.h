@@ -101,6 +101,8 @@ public:
     void Reset(); // 复原: the first view, at the picture's size
     void ZoomAt(double factor, double px, double py);
     void Pan(double dx, double dy);
+    // The view at a scale and centre (one kept over a restart), within the bounds of zoom and pan.
+    void ShowAt(double unit, double centreX, double centreY);
     void SetGrid(bool grid) { grid_ = grid; }
     bool Grid() const { return grid_; }
 

@@ -137,7 +137,44 @@ ValueAxis ChooseValueAxis(double least, double most)
         }
 }
 
+namespace {
+
+BuiltChart BuildChartOf(const ChartTable &table, const std::string &title, ChartType type);
+
+// A cell that holds something but no number at its front ("abc"): it is drawn as 0.
+bool IsWordCell(const std::string &cell)
+{
+    std::size_t i = 0;
+    while (i < cell.size() && (IsBlank(cell[i]) || cell[i] == '-' || cell[i] == '+' || cell[i] == '.'))
+        ++i;
+    return i < cell.size() && !IsDigit(cell[i]) && cell.find_first_not_of(" \t") != std::string::npos;
+}
+
+} // namespace
+
 BuiltChart BuildChart(const ChartTable &table, const std::string &title, ChartType type)
+{
+    BuiltChart built = BuildChartOf(table, title, type);
+    // The first value that is no number, named, so that a 0 in the picture is never a surprise.
+    const std::vector<std::string> noRow;
+    const std::vector<std::string> &headings = table.empty() ? noRow : table[0];
+    for (std::size_t r = 1; r < table.size(); ++r)
+        for (std::size_t c = 1; c < table[r].size() && c < headings.size(); ++c)
+            if (!headings[c].empty() && IsWordCell(table[r][c])) {
+                const std::string &cell = table[r][c];
+                std::size_t shown = 0; // at most 40 bytes, never half a character
+                while (shown < cell.size() && shown < 40)
+                    shown += IsGbkLead(static_cast<unsigned char>(cell[shown])) ? 2 : 1;
+                built.leftOut += (built.leftOut.empty() ? "" : "\r\n") + std::string("表中的“") + cell.substr(0, shown)
+                    + (shown < cell.size() ? "…" : "") + "”不是数，按0画出。";
+                return built;
+            }
+    return built;
+}
+
+namespace {
+
+BuiltChart BuildChartOf(const ChartTable &table, const std::string &title, ChartType type)
 {
     BuiltChart built {StatisticsChart(type), {}};
     StatisticsChart &chart = built.chart;
@@ -208,6 +245,8 @@ BuiltChart BuildChart(const ChartTable &table, const std::string &title, ChartTy
         built.leftOut = "统计图最多画10组、每组10个数据、10个图例：表中多出的数据没有画出。";
     return built;
 }
+
+} // namespace
 
 ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
 {
@@ -280,6 +319,7 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
                 const double middle = (90 - done - share / 2) * std::numbers::pi / 180;
                 // Inside only where the slice is wide and the pie large enough to hold the text.
                 const double reach = share >= 30 && radius >= 60 ? 0.62 * radius : radius + 16;
+                slice.inside = reach < radius;
                 slice.labelX = pie.cx + std::cos(middle) * reach;
                 slice.labelY = pie.cy - std::sin(middle) * reach;
                 layout.slices.push_back(slice);
@@ -364,6 +404,13 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
     return layout;
 }
 
+Colour TextColourOn(const Colour &ground)
+{
+    // Relative lightness with the weights of the eye (ITU-R BT.601), 0 to 255.
+    const double lightness = 0.299 * ground.r + 0.587 * ground.g + 0.114 * ground.b;
+    return lightness < 128 ? kWhite : kBlack;
+}
+
 DisplayList DrawChart(const ChartLayout &layout)
 {
     DisplayList picture;
@@ -402,8 +449,13 @@ DisplayList DrawChart(const ChartLayout &layout)
             picture.Add(PieSlice {pie.cx - pie.radius, pie.cy - pie.radius, 2 * pie.radius, s.start, s.span,
                 kChartColours[static_cast<std::size_t>(s.index) % kChartPlaces], black});
         }
-        for (const ChartSlice &s : layout.slices)
+        for (const ChartSlice &s : layout.slices) {
             text(s.labelX, s.labelY - 7, s.percent, 12, false, Text::Anchor::TopCentre);
+            // Readable on the slice it stands in: white on the blue, black on the yellow.
+            if (s.inside)
+                std::get<Text>(picture.items.back()).colour
+                    = TextColourOn(kChartColours[static_cast<std::size_t>(s.index) % kChartPlaces]);
+        }
         for (const ChartPie &pie : layout.pies)
             text(pie.cx, pie.cy + pie.radius + 8, pie.name, 16, true, Text::Anchor::TopCentre);
         return picture;

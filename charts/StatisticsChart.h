@@ -140,7 +140,11 @@ struct ChartSlice {
     double start = 0, span = 0; // degrees; the slices go clockwise from twelve o'clock
     std::string percent; // "26.7%"
     double labelX = 0, labelY = 0; // the middle of the percentage: in the slice, or beside a narrow one
+    bool inside = false; // the percentage stands in the slice
 };
+
+// The colour of a text on a ground of `ground`: white on a dark colour, black on a light one.
+Colour TextColourOn(const Colour &ground);
 struct LegendEntry {
     std::string label;
     double textX = 0, textY = 0;

@@ -3,7 +3,10 @@
 #include "charts/FunctionProperties.h"
 #include "charts/PicturePages.h"
 #include "cli/Encoding.h"
+#include "cli/NotebookCommand.h"
 #include "pages/Headless.h"
+#include "pages/Session.h"
+#include "pages/TypeTable.h"
 #include "typeset/TypesetMathML.h"
 
 #include <cstdio>
@@ -17,15 +20,6 @@ namespace {
 // The usage is a GBK text of the core (it shows 3/4×2/3); the terminal reads UTF-8.
 std::string UsageText() { return qimbel::GbkToUtf8Text(qimbel::HeadlessUsage()).value_or(qimbel::HeadlessUsage()); }
 
-// A superscript square or cube has no GBK code: it is written as the power it means.
-std::string WithPowers(std::string utf8)
-{
-    for (const auto &[sign, power] : {std::pair<std::string, std::string> {"\xc2\xb2", "^2"}, {"\xc2\xb3", "^3"}})
-        for (std::size_t at = utf8.find(sign); at != std::string::npos; at = utf8.find(sign, at))
-            utf8.replace(at, sign.size(), power);
-    return utf8;
-}
-
 // --graph F [--graph G …]: the 函数的性质 text of the functions, as the graph page shows it.
 int Graph(const std::vector<std::string> &args)
 {
@@ -35,9 +29,10 @@ int Graph(const std::vector<std::string> &args)
             std::cerr << "qimbel-cli: --graph needs a function, as in --graph 'y=2x+1'\n" << UsageText();
             return 2;
         }
-        const std::optional<std::string> gbk = qimbel::Utf8ToGbkText(WithPowers(args[i + 1]));
+        std::string refusal;
+        const std::optional<std::string> gbk = qimbel::TypedToGbkText(args[i + 1], refusal);
         if (!gbk) {
-            std::cerr << "qimbel-cli: the function is not valid UTF-8, or holds characters that GBK cannot hold\n";
+            std::cerr << "qimbel-cli: " << refusal << "\n";
             return 1;
         }
         functions.push_back(qimbel::ReadFunction(*gbk));
@@ -96,10 +91,13 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "--graph")
         return Graph(args);
+    if (!args.empty() && args[0] == "--notebook")
+        return qimbel::RunNotebook(args);
     if (args.size() == 1 && args[0] == "--pictures")
         return Pictures();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << UsageText() << "  --help         print this text; --version  print the version\n";
+        std::cout << UsageText() << "  --help         print this text; --version  print the version\n"
+                  << "  --notebook FILE COMMAND  the mistake notebook in FILE (qimbel-cli --notebook FILE lists the commands)\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
@@ -128,9 +126,10 @@ int main(int argc, char **argv)
         }
         text = input;
     } else {
-        std::optional<std::string> gbk = qimbel::Utf8ToGbkText(input);
+        std::string refusal;
+        std::optional<std::string> gbk = qimbel::TypedToGbkText(input, refusal);
         if (!gbk) {
-            std::cerr << "qimbel-cli: the input is not valid UTF-8, or holds characters that GBK cannot hold\n";
+            std::cerr << "qimbel-cli: " << refusal << "\n";
             return 1;
         }
         text = *gbk;
@@ -145,7 +144,7 @@ int main(int argc, char **argv)
     }
     if (request.html) {
         // The typeset page is UTF-8 HTML whatever the text encoding.
-        std::cout << qimbel::TypesetToMathMLDocument(result);
+        std::cout << qimbel::TypesetToMathMLDocument(result, qimbel::ReadsDivisionAsFraction(qimbel::CurrentType()));
         std::cout.flush();
         return std::cout ? 0 : 1;
     }

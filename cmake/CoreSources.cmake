@@ -141,6 +141,7 @@ set(QIMBEL_CORE_SOURCES
   pages/TypeTable.cpp
   pages/Session.cpp
   pages/ProblemPage.cpp
+  pages/LineKind.cpp
   pages/PageDispatch.cpp
   pages/Compute129.cpp
   pages/Compute130.cpp
@@ -150,6 +151,8 @@ set(QIMBEL_CORE_SOURCES
   pages/Compute135.cpp
   pages/TypedLine.cpp
   pages/PageBook.cpp
+  # pages/: 练一练, a round of made problems marked one at a time
+  pages/Practice.cpp
   # pages/: the session saved when the window closes
   pages/SessionFile.cpp
   pages/Headless.cpp
@@ -183,6 +186,7 @@ set(QIMBEL_CORE_SOURCES
   charts/FrequencyTable.cpp
   charts/DisplayListJson.cpp
   charts/PicturePages.cpp
+  charts/PageState.cpp
   algebra/FactorPolynomial.cpp
   algebra/FactorSearch.cpp
   algebra/PolyAlgebra.cpp
@@ -253,3 +257,6 @@ list(APPEND QIMBEL_CORE_SOURCES ${qimbel_marking_sources})
 # maker/: 出题, problems of every type made answer first and proved by the type's own routine
 file(GLOB qimbel_maker_sources RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/maker/*.cpp)
 list(APPEND QIMBEL_CORE_SOURCES ${qimbel_maker_sources})
+# notebook/: 错题本, the wrong problems kept, their review schedule and statistics
+file(GLOB qimbel_notebook_sources RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/notebook/*.cpp)
+list(APPEND QIMBEL_CORE_SOURCES ${qimbel_notebook_sources})

@@ -10,7 +10,7 @@ function(qimbel_gbk_mirror)
     ${CMAKE_SOURCE_DIR}/numbers/*.h ${CMAKE_SOURCE_DIR}/column/*.h ${CMAKE_SOURCE_DIR}/wordproblems/*.h
     ${CMAKE_SOURCE_DIR}/pages/*.h ${CMAKE_SOURCE_DIR}/charts/*.h ${CMAKE_SOURCE_DIR}/tools/*.h
     ${CMAKE_SOURCE_DIR}/typeset/*.h ${CMAKE_SOURCE_DIR}/cli/*.h ${CMAKE_SOURCE_DIR}/marking/*.h
-    ${CMAKE_SOURCE_DIR}/maker/*.h)
+    ${CMAKE_SOURCE_DIR}/maker/*.h ${CMAKE_SOURCE_DIR}/notebook/*.h)
   # generators/: the headers of the exercise generators.
   file(GLOB mirrored_generators RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/generators/*.h)
   list(APPEND mirrored ${QIMBEL_CORE_SOURCES} ${mirrored_generators} ${ARGN})

@@ -19,7 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QIMBEL_HOMEPAGE})
 # The libraries the programs link come from dpkg-shlibdeps; the window also needs the X11
 # platform plugin of Qt, a fixed-pitch CJK font with Chinese characters two columns wide, and
-# Qt's Chinese translations for the buttons and dialogs that Qt itself draws.
+# Qt's Chinese translations for the buttons and dialogs that Qt itself draws, and Qt SQL's SQLite
+# driver, a plugin that the 错题本 loads at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-zenhei | fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, fonts-wqy-zenhei | fonts-noto-cjk, qt6-translations-l10n, libqt6sql6-sqlite")
 include(CPack)

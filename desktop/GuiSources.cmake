@@ -25,4 +25,7 @@ set(QIMBEL_GUI_SOURCES
   # desktop/tools/: the link label and the handbook viewer of the knowledge page
   ${CMAKE_SOURCE_DIR}/desktop/tools/HyperlinkLabel.cpp
   ${CMAKE_SOURCE_DIR}/desktop/tools/HandbookViewer.cpp
+  # desktop/notebook/: 错题本 and 练一练
+  ${CMAKE_SOURCE_DIR}/desktop/notebook/NotebookTab.cpp
+  ${CMAKE_SOURCE_DIR}/desktop/notebook/PracticeDialog.cpp
 )

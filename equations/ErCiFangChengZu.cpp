@@ -12,6 +12,7 @@
 #include "solver/Solver.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace qimbel {
@@ -110,6 +111,40 @@ struct Work {
     bool noRealRoot = false; // a quadratic with △＜0 on the way
 };
 
+// A number inside a formula: in brackets when it is negative or a fraction.
+std::string Bracketed(const Rational &r)
+{
+    const std::string text = ExactText(r);
+    return r.numerator < 0 || r.denominator != 1 ? "(" + text + ")" : text;
+}
+
+// k^2 ＝ value by 直接开平方: the roots go to `roots`; false (and a step saying so) when the value
+// is negative and there is no real root.
+bool SquareRoots(const Rational &value, const std::string &k, std::vector<Surd> &roots, Work &work)
+{
+    const std::string square = k + "^2＝" + ExactText(value);
+    if (value.numerator < 0) {
+        work.steps.push_back("移项得 " + square + "，一个数的平方不能是负数，这个方程没有实数根");
+        work.noRealRoot = true;
+        return false;
+    }
+    const std::optional<Surd> root = SurdRoot(Q(value));
+    if (!root)
+        throw TooLarge {};
+    if (value.numerator == 0) {
+        roots.push_back(*root);
+        work.steps.push_back("移项得 " + square + "，直接开平方，得 " + k + "1＝" + k + "2＝0");
+        return true;
+    }
+    const std::optional<Surd> negative = SurdNegated(*root);
+    if (!negative)
+        throw TooLarge {};
+    roots = {*root, *negative};
+    work.steps.push_back("移项得 " + square + "，直接开平方，得 " + k + "1＝" + SurdText(*root) + "，" + k + "2＝"
+        + SurdText(*negative));
+    return true;
+}
+
 // A linear equation (named `name`) with the other equation (named `otherName`): 代入消元.
 bool Substitute(const Poly &linear, const std::string &name, const Poly &other, const std::string &otherName, char x,
     char y, const std::string &newName, Work &work)
@@ -156,11 +191,17 @@ bool Substitute(const Poly &linear, const std::string &name, const Poly &other, 
     if (c2.numerator == 0) {
         roots.push_back(SurdOf(Q(Over(Negated(c0), c1))));
         work.steps.push_back("解得 " + k + "＝" + SurdText(roots[0]));
+    } else if (c1.numerator == 0) {
+        // No term in k alone: k^2 is a number, and 直接开平方 gives the roots.
+        if (!SquareRoots(Over(Negated(c0), c2), k, roots, work))
+            return true;
     } else {
         const QValue delta = Q(c1) * Q(c1) - MakeQ(4) * Q(c2) * Q(c0);
         if (!delta.ok)
             throw TooLarge {};
-        const std::string deltaText = "△＝b^2－4ac＝" + ExactText(delta.v);
+        // The coefficients are written as numbers: the unknowns may well be called a and b.
+        const std::string deltaText
+            = "△＝" + Bracketed(c1) + "^2－4×" + Bracketed(c2) + "×" + Bracketed(c0) + "＝" + ExactText(delta.v);
         if (Negative(delta)) {
             work.steps.push_back(deltaText + "＜0，这个方程没有实数根");
             work.noRealRoot = true;
@@ -176,15 +217,19 @@ bool Substitute(const Poly &linear, const std::string &name, const Poly &other, 
             throw TooLarge {};
         if (IsZero(delta)) {
             roots.push_back(mid);
-            work.steps.push_back(deltaText + "，" + k + "1＝" + k + "2＝－b/(2a)＝" + SurdText(mid));
+            work.steps.push_back(deltaText + "，" + k + "1＝" + k + "2＝" + ExactText(Negated(c1)) + "/"
+                + Bracketed(Times(Rational {2, 1}, c2)) + "＝" + SurdText(mid));
         } else {
             const std::optional<Surd> r1 = SurdSum(mid, *half);
             const std::optional<Surd> r2 = SurdSum(mid, *SurdNegated(*half));
             if (!r1 || !r2)
                 throw TooLarge {};
             roots = {*r1, *r2};
-            work.steps.push_back(deltaText + "＞0，" + k + "＝(－b±√△)/(2a)，" + k + "1＝" + SurdText(*r1) + "，" + k
-                + "2＝" + SurdText(*r2));
+            // √△ written as a number when △ is a square: (5±3)/2.
+            const std::string rootText = IsRational(*root) ? SurdText(*root) : "√" + ExactText(delta.v);
+            work.steps.push_back(deltaText + "＞0，" + k + "＝(" + ExactText(Negated(c1)) + "±" + rootText + ")/"
+                + Bracketed(Times(Rational {2, 1}, c2)) + "，" + k + "1＝" + SurdText(*r1) + "，" + k + "2＝"
+                + SurdText(*r2));
         }
     }
     // Each root gives its partner through the expressed unknown.
@@ -206,6 +251,77 @@ bool Substitute(const Poly &linear, const std::string &name, const Poly &other, 
         work.solutions.push_back(solveForY ? Solution {root, *value} : Solution {*value, root});
     }
     work.steps.push_back(partners);
+    return true;
+}
+
+// Both equations of the form A·x^2 ＋ B·y^2 ＝ D (x^2＋y^2＝5, x^2－y^2＝3): adding or subtracting
+// them (加减消元) leaves x^2 alone, then y^2 alone, and 直接开平方 gives every sign. False when
+// the equations are not of that form or the squares cannot be separated.
+bool AddSubtract(const Poly &p1, const Poly &p2, char x, char y, Work &work)
+{
+    const Monomial xx {{x, 2}}, yy {{y, 2}}, one {};
+    for (const Poly *p : {&p1, &p2})
+        for (const auto &[m, c] : *p)
+            if (m != xx && m != yy && m != one)
+                return false;
+    const Rational a1 = CoefficientOf(p1, xx), b1 = CoefficientOf(p1, yy), d1 = Negated(CoefficientOf(p1, one));
+    const Rational a2 = CoefficientOf(p2, xx), b2 = CoefficientOf(p2, yy), d2 = Negated(CoefficientOf(p2, one));
+    const QValue det = Q(a1) * Q(b2) - Q(a2) * Q(b1);
+    if (!det.ok || IsZero(det))
+        return false;
+    // Eliminates the square whose coefficients are u1 in ① and u2 in ②: ①＋②, ①－② or ①×u2－②×u1.
+    const auto eliminate
+        = [&](const Rational &u1, const Rational &u2, const Rational &v1, const Rational &v2, const std::string &kept) {
+              // ① times |u2| and ② times |u1| (each over their common factor), then subtracted when the
+              // signs agree and added when they differ: the square goes.
+              Rational m1 = u2.numerator < 0 ? Negated(u2) : u2;
+              Rational m2 = u1.numerator < 0 ? Negated(u1) : u1;
+              if (m1.denominator == 1 && m2.denominator == 1) {
+                  const Whole g = WholeGcd(m1.numerator, m2.numerator);
+                  m1 = Rational {m1.numerator / g, 1};
+                  m2 = Rational {m2.numerator / g, 1};
+              }
+              const bool add = (u1.numerator < 0) != (u2.numerator < 0);
+              const auto times = [](const Rational &m) {
+                  return m.numerator == 1 && m.denominator == 1 ? std::string() : "×" + Bracketed(m);
+              };
+              const std::string how = "①" + times(m1) + (add ? "＋" : "－") + "②" + times(m2);
+              const Rational k1 = m1;
+              const Rational k2 = add ? Negated(m2) : m2;
+              const Rational coefficient = Plus(Times(v1, k1), Negated(Times(v2, k2)));
+              const Rational right = Plus(Times(d1, k1), Negated(Times(d2, k2)));
+              Poly left;
+              left[Monomial {{kept[0], 2}}] = coefficient;
+              const Rational square = Over(right, coefficient);
+              std::string step = how + "，得 " + PolyText(left) + "＝" + ExactText(right);
+              if (!(coefficient.numerator == 1 && coefficient.denominator == 1))
+                  step += "，" + kept + "^2＝" + ExactText(square);
+              work.steps.push_back(step);
+              return square;
+          };
+    const Rational xSquare = eliminate(b1, b2, a1, a2, std::string(1, x));
+    const Rational ySquare = eliminate(a1, a2, b1, b2, std::string(1, y));
+    if (xSquare.numerator < 0 || ySquare.numerator < 0) {
+        work.steps.push_back("一个数的平方不能是负数，这个方程组没有实数解");
+        work.noRealRoot = true;
+        return true;
+    }
+    const std::optional<Surd> xr = SurdRoot(Q(xSquare));
+    const std::optional<Surd> yr = SurdRoot(Q(ySquare));
+    if (!xr || !yr)
+        throw TooLarge {};
+    const auto both = [](const Surd &r) {
+        std::vector<Surd> values {r};
+        if (!r.terms.empty())
+            values.push_back(*SurdNegated(r));
+        return values;
+    };
+    const auto shown
+        = [](const std::string &k, const Surd &r) { return r.terms.empty() ? k + "＝0" : k + "＝±" + SurdText(r); };
+    work.steps.push_back("直接开平方，得 " + shown(std::string(1, x), *xr) + "，" + shown(std::string(1, y), *yr));
+    for (const Surd &xv : both(*xr))
+        for (const Surd &yv : both(*yr))
+            work.solutions.push_back(Solution {xv, yv});
     return true;
 }
 
@@ -289,8 +405,11 @@ std::string Solver::ErCiFangChengZu(const StringArray &equations, const StringAr
     for (const std::string &text : texts)
         if (std::string sentence = EquationTooLarge(text); !sentence.empty())
             return sentence;
-    const char x = letters[1].empty() ? 'x' : letters[1][0];
-    const char y = letters[0].empty() ? 'y' : letters[0][0];
+    char x = letters[1].empty() ? 'x' : letters[1][0];
+    char y = letters[0].empty() ? 'y' : letters[0][0];
+    // The answers name x before y (a before b), whichever the lines name first.
+    if (y < x)
+        std::swap(x, y);
     const std::string xs(1, x);
     const std::string ys(1, y);
     try {
@@ -307,7 +426,7 @@ std::string Solver::ErCiFangChengZu(const StringArray &equations, const StringAr
             if (polys[linear]->empty())
                 return "方程" + std::string(kCircled[linear]) + "对任何数都成立，方程组有无数组解。";
             Substitute(*polys[linear], kCircled[linear], *polys[1 - linear], kCircled[1 - linear], x, y, "③", work);
-        } else {
+        } else if (!AddSubtract(*polys[0], *polys[1], x, y, work)) {
             int factored = -1;
             std::optional<std::pair<Poly, Poly>> factors;
             for (int k = 0; k < 2 && !factors; ++k) {

@@ -4,7 +4,9 @@
 #include "solver/ExpressionText.h"
 #include "solver/InputLimits.h"
 #include "solver/Solver.h"
+#include "solver/WholeNumbers.h"
 
+#include <string>
 #include <vector>
 
 namespace qimbel {
@@ -29,9 +31,12 @@ struct Column {
     void Step(
         const std::string &left, const std::string &symbol, const std::string &right, int step, const std::string &why)
     {
-        const std::string line = solver.ChongFu(alignment - Len(left), " ") + left + symbol + right;
+        // A side with nothing left on it is 0: an equation needs two sides.
+        const std::string l = left.empty() ? std::string("0") : left;
+        const std::string r = right.empty() ? std::string("0") : right;
+        const std::string line = solver.ChongFu(alignment - Len(l), " ") + l + symbol + r;
         process += line + "\r\n";
-        explained += line + solver.ChongFu(30 - Len(right), " ") + "第" + IntText(step) + "步:" + why + "\r\n";
+        explained += line + solver.ChongFu(30 - Len(r), " ") + "第" + IntText(step) + "步:" + why + "\r\n";
     }
 
     // A closing sentence without step number, on both texts.
@@ -114,6 +119,50 @@ bool InDivisor(const std::string &equation, const std::string &unknown)
             return true;
     }
     return false;
+}
+
+// A side that holds a fraction coefficient (1/3x) writes its decimal coefficients as fractions too
+// (0.5x is 1/2x), so that one line never mixes the two forms. A decimal that is no coefficient of
+// a letter, or one too long to hold, stays.
+std::string CoefficientsAsFractions(const std::string &side)
+{
+    if (!Contains(side, "/") || !Contains(side, "."))
+        return side;
+    std::string out;
+    const int n = Len(side);
+    for (int i = 0; i < n;) {
+        const auto at = [&side](int k) { return side[static_cast<std::size_t>(k)]; };
+        const bool starts
+            = IsDigitByte(at(i)) && (i == 0 || (!IsDigitByte(at(i - 1)) && at(i - 1) != '.' && at(i - 1) != '/'));
+        if (!starts) {
+            const int size = CharSize(side, i);
+            out += Mid(side, i, size);
+            i += size;
+            continue;
+        }
+        int j = i;
+        while (j < n && IsDigitByte(at(j)))
+            ++j;
+        int k = j;
+        if (k < n && at(k) == '.')
+            for (++k; k < n && IsDigitByte(at(k));)
+                ++k;
+        const int places = k - j - 1;
+        if (places < 1 || places > 9 || j - i > 9 || k >= n || !IsLetterByte(at(k))) {
+            out += Mid(side, i, k - i);
+            i = k;
+            continue;
+        }
+        long long den = 1;
+        for (int d = 0; d < places; ++d)
+            den *= 10;
+        const long long num = std::stoll(Mid(side, i, j - i)) * den + std::stoll(Mid(side, j + 1, places));
+        const long long g = Gcd(num, den);
+        out += den / g == 1 ? IntText(static_cast<int>(num / g))
+                            : std::to_string(num / g) + "/" + std::to_string(den / g);
+        i = k;
+    }
+    return out;
 }
 
 } // namespace
@@ -201,8 +250,8 @@ std::string Solver::YiCiDengShi(std::string equation, std::string unknown, int l
         // equation is not being simplified (text that is no expression): the rounds stop there.
         const int longest = 8 * w + 256;
         for (int round = 0; round < kMaxRounds; ++round) {
-            const std::string lx2 = chufa(lx, 1);
-            const std::string rc2 = chufa(rc, 1);
+            const std::string lx2 = CoefficientsAsFractions(chufa(lx, 1));
+            const std::string rc2 = CoefficientsAsFractions(chufa(rc, 1));
             if (Len(lx2) > longest || Len(rc2) > longest || Len(column.explained) > kLongestWorkedText)
                 break;
             why.clear();

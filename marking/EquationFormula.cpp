@@ -2,6 +2,7 @@
 
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
+#include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 
 namespace qimbel::marking {
@@ -14,6 +15,23 @@ namespace {
 bool StartsDiscriminant(const std::string &text)
 {
     return Left(text, 2) == "△" || Left(text, 2) == "Δ" || Left(text, 3) == "b^2" || Left(text, 2) == "b2";
+}
+
+// The line without the words and marks in front of a △ line: "∴△＝…", "所以Δ＝…".
+std::string WithoutLeadingWords(const std::string &normalised)
+{
+    const std::string text = Trim(normalised);
+    for (const char *start : {"△", "Δ"}) {
+        const int at = Find(text, start);
+        if (at <= 0)
+            continue;
+        bool words = true;
+        for (int i = 0; i < at; i += CharSize(text, i))
+            words = words && !IsFormulaChar(text, i);
+        if (words)
+            return Mid(text, at);
+    }
+    return text;
 }
 
 bool Same(const Rational &a, const Rational &b) { return a.numerator == b.numerator && a.denominator == b.denominator; }
@@ -59,7 +77,8 @@ bool Proportional(const Coefficients &x, const Coefficients &y)
 
 Rational Discriminant(const Coefficients &abc)
 {
-    return Plus(fractions::Times(abc[1], abc[1]), Negated(fractions::Times(Rational {4, 1}, fractions::Times(abc[0], abc[2]))));
+    return Plus(
+        fractions::Times(abc[1], abc[1]), Negated(fractions::Times(Rational {4, 1}, fractions::Times(abc[0], abc[2]))));
 }
 
 // The number after "a＝" (its sign included); nothing when there is none.
@@ -72,8 +91,9 @@ std::optional<Rational> ValueAfter(const std::string &text, const std::string &n
     const int from = end;
     if (Mid(text, end, 2) == "－" || Mid(text, end, 2) == "＋")
         end += 2;
-    while (end < Len(text) && ((text[static_cast<std::size_t>(end)] >= '0' && text[static_cast<std::size_t>(end)] <= '9')
-               || text[static_cast<std::size_t>(end)] == '.' || text[static_cast<std::size_t>(end)] == '/'))
+    while (end < Len(text)
+        && ((text[static_cast<std::size_t>(end)] >= '0' && text[static_cast<std::size_t>(end)] <= '9')
+            || text[static_cast<std::size_t>(end)] == '.' || text[static_cast<std::size_t>(end)] == '/'))
         ++end;
     return ReadRational(Mid(text, from, end - from));
 }
@@ -90,7 +110,7 @@ std::string CoefficientsText(Coefficients abc)
 
 bool IsFormulaLine(const std::string &normalised)
 {
-    const std::string text = Trim(normalised);
+    const std::string text = WithoutLeadingWords(normalised);
     if (StartsDiscriminant(text))
         return true;
     return Contains(text, "a＝") && Contains(text, "b＝") && Contains(text, "c＝");
@@ -106,7 +126,7 @@ FormulaLine ReadFormulaLine(
             line.reason = "前面一步不是一元二次方程";
             return line;
         }
-        std::string text = Trim(normalised);
+        std::string text = WithoutLeadingWords(normalised);
         if (StartsDiscriminant(text)) {
             if (Left(text, 2) == "△" || Left(text, 2) == "Δ")
                 text = Mid(text, 2);

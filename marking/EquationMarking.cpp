@@ -6,11 +6,15 @@
 #include "equations/Rational.h"
 #include "marking/EquationFormula.h"
 #include "marking/EquationLine.h"
+#include "marking/EquationMoves.h"
 #include "marking/EquationReading.h"
-#include "marking/EquationSystem.h"
 #include "marking/EquationSlips.h"
+#include "marking/EquationSystem.h"
 #include "solver/GbkText.h"
 #include "solver/InputLimits.h"
+
+#include <cctype>
+#include <numeric>
 
 namespace qimbel {
 
@@ -27,6 +31,63 @@ std::string WithoutFullStop(std::string sentence)
 }
 
 bool IsCheckLine(const std::string &normalised) { return Contains(normalised, "检验") || Contains(normalised, "增根"); }
+
+std::string RightAnswerWrongWay(int firstWrong) { return "答案对了，但是第" + IntText(firstWrong) + "步的做法不对"; }
+
+int Brackets(const std::string &text)
+{
+    int n = 0;
+    for (char c : text)
+        n += c == '(' || c == '[';
+    return n;
+}
+
+// The steps of a line that holds two, joined by "," (3x＝6，x＝2): each a single relation, the
+// first not yet an answer. One step otherwise.
+std::vector<std::string> StepsOnOneLine(const std::string &working)
+{
+    const std::vector<std::string> pieces = Pieces(working, false);
+    if (pieces.size() != 2)
+        return {working};
+    for (const std::string &piece : pieces)
+        if (SplitRelations(piece).symbols.size() != 1)
+            return {working};
+    const std::string letters = LettersOf(pieces[0]);
+    const Relations first = SplitRelations(pieces[0]);
+    // x＝2，x＝3 (or x1＝2，x2＝3) is one answer.
+    if (letters.size() == 1 && (first.sides[0] == letters || Left(first.sides[0], 2) == letters + "1"))
+        return {working};
+    return pieces;
+}
+
+// A fraction of two whole numbers not in its lowest terms (6/4, 4/2) as a number of the line.
+bool HasUnreducedFraction(const std::string &text)
+{
+    const auto digit = [&](int i) {
+        return i >= 0 && i < Len(text) && text[static_cast<std::size_t>(i)] >= '0'
+            && text[static_cast<std::size_t>(i)] <= '9';
+    };
+    for (int bar = Find(text, "/"); bar >= 0; bar = Find(text, "/", bar + 1)) {
+        int a = bar;
+        while (digit(a - 1))
+            --a;
+        int b = bar + 1;
+        while (digit(b))
+            ++b;
+        if (a == bar || b == bar + 1 || bar - a > 12 || b - bar > 13)
+            continue;
+        const char before = a > 0 ? text[static_cast<std::size_t>(a) - 1] : '\0';
+        const char after = b < Len(text) ? text[static_cast<std::size_t>(b)] : '\0';
+        if (before == ')' || before == '.' || std::isalpha(static_cast<unsigned char>(before)) || after == '.'
+            || after == '(' || after == '^' || std::isalpha(static_cast<unsigned char>(after)))
+            continue;
+        const long long n = std::stoll(Mid(text, a, bar - a));
+        const long long d = std::stoll(Mid(text, bar + 1, b - bar - 1));
+        if (d == 1 || (d != 0 && std::gcd(n, d) > 1))
+            return true;
+    }
+    return false;
+}
 
 std::string WrongAnswerSentence(int firstWrong)
 {
@@ -63,6 +124,7 @@ public:
         std::size_t lastEquation = 0;
         std::size_t lastCheck = 0;
         bool checkRight = false; // a 检验 line marked √
+        bool unreduced = false; // the last equation holds a fraction not in its lowest terms
         bool checkClaims = false; // the last 检验 line says what the check shows
         int firstWrong = 0;
         int steps = 0;
@@ -110,22 +172,39 @@ public:
                 continue;
             }
             const std::string working = WorkingPart(normalised);
-            OneUnknownLine line = ReadOneUnknown(working, normalised, u_, domain_);
-            if (!line.reason.empty()) {
-                out.mark = StepMark::Unreadable;
-                out.reason = line.reason;
-                continue;
-            }
-            if (SameSet(line.set, previous.set)) {
-                out.mark = StepMark::Right;
-            } else {
+            // Two steps on one line: 解：3x＝6，x＝2.
+            std::vector<std::string> parts = StepsOnOneLine(working);
+            OneUnknownLine line;
+            bool right = true;
+            for (const std::string &part : parts) {
+                line = ReadOneUnknown(part, parts.size() == 1 ? normalised : part, u_, domain_);
+                if (!line.reason.empty())
+                    break;
+                const MoveVerdict move = JudgeMove(previous, line, u_);
+                if (SameSet(line.set, previous.set) && (move == MoveVerdict::Right || move == MoveVerdict::Unknown)) {
+                    previous = line;
+                    continue;
+                }
+                right = false;
                 out.mark = StepMark::Wrong;
                 const Slip slip = FindSlip(previous, line, u_, domain_);
                 out.reason = slip.name;
                 if (firstWrong == 0) {
                     firstWrong = step;
-                    out.correctStep = !slip.fix.empty() ? slip.fix : CorrectStep(previous, working);
+                    out.correctStep = !slip.fix.empty() ? slip.fix : CorrectStep(previous, line, part);
                 }
+                break;
+            }
+            if (!line.reason.empty()) {
+                out.mark = StepMark::Unreadable;
+                out.reason = line.reason;
+                continue;
+            }
+            if (right) {
+                out.mark = StepMark::Right;
+                unreduced = HasUnreducedFraction(working);
+            } else {
+                unreduced = false;
             }
             previous = line;
             stated_.reset();
@@ -166,8 +245,12 @@ public:
         } else if (previous.answer && lastEquation > 0) {
             if (!answerRight)
                 marked.missing = WrongAnswerSentence(firstWrong);
+            else if (unreduced)
+                marked.missing = "还要约分";
             else if (fractional && !checkRight)
                 marked.missing = "还要检验";
+            else if (firstWrong > 0)
+                marked.missing = RightAnswerWrongWay(firstWrong);
             else
                 marked.finished = true;
         } else {
@@ -196,12 +279,18 @@ private:
 
     // Qimbel's own step after the last right line: 去分母, the next line of its own working, the
     // general form of a quadratic, or the answer; each read back and kept only when it is right.
-    std::string CorrectStep(const OneUnknownLine &previous, const std::string &wrong)
+    std::string CorrectStep(const OneUnknownLine &previous, const OneUnknownLine &line, const std::string &wrong)
     {
         std::vector<std::string> candidates;
+        // The pupil's own move first: brackets taken off, when the wrong line has fewer.
+        if (previous.single && line.single
+            && Brackets(line.left + line.right) < Brackets(previous.left + previous.right))
+            if (std::optional<std::string> removed = BracketsRemoved(previous))
+                candidates.push_back(*removed);
         if (previous.single) {
             const std::string text = previous.left + previous.symbol + previous.right;
-            if (std::optional<std::string> cleared = DenominatorsCleared(previous.left, previous.symbol, previous.right))
+            if (std::optional<std::string> cleared
+                = DenominatorsCleared(previous.left, previous.symbol, previous.right))
                 candidates.push_back(*cleared);
             if (type_ != 27) {
                 const std::string worked = solver_.YiCiDengShi(text, std::string(1, u_), 4);
@@ -220,11 +309,14 @@ private:
         for (const std::string &candidate : candidates) {
             if (candidate.empty() || candidate == wrong)
                 continue;
-            const OneUnknownLine read = ReadOneUnknown(candidate, candidate, u_, domain_);
-            if (read.reason.empty() && SameSet(read.set, previous.set))
+            if (RightStepText(previous, candidate, previous.set, u_, domain_))
                 return candidate;
         }
-        return AnswerText(previous.set, u_, type_);
+        const std::string answer = AnswerText(previous.set, u_, type_);
+        // The answer is written from the exact set; it only has to be a move the rules allow.
+        const OneUnknownLine read = ReadOneUnknown(answer, answer, u_, domain_);
+        const MoveVerdict move = JudgeMove(previous, read, u_);
+        return move == MoveVerdict::Right || move == MoveVerdict::Unknown ? answer : std::string();
     }
 
     std::string Missing(const OneUnknownLine &line) const

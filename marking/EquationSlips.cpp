@@ -3,7 +3,10 @@
 #include "equations/EquationText.h"
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
+#include "marking/EquationMoves.h"
 #include "solver/GbkText.h"
+
+#include <algorithm>
 
 namespace qimbel::marking {
 
@@ -17,6 +20,7 @@ const char *const kMissedFactor = "漏乘";
 const char *const kSignSlip = "符号错误";
 const char *const kDirectionKept = "不等式两边同除以负数没有改变方向";
 const char *const kRootNotChecked = "增根没有检验";
+const char *const kRootHalf = "开平方时漏掉了负的平方根";
 
 bool Fits(const std::string &text, const SolutionSet &target, char u, const std::vector<SurdNumber> &domain)
 {
@@ -24,10 +28,7 @@ bool Fits(const std::string &text, const SolutionSet &target, char u, const std:
     return line.reason.empty() && SameSet(line.set, target);
 }
 
-bool SameValue(const Fraction &a, const Fraction &b)
-{
-    return SamePoly(Product(a.num, b.den), Product(b.num, a.den));
-}
+bool SameValue(const Fraction &a, const Fraction &b) { return SamePoly(Product(a.num, b.den), Product(b.num, a.den)); }
 
 int Brackets(const std::string &text)
 {
@@ -106,8 +107,9 @@ std::optional<BracketTerm> ReadBracketTerm(const std::string &term)
         i = 2;
     }
     int c = i;
-    while (c < Len(term) && ((term[static_cast<std::size_t>(c)] >= '0' && term[static_cast<std::size_t>(c)] <= '9')
-               || term[static_cast<std::size_t>(c)] == '.' || term[static_cast<std::size_t>(c)] == '/'))
+    while (c < Len(term)
+        && ((term[static_cast<std::size_t>(c)] >= '0' && term[static_cast<std::size_t>(c)] <= '9')
+            || term[static_cast<std::size_t>(c)] == '.' || term[static_cast<std::size_t>(c)] == '/'))
         ++c;
     const std::string coefficient = Mid(term, i, c - i);
     if (Mid(term, c, 2) == "×")
@@ -152,10 +154,12 @@ std::vector<SurdNumber> NamedValues(const std::string &clause, char u, std::stri
     std::vector<SurdNumber> values;
     rest.clear();
     for (int i = 0; i < Len(clause);) {
-        const int size = i < Len(clause) && IsGbkLead(static_cast<unsigned char>(clause[static_cast<std::size_t>(i)])) ? 2 : 1;
+        const int size
+            = i < Len(clause) && IsGbkLead(static_cast<unsigned char>(clause[static_cast<std::size_t>(i)])) ? 2 : 1;
         if (size == 1 && clause[static_cast<std::size_t>(i)] == u) {
             int j = i + 1;
-            if (j < Len(clause) && (clause[static_cast<std::size_t>(j)] == '1' || clause[static_cast<std::size_t>(j)] == '2')
+            if (j < Len(clause)
+                && (clause[static_cast<std::size_t>(j)] == '1' || clause[static_cast<std::size_t>(j)] == '2')
                 && Mid(clause, j + 1, 2) == "＝")
                 ++j;
             if (Mid(clause, j, 2) == "＝") {
@@ -191,63 +195,135 @@ bool SaysZero(const std::string &text)
     return false;
 }
 
+// A line of the form A＝±s read from "A^2＝k" written as A＝s: the slip of the missing negative
+// root, with the line as it should read.
+std::optional<Slip> RootSlip(
+    const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
+{
+    if (wrong.symbol != "＝" || previous.symbol != "＝" || wrong.answer)
+        return std::nullopt;
+    const std::optional<SideValue> l = ReadSide(wrong.left);
+    const std::optional<SideValue> r = ReadSide(wrong.right);
+    const std::optional<SideValue> pl = ReadSide(previous.left);
+    const std::optional<SideValue> pr = ReadSide(previous.right);
+    if (!l || !r || !pl || !pr || !IsConstant(l->value.den) || !IsConstant(r->value.den) || !IsConstant(r->value.num)
+        || DegreeIn(l->value.num, u) != 1 || r->value.num.empty())
+        return std::nullopt;
+    // (A − s)(A ＋ s) against the difference of the sides before.
+    const Poly a = Product(l->value.num, r->value.den);
+    const Poly s = Product(r->value.num, l->value.den);
+    const Poly square = Product(Difference(a, s), Sum(a, s));
+    const Poly before = Difference(Product(pl->value.num, pr->value.den), Product(pr->value.num, pl->value.den));
+    if (!IsConstant(pl->value.den) || !IsConstant(pr->value.den) || DegreeIn(before, u) != 2)
+        return std::nullopt;
+    if (!ExactQuotient(before, square) || !IsConstant(*ExactQuotient(before, square)))
+        return std::nullopt;
+    std::string root = wrong.right;
+    if (Left(root, 2) == "－" || Left(root, 2) == "＋")
+        root = Mid(root, 2);
+    const std::string fix = wrong.left + "＝±" + root;
+    return Slip {kRootHalf, Fits(fix, previous.set, u, domain) ? fix : std::string()};
+}
+
+bool FitsMove(const OneUnknownLine &previous, const std::string &text, char u, const std::vector<SurdNumber> &domain)
+{
+    return RightStepText(previous, text, previous.set, u, domain);
+}
+
 } // namespace
 
-Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
+std::vector<WrongRemoval> WrongRemovals(const std::string &left, const std::string &symbol, const std::string &right)
 {
-    if (!previous.single || !wrong.single)
-        return {};
+    OneUnknownLine line;
+    line.left = left;
+    line.symbol = symbol;
+    line.right = right;
+    std::vector<WrongRemoval> out;
     try {
-        const std::string &symbol = wrong.symbol;
-        if (symbol != "＝" && symbol == previous.symbol) {
-            const std::string turned = wrong.left + ReversedSymbol(symbol) + wrong.right;
-            if (Fits(turned, previous.set, u, domain))
-                return {kDirectionKept, turned};
-        }
-        // One term of the wrong line with the other sign makes it right (the right side first,
-        // where the numbers are worked out: 2x＝－4 should read 2x＝4, not －2x＝－4).
-        for (int s = 1; s >= 0; --s) {
-            const std::string side = Side(wrong, s);
-            for (const TermSpan &span : TopTerms(side)) {
-                const std::string flipped = FlippedTerm(side, span);
-                const std::string fixed = WithSide(wrong, s, flipped.empty() ? std::string("0") : flipped);
-                if (!Fits(fixed, previous.set, u, domain))
-                    continue;
-                const char *name = kSignSlip;
-                if (MovedUnchanged(previous, s, Mid(side, span.at, span.length)))
-                    name = kMovedUnchanged;
-                else if (HasNegativeBracket(previous) && Brackets(wrong.left + wrong.right) < Brackets(previous.left + previous.right))
-                    name = kBracketUnchanged;
-                return {name, fixed};
-            }
-        }
-        // A bracket of the line before taken off with the signs kept, or its factor not applied to
-        // every term.
         for (int s = 0; s < 2; ++s) {
-            const std::string side = Side(previous, s);
+            const std::string side = Side(line, s);
             for (const TermSpan &span : TopTerms(side)) {
                 const std::optional<BracketTerm> b = ReadBracketTerm(Mid(side, span.at, span.length));
                 if (!b)
                     continue;
                 const Rational sk = b->sign < 0 ? Negated(b->k) : b->k;
-                std::vector<Poly> right, unchanged, missed;
+                std::vector<Poly> rightly, dropped, unchanged, missed;
                 for (std::size_t k = 0; k < b->inner.size(); ++k) {
-                    right.push_back(Scaled(b->inner[k], sk));
-                    unchanged.push_back(k == 0 ? right.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
-                    missed.push_back(k == 0 ? right.back() : Scaled(b->inner[k], Rational {b->sign, 1}));
+                    rightly.push_back(Scaled(b->inner[k], sk));
+                    dropped.push_back(Scaled(b->inner[k], Negated(sk)));
+                    unchanged.push_back(
+                        k == 0 ? rightly.back() : Scaled(b->inner[k], sk.numerator < 0 ? Negated(sk) : sk));
+                    missed.push_back(k == 0 ? rightly.back() : Scaled(b->inner[k], Rational {b->sign, 1}));
                 }
-                const std::string fix = WithSide(previous, s, Replaced(side, span, Joined(right)));
-                const std::string fixOrNone = Fits(fix, previous.set, u, domain) ? fix : std::string();
-                if (sk.numerator < 0 && Fits(WithSide(previous, s, Replaced(side, span, Joined(unchanged))), wrong.set, u, domain))
-                    return {kBracketUnchanged, fixOrNone};
+                const std::string fix = WithSide(line, s, Replaced(side, span, Joined(rightly)));
+                if (sk.numerator < 0) {
+                    out.push_back({WithSide(line, s, Replaced(side, span, Joined(unchanged))), kBracketUnchanged, fix});
+                    out.push_back({WithSide(line, s, Replaced(side, span, Joined(dropped))), kBracketUnchanged, fix});
+                }
                 const bool one = b->k.denominator == 1 && (b->k.numerator == 1 || b->k.numerator == -1);
-                if (!one && Fits(WithSide(previous, s, Replaced(side, span, Joined(missed))), wrong.set, u, domain))
-                    return {kMissedFactor, fixOrNone};
+                if (!one)
+                    out.push_back({WithSide(line, s, Replaced(side, span, Joined(missed))), kMissedFactor, fix});
+            }
+        }
+    } catch (const TooLarge &) {
+    }
+    return out;
+}
+
+Slip FindSlip(
+    const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain)
+{
+    if (!previous.single || !wrong.single)
+        return {};
+    try {
+        const std::string &symbol = wrong.symbol;
+        // A bracket taken off wrongly, and the rest of the line a right step from there: the
+        // move is judged, so this holds even when the solutions came out right by chance.
+        for (const WrongRemoval &removal : WrongRemovals(previous.left, previous.symbol, previous.right)) {
+            const OneUnknownLine mutated = ReadOneUnknown(removal.text, removal.text, u, domain);
+            if (!mutated.reason.empty())
+                continue;
+            const MoveVerdict move = JudgeMove(mutated, wrong, u);
+            if (move == MoveVerdict::Right || (move == MoveVerdict::Unknown && SameSet(mutated.set, wrong.set)))
+                return {removal.slip, FitsMove(previous, removal.fix, u, domain) ? removal.fix : std::string()};
+        }
+        if (symbol != "＝" && symbol == previous.symbol
+            && JudgeMove(previous, wrong, u) == MoveVerdict::DirectionKept) {
+            const std::string turned = wrong.left + ReversedSymbol(symbol) + wrong.right;
+            if (FitsMove(previous, turned, u, domain))
+                return {kDirectionKept, turned};
+        }
+        if (std::optional<Slip> root = RootSlip(previous, wrong, u, domain))
+            return *root;
+        // One term of the wrong line with the other sign makes it right (the right side first,
+        // where the numbers are worked out: 2x＝－4 should read 2x＝4, not －2x＝－4).
+        for (int s = 1; s >= 0; --s) {
+            const std::string side = Side(wrong, s);
+            std::vector<std::string> tried; // a term written alike gives a line alike
+            for (const TermSpan &span : TopTerms(side)) {
+                std::string term = Mid(side, span.at, span.length);
+                if (Left(term, 2) == "＋")
+                    term = Mid(term, 2);
+                if (std::find(tried.begin(), tried.end(), term) != tried.end())
+                    continue;
+                tried.push_back(term);
+                const std::string flipped = FlippedTerm(side, span);
+                const std::string fixed = WithSide(wrong, s, flipped.empty() ? std::string("0") : flipped);
+                if (!FitsMove(previous, fixed, u, domain))
+                    continue;
+                const char *name = kSignSlip;
+                if (MovedUnchanged(previous, s, Mid(side, span.at, span.length)))
+                    name = kMovedUnchanged;
+                else if (HasNegativeBracket(previous)
+                    && Brackets(wrong.left + wrong.right) < Brackets(previous.left + previous.right))
+                    name = kBracketUnchanged;
+                return {name, fixed};
             }
         }
         // 去分母 with one term not multiplied.
-        if (const std::optional<std::string> cleared = DenominatorsCleared(previous.left, previous.symbol, previous.right)) {
-            const std::string fix = Fits(*cleared, previous.set, u, domain) ? *cleared : std::string();
+        if (const std::optional<std::string> cleared
+            = DenominatorsCleared(previous.left, previous.symbol, previous.right)) {
+            const std::string fix = FitsMove(previous, *cleared, u, domain) ? *cleared : std::string();
             for (int s = 0; s < 2; ++s) {
                 const int terms = static_cast<int>(TopTerms(Side(previous, s)).size());
                 for (int k = 0; k < terms; ++k) {
@@ -261,6 +337,41 @@ Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char 
     } catch (const TooLarge &) {
     }
     return {};
+}
+
+std::optional<std::string> BracketsRemoved(const OneUnknownLine &line)
+{
+    if (!line.single)
+        return std::nullopt;
+    bool any = false;
+    std::string sides[2];
+    try {
+        for (int s = 0; s < 2; ++s) {
+            const std::string side = Side(line, s);
+            for (const TermSpan &span : TopTerms(side)) {
+                const std::string term = Mid(side, span.at, span.length);
+                const std::optional<BracketTerm> b = ReadBracketTerm(term);
+                if (!b) {
+                    sides[s] += sides[s].empty() || Left(term, 2) == "－" || Left(term, 2) == "＋" ? term : "＋" + term;
+                    continue;
+                }
+                any = true;
+                const Rational sk = b->sign < 0 ? Negated(b->k) : b->k;
+                std::vector<Poly> right;
+                for (const Poly &p : b->inner)
+                    right.push_back(Scaled(p, sk));
+                const std::string sum = Joined(right);
+                sides[s] += sides[s].empty() || Left(sum, 2) == "－" ? sum : "＋" + sum;
+            }
+            if (Left(sides[s], 2) == "＋")
+                sides[s] = Mid(sides[s], 2);
+        }
+    } catch (const TooLarge &) {
+        return std::nullopt;
+    }
+    if (!any)
+        return std::nullopt;
+    return sides[0] + line.symbol + sides[1];
 }
 
 std::string AnswerText(const SolutionSet &set, char u, int type)
@@ -309,7 +420,8 @@ std::optional<std::string> GeneralForm(const std::string &left, const std::strin
     }
 }
 
-CheckReading ReadCheck(const std::string &normalised, char u, const SolutionSet &problem, const std::vector<SurdNumber> &domain)
+CheckReading ReadCheck(
+    const std::string &normalised, char u, const SolutionSet &problem, const std::vector<SurdNumber> &domain)
 {
     CheckReading check;
     std::vector<SurdNumber> pending;
@@ -328,10 +440,12 @@ CheckReading ReadCheck(const std::string &normalised, char u, const SolutionSet 
         int claim = 0; // 1: solutions, -1: 增根
         if (HasAnyWord(rest, {"不是原方程的解", "不是原方程的根", "增根"}))
             claim = -1;
-        else if (HasAnyWord(rest, {"不等于0", "不为0", "≠0", "是原方程的解", "是原方程的根", "是分式方程的解", "是方程的解"}))
+        else if (HasAnyWord(
+                     rest, {"不等于0", "不为0", "≠0", "是原方程的解", "是原方程的根", "是分式方程的解", "是方程的解"}))
             claim = 1;
         // A denominator that comes out 0 (not a side of an equation that does).
-        else if (!domain.empty() && !HasAnyWord(rest, {"左边", "右边"}) && (HasAnyWord(rest, {"等于0", "为0"}) || SaysZero(rest)))
+        else if (!domain.empty() && !HasAnyWord(rest, {"左边", "右边"})
+            && (HasAnyWord(rest, {"等于0", "为0"}) || SaysZero(rest)))
             claim = -1;
         if (Contains(rest, "无解")) {
             check.claims = true;
@@ -350,8 +464,9 @@ CheckReading ReadCheck(const std::string &normalised, char u, const SolutionSet 
             if (claim < 0 && !excluded)
                 check.right = false;
             if (claim > 0) {
-                const bool solves = problem.kind == SolutionSet::Kind::Finite ? HasNumber(problem.values, v)
-                                                                              : problem.kind == SolutionSet::Kind::AllExcept && !excluded;
+                const bool solves = problem.kind == SolutionSet::Kind::Finite
+                    ? HasNumber(problem.values, v)
+                    : problem.kind == SolutionSet::Kind::AllExcept && !excluded;
                 if (!solves) {
                     check.right = false;
                     if (excluded)

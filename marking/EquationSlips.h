@@ -20,6 +20,18 @@ struct Slip {
 // The slip that turns `previous` into `wrong`, both lines in one unknown u.
 Slip FindSlip(const OneUnknownLine &previous, const OneUnknownLine &wrong, char u, const std::vector<SurdNumber> &domain);
 
+// The line before with one bracket taken off as a pupil may take it off wrongly (a sign kept,
+// the factor not multiplied into every term), the slip it is, and the bracket taken off rightly.
+struct WrongRemoval {
+    std::string text;
+    const char *slip;
+    std::string fix;
+};
+std::vector<WrongRemoval> WrongRemovals(const std::string &left, const std::string &symbol, const std::string &right);
+
+// The line with every bracket k(a＋b…) of its sides taken off rightly; nothing when it has none.
+std::optional<std::string> BracketsRemoved(const OneUnknownLine &line);
+
 // The answer line of a solution set: x＝3, x1＝2，x2＝3, x＞－1, 原方程无解 …
 std::string AnswerText(const SolutionSet &set, char u, int type);
 // A quadratic (or any equation of degree 2) as a·x^2＋b·x＋c＝0 with a above 0.

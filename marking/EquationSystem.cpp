@@ -1,5 +1,7 @@
 #include "marking/EquationSystem.h"
 
+#include "marking/EquationSlips.h"
+
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
 #include "solver/GbkText.h"
@@ -127,6 +129,47 @@ std::string PointText(const PairSet &set, char x, char y)
     return std::string(1, x) + "＝" + ExactText(set.x) + "，" + std::string(1, y) + "＝" + ExactText(set.y);
 }
 
+// K·u ＝ M as a pupil writes it: 4y＝4, －y＝2, y＝0.5.
+std::string OneUnknownText(const Rational &k, char u, const Rational &m)
+{
+    const std::string number = IsZero(Plus(k, Rational {-1, 1})) ? std::string()
+        : IsZero(Plus(k, Rational {1, 1}))                       ? std::string("－")
+        : k.numerator < 0                                        ? "－" + ExactText(Negated(k))
+                                                                 : ExactText(k);
+    const std::string right = m.numerator < 0 ? "－" + ExactText(Negated(m)) : ExactText(m);
+    return number + std::string(1, u) + "＝" + right;
+}
+
+// The equation in one unknown that eliminating the other from the pair gives (①－② or ①＋②
+// when the coefficients are equal or opposite, else each multiplied first), when `e` has that
+// one unknown; empty otherwise.
+std::string EliminationText(
+    const LinearEquation &first, const LinearEquation &second, const LinearEquation &e, char x, char y)
+{
+    const bool onlyY = IsZero(e.a) && !IsZero(e.b);
+    const bool onlyX = IsZero(e.b) && !IsZero(e.a);
+    if (!onlyX && !onlyY)
+        return {};
+    const Rational p = onlyY ? first.a : first.b;
+    const Rational q = onlyY ? second.a : second.b;
+    if (IsZero(p) || IsZero(q))
+        return {};
+    // first·q − second·p, or with equal coefficients simply first − second.
+    Rational f = q, g = p;
+    if (IsZero(Plus(p, Negated(q))))
+        f = g = Rational {1, 1};
+    else if (IsZero(Plus(p, q))) {
+        f = Rational {1, 1};
+        g = Rational {-1, 1};
+    }
+    const Rational k = Plus(
+        fractions::Times(onlyY ? first.b : first.a, f), Negated(fractions::Times(onlyY ? second.b : second.a, g)));
+    const Rational c = Plus(fractions::Times(first.c, f), Negated(fractions::Times(second.c, g)));
+    if (IsZero(k))
+        return {};
+    return OneUnknownText(k, onlyY ? y : x, Negated(c));
+}
+
 } // namespace
 
 PairSet Solved(const LinearEquation &first, const LinearEquation &second)
@@ -184,6 +227,37 @@ bool Implied(const LinearEquation &e, const PairSet &set)
     return Empty(e) && IsZero(e.c);
 }
 
+bool SameRational(const Rational &a, const Rational &b)
+{
+    return a.numerator == b.numerator && a.denominator == b.denominator;
+}
+
+struct BracketSlip {
+    std::string name;
+    std::string fix;
+};
+
+// The equation `e` as an equation of the line before with a bracket taken off wrongly: the slip,
+// and that equation with the bracket taken off rightly (when the solutions keep it).
+template <typename Implied>
+BracketSlip BracketSlipOf(const std::string &before, const LinearEquation &e, char x, char y, const Implied &implied)
+{
+    for (const std::string &piece : Pieces(before, false)) {
+        const Relations rel = SplitRelations(piece);
+        if (rel.symbols.size() != 1)
+            continue;
+        for (const WrongRemoval &removal : WrongRemovals(rel.sides[0], rel.symbols[0], rel.sides[1])) {
+            std::string ignored;
+            const std::optional<LinearEquation> wrong = ReadLinear(removal.text, x, y, ignored);
+            if (!wrong || !SamePairSet(Solved(*wrong, *wrong), Solved(e, e)))
+                continue;
+            const std::optional<LinearEquation> fixed = ReadLinear(removal.fix, x, y, ignored);
+            return {removal.slip, fixed && implied(*fixed) ? removal.fix : std::string()};
+        }
+    }
+    return {};
+}
+
 MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
 {
     MarkedProblem marked;
@@ -236,6 +310,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
 
     std::string before = problem[0] + "," + problem[1]; // the last readable line
     bool knowX = false, knowY = false; // a right step stated the value
+    Rational xValue {0, 1}, yValue {0, 1};
     bool lastIsAnswer = false;
     bool lastWrong = false; // the last readable line is wrong
     bool saidRight = false; // the last line said rightly that there is no solution, or many
@@ -275,6 +350,7 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             out.reason = read.reason;
             continue;
         }
+        const Pair pairBefore = held[0];
         try {
             std::vector<PairSet> was;
             for (const Pair &h : held)
@@ -331,10 +407,21 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                 const bool isX = StatedValue(piece, x, value);
                 const bool isY = !isX && StatedValue(piece, y, value);
                 lastIsAnswer = lastIsAnswer && (isX || isY);
-                if (right && isX)
+                if (right && isX) {
                     knowX = true;
-                if (right && isY)
+                    xValue = value;
+                }
+                if (right && isY) {
                     knowY = true;
+                    yValue = value;
+                }
+            }
+            if (!right && read.equations.size() == 1) {
+                // A bracket of an equation before taken off wrongly.
+                const BracketSlip slip = BracketSlipOf(before, read.equations[0], x, y, implied);
+                out.reason = slip.name;
+                if (firstWrong == 0)
+                    out.correctStep = slip.fix;
             }
             if (!right && read.equations.size() == 1) {
                 // One term with the other sign makes it right (the right side first).
@@ -359,6 +446,10 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             }
             if (!right && firstWrong == 0) {
                 firstWrong = step;
+                // An equation in one unknown where the pupil was eliminating the other: the two
+                // equations added or taken one from the other, as they should have been.
+                if (out.correctStep.empty() && read.equations.size() == 1 && held.size() > 0)
+                    out.correctStep = EliminationText(pairBefore.older, pairBefore.newer, read.equations[0], x, y);
                 if (out.correctStep.empty() && was[0].kind == PairSet::Kind::Point)
                     out.correctStep = PointText(was[0], x, y);
             }
@@ -383,6 +474,12 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
         marked.finished = true;
     else if (lastIsAnswer && (lastWrong || (knowX && knowY)))
         marked.missing = firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
+    else if (firstWrong > 0 && problemSet.kind == PairSet::Kind::Point
+        && ((knowX && !SameRational(xValue, problemSet.x)) || (knowY && !SameRational(yValue, problemSet.y))))
+        // A value worked out from a wrong step: finding the other one will not put it right.
+        marked.missing
+            = std::string(knowX && !SameRational(xValue, problemSet.x) ? std::string(1, x) : std::string(1, y))
+            + "的值不对，要从第" + IntText(firstWrong) + "步改起";
     else if (!knowX && !knowY)
         marked.missing = std::string("还要求出") + x + "和" + y + "的值";
     else

@@ -151,6 +151,71 @@ bool IsProductAtTop(const ExprNode &tree)
     return n->kind == ExprNode::Kind::Product || n->kind == ExprNode::Kind::Power;
 }
 
+// A whole number typed in ASCII or full-width digits (blanks around it allowed).
+std::optional<long long> TypedWhole(const std::string &text)
+{
+    long long value = 0;
+    int digits = 0;
+    for (int i = 0; i < Len(text);) {
+        const int size = CharSize(text, i);
+        int digit = -1;
+        if (size == 1 && text[static_cast<std::size_t>(i)] >= '0' && text[static_cast<std::size_t>(i)] <= '9')
+            digit = text[static_cast<std::size_t>(i)] - '0';
+        else if (size == 2 && static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) == 0xA3) {
+            const int trail = static_cast<unsigned char>(text[static_cast<std::size_t>(i) + 1]);
+            if (trail >= 0xB0 && trail <= 0xB9)
+                digit = trail - 0xB0;
+        }
+        const bool blank = (size == 1 && IsBlank(text[static_cast<std::size_t>(i)])) || Mid(text, i, 2) == "　";
+        if (digit < 0 && !blank)
+            return std::nullopt;
+        if (digit >= 0) {
+            if (++digits > 15)
+                return std::nullopt;
+            value = value * 10 + digit;
+        }
+        i += size;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return value;
+}
+
+// The dividend and divisor of a line that is a division of two whole numbers (100÷7).
+std::optional<std::pair<long long, long long>> WholeDivision(const ExprNode &tree)
+{
+    const ExprNode &n = Unbracketed(tree);
+    if (n.kind != ExprNode::Kind::Product || n.kids.size() != 2 || !n.divide[1])
+        return std::nullopt;
+    const ExprNode &a = n.kids[0];
+    const ExprNode &b = n.kids[1];
+    if (a.kind != ExprNode::Kind::Number || b.kind != ExprNode::Kind::Number || a.number.denominator != 1
+        || b.number.denominator != 1 || a.number.numerator < 0 || b.number.numerator <= 0
+        || a.number.numerator > 999999999999999 || b.number.numerator > 999999999999999)
+        return std::nullopt;
+    return std::make_pair(static_cast<long long>(a.number.numerator), static_cast<long long>(b.number.numerator));
+}
+
+// A quotient with a remainder, q……r (or q…r), as a pupil writes it after a division.
+struct Remainder {
+    long long quotient = 0;
+    long long remainder = 0;
+};
+std::optional<Remainder> ReadRemainder(const std::string &part)
+{
+    const int at = Find(part, "…");
+    if (at < 0)
+        return std::nullopt;
+    int end = at;
+    while (Mid(part, end, 2) == "…")
+        end += 2;
+    const std::optional<long long> q = TypedWhole(Left(part, at));
+    const std::optional<long long> r = TypedWhole(Mid(part, end));
+    if (!q || !r)
+        return std::nullopt;
+    return Remainder {*q, *r};
+}
+
 } // namespace
 
 std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression)
@@ -213,6 +278,8 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
     }
 
     Reading base = *problem;
+    bool remainderSeen = false; // a step q……r after a division of whole numbers
+    bool remainderRight = false;
     int step = 0;
     int firstWrong = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -239,6 +306,31 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
             std::vector<Reading> read;
             if (parts.empty() && why.empty())
                 why = "等号后面没有算式";
+            // 100÷7 ＝ 14……2: a division with a remainder is judged by its quotient and remainder.
+            if (why.empty() && parts.size() == 1 && !remainderSeen) {
+                const std::optional<std::pair<long long, long long>> division = WholeDivision(base.tree);
+                const std::optional<Remainder> typed = ReadRemainder(parts[0]);
+                if (division && typed) {
+                    const long long q = division->first / division->second;
+                    const long long r = division->first % division->second;
+                    remainderSeen = true;
+                    remainderRight = typed->quotient == q && typed->remainder == r;
+                    if (!remainderRight) {
+                        mark.mark = StepMark::Wrong;
+                        mark.reason = typed->quotient != q ? "商不对" : "余数不对";
+                        if (firstWrong == 0) {
+                            firstWrong = step;
+                            mark.correctStep = IntText(q) + "……" + IntText(r);
+                        }
+                    }
+                    marked.lines.push_back(std::move(mark));
+                    continue;
+                }
+            }
+            if (remainderSeen && why.empty()) {
+                marked.lines.push_back({line, StepMark::Unreadable, "有余数的除法写到商和余数就可以了", ""});
+                continue;
+            }
             for (const std::string &part : parts) {
                 if (!why.empty())
                     break;
@@ -276,6 +368,13 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
         }
     }
 
+    if (remainderSeen) {
+        marked.finished = remainderRight && firstWrong == 0;
+        if (!marked.finished)
+            marked.missing
+                = firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
+        return marked;
+    }
     const fractions::WorkLimit limit(fractions::kLineWork);
     if (firstWrong != 0 && !SameValue(base.value, problem->value).value_or(false)) {
         marked.missing = "答案不对，要从第" + IntText(firstWrong) + "步改起";

@@ -310,6 +310,149 @@ bool OneSign(const ExprNode &step, const Fraction &target)
     return false;
 }
 
+// Two terms of a sum worked before the product or quotient beside them: a＋b×c read as
+// (a＋b)×c, or a×b＋c as a×(b＋c).
+bool OrderOfOperations(const ExprNode &before, const Fraction &target)
+{
+    const std::vector<const ExprNode *> nodes = NodesOf(before);
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const ExprNode &sum = *nodes[i];
+        if (sum.kind != Kind::Sum)
+            continue;
+        for (std::size_t k = 0; k + 1 < sum.kids.size(); ++k) {
+            for (int side = 0; side < 2; ++side) {
+                // side 0: the product follows the term; side 1: the product comes first.
+                const ExprNode &product = sum.kids[k + (side == 0 ? 1 : 0)];
+                const ExprNode &other = sum.kids[k + (side == 0 ? 0 : 1)];
+                if (product.kind != Kind::Product || product.kids.size() < 2)
+                    continue;
+                const std::size_t g = side == 0 ? 0 : product.kids.size() - 1;
+                if (side == 1 && product.divide[g])
+                    continue;
+                ExprNode inner;
+                inner.kind = Kind::Sum;
+                if (side == 0) {
+                    inner.kids = {other, product.kids[g]};
+                    inner.negative = {sum.negative[k], sum.negative[k + 1]};
+                } else {
+                    inner.kids = {product.kids[g], other};
+                    inner.negative = {false, sum.negative[k + 1]};
+                }
+                ExprNode wrong = product;
+                wrong.kids[g] = Group(std::move(inner));
+                ExprNode changed = sum;
+                changed.kids[k] = std::move(wrong);
+                changed.negative[k] = side == 1 && sum.negative[k];
+                changed.kids.erase(changed.kids.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+                changed.negative.erase(changed.negative.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+                const ExprNode replacement
+                    = changed.kids.size() == 1 && !changed.negative[0] ? changed.kids[0] : changed;
+                if (Is(ValueWith(before, i, replacement), target))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::string SignedText(const Rational &r)
+{
+    return r.numerator < 0 ? "－" + ExactText({-r.numerator, r.denominator}) : ExactText(r);
+}
+
+// A sum, difference, product or quotient of two numbers of the line before, worked out wrongly
+// in the step: "计算错误，1000－387＝613，不是723".
+std::string WrongResult(const ExprNode &before, const ExprNode &step, const Fraction &target)
+{
+    const std::vector<const ExprNode *> stepNodes = NodesOf(step);
+    for (const ExprNode *node : NodesOf(before)) {
+        if (node->kind != Kind::Sum && node->kind != Kind::Product)
+            continue;
+        for (std::size_t k = 0; k + 1 < node->kids.size(); ++k) {
+            const ExprNode &a = node->kids[k];
+            const ExprNode &b = node->kids[k + 1];
+            if (!IsPlainNumber(a) || !IsPlainNumber(b))
+                continue;
+            std::optional<Rational> r;
+            std::string op;
+            if (node->kind == Kind::Sum) {
+                const bool minusA = node->negative[k];
+                const bool minusB = node->negative[k + 1];
+                r = RationalSum(minusA ? Rational {-a.number.numerator, a.number.denominator} : a.number,
+                    minusB ? Rational {-b.number.numerator, b.number.denominator} : b.number);
+                if (minusA && r)
+                    r = Rational {-r->numerator, r->denominator}; // －a－b is read as －(a＋b)
+                op = minusA == minusB ? "＋" : "－";
+            } else {
+                if (k > 0 && node->divide[k])
+                    continue;
+                r = node->divide[k + 1] ? RationalQuotient(a.number, b.number) : RationalProduct(a.number, b.number);
+                op = node->divide[k + 1] ? "÷" : "×";
+            }
+            if (!r)
+                continue;
+            for (std::size_t i = 0; i < stepNodes.size(); ++i) {
+                const ExprNode &v = *stepNodes[i];
+                if (!IsPlainNumber(v) || (v.number.numerator == r->numerator && v.number.denominator == r->denominator))
+                    continue;
+                // The pupil's number stands for the result: with the right one in its place the
+                // step is right. (Its sign is the sum's, so the size is compared.)
+                Rational size = *r;
+                if (size.numerator < 0)
+                    size.numerator = -size.numerator;
+                if (Is(ValueWith(step, i, Number(size)), target))
+                    return "计算错误，" + ExactText(a.number) + op + ExactText(b.number) + "＝" + SignedText(size)
+                        + "，不是" + v.text;
+            }
+        }
+    }
+    return {};
+}
+
+// The numerator and denominator of a fraction written as a number (3/8) or as a bar.
+std::optional<std::pair<Whole, Whole>> FractionParts(const ExprNode &n)
+{
+    if (n.kind == Kind::Number && n.text.find('/') != std::string::npos)
+        return std::make_pair(n.number.numerator, n.number.denominator);
+    if (IsFractionNode(n) && n.kids[0].kind == Kind::Number && n.kids[1].kind == Kind::Number
+        && n.kids[0].number.denominator == 1 && n.kids[1].number.denominator == 1)
+        return std::make_pair(n.kids[0].number.numerator, n.kids[1].number.numerator);
+    return std::nullopt;
+}
+
+// A product of fractions reduced across (4/9×3/8 → 1/3×1/2) with the numerators and the
+// denominators not divided by the same numbers.
+bool CrossReduction(const ExprNode &before, const ExprNode &step)
+{
+    std::vector<const ExprNode *> products;
+    for (const ExprNode *n : NodesOf(before))
+        if (n->kind == Kind::Product && n->kids.size() >= 2)
+            products.push_back(n);
+    for (const ExprNode *n : NodesOf(step)) {
+        if (n->kind != Kind::Product || n->kids.size() < 2)
+            continue;
+        for (const ExprNode *p : products) {
+            if (p->kids.size() != n->kids.size() || p->divide != n->divide)
+                continue;
+            Whole top = 1, bottom = 1;
+            bool fits = true;
+            for (std::size_t k = 0; k < n->kids.size() && fits; ++k) {
+                const auto was = FractionParts(p->kids[k]);
+                const auto now = FractionParts(n->kids[k]);
+                fits = was && now && now->first != 0 && now->second != 0 && was->first % now->first == 0
+                    && was->second % now->second == 0;
+                if (fits
+                    && (MultiplyOverflows(top, was->first / now->first, top)
+                        || MultiplyOverflows(bottom, was->second / now->second, bottom)))
+                    fits = false;
+            }
+            if (fits && top != bottom && top != -bottom)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::string SlipOf(const ExprNode &before, const ExprNode &step, const ExprNode *own)
@@ -325,10 +468,14 @@ std::string SlipOf(const ExprNode &before, const ExprNode &step, const ExprNode 
         return "去括号时没有变号";
     if (MissedProduct(before, *written))
         return "漏乘";
-    if (WrongReduction(before, step, own, *right))
+    if (WrongReduction(before, step, own, *right) || CrossReduction(before, step))
         return "约分错误";
+    if (OrderOfOperations(before, *written))
+        return "运算顺序错误，先算乘除，后算加减";
     if (CarryOrBorrow(before, step, *right))
         return "进位/借位错误";
+    if (std::string wrong = WrongResult(before, step, *right); !wrong.empty())
+        return wrong;
     if (OneSign(step, *right))
         return "符号错误";
     return {};

@@ -2,6 +2,7 @@
 
 #include "marking/EquationMarking.h"
 #include "marking/ExpressionMarking.h"
+#include "marking/OtherTypesMarking.h"
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 #include "solver/InputLimits.h"
@@ -102,7 +103,59 @@ void AppendProblem(MarkedText &out, const MarkedProblem &problem)
 
 } // namespace
 
-bool CanMark(int type) { return IsExpressionType(type) || IsEquationType(type); }
+bool CanMark(int type) { return IsExpressionType(type) || IsEquationType(type) || IsOtherMarkedType(type); }
+
+namespace {
+
+bool StepsStartWithEqualsFor(int type, const std::vector<std::string> &problem, const std::string &line)
+{
+    return IsExpressionType(type)
+        || (IsOtherMarkedType(type) && StepsStartWithEquals(type, problem.empty() ? line : problem[0]));
+}
+
+MarkedProblem MarkOneProblem(Solver &solver, int type, const std::vector<std::string> &problem)
+{
+    MarkedProblem marked = IsOtherMarkedType(type) ? MarkOtherWorking(solver, type, problem)
+        : IsExpressionType(type)                   ? MarkExpressionWorking(solver, type, problem)
+                                                   : MarkEquationWorking(solver, type, problem);
+    if (marked.lines.size() != problem.size()) {
+        // Every typed line is echoed once, in order, whatever a marker gave back.
+        marked = MarkedProblem {};
+        for (const std::string &line : problem)
+            marked.lines.push_back({line, StepMark::Problem, "", ""});
+    }
+    return marked;
+}
+
+// The problems of the text in order (each its lines), and what stands between them: blank lines
+// are given to `blank`, each problem to `problem`; a false answer from either stops the walk.
+template <typename Problem, typename Blank>
+void WalkProblems(int type, const std::string &typed, Problem &&problem, Blank &&blank)
+{
+    std::vector<std::string> lines = LinesOf(typed);
+    std::vector<std::string> current;
+    const auto flush = [&] {
+        if (current.empty())
+            return true;
+        const bool go = problem(current);
+        current.clear();
+        return go;
+    };
+    for (const std::string &line : lines) {
+        if (Trim(line).empty()) {
+            if (!flush() || !blank(line))
+                return;
+            continue;
+        }
+        // For the expressions a line that does not start with "＝" starts the next problem.
+        if (StepsStartWithEqualsFor(type, current, line) && !StartsWithEquals(line) && !flush())
+            return;
+        current.push_back(line);
+    }
+    flush();
+}
+
+} // namespace
 
 MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
 {
@@ -112,39 +165,44 @@ MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
         out.text += std::string(kCannotMark) + "\r\n";
         return out;
     }
-    const std::vector<std::string> lines = LinesOf(typed);
-    std::vector<std::string> problem;
-    const auto flush = [&] {
-        if (problem.empty())
-            return;
-        MarkedProblem marked = IsExpressionType(type) ? MarkExpressionWorking(solver, type, problem)
-                                                      : MarkEquationWorking(solver, type, problem);
-        if (marked.lines.size() != problem.size()) {
-            // Every typed line is echoed once, in order, whatever a marker gave back.
-            marked = MarkedProblem {};
-            for (const std::string &line : problem)
-                marked.lines.push_back({line, StepMark::Problem, "", ""});
-        }
-        AppendProblem(out, marked);
-        problem.clear();
-    };
-    for (const std::string &line : lines) {
-        if (out.text.size() > static_cast<std::size_t>(kLongestWorkedText)) {
-            problem.clear();
-            out.text += "后面的题目太多，没有批改。\r\n";
-            return out;
-        }
-        if (Trim(line).empty()) {
-            flush();
+    WalkProblems(
+        type, typed,
+        [&](const std::vector<std::string> &problem) {
+            if (out.text.size() > static_cast<std::size_t>(kLongestWorkedText)) {
+                out.text += "后面的题目太多，没有批改。\r\n";
+                return false;
+            }
+            MarkedProblem marked = MarkOneProblem(solver, type, problem);
+            AppendProblem(out, marked);
+            out.marked.push_back(std::move(marked));
+            return true;
+        },
+        [&](const std::string &line) {
+            if (out.text.size() > static_cast<std::size_t>(kLongestWorkedText)) {
+                out.text += "后面的题目太多，没有批改。\r\n";
+                return false;
+            }
             out.text += EchoOf(line) + "\r\n";
-            continue;
-        }
-        if (IsExpressionType(type) && !StartsWithEquals(line))
-            flush();
-        problem.push_back(line);
-    }
-    flush();
+            return true;
+        });
     return out;
+}
+
+std::optional<LastProblem> MarkLastProblem(Solver &solver, int type, const std::string &typed)
+{
+    if (!CanMark(type) || typed.size() > static_cast<std::size_t>(kLongestWorkedText))
+        return std::nullopt;
+    std::vector<std::string> last;
+    WalkProblems(
+        type, typed,
+        [&](const std::vector<std::string> &problem) {
+            last = problem;
+            return true;
+        },
+        [](const std::string &) { return true; });
+    if (last.empty())
+        return std::nullopt;
+    return LastProblem {last, MarkOneProblem(solver, type, last)};
 }
 
 } // namespace qimbel

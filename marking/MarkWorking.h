@@ -11,9 +11,14 @@
 //   共4步，对3步。
 #pragma once
 
+#include "marking/MarkedProblem.h"
 #include "solver/Solver.h"
 
+#include <optional>
+#include <vector>
+
 #include <string>
+#include <vector>
 
 namespace qimbel {
 
@@ -22,8 +27,8 @@ inline constexpr const char *kMarkedHeader = "批改结果：";
 // The answer for a type that marking does not know.
 inline constexpr const char *kCannotMark = "这一类题目还不能批改。";
 
-// True for the types whose working can be marked: 7, 8, 20, 21, 22, 23 (expressions) and 9, 25,
-// 26, 27, 29, 30 (equations and inequalities).
+// True for the types whose working can be marked: 7, 8, 20, 21, 22, 23 (expressions), 9, 25,
+// 26, 27, 29, 30 (equations and inequalities), 10, 11, 18 and 32 (read as one of those).
 bool CanMark(int type);
 
 struct MarkedText {
@@ -32,11 +37,21 @@ struct MarkedText {
     int problems = 0;
     int steps = 0;
     int right = 0;
+    // Every problem as marked, in the order typed (for the 错题本).
+    std::vector<MarkedProblem> marked;
 };
 
 // Marks the pupil's text (old results already cut away) for problem type `type`. Problems are
 // separated by blank lines; for the expression types a line that does not start with "＝" also
 // starts a new problem.
 MarkedText MarkWorking(Solver &solver, int type, const std::string &typed);
+
+// The last problem of the text (its lines, as typed) and its marking, for working one step at a
+// time; nothing when the type cannot be marked or the text holds no problem.
+struct LastProblem {
+    std::vector<std::string> lines;
+    MarkedProblem marked;
+};
+std::optional<LastProblem> MarkLastProblem(Solver &solver, int type, const std::string &typed);
 
 } // namespace qimbel

@@ -18,7 +18,7 @@ std::vector<std::string> InLineOrder(const StringArray &numbers)
     return entries;
 }
 
-// a＋b＋(-c): a negative number after the first stands in brackets.
+// a＋b＋(－c): a negative number after the first stands in brackets.
 std::string SumText(const std::vector<std::string> &entries)
 {
     std::string text;
@@ -32,12 +32,17 @@ std::string SumText(const std::vector<std::string> &entries)
     return text;
 }
 
+// The steps, numbered at level 5. A minus is written full width like on every other line of
+// working (the entries keep the ASCII sign they were read with).
 std::string Numbered(const std::vector<std::string> &steps, int level)
 {
     std::string text;
-    for (std::size_t k = 0; k < steps.size(); ++k)
-        text += (level == 5 ? "第" + IntText(static_cast<long long>(k + 1)) + "步：" : std::string()) + steps[k]
-            + "\r\n";
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        std::string step;
+        for (char c : steps[k])
+            step += c == '-' ? std::string("－") : std::string(1, c);
+        text += (level == 5 ? "第" + IntText(static_cast<long long>(k + 1)) + "步：" : std::string()) + step + "\r\n";
+    }
     return text;
 }
 

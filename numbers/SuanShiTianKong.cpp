@@ -1,4 +1,5 @@
-// 算式计算与填空: one operation with one blank, "()＋25＝60", "48÷()＝6", "3.5×2＝()". The blank
+// 算式计算与填空: one operation with one blank, "()＋25＝60", "48÷()＝6", "3.5×2＝()", "()×20%＝8", and
+// 有余数的除法, "()÷5＝3……2". The blank
 // is found as the textbook teaches it, by the inverse operation: 加数＝和－另一个加数, 被减数＝差＋减数,
 // 减数＝被减数－差, 因数＝积÷另一个因数, 被除数＝商×除数, 除数＝被除数÷商. Every number is held as an
 // exact fraction, so 1/3 never turns into 0.333333, and the answer is checked by putting it back.
@@ -66,12 +67,26 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::optional<Place> ReadPlace(const std::string &line, int &i)
 {
     Place place;
-    for (const char *blank : {"()", "□", "（）"}) {
-        if (Mid(line, i, Len(blank)) == blank) {
-            place.text = blank;
-            place.blank = true;
-            i += Len(blank);
-            return place;
+    if (Mid(line, i, 2) == "□") {
+        place.text = "□";
+        place.blank = true;
+        i += 2;
+        return place;
+    }
+    // A bracket pair with nothing but blanks inside, in either width: ()，（　），( ).
+    for (const char *open : {"(", "（"}) {
+        if (Mid(line, i, Len(open)) != open)
+            continue;
+        int at = i + Len(open);
+        while (Mid(line, at, 1) == " " || Mid(line, at, 2) == "　")
+            at += Mid(line, at, 1) == " " ? 1 : 2;
+        for (const char *close : {")", "）"}) {
+            if (Mid(line, at, Len(close)) == close) {
+                place.text = "()";
+                place.blank = true;
+                i = at + Len(close);
+                return place;
+            }
         }
     }
     const int n = Len(line);
@@ -87,7 +102,14 @@ std::optional<Place> ReadPlace(const std::string &line, int &i)
         place.fraction = true;
     }
     place.text = Mid(line, start, i - start);
-    const std::optional<Rational> value = ReadExact(place.text);
+    std::optional<Rational> value = ReadExact(place.text);
+    // A percentage: 20% is 20/100.
+    const int percent = Mid(line, i, 1) == "%" ? 1 : Mid(line, i, 2) == "％" ? 2 : 0;
+    if (percent > 0 && value && !place.fraction) {
+        value = RationalQuotient(*value, Rational {100, 1});
+        place.text += "%";
+        i += percent;
+    }
     if (!value)
         return std::nullopt;
     place.value = *value;
@@ -210,6 +232,156 @@ std::optional<Rational> Apply(const Rational &a, char op, const Rational &b)
 bool IsZero(const Rational &value) { return value.numerator == 0; }
 bool Negative(const Rational &value) { return value.numerator < 0; }
 
+// Where the remainder mark of 有余数的除法 starts ("……", "…" or "..."), and its length; -1 when the
+// line has none.
+int RemainderMark(const std::string &line, int &length)
+{
+    // Most lines have no dots at all: a byte search says so before the character-aware one.
+    if (line.find("…") == std::string::npos && line.find("...") == std::string::npos)
+        return -1;
+    for (const char *mark : {"……", "…", "..."}) {
+        const int at = Find(line, mark);
+        if (at >= 0) {
+            length = Len(mark);
+            return at;
+        }
+    }
+    return -1;
+}
+
+std::string Steps(const std::vector<std::string> &steps, int level)
+{
+    std::string text;
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        if (level == 5)
+            text += "第" + IntText(static_cast<long long>(k + 1)) + "步：";
+        text += steps[k] + "\r\n";
+    }
+    return text;
+}
+
+bool IsWholeNumber(const Rational &value) { return value.denominator == 1 && value.numerator >= 0; }
+
+// 有余数的除法: 被除数÷除数＝商……余数 with the blank in any place, or the quotient and the remainder
+// both asked for (17÷5＝()……()). Every number is a whole number and the remainder is smaller than
+// the divisor: 被除数＝商×除数＋余数.
+std::string RemainderDivision(const std::string &line, int at, int markLength, int level)
+{
+    const std::optional<FillIn> head = Parse(Left(line, at));
+    const std::string tail = Mid(line, at + markLength);
+    int i = 0;
+    const std::optional<Place> remainderPlace = ReadPlace(tail, i);
+    if (!remainderPlace || i != Len(tail))
+        return kAsk;
+    // Parse wants one blank: the head of 17÷5＝()……() has one, that of ()÷5＝3……2 too; the head
+    // of 17÷5＝3……() none, read again with the quotient as a blank to find its places.
+    std::optional<FillIn> fill = head;
+    if (!fill && remainderPlace->blank) {
+        const int equals = Find(Left(line, at), "＝");
+        const std::string left = equals >= 0 ? Left(line, equals) : std::string();
+        fill = Parse(left + "＝()");
+        if (fill) {
+            int j = equals + 2;
+            const std::optional<Place> quotient = ReadPlace(Left(line, at), j);
+            if (!quotient || j != at)
+                return kAsk;
+            fill->places[2] = *quotient;
+        }
+    }
+    if (!fill || fill->op != '/' || fill->swapped || !fill->equals)
+        return kAsk;
+    std::array<Place, 4> p = {fill->places[0], fill->places[1], fill->places[2], *remainderPlace};
+    int blanks = 0;
+    for (const Place &place : p) {
+        blanks += place.blank ? 1 : 0;
+        if (!place.blank && (!IsWholeNumber(place.value) || place.fraction || Contains(place.text, "%")))
+            return "有余数的除法里每个数都是整数，请写整数。";
+    }
+    const bool both = blanks == 2 && p[2].blank && p[3].blank;
+    if (blanks != 1 && !both)
+        return kAsk;
+    const auto n = [](const Place &place) { return static_cast<Whole>(place.value.numerator); };
+    const auto text = [](Whole v) { return WholeText(v); };
+    const auto filled = [&](const std::array<std::string, 4> &answers) {
+        std::string out;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const std::string piece = p[k].blank ? (p[k].text == "□" ? answers[k] : "(" + answers[k] + ")") : p[k].text;
+            out += piece + (k == 0 ? "÷" : k == 1 ? "＝" : k == 2 ? "……" : "");
+        }
+        return out;
+    };
+    if (!p[1].blank && n(p[1]) == 0)
+        return "除数不能为0，这道题没有答案。";
+    if (!p[1].blank && !p[3].blank && n(p[3]) >= n(p[1]))
+        return "余数" + p[3].text + "不比除数" + p[1].text + "小，余数必须比除数小，这道题没有答案。";
+
+    std::array<Whole, 4> v {};
+    for (std::size_t k = 0; k < 4; ++k)
+        v[k] = p[k].blank ? 0 : n(p[k]);
+    std::vector<std::string> steps;
+    std::array<std::string, 4> answers;
+    if (both) {
+        v[2] = v[0] / v[1];
+        v[3] = v[0] % v[1];
+        steps.push_back("求商和余数：" + text(v[0]) + "里面最多有" + text(v[2]) + "个" + text(v[1]));
+        steps.push_back(text(v[2]) + "×" + text(v[1]) + "＝" + text(v[2] * v[1]) + "，" + text(v[0]) + "－"
+            + text(v[2] * v[1]) + "＝" + text(v[3]) + "，余数" + text(v[3]) + "比除数" + text(v[1]) + "小");
+        answers[2] = text(v[2]);
+        answers[3] = text(v[3]);
+        const std::string result = filled(answers);
+        return level == 1 ? result : Steps(steps, level) + (level == 5 ? "所以 " : "") + result;
+    }
+    int blank = 0;
+    while (!p[static_cast<std::size_t>(blank)].blank)
+        ++blank;
+    // The numbers stay small (each at most the line's limit of digits) but the product may not.
+    constexpr Whole kLargest = 1000000000000LL;
+    for (std::size_t k = 0; k < 4; ++k)
+        if (v[k] > kLargest)
+            return "这道题的数太大，无法计算。";
+    std::string rule;
+    std::string working;
+    switch (blank) {
+    case 0:
+        v[0] = v[2] * v[1] + v[3];
+        rule = "()里是被除数，求被除数：商×除数＋余数＝被除数";
+        working = text(v[2]) + "×" + text(v[1]) + "＋" + text(v[3]) + "＝" + text(v[0]);
+        break;
+    case 1:
+        if (v[2] == 0 || v[0] < v[3] || (v[0] - v[3]) % v[2] != 0)
+            return "被除数减去余数不能被商整除，()里没有能填的整数。";
+        v[1] = (v[0] - v[3]) / v[2];
+        rule = "()里是除数，求除数：(被除数－余数)÷商＝除数";
+        working = "(" + text(v[0]) + "－" + text(v[3]) + ")÷" + text(v[2]) + "＝" + text(v[1]);
+        if (v[3] >= v[1])
+            return "求得除数是" + text(v[1]) + "，余数" + text(v[3]) + "不比它小，余数必须比除数小，这道题没有答案。";
+        break;
+    case 2:
+        if (v[0] < v[3] || (v[0] - v[3]) % v[1] != 0)
+            return "被除数减去余数不能被除数整除，()里没有能填的整数。";
+        v[2] = (v[0] - v[3]) / v[1];
+        rule = "()里是商，求商：(被除数－余数)÷除数＝商";
+        working = "(" + text(v[0]) + "－" + text(v[3]) + ")÷" + text(v[1]) + "＝" + text(v[2]);
+        break;
+    default:
+        if (v[0] < v[2] * v[1] || v[0] - v[2] * v[1] >= v[1])
+            return "被除数减去商×除数不是比除数小的数，()里没有能填的余数。";
+        v[3] = v[0] - v[2] * v[1];
+        rule = "()里是余数，求余数：被除数－商×除数＝余数";
+        working = text(v[0]) + "－" + text(v[2]) + "×" + text(v[1]) + "＝" + text(v[3]);
+        break;
+    }
+    answers[static_cast<std::size_t>(blank)] = text(v[static_cast<std::size_t>(blank)]);
+    const std::string result = filled(answers);
+    if (level == 1)
+        return result;
+    steps.push_back(rule);
+    steps.push_back("()＝" + working);
+    steps.push_back("验算：" + text(v[2]) + "×" + text(v[1]) + "＋" + text(v[3]) + "＝" + text(v[2] * v[1] + v[3])
+        + "，余数" + text(v[3]) + "比除数" + text(v[1]) + "小，对了。");
+    return Steps(steps, level) + (level == 5 ? "所以 " : "") + result;
+}
+
 } // namespace
 
 std::string Solver::SuanShiTianKong(std::string line, int level)
@@ -217,6 +389,9 @@ std::string Solver::SuanShiTianKong(std::string line, int level)
     const std::string tooLong = OpenOneLine(line, level, kLongestEquationLine);
     if (!tooLong.empty())
         return tooLong;
+    int markLength = 0;
+    if (const int mark = RemainderMark(line, markLength); mark >= 0)
+        return RemainderDivision(line, mark, markLength, level);
     const std::optional<FillIn> parsed = Parse(line);
     if (!parsed)
         return kAsk;

@@ -138,14 +138,14 @@ std::optional<Fit> Arithmetic(const Terms &t, const Style &style)
     if (IsZero(d)) {
         fit.words = "每个数都是" + style(first) + "，这列数的数都相等";
     } else {
-        fit.words = "从第2个数起，每个数都比前一个数" + std::string(Negative(d) ? "少" : "多")
-            + style(Negative(d) ? -d : d) + "，这列数是等差数列";
+        const std::string more = std::string(Negative(d) ? "少" : "多") + style(Negative(d) ? -d : d);
+        fit.words = "从第2个数起，每次" + more + "（后一个数比前一个数" + more + "），这列数是等差数列";
     }
     fit.term = PolyText(style, Make(0), d, first - d);
     const std::vector<Q> v = fit.values;
     fit.how = [v, d, style](int k) {
         if (IsZero(d))
-            return "和前面的数一样，是" + style(v[static_cast<std::size_t>(k)]);
+            return "还是" + style(v[static_cast<std::size_t>(k)]);
         if (k == 0)
             return style(v[1]) + Plus(style, -d) + "＝" + style(v[0]);
         return style(v[static_cast<std::size_t>(k - 1)]) + Plus(style, d) + "＝"
@@ -177,18 +177,35 @@ std::optional<Fit> Geometric(const Terms &t, const Style &style)
     if (!Agrees(t, fit.values))
         return std::nullopt;
     const bool timesWhole = q.v.denominator == 1 && q.v.numerator > 1;
-    fit.words = "从第2个数起，每个数都" + (timesWhole ? "是前一个数的" + style(q) + "倍" : "等于前一个数乘" + style(q))
-        + "，这列数是等比数列";
+    // A ratio 1/m is said and worked as a division by m: ÷3, and 一半 for ÷2.
+    const bool overWhole = q.v.numerator == 1 && q.v.denominator > 1;
+    const Q m = Make(q.v.denominator);
+    if (timesWhole)
+        fit.words = "从第2个数起，每次乘" + style(q) + "（后一个数是前一个数的" + style(q) + "倍）";
+    else if (overWhole)
+        fit.words = "从第2个数起，每次除以" + style(m) + "（后一个数是前一个数的"
+            + (q.v.denominator == 2 ? std::string("一半") : FractionText(1, q.v.denominator)) + "）";
+    else
+        fit.words = "从第2个数起，每次乘" + style(q) + "（后一个数等于前一个数乘" + style(q) + "）";
+    fit.words += "，这列数是等比数列";
     const Q first = fit.values[0];
     const std::string base = style.Bracketed(q);
-    if (Same(first, Make(1)))
+    if (overWhole && !style.fractions)
+        fit.term = style.Bracketed(first) + "÷" + style(m) + "^(n－1)";
+    else if (Same(first, Make(1)))
         fit.term = base + "^(n－1)";
     else if (Same(first, q))
         fit.term = base + "^n";
     else
         fit.term = style.Bracketed(first) + "×" + base + "^(n－1)";
     const std::vector<Q> v = fit.values;
-    fit.how = [v, q, style](int k) {
+    fit.how = [v, q, m, overWhole, style](int k) {
+        if (overWhole) {
+            if (k == 0)
+                return style(v[1]) + "×" + style(m) + "＝" + style(v[0]);
+            return style.Bracketed(v[static_cast<std::size_t>(k - 1)]) + "÷" + style(m) + "＝"
+                + style(v[static_cast<std::size_t>(k)]);
+        }
         if (k == 0)
             return style(v[1]) + "÷" + style.Bracketed(q) + "＝" + style(v[0]);
         return style.Bracketed(v[static_cast<std::size_t>(k - 1)]) + "×" + style.Bracketed(q) + "＝"
@@ -224,10 +241,15 @@ std::optional<Fit> Powers(const Terms &t, const Style &style)
             fit.values.push_back(Make(family.f(static_cast<Whole>(k + 1))) + c);
         if (!Agrees(t, fit.values))
             continue;
+        // The evidence is the numbers the pupil typed, never the one asked for.
         std::string shown;
-        for (std::size_t k = 0; k < t.size() && k < 4; ++k)
-            shown += (k == 0 ? "" : "，") + style(fit.values[k]) + "＝" + family.shown(static_cast<Whole>(k + 1))
+        int cited = 0;
+        for (std::size_t k = 0; k < t.size() && cited < 4; ++k) {
+            if (!t[k])
+                continue;
+            shown += (cited++ == 0 ? "" : "，") + style(fit.values[k]) + "＝" + family.shown(static_cast<Whole>(k + 1))
                 + (IsZero(c) ? "" : Plus(style, c));
+        }
         if (IsZero(c))
             fit.words = std::string("每个数都是它的") + family.name + "：" + shown;
         else
@@ -342,6 +364,128 @@ std::optional<Fit> SumOfTwo(const Terms &t, const Style &style)
     return fit;
 }
 
+// The first k with t[k], t[k＋1] and t[k＋2] all known; nothing when there is none.
+std::optional<std::size_t> ThreeInARow(const Terms &t)
+{
+    for (std::size_t k = 0; k + 2 < t.size(); ++k)
+        if (t[k] && t[k + 1] && t[k + 2])
+            return k;
+    return std::nullopt;
+}
+
+// Values made forwards and backwards from a known term by the step from term k to term k＋1;
+// nothing when a step cannot be undone (a division by 0).
+std::optional<std::vector<Q>> Stepped(const Terms &t, std::size_t anchor,
+    const std::function<Q(std::size_t, const Q &)> &forward,
+    const std::function<std::optional<Q>(std::size_t, const Q &)> &backward)
+{
+    std::vector<Q> values(t.size(), Q {});
+    values[anchor] = *t[anchor];
+    for (std::size_t k = anchor; k + 1 < t.size(); ++k)
+        values[k + 1] = forward(k, values[k]);
+    for (std::size_t k = anchor; k-- > 0;) {
+        const std::optional<Q> before = backward(k, values[k + 1]);
+        if (!before)
+            return std::nullopt;
+        values[k] = *before;
+    }
+    return values;
+}
+
+// Each number the one before it times a factor that grows by the same amount each time:
+// 1，2，6，24 is ×2, ×3, ×4. Fixed by three numbers in a row, checked by a fourth.
+std::optional<Fit> GrowingFactor(const Terms &t, const Style &style)
+{
+    const std::optional<std::size_t> at = ThreeInARow(t);
+    if (KnownCount(t) < 4 || !at || IsZero(*t[*at]) || IsZero(*t[*at + 1]))
+        return std::nullopt;
+    const Q r0 = *t[*at + 1] / *t[*at];
+    const Q step = *t[*at + 2] / *t[*at + 1] - r0;
+    if (!step.ok || IsZero(step))
+        return std::nullopt;
+    // A fourth number right after the three says no at once, before any list is made.
+    if (*at + 3 < t.size() && t[*at + 3] && !Same(*t[*at + 3], *t[*at + 2] * (r0 + step * Make(2))))
+        return std::nullopt;
+    // The factor from term k to term k＋1 (0-based).
+    const auto factor
+        = [r0, step, at](std::size_t k) { return r0 + step * Make(static_cast<Whole>(k) - static_cast<Whole>(*at)); };
+    const std::optional<std::vector<Q>> values = Stepped(
+        t, *at, [&](std::size_t k, const Q &v) { return v * factor(k); },
+        [&](std::size_t k, const Q &v) -> std::optional<Q> {
+            const Q f = factor(k);
+            return IsZero(f) ? std::nullopt : std::optional<Q>(v / f);
+        });
+    if (!values || !Agrees(t, *values))
+        return std::nullopt;
+    Fit fit;
+    fit.values = *values;
+    std::string factors;
+    for (std::size_t k = 0; k + 1 < t.size() && k < 4; ++k)
+        factors += (k == 0 ? "" : "、") + style(factor(k)) + "倍";
+    fit.words = "从第2个数起，后一个数依次是前一个数的" + factors + "……，每次的倍数多" + style(step);
+    // The factor that makes term n from term n－1 is factor(n－2).
+    fit.termLine = "第n个数＝第(n－1)个数×" + PolyText(style, Make(0), step, factor(0) - step * Make(2));
+    const std::vector<Q> v = fit.values;
+    fit.how = [v, factor, style](int k) {
+        const std::size_t u = static_cast<std::size_t>(k);
+        if (u == 0)
+            return style(v[1]) + "÷" + style.Bracketed(factor(0)) + "＝" + style(v[0]);
+        return style.Bracketed(v[u - 1]) + "×" + style.Bracketed(factor(u - 1)) + "＝" + style(v[u]);
+    };
+    return fit;
+}
+
+// The differences of neighbours each a fixed number of times the one before: 3，5，9，17 has the
+// differences 2，4，8. Fixed by three numbers in a row, checked by a fourth.
+std::optional<Fit> GrowingDifferences(const Terms &t, const Style &style)
+{
+    const std::optional<std::size_t> at = ThreeInARow(t);
+    if (KnownCount(t) < 4 || !at)
+        return std::nullopt;
+    const Q d0 = *t[*at + 1] - *t[*at];
+    if (IsZero(d0))
+        return std::nullopt;
+    const Q q = (*t[*at + 2] - *t[*at + 1]) / d0;
+    if (!q.ok || IsZero(q) || Same(q, Make(1)))
+        return std::nullopt;
+    if (*at + 3 < t.size() && t[*at + 3] && !Same(*t[*at + 3] - *t[*at + 2], (*t[*at + 2] - *t[*at + 1]) * q))
+        return std::nullopt;
+    // The difference from term k to term k＋1, k counted from the anchor.
+    std::vector<Q> differences(t.size(), Q {});
+    if (t.size() > 1) {
+        differences[*at] = d0;
+        for (std::size_t k = *at + 1; k + 1 < t.size(); ++k)
+            differences[k] = differences[k - 1] * q;
+        for (std::size_t k = *at; k-- > 0;)
+            differences[k] = differences[k + 1] / q;
+    }
+    const std::optional<std::vector<Q>> values = Stepped(
+        t, *at, [&](std::size_t k, const Q &v) { return v + differences[k]; },
+        [&](std::size_t k, const Q &v) -> std::optional<Q> { return v - differences[k]; });
+    if (!values || !Agrees(t, *values))
+        return std::nullopt;
+    Fit fit;
+    fit.values = *values;
+    // The differences of the numbers typed side by side: the evidence, without the blanks.
+    std::string shown;
+    int cited = 0;
+    for (std::size_t k = 0; k + 1 < t.size() && cited < 4; ++k)
+        if (t[k] && t[k + 1])
+            shown += (cited++ == 0 ? "" : "，") + style(differences[k]);
+    const bool whole = q.v.denominator == 1;
+    fit.words = "相邻两数的差依次是" + shown + "，……，后一个差"
+        + (whole ? "是前一个差的" + style(q) + "倍" : "等于前一个差乘" + style(q));
+    fit.termLine = "第n个数＝第(n－1)个数＋第(n－1)个差";
+    const std::vector<Q> v = fit.values;
+    fit.how = [v, differences, style](int k) {
+        const std::size_t u = static_cast<std::size_t>(k);
+        if (u == 0)
+            return style(v[1]) + Plus(style, -differences[0]) + "＝" + style(v[0]);
+        return style(v[u - 1]) + Plus(style, differences[u - 1]) + "＝" + style(v[u]);
+    };
+    return fit;
+}
+
 std::optional<Fit> Simple(const Terms &t, const Style &style)
 {
     for (auto rule : {Arithmetic, Geometric, Powers, Quadratic})
@@ -430,42 +574,117 @@ std::optional<Fit> Interleaved(const Terms &t, const Style &style)
     return fit;
 }
 
-// Fractions whose numerators follow one rule and denominators another: 1/2，2/3，3/4 is
-// n/(n＋1). Every known number must be typed as a fraction; the blanks are written unreduced.
-std::optional<Fit> FractionParts(const Terms &t, const std::vector<std::string> &typed, const Style &style)
+// The parts of every known number as typed: a/b, or a whole number as a/1; nothing for a negative
+// number or a decimal.
+std::optional<std::vector<std::optional<std::pair<Q, Q>>>> TypedParts(
+    const Terms &t, const std::vector<std::string> &typed)
 {
-    Terms parts[2];
+    std::vector<std::optional<std::pair<Q, Q>>> parts;
     for (std::size_t k = 0; k < t.size(); ++k) {
         if (!t[k]) {
-            parts[0].push_back(std::nullopt);
-            parts[1].push_back(std::nullopt);
+            parts.push_back(std::nullopt);
             continue;
         }
+        if (Left(typed[k], 2) == "－" || Contains(typed[k], "."))
+            return std::nullopt;
         const int bar = Find(typed[k], "/");
-        if (bar <= 0 || Left(typed[k], 2) == "－")
+        const std::optional<Rational> top = ReadExact(bar > 0 ? Left(typed[k], bar) : typed[k]);
+        const std::optional<Rational> bottom = bar > 0 ? ReadExact(Mid(typed[k], bar + 1)) : Rational {1, 1};
+        if (bar == 0 || !top || !bottom || top->denominator != 1 || bottom->denominator != 1)
             return std::nullopt;
-        const std::optional<Rational> top = ReadExact(Left(typed[k], bar));
-        const std::optional<Rational> bottom = ReadExact(Mid(typed[k], bar + 1));
-        if (!top || !bottom)
-            return std::nullopt;
-        parts[0].push_back(Q {*top, true});
-        parts[1].push_back(Q {*bottom, true});
+        parts.push_back(std::pair<Q, Q> {Q {*top, true}, Q {*bottom, true}});
+    }
+    return parts;
+}
+
+// Numerators and denominators that each grow by the same amount, fixed by the first two known
+// numbers, each as typed or with both parts multiplied by a small number (a number typed in
+// lowest terms: 1/2 for 3/6); the others are checked by their values. Nothing unless every part
+// is a whole number above 0.
+std::optional<std::pair<Terms, Terms>> LinearParts(
+    const Terms &t, const std::vector<std::optional<std::pair<Q, Q>>> &parts)
+{
+    std::vector<std::size_t> known;
+    for (std::size_t k = 0; k < parts.size() && known.size() < 2; ++k)
+        if (parts[k])
+            known.push_back(k);
+    if (known.size() < 2)
+        return std::nullopt;
+    constexpr int kLargestScale = 6;
+    for (int sum = 2; sum <= 2 * kLargestScale; ++sum) {
+        for (int m0 = 1; m0 <= kLargestScale && m0 < sum; ++m0) {
+            const int m1 = sum - m0;
+            if (m1 > kLargestScale)
+                continue;
+            const Q top0 = parts[known[0]]->first * Make(m0), bottom0 = parts[known[0]]->second * Make(m0);
+            const Q top1 = parts[known[1]]->first * Make(m1), bottom1 = parts[known[1]]->second * Make(m1);
+            const Q span = Make(static_cast<Whole>(known[1] - known[0]));
+            const Q stepTop = (top1 - top0) / span;
+            const Q stepBottom = (bottom1 - bottom0) / span;
+            std::pair<Terms, Terms> out;
+            bool whole = true;
+            for (std::size_t k = 0; k < parts.size() && whole; ++k) {
+                const Q offset = Make(static_cast<Whole>(k) - static_cast<Whole>(known[0]));
+                const Q top = top0 + stepTop * offset;
+                const Q bottom = bottom0 + stepBottom * offset;
+                whole = top.ok && bottom.ok && top.v.denominator == 1 && bottom.v.denominator == 1 && Negative(-top)
+                    && Negative(-bottom) && (!t[k] || Same(*t[k], top / bottom));
+                out.first.push_back(top);
+                out.second.push_back(bottom);
+            }
+            if (whole)
+                return out;
+        }
+    }
+    return std::nullopt;
+}
+
+// Fractions whose numerators follow one rule and denominators another: 1/2，2/3，3/4 is
+// n/(n＋1), and 1，1/2，1/3 is 1/n. At least one number is typed as a fraction; a blank is
+// written in lowest terms.
+std::optional<Fit> FractionParts(const Terms &t, const std::vector<std::string> &typed, const Style &style)
+{
+    if (!style.fractions)
+        return std::nullopt;
+    const std::optional<std::vector<std::optional<std::pair<Q, Q>>>> typedParts = TypedParts(t, typed);
+    if (!typedParts)
+        return std::nullopt;
+    Terms parts[2];
+    for (const std::optional<std::pair<Q, Q>> &p : *typedParts) {
+        parts[0].push_back(p ? std::optional<Q>(p->first) : std::nullopt);
+        parts[1].push_back(p ? std::optional<Q>(p->second) : std::nullopt);
     }
     Style whole;
-    const std::optional<Fit> top = Simple(parts[0], whole);
-    const std::optional<Fit> bottom = Simple(parts[1], whole);
+    std::optional<Fit> top = Simple(parts[0], whole);
+    std::optional<Fit> bottom = Simple(parts[1], whole);
+    std::string rewritten; // the known numbers read in other terms: 1/2＝3/6
+    if ((!top || !bottom) && KnownCount(t) >= 4) {
+        if (const std::optional<std::pair<Terms, Terms>> linear = LinearParts(t, *typedParts)) {
+            top = Simple(linear->first, whole);
+            bottom = Simple(linear->second, whole);
+            for (std::size_t k = 0; top && bottom && k < t.size(); ++k)
+                if (t[k]
+                    && !(Same((*typedParts)[k]->first, top->values[k])
+                        && Same((*typedParts)[k]->second, bottom->values[k])))
+                    rewritten += (rewritten.empty() ? "" : "，") + typed[k] + "＝" + whole(top->values[k]) + "/"
+                        + whole(bottom->values[k]);
+        }
+    }
     if (!top || !bottom)
         return std::nullopt;
     Fit fit;
+    std::vector<std::string> unreduced;
     for (std::size_t k = 0; k < t.size(); ++k) {
         if (IsZero(bottom->values[k]))
             return std::nullopt;
         fit.values.push_back(top->values[k] / bottom->values[k]);
-        fit.shown.push_back(whole(top->values[k]) + "/" + whole(bottom->values[k]));
+        unreduced.push_back(whole(top->values[k]) + "/" + whole(bottom->values[k]));
+        fit.shown.push_back(style(fit.values.back()));
     }
     if (!Agrees(t, fit.values))
         return std::nullopt;
-    fit.words = "分子、分母分开看，分子：" + top->words + "；分母：" + bottom->words;
+    fit.words = "分子、分母分开看" + (rewritten.empty() ? std::string() : "（" + rewritten + "）") + "，分子："
+        + top->words + "；分母：" + bottom->words;
     const auto part = [](const std::string &term) {
         return Contains(term, "＋") || Contains(term, "－") || Contains(term, "×") || Contains(term, "/")
             ? "(" + term + ")"
@@ -475,10 +694,11 @@ std::optional<Fit> FractionParts(const Terms &t, const std::vector<std::string> 
     const std::function<std::string(int)> howTop = top->how;
     const std::function<std::string(int)> howBottom = bottom->how;
     const std::vector<std::string> shown = fit.shown;
-    fit.how = [howTop, howBottom, shown](int k) {
-        return "分子 " + howTop(k) + "，分母 " + howBottom(k) + "，是" + shown[static_cast<std::size_t>(k)];
+    fit.how = [howTop, howBottom, shown, unreduced](int k) {
+        const std::size_t u = static_cast<std::size_t>(k);
+        return "分子 " + howTop(k) + "，分母 " + howBottom(k) + "，是" + unreduced[u]
+            + (unreduced[u] == shown[u] ? std::string() : "＝" + shown[u]);
     };
-    (void)style;
     return fit;
 }
 
@@ -561,7 +781,7 @@ std::string Solver::ZhaoGuiLv(std::string line, int level)
     std::optional<Fit> fit = Simple(terms, style);
     if (!fit)
         fit = FractionParts(terms, typed, style);
-    for (auto rule : {SumOfTwo, Alternating, Interleaved})
+    for (auto rule : {SumOfTwo, Alternating, Interleaved, GrowingFactor, GrowingDifferences})
         if (!fit)
             fit = rule(terms, style);
     if (!fit)

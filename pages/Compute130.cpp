@@ -1,4 +1,5 @@
 // Compute on the 小学计算题 page: column arithmetic, mixed operations, equations and ratios.
+#include "pages/LineKind.h"
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
 #include "solver/InputLimits.h"
@@ -108,7 +109,12 @@ void ComputeLine130(ComputeRun &run, const std::string &line)
         run.out += "  " + run.solver.JianBianYunSuan(line, run.level) + "\r\n";
         break;
     case 9:
-        // 解方程: the line joins the page's equation list and is solved for entry 0 of the letters.
+        // 解方程: the line joins the page's equation list and is solved for entry 0 of the letters;
+        // a line of another kind gets the type that solves it, and its letters join nothing.
+        if (const std::string wrongKind = WrongKindSentence(line, 9); !wrongKind.empty()) {
+            run.out += wrongKind + "\r\n";
+            break;
+        }
         run.equations.InsertAt(0, line);
         run.out += SolveLatestEquation(run) + "\r\n";
         break;

@@ -1,6 +1,7 @@
 // Compute on the 方程与不等式 page. Types 25, 27, 29 and 30 solve every equation line as its own
 // problem, each under its own result header; types 26, 28 and 31 read all their lines as one
 // system and make one solver call after the last line.
+#include "pages/LineKind.h"
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
 #include "solver/InputLimits.h"
@@ -44,6 +45,16 @@ std::string SolveOneLine(ComputeRun &run, const std::string &equation)
     }
 }
 
+// Types 26, 28 and 31: the system of every equation line, for the letters found.
+std::string SolveSystem(ComputeRun &run)
+{
+    if (run.type == 26)
+        return run.solver.FangChengZu(run.equations, run.letters);
+    if (run.type == 28)
+        return run.solver.ErCiFangChengZu(run.equations, run.letters, run.level);
+    return run.solver.BuDengShiZu(run.equations, run.letters);
+}
+
 } // namespace
 
 // A type without a routine gives the result header alone.
@@ -62,8 +73,11 @@ void ComputeLine135(ComputeRun &run, const std::string &line)
         return;
     }
     run.equations.InsertAt(0, line);
-    if (SolvesEachLine(run.type))
-        run.out += kResultHeader + SolveOneLine(run, line) + "\r\n";
+    if (!SolvesEachLine(run.type))
+        return;
+    // A declared unknown makes the other letters numbers: the line's kind is the routine's to judge.
+    const std::string wrongKind = run.declaration.empty() ? WrongKindSentence(line, run.type) : std::string();
+    run.out += kResultHeader + (wrongKind.empty() ? SolveOneLine(run, line) : wrongKind) + "\r\n";
 }
 
 // Types 26, 28 and 31: one solver call for the whole text box. The unknowns are the letters of the
@@ -85,16 +99,17 @@ void AfterLines135(ComputeRun &run)
     else
         for (int i = run.equations.GetSize() - 1; i >= 0; --i)
             run.solver.GetWeiZhiShu(run.equations[i], run.letters);
-    std::string result;
-    if (run.letters.IsEmpty())
-        result = "没有找到未知数，无法求解。";
-    else if (run.type == 26)
-        result = run.solver.FangChengZu(run.equations, run.letters);
-    else if (run.type == 28)
-        result = run.solver.ErCiFangChengZu(run.equations, run.letters, run.level);
+    std::vector<std::string> typed;
+    for (int i = run.equations.GetSize() - 1; i >= 0; --i)
+        typed.push_back(run.equations[i]);
+    // A line of another kind names the type that fits it, in place of the working.
+    std::string result = run.declaration.empty() ? WrongKindSentence(typed, run.type) : std::string();
+    if (!result.empty())
+        run.out += result + "\r\n";
+    else if (run.letters.IsEmpty())
+        run.out += "没有找到未知数，无法求解。\r\n";
     else
-        result = run.solver.BuDengShiZu(run.equations, run.letters);
-    run.out += result + "\r\n";
+        run.out += SolveSystem(run) + "\r\n";
 }
 
 } // namespace qimbel

@@ -40,6 +40,9 @@ const char *HeadlessUsage()
            "  --mark         press 批改我的解答 instead: every problem is followed by the pupil's own\n"
            "                 steps (lines starting with ＝, or one equation per line), and the marked\n"
            "                 copy (√, ×, the slip, the right step, the end) follows 批改结果：\n"
+           "  --mark-last    press 下一步检查 instead: only the last typed line is marked against the\n"
+           "                 line before it (√, or × with the slip and the right step)\n"
+           "  --hint         press 提示 instead: the next move is named without being made\n"
            "  --gbk          input and output are GBK with CR LF line ends (default: UTF-8, LF)\n"
            "  --format F     text: the text box as it stands (default); html: the text box typeset\n"
            "                 like a textbook, as a small UTF-8 HTML document with MathML\n"
@@ -89,6 +92,10 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
             request.computeOnly = true;
         } else if (arg == "--mark") {
             request.mark = true;
+        } else if (arg == "--mark-last") {
+            request.markLast = true;
+        } else if (arg == "--hint") {
+            request.hint = true;
         } else if (arg == "--gbk") {
             request.gbk = true;
         } else if (arg == "--format") {
@@ -105,6 +112,11 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
         return {std::nullopt, "give --check-only or --compute-only, not both"};
     if (request.mark && (request.checkOnly || request.computeOnly))
         return {std::nullopt, "--mark neither checks nor computes: give it without --check-only or --compute-only"};
+    if ((request.markLast || request.hint) && (request.checkOnly || request.computeOnly))
+        return {std::nullopt,
+            "--mark-last and --hint neither check nor compute: give them without --check-only or --compute-only"};
+    if (static_cast<int>(request.mark) + static_cast<int>(request.markLast) + static_cast<int>(request.hint) > 1)
+        return {std::nullopt, "give one of --mark, --mark-last and --hint"};
     return {request, {}};
 }
 
@@ -132,6 +144,10 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text,
     page->SetEditText(text);
     if (request.mark) {
         page->Mark();
+    } else if (request.markLast) {
+        page->MarkLast();
+    } else if (request.hint) {
+        page->Hint();
     } else {
         if (!request.computeOnly)
             page->Check();
@@ -142,6 +158,22 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text,
     if (messages != nullptr)
         *messages = std::move(shown);
     return page->EditText();
+}
+
+std::string WorkedSolutionOf(int type, const std::string &problem)
+{
+    HeadlessRequest request;
+    request.type = type;
+    const std::string text = RunHeadless(request, problem);
+    const std::string separator = "---------------------------------------------\r\n";
+    const std::size_t at = text.find(separator);
+    std::string solution = at == std::string::npos ? std::string() : text.substr(at + separator.size());
+    const std::string heading = "解题过程:\r\n";
+    if (solution.compare(0, heading.size(), heading) == 0)
+        solution.erase(0, heading.size());
+    while (solution.size() >= 2 && solution.compare(solution.size() - 2, 2, "\r\n") == 0)
+        solution.erase(solution.size() - 2);
+    return solution;
 }
 
 } // namespace qimbel

@@ -18,6 +18,8 @@ struct HeadlessRequest {
     int method = 8; // --method M: page 134's 因式分解方法 (1 to 8)
     bool html = false; // --format html: the text box typeset, as HTML with MathML (UTF-8)
     bool mark = false; // --mark: press 批改我的解答 instead of check and compute
+    bool markLast = false; // --mark-last: press 下一步检查 (the last typed line only)
+    bool hint = false; // --hint: press 提示 (the next move named)
 };
 
 // Parses the arguments after the program name; an error text on failure.
@@ -34,5 +36,9 @@ const char *HeadlessUsage();
 // The message boxes that the page shows go to `messages` (GBK), when it is given.
 std::string RunHeadless(
     const HeadlessRequest &request, const std::string &text, std::vector<std::string> *messages = nullptr);
+
+// Qimbel's own worked solution of one problem line of a type (GBK, CR LF), as the page computes
+// it, without the problem line and the heading above it; empty when the page computes nothing.
+std::string WorkedSolutionOf(int type, const std::string &problem);
 
 } // namespace qimbel

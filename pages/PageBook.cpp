@@ -61,6 +61,7 @@ void PageBook::Reset()
 {
     for (const std::unique_ptr<ProblemPage> &page : pages_)
         page->Reset();
+    practice_.Stop();
     Start();
 }
 

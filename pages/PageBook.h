@@ -2,6 +2,7 @@
 // selecting a tab does to the current problem type, the title and the summary.
 #pragma once
 
+#include "pages/Practice.h"
 #include "pages/ProblemPage.h"
 
 #include <array>
@@ -43,8 +44,13 @@ public:
     ProblemPage *ProblemPageOf(int page);
     const ProblemPage *ProblemPageOf(int page) const;
 
+    // 练一练: the round under way, if any; kept with the session.
+    Practice &PracticeRound() { return practice_; }
+    const Practice &PracticeRound() const { return practice_; }
+
 private:
     std::vector<std::unique_ptr<ProblemPage>> pages_;
+    Practice practice_;
     int currentTab_ = 0;
 };
 

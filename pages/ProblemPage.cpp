@@ -1,7 +1,9 @@
 #include "pages/ProblemPage.h"
 
 #include "marking/MarkWorking.h"
+#include "marking/StepAtATime.h"
 #include "pages/CheckText.h"
+#include "pages/LineKind.h"
 #include "pages/PageDispatch.h"
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
@@ -9,6 +11,7 @@
 #include "pages/TypedLine.h"
 #include "solver/ExpressionText.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace qimbel {
@@ -104,7 +107,7 @@ void ProblemPage::ChooseType(int type)
     SetCurrentType(type);
     SetTitleFor(type);
     editEnabled_ = true;
-    }
+}
 
 void ProblemPage::ShowType(int type)
 {
@@ -121,27 +124,13 @@ void ProblemPage::CutOldResults(const std::string &mark)
         editText_ = Left(editText_, p);
 }
 
-void ProblemPage::Check()
+std::string ProblemPage::CurrentIntroduction()
 {
-    if (page_ == kPage134) {
-        // This check also drops the line break before the separator; a separator that does not
-        // follow a line break leaves nothing.
-        if (Contains(editText_, kResultMark)) {
-            const int p = Find(editText_, std::string("\r\n") + kResultMark);
-            editText_ = p >= 0 ? Left(editText_, p) : std::string();
-        }
-    } else {
-        CutOldResults(kResultMark);
-    }
-
-    if (page_ == kPage130 || page_ == kPage133 || page_ == kPage134 || page_ == kPage135) {
-        NormaliseCheckedText(editText_, page_ == kPage135);
-        if (Contains(editText_, "÷"))
-            editText_ += page_ == kPage130 ? kDivisionNoticeLong : kDivisionNoticeShort;
-    }
-    computeEnabled_ = true;
-    event_ = PageEvent::Checked;
-    edited_ = false;
+    const ProblemType *row = FindProblemType(CurrentType());
+    const bool wordProblems = page_ == kPage131 && (row == nullptr || row->page != kPage131);
+    if (!wordProblems && row == nullptr)
+        return {};
+    return solver_.GetJianJie(wordProblems ? kWordProblemHelp : CurrentType());
 }
 
 namespace {
@@ -162,6 +151,106 @@ std::vector<std::string> SplitLines(const std::string &text)
         start = p + 2;
     }
 }
+
+// Which of `lines` are the introduction, left where it stands: the first run that holds every
+// line of it that says something, unchanged and in order, with only empty lines between. A line
+// of the introduction typed alone (an example of it) is a problem like any other.
+std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
+{
+    std::vector<char> mask(lines.size(), 0);
+    std::vector<std::string> intro;
+    for (const std::string &line : SplitLines(introduction))
+        if (!Trim(line).empty())
+            intro.push_back(Trim(line));
+    if (intro.empty())
+        return mask;
+    for (std::size_t first = 0; first < lines.size(); ++first) {
+        if (Trim(lines[first]) != intro[0])
+            continue;
+        std::size_t at = first, matched = 0;
+        while (at < lines.size() && matched < intro.size()) {
+            const std::string line = Trim(lines[at]);
+            if (line == intro[matched])
+                ++matched;
+            else if (!line.empty())
+                break;
+            ++at;
+        }
+        if (matched == intro.size()) {
+            for (std::size_t i = first; i < at; ++i)
+                mask[i] = 1;
+            return mask;
+        }
+    }
+    return mask;
+}
+
+bool Any(const std::vector<char> &mask) { return std::find(mask.begin(), mask.end(), 1) != mask.end(); }
+
+// The check's normalisation of a text that holds the introduction: its lines stay as they are,
+// the pupil's lines before and after it are normalised each on their own.
+void NormaliseAroundIntroduction(std::string &text, const std::vector<char> &mask, bool relationSigns)
+{
+    const std::vector<std::string> lines = SplitLines(text);
+    std::string out;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        std::size_t j = i;
+        std::string run;
+        for (; j < lines.size() && mask[j] == mask[i]; ++j)
+            run += (j == i ? "" : "\r\n") + lines[j];
+        if (!mask[i])
+            NormaliseCheckedText(run, relationSigns);
+        out += (out.empty() || run.empty() ? "" : "\r\n") + run;
+        i = j;
+    }
+    text = std::move(out);
+}
+
+// The text without the lines of the introduction.
+std::string WithoutIntroduction(const std::string &text, const std::vector<char> &mask)
+{
+    const std::vector<std::string> lines = SplitLines(text);
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!mask[i])
+            out += lines[i] + "\r\n";
+    return out;
+}
+
+} // namespace
+
+void ProblemPage::Check()
+{
+    if (page_ == kPage134) {
+        // This check also drops the line break before the separator; a separator that does not
+        // follow a line break leaves nothing.
+        if (Contains(editText_, kResultMark)) {
+            const int p = Find(editText_, std::string("\r\n") + kResultMark);
+            editText_ = p >= 0 ? Left(editText_, p) : std::string();
+        }
+    } else {
+        CutOldResults(kResultMark);
+    }
+
+    if (page_ == kPage130 || page_ == kPage133 || page_ == kPage134 || page_ == kPage135) {
+        // Lines that are, unchanged, the introduction of the type are no problems: the check
+        // leaves them as they are.
+        const std::vector<char> intro = IntroductionMask(SplitLines(editText_), CurrentIntroduction());
+        if (!Any(intro))
+            NormaliseCheckedText(editText_, page_ == kPage135);
+        else
+            NormaliseAroundIntroduction(editText_, intro, page_ == kPage135);
+        const std::vector<char> after = IntroductionMask(SplitLines(editText_), CurrentIntroduction());
+        if (Contains(WithoutIntroduction(editText_, after), "÷"))
+            editText_ += page_ == kPage130 ? kDivisionNoticeLong : kDivisionNoticeShort;
+    }
+    computeEnabled_ = true;
+    event_ = PageEvent::Checked;
+    edited_ = false;
+}
+
+namespace {
 
 // A line whose routine wrote nothing after its header but the line itself gets one sentence that
 // says why, instead of an empty 解题过程. Pages that answer after the last line, and types without
@@ -192,6 +281,21 @@ void ExplainEmptyWorking(Solver &solver, std::string &out, std::size_t written, 
     out += sentence;
 }
 
+// A working that reached a division by 0 and stopped there ends with the sentence that says why,
+// unless the routine said so itself.
+void EndAtZeroDivisor(std::string &out, std::size_t written, const std::string &line)
+{
+    if (written > out.size() || !MayDivide(line))
+        return;
+    const std::string_view added = std::string_view(out).substr(written);
+    if (!DividesByZero(added) || added.find("不能为0") != std::string_view::npos
+        || added.find("不能作除数") != std::string_view::npos)
+        return;
+    if (Right(out, 2) != "\r\n")
+        out += "\r\n";
+    out += std::string(kDivisorIsZero) + "\r\n";
+}
+
 } // namespace
 
 void ProblemPage::Compute(const std::function<void()> &afterEachLine)
@@ -202,17 +306,26 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);
     ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
+    // The page's replacements as texts once, not once for every line.
+    std::vector<std::pair<std::string, std::string>> normalise;
+    for (int i = 0; i < dispatch.normaliseCount; ++i)
+        normalise.emplace_back(dispatch.normalise[i][0], dispatch.normalise[i][1]);
     int solved = 0;
     run.factorMethod = factorMethod_;
+    const std::vector<char> intro = IntroductionMask(lines, CurrentIntroduction());
     dispatch.before(run);
-    for (std::string line : lines) {
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        // The type's introduction, left where it stands, is no problem.
+        if (intro[at])
+            continue;
+        std::string line = lines[at];
         // The normalisation removes every blank: numbers that only blanks separate are split
         // (or the line refused) first, so that 12 18 never becomes 1218.
         bool blankBetweenNumbers = false;
         if (page_ != kPage131)
             line = SeparateNumbers(line, run.type, blankBetweenNumbers);
-        for (int i = 0; i < dispatch.normaliseCount; ++i)
-            solver_.TiHuan(line, dispatch.normalise[i][0], dispatch.normalise[i][1]);
+        for (const auto &[find, by] : normalise)
+            solver_.TiHuan(line, find, by);
         const int lineBreak = Find(line, "\r\n");
         if (lineBreak >= 1)
             line = Left(line, lineBreak);
@@ -230,10 +343,15 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         // The equation page's routines always say something of their own: x＝5 is an answer.
         if (page_ != kPage135)
             ExplainEmptyWorking(solver_, editText_, written, line, run.type);
+        EndAtZeroDivisor(editText_, written, line);
         if (afterEachLine)
             afterEachLine();
     }
     dispatch.after(run);
+    // A system (二元一次方程组, 二元二次方程组, 一元一次不等式组) is one problem however many lines
+    // it takes.
+    if (page_ == kPage135 && (run.type == 26 || run.type == 28 || run.type == 31))
+        solved = std::min(solved, 1);
     for (std::string &message : run.messages)
         messages_.push_back(std::move(message));
     if (dispatch.disableComputeAfter)
@@ -243,7 +361,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     edited_ = false;
 }
 
-void ProblemPage::Mark()
+void ProblemPage::CutForMarking()
 {
     // Old results go, with the line break before their separator, so marking again gives the
     // same text; so do the line breaks after the last typed line.
@@ -255,6 +373,12 @@ void ProblemPage::Mark()
     while (Right(editText_, 2) == "\r\n")
         editText_ = Left(editText_, Len(editText_) - 2);
     markedProblems_ = markedSteps_ = markedRight_ = 0;
+    lastMarked_.clear();
+}
+
+void ProblemPage::Mark()
+{
+    CutForMarking();
     event_ = PageEvent::Marked;
     edited_ = false;
     if (HoldsNothingTyped())
@@ -267,7 +391,30 @@ void ProblemPage::Mark()
     markedProblems_ = marked.problems;
     markedSteps_ = marked.steps;
     markedRight_ = marked.right;
+    lastMarked_ = marked.marked;
 }
+
+void ProblemPage::StepAtATime(bool hint)
+{
+    CutForMarking();
+    event_ = hint ? PageEvent::Hinted : PageEvent::StepChecked;
+    edited_ = false;
+    stepAnswer_.clear();
+    const int type = CurrentType();
+    if (!CanMark(type)) {
+        messages_.push_back(kCannotMark);
+        return;
+    }
+    if (HoldsNothingTyped())
+        return;
+    stepAnswer_ = hint ? HintNextStep(solver_, type, editText_) : MarkLastStep(solver_, type, editText_);
+    editText_ += "\r\n---------------------------------------------\r\n"
+        + std::string(hint ? kHintHeader : kStepCheckHeader) + "\r\n" + stepAnswer_;
+}
+
+void ProblemPage::MarkLast() { StepAtATime(false); }
+
+void ProblemPage::Hint() { StepAtATime(true); }
 
 bool ProblemPage::MarkEnabled() const { return CanMark(type_); }
 
@@ -319,13 +466,17 @@ std::string ProblemPage::StatusLine() const
     if (edited_ || event_ == PageEvent::None)
         return waiting ? kCheckFirstStatus : "";
     const ProblemType *row = FindProblemType(type_);
-    const std::string name = page_ == kPage131 ? std::string("公式应用题") : row != nullptr ? row->caption : "";
+    // The word-problem page's own types (根据要求找规律) by their names; otherwise its word problems.
+    const bool wordProblems = page_ == kPage131 && (row == nullptr || row->page != kPage131);
+    const std::string name = wordProblems ? std::string("公式应用题") : row != nullptr ? row->caption : "";
     switch (event_) {
     case PageEvent::TypeChosen:
         return "已选择“" + name + "”。";
     case PageEvent::IntroductionBeside:
         return "已选择“" + name + "”，文本框中的题目保持不变，简介显示在右边。";
     case PageEvent::Checked:
+        if (HoldsNothingTyped())
+            return "文本框中没有题目：请每行输入一道题，再进行检测。";
         return "算式检测完成，可以进行运算操作。";
     case PageEvent::Computed:
         if (computedLines_ == 0)
@@ -342,6 +493,21 @@ std::string ProblemPage::StatusLine() const
             return "文本框中没有可以批改的解答：先写题目，再在下面每行写一步。";
         return "已批改 " + std::to_string(markedProblems_) + " 道题：共" + std::to_string(markedSteps_) + "步，对"
             + std::to_string(markedRight_) + "步。";
+    case PageEvent::StepChecked:
+    case PageEvent::Hinted: {
+        if (!CanMark(CurrentType()))
+            return kCannotMark;
+        // The first line of the answer, as the status line says it.
+        const int end = Find(stepAnswer_, "\r\n");
+        const std::string first = end >= 0 ? Left(stepAnswer_, end) : stepAnswer_;
+        if (first.empty())
+            return "文本框中没有题目：先写题目，再一步一步做。";
+        if (event_ == PageEvent::Hinted)
+            return first;
+        const std::string rest = end >= 0 ? Mid(stepAnswer_, end + 2) : std::string();
+        const int next = Find(rest, "\r\n");
+        return "已检查最后一步：" + (next >= 0 ? Left(rest, next) : rest);
+    }
     case PageEvent::None:
         break;
     }

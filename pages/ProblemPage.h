@@ -4,6 +4,7 @@
 // boxes), calls the handler, and copies the model back to the screen.
 #pragma once
 
+#include "marking/MarkedProblem.h"
 #include "solver/Solver.h"
 
 #include <functional>
@@ -34,6 +35,8 @@ enum class PageEvent {
     Cleared,
     Example,
     Marked,
+    StepChecked, // 下一步检查
+    Hinted, // 提示
 };
 
 // The detail level that the option boxes give: 5 with working and explanations, 4 with one of
@@ -83,7 +86,14 @@ public:
     // after a separator and 批改结果：. A type that cannot be marked answers with one sentence
     // (also as a message).
     void Mark();
-    // Whether 批改我的解答 can mark the page's type.
+    // 一步一步: 下一步检查 marks only the last typed line against the line before it; 提示
+    // names the next move. Both cut old results and put their answer below the text after a
+    // separator and 下一步检查： or 提示：, on the pages whose type can be marked.
+    void MarkLast();
+    void Hint();
+    // The problems the last 批改我的解答 marked, in the order typed (for the 错题本).
+    const std::vector<MarkedProblem> &LastMarked() const { return lastMarked_; }
+    // Whether 批改我的解答 (and 一步一步) can mark the page's type.
     bool MarkEnabled() const;
     // 清空.
     void Clear();
@@ -108,8 +118,12 @@ public:
 
 private:
     void CutOldResults(const std::string &mark);
+    void CutForMarking();
+    void StepAtATime(bool hint);
     void SetTitleFor(int type);
     bool IsHelpTextOfThePage(const std::string &stem) const;
+    // The introduction of the type that check and compute work with.
+    std::string CurrentIntroduction();
 
     int page_;
     std::string editText_;
@@ -124,8 +138,10 @@ private:
     PageEvent event_ = PageEvent::None;
     int computedLines_ = 0; // problems the last compute solved
     int markedProblems_ = 0, markedSteps_ = 0, markedRight_ = 0; // what the last 批改 found
+    std::string stepAnswer_; // what the last 下一步检查 or 提示 said
     bool edited_ = false; // by hand, since the last handler
     bool editedToEmpty_ = false;
+    std::vector<MarkedProblem> lastMarked_;
     Solver solver_;
 };
 

@@ -160,6 +160,10 @@ std::string WriteSession(const PageBook &book)
         out += " " + std::to_string(page->FactorMethod()) + (page->ComputeEnabled() ? " 1 " : " 0 ");
         out += std::to_string(page->EditText().size()) + "\n" + page->EditText() + "\n";
     }
+    // 练一练 under way: its own section, which a file without it simply lacks.
+    const std::string practice = book.PracticeRound().Save();
+    if (!practice.empty())
+        out += "practice " + std::to_string(practice.size()) + "\n" + practice + "\n";
     return out + "end\n";
 }
 
@@ -186,7 +190,19 @@ std::string ReadSession(PageBook &book, const std::string &bytes)
                 return damaged;
         pages.push_back(std::move(*page));
     }
-    if (reader.Line() != std::optional<std::string>("end") || !reader.AtEnd())
+    std::optional<std::string> last = reader.Line();
+    std::string practice;
+    const std::vector<std::string> practiceWords = last ? Words(*last) : std::vector<std::string>();
+    if (practiceWords.size() == 2 && practiceWords[0] == "practice") {
+        const std::optional<long> length = Number(practiceWords[1]);
+        std::optional<std::string> saved = length ? reader.Bytes(static_cast<std::size_t>(*length)) : std::nullopt;
+        Practice check;
+        if (!saved || !check.Restore(*saved))
+            return damaged;
+        practice = std::move(*saved);
+        last = reader.Line();
+    }
+    if (last != std::optional<std::string>("end") || !reader.AtEnd())
         return damaged;
 
     // Every check passed: only now does the book change.
@@ -200,6 +216,7 @@ std::string ReadSession(PageBook &book, const std::string &bytes)
             page->ShowType(saved.type);
         page->SetComputeEnabled(saved.computeEnabled);
     }
+    book.PracticeRound().Restore(practice);
     book.SelectTab(static_cast<int>(*tab));
     return {};
 }

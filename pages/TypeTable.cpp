@@ -56,6 +56,8 @@ std::string TypeButtonTip(const ProblemType &row)
     return std::string(row.plan) + "\n这个题型还没有开放，暂时不能选择。";
 }
 
+bool ReadsDivisionAsFraction(int type) { return type == 23 || type == 29; }
+
 std::vector<const ProblemType *> TypesOfPage(int page)
 {
     std::vector<const ProblemType *> result;

@@ -45,5 +45,8 @@ const std::vector<ProblemType> &ProblemTypes();
 const ProblemType *FindProblemType(int type);
 // The types whose buttons stand on `page`, in the order of their numbers.
 std::vector<const ProblemType *> TypesOfPage(int page);
+// The types whose routines read "÷" as a fraction bar (分式四则运算, 分式方程): their working is
+// typeset with stacked fractions there.
+bool ReadsDivisionAsFraction(int type);
 
 } // namespace qimbel

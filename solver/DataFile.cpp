@@ -1,5 +1,6 @@
 #include "solver/DataFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -16,10 +17,15 @@ std::string ReadDataFile(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {};
-    // One byte more than the limit tells whether the file goes on.
-    std::string bytes(kDataFileLimit + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // One byte more than the limit tells whether the file goes on. Read in pieces, so a small
+    // file costs its own size and not the limit's.
+    std::string bytes;
+    char piece[16384];
+    while (bytes.size() <= kDataFileLimit && in) {
+        const std::size_t wanted = std::min(sizeof piece, kDataFileLimit + 1 - bytes.size());
+        in.read(piece, static_cast<std::streamsize>(wanted));
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
     if (bytes.size() > kDataFileLimit) {
         const std::size_t lastBreak = bytes.rfind('\n', kDataFileLimit - 1);
         bytes.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);

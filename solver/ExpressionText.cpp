@@ -25,6 +25,29 @@ int CharSize(const std::string &text, int i)
     return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) && i + 1 < Len(text) ? 2 : 1;
 }
 
+std::string HalfWidthNumbers(const std::string &text)
+{
+    // Every character changed here is 0xA3 followed by one of these trail bytes.
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80 || i + 1 >= text.size()) {
+            out += text[i];
+            continue;
+        }
+        const unsigned char t = static_cast<unsigned char>(text[i + 1]);
+        ++i;
+        if (c == 0xA3 && t >= 0xB0 && t <= 0xB9)
+            out += static_cast<char>('0' + (t - 0xB0)); // ０ to ９
+        else if (c == 0xA3 && (t == 0xAE || t == 0xA8 || t == 0xA9 || t == 0xAF))
+            out += t == 0xAE ? '.' : t == 0xA8 ? '(' : t == 0xA9 ? ')' : '/'; // ． （ ） ／
+        else
+            out.append(text, i - 1, 2);
+    }
+    return out;
+}
+
 bool EndsWithByte(const std::string &text, char c)
 {
     const int last = Len(text) - 1;

@@ -13,6 +13,9 @@ namespace qimbel {
 std::string HalfWidthSigns(std::string text);
 // "+" to "＋" and "-" to "－".
 std::string FullWidthSigns(std::string text);
+// What an input method types for a number, read as the solver's own forms: ０ to ９ as 0 to 9,
+// "．" as ".", "（" "）" as "(" ")" and "／" as "/"; every other character stays.
+std::string HalfWidthNumbers(const std::string &text);
 
 // Bytes of the character that starts at byte i: 2 for a GBK lead byte followed by a trail byte,
 // else 1. Scanning by characters keeps a trail byte such as "^" (0x5E) or "]" (0x5D) of a Chinese

@@ -1,44 +1,72 @@
 #include "solver/GbkText.h"
 
 #include <climits>
+#include <cstring>
 
 namespace qimbel {
 
-int Len(const std::string &text)
+int Len(std::string_view text)
 {
     return text.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(text.size());
 }
 
 namespace {
 
-int Scan(const std::string &text, const std::string &what, int start, int from)
+bool LeadAt(std::string_view text, int i)
+{
+    return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
+}
+
+// The first match of `what` at a character boundary at or after `from`, the characters counted
+// from `start` (itself a boundary). Rather than stepping over every character, the scan jumps to
+// the next byte equal to the first byte of `what` and then decides whether that byte opens a
+// character: a byte below 0x81 never opens a two-byte character, so a character ends right after
+// the last such byte before the candidate, and the run of lead-range bytes between them pairs up
+// from there. Each byte is looked at a bounded number of times, so the scan stays linear.
+int Scan(std::string_view text, std::string_view what, int start, int from)
 {
     const int n = Len(text);
     const int m = Len(what);
     if (m == 0 || m > n)
         return -1;
-    for (int i = start < 0 ? 0 : start; i + m <= n;) {
-        if (i >= from && text.compare(static_cast<std::size_t>(i), static_cast<std::size_t>(m), what) == 0)
-            return i;
-        i += (IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) && i + 1 < n) ? 2 : 1;
+    const char *data = text.data();
+    int i = start < 0 ? 0 : start; // a character boundary
+    for (;;) {
+        const int s = i > from ? i : from;
+        if (s + m > n)
+            return -1;
+        const void *hit = std::memchr(data + s, what[0], static_cast<std::size_t>(n - m + 1 - s));
+        if (hit == nullptr)
+            return -1;
+        const int c = static_cast<int>(static_cast<const char *>(hit) - data);
+        int k = c - 1;
+        while (k >= i && IsGbkLead(static_cast<unsigned char>(data[k])))
+            --k;
+        if ((c - (k + 1)) % 2 != 0) {
+            // The candidate is the trail byte of a character: the next one starts after it.
+            i = c + 1;
+            continue;
+        }
+        if (m == 1 || std::memcmp(data + c + 1, what.data() + 1, static_cast<std::size_t>(m - 1)) == 0)
+            return c;
+        i = c + (IsGbkLead(static_cast<unsigned char>(data[c])) && c + 1 < n ? 2 : 1);
     }
-    return -1;
 }
 
 // The nearest character boundary at or before byte `pos`. A byte below 0x81 never opens a
 // two-byte character, so whatever precedes it, a character ends right after it: the walk only
 // goes back over the run of lead-range bytes before `pos`, not to the start of the text.
-int BoundaryBefore(const std::string &text, int pos)
+int BoundaryBefore(std::string_view text, int pos)
 {
     int k = pos - 1;
-    while (k >= 0 && IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(k)])))
+    while (k >= 0 && LeadAt(text, k))
         --k;
     return k + 1;
 }
 
 } // namespace
 
-int Find(const std::string &text, const std::string &what, int from)
+int Find(std::string_view text, std::string_view what, int from)
 {
     if (from <= 0)
         return Scan(text, what, 0, from);
@@ -47,18 +75,14 @@ int Find(const std::string &text, const std::string &what, int from)
     return Scan(text, what, BoundaryBefore(text, from), from);
 }
 
-int FindFromBoundary(const std::string &text, const std::string &what, int start)
-{
-    return Scan(text, what, start, start);
-}
+int FindFromBoundary(std::string_view text, std::string_view what, int start) { return Scan(text, what, start, start); }
 
-int ReverseFind(const std::string &text, const std::string &what)
+int ReverseFind(std::string_view text, std::string_view what)
 {
     int last = -1;
     for (int p = FindFromBoundary(text, what, 0); p >= 0;) {
         last = p;
-        const bool twoBytes
-            = IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(p)])) && p + 1 < Len(text);
+        const bool twoBytes = LeadAt(text, p) && p + 1 < Len(text);
         p = FindFromBoundary(text, what, p + (twoBytes ? 2 : 1));
     }
     return last;

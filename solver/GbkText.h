@@ -8,28 +8,29 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace qimbel {
 
 // Byte length of a text, clamped to the int range.
-int Len(const std::string &text);
+int Len(std::string_view text);
 
 // True when byte `b` opens a two-byte GBK character.
 inline bool IsGbkLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
 // First occurrence of `what` at a character boundary at or after byte `from`; -1 if none.
 // An empty `what` is never found.
-int Find(const std::string &text, const std::string &what, int from = 0);
+int Find(std::string_view text, std::string_view what, int from = 0);
 
 // The same, when `start` is known to be a character boundary: the scan begins there, so a loop
 // that moves forward over a long text stays linear.
-int FindFromBoundary(const std::string &text, const std::string &what, int start);
+int FindFromBoundary(std::string_view text, std::string_view what, int start);
 
 // Last occurrence of `what` at a character boundary; -1 if none.
-int ReverseFind(const std::string &text, const std::string &what);
+int ReverseFind(std::string_view text, std::string_view what);
 
 // True when `what` occurs in `text` (character-aware).
-inline bool Contains(const std::string &text, const std::string &what) { return Find(text, what) >= 0; }
+inline bool Contains(std::string_view text, std::string_view what) { return Find(text, what) >= 0; }
 
 // First `n` bytes (all of the text when n is larger, nothing when n <= 0).
 std::string Left(const std::string &text, int n);

@@ -9,13 +9,14 @@ std::string Solver::QuLing(std::string number)
     const int dot = Find(number, ".");
     if (dot < 0)
         return number;
-    std::string whole = Left(number, dot);
-    std::string fraction = Mid(number, dot);
-    while (!fraction.empty() && fraction.back() == '0')
-        fraction.pop_back();
-    if (fraction == ".")
-        fraction.clear();
-    return whole + fraction;
+    // The zeros at the end of the decimals go, then the point when nothing follows it.
+    std::size_t end = number.size();
+    while (end > static_cast<std::size_t>(dot) && number[end - 1] == '0')
+        --end;
+    if (end == static_cast<std::size_t>(dot) + 1)
+        --end;
+    number.resize(end);
+    return number;
 }
 
 } // namespace qimbel

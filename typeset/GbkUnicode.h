@@ -30,4 +30,17 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 // UTF-8 of one code point.
 void AppendUtf8(std::string &out, char32_t codePoint);
 
+// A text a pupil typed, read from its face and ready for the text box.
+struct TypedText {
+    std::string gbk; // GBK with CR LF line ends; a character that cannot be read is "?" here
+    std::string refusal; // UTF-8: the sentence naming the first character that cannot be read
+};
+// Every face reads typed UTF-8 (LF or CR LF) through here, so all of them read what an input
+// method types in the same forms: full-width digits, letters and the signs ＊ ／ ＾ ． ％ as ASCII,
+// superscript digits as a power (x² is x^2), subscript digits as digits (x₁ is x1), the minus
+// and dash signs (−) as "-", the raised dots (·) as "×", ∆ as Δ, ≦ ≧ as ≤ ≥, ½ as 1/2 and the
+// wide and no-break blanks as " ". The signs the pages read in full width (＋ － ＝ （ ） ， …)
+// stay as they are.
+TypedText ReadTypedUtf8(std::string_view utf8);
+
 } // namespace qimbel

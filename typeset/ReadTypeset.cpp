@@ -89,11 +89,13 @@ constexpr int kMaxDepth = 24;
 class MathReader {
 public:
     // Reads the maths run s[begin, end); `subscripts` after a "∴".
-    MathReader(const std::string &s, std::size_t begin, std::size_t end, bool subscripts)
+    // `divisionBars`: "÷" is a fraction bar, as the solver of the type reads it.
+    MathReader(const std::string &s, std::size_t begin, std::size_t end, bool subscripts, bool divisionBars = false)
         : s_(s)
         , begin_(begin)
         , match_(end - begin, std::string::npos)
         , subscripts_(subscripts)
+        , divisionBars_(divisionBars)
     {
         // Matching brackets in one pass; a closing bracket of the wrong kind matches nothing.
         std::vector<std::size_t> open;
@@ -123,7 +125,7 @@ public:
             pos = ReadPowers(next, end, depth, atom);
             items.push_back(std::move(atom));
         }
-        return Fractions(std::move(items));
+        return Fractions(std::move(items), divisionBars_);
     }
 
 private:
@@ -131,6 +133,7 @@ private:
     std::size_t begin_;
     std::vector<std::size_t> match_;
     bool subscripts_;
+    bool divisionBars_;
 
     static char Closing(char open) { return open == '(' ? ')' : open == '[' ? ']' : '}'; }
 
@@ -261,13 +264,18 @@ private:
     // (1*3/2*3 is 1×3 over 2×3); "×" does not.
     static bool IsStar(const TsNode &n) { return n.kind == TsKind::Sign && n.text == "*"; }
 
-    // "/" between atoms: the run of atoms written together before it over the atom after it.
-    static std::vector<TsNode> Fractions(std::vector<TsNode> items)
+    // "/" between atoms: the run of atoms written together before it over the atom after it. With
+    // `divisionBars` a "÷" is a bar too, as the fraction routines read it: the run before it over
+    // the run written together after it (2÷x(x＋1) is 2 over x(x＋1)); a "÷" after a whole
+    // fraction divides it.
+    static std::vector<TsNode> Fractions(std::vector<TsNode> items, bool divisionBars)
     {
         std::vector<TsNode> out;
         for (std::size_t i = 0; i < items.size(); ++i) {
             TsNode &item = items[i];
-            const bool bar = item.kind == TsKind::Sign && item.text == "/";
+            const bool division = divisionBars && item.kind == TsKind::Sign && item.text == "÷";
+            const bool bar = (item.kind == TsKind::Sign && item.text == "/")
+                || (division && !out.empty() && out.back().kind != TsKind::Fraction);
             if (!bar || out.empty() || !IsAtom(out.back()) || i + 1 >= items.size() || !IsAtom(items[i + 1])) {
                 out.push_back(std::move(item));
                 continue;
@@ -288,6 +296,8 @@ private:
             std::size_t last = i + 1;
             while (last + 2 < items.size() && IsStar(items[last + 1]) && IsAtom(items[last + 2]))
                 last += 2;
+            while (division && last + 1 < items.size() && IsAtom(items[last + 1]))
+                ++last;
             TsNode denominator;
             if (last == i + 1) {
                 denominator = Unfence(std::move(items[i + 1]));
@@ -298,7 +308,7 @@ private:
             }
             TsNode fraction;
             fraction.kind = TsKind::Fraction;
-            fraction.text = "/";
+            fraction.text = item.text;
             fraction.kids.push_back(std::move(numerator));
             fraction.kids.push_back(std::move(denominator));
             out.push_back(std::move(fraction));
@@ -309,7 +319,8 @@ private:
 };
 
 // Splits [pos, end) of a line into blanks, text runs and maths runs.
-void ReadRuns(const std::string &s, std::size_t pos, std::size_t end, std::size_t subscriptsFrom, TsNode &row)
+void ReadRuns(
+    const std::string &s, std::size_t pos, std::size_t end, std::size_t subscriptsFrom, TsNode &row, bool divisionBars)
 {
     row.kind = TsKind::Row;
     while (pos < end) {
@@ -328,7 +339,7 @@ void ReadRuns(const std::string &s, std::size_t pos, std::size_t end, std::size_
                 p += CharLength(s, p);
             if (p > end)
                 p = end;
-            MathReader reader(s, pos, p, pos >= subscriptsFrom);
+            MathReader reader(s, pos, p, pos >= subscriptsFrom, divisionBars);
             for (TsNode &n : reader.Read(pos, p))
                 row.kids.push_back(std::move(n));
         } else {
@@ -431,7 +442,7 @@ bool StartsBlankOrRelation(const TsNode &row)
 
 } // namespace
 
-TsDocument ReadTypeset(const std::string &s)
+TsDocument ReadTypeset(const std::string &s, bool divisionBars)
 {
     TsDocument doc;
     int block = 0;
@@ -490,10 +501,10 @@ TsDocument ReadTypeset(const std::string &s)
                         subscriptsFrom = p;
                         break;
                     }
-                ReadRuns(s, pos, bodyEnd, subscriptsFrom, line.body);
+                ReadRuns(s, pos, bodyEnd, subscriptsFrom, line.body, divisionBars);
                 if (label != std::string::npos) {
                     line.gap = s.substr(gapStart, label - gapStart);
-                    ReadRuns(s, label, end, subscriptsFrom, line.label);
+                    ReadRuns(s, label, end, subscriptsFrom, line.label, divisionBars);
                 }
             }
         }

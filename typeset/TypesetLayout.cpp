@@ -217,6 +217,57 @@ public:
         return {};
     }
 
+    // A row set in as many rows as it takes to keep within `room`: it breaks between its parts
+    // and inside a run of text, never inside a number, a fraction, a power or a radical.
+    Piece WrappedRow(const std::vector<TsNode> &kids, double size, double room) const
+    {
+        std::vector<Piece> units;
+        std::vector<char> blank;
+        bool unary = true;
+        for (const TsNode &k : kids) {
+            if (k.kind == TsKind::Sign) {
+                units.push_back(Sign(k.text, size, unary));
+                blank.push_back(0);
+                unary = !(k.text == ")" || k.text == "]" || k.text == "}");
+                continue;
+            }
+            unary = k.kind == TsKind::Text;
+            if (k.kind == TsKind::Text) {
+                for (std::size_t pos = 0; pos < k.text.size();) {
+                    const std::size_t n = DecodeGbkChar(k.text, pos).length;
+                    units.push_back(
+                        Glyphs(GbkToUtf8Lossy(std::string_view(k.text).substr(pos, n)), TsFont::Text, size));
+                    blank.push_back(0);
+                    pos += n;
+                }
+                continue;
+            }
+            units.push_back(Node(k, size));
+            blank.push_back(k.kind == TsKind::Blank);
+        }
+        std::vector<Piece> rows(1);
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            if (rows.back().width > 0 && rows.back().width + units[i].width > room) {
+                rows.emplace_back();
+                if (blank[i])
+                    continue; // no row starts with blanks
+            }
+            rows.back().Append(units[i]);
+        }
+        Piece all;
+        double y = 0;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            Piece &row = rows[r];
+            row.ascent = std::max(row.ascent, m_.Ascent(size));
+            row.descent = std::max(row.descent, m_.Descent(size));
+            if (r > 0)
+                y += rows[r - 1].descent + 0.3 * size + row.ascent;
+            all.Place(row, 0, y);
+            all.width = std::max(all.width, row.width);
+        }
+        return all;
+    }
+
     // A line of column arithmetic: every byte one cell of the fixed-pitch face.
     Piece Grid(const std::string &gbk) const
     {
@@ -270,8 +321,10 @@ struct LinePieces {
 
 } // namespace
 
-TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double size, double margin)
+TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double size, double margin, double width)
 {
+    // The room for the lines between the margins; 0 for no bound.
+    const double room = width > 0 ? std::max(size, width - 2 * margin) : 0;
     Layout layout(m, size);
     const std::size_t n = doc.lines.size();
     std::vector<LinePieces> pieces(n);
@@ -285,6 +338,8 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
         if (line.mark != TsMark::None) {
             // The sign goes beside the step above; a wrong step's sentence stays on its own line.
             lp.body = layout.Row(line.body.kids, size);
+            if (room > 0 && lp.body.width > room)
+                lp.body = layout.WrappedRow(line.body.kids, size, room);
             continue;
         }
         const std::vector<TsNode> &kids = line.body.kids;
@@ -300,9 +355,15 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
             lp.body.Append(layout.Row(std::vector<TsNode>(kids.begin() + rel, kids.end()), size));
         } else {
             lp.body = layout.Row(kids, size);
+            // A line wider than the view goes on in rows below: a long sentence, a long sum.
+            if (room > 0 && lp.body.width > room)
+                lp.body = layout.WrappedRow(kids, size, room);
         }
-        if (!line.label.kids.empty())
+        if (!line.label.kids.empty()) {
             lp.label = layout.Row(line.label.kids, size);
+            if (room > size && lp.label.width > room - size)
+                lp.label = layout.WrappedRow(line.label.kids, size, room - size);
+        }
     }
     // Equation chains: the relation signs under one another.
     for (std::size_t i = 0; i < n;) {
@@ -319,10 +380,13 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
         i = j;
     }
     // Step labels: one column per block, right of the widest expression that has (or leads to) one.
+    // Where that column would reach past the room, each of the block's labels goes on a row of its
+    // own under its step.
     std::vector<double> labelX(n, 0);
+    std::vector<char> labelUnder(n, 0);
     for (std::size_t i = 0; i < n;) {
         std::size_t j = i;
-        double widest = 0;
+        double widest = 0, widestLabel = 0;
         bool any = false;
         while (j < n && doc.lines[j].block == doc.lines[i].block) {
             const bool labelled = !doc.lines[j].label.kids.empty();
@@ -330,13 +394,18 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
                 = j + 1 < n && doc.lines[j + 1].block == doc.lines[j].block && !doc.lines[j + 1].label.kids.empty();
             if (!doc.lines[j].grid && (labelled || leads))
                 widest = std::max(widest, pieces[j].dx + pieces[j].body.width);
+            if (labelled)
+                widestLabel = std::max(widestLabel, pieces[j].label.width);
             any = any || labelled;
             ++j;
         }
         if (doc.lines[i].block == 0)
             j = std::max(j, i + 1);
-        for (std::size_t k = i; k < j && any; ++k)
-            labelX[k] = widest + 2 * size;
+        const bool under = any && room > 0 && widest + 2 * size + widestLabel > room;
+        for (std::size_t k = i; k < j && any; ++k) {
+            labelX[k] = under ? size : widest + 2 * size;
+            labelUnder[k] = under;
+        }
         i = j;
     }
 
@@ -370,14 +439,26 @@ TsDisplayList LayoutTypeset(const TsDocument &doc, const TsMetrics &m, double si
         whole.descent = m.Descent(size);
         whole.Place(lp.body, lp.dx, 0);
         whole.width = lp.dx + lp.body.width;
+        // The end of the step's own row, which the mark stands after.
+        double rowEnd = whole.width;
         if (!line.label.kids.empty()) {
-            whole.Place(lp.label, labelX[i], 0);
-            whole.width = labelX[i] + lp.label.width;
+            if (labelUnder[i]) {
+                whole.Place(lp.label, labelX[i], whole.descent + lead + lp.label.ascent);
+                whole.width = std::max(whole.width, labelX[i] + lp.label.width);
+            } else {
+                whole.Place(lp.label, labelX[i], 0);
+                whole.width = labelX[i] + lp.label.width;
+                rowEnd = whole.width;
+            }
         }
         if (const TsMark mark = markOf(i); mark != TsMark::None) {
             Piece sign = layout.Glyphs(mark == TsMark::Right ? "\xE2\x9C\x93" : "\xE2\x9C\x97", TsFont::Text, size);
             sign.glyphs.front().ink = mark == TsMark::Right ? TsInk::Right : TsInk::Wrong;
-            whole.Place(sign, std::max(markX[i], whole.width + size), 0);
+            double x = std::max(markX[i], rowEnd + size);
+            if (room > 0 && x + sign.width > room)
+                x = std::max(room - sign.width, rowEnd + 0.4 * size);
+            whole.Place(sign, x, 0);
+            whole.width = std::max(whole.width, x + sign.width);
         }
         TsLineBox box;
         box.x = margin;

@@ -244,7 +244,7 @@ std::string TypesetToMathML(const TsDocument &document)
 
 std::string TypesetToMathML(const std::string &gbkText) { return TypesetToMathML(ReadTypeset(gbkText)); }
 
-std::string TypesetToMathMLDocument(const std::string &gbkText)
+std::string TypesetToMathMLDocument(const std::string &gbkText, bool divisionBars)
 {
     return "<!DOCTYPE html>\n"
            "<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"zh-CN\">\n"
@@ -260,7 +260,7 @@ std::string TypesetToMathMLDocument(const std::string &gbkText)
            ".qimbel-typeset math { font-size: 1em; }\n"
            ".qimbel-typeset td.plain { white-space: pre-wrap; word-break: break-all; }\n"
            "</style>\n</head>\n<body>\n"
-        + TypesetToMathML(gbkText) + "</body>\n</html>\n";
+        + TypesetToMathML(ReadTypeset(gbkText, divisionBars)) + "</body>\n</html>\n";
 }
 
 } // namespace qimbel

@@ -15,6 +15,6 @@ std::string TypesetToMathML(const std::string &gbkText);
 std::string TypesetToMathML(const TsDocument &document);
 
 // The same fragment in a small HTML document with its <style>.
-std::string TypesetToMathMLDocument(const std::string &gbkText);
+std::string TypesetToMathMLDocument(const std::string &gbkText, bool divisionBars = false);
 
 } // namespace qimbel

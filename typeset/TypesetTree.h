@@ -71,8 +71,10 @@ bool TsIsRelation(const std::string &sign);
 // The UTF-8 of a sign as maths shows it: full-width ＋ － ＝ ＞ ＜ (and ASCII -) as + − = > <.
 std::string TsMathSign(const std::string &gbkSign);
 
-// Reads a GBK text box. Never fails: what cannot be read as maths stays text.
-TsDocument ReadTypeset(const std::string &gbkText);
+// Reads a GBK text box. Never fails: what cannot be read as maths stays text. `divisionBars`
+// for the types whose routines read "÷" as a fraction bar (the check turns a typed "/" into it):
+// such a "÷" is set as a stacked fraction; the text read back stays as it is.
+TsDocument ReadTypeset(const std::string &gbkText, bool divisionBars = false);
 
 // The text the tree was read from, byte for byte.
 std::string TsPlainText(const TsNode &node);

@@ -46,4 +46,10 @@ FormulaFile ReadFormulaFile(const std::string &folder, const std::string &name);
 // the files named in GBK.
 std::vector<std::string> FormulaFileNames(const std::string &folder);
 
+// The formula files of the folder whose words a problem typed without 〖…〗 matches best: its own
+// name in the problem, the quantities the problem names, the numbers whose units fit one of its
+// quantities (3小时 a 时间, 每小时60千米 a 速度). More than one when they match equally; none when
+// no file matches at all or the problem asks nothing.
+std::vector<std::string> MatchingFormulaFiles(const std::string &problem, const std::string &folder);
+
 } // namespace qimbel::wordproblems

@@ -14,7 +14,7 @@ inline constexpr const char *kUnknown = "未知";
 
 // Shown by the page when a problem does not name its formula file.
 inline constexpr const char *kNameMissingMessage
-    = "请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！";
+    = "请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖长方形〗！";
 
 // The result header of the word-problem page: the usual one with fifteen blanks in place of its
 // last line break. It starts with "----", so the next check or compute cuts the old results.

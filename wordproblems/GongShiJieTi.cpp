@@ -90,7 +90,8 @@ std::string RootStep(const std::string &value, int power, const std::string &hea
         return {};
     root.clear();
     if (exact) {
-        if (const std::optional<numbers::Fraction> found = numbers::RationalRoot(static_cast<numbers::Wide>(exact->numerator),
+        if (const std::optional<numbers::Fraction> found
+            = numbers::RationalRoot(static_cast<numbers::Wide>(exact->numerator),
                 static_cast<numbers::Wide>(exact->denominator), static_cast<unsigned>(power)))
             root = numbers::ExactText(*found);
     }
@@ -204,8 +205,45 @@ std::map<std::string, Dimension> Dimensions(const FormulaWork &work, std::map<st
     return known;
 }
 
-// The formulas a relation gives, both ways: 长是宽的2倍 gives 长＝宽×2 and 宽＝长÷2.
-std::vector<std::string> RelationFormulas(const Relation &relation, const std::string &number)
+// The kind a quantity of the formula files usually has, by a unit it is measured in: 时间 in 秒,
+// 速度 in 米/秒, 面积 in 平方米. Nothing for a name that is not in the list.
+std::optional<Dimension> UsualDimension(const CommonUnits &units, const std::string &quantity)
+{
+    static const std::pair<const char *, const char *> usual[] = {
+        {"路程", "米"},
+        {"速度", "米/秒"},
+        {"时间", "秒"},
+        {"工作时间", "秒"},
+        {"长", "米"},
+        {"宽", "米"},
+        {"高", "米"},
+        {"底", "米"},
+        {"上底", "米"},
+        {"下底", "米"},
+        {"边长", "米"},
+        {"棱长", "米"},
+        {"半径", "米"},
+        {"直径", "米"},
+        {"周长", "米"},
+        {"底面半径", "米"},
+        {"底面直径", "米"},
+        {"底面周长", "米"},
+        {"棱长总和", "米"},
+        {"面积", "平方米"},
+        {"底面积", "平方米"},
+        {"侧面积", "平方米"},
+        {"表面积", "平方米"},
+        {"体积", "立方米"},
+    };
+    for (const auto &[name, unit] : usual)
+        if (quantity == name)
+            return units.DimensionOf(unit);
+    return std::nullopt;
+}
+
+// The formulas a relation gives, both ways: 长是宽的2倍 gives 长＝宽×2 and 宽＝长÷2; 长比宽的2倍多3
+// gives 长＝宽×2＋3 and 宽＝(长－3)÷2.
+std::vector<std::string> RelationFormulas(const Relation &relation, const std::string &number, const std::string &extra)
 {
     const std::string a = "〔" + relation.quantity + "〕";
     const std::string b = "〔" + relation.other + "〕";
@@ -218,6 +256,10 @@ std::vector<std::string> RelationFormulas(const Relation &relation, const std::s
         return {headA + b + "＋" + number, headB + a + "－" + number};
     case Relation::Kind::Less:
         return {headA + b + "－" + number, headB + a + "＋" + number};
+    case Relation::Kind::TimesMore:
+        return {headA + b + "×" + number + "＋" + extra, headB + "(" + a + "－" + extra + ")÷" + number};
+    case Relation::Kind::TimesLess:
+        return {headA + b + "×" + number + "－" + extra, headB + "(" + a + "＋" + extra + ")÷" + number};
     }
     return {};
 }
@@ -240,6 +282,47 @@ std::string AnswerLine(const ProblemReading &reading, const std::vector<std::pai
 }
 
 } // namespace
+
+std::vector<std::string> wordproblems::MatchingFormulaFiles(const std::string &problem, const std::string &folder)
+{
+    const std::shared_ptr<const UnitBook> book
+        = CachedUnitBook((std::filesystem::path(folder).parent_path() / "danwei.ini").string());
+    const std::string normalised = NormalisedProblem(problem);
+    std::vector<std::string> best;
+    int bestScore = 0;
+    for (const std::string &name : FormulaFileNames(folder)) {
+        const FormulaFile file = ReadFormulaFile(folder, name);
+        if (file.state != FormulaFile::State::Read)
+            continue;
+        const std::vector<std::string> quantities = NamesInFileOrder(file.quantities);
+        const ProblemReading reading = ReadProblem(normalised, quantities, {name}, book->Names());
+        if (!reading.questionFound)
+            return {}; // a problem that asks nothing is no problem to choose a file for
+        int score = Contains(normalised, name) ? 3 : 0;
+        std::vector<std::string> named;
+        for (const GivenValue &given : reading.given)
+            named.push_back(given.quantity);
+        for (const Relation &relation : reading.relations)
+            named.insert(named.end(), {relation.quantity, relation.other});
+        named.insert(named.end(), reading.asked.begin(), reading.asked.end());
+        std::sort(named.begin(), named.end());
+        score += 2 * static_cast<int>(std::unique(named.begin(), named.end()) - named.begin());
+        const CommonUnits units(*book, reading.questionUnit, reading.unnamed);
+        for (const Amount &amount : reading.unnamed) {
+            const std::optional<Dimension> kind = units.DimensionOf(amount.unit);
+            for (const std::string &quantity : quantities)
+                if (kind && UsualDimension(units, quantity) == kind) {
+                    ++score;
+                    break;
+                }
+        }
+        if (score > bestScore)
+            best.clear(), bestScore = score;
+        if (score == bestScore && score > 0)
+            best.push_back(name);
+    }
+    return best;
+}
 
 // One formula word problem: 〖长方形〗长方形的长是5米，宽是3米，求长方形的面积是多少？
 // The file named in 〖 〗 gives the quantities and formulas. The problem gives values (each name
@@ -291,9 +374,14 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
     std::vector<Amount> amounts;
     for (const GivenValue &given : reading.given)
         amounts.push_back(given.amount);
-    for (const Relation &relation : reading.relations)
-        if (relation.kind != Relation::Kind::Times)
+    for (const Relation &relation : reading.relations) {
+        if (relation.kind == Relation::Kind::More || relation.kind == Relation::Kind::Less)
             amounts.push_back(relation.amount);
+        if (relation.kind == Relation::Kind::TimesMore || relation.kind == Relation::Kind::TimesLess)
+            amounts.push_back(relation.extra);
+    }
+    for (const Amount &amount : reading.unnamed)
+        amounts.push_back(amount);
     const CommonUnits units(book, reading.questionUnit, amounts);
     std::map<std::string, Dimension> kinds;
     int steps = 0;
@@ -309,14 +397,40 @@ std::string Solver::GongShiJieTi(std::string line, std::string folder)
         if (value.empty())
             continue; // 1米20克 is no one value
         SheZhiBianLiang(work.quantities, work.values, given.quantity, value);
-        if (const std::optional<Dimension> kind = units.DimensionOf(given.amount.unit); kind && !given.amount.unit.empty())
+        if (const std::optional<Dimension> kind = units.DimensionOf(given.amount.unit);
+            kind && !given.amount.unit.empty())
             kinds[given.quantity] = *kind;
     }
-    for (const Relation &relation : reading.relations) {
-        const std::string number = relation.kind == Relation::Kind::Times ? relation.amount.number : convert(relation.amount);
-        if (number.empty())
+    // A number whose clause names no quantity is the one open quantity of the kind of its unit
+    // (行驶了3小时 gives 时间), and says so in a step.
+    for (const Amount &amount : reading.unnamed) {
+        const std::optional<Dimension> kind = units.DimensionOf(amount.unit);
+        if (!kind)
             continue;
-        for (const std::string &formula : RelationFormulas(relation, number))
+        std::vector<std::string> fitting;
+        for (int i = work.quantities.GetSize() - 1; i >= 0; --i) {
+            const std::optional<Dimension> usual = UsualDimension(units, work.quantities[i]);
+            if (work.values[i] == kUnknown && usual && *usual == *kind && !kinds.count(work.quantities[i]))
+                fitting.push_back(work.quantities[i]);
+        }
+        if (fitting.size() != 1)
+            continue;
+        const std::string value = convert(amount);
+        if (value.empty())
+            continue;
+        out += "第" + IntText(++steps) + "步：" + amount.number + amount.unit + "是" + fitting[0] + "\r\n";
+        SheZhiBianLiang(work.quantities, work.values, fitting[0], value);
+        kinds[fitting[0]] = *kind;
+    }
+    for (const Relation &relation : reading.relations) {
+        const bool plain = relation.kind == Relation::Kind::Times || relation.kind == Relation::Kind::TimesMore
+            || relation.kind == Relation::Kind::TimesLess;
+        const std::string number = plain ? relation.amount.number : convert(relation.amount);
+        const bool withExtra = relation.kind == Relation::Kind::TimesMore || relation.kind == Relation::Kind::TimesLess;
+        const std::string extra = withExtra ? convert(relation.extra) : std::string();
+        if (number.empty() || (withExtra && extra.empty()))
+            continue;
+        for (const std::string &formula : RelationFormulas(relation, number, extra))
             work.formulas.Add(formula);
     }
     // The kinds of the quantities the formulas give, worked out when a question needs them.

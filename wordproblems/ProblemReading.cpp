@@ -110,7 +110,8 @@ std::vector<NumberAt> Numbers(const std::string &clause, const std::vector<std::
             continue;
         }
         int from = i;
-        if (from > 0 && (clause[static_cast<std::size_t>(from - 1)] == '-' || clause[static_cast<std::size_t>(from - 1)] == '+'))
+        if (from > 0
+            && (clause[static_cast<std::size_t>(from - 1)] == '-' || clause[static_cast<std::size_t>(from - 1)] == '+'))
             --from;
         int end = i;
         while (end < n && IsNumberByte(clause[static_cast<std::size_t>(end)]))
@@ -138,8 +139,8 @@ std::vector<NumberAt> Numbers(const std::string &clause, const std::vector<std::
 }
 
 // The quantities a clause names, in text order; a name inside a longer name does not count.
-std::vector<Mention> Mentions(const std::string &clause, const std::vector<std::string> &quantities,
-    const std::vector<std::string> &hidden)
+std::vector<Mention> Mentions(
+    const std::string &clause, const std::vector<std::string> &quantities, const std::vector<std::string> &hidden)
 {
     std::vector<std::string> names = quantities;
     names.insert(names.end(), hidden.begin(), hidden.end());
@@ -154,6 +155,8 @@ std::vector<Mention> Mentions(const std::string &clause, const std::vector<std::
 
 bool IsValue(const std::string &text)
 {
+    if (text.empty())
+        return false;
     const std::optional<NumberValue> value = ReadNumber(text);
     return value && value->denominator != 0;
 }
@@ -181,11 +184,42 @@ Relation::Kind ComparisonAt(const std::string &clause, int at, bool &found)
     return Relation::Kind::More;
 }
 
+// The multiplier of 是…的N: a percentage as the number it is (60% is 0.6, 1/3% is 1/300).
+std::string Multiplier(const std::string &number)
+{
+    if (Right(number, 1) != "%")
+        return number;
+    const std::optional<NumberValue> value = ReadNumber(Left(number, Len(number) - 1));
+    const std::optional<Rational> exact = value ? ExactValue(*value) : std::nullopt;
+    const std::optional<Rational> share = exact ? RationalQuotient(*exact, Rational {100, 1}) : std::nullopt;
+    return share ? ExactText(*share) : std::string();
+}
+
+// 2倍多3米 / 2倍少3米 right at `at`: the multiple and the amount after it. False when the clause does
+// not go on so.
+bool TimesAndMore(const std::string &clause, int at, const std::vector<NumberAt> &numbers, Amount &times, Amount &extra,
+    Relation::Kind &kind)
+{
+    const NumberAt *multiple = FirstNumberIn(numbers, at, at + 1);
+    if (multiple == nullptr || Mid(clause, multiple->end, 2) != "倍")
+        return false;
+    const std::string word = Mid(clause, multiple->end + 2, 2);
+    if (word != "多" && word != "少")
+        return false;
+    const NumberAt *more = FirstNumberIn(numbers, multiple->end + 4, multiple->end + 5);
+    if (more == nullptr || !IsValue(more->amount.number) || !IsValue(multiple->amount.number))
+        return false;
+    times = multiple->amount;
+    extra = more->amount;
+    kind = word == "多" ? Relation::Kind::TimesMore : Relation::Kind::TimesLess;
+    return true;
+}
+
 // A clause that relates two quantities: A比B多N / A比B少N, or A是B的N倍 / A是B的3/5. True when
 // the clause is such a clause, whether or not it could be read in full: a relation is never read
 // as a plain value.
-bool ReadRelation(const std::string &clause, const std::vector<Mention> &mentions,
-    const std::vector<NumberAt> &numbers, std::vector<Relation> &relations)
+bool ReadRelation(const std::string &clause, const std::vector<Mention> &mentions, const std::vector<NumberAt> &numbers,
+    std::vector<Relation> &relations)
 {
     const int than = Find(clause, "比");
     if (than >= 0) {
@@ -202,12 +236,19 @@ bool ReadRelation(const std::string &clause, const std::vector<Mention> &mention
         int at = b->end;
         if (Mid(clause, at, 2) == "的")
             at += 2;
+        Amount times;
+        Amount extra;
+        Relation::Kind timesKind = Relation::Kind::TimesMore;
+        if (a->quantity != b->quantity && TimesAndMore(clause, at, numbers, times, extra, timesKind)) {
+            relations.push_back({a->quantity, b->quantity, timesKind, times, extra});
+            return true;
+        }
         bool found = false;
         const Relation::Kind kind = ComparisonAt(clause, at, found);
         const NumberAt *number = FirstNumberIn(numbers, at + 2, Len(clause));
         if (found && number != nullptr && IsValue(number->amount.number) && a->quantity != b->quantity
             && Find(Mid(clause, number->end), "倍") < 0)
-            relations.push_back({a->quantity, b->quantity, kind, number->amount});
+            relations.push_back({a->quantity, b->quantity, kind, number->amount, {}});
         return true;
     }
     for (std::size_t i = 1; i < mentions.size(); ++i) {
@@ -218,11 +259,21 @@ bool ReadRelation(const std::string &clause, const std::vector<Mention> &mention
         if (number == nullptr)
             continue;
         const Mention &a = mentions[i - 1];
-        // 2倍多3米 is no plain multiple: read nothing rather than something wrong.
+        const bool is = Find(Mid(clause, a.end, b.at - a.end), "是") >= 0;
+        Amount times;
+        Amount extra;
+        Relation::Kind timesKind = Relation::Kind::TimesMore;
+        if (is && a.quantity != b.quantity && TimesAndMore(clause, b.end + 2, numbers, times, extra, timesKind)) {
+            relations.push_back({a.quantity, b.quantity, timesKind, times, extra});
+            return true;
+        }
+        // 2倍还多3米 and the like are no plain multiple: read nothing rather than something wrong.
         const std::string after = Mid(clause, number->end, 4);
-        const bool plain = after != "倍多" && after != "倍少" && after != "倍还" && Left(after, 2) != "多" && Left(after, 2) != "少";
-        if (plain && IsValue(number->amount.number) && a.quantity != b.quantity && Find(Mid(clause, a.end, b.at - a.end), "是") >= 0)
-            relations.push_back({a.quantity, b.quantity, Relation::Kind::Times, {number->amount.number, "", {}}});
+        const bool plain
+            = after != "倍多" && after != "倍少" && after != "倍还" && Left(after, 2) != "多" && Left(after, 2) != "少";
+        const std::string multiplier = Multiplier(number->amount.number);
+        if (plain && IsValue(multiplier) && a.quantity != b.quantity && is)
+            relations.push_back({a.quantity, b.quantity, Relation::Kind::Times, {multiplier, "", {}}, {}});
         return true;
     }
     return false;
@@ -255,6 +306,20 @@ std::string WithoutMark(const std::string &clause)
         if (Len(clause) >= 2 && Right(clause, 2) == mark && Find(clause, mark, Len(clause) - 2) >= 0)
             return Left(clause, Len(clause) - 2);
     return clause;
+}
+
+// An amount that 每 and a unit stand before in its clause is per that unit: 每小时行60千米 is
+// 60千米/小时.
+Amount PerUnitAmount(const std::string &clause, const NumberAt &number, const std::vector<std::string> &units)
+{
+    Amount amount = number.amount;
+    const int each = Find(clause, "每");
+    if (each < 0 || each > number.at || Contains(amount.unit, "/"))
+        return amount;
+    const std::string per = UnitAt(clause, each + Len("每"), units);
+    if (!per.empty() && per != amount.unit)
+        amount.unit += "/" + per;
+    return amount;
 }
 
 void Give(ProblemReading &reading, const std::string &quantity, const Amount &amount)
@@ -335,8 +400,16 @@ ProblemReading ReadProblem(const std::string &problem, const std::vector<std::st
                 asked = Mid(asked, 2);
             reading.question = asked;
             const int much = Find(asked, "多少");
-            if (much >= 0)
+            if (much >= 0) {
                 reading.questionUnit = UnitAt(asked, much + Len("多少"), units);
+                // 每分钟走多少米 asks for a speed: 米/分钟.
+                const int each = Find(asked, "每");
+                const std::string per
+                    = each >= 0 && each < much ? UnitAt(asked, each + Len("每"), units) : std::string();
+                if (!reading.questionUnit.empty() && !per.empty() && per != reading.questionUnit
+                    && !Contains(reading.questionUnit, "/"))
+                    reading.questionUnit += "/" + per;
+            }
         }
         if (!question && ReadRelation(clause, mentions, numbers, reading.relations))
             continue;
@@ -369,6 +442,10 @@ ProblemReading ReadProblem(const std::string &problem, const std::vector<std::st
                     taken[i] = taken[i + 1];
             }
         }
+        if (mentions.empty() && !question)
+            for (const NumberAt &number : numbers)
+                if (!number.amount.unit.empty() && IsValue(number.amount.number))
+                    reading.unnamed.push_back(PerUnitAmount(clause, number, units));
         for (std::size_t i = 0; i < mentions.size(); ++i) {
             if (taken[i] != nullptr)
                 Give(reading, mentions[i].quantity, taken[i]->amount);

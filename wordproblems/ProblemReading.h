@@ -21,19 +21,24 @@ struct GivenValue {
     Amount amount;
 };
 
-// quantity = other × amount (是…的N倍, 是…的3/5), other + amount (比…多), other − amount (比…少).
+// quantity = other × amount (是…的N倍, 是…的3/5, 是…的60%), other + amount (比…多), other − amount
+// (比…少), other × amount ± extra (比…的2倍多3米, 是…的2倍少1米).
 struct Relation {
-    enum class Kind { Times, More, Less };
+    enum class Kind { Times, More, Less, TimesMore, TimesLess };
     std::string quantity;
     std::string other;
     Kind kind = Kind::Times;
-    Amount amount;
+    Amount amount; // a percentage is written as the number it is: 60% is 0.6
+    Amount extra; // the amount after 倍多 or 倍少
 };
 
 struct ProblemReading {
     std::vector<GivenValue> given; // in text order, the first value of each quantity only
     std::vector<Relation> relations; // in text order
     std::vector<std::string> asked; // in text order, each once
+    // Amounts with a unit in a clause that names no quantity (行驶了3小时), in text order; an amount
+    // after 每 and a unit of time is a speed (每小时行60千米 is 60千米/小时).
+    std::vector<Amount> unnamed;
     bool questionFound = false; // a clause with 多少 or 求, naming a quantity or not
     int questionCount = 0; // how many such clauses
     std::string question; // the first question clause, without its 求 and its closing mark

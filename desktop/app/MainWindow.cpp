@@ -1,9 +1,12 @@
 #include "desktop/app/MainWindow.h"
 
+#include "charts/PageState.h"
 #include "desktop/app/AboutBox.h"
 #include "desktop/app/ProgramIcon.h"
 #include "desktop/charts/ChartsPage.h"
 #include "desktop/charts/FunctionGraphPage.h"
+#include "desktop/notebook/NotebookTab.h"
+#include "desktop/notebook/PracticeDialog.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/ProblemPageWidget.h"
 #include "desktop/tools/KnowledgePage.h"
@@ -83,6 +86,11 @@ MainWindow::MainWindow(QWidget *parent)
         problemWidgets_.push_back(problemWidget);
         if (problemWidget != nullptr) {
             connect(problemWidget, &ProblemPageWidget::AboutRequested, this, &MainWindow::ShowAbout);
+            // Every wrong problem of 批改我的解答 goes into the 错题本.
+            connect(problemWidget, &ProblemPageWidget::Marked, this,
+                [this, model] { notebook_->AddMarked(model->Type(), 0, model->LastMarked()); });
+            connect(problemWidget, &ProblemPageWidget::PracticeRequested, this,
+                [this, model] { OpenPractice(model->Type()); });
             connect(problemWidget, &ProblemPageWidget::StatusHintChanged, this, [this, problemWidget] {
                 if (tabs_->currentWidget() == problemWidget)
                     ShowStatusHint();
@@ -91,6 +99,10 @@ MainWindow::MainWindow(QWidget *parent)
         QWidget *page = problemWidget != nullptr ? problemWidget : OtherPage(tab.page, tabs_);
         tabs_->addTab(page, FromGbk(tab.label));
     }
+    notebook_ = new NotebookTab(tabs_);
+    tabs_->addTab(notebook_, QStringLiteral("错题本"));
+    connect(notebook_, &NotebookTab::StatusMessage, this,
+        [this](const QString &message) { statusBar()->showMessage(message); });
     setCentralWidget(tabs_);
 
     // Start-up: tab 0 with type 1 (current type, title 数的读法 and its summary).
@@ -138,6 +150,25 @@ void MainWindow::SelectTab(int tab)
     ShowStatusHint();
 }
 
+void MainWindow::SetNotebookFile(const QString &path) { notebook_->OpenFile(path); }
+
+PracticeDialog *MainWindow::OpenPractice(int type)
+{
+    qimbel::Practice &round = book_.PracticeRound();
+    // A round under way goes on; otherwise a new one of the page's type.
+    const int shownType = round.Active() && !round.Finished() ? round.Current().problem.type : type;
+    if (round.Finished())
+        round.Stop();
+    delete practice_;
+    practice_ = new PracticeDialog(round, shownType, this);
+    connect(
+        practice_, &PracticeDialog::MarkedWrong, this, [this](int wrongType, int level, const MarkedProblem &marked) {
+            notebook_->AddMarked(wrongType, level, {marked});
+        });
+    practice_->show();
+    return practice_;
+}
+
 void MainWindow::ShowAbout()
 {
     AboutBox box(this);
@@ -170,9 +201,59 @@ void MainWindow::RestoreSession()
         const QByteArray bytes = file.readAll();
         problem = FromGbk(ReadSession(book_, bytes.toStdString()));
     }
-    if (problem.isEmpty())
+    if (problem.isEmpty()) {
         WriteAllToScreen();
+        // A 练一练 left open goes on where it was.
+        if (book_.PracticeRound().Active() && !book_.PracticeRound().Finished())
+            OpenPractice(book_.PracticeRound().Current().problem.type);
+    }
+    RestorePictures();
     statusBar()->showMessage(problem.isEmpty() ? QStringLiteral("已恢复上次的题目。") : problem);
+}
+
+namespace {
+
+// The bytes of a kept file beside the session file; empty when there is none or it is no file
+// of a size one of ours could have.
+std::string KeptBytes(const QString &path)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > static_cast<qint64>(kLargestPageStateFile) || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
+}
+
+bool WriteKept(const QString &path, const std::string &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
+        && file.commit();
+}
+
+} // namespace
+
+// The chart's table and title and the graph's functions and view, kept in files of their own
+// beside the session file: a damaged one leaves its page as it starts.
+void MainWindow::RestorePictures()
+{
+    if (sessionFile_.isEmpty())
+        return;
+    if (auto *charts = findChild<ChartsPage *>())
+        charts->RestoreKept(KeptBytes(sessionFile_ + QStringLiteral("-chart")));
+    if (auto *graph = findChild<FunctionGraphPage *>())
+        graph->RestoreKept(KeptBytes(sessionFile_ + QStringLiteral("-graph")));
+}
+
+bool MainWindow::SavePictures()
+{
+    bool saved = true;
+    if (auto *charts = findChild<ChartsPage *>())
+        saved = WriteKept(sessionFile_ + QStringLiteral("-chart"), charts->KeptState()) && saved;
+    if (auto *graph = findChild<FunctionGraphPage *>())
+        saved = WriteKept(sessionFile_ + QStringLiteral("-graph"), graph->KeptState()) && saved;
+    return saved;
 }
 
 bool MainWindow::SaveSession()
@@ -184,10 +265,7 @@ bool MainWindow::SaveSession()
             page->ReadFromScreen();
     const std::string bytes = WriteSession(book_);
     QDir().mkpath(QFileInfo(sessionFile_).absolutePath());
-    QSaveFile file(sessionFile_);
-    return file.open(QIODevice::WriteOnly)
-        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-        && file.commit();
+    return WriteKept(sessionFile_, bytes) && SavePictures();
 }
 
 void MainWindow::NewSession()

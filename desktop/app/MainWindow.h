@@ -12,6 +12,8 @@ class QTabWidget;
 
 namespace qimbel {
 
+class NotebookTab;
+class PracticeDialog;
 class ProblemPageWidget;
 
 class MainWindow : public QMainWindow {
@@ -24,10 +26,19 @@ public:
     // The widget of the problem page with template `page`, or nullptr.
     ProblemPageWidget *ProblemPageWidgetOf(int page) const;
 
+    // The 错题本 tab (the last tab) and the file it keeps its entries in.
+    NotebookTab *Notebook() const { return notebook_; }
+    void SetNotebookFile(const QString &path);
+    // 练一练 on a problem page: the window of the round under way, or of a new one of the page's
+    // type; nullptr before the first.
+    PracticeDialog *OpenPractice(int type);
+    PracticeDialog *PracticeWindow() const { return practice_; }
+
     // Opens the about box modally.
     void ShowAbout();
 
-    // The file the session is kept in: RestoreSession reads it, closing the window writes it.
+    // The file the session is kept in: RestoreSession reads it, closing the window writes it;
+    // the chart and graph pages are kept beside it, in the same name with "-chart" and "-graph".
     // Without one (the tests) nothing is read or written.
     void SetSessionFile(const QString &path) { sessionFile_ = path; }
     // The pages as they were left last time. No file is a first start; a damaged or foreign one
@@ -51,11 +62,16 @@ private:
 
     // The model onto every problem page's screen, and the shown tab onto the tab strip.
     void WriteAllToScreen();
+    // The chart and graph pages as they were left, from files beside the session file.
+    void RestorePictures();
+    bool SavePictures();
 
     PageBook book_;
     QString sessionFile_;
     QTabWidget *tabs_ = nullptr;
     std::vector<ProblemPageWidget *> problemWidgets_; // by tab; nullptr for the other pages
+    NotebookTab *notebook_ = nullptr;
+    PracticeDialog *practice_ = nullptr;
 };
 
 } // namespace qimbel

@@ -6,6 +6,7 @@
 // without showing it, checks that the data beside the program were found, and exits.
 #include "desktop/app/MainWindow.h"
 #include "desktop/app/QtTranslations.h"
+#include "desktop/notebook/QtNotebookStore.h"
 #include "desktop/pages/ProblemPageWidget.h"
 #include "pages/ProblemPage.h"
 #include "solver/Solver.h"
@@ -89,6 +90,8 @@ int main(int argc, char **argv)
         return StartupTest();
 
     qimbel::MainWindow window;
+    // The 错题本 stays on the pupil's machine: ~/.local/share/Qimbel/notebook.db on Linux.
+    window.SetNotebookFile(qimbel::NotebookFilePath());
     // ~/.config/Qimbel/session on Linux.
     window.SetSessionFile(
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("session")));

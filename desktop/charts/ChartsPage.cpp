@@ -1,14 +1,18 @@
 #include "desktop/charts/ChartsPage.h"
 
 #include "charts/FrequencyTable.h"
+#include "charts/PageState.h"
 #include "desktop/charts/DisplayListView.h"
 #include "desktop/charts/FrequencyDialog.h"
 #include "desktop/pages/GbkBridge.h"
+
+#include <algorithm>
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -19,6 +23,23 @@ namespace {
 
 constexpr int kGridSize = 35;
 constexpr int kColumnWidth = 100;
+
+// The same cells, whatever empty cells stand around them.
+bool SameCells(const ChartTable &a, const ChartTable &b)
+{
+    const auto cell = [](const ChartTable &t, std::size_t r, std::size_t c) {
+        return r < t.size() && c < t[r].size() ? t[r][c] : std::string();
+    };
+    std::size_t rows = std::max(a.size(), b.size()), columns = 0;
+    for (const ChartTable *t : {&a, &b})
+        for (const std::vector<std::string> &row : *t)
+            columns = std::max(columns, row.size());
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < columns; ++c)
+            if (cell(a, r, c) != cell(b, r, c))
+                return false;
+    return true;
+}
 
 } // namespace
 
@@ -121,9 +142,19 @@ void ChartsPage::OpenFrequencyDialog()
     FrequencyDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    // The pupil's own table and title are replaced only when the pupil says so.
+    const ChartTable kept = Table();
+    const bool own = std::any_of(kept.begin(), kept.end(), [](const std::vector<std::string> &row) {
+        return std::any_of(row.begin(), row.end(), [](const std::string &c) { return !c.empty(); });
+    }) && !SameCells(kept, DefaultChartTable());
+    if (own
+        && QMessageBox::question(this, QStringLiteral("频率分布直方图"),
+               QStringLiteral("直方图的分组会替换表格中的数据和标题，原来的表格不能恢复。要替换吗？"))
+            != QMessageBox::Yes)
+        return;
     const FrequencyTable table = dialog.Table();
     SetTable(FrequencyGrid(table));
-    title_->setText(QStringLiteral("频率分布直方图"));
+    title_->setText(QStringLiteral("频数分布直方图"));
     const std::string title = ToGbk(title_->text());
     picture_->SetPictureSource(
         [table, title](int width, int height) { return DrawHistogram(table, title, width, height); });
@@ -139,6 +170,20 @@ void ChartsPage::Clear()
     grid_->setRowCount(0);
     grid_->setColumnCount(0);
     SetTable({});
+    // The title belongs to the table that went.
+    title_->clear();
+}
+
+std::string ChartsPage::KeptState() const { return WriteChartState({ToGbk(title_->text()), Table()}); }
+
+bool ChartsPage::RestoreKept(const std::string &bytes)
+{
+    const std::optional<ChartState> kept = ReadChartState(bytes);
+    if (!kept)
+        return false;
+    title_->setText(FromGbk(kept->title));
+    SetTable(kept->table);
+    return true;
 }
 
 void ChartsPage::Save() { SaveDisplayList(this, picture_->Picture(), QStringLiteral("统计图.png")); }

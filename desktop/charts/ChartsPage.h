@@ -34,6 +34,11 @@ public:
     void Clear();
     void Save();
 
+    // The title and the table as kept over a restart, and putting back what was kept (false, and
+    // the page as it was, for bytes that are no kept chart).
+    std::string KeptState() const;
+    bool RestoreKept(const std::string &bytes);
+
 private:
     QLineEdit *title_ = nullptr;
     QTableWidget *grid_ = nullptr;

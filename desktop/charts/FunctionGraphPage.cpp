@@ -1,5 +1,6 @@
 #include "desktop/charts/FunctionGraphPage.h"
 
+#include "charts/PageState.h"
 #include "desktop/charts/DisplayListView.h"
 #include "desktop/pages/GbkBridge.h"
 
@@ -20,12 +21,23 @@ namespace qimbel {
 
 namespace {
 
-// A superscript square or cube has no GBK code: it is typed into the model as the power it means.
-QString WithPowers(QString typed)
+// A formula such as x2＝－1 never breaks across two lines of the narrow side panel: a word joiner
+// between two of its characters; lines still break at blanks, Chinese words and punctuation.
+QString Unbroken(const QString &text)
 {
-    typed.replace(QChar(0x00B2), QStringLiteral("^2"));
-    typed.replace(QChar(0x00B3), QStringLiteral("^3"));
-    return typed;
+    const auto formula = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u > 0x20 && u < 0x7f) || (u >= 0xFF0B && u <= 0xFF1E && u != 0xFF0C && u != 0xFF1A && u != 0xFF1B)
+            || u == 0x00D7 || u == 0x00F7 || u == 0x221A || u == 0x00B2 || u == 0x00B3 || u == 0x2212;
+    };
+    QString out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (i + 1 < text.size() && formula(text[i]) && formula(text[i + 1]))
+            out += QChar(0x2060);
+    }
+    return out;
 }
 
 QPushButton *Button(const QString &text, const QString &name, QWidget *parent)
@@ -156,12 +168,20 @@ void FunctionGraphPage::Refresh()
 
 void FunctionGraphPage::Draw()
 {
-    const std::string error = graph_.Add(ToGbk(WithPowers(function_->text())));
+    const std::string error = graph_.Add(ToGbk(function_->text()));
     if (!error.empty()) {
         status_->setText(FromGbk(error));
         return;
     }
     // The list follows the model: a function listed before is checked again, not added twice.
+    status_->setText(QStringLiteral("已画出图象。"));
+    // The box is ready for the next function, which would otherwise be typed onto this one.
+    function_->clear();
+    ShowFunctions();
+}
+
+void FunctionGraphPage::ShowFunctions()
+{
     {
         const QSignalBlocker quiet(list_);
         list_->clear();
@@ -172,9 +192,22 @@ void FunctionGraphPage::Draw()
             item->setForeground(QColor(f.colour.r, f.colour.g, f.colour.b));
         }
     }
-    status_->setText(QStringLiteral("已画出图象。"));
-    properties_->setPlainText(FromGbk(graph_.Properties()));
+    {
+        const QSignalBlocker quiet(grid_);
+        grid_->setChecked(graph_.Grid());
+    }
+    properties_->setPlainText(Unbroken(FromGbk(graph_.Properties())));
     Refresh();
+}
+
+std::string FunctionGraphPage::KeptState() const { return WriteGraphState(graph_); }
+
+bool FunctionGraphPage::RestoreKept(const std::string &bytes)
+{
+    if (!ReadGraphState(graph_, bytes))
+        return false;
+    ShowFunctions();
+    return true;
 }
 
 void FunctionGraphPage::RemoveSelected()
@@ -187,7 +220,7 @@ void FunctionGraphPage::RemoveSelected()
         const QSignalBlocker quiet(list_);
         delete list_->takeItem(row);
     }
-    properties_->setPlainText(FromGbk(graph_.Properties()));
+    properties_->setPlainText(Unbroken(FromGbk(graph_.Properties())));
     Refresh();
 }
 
@@ -206,7 +239,7 @@ void FunctionGraphPage::ClearAll()
 void FunctionGraphPage::ItemChanged(QListWidgetItem *item)
 {
     graph_.SetVisible(list_->row(item), item->checkState() == Qt::Checked);
-    properties_->setPlainText(FromGbk(graph_.Properties()));
+    properties_->setPlainText(Unbroken(FromGbk(graph_.Properties())));
     Refresh();
 }
 

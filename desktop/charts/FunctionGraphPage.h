@@ -32,8 +32,15 @@ public:
     void Save();
     const FunctionGraph &Graph() const { return graph_; }
 
+    // The functions, grid and view as kept over a restart, and putting back what was kept (false,
+    // and the page as it was, for bytes that are no kept graph).
+    std::string KeptState() const;
+    bool RestoreKept(const std::string &bytes);
+
 private:
     void Refresh();
+    // The list of functions, 函数的性质 and the grid box as the model holds them.
+    void ShowFunctions();
     void ShowPointer(int x, int y);
     void ItemChanged(QListWidgetItem *item);
 

@@ -1,5 +1,7 @@
 #include "desktop/kousuan/KouSuanWindow.h"
 
+#include "notebook/Notebook.h"
+
 #include "desktop/app/ProgramIcon.h"
 #include "desktop/kousuan/SheetPrinter.h"
 #include "desktop/pages/GbkBridge.h"
@@ -373,6 +375,7 @@ void KouSuanWindow::AnswerCurrent(const QString &typed)
             feedback_->setText(QStringLiteral("上一题做对了！"));
         return;
     case Verdict::Wrong:
+        KeepWrong(order_[position_], typed);
         answer_->setStyleSheet(QString::fromLatin1(kWrongStyle));
         feedback_->setText(QStringLiteral("不对，再想一想，改好后再按回车；也可以按“下一题”。"));
         answer_->selectAll();
@@ -381,6 +384,28 @@ void KouSuanWindow::AnswerCurrent(const QString &typed)
         feedback_->setText(QStringLiteral("请写一个数。"));
         return;
     }
+}
+
+void KouSuanWindow::SetNotebook(Notebook *notebook, int today)
+{
+    notebook_ = notebook;
+    today_ = today;
+}
+
+// A wrong answer goes into the 错题本 as a problem of 四则混合运算, where it can be redone with
+// its working.
+void KouSuanWindow::KeepWrong(std::size_t index, const QString &typed)
+{
+    if (notebook_ == nullptr || index >= practice_->Count())
+        return;
+    const Problem &problem = practice_->Problems()[index];
+    std::string question = QuestionText(problem);
+    const std::string equals = ToGbk(QStringLiteral("＝"));
+    while (question.size() >= equals.size()
+        && question.compare(question.size() - equals.size(), equals.size(), equals) == 0)
+        question.erase(question.size() - equals.size());
+    NotebookEntry entry = EntryOfAnswer(8, question, ToGbk(typed.trimmed()), AnswerText(problem));
+    notebook_->Add(entry, today_);
 }
 
 void KouSuanWindow::NextProblem()
@@ -404,6 +429,7 @@ void KouSuanWindow::CheckSheet()
             edit->setStyleSheet(QString::fromLatin1(kRightStyle));
             edit->setReadOnly(true);
         } else if (verdict == Verdict::Wrong) {
+            KeepWrong(i, edit->text());
             edit->setStyleSheet(QString::fromLatin1(kWrongStyle));
         }
     }

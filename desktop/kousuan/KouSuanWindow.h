@@ -24,6 +24,10 @@ class QStackedWidget;
 class QTimer;
 class QGridLayout;
 
+namespace qimbel {
+class Notebook;
+}
+
 namespace qimbel::kousuan {
 
 class KouSuanWindow : public QWidget {
@@ -52,12 +56,16 @@ public:
     // Practises again the problems that are still wrong, one at a time.
     void RetryWrong();
 
+    // Wrong answers go into this 错题本 (not owned; nullptr: nowhere), dated `today`.
+    void SetNotebook(Notebook *notebook, int today);
+
     // The worksheet followed by the answer sheet as a PDF file; false when it cannot be written.
     bool ExportPdf(const QString &path);
     QString ReportText() const;
 
 private:
     void BuildOptions(QWidget *panel);
+    void KeepWrong(std::size_t index, const QString &typed);
     void BuildPractice(QWidget *panel);
     void ShowCurrent();
     void Tick();
@@ -107,6 +115,8 @@ private:
     std::unique_ptr<Practice> practice_;
     std::vector<std::size_t> order_; // the problems of this round, one at a time
     std::size_t position_ = 0;
+    Notebook *notebook_ = nullptr;
+    int today_ = 0;
 };
 
 } // namespace qimbel::kousuan

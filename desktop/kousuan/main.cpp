@@ -2,8 +2,11 @@
 // 自动出卷及测试 or on its own.
 #include "desktop/app/QtTranslations.h"
 #include "desktop/kousuan/KouSuanWindow.h"
+#include "desktop/notebook/QtNotebookStore.h"
+#include "notebook/Notebook.h"
 
 #include <QApplication>
+#include <QDate>
 
 int main(int argc, char **argv)
 {
@@ -11,6 +14,12 @@ int main(int argc, char **argv)
     qimbel::InstallQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("口算练习生成器"));
     qimbel::kousuan::KouSuanWindow window;
+    // Wrong answers go into the same 错题本 as the main window's; without it the practice goes on.
+    qimbel::QtNotebookStore store;
+    qimbel::Notebook notebook(&store);
+    const QDate today = QDate::currentDate();
+    if (store.Open(qimbel::NotebookFilePath()).ok() && notebook.Open())
+        window.SetNotebook(&notebook, qimbel::DayOfDate(today.year(), today.month(), today.day()));
     window.show();
     return QApplication::exec();
 }

@@ -1,8 +1,9 @@
 #include "desktop/pages/GbkBridge.h"
 
+#include "typeset/GbkUnicode.h"
+
 #include <QByteArray>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace qimbel {
 
@@ -16,17 +17,21 @@ QString FromGbk(const std::string &gbk)
 
 QString FromGbk(const char *gbk) { return FromGbk(std::string(gbk != nullptr ? gbk : "")); }
 
-std::string ToGbk(const QString &text)
+namespace {
+
+TypedText Read(const QString &text)
 {
     QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QChar::LineSeparator, QLatin1Char('\n'));
     lines.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-
-    QStringEncoder encoder("GBK");
-    const QByteArray bytes = encoder.encode(lines);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const QByteArray utf8 = lines.toUtf8();
+    return ReadTypedUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
+
+} // namespace
+
+std::string ToGbk(const QString &text) { return Read(text).gbk; }
+
+QString UnreadableCharacter(const QString &text) { return QString::fromStdString(Read(text).refusal); }
 
 } // namespace qimbel

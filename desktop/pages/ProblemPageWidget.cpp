@@ -6,11 +6,12 @@
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/SaveFolder.h"
 #include "desktop/pages/TextBoxFont.h"
+#include "desktop/pages/TypesetView.h"
 #include "desktop/tools/SymbolPalette.h"
+#include "maker/ProblemMaker.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "desktop/pages/TypesetView.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -89,6 +90,10 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     compute_ = AddButton(this, QStringLiteral("再进行运算操作(&R)"), 1006, {});
     compute_->setToolTip(kCheckFirst);
     mark_ = AddButton(this, QStringLiteral("批改我的解答(&M)"), 0, QStringLiteral("button_mark"));
+    // 一步一步: the last line checked at once, or the next move named.
+    markLast_ = AddButton(this, QStringLiteral("下一步检查(&J)"), 0, QStringLiteral("button_mark_last"));
+    hint_ = AddButton(this, QStringLiteral("提示(&T)"), 0, QStringLiteral("button_hint"));
+    practice_ = AddButton(this, QStringLiteral("练一练"), 0, QStringLiteral("button_practice"));
 
     auto *actionRow = new QHBoxLayout;
     actionRow->addWidget(insert);
@@ -141,6 +146,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     titleRow->addWidget(title_, 1);
     titleRow->addWidget(plainButton_);
     titleRow->addWidget(typesetButton_);
+    // 练一练 sits above the text box: the row of action buttons is full at the smallest width.
+    titleRow->addWidget(practice_);
 
     auto *middle = new QVBoxLayout;
     middle->addLayout(titleRow);
@@ -196,6 +203,12 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     options->addWidget(showExplain_, 1, 1);
     side->addLayout(options);
 
+    // 一步一步 stands above the example: the pupil works beside it one line at a time.
+    auto *stepRow = new QHBoxLayout;
+    stepRow->addWidget(markLast_);
+    stepRow->addWidget(hint_);
+    side->addLayout(stepRow);
+
     QPushButton *example = AddButton(this, QStringLiteral("示例(&E)"), 1094, {});
     QPushButton *help = AddButton(this, QStringLiteral("帮助(&H)"), 1013, {});
     QPushButton *about = AddButton(this, QStringLiteral("关于(&A)"), 1014, {});
@@ -224,8 +237,13 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     page->addLayout(middle, 1);
     page->addWidget(sideColumn);
 
-    connect(check, &QPushButton::clicked, this, [this] { Run([this] { model_.Check(); }); });
+    connect(check, &QPushButton::clicked, this, [this] {
+        if (!RefusesTyped())
+            Run([this] { model_.Check(); });
+    });
     connect(compute_, &QPushButton::clicked, this, [this] {
+        if (RefusesTyped())
+            return;
         // The text box is written once, after the last line; a long compute shows the busy cursor.
         BusyCursorGuard busy;
         Run([this, &busy] {
@@ -235,7 +253,18 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
                 busy.Show();
         });
     });
-    connect(mark_, &QPushButton::clicked, this, [this] { Run([this] { model_.Mark(); }); });
+    connect(mark_, &QPushButton::clicked, this, [this] {
+        if (RefusesTyped())
+            return;
+        Run([this] { model_.Mark(); });
+        emit Marked();
+    });
+    connect(markLast_, &QPushButton::clicked, this, [this] { Run([this] { model_.MarkLast(); }); });
+    connect(hint_, &QPushButton::clicked, this, [this] { Run([this] { model_.Hint(); }); });
+    connect(practice_, &QPushButton::clicked, this, [this] {
+        ReadFromScreen();
+        emit PracticeRequested();
+    });
     connect(clear, &QPushButton::clicked, this, [this] { Run([this] { model_.Clear(); }); });
     connect(example, &QPushButton::clicked, this, [this] { Run([this] { model_.Example(); }); });
     connect(insert, &QPushButton::clicked, this, [this] { OpenSymbolPalette(); });
@@ -272,7 +301,8 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     QList<QWidget *> order;
     for (QPushButton *button : typeColumn->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
         order.append(button);
-    order << edit_ << typeset_ << check << compute_ << mark_ << plainButton_ << typesetButton_ << insert << clear;
+    order << edit_ << typeset_ << check << compute_ << mark_ << markLast_ << hint_ << plainButton_ << typesetButton_
+          << insert << clear;
     if (methods_ != nullptr)
         for (QRadioButton *radio : methods_->findChildren<QRadioButton *>())
             order.append(radio);
@@ -365,9 +395,16 @@ void ProblemPageWidget::WriteToScreen()
     summary_->setText(FromGbk(model_.Summary()));
     compute_->setEnabled(model_.ComputeEnabled());
     mark_->setEnabled(model_.MarkEnabled());
+    practice_->setEnabled(model_.MarkEnabled() || CanMake(model_.Type()));
     mark_->setToolTip(model_.MarkEnabled()
             ? QStringLiteral("先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改")
             : QStringLiteral("这一类题目还不能批改"));
+    markLast_->setEnabled(model_.MarkEnabled());
+    markLast_->setToolTip(model_.MarkEnabled() ? QStringLiteral("只检查最后写的一步：和它前面的一行比较")
+                                               : QStringLiteral("这一类题目还不能批改"));
+    hint_->setEnabled(model_.MarkEnabled());
+    hint_->setToolTip(model_.MarkEnabled() ? QStringLiteral("说出下一步该怎么做，但不替你做")
+                                           : QStringLiteral("这一类题目还不能批改"));
     const PageOptions &options = model_.Options();
     showIntro_->setChecked(options.showIntro);
     showResult_->setChecked(options.showResult);
@@ -384,7 +421,7 @@ void ProblemPageWidget::ShowTypeset(bool typeset)
     if (typeset) {
         // The view keeps the line at the top of the text box at its own top.
         const int top = edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
-        typeset_->SetText(ToGbk(edit_->toPlainText()));
+        typeset_->SetText(ToGbk(edit_->toPlainText()), ReadsDivisionAsFraction(CurrentType()));
         if (!TypesetShown())
             typeset_->ScrollToLine(top);
     } else if (TypesetShown()) {
@@ -444,8 +481,22 @@ void ProblemPageWidget::UpdateStatus()
     }
 }
 
+bool ProblemPageWidget::RefusesTyped()
+{
+    const QString sentence = UnreadableCharacter(edit_->toPlainText());
+    if (sentence.isEmpty())
+        return false;
+    // The text stays as typed, so the pupil can find the character and take it out.
+    QMessageBox box(QMessageBox::NoIcon, QString(), sentence, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("message"));
+    box.exec();
+    return true;
+}
+
 void ProblemPageWidget::CheckAndCompute()
 {
+    if (RefusesTyped())
+        return;
     Run([this] {
         model_.Check();
         model_.Compute();
@@ -463,7 +514,8 @@ bool ProblemPageWidget::ExportPdfTo(const QString &path) const
 {
     // What is shown goes on paper.
     if (TypesetShown())
-        return ExportTypesetPdf(path, title_->text(), ToGbk(edit_->toPlainText()));
+        return ExportTypesetPdf(
+            path, title_->text(), ToGbk(edit_->toPlainText()), ReadsDivisionAsFraction(CurrentType()));
     return ExportPdf(path, title_->text(), edit_->toPlainText());
 }
 
@@ -476,7 +528,7 @@ void ProblemPageWidget::Print()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (TypesetShown())
-        PrintTypesetOn(printer, title_->text(), ToGbk(edit_->toPlainText()));
+        PrintTypesetOn(printer, title_->text(), ToGbk(edit_->toPlainText()), ReadsDivisionAsFraction(CurrentType()));
     else
         PrintOn(printer, title_->text(), edit_->toPlainText());
 }

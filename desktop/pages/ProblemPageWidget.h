@@ -30,6 +30,8 @@ public:
 
     // The screen into the model: the text box and the four option boxes.
     void ReadFromScreen();
+    // Shows the sentence naming a typed character that cannot be read; true when there was one.
+    bool RefusesTyped();
     // The model onto the screen: text box, title, summary, option boxes, and the enabled state
     // of the text box and of the compute button.
     void WriteToScreen();
@@ -55,6 +57,10 @@ signals:
     void StatusHintChanged(const QString &hint);
     // 关于 on the page.
     void AboutRequested();
+    // 批改我的解答 marked the page (its wrong problems go to the 错题本).
+    void Marked();
+    // 练一练 on the page.
+    void PracticeRequested();
 
 private:
     void BuildTypeColumn(QWidget *column);
@@ -88,6 +94,9 @@ private:
     QLabel *summary_ = nullptr; // 1216
     QPushButton *compute_ = nullptr; // 1006
     QPushButton *mark_ = nullptr; // 批改我的解答
+    QPushButton *markLast_ = nullptr; // 下一步检查
+    QPushButton *hint_ = nullptr; // 提示
+    QPushButton *practice_ = nullptr; // 练一练
     QCheckBox *showIntro_ = nullptr; // 1015
     QCheckBox *showResult_ = nullptr; // 1259
     QCheckBox *showWorking_ = nullptr; // 1260

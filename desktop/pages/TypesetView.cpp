@@ -83,7 +83,7 @@ void PaintTypeset(QPainter &painter, const TsDisplayList &list, const QtTypesetM
     painter.restore();
 }
 
-void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::string &gbk)
+void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::string &gbk, bool divisionBars)
 {
     QPainter painter(&device);
     if (!painter.isActive())
@@ -92,8 +92,10 @@ void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::
     // The size of the plain printout's text, in the device's pixels, a little larger for the
     // fractions and exponents.
     const double size = kPrintPointSize * device.logicalDpiY() / 72.0;
-    const TsDisplayList list = LayoutTypeset(ReadTypeset(gbk), metrics, size, 0);
     const double pageWidth = device.width();
+    // Labels that would not fit beside their steps go under them; only a step wider than the
+    // paper scales the page down.
+    const TsDisplayList list = LayoutTypeset(ReadTypeset(gbk, divisionBars), metrics, size, 0, pageWidth);
     const double pageHeight = device.height();
     const double scale = list.width > pageWidth ? pageWidth / list.width : 1.0;
 
@@ -134,9 +136,9 @@ void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::
     }
 }
 
-bool ExportTypesetPdf(const QString &path, const QString &title, const std::string &gbk)
+bool ExportTypesetPdf(const QString &path, const QString &title, const std::string &gbk, bool divisionBars)
 {
-    return WritePdf(path, title, [&](QPagedPaintDevice &device) { PrintTypesetOn(device, title, gbk); });
+    return WritePdf(path, title, [&](QPagedPaintDevice &device) { PrintTypesetOn(device, title, gbk, divisionBars); });
 }
 
 TypesetView::TypesetView(QWidget *parent)
@@ -149,13 +151,21 @@ TypesetView::TypesetView(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void TypesetView::SetText(const std::string &gbk)
+void TypesetView::SetText(const std::string &gbk, bool divisionBars)
 {
-    if (gbk == text_ && !list_.lines.empty())
+    if (gbk == text_ && divisionBars == divisionBars_ && !list_.lines.empty())
         return;
     text_ = gbk;
-    list_ = LayoutTypeset(ReadTypeset(text_), metrics_, kTypesetPixelSize, kMargin);
+    divisionBars_ = divisionBars;
+    document_ = ReadTypeset(text_, divisionBars);
     anchor_ = cursor_ = -1;
+    Relayout();
+}
+
+void TypesetView::Relayout()
+{
+    layoutWidth_ = viewport()->width();
+    list_ = LayoutTypeset(document_, metrics_, kTypesetPixelSize, kMargin, layoutWidth_);
     UpdateScrollBars();
     viewport()->update();
 }
@@ -234,7 +244,12 @@ void TypesetView::paintEvent(QPaintEvent *)
 void TypesetView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBars();
+    // The lines are laid out for the view's width: a wider or narrower view moves labels
+    // beside or under their steps.
+    if (viewport()->width() != layoutWidth_ && !document_.lines.empty())
+        Relayout();
+    else
+        UpdateScrollBars();
 }
 
 void TypesetView::mousePressEvent(QMouseEvent *event)
@@ -265,6 +280,13 @@ void TypesetView::keyPressEvent(QKeyEvent *event)
     }
     if (event->matches(QKeySequence::SelectAll)) {
         SelectAll();
+        return;
+    }
+    // A paste is typing too: it goes into the plain text, never lost here.
+    if (event->matches(QKeySequence::Paste)) {
+        const QString pasted = QApplication::clipboard()->text();
+        if (!pasted.isEmpty())
+            emit TypingStarted(pasted);
         return;
     }
     const QString text = event->text();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "typeset/TypesetDisplay.h"
+#include "typeset/TypesetTree.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -45,16 +46,18 @@ void PaintTypeset(QPainter &painter, const TsDisplayList &list, const QtTypesetM
 
 // 打印 and 导出PDF of the typeset view: the title, then the typeset lines, a line never cut across
 // two pages; a page wider than the paper is scaled down to its width.
-void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::string &gbk);
-bool ExportTypesetPdf(const QString &path, const QString &title, const std::string &gbk);
+// `divisionBars`: "÷" is set as a fraction bar (see ReadTypeset).
+void PrintTypesetOn(QPagedPaintDevice &device, const QString &title, const std::string &gbk, bool divisionBars = false);
+bool ExportTypesetPdf(const QString &path, const QString &title, const std::string &gbk, bool divisionBars = false);
 
 class TypesetView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit TypesetView(QWidget *parent = nullptr);
 
-    // The text box as the page model holds it: GBK with CR LF line ends.
-    void SetText(const std::string &gbk);
+    // The text box as the page model holds it: GBK with CR LF line ends; `divisionBars` for the
+    // types that read "÷" as a fraction bar.
+    void SetText(const std::string &gbk, bool divisionBars = false);
     const TsDisplayList &Page() const { return list_; }
 
     // The selected lines (all of them when none is selected) as plain text, LF line ends.
@@ -80,8 +83,12 @@ protected:
 private:
     int LineAt(double y) const;
     void UpdateScrollBars();
+    void Relayout();
 
     std::string text_;
+    TsDocument document_;
+    bool divisionBars_ = false;
+    int layoutWidth_ = -1;
     TsDisplayList list_;
     QtTypesetMetrics metrics_;
     int anchor_ = -1, cursor_ = -1; // selected lines, anchor_..cursor_ in either order

@@ -4,6 +4,8 @@
 #include "desktop/app/MainWindow.h"
 #include "desktop/kousuan/KouSuanWindow.h"
 #include "desktop/kousuan/SheetPrinter.h"
+#include "desktop/notebook/NotebookTab.h"
+#include "desktop/notebook/PracticeDialog.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/ProblemPageWidget.h"
 #include "desktop/tools/HandbookViewer.h"
@@ -16,6 +18,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -267,11 +270,65 @@ QWidget *Handbook(MainWindow &window, int label, const QString &anchor)
 
 } // namespace
 
+// Pages 134 and 135 marked with a few wrong workings on three days: the 错题本 tab as a pupil
+// finds it a few days later, the oldest due entry selected.
+QWidget *NotebookTabScene(MainWindow &window)
+{
+    NotebookTab *tab = window.Notebook();
+    const auto mark = [&](int page, int typeButton, int day, const QString &text) {
+        tab->SetToday(day);
+        window.TabWidget()->setCurrentIndex(TabOfPage(page));
+        ProblemPageWidget *widget = window.ProblemPageWidgetOf(page);
+        if (typeButton != 0)
+            Child<QPushButton>(widget, QStringLiteral("type_%1").arg(typeButton))->click();
+        widget->findChild<QPlainTextEdit *>(QStringLiteral("edit_1004"))->setPlainText(text);
+        Button(widget, QStringLiteral("button_mark"))->click();
+    };
+    const int today = 20795;
+    mark(134, 0, today - 5, QStringLiteral("7-(1+2)\n=7-1+2\n=8"));
+    mark(134, 0, today - 3, QStringLiteral("5-8\n=3"));
+    mark(134, 0, today - 1, QStringLiteral("12-(5-3)\n=12-5-3\n=4"));
+    mark(134, 0, today, QStringLiteral("9-(4+1)\n=9-4+1\n=6"));
+    tab->SetToday(today);
+    window.TabWidget()->setCurrentWidget(tab);
+    Child<QListWidget>(tab, QStringLiteral("notebook_list"))->setCurrentRow(0);
+    return nullptr;
+}
+
+// 练一练 on page 134, the second problem marked wrong (problems as a maker of 四则混合运算 makes
+// them at 基础).
+QWidget *PracticeScene(MainWindow &window)
+{
+    window.TabWidget()->setCurrentIndex(TabOfPage(134));
+    window.Book().PracticeRound().SetMakers(
+        [](int type, MakerLevel level, int count, std::uint64_t) {
+            MadeProblems made;
+            const char *lines[] = {"36－(14＋9)", "48－(20－7)", "25＋(31－16)", "60－(18＋12)", "72－(30－5)"};
+            for (int i = 0; i < count && i < 5; ++i)
+                made.problems.push_back({type, level, ToGbk(QString::fromUtf8(lines[i])), ""});
+            return made;
+        },
+        Similar);
+    PracticeDialog *dialog = window.OpenPractice(8);
+    dialog->StartRound(0, 5);
+    const auto press = [&](const char *name) { Button(dialog, QString::fromLatin1(name))->click(); };
+    auto *working = Child<QPlainTextEdit>(dialog, QStringLiteral("practice_working"));
+    working->setPlainText(QStringLiteral("=36-23\n=13"));
+    press("button_practice_mark");
+    press("button_practice_next");
+    working->setPlainText(QStringLiteral("=48-20-7\n=21"));
+    press("button_practice_mark");
+    return dialog;
+}
+
 const std::vector<Scene> &Scenes()
 {
     // One entry per picture.
     static const std::vector<Scene> scenes = {
         {"screenshot.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 20); }},
+        {"screenshots/notebook.png", kLarge, [](MainWindow &w) { return NotebookTabScene(w); }},
+        {"screenshots/notebook-small-window.png", kSmall, [](MainWindow &w) { return NotebookTabScene(w); }},
+        {"screenshots/practice.png", kSmall, [](MainWindow &w) { return PracticeScene(w); }},
         {"screenshots/typed-lines-stay.png", kSmall, [](MainWindow &w) { return TypedLinesStay(w); }},
         {"screenshots/small-window.png", kSmall, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
         {"screenshots/tab0-unit-conversion.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 129, 6); }},
@@ -390,6 +447,13 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab2-number-patterns.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 131, 33); }},
         {"screenshots/tab4-surds.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 24); }},
         {"screenshots/tab5-quadratic-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 28); }},
+        // Long step labels in the smallest window: under their steps, nothing cut at the edge.
+        {"screenshots/typeset-simplified-calculation.png", kSmall,
+            [](MainWindow &w) { return Worked(w, 130, 11, {}, true); }},
+        {"screenshots/typeset-linear-equation.png", kSmall,
+            [](MainWindow &w) {
+                return Worked(w, 135, 25, QStringLiteral("3(x-2)+1=x-(2x-1)\n(x+1)/2-(2x-1)/3=1"), true);
+            }},
     };
     return scenes;
 }

@@ -74,7 +74,7 @@ out=$(printf '长方形的长是5米\n' | "$cli" --page 131 2>/tmp/qimbel-cli-er
 status=$?
 expect "word problem without 〖〗: status" 0 "$status"
 expect "word problem without 〖〗: text box" "长方形的长是5米" "$out"
-expect "word problem without 〖〗: message" "请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！" \
+expect "word problem without 〖〗: message" "请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖长方形〗！" \
     "$(cat /tmp/qimbel-cli-err.$$)"
 rm -f /tmp/qimbel-cli-err.$$
 out=$(printf '〖长方形〗长是5，宽是3，求面积是多少？\n' | "$cli" --page 131 2>&1 | grep '^＝15')
@@ -105,6 +105,13 @@ expect "compute-only fraction" "  1/2" "$(printf '3/4×2/3\n' | "$cli" --type 20
 expect "compute-only keeps the text" "3/4×2/3" "$(printf '3/4×2/3\n' | "$cli" --type 20 --compute-only | head -n 1)"
 printf '' | "$cli" --type 20 --check-only --compute-only >/dev/null 2>&1
 expect "check-only with compute-only" 2 $?
+
+# What an input method types is read; a character that still cannot be read is named, in Chinese,
+# with its line, and the status is 1.
+expect "full-width input" "2×(3＋4)－5" "$(printf '２*(３+４)−５\n' | "$cli" --type 8 --check-only)"
+err=$(printf '1+2\n3+\360\237\230\200\n' | "$cli" --type 8 2>&1 >/dev/null)
+expect "unreadable status" 1 $?
+expect "unreadable named" "qimbel-cli: 第2行有无法处理的字符“😀”（U+1F600），请删去它，或换成键盘上的符号再试。" "$err"
 
 if [ "$failures" -eq 0 ]; then echo "cli contract: all checks passed"; fi
 [ "$failures" -eq 0 ]

@@ -103,9 +103,11 @@ TEST_P(Golden, MatchesByteForByte)
     const HeadlessArgs args = ParseHeadlessArgs(Words(ReadFile(dir / "cmd")));
     ASSERT_TRUE(args.request.has_value()) << args.error;
 
-    const std::optional<std::string> input = Utf8ToGbkText(ReadFile(dir / "input.txt"));
+    // The input is read as qimbel-cli reads what a pupil types (full-width digits, x², − …).
+    std::string refusal;
+    const std::optional<std::string> input = TypedToGbkText(ReadFile(dir / "input.txt"), refusal);
     const std::optional<std::string> expected = Utf8ToGbkText(ReadFile(dir / "expected.txt"));
-    ASSERT_TRUE(input.has_value()) << "input.txt is not UTF-8 text that GBK can hold";
+    ASSERT_TRUE(input.has_value()) << "input.txt: " << refusal;
     ASSERT_TRUE(expected.has_value()) << "expected.txt is not UTF-8 text that GBK can hold";
 
     const std::string actual = RunHeadless(*args.request, *input);

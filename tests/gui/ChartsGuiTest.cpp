@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -107,9 +108,13 @@ private slots:
         QVERIFY(Near(image, view.PixelX(0), view.PixelY(1), IsRed));
         QVERIFY(Near(image, view.PixelX(2), view.PixelY(5), IsRed));
         QCOMPARE(Child<QLabel>(page.get(), QStringLiteral("label_status"))->text(), QStringLiteral("已画出图象。"));
-        QVERIFY(Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))
-                    ->toPlainText()
+        const QString properties = Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))->toPlainText();
+        QVERIFY(QString(properties)
+                    .remove(QChar(0x2060))
                     .contains(QStringLiteral("与x轴的交点：令y＝0，得2x＋1＝0，解得x＝－0.5，交点是(－0.5，0)。")));
+        // A formula is joined so that the narrow panel never breaks it; Chinese text is not.
+        QVERIFY(properties.contains(QStringLiteral("x\u2060＝\u2060－\u20600\u2060.\u20605")));
+        QVERIFY(properties.contains(QStringLiteral("令y")));
 
         // A larger page, a larger picture at the same scale.
         const QSize before = picture->size();
@@ -169,6 +174,7 @@ private slots:
         QVERIFY(Near(image, view.PixelX(-3), view.PixelY(5), IsBlue));
         QVERIFY(Child<QPlainTextEdit>(page.get(), QStringLiteral("text_properties"))
                     ->toPlainText()
+                    .remove(QChar(0x2060))
                     .contains(QStringLiteral("交点是(1，1)、(－2，4)。")));
         list->item(0)->setCheckState(Qt::Unchecked);
         image = picture->grab().toImage();
@@ -187,6 +193,17 @@ private slots:
             QStringLiteral("第1个字符“(”的括号没有配对的右括号。"));
         QCOMPARE(picture->grab().toImage(), first);
         QCOMPARE(page->Graph().Functions().size(), std::size_t(1));
+        // A refused function stays in the box to be put right; a drawn one leaves it empty, so the
+        // next function is never typed onto it.
+        auto *box = Child<QLineEdit>(page.get(), QStringLiteral("edit_function"));
+        QCOMPARE(box->text(), QStringLiteral("(x＋1"));
+        box->setText(QStringLiteral("12 18"));
+        Child<QPushButton>(page.get(), QStringLiteral("button_draw"))->click();
+        QCOMPARE(page->Graph().Functions().size(), std::size_t(1));
+        box->setText(QStringLiteral("y＝2x＋1"));
+        Child<QPushButton>(page.get(), QStringLiteral("button_draw"))->click();
+        QCOMPARE(page->Graph().Functions().size(), std::size_t(2));
+        QCOMPARE(box->text(), QString());
     }
 
     void savedPictureIsThePictureShown()
@@ -286,6 +303,8 @@ private slots:
         for (const std::vector<std::string> &row : page->Table())
             for (const std::string &cell : row)
                 QVERIFY(cell.empty());
+        // The title went with the table it named.
+        QVERIFY(Child<QLineEdit>(page.get(), QStringLiteral("edit_title"))->text().isEmpty());
     }
 
     void frequencyDialogFillsTheGridOrChangesNothing()
@@ -318,6 +337,27 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 green += image.pixel(x, y) == ColourOf(0);
         QVERIFY(green > 1000);
+    }
+
+    // The pupil's own table is replaced by a histogram only after a yes.
+    void frequencyDialogAsksBeforeReplacingThePupilsTable()
+    {
+        auto page = ChartPage();
+        auto *grid = Child<QTableWidget>(page.get(), QStringLiteral("grid"));
+        grid->setItem(1, 1, new QTableWidgetItem(QStringLiteral("99")));
+        const ChartTable before = page->Table();
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            WhenModal([answer](QWidget *dialog) {
+                Child<QPlainTextEdit>(dialog, QStringLiteral("edit_data"))->setPlainText(QStringLiteral("141 143 150"));
+                WhenModal([answer](QWidget *box) { qobject_cast<QMessageBox *>(box)->button(answer)->click(); });
+                Child<QPushButton>(dialog, QStringLiteral("button_ok"))->click();
+            });
+            Child<QPushButton>(page.get(), QStringLiteral("button_histogram"))->click();
+            QCOMPARE(page->Table() == before, answer == QMessageBox::No);
+        }
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("分组"));
+        // The bars are counts, as the axis says.
+        QCOMPARE(Child<QLineEdit>(page.get(), QStringLiteral("edit_title"))->text(), QStringLiteral("频数分布直方图"));
     }
 
     void frequencyDialogTakesAPastedColumnWithTabAndEnter()

@@ -5,11 +5,11 @@
 #include "desktop/pages/BusyCursorGuard.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/ProblemPageWidget.h"
+#include "desktop/pages/TypesetView.h"
 #include "desktop/tools/SymbolPalette.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "desktop/pages/TypesetView.h"
 #include "solver/Solver.h"
 #include "typeset/TypesetLayout.h"
 
@@ -37,6 +37,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <memory>
 
 using namespace qimbel;
 
@@ -67,9 +68,10 @@ private slots:
     void startsOnTheFirstTabWithTypeOne()
     {
         MainWindow window;
-        QCOMPARE(window.TabWidget()->count(), 10);
+        QCOMPARE(window.TabWidget()->count(), 11);
         QCOMPARE(window.TabWidget()->tabText(0), QStringLiteral("小学基础知识"));
         QCOMPARE(window.TabWidget()->tabText(9), QStringLiteral("自动出卷及测试"));
+        QCOMPARE(window.TabWidget()->tabText(10), QStringLiteral("错题本"));
         QCOMPARE(window.TabWidget()->currentIndex(), 0);
         QCOMPARE(CurrentType(), 1);
         QCOMPARE(LabelText(window, 129, 1263), QStringLiteral("数的读法"));
@@ -140,6 +142,35 @@ private slots:
         QVERIFY(Button(window, 130, QStringLiteral("button_1006"))->isEnabled());
     }
 
+    // What an input method types reaches the page in the forms it reads; a character that cannot
+    // be read is named in a message box, and the text stays as typed for the pupil to mend.
+    void inputMethodFormsAreReadAndAnUnreadableCharacterIsNamed()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(1);
+        QPlainTextEdit *edit = Edit(window, 130);
+        QPushButton *check = Button(window, 130, QStringLiteral("button_1039"));
+        edit->setPlainText(QStringLiteral("２*(３+４)−５\nx²·3"));
+        check->click();
+        QCOMPARE(edit->toPlainText(), QStringLiteral("2×(3＋4)－5\nx^2×3"));
+
+        const QString typed = QStringLiteral("1+2\n3+") + QString::fromUtf8("\xF0\x9F\x98\x80");
+        edit->setPlainText(typed);
+        auto message = std::make_shared<QString>();
+        QTimer::singleShot(0, [message] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                *message = box->text();
+                box->close();
+            }
+        });
+        check->click();
+        QApplication::processEvents();
+        QVERIFY2(message->startsWith(QStringLiteral("第2行有无法处理的字符"))
+                && message->contains(QStringLiteral("U+1F600")),
+            qPrintable(*message));
+        QCOMPARE(edit->toPlainText(), typed);
+    }
+
     void computeNeedsACheckEveryTimeOnTheJuniorCalculationPage()
     {
         MainWindow window;
@@ -181,13 +212,39 @@ private slots:
         edit->setPlainText(QStringLiteral("5-8\n＝3"));
         mark->click();
         QCOMPARE(edit->toPlainText(),
-            QStringLiteral("5-8\n＝3\n---------------------------------------------\n批改结果：\n5-8\n＝3\n"
-                           "× 第1步错了：符号错误。\n应该是：－3\n还没有做完：答案不对，要从第1步改起。\n共1步，对0步。\n"));
+            QStringLiteral(
+                "5-8\n＝3\n---------------------------------------------\n批改结果：\n5-8\n＝3\n"
+                "× 第1步错了：符号错误。\n应该是：－3\n还没有做完：答案不对，要从第1步改起。\n共1步，对0步。\n"));
         QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("已批改 1 道题：共1步，对0步。"));
         Button(window, 134, QStringLiteral("type_24_1144"))->click();
         QVERIFY(!mark->isEnabled());
         for (int page : {129, 130, 131, 133, 135})
             QVERIFY(Button(window, page, QStringLiteral("button_mark")) != nullptr);
+    }
+
+    // 下一步检查 and 提示 stand beside it: the last line checked at once, the next move named.
+    void stepAtATimeButtonsAnswerBelowTheWorking()
+    {
+        MainWindow window;
+        window.TabWidget()->setCurrentIndex(4);
+        QPushButton *last = Button(window, 134, QStringLiteral("button_mark_last"));
+        QPushButton *hint = Button(window, 134, QStringLiteral("button_hint"));
+        QVERIFY(last->isEnabled());
+        QVERIFY(hint->isEnabled());
+        QPlainTextEdit *edit = Edit(window, 134);
+        edit->setPlainText(QStringLiteral("36-20÷4\n＝16÷4"));
+        last->click();
+        QCOMPARE(edit->toPlainText(),
+            QStringLiteral("36-20÷4\n＝16÷4\n---------------------------------------------\n下一步检查：\n＝16÷4\n"
+                           "× 第1步错了：运算顺序错误，先算乘除，后算加减。\n应该是：36－5\n"));
+        edit->setPlainText(QStringLiteral("36-20÷4"));
+        hint->click();
+        QCOMPARE(edit->toPlainText(),
+            QStringLiteral("36-20÷4\n---------------------------------------------\n提示：\n下一步：先算20÷4\n"));
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("下一步：先算20÷4"));
+        Button(window, 134, QStringLiteral("type_24_1144"))->click();
+        QVERIFY(!last->isEnabled());
+        QVERIFY(!hint->isEnabled());
     }
 
     void optionBoxesSetTheDetailLevelOfACompute()
@@ -281,7 +338,7 @@ private slots:
         });
         Button(window, 131, QStringLiteral("button_1006"))->click();
         QCOMPARE(shown,
-            QStringLiteral("请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖边长〗！"));
+            QStringLiteral("请在题目的前面写清楚支持的公式文件，例如要求长方形的话，则在题目的前面添加〖长方形〗！"));
         QVERIFY(caption.isEmpty());
         QVERIFY(Edit(window, 131)->toPlainText().contains(QStringLiteral("面积＝长×宽\n＝5×3\n＝15")));
         QVERIFY(Button(window, 131, QStringLiteral("button_1006"))->isEnabled());
@@ -513,6 +570,13 @@ private slots:
         QTest::keyClicks(typeset, QStringLiteral("2"));
         QCOMPARE(views->currentWidget(), edit);
         QCOMPARE(edit->toPlainText(), QStringLiteral("1+12\n---------\nold"));
+        // So does a paste: Ctrl+V is never lost on the typeset view.
+        Page(window, 134)->findChild<QToolButton *>(QStringLiteral("view_typeset"))->click();
+        QApplication::clipboard()->setText(QStringLiteral("+3"));
+        typeset->setFocus();
+        QTest::keyClick(typeset, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(views->currentWidget(), edit);
+        QCOMPARE(edit->toPlainText(), QStringLiteral("1+12+3\n---------\nold"));
 
         // Check and compute: the typeset view comes back with the worked text, stacked fractions
         // and raised exponents of at least 70 % of the text size.
@@ -555,6 +619,39 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QVERIFY(pdf.size() > 1000);
+    }
+
+    // At 390, 800 and 1280 pixels no label, mark or sentence of a worked or marked text lies
+    // beyond the right edge of the typeset view, and no sideways scroll bar is needed: labels go
+    // under their steps, marks stand right after them, long sentences go on below.
+    void typesetViewKeepsEverythingInsideItsWidth()
+    {
+        const QString worked = QStringLiteral(
+            "[(a＋b)]×(12.5－3.75)÷(2.5＋7.25)\n---------------------------------------------\n解题过程:\n"
+            "  [(a＋b)]×(12.5－3.75)÷(2.5＋7.25)\n"
+            "＝[a＋b]×(12.5－3.75)÷(2.5＋7.25)              第1步:去掉式子 (a＋b) 两边的括号，右边进行－7－5＝－12\n"
+            "＝(a＋b)×8.75÷9.75                              第2步:计算括号里的 12.5－3.75＝8.75 和 2.5＋7.25＝9.75");
+        const QString marked = QStringLiteral(
+            "3-2x>7\n-2x>4\nx>-2\n---------------------------------------------\n批改结果：\n3-2x>7\n-2x>4\n√\n"
+            "x>-2\n× 第2步错了：不等式两边同除以负数没有改变方向，所以这一步和后面的答案都要重新写过。\n应该是：x＜－2\n");
+        for (const QString &text : {worked, marked}) {
+            for (const int width : {390, 800, 1280}) {
+                TypesetView view;
+                view.resize(width, 600);
+                view.show();
+                view.SetText(ToGbk(QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n"))));
+                QVERIFY(QTest::qWaitForWindowExposed(&view));
+                const TsDisplayList &list = view.Page();
+                const int room = view.viewport()->width();
+                int marks = 0;
+                for (const TsGlyphs &g : list.glyphs) {
+                    QVERIFY2(g.x + g.width <= room + 0.5, qPrintable(QString::fromStdString(g.text)));
+                    marks += g.ink != TsInk::Text;
+                }
+                QCOMPARE(marks, text == marked ? 2 : 0);
+                QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+            }
+        }
     }
 };
 

@@ -1,9 +1,10 @@
 // The 口算练习生成器 window offscreen: a pupil practises one problem at a time and a whole sheet,
 // answering some right and some wrong; the score, the report and the retry follow; the worksheet
 // and its answers go to a PDF with the expected number of pages.
-#include "generators/KouSuanSheet.h"
 #include "desktop/kousuan/KouSuanWindow.h"
 #include "desktop/pages/GbkBridge.h"
+#include "generators/KouSuanSheet.h"
+#include "notebook/Notebook.h"
 
 #include <QFile>
 #include <QLabel>
@@ -92,6 +93,32 @@ private slots:
         QCOMPARE(practice->Score(), 7u);
         QVERIFY(window.ReportText().contains(QStringLiteral("已改正")));
         QVERIFY(!retry->isEnabled());
+    }
+
+    // Every wrong answer goes into the 错题本 once, as a problem of 四则混合运算 with its answer.
+    void WrongAnswersGoIntoTheNotebook()
+    {
+        Options o = SmallSheet(6);
+        o.remainder = false;
+        o.blank = BlankChoice::Result;
+        KouSuanWindow window;
+        qimbel::Notebook notebook;
+        window.SetNotebook(&notebook, 20795);
+        window.SetOptions(o);
+        window.SetSheetMode(false);
+        window.findChild<QPushButton *>(QStringLiteral("generate"))->click();
+        const Practice *practice = window.CurrentPractice();
+        window.AnswerCurrent(QStringLiteral("99999"));
+        window.AnswerCurrent(QStringLiteral("99998"));
+        window.AnswerCurrent(Answer(practice->Problems()[0]));
+        QCOMPARE(notebook.Size(), std::size_t {1});
+        const NotebookEntry &entry = *notebook.Entries()[0];
+        QCOMPARE(entry.type, 8);
+        QCOMPARE(entry.wrongTries, 2);
+        QCOMPARE(FromGbk(entry.working), QStringLiteral("99999"));
+        QCOMPARE(entry.correction, AnswerText(practice->Problems()[0]));
+        QVERIFY(!FromGbk(entry.problem).endsWith(QStringLiteral("＝")));
+        QVERIFY(FromGbk(QuestionText(practice->Problems()[0])).startsWith(FromGbk(entry.problem)));
     }
 
     void WholeSheetMarksTheWrongOnesAndHandsIn()

@@ -4,6 +4,8 @@
 #include "PageFinders.h"
 #include "WhenModal.h"
 #include "desktop/app/MainWindow.h"
+#include "desktop/charts/ChartsPage.h"
+#include "desktop/charts/FunctionGraphPage.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/ProblemPageWidget.h"
@@ -25,6 +27,7 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -240,11 +243,21 @@ private slots:
             Button(window, 134, QStringLiteral("type_22_1146"))->click();
             Edit(window, 134)->setPlainText(QStringLiteral("x^2-1"));
             Page(window, 134)->findChild<QCheckBox *>(QStringLiteral("check_1261"))->setChecked(false);
+            // The graph's functions and view, the chart's table and title.
+            auto *graph = window.findChild<FunctionGraphPage *>();
+            for (const QString &function : {QStringLiteral("y＝2x＋1"), QStringLiteral("x^2－1")}) {
+                graph->findChild<QLineEdit *>(QStringLiteral("edit_function"))->setText(function);
+                graph->findChild<QPushButton *>(QStringLiteral("button_draw"))->click();
+            }
+            auto *charts = window.findChild<ChartsPage *>();
+            charts->findChild<QLineEdit *>(QStringLiteral("edit_title"))->setText(QStringLiteral("我们班的身高"));
+            charts->SetTable({{"", ToGbk(QStringLiteral("男"))}, {"150", "7"}});
             window.TabWidget()->setCurrentIndex(6);
             QVERIFY(window.close());
         }
         QVERIFY(QFile::exists(file));
-        QCOMPARE(QDir(dir.filePath(QStringLiteral("config"))).entryList(QDir::Files), QStringList {"session"});
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("config"))).entryList(QDir::Files),
+            (QStringList {"session", "session-chart", "session-graph"}));
 
         ResetSession();
         {
@@ -262,6 +275,15 @@ private slots:
             QCOMPARE(CurrentType(), 22);
             QVERIFY(
                 Page(window, 134)->findChild<QGroupBox *>(QStringLiteral("methods"))->isVisibleTo(Page(window, 134)));
+            const FunctionGraph &graph = window.findChild<FunctionGraphPage *>()->Graph();
+            QCOMPARE(graph.Functions().size(), std::size_t(2));
+            QCOMPARE(FromGbk(graph.Functions()[1].typed), QStringLiteral("x^2－1"));
+            auto *charts = window.findChild<ChartsPage *>();
+            QCOMPARE(
+                charts->findChild<QLineEdit *>(QStringLiteral("edit_title"))->text(), QStringLiteral("我们班的身高"));
+            const ChartTable table = charts->Table();
+            QCOMPARE(table[0][1], ToGbk(QStringLiteral("男")));
+            QCOMPARE(table[1][0] + " " + table[1][1], std::string("150 7"));
 
             // 新建 asks first, since typed work would go, then starts clean.
             WhenModal([](QWidget *box) { qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });

@@ -22,7 +22,7 @@ printf '%s\n' "$contents" | grep -E 'test_|bench_|screenshots' && fail "test or 
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for need in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-wqy-zenhei \
-    qt6-translations-l10n; do
+    qt6-translations-l10n libqt6sql6 libqt6sql6-sqlite libsqlite3-0; do
     printf '%s\n' "$depends" | grep -q "$need" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = qimbel ] || fail "package name"

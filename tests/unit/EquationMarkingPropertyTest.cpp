@@ -7,15 +7,18 @@
 #include "algebra/FractionAlgebra.h"
 #include "marking/EquationLine.h"
 #include "marking/EquationMarking.h"
+#include "marking/EquationMoves.h"
 #include "marking/EquationReading.h"
 #include "solver/GbkText.h"
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 
 using namespace qimbel;
 using namespace qimbel::fractions;
+using namespace qimbel::marking;
 
 namespace {
 
@@ -74,7 +77,8 @@ std::optional<Rational> DifferenceAt(const std::string &line, const Rational &x)
         const Rational rd = ConstantOf(Substituted(rv->den, 'x', x));
         if (ld.numerator == 0 || rd.numerator == 0)
             return std::nullopt;
-        return Plus(Over(ConstantOf(Substituted(lv->num, 'x', x)), ld), Negated(Over(ConstantOf(Substituted(rv->num, 'x', x)), rd)));
+        return Plus(Over(ConstantOf(Substituted(lv->num, 'x', x)), ld),
+            Negated(Over(ConstantOf(Substituted(rv->num, 'x', x)), rd)));
     }
     return std::nullopt;
 }
@@ -115,7 +119,8 @@ Working Quadratic(std::mt19937 &random)
         const long long a = NonZero(d, random), b = d(random), c = d(random);
         const long long disc = b * b - 4 * a * c;
         const std::string abc = "a＝" + N(a) + "，b＝" + N(b) + "，c＝" + N(c);
-        const Poly p = Sum(Sum(Scaled(Product(LetterPoly('x'), LetterPoly('x')), R(a)), Scaled(LetterPoly('x'), R(b))), Constant(R(c)));
+        const Poly p = Sum(Sum(Scaled(Product(LetterPoly('x'), LetterPoly('x')), R(a)), Scaled(LetterPoly('x'), R(b))),
+            Constant(R(c)));
         if (disc < 0) {
             w.lines = {PolyText(p) + "＝0", abc, "△＝b^2－4ac＝" + N(disc) + "＜0", "方程没有实数根"};
         } else {
@@ -128,8 +133,13 @@ Working Quadratic(std::mt19937 &random)
     if (random() % 2 == 0) {
         const long long a = NonZero(d, random);
         const long long r = d(random), s = d(random);
-        Poly p = Scaled(Product(Difference(LetterPoly('x'), Constant(R(r))), Difference(LetterPoly('x'), Constant(R(s)))), R(a));
-        w.lines = {PolyText(p) + "＝0", (a == 1 ? "" : a == -1 ? "－" : N(a)) + "(x" + Signed(-r) + ")(x" + Signed(-s) + ")＝0",
+        Poly p = Scaled(
+            Product(Difference(LetterPoly('x'), Constant(R(r))), Difference(LetterPoly('x'), Constant(R(s)))), R(a));
+        w.lines = {PolyText(p) + "＝0",
+            (a == 1           ? ""
+                    : a == -1 ? "－"
+                              : N(a))
+                + "(x" + Signed(-r) + ")(x" + Signed(-s) + ")＝0",
             "x" + Signed(-r) + "＝0或x" + Signed(-s) + "＝0",
             r == s ? "x1＝x2＝" + N(r) : "x1＝" + N(r) + "，x2＝" + N(s)};
     } else {
@@ -154,8 +164,9 @@ Working Fractional(std::mt19937 &random)
     w.type = 29;
     if (random() % 4 == 0) {
         const long long p = NonZero(d, random);
-        w.lines = {"1/(x" + Signed(-p) + ")＝" + N(2 * p) + "/(x^2" + Signed(-p * p) + ")", "x" + Signed(p) + "＝" + N(2 * p),
-            "x＝" + N(p), "检验：当x＝" + N(p) + "时，(x" + Signed(p) + ")(x" + Signed(-p) + ")＝0",
+        w.lines = {"1/(x" + Signed(-p) + ")＝" + N(2 * p) + "/(x^2" + Signed(-p * p) + ")",
+            "x" + Signed(p) + "＝" + N(2 * p), "x＝" + N(p),
+            "检验：当x＝" + N(p) + "时，(x" + Signed(p) + ")(x" + Signed(-p) + ")＝0",
             "所以x＝" + N(p) + "是增根，原方程无解"};
         w.check = {false, false, false, true, true};
         return w;
@@ -245,7 +256,10 @@ std::string Corrupted(const Working &w, std::size_t k, std::mt19937 &random, con
     }
     for (const char *symbol : {"＞", "＜", "≥", "≤"})
         if (Contains(line, symbol) && random() % 3 == 0) {
-            const char *turned = std::string(symbol) == "＞" ? "＜" : std::string(symbol) == "＜" ? "＞" : std::string(symbol) == "≥" ? "≤" : "≥";
+            const char *turned = std::string(symbol) == "＞" ? "＜"
+                : std::string(symbol) == "＜"                ? "＞"
+                : std::string(symbol) == "≥"                 ? "≤"
+                                                             : "≥";
             const int at = Find(line, symbol);
             return Left(line, at) + turned + Mid(line, at + 2);
         }
@@ -322,7 +336,8 @@ TEST(EquationMarkingProperty, OwnWorkingIsRightAndOneCorruptedStepIsWrongExactly
 
         // One step corrupted.
         const std::size_t k = problemLines + random() % steps;
-        const std::optional<Rational> root = w.type == 29 && Contains(w.lines.back(), "增根") ? std::nullopt : std::optional<Rational>(R(0));
+        const std::optional<Rational> root
+            = w.type == 29 && Contains(w.lines.back(), "增根") ? std::nullopt : std::optional<Rational>(R(0));
         const std::string bad = Corrupted(w, k, random, root);
         if (bad.empty())
             continue;
@@ -331,11 +346,20 @@ TEST(EquationMarkingProperty, OwnWorkingIsRightAndOneCorruptedStepIsWrongExactly
         lines[k] = bad;
         const MarkedProblem wrong = MarkEquationWorking(solver, w.type, lines);
         ASSERT_EQ(wrong.lines.size(), lines.size());
-        const std::string where = "type " + std::to_string(w.type) + ": " + all + "step " + std::to_string(k) + " " + bad;
+        const std::string where
+            = "type " + std::to_string(w.type) + ": " + all + "step " + std::to_string(k) + " " + bad;
         for (std::size_t i = problemLines; i < k; ++i)
             EXPECT_EQ(wrong.lines[i].mark, StepMark::Right) << where;
         EXPECT_EQ(wrong.lines[k].mark, StepMark::Wrong) << where;
         EXPECT_FALSE(wrong.lines[k].correctStep.empty() && !w.check[k] && !w.system) << where;
+        // Qimbel's step in place of the wrong one is itself a right step from the line before.
+        const std::string &fix = wrong.lines[k].correctStep;
+        const bool formula = Left(w.lines[k - 1], 1) == "a" || Left(w.lines[k - 1], 2) == "△";
+        if (!fix.empty() && !w.system && !w.check[k] && !w.check[k - 1] && !formula) {
+            const OneUnknownLine problem = ReadOneUnknown(w.lines[0], w.lines[0], 'x', {});
+            const OneUnknownLine before = ReadOneUnknown(w.lines[k - 1], w.lines[k - 1], 'x', problem.excluded);
+            EXPECT_TRUE(RightStepText(before, fix, before.set, 'x', problem.excluded)) << where << " fix " << fix;
+        }
         if (w.system)
             continue;
         // The next equation step is compared with the corrupted line; the rest with right lines.
@@ -357,9 +381,9 @@ TEST(EquationMarkingProperty, AnyLinesComeBackMarked)
 {
     Solver solver;
     std::mt19937 random(34);
-    const std::vector<std::string> pieces = {"x", "y", "z", "1", "2", "9", "0", "123456789012", ".", "＋", "－", "+", "-",
-        "×", "÷", "/", "^", "^16", "(", ")", "[", "]", "＝", "=", "＜", "＞", "≤", "≥", "<=", "√", "±", "，", "或", "得",
-        "解：", "检验", "增根", "是原方程的解", "≠0", "无解", " ", "x^2", "(x＋1)", "x1＝", "①"};
+    const std::vector<std::string> pieces = {"x", "y", "z", "1", "2", "9", "0", "123456789012", ".", "＋", "－", "+",
+        "-", "×", "÷", "/", "^", "^16", "(", ")", "[", "]", "＝", "=", "＜", "＞", "≤", "≥", "<=", "√", "±", "，", "或",
+        "得", "解：", "检验", "增根", "是原方程的解", "≠0", "无解", " ", "x^2", "(x＋1)", "x1＝", "①"};
     const int types[] = {9, 25, 26, 27, 29, 30};
     for (int round = 0; round < 3000; ++round) {
         std::vector<std::string> lines(1 + random() % 5);
@@ -382,4 +406,73 @@ TEST(EquationMarkingProperty, AnyLinesComeBackMarked)
             }
         }
     }
+}
+
+// Wrong moves that keep the root by chance, as pupils make them: a bracket taken off with the
+// signs kept and the constant on the other side made up for it, or a term moved without its sign
+// changed and the coefficient made up for it. Each is × at that step, though its root is right;
+// Qimbel's step in its place is a right move and keeps exactly the root.
+TEST(EquationMarkingProperty, WrongMovesThatKeepTheRootAreWrong)
+{
+    Solver solver;
+    std::mt19937 random(35);
+    std::uniform_int_distribution<int> d(-9, 9);
+    int made = 0;
+    for (int round = 0; round < 2000; ++round) {
+        const long long x0 = d(random);
+        std::string problem, bad;
+        if (round % 3 != 2) {
+            // a·x － k(x ＋ m) ＝ e.
+            const long long a = NonZero(d, random), m = NonZero(d, random);
+            const long long k = 1 + random() % 9;
+            // With the root 0 the two constants are equal and may rightly change places (both
+            // moved across): that line is a right step.
+            const long long e = a * x0 - k * (x0 + m);
+            // (Likewise when the made-up side is 0: e was moved across.)
+            if (a == k || a == -k || (round % 3 == 0 && (x0 == 0 || e + 2 * k * m == 0)))
+                continue;
+            problem = Times(a, "x") + "－" + (k == 1 ? "" : N(k)) + "(x" + Signed(m) + ")＝" + N(e);
+            if (round % 3 == 0) // －k·m written ＋k·m, the right side 2km more
+                bad = Times(a, "x") + "－" + Times(k, "x") + Signed(k * m) + "＝" + N(e + 2 * k * m);
+            else // the sign of the whole bracket dropped, the right side made up for it
+                bad = Times(a, "x") + "＋" + Times(k, "x") + Signed(k * m) + "＝" + N((a + k) * x0 + k * m);
+        } else {
+            // a·x ＋ b ＝ e with b moved unchanged, the coefficient made up: p·x ＝ q×(e＋b).
+            const long long a = NonZero(d, random), b = NonZero(d, random);
+            const long long e = a * x0 + b;
+            const long long g = std::gcd(e + b, x0);
+            if (x0 == 0 || e + b == 0 || g == 0)
+                continue;
+            const long long p = (e + b) / g, q = x0 / g;
+            // x alone, the right side worked out rightly, or every term taken across (－4x－4＝8 →
+            // －4－8＝4x, a right step): not wrong.
+            if (p == 1 || p == a || p == -a)
+                continue;
+            problem = Times(a, "x") + Signed(b) + "＝" + N(e);
+            bad = Times(p, "x") + "＝" + N(q) + "×(" + N(e) + Signed(b) + ")";
+        }
+        ++made;
+        const std::string where = problem + " / " + bad;
+        // The wrong line keeps the root.
+        const std::optional<Rational> at = DifferenceAt(bad, R(x0));
+        ASSERT_TRUE(at && at->numerator == 0) << where;
+        const MarkedProblem marked = MarkEquationWorking(solver, 25, {problem, bad});
+        ASSERT_EQ(marked.lines.size(), 2u);
+        EXPECT_EQ(marked.lines[1].mark, StepMark::Wrong) << where;
+        EXPECT_FALSE(marked.finished) << where;
+        const std::string &fix = marked.lines[1].correctStep;
+        ASSERT_FALSE(fix.empty()) << where;
+        const OneUnknownLine before = ReadOneUnknown(problem, problem, 'x', {});
+        EXPECT_TRUE(RightStepText(before, fix, before.set, 'x', {})) << where << " fix " << fix;
+        const std::optional<Rational> fixAt = DifferenceAt(fix, R(x0));
+        const std::optional<Rational> fixBeside = DifferenceAt(fix, R(x0 + 1));
+        EXPECT_TRUE(fixAt && fixAt->numerator == 0 && fixBeside && fixBeside->numerator != 0)
+            << where << " fix " << fix;
+        // The right removal of the bracket is √.
+        if (Contains(problem, "(")) {
+            const MarkedProblem fixed = MarkEquationWorking(solver, 25, {problem, fix});
+            EXPECT_EQ(fixed.lines[1].mark, StepMark::Right) << where << " fix " << fix;
+        }
+    }
+    EXPECT_GT(made, 1500);
 }

@@ -45,6 +45,11 @@ TEST(GetWeiZhiShu, DoesNotSeeLettersInsideChineseCharacters)
     EXPECT_TRUE(letters.IsEmpty());
     s.GetWeiZhiShu("设x为未知数", letters);
     EXPECT_EQ(Joined(letters), "x,");
+    // A lead byte takes the byte after it, a lone lead byte at the end only itself.
+    s.GetWeiZhiShu("\xB0y", letters);
+    EXPECT_EQ(Joined(letters), "x,");
+    s.GetWeiZhiShu("z\xB0", letters);
+    EXPECT_EQ(Joined(letters), "z,x,");
 }
 
 TEST(DengShiHuaJian, SplitsAtTheFirstRelationSymbolInFixedOrder)

@@ -107,6 +107,35 @@ TEST(FunctionGraph, AxisNumbersFollowTheScaleInOneTwoFiveSteps)
     }
 }
 
+// Wherever the pupil drags and zooms, at every picture size, no axis number is cut by an edge of
+// the picture (a number of n characters is about 6n pixels wide at its size) and the y numbers
+// never stand on the x numbers' row far left, where "-18" used to show as "18".
+TEST(FunctionGraph, AxisNumbersStayWholeInsideThePicture)
+{
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> unit(0.05, 400), centre(-60, 60);
+    int numbers = 0;
+    for (const int size : {200, 390, 500, 800}) {
+        for (int i = 0; i < 150; ++i) {
+            GraphView view;
+            view.width = size;
+            view.height = size * 3 / 4;
+            view.unit = unit(random);
+            view.centreX = centre(random);
+            view.centreY = centre(random);
+            for (const Primitive &item : CoordinateSystem(view, false).items) {
+                const Text *t = std::get_if<Text>(&item);
+                if (t == nullptr || t->pixelSize != 11)
+                    continue;
+                ++numbers;
+                EXPECT_GE(t->x, 0) << t->text << " unit " << view.unit;
+                EXPECT_LE(t->x + 6.0 * t->text.size(), view.width + 1e-9) << t->text << " unit " << view.unit;
+            }
+        }
+    }
+    EXPECT_GT(numbers, 1000);
+}
+
 TEST(FunctionGraph, ZoomKeepsThePointUnderTheMouseAndPanFollowsTheDrag)
 {
     std::mt19937 random(7);
@@ -151,10 +180,12 @@ TEST(FunctionGraph, PicturesTooSmallForTheAxisNumbersKeepTheTicksAtTheEdge)
         graph.Resize(width, height);
         graph.ZoomAt(0.01, 0, 0);
         for (const Line &tick : graph.Picture().All<Line>()) {
-            if (tick.x1 == tick.x2 && tick.y2 - tick.y1 == 5 && height < 18)
+            if (tick.x1 == tick.x2 && tick.y2 - tick.y1 == 5 && height < 18) {
                 EXPECT_EQ(tick.y2, 2) << width << "x" << height;
-            if (tick.y1 == tick.y2 && tick.x2 - tick.x1 == 5 && width < 32)
+            }
+            if (tick.y1 == tick.y2 && tick.x2 - tick.x1 == 5 && width < 32) {
                 EXPECT_EQ(tick.x1, 30) << width << "x" << height;
+            }
         }
     }
 }
@@ -206,7 +237,9 @@ TEST(FunctionGraph, AnUnreadableLineSaysWhichCharacterAndWhy)
             Case {"y＝x＝1", "第4个字符“＝”：一个函数里只能有一个等号。"},
             Case {"sqrt x", "第4个字符“t”：sqrt后面要有括号，如sqrt(x)。"},
             Case {"|x", "第1个字符“|”的绝对值符号没有配对的“|”。"}, Case {"y＝", "等号右边缺少函数，如 y＝2x＋1。"},
-            Case {"()", "第1个字符“(”后面缺少数或x。"}}) {
+            Case {"()", "第1个字符“(”后面缺少数或x。"},
+            Case {"12 18", "两个数之间只有空格：请写出运算符号，如 12×18。"},
+            Case {"y＝2x＋1.5\t 3", "两个数之间只有空格：请写出运算符号，如 12×18。"}}) {
         EXPECT_EQ(ReadFunction(c.typed).Error(), c.why) << c.typed;
     }
     EXPECT_EQ(ReadFunction(std::string(17, '(') + "x" + std::string(17, ')')).Error(), "第17个字符“(”：括号层数太多。");

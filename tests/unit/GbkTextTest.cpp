@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string_view>
+#include <vector>
 
 using namespace qimbel;
 
@@ -35,6 +37,19 @@ TEST(GbkText, FindHandlesEmptyAndOversizedSearches)
     EXPECT_EQ(Find("a\xB0", "\xB0"), 1);
 }
 
+namespace {
+
+// `length` bytes drawn from `bytes`.
+template <std::size_t N> std::string RandomBytes(std::mt19937 &random, const unsigned char (&bytes)[N], int length)
+{
+    std::string text;
+    for (int i = 0; i < length; ++i)
+        text += static_cast<char>(bytes[random() % N]);
+    return text;
+}
+
+} // namespace
+
 // Find from a later byte starts its walk near that byte instead of at the start of the text; the
 // characters it meets must be the ones a walk from the start meets. Texts mixing ASCII, lead and
 // trail bytes (trail bytes below 0x81 included) are compared with that walk at every start.
@@ -43,10 +58,8 @@ TEST(GbkText, FindFromALaterByteKeepsTheCharactersOfTheWholeText)
     const unsigned char bytes[] = {'a', '-', '(', 0x2D, 0x40, 0x7E, 0x80, 0x81, 0xA3, 0xAD, 0xB0, 0xFE};
     std::mt19937 random(11);
     for (int round = 0; round < 400; ++round) {
-        std::string text;
         const int length = static_cast<int>(random() % 24);
-        for (int i = 0; i < length; ++i)
-            text += static_cast<char>(bytes[random() % sizeof bytes]);
+        const std::string text = RandomBytes(random, bytes, length);
         std::string what(1, static_cast<char>(bytes[random() % sizeof bytes]));
         if (random() % 2 == 0)
             what += static_cast<char>(bytes[random() % sizeof bytes]);
@@ -59,6 +72,33 @@ TEST(GbkText, FindFromALaterByteKeepsTheCharactersOfTheWholeText)
                 }
             ASSERT_EQ(Find(text, what, from), expected) << "round " << round << ", from " << from;
         }
+    }
+}
+
+// The scan jumps from one candidate byte to the next instead of stepping over every character;
+// on long texts of long lead-byte runs, with patterns of up to three bytes, the first and the last
+// match must still be those of a walk over every character from the start.
+TEST(GbkText, FindAndReverseFindAgreeWithAWalkOverEveryCharacter)
+{
+    const unsigned char bytes[] = {'x', '-', 0x40, 0x7F, 0x81, 0xA3, 0xAD, 0xA3, 0xB0, 0xFE};
+    std::mt19937 random(44);
+    for (int round = 0; round < 600; ++round) {
+        const int length = static_cast<int>(random() % 80);
+        const std::string text = RandomBytes(random, bytes, length);
+        const std::string what = RandomBytes(random, bytes, 1 + static_cast<int>(random() % 3));
+        std::vector<int> matches; // every match at a character boundary, in order
+        for (int i = 0; i < length; i += IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1)
+            if (i + Len(what) <= length && text.compare(i, what.size(), what) == 0)
+                matches.push_back(i);
+        ASSERT_EQ(Find(text, what), matches.empty() ? -1 : matches.front()) << "round " << round;
+        ASSERT_EQ(ReverseFind(text, what), matches.empty() ? -1 : matches.back()) << "round " << round;
+        ASSERT_EQ(Contains(std::string_view(text), what), !matches.empty()) << "round " << round;
+        // From each match on, the next one is found.
+        for (std::size_t m = 0; m + 1 < matches.size(); ++m)
+            ASSERT_EQ(FindFromBoundary(text, what,
+                          matches[m] + 1 + (IsGbkLead(static_cast<unsigned char>(text[matches[m]])) ? 1 : 0)),
+                matches[m + 1])
+                << "round " << round;
     }
 }
 

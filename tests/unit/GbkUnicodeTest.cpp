@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 #include <optional>
 #include <string>
@@ -85,4 +86,94 @@ TEST(GbkUnicode, BrokenInputIsRefusedOrReplaced)
     EXPECT_EQ(GbkToUtf8("a\xB0"), std::nullopt);
     EXPECT_EQ(GbkToUtf8Lossy("a\xB0"), "a\xEF\xBF\xBD");
     EXPECT_EQ(GbkToUtf8Lossy(std::string("\0x", 2)), std::string("\0x", 2));
+}
+
+namespace {
+
+// UTF-8 as a face hands it over (the plain literals of this file are GBK).
+std::string U8(const char8_t *text) { return reinterpret_cast<const char *>(text); }
+
+} // namespace
+
+TEST(GbkUnicode, TypedTextReachesTheTextBoxInTheFormsThePagesRead)
+{
+    struct Case {
+        const char8_t *typed;
+        const char *gbk;
+    };
+    const Case cases[] = {
+        // Full-width digits, letters and signs of a Chinese input method.
+        {u8"２*(３+４)-５", "2*(3+4)-5"},
+        {u8"ｘ＋ｙ＝５", "x＋y＝5"},
+        {u8"Ａ＊ｂ／３．５％＾２", "A*b/3.5%^2"},
+        // Powers, indices, the minus sign and the raised dot.
+        {u8"x²＋x³－x¹⁰", "x^2＋x^3－x^10"},
+        {u8"x⁻¹", "x^-1"},
+        {u8"x₁＋x₂", "x1＋x2"},
+        {u8"5−3–1", "5-3-1"},
+        {u8"3·4⋅a", "3×4×a"},
+        {u8"∆＝b²－4ac", "Δ＝b^2－4ac"},
+        {u8"x≦2，y≧1", "x≤2，y≥1"},
+        {u8"½＋¾", "1/2＋3/4"},
+        {u8"（\u3000）÷5＝3", "（ ）÷5＝3"},
+        // What the pages already read stays as typed; lines end in CR LF, a lone CR stays.
+        {u8"√１２＋(－3)×÷＜≤〖行程〗，。", "√12＋(－3)×÷＜≤〖行程〗，。"},
+        {u8"1\n2\r\n3\r4", "1\r\n2\r\n3\r4"},
+        {u8"x²\ny²", "x^2\r\ny^2"},
+    };
+    for (const Case &c : cases) {
+        const TypedText typed = ReadTypedUtf8(U8(c.typed));
+        EXPECT_EQ(typed.gbk, c.gbk) << U8(c.typed);
+        EXPECT_EQ(typed.refusal, "") << U8(c.typed);
+    }
+}
+
+TEST(GbkUnicode, ACharacterThatCannotBeReadIsNamedWithItsLine)
+{
+    struct Case {
+        std::string typed;
+        const char *gbk;
+        const char8_t *refusal;
+    };
+    const Case cases[] = {
+        {U8(u8"1＋2\n3😀4\n5☃"), "1＋2\r\n3?4\r\n5?",
+            u8"第2行有无法处理的字符“😀”（U+1F600），请删去它，或换成键盘上的符号再试。"},
+        {U8(u8"7\uFFFD"), "7?", u8"第1行有无法处理的字符，请删去它，或换成键盘上的符号再试。"},
+        {"1\n2\xFF"
+         "3",
+            "1\r\n2?3", u8"第2行有无法处理的字节：它不是UTF-8编码的文字，请用UTF-8保存后再试。"},
+        {"\xE4\xB8", "??", u8"第1行有无法处理的字节：它不是UTF-8编码的文字，请用UTF-8保存后再试。"},
+    };
+    for (const Case &c : cases) {
+        const TypedText typed = ReadTypedUtf8(c.typed);
+        EXPECT_EQ(typed.gbk, c.gbk) << c.typed;
+        EXPECT_EQ(typed.refusal, U8(c.refusal)) << c.typed;
+    }
+}
+
+// Whatever the bytes, the text box gets GBK; a text GBK holds is never refused; and the forms the
+// text box gets are read as themselves, so reading twice changes nothing.
+TEST(GbkUnicode, TypedTextIsAlwaysGbkAndReadingIsIdempotent)
+{
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 3000; ++round) {
+        std::string typed;
+        const int length = static_cast<int>(next() % 12);
+        for (int i = 0; i < length; ++i) {
+            if (next() % 8 == 0)
+                typed += static_cast<char>(next() & 0xFF); // any byte at all
+            else if (next() % 2 == 0)
+                AppendUtf8(typed, static_cast<char32_t>(0xFF00 + next() % 0x60)); // the full-width block
+            else
+                AppendUtf8(typed, static_cast<char32_t>(next() % 0x3100));
+        }
+        const TypedText read = ReadTypedUtf8(typed);
+        const std::optional<std::string> utf8 = GbkToUtf8(read.gbk);
+        ASSERT_TRUE(utf8.has_value()) << typed;
+        if (Utf8ToGbk(typed)) {
+            EXPECT_EQ(read.refusal, "") << typed;
+        }
+        EXPECT_EQ(ReadTypedUtf8(*utf8).gbk, read.gbk) << typed;
+    }
 }

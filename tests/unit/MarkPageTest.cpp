@@ -64,9 +64,45 @@ TEST(MarkPage, TheButtonFollowsTheTypesThatCanBeMarked)
         ResetSession();
         ProblemPage page(134);
         page.ShowType(type);
-        const bool markable = type == 7 || type == 8 || type == 9 || (type >= 20 && type <= 23) || type == 25
-            || type == 26 || type == 27 || type == 29 || type == 30;
+        const bool markable = (type >= 7 && type <= 11) || (type >= 20 && type <= 23) || type == 25 || type == 26
+            || type == 27 || type == 29 || type == 30 || type == 18 || type == 32;
         EXPECT_EQ(page.MarkEnabled(), markable) << type;
         EXPECT_EQ(CanMark(type), markable) << type;
     }
+}
+
+// 一步一步 on the page: 下一步检查 and 提示 put their answer below the typed text once (pressing
+// again, or pressing the other, replaces it), and the status line repeats it.
+TEST(MarkPage, StepAtATimeAnswersBelowTheTextOnce)
+{
+    ResetSession();
+    ProblemPage page(135);
+    page.ShowType(25);
+    const std::string typed = "2x－3(x－2)＝4\r\n2x＋3x－6＝4";
+    page.SetEditText(typed);
+    page.MarkLast();
+    const std::string checked = typed + kSeparator
+        + "下一步检查：\r\n2x＋3x－6＝4\r\n× 第1步错了：去括号时没有变号。\r\n应该是：2x－3x＋6＝4\r\n";
+    EXPECT_EQ(page.EditText(), checked);
+    EXPECT_EQ(page.StatusLine(), "已检查最后一步：× 第1步错了：去括号时没有变号。");
+    page.MarkLast();
+    EXPECT_EQ(page.EditText(), checked);
+    page.Hint();
+    EXPECT_EQ(page.EditText(), typed + kSeparator + "提示：\r\n先改正第1步：去括号时没有变号。\r\n");
+    EXPECT_EQ(page.StatusLine(), "先改正第1步：去括号时没有变号。");
+
+    page.SetEditText("2x－3(x－2)＝4");
+    page.Hint();
+    EXPECT_EQ(page.EditText(), "2x－3(x－2)＝4" + kSeparator + "提示：\r\n下一步：去括号\r\n");
+    // Marking the whole working afterwards cuts the hint away.
+    page.Mark();
+    EXPECT_EQ(page.EditText().find("提示："), std::string::npos);
+
+    // A type that cannot be marked answers with the one sentence.
+    ProblemPage other(129);
+    other.ShowType(1);
+    other.SetEditText("123");
+    other.Hint();
+    EXPECT_EQ(other.EditText(), "123");
+    EXPECT_EQ(other.StatusLine(), kCannotMark);
 }

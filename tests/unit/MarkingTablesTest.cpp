@@ -31,9 +31,23 @@ TEST(MarkingTables, SlipsOfWrongSteps)
         {8, "38+47", "75", "进位/借位错误"},
         {8, "52-17", "45", "进位/借位错误"},
         {20, "2.5+1.7", "3.2", "进位/借位错误"},
-        {8, "38+47", "84", ""}, // one off in the ones: no carry went astray
-        {8, "6×7", "32", ""}, // a product: no addition carried
-        {8, "3+4×5", "35", ""}, // the order of operations is no slip of these kinds
+        // One off in the ones is no carry gone astray, a product carries nothing: the result
+        // itself is named.
+        {8, "38+47", "84", "计算错误，38＋47＝85，不是84"},
+        {8, "6×7", "32", "计算错误，6×7＝42，不是32"},
+        {8, "1000-387", "723", "计算错误，1000－387＝613，不是723"},
+        {8, "456+378", "724", "计算错误，456＋378＝834，不是724"},
+        {7, "2×7+5", "12+5", "计算错误，2×7＝14，不是12"},
+        {7, "48÷6-2", "6-2", "计算错误，48÷6＝8，不是6"},
+        // The order of operations: the sum worked before the product beside it.
+        {8, "3+4×5", "35", "运算顺序错误，先算乘除，后算加减"},
+        {7, "36-20÷4", "16÷4", "运算顺序错误，先算乘除，后算加减"},
+        {7, "12-3×(2+5)", "9×7", "运算顺序错误，先算乘除，后算加减"},
+        {7, "2×3+4", "2×7", "运算顺序错误，先算乘除，后算加减"},
+        {7, "36-20÷4", "36-5", ""}, // right: no slip is looked for, none is found
+        // Fractions reduced across a product by different numbers.
+        {20, "4/9×3/8", "1/3×1/4", "约分错误"},
+        {20, "4/9×3/8", "1/3×1/2", ""},
         {20, "5-(3-1)", "5-3-1", "去括号时没有变号"},
         {21, "a-2(b-c)", "a-2b-2c", "去括号时没有变号"},
         {21, "2(x+3)", "2x+3", "漏乘"},

@@ -2,6 +2,8 @@
 #include "pages/PageBook.h"
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
+#include "pages/TypeTable.h"
+#include "solver/GbkText.h"
 
 #include <gtest/gtest.h>
 
@@ -198,6 +200,19 @@ TEST_F(ProblemPageTest, StatusLineSaysWhatHappenedAndAsksForACheckOnlyWhenOneIsN
     page.Compute();
     EXPECT_EQ(page.StatusLine(), "文本框中没有题目：请每行输入一道题，再进行运算。");
 
+    // A system of equations is one problem, however many lines it takes.
+    ProblemPage equations(135);
+    equations.ChooseType(26);
+    equations.SetEditText("x+y=3\r\nx-y=1");
+    equations.Check();
+    equations.Compute();
+    EXPECT_EQ(equations.StatusLine(), "已完成 1 道题的运算。");
+
+    // A check of nothing says so.
+    page.Clear();
+    page.Check();
+    EXPECT_EQ(page.StatusLine(), "文本框中没有题目：请每行输入一道题，再进行检测。");
+
     // A page whose text holds typed problems from before (a restored session) asks at once.
     ProblemPage restored(130);
     restored.SetEditText("3+4");
@@ -214,6 +229,7 @@ TEST_F(ProblemPageTest, TheWordProblemPageAndItsPatternTypeTakeTurns)
     words.ChooseType(33);
     EXPECT_EQ(CurrentType(), 33);
     EXPECT_EQ(words.Title(), "根据要求找规律");
+    EXPECT_EQ(words.StatusLine(), "已选择“根据要求找规律”。");
     words.SetEditText("1，3，5，()");
     words.Check();
     words.Compute();
@@ -304,3 +320,39 @@ TEST_F(ProblemPageTest, ExampleReplacesTheTextAndResetStartsAfresh)
 }
 
 } // namespace
+
+// A pupil who types below the type's introduction and presses check and compute gets the same
+// results as for the typed line alone: the introduction is left where it stands, unchanged.
+TEST_F(ProblemPageTest, TheIntroductionIsNoProblemForCheckOrCompute)
+{
+    Solver solver;
+    const std::string typed = "12+3*4";
+    int tried = 0;
+    for (const int pageNumber : {130, 133, 134, 135}) {
+        for (const ProblemType *row : TypesOfPage(pageNumber)) {
+            if (!row->enabled || Trim(solver.GetJianJie(row->type)).empty())
+                continue;
+            ++tried;
+            const auto resultsOf = [&](bool withIntroduction) {
+                ProblemPage page(pageNumber);
+                page.ChooseType(row->type);
+                const std::string intro = withIntroduction ? page.EditText() : std::string();
+                const std::string text = intro + (intro.empty() || Right(intro, 2) == "\r\n" ? "" : "\r\n") + typed;
+                page.SetEditText(text);
+                page.Check();
+                const std::string checked = page.EditText();
+                page.Compute();
+                // The introduction's lines stay as they were written.
+                if (withIntroduction) {
+                    EXPECT_EQ(checked.compare(0, Trim(intro).size(), Trim(intro)), 0) << row->type;
+                }
+                return std::make_pair(page.EditText().substr(checked.size()), page.StatusLine());
+            };
+            const auto alone = resultsOf(false);
+            const auto below = resultsOf(true);
+            EXPECT_EQ(below.first, alone.first) << "type " << row->type;
+            EXPECT_EQ(below.second, alone.second) << "type " << row->type;
+        }
+    }
+    EXPECT_GT(tried, 10);
+}

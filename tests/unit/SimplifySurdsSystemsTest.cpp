@@ -27,6 +27,14 @@ std::string SurdOf(long long p, long long q, long long m)
     return text.empty() ? "0" : text;
 }
 
+// q√m ± p: the same value with its root written first.
+std::string RootFirst(long long p, long long q, long long m)
+{
+    if (q == 0 || p == 0)
+        return SurdOf(p, q, m);
+    return SurdOf(0, q, m) + (p < 0 ? "－" : "＋") + std::to_string(p < 0 ? -p : p);
+}
+
 } // namespace
 
 TEST(JianBianYunSuan, FindsTheSimpleRouteAndKeepsTheValueOnATextbookThousand)
@@ -112,7 +120,11 @@ TEST(GenShiSiZeYunSuan, ProductsSquaresAndRootsAreExactAndSimplest)
         const std::string left = "(" + SurdOf(a, b, m) + ")";
         const std::string right = "(" + SurdOf(c, d, m) + ")";
         const std::string expected = SurdOf(a * c + b * d * m, a * d + b * c, m);
-        EXPECT_EQ(solver.GenShiSiZeYunSuan(left + right, 1), expected) << left << right;
+        // The answer keeps the order in which its terms first appear and starts with a positive
+        // term: the number first, or the root when that is the positive one or comes first.
+        const std::string answer = solver.GenShiSiZeYunSuan(left + right, 1);
+        EXPECT_TRUE(answer == expected || answer == RootFirst(a * c + b * d * m, a * d + b * c, m))
+            << left << right << " gives " << answer;
         // √(k²·m) ＝ k√m, and a result in simplest form stays as it is.
         const long long k = round % 9 + 1;
         EXPECT_EQ(solver.GenShiSiZeYunSuan("√" + std::to_string(k * k * m), 1), SurdOf(0, k, m));
@@ -123,7 +135,7 @@ TEST(GenShiSiZeYunSuan, ProductsSquaresAndRootsAreExactAndSimplest)
             << inverse;
     }
     EXPECT_EQ(solver.GenShiSiZeYunSuan("√(1÷2)", 1), "√2/2");
-    EXPECT_EQ(solver.GenShiSiZeYunSuan("1÷(√3－√2)", 1), "√2＋√3");
+    EXPECT_EQ(solver.GenShiSiZeYunSuan("1÷(√3－√2)", 1), "√3＋√2");
     EXPECT_NE(solver.GenShiSiZeYunSuan("1÷(√3－√3)", 1).find("无法计算"), std::string::npos);
     EXPECT_NE(solver.GenShiSiZeYunSuan("√(√2)", 1).find("无法计算"), std::string::npos);
     EXPECT_NE(solver.GenShiSiZeYunSuan("√x", 1).find("请写出"), std::string::npos);
@@ -200,7 +212,7 @@ TEST(GenShiSiZeYunSuan, NamesTheRuleOfEachStep)
         {"√2×√6", "二次根式相乘", "2√3"},
         {"√18÷√2", "二次根式相除", "3"},
         {"3÷√3", "分母有理化：分子、分母都乘√3", "√3"},
-        {"(√5＋√3)÷(√5－√3)", "分母有理化：分子、分母都乘√3＋√5", "4＋√15"},
+        {"(√5＋√3)÷(√5－√3)", "分母有理化：分子、分母都乘√5＋√3", "4＋√15"},
         {"(√2＋1)(√2－1)", "平方差公式", "1"},
         {"(√3＋√2)^2", "完全平方公式", "5＋2√6"},
         {"(√12－√3)×√3", "乘法分配律", "3"},
@@ -224,9 +236,13 @@ TEST(ErCiFangChengZu, SolvesTheTextbookSystems)
         {"y＝x^2", "y＝2x＋3", "所以原方程组的解是 x1＝3，y1＝9；x2＝－1，y2＝1"},
         {"2x＋3y＝7", "x^2－xy＝2", "所以原方程组的解是 x1＝2，y1＝1；x2＝－3/5，y2＝41/15"},
         {"x＋y＝2", "xy＝1", "所以原方程组的解是 x＝1，y＝1"},
-        {"x^2－y^2＝0", "x^2＋y＝2", "所以原方程组的解是 x1＝1，y1＝1；x2＝－2，y2＝－2；x3＝2，y3＝－2；x4＝－1，y4＝1"},
+        {"x^2－y^2＝0", "x^2＋y＝2",
+            "所以原方程组的解是 x1＝1，y1＝1；x2＝－2，y2＝－2；x3＝2，y3＝－2；x4＝－1，y4＝1"},
         {"x＋y＝2", "x＋y＝3", "所以原方程组没有解。"},
-        {"x^2＋y^2＝1", "x^2＋2y^2＝2", "两个方程都不是一次方程，也都不能分解成两个一次式的积，这个方程组不能用代入消元或分解降次来解。"},
+        // Squares alone: 加减消元 leaves x^2＝0 and y^2＝1.
+        {"x^2＋y^2＝1", "x^2＋2y^2＝2", "所以原方程组的解是 x1＝0，y1＝1；x2＝0，y2＝－1"},
+        {"x^2＋xy＝2", "y^2＋x＝3",
+            "两个方程都不是一次方程，也都不能分解成两个一次式的积，这个方程组不能用代入消元或分解降次来解。"},
         {"x^3＝1", "x＋y＝1", "方程①不是二元二次方程组里的方程：每个方程只能含x和y，次数不超过2。"},
     };
     for (const auto &c : cases) {

@@ -145,6 +145,23 @@ TEST(StatisticsChart, KeepsTenPlacesAndSaysWhatWasLeftOut)
     EXPECT_EQ(built.chart.Labels().back(), "行10");
     EXPECT_EQ(built.leftOut, "统计图最多画10组、每组10个数据、10个图例：表中多出的数据没有画出。");
 
+    // A word where a number belongs is drawn as 0, and the note says so, once.
+    table[2][1] = "abc";
+    table[3][1] = "xyz";
+    EXPECT_EQ(BuildChart(table, "", ChartType::Bar).leftOut,
+        "统计图最多画10组、每组10个数据、10个图例：表中多出的数据没有画出。\r\n表中的“abc”不是数，按0画出。");
+    for (const char *cell : {"61", "-3.5", "72人", " 8", "", ".5"}) {
+        ChartTable small = {{"", "一班"}, {"语文", cell}};
+        EXPECT_EQ(BuildChart(small, "", ChartType::Pie).leftOut, "") << cell;
+    }
+    ChartTable word = {{"", "一班"}, {"语文", "很多"}};
+    EXPECT_EQ(BuildChart(word, "", ChartType::Line).leftOut, "表中的“很多”不是数，按0画出。");
+
+    // A percentage on a dark slice is white, on a light one black.
+    EXPECT_EQ(TextColourOn(Colour {0, 0, 255}), kWhite);
+    EXPECT_EQ(TextColourOn(Colour {255, 255, 0}), kBlack);
+    EXPECT_EQ(TextColourOn(kBlack), kWhite);
+
     StatisticsChart chart;
     EXPECT_FALSE(chart.SetLabel(10, "x"));
     EXPECT_FALSE(chart.SetLabel(-1, "x"));

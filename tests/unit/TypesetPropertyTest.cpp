@@ -278,6 +278,40 @@ std::string Check(const std::string &gbk)
             }
         }
     }
+    // Laid out for a view 390, 800 and 1280 pixels wide, the glyphs still keep to their lines and
+    // never overlap, and nothing reaches past the view: a label that does not fit beside its step
+    // goes under it, a mark stands right after its step, a long line goes on in rows below. Only
+    // a part that cannot be broken (a wide fraction) may be wider than the view.
+    TsDocument bodies = doc;
+    for (TsLine &line : bodies.lines) {
+        line.label.kids.clear();
+        line.mark = TsMark::None;
+    }
+    const TsDisplayList steps = LayoutTypeset(bodies, metrics, 20, 4);
+    for (const double width : {390.0, 800.0, 1280.0}) {
+        const TsDisplayList view = LayoutTypeset(doc, metrics, 20, 4, width);
+        if (view.lines.size() != steps.lines.size())
+            return "(d) the bounded layout lost a line";
+        for (std::size_t i = 0; i < view.lines.size(); ++i) {
+            const TsLineBox &line = view.lines[i];
+            // What may stick out: a step wider than the view with its mark right after it.
+            const double allowed = std::max(width - 4, 4 + steps.lines[i].width + 0.4 * 20 + 20);
+            for (std::size_t a = line.firstGlyph; a < line.firstGlyph + line.glyphCount; ++a) {
+                const TsGlyphs &g = view.glyphs[a];
+                if (g.x < line.x - eps || g.x + g.width > line.x + line.width + eps || g.y < line.y - eps
+                    || g.y + g.height > line.y + line.height + eps)
+                    return "(d) a glyph box leaves its line at width " + std::to_string(width);
+                if (g.x + g.width > allowed + eps)
+                    return "(d) \"" + g.text + "\" reaches past a view " + std::to_string(width) + " wide";
+                for (std::size_t b = a + 1; b < line.firstGlyph + line.glyphCount; ++b) {
+                    const TsGlyphs &h = view.glyphs[b];
+                    if (g.x + eps < h.x + h.width && h.x + eps < g.x + g.width && g.y + eps < h.y + h.height
+                        && h.y + eps < g.y + g.height)
+                        return "(d) two glyph boxes overlap at width " + std::to_string(width);
+                }
+            }
+        }
+    }
     for (const TsRule &r : list.rules) {
         bool inside = false;
         for (const TsLineBox &line : list.lines)
@@ -288,6 +322,51 @@ std::string Check(const std::string &gbk)
             return "(c) a rule lies outside every line";
     }
     return {};
+}
+
+// On the types that read "÷" as a fraction bar it is set as one, as the routines read it: the
+// run before it over the run written together after it; a "÷" after a whole fraction divides.
+// The text read back is the text given, whichever way it is read.
+TEST(TypesetProperties, DivisionAsAFractionBar)
+{
+    const auto fractions = [](const TsNode &row) {
+        std::string shape;
+        for (const TsNode &k : row.kids)
+            shape += k.kind == TsKind::Fraction ? "F(" + TsPlainText(k.kids[0]) + "|" + TsPlainText(k.kids[1]) + ")"
+                                                : TsPlainText(k);
+        return shape;
+    };
+    const struct {
+        const char *typed;
+        const char *shape; // fractions as F(numerator|denominator)
+    } rows[] = {
+        {"x÷(x－1)", "F(x|(x－1))"}, // the brackets the bar makes needless are kept in the tree
+        {"2÷x(x＋1)＋1", "F(2|x(x＋1))＋1"},
+        {"3x÷4－1÷2", "F(3x|4)－F(1|2)"},
+        {"1÷2÷3", "F(1|2)÷3"},
+        {"1/2÷3", "F(1|2)÷3"},
+        {"÷3", "÷3"},
+    };
+    for (const auto &row : rows) {
+        const std::string gbk = row.typed; // the literals are GBK already
+        const TsDocument read = ReadTypeset(gbk, true);
+        ASSERT_EQ(read.lines.size(), 1u) << row.typed;
+        EXPECT_EQ(fractions(read.lines[0].body), row.shape) << row.typed;
+        EXPECT_EQ(TsPlainText(read), gbk) << row.typed;
+        // Elsewhere "÷" stays a sign.
+        EXPECT_EQ(Count(TypesetToMathML(ReadTypeset(gbk)), "<mfrac>"),
+            std::string(row.typed).find('/') != std::string::npos ? 1u : 0u)
+            << row.typed;
+    }
+    int texts = 0;
+    for (const fs::directory_entry &entry :
+        fs::recursive_directory_iterator(fs::path(QIMBEL_SOURCE_DIR) / "tests" / "golden"))
+        if (entry.is_regular_file() && entry.path().filename() == "expected.txt") {
+            const std::string text = TextBox(ReadWholeFile(entry.path()));
+            EXPECT_EQ(TsPlainText(ReadTypeset(text, true)), text) << entry.path();
+            ++texts;
+        }
+    EXPECT_GT(texts, 100);
 }
 
 TEST(TypesetProperties, EveryGoldenText)

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -392,9 +393,9 @@ TEST(WordProblemPage, HasItsOwnTitleSummaryExampleAndMessage)
     page.ShowWordProblems();
     EXPECT_TRUE(Contains(page.EditText(), "〖名称〗") || Contains(page.EditText(), "〖长方形〗"));
 
-    // One message box per line that names no formula file; the other lines are solved, and
-    // compute stays enabled.
-    page.SetEditText("长是5，求面积是多少？\r\n〖长方形〗长是5，宽是3，求面积是多少？\r\n〖〗宽是3\r\n");
+    // One message box per line that names no formula file and whose words match none; the other
+    // lines are solved, and compute stays enabled.
+    page.SetEditText("一共有多少？\r\n〖长方形〗长是5，宽是3，求面积是多少？\r\n〖〗宽是3\r\n");
     page.Check();
     page.Compute();
     EXPECT_EQ(page.TakeMessages(), (std::vector<std::string>(2, kNameMissingMessage)));
@@ -435,7 +436,8 @@ TEST(WordProblemPage, LinesAtTheLimitStayBoundedAndLongerOnesAreRefusedOnce)
     const std::string digits(150, '7');
     const std::string all = "求长、宽、高、底面积、体积、表面积、棱长总和各是多少？";
     for (const std::string &line :
-        {fill("〖长方体〗长是" + digits + "千米，宽是" + digits + "厘米，高是" + digits + "毫米，", "长比宽多1米，", all),
+        {fill("〖长方体〗长是" + digits + "千米，宽是" + digits + "厘米，高是" + digits + "毫米，", "长比宽多1米，",
+             all),
             fill("〖长方体〗", "长是宽的3/5，宽比高少2分米，高是1.5米，", all),
             fill("〖圆柱〗底面积是" + digits + "平方分米，高是2米，", "求底面半径是多少厘米？", "")}) {
         ASSERT_LE(Len(line), kLongestWordProblemLine);
@@ -453,3 +455,50 @@ TEST(WordProblemPage, LinesAtTheLimitStayBoundedAndLongerOnesAreRefusedOnce)
     EXPECT_TRUE(Contains(out, "这一行太长，无法计算：一行最多可以有1024个字符。"));
     EXPECT_FALSE(Contains(out, "已知条件"));
 }
+
+namespace {
+
+// Everyday wording on the shipped formula files: the file a problem without 〖…〗 matches, and the
+// values read from numbers that name no quantity, from percentages and from 倍多 / 倍少.
+TEST(EverydayWording, FilesAreChosenByTheWordsAndUnitsOfTheProblem)
+{
+    const std::string folder = FormulaFolder(Solver().GetLuJing());
+    const struct {
+        const char *problem;
+        std::vector<std::string> files;
+    } cases[] = {
+        {"一辆汽车每小时行60千米，行驶了3小时，一共行驶了多少千米？", {"行程"}},
+        {"长方形的长是5米，宽是3米，面积是多少？", {"长方形"}}, {"正方形的边长是4厘米，求周长。", {"正方形"}},
+        {"圆的半径是2厘米，面积是多少？", {"圆"}},
+        {"底是6厘米，高是4厘米，面积是多少？", {"平行四边形", "三角形"}}, // equally good: the pupil chooses
+        {"一共有多少？", {}}, {"长方形的长是5米", {}}, // it asks nothing
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> files = MatchingFormulaFiles(c.problem, folder);
+        std::vector<std::string> expected = c.files;
+        std::sort(files.begin(), files.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(files, expected) << c.problem;
+    }
+}
+
+TEST(EverydayWording, UnitsPercentagesAndMultiplesWithMoreAreRead)
+{
+    Solver solver;
+    const std::string folder = FormulaFolder(solver.GetLuJing());
+    const struct {
+        const char *problem;
+        const char *answer;
+    } cases[] = {
+        {"〖行程〗一辆汽车每小时行60千米，行驶了3小时，一共行驶了多少千米？", "答：一共行驶了180千米。"},
+        {"〖行程〗小明3分钟走了240米，他每分钟走多少米？", "答：他每分钟走80米。"},
+        {"〖长方形〗长方形的长是10米，宽是长的60%，面积是多少平方米？", "答：面积是60平方米。"},
+        {"〖长方形〗长方形的宽是4米，长比宽的2倍多3米，周长是多少米？", "答：周长是30米。"},
+        {"〖长方形〗长方形的宽是4米，长是宽的2倍少1米，求长是多少米？", "答：长是7米。"},
+        {"〖长方形〗长方形的长是12米，宽是长的25%，宽是多少米？", "答：宽是3米。"},
+    };
+    for (const auto &c : cases)
+        EXPECT_TRUE(Contains(solver.GongShiJieTi(c.problem, folder), c.answer)) << c.problem;
+}
+
+} // namespace

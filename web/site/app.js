@@ -140,17 +140,22 @@ function typeButton(caption, enabled, onClick, id) {
 function buildTypes() {
   const pageId = currentPageId();
   const list = [];
+  const rows = data.types.filter((t) => t.page === pageId);
+  // Buttons the page shows greyed only while no type of that name can be chosen.
+  const placeholder = (caption) => {
+    if (!rows.some((t) => t.caption === caption)) list.push(typeButton(caption, false));
+  };
   if (pageId === 131) {
     // The word-problem page chooses no type: its first button only refreshes the page.
     list.push(typeButton('公式应用题', true, () => run('wordProblems'), 'type-word'));
-    list.push(typeButton('根据要求找规律', false));
+    placeholder('根据要求找规律');
   }
-  for (const row of data.types.filter((t) => t.page === pageId)) {
+  for (const row of rows) {
     const button = typeButton(row.caption, row.enabled, () => chooseType(row.type), `type-${row.type}`);
     button.dataset.type = row.type;
     list.push(button);
   }
-  if (pageId === 129) list.push(typeButton('算式计算与填空', false));
+  if (pageId === 129) placeholder('算式计算与填空');
   els.types.replaceChildren(...list);
 }
 
@@ -178,6 +183,8 @@ function showPage() {
   // 批改我的解答: for the types whose working can be marked.
   const markable = data.types.find((t) => t.type === state.type);
   if (els.mark) els.mark.disabled = busy || !(markable && markable.markable);
+  // 一步一步: 下一步检查 and 提示, on the same types.
+  for (const button of [els.markLast, els.hint]) if (button) button.disabled = busy || !(markable && markable.markable);
   for (const button of els.types.querySelectorAll('button')) {
     if (button.dataset.type) button.disabled = busy || !data.types.find((t) => t.type === Number(button.dataset.type)).enabled;
   }
@@ -211,7 +218,7 @@ function showResult() {
   // The typesetter runs in the worker; the plain text shows only should it fail.
   const tail = page.tail;
   els.output.replaceChildren();
-  engine.call('typeset', [tail]).then((answer) => {
+  engine.call('typeset', [tail, state.type]).then((answer) => {
     if (shownTail !== tail || shownPlain) return;
     if (answer && answer.count) showFragments(els.output, answer.count, answer.rows, (i) => engine.call('fragment', [i]));
     else showText(els.output, tail);
@@ -240,7 +247,7 @@ function takeText(page, text) {
   page.tail = cut < 0 ? '' : text.slice(cut);
 }
 
-const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute', 'mark']);
+const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute', 'mark', 'markLast', 'hint']);
 
 async function run(action, arg) {
   if (busy || !currentPage()) return;
@@ -285,9 +292,14 @@ async function run(action, arg) {
     if (answer.title !== undefined) page.title = answer.title;
     if (answer.summary !== undefined) page.summary = answer.summary;
     state.type = answer.type;
+    // The type the page's buttons chose last is the page's own, shown again on its tab.
+    if (action === 'chooseType' || action === 'wordProblems') page.type = answer.type;
     if (action === 'check' || action === 'compute' || action === 'checkAndCompute') page.computeEnabled = answer.computeEnabled;
+    // What the page did, as the desktop's status bar says it; a compute also its time.
     if (action === 'compute' || action === 'checkAndCompute') {
-      say(`运算完成（${Math.round(performance.now() - started)} 毫秒）。`, true);
+      say(`${answer.status || '运算完成。'}（${Math.round(performance.now() - started)} 毫秒）`, true);
+    } else if (answer.status) {
+      say(answer.status);
     }
     for (const message of answer.messages) showMessage(message);
   }
@@ -341,14 +353,24 @@ async function selectTab(index) {
   showPage();
   showResult();
   const tab = data.tabs[index];
-  // Tabs with a type of their own make it current and show its title and summary; the text stays.
-  if (tab.type) {
-    const page = currentPage();
-    const answer = await engine.call('page', ['showType', request(), tab.type]).catch(() => null);
+  const page = currentPage();
+  // A page shows the type it had when it was left (also over a reload); a page not yet shown,
+  // its tab's type. That type is current and gives the title and summary; the text stays.
+  const type = page.type || tab.type;
+  if (type) {
+    const answer = await engine.call('page', ['showType', request(), type]).catch(() => null);
     if (answer && !answer.error) {
       page.title = answer.title;
       page.summary = answer.summary;
       state.type = answer.type;
+    }
+    showPage();
+  } else if (tab.page === 131) {
+    // The word problems have no type: their own title and summary.
+    const answer = await engine.call('page', ['wordProblems', { ...request(), text: '' }]).catch(() => null);
+    if (answer && !answer.error && answer.title !== undefined) {
+      page.title = answer.title;
+      page.summary = answer.summary;
     }
     showPage();
   }
@@ -476,6 +498,12 @@ function wire() {
   els.mark.className = 'primary';
   els.mark.title = '先写题目，再在下面每行写一步（算式以“＝”开头，方程每行一个），逐步批改';
   els.compute.after(els.mark);
+  els.markLast = typeButton('下一步检查', true, () => run('markLast'), 'markLast');
+  els.markLast.title = '只检查最后写的一步：和它前面的一行比较';
+  els.hint = typeButton('提示', true, () => run('hint'), 'hint');
+  els.hint.title = '说出下一步该怎么做，但不替你做';
+  els.mark.after(els.markLast);
+  els.markLast.after(els.hint);
   els.clear.addEventListener('click', () => run('clear'));
   els.example.addEventListener('click', () => run('example'));
   els.undo.addEventListener('click', undo);

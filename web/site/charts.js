@@ -112,7 +112,7 @@ export class ChartsPage {
   }
 
   async acceptFrequency() {
-    const title = '频率分布直方图';
+    const title = '频数分布直方图'; // the bars are counts, as the axis says
     const body = `${title}\n${this.width.value.trim()}\n${this.data.value}`;
     const request = (width, height) => `histogram ${width} ${height}\n${body}`;
     const answer = await this.call(request(...this.size()));
@@ -125,7 +125,7 @@ export class ChartsPage {
     this.title.value = title;
     this.setTable(answer.grid);
     this.last = request;
-    this.show(answer, `共${answer.total}个数据，组距${answer.width}。`);
+    this.show(answer, `共${answer.total}个数据，组距${answer.width}。`, true);
     this.keep();
   }
 
@@ -219,10 +219,12 @@ export class ChartsPage {
     else this.show(answer, answer.note !== undefined ? answer.note : this.note.textContent);
   }
 
-  show(answer, note) {
+  // `ok`: the note only tells (共10个数据); otherwise it warns (data left out) and shows so.
+  show(answer, note, ok = false) {
     this.shown = answer.picture;
     drawPicture(this.svg, answer.picture);
     this.note.textContent = note;
+    this.note.classList.toggle('ok', ok);
   }
 
   async call(request) {

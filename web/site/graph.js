@@ -175,6 +175,8 @@ export class GraphPage {
       } else {
         this.say('已画出图象。', true);
         this.selected = answer.functions.length - 1;
+        // The box is ready for the next function, which would otherwise be typed onto this one.
+        if (withPowers(this.input.value.trim()) === typed) this.input.value = '';
       }
     });
   }

@@ -9,6 +9,7 @@ const RANGES = [10, 20, 100, 1000];
 const BLANKS = ['a＋b＝(  )', 'a＋(  )＝c', '两种都有'];
 const OPS = [['加法', 1], ['减法', 2], ['乘法', 4], ['除法', 8]];
 const MOST_ANSWER = 20; // characters: enough for any quotient and remainder
+const STORE = 'qimbel.web.kousuan'; // a practice in progress, kept over a reload
 
 export class KouSuanPage {
   constructor(engine, onShare, say) {
@@ -125,8 +126,7 @@ export class KouSuanPage {
     return this.engine.call('sheets', [words, text]);
   }
 
-  async generate() {
-    const words = this.words();
+  async generate(words = this.words()) {
     const sheet = await this.call(words).catch(() => null);
     if (!sheet || sheet.error) {
       this.say(sheet ? sheet.error : '运算模块出错，请再试一次。');
@@ -144,6 +144,46 @@ export class KouSuanPage {
     this.printHolder.replaceChildren();
     this.startClock(true);
     this.showCurrent();
+    this.keep();
+    return true;
+  }
+
+  // The practice as far as it went: its sheet's settings, the answers, the round and the time.
+  keep() {
+    try {
+      if (!this.sheet) return;
+      localStorage.setItem(STORE, JSON.stringify({
+        words: this.sheetWords, answers: this.answers, order: this.order, position: this.position,
+        spent: this.seconds() * 1000, finished: !this.report.hidden,
+      }));
+    } catch {
+      /* kept for this visit only */
+    }
+  }
+
+  // A practice left unfinished by a reload goes on where it was; a finished one shows its report.
+  async resume() {
+    let kept = null;
+    try {
+      kept = JSON.parse(localStorage.getItem(STORE) || 'null');
+    } catch {
+      kept = null;
+    }
+    if (!kept || !Array.isArray(kept.words) || kept.words[0] !== 'kousuan' || this.sheet) return false;
+    if (!(await this.generate(kept.words.map(String)))) return false;
+    const count = this.sheet.problems.length;
+    const index = (i) => Number.isInteger(i) && i >= 0 && i < count;
+    if (Array.isArray(kept.answers)) {
+      this.answers = kept.answers.filter((a) => Array.isArray(a) && index(a[0]))
+        .map(([i, typed]) => [i, String(typed).slice(0, MOST_ANSWER)]);
+    }
+    if (Array.isArray(kept.order) && kept.order.every(index)) this.order = kept.order;
+    this.position = Math.min(Math.max(0, Number(kept.position) || 0), this.order.length);
+    this.clock.spent = Math.max(0, Number(kept.spent) || 0);
+    this.startClock(false);
+    if (kept.finished) await this.finish();
+    else this.showCurrent();
+    this.keep();
     return true;
   }
 
@@ -210,7 +250,9 @@ export class KouSuanPage {
       ++this.position;
       this.showCurrent();
       if (this.position < this.order.length) this.feedback.textContent = '上一题做对了！';
+      this.keep();
     } else if (verdict === 'wrong') {
+      this.keep();
       this.answer.classList.add('wrong');
       this.feedback.textContent = '不对，再想一想，改好后再按回车；也可以按“下一题”。';
       this.answer.select();
@@ -224,6 +266,7 @@ export class KouSuanPage {
     if (!this.sheet || this.position >= this.order.length) return;
     ++this.position;
     this.showCurrent();
+    this.keep();
   }
 
   async finish() {
@@ -238,6 +281,7 @@ export class KouSuanPage {
     this.retryButton.disabled = judged.open < 0;
     this.progress.textContent = '练习结束';
     this.judged = judged;
+    this.keep();
   }
 
   retry() {
@@ -247,6 +291,7 @@ export class KouSuanPage {
     this.position = 0;
     this.startClock(false);
     this.showCurrent();
+    this.keep();
   }
 
   print() {

@@ -18,13 +18,21 @@ export class OtherPages {
   constructor(ctx) {
     this.ctx = ctx;
     this.shown = 0;
+    // The tab shown when the page was last closed, read before the problem pages' start-up
+    // selects their tab and so forgets it.
+    try {
+      this.kept = Number(localStorage.getItem(SHOWN_STORE));
+    } catch {
+      this.kept = 0;
+    }
     this.status = el('div', { class: 'status', id: 'other-status', role: 'status', 'aria-live': 'polite' });
     const say = (text, ok = false) => {
       this.status.textContent = text;
       this.status.classList.toggle('ok', ok);
     };
     this.say = say;
-    const share = (kind) => async (fields, field) => say(await offerLink(shareLink(kind, fields), field), true);
+    const share = (kind) => async (fields, field) => say(
+      await offerLink(shareLink(kind, fields), field, kind === 'handbook' ? '手册的同一处' : '同样的题目'), true);
     this.library = new HandbookPage(ctx.data.library, share('handbook'));
     this.kousuan = new KouSuanPage(ctx.engine, share('kousuan'), say);
     this.paper = new PaperPage(ctx.engine, share('paper'), say);
@@ -89,13 +97,9 @@ export class OtherPages {
   // After start-up: a shared link wins; else the tab shown when the page was last closed.
   async start() {
     if (window.location.hash) return this.follow(window.location.hash);
-    let kept = 0;
-    try {
-      kept = Number(localStorage.getItem(SHOWN_STORE));
-    } catch {
-      kept = 0;
-    }
-    if (this.owns(kept)) await this.show(kept);
+    const resumed = await this.kousuan.resume().catch(() => false);
+    if (this.owns(this.kept)) await this.show(this.kept);
+    else if (resumed) this.ctx.say('上次的口算练习还没有做完：在“自动出卷及测试”里接着做。', true);
     return true;
   }
 

@@ -5,7 +5,7 @@
 
   const ACTIONS = {
     chooseType: 1, showType: 2, check: 3, compute: 4, clear: 5, example: 6, symbols: 7,
-    wordProblems: 8, checkAndCompute: 9, mark: 10,
+    wordProblems: 8, checkAndCompute: 9, mark: 10, markLast: 11, hint: 12,
   };
 
   function QimbelApi(module) {
@@ -52,8 +52,8 @@
         return answer();
       },
       // The working as MathML: {html}.
-      typeset(text) {
-        return withTexts([text], (t, tn) => module._qw_typeset(t, tn));
+      typeset(text, type = 0) {
+        return withTexts([text], (t, tn) => module._qw_typeset(t, tn, type));
       },
       // A request of the graph or chart page (charts/PicturePages.h): its JSON answer.
       picture(request) {

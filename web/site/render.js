@@ -62,6 +62,7 @@ export function showFragments(box, count, rows, fetchPiece) {
       if (mine !== generation) return;
       piece.innerHTML = html;
       piece.style.minHeight = '';
+      fitPiece(piece);
     });
   };
   observer = new IntersectionObserver((entries) => {
@@ -89,3 +90,69 @@ let fillAll = () => Promise.resolve();
 export function showAll() {
   return fillAll();
 }
+
+// Marks stand right after their steps. A piece too wide for its box sets each step label on a
+// row of its own under its step; one that fits keeps the labels in a column beside the steps.
+export function fitPiece(piece) {
+  for (const mark of piece.querySelectorAll('td.mark')) markBesideStep(mark);
+  piece.classList.remove('narrow');
+  if (piece.scrollWidth <= piece.clientWidth + 1) return;
+  piece.classList.add('narrow');
+  for (const label of piece.querySelectorAll('td.label')) breakable(label);
+}
+
+// The ✓ or ✗ of a step moves from its column into the step's own cell, right after the step,
+// however far a long sentence or a label of another row reaches.
+function markBesideStep(mark) {
+  const cells = [...mark.parentElement.children].filter((c) => !c.matches('.label, .mark'));
+  const step = cells[cells.length - 1];
+  if (!step) return;
+  const sign = document.createElement('span');
+  sign.className = mark.className;
+  sign.style.cssText = mark.style.cssText;
+  sign.style.paddingLeft = '0.6em';
+  sign.textContent = mark.textContent;
+  (step.querySelector('pre') || step).append(sign);
+  mark.remove();
+}
+
+// A label under its step may take several rows: its words become text, which breaks between
+// characters, and each maths part a formula of its own, which never breaks.
+function breakable(cell) {
+  const math = cell.querySelector(':scope > math');
+  if (!math) return;
+  const parts = [];
+  for (const child of [...math.children]) {
+    if (child.localName === 'mtext') {
+      parts.push(document.createTextNode(child.textContent));
+    } else {
+      const alone = document.createElementNS(math.namespaceURI, 'math');
+      alone.append(child);
+      parts.push(alone);
+    }
+  }
+  math.replaceWith(...parts);
+}
+
+function fitAll() {
+  for (const piece of document.querySelectorAll('.typeset-piece')) fitPiece(piece);
+}
+
+// The width of the printed page: a sheet of A4 between its margins, in CSS pixels.
+const PRINT_WIDTH = '680px';
+
+let refit = 0;
+window.addEventListener('resize', () => {
+  cancelAnimationFrame(refit);
+  refit = requestAnimationFrame(fitAll);
+});
+// On paper the pieces are as wide as the sheet: labels that fit beside their steps on screen may
+// not fit there.
+window.addEventListener('beforeprint', () => {
+  for (const output of document.querySelectorAll('.output')) output.style.width = PRINT_WIDTH;
+  fitAll();
+});
+window.addEventListener('afterprint', () => {
+  for (const output of document.querySelectorAll('.output')) output.style.width = '';
+  fitAll();
+});

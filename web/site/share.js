@@ -52,13 +52,14 @@ export function readFragment(hash) {
 }
 
 // Copies the link, and shows it in `field` (an <input>) for copying by hand where the browser
-// keeps the clipboard closed. Returns the sentence for the page's status line.
-export async function offerLink(link, field) {
+// keeps the clipboard closed. Returns the sentence for the page's status line, which names what
+// the link `opens`.
+export async function offerLink(link, field, opens = '同样的题目') {
   field.value = link;
   field.hidden = false;
   try {
     await navigator.clipboard.writeText(link);
-    return '链接已复制，发给学生即可打开同样的题目。';
+    return `链接已复制，发给学生即可打开${opens}。`;
   } catch {
     field.focus();
     field.select();

@@ -195,7 +195,8 @@ runChecks('web charts', async () => {
     const grid = await tableRows(page);
     const note = await page.$eval('#chart-note', (n) => n.textContent);
     check(grid[0].slice(0, 3).join() === '分组,频数,频率' && note.startsWith('共10个数据'), `the histogram fills the table (${note})`);
-    check((await shown(page, '#chart-picture')).texts.includes('频率分布直方图'), 'the histogram is drawn with its title');
+    check((await shown(page, '#chart-picture')).texts.includes('频数分布直方图'), 'the histogram is drawn with its title, 频数 like its axis');
+    check(await page.$eval('#chart-note', (n) => n.classList.contains('ok')), 'the histogram\'s note is told, not shown as a warning');
 
     if (shotDir) {
       await page.screenshot({ path: path.join(shotDir, 'charts-histogram-1280x800.png') });

@@ -10,6 +10,7 @@ const { execFileSync } = require('child_process');
 const zlib = require('zlib');
 const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
+const { idle, setText } = require('./page-steps.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
 
@@ -39,16 +40,6 @@ function native(args, input) {
   return execFileSync(cli, args, { input, encoding: 'utf8', maxBuffer: 1 << 30, stdio: ['pipe', 'pipe', 'ignore'] });
 }
 
-async function idle(page, timeout = 60000) {
-  await page.waitForFunction(() => window.qimbelBusy && !window.qimbelBusy(), { timeout, polling: 50 });
-}
-
-async function setText(page, text) {
-  await page.$eval('#text', (box, value) => {
-    box.value = value;
-    box.dispatchEvent(new Event('input'));
-  }, text);
-}
 
 async function solve(page, problem) {
   await page.click(`#tab-${problem.page}`);
@@ -175,6 +166,18 @@ runChecks('web browser', async () => {
     await idle(page);
     check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--mark'], working)),
       '批改我的解答: the marked copy is the native one');
+    // 一步一步: 下一步检查 and 提示 answer as the native ones do.
+    const stepWorking = '36-20÷4\n＝16÷4';
+    await setText(page, stepWorking);
+    await page.click('#markLast');
+    await idle(page);
+    check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--mark-last'], stepWorking)),
+      '下一步检查: the answer is the native one');
+    await setText(page, '36-20÷4');
+    await page.click('#hint');
+    await idle(page);
+    check(same(await page.evaluate(() => window.qimbelTextBox()), native(['--type', '20', '--hint'], '36-20÷4')),
+      '提示: the answer is the native one');
 
     // Bad input: never a dead tab.
     const alive = async () => (await page.evaluate(() => 1 + 1)) === 2;

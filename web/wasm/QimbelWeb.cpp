@@ -9,8 +9,8 @@
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
-#include "typeset/GbkUnicode.h"
 #include "tools/SymbolTable.h"
+#include "typeset/GbkUnicode.h"
 #include "typeset/TypesetMathML.h"
 #include "typeset/TypesetTree.h"
 #include "web/wasm/WebJson.h"
@@ -112,7 +112,7 @@ EMSCRIPTEN_KEEPALIVE const char *qw_help(int page, int type)
 // 7 symbols (the text after the page's text is appended), 8 公式应用题, 9 check and compute,
 // 10 批改我的解答.
 // `options`: bit 0 显示简介, bit 1 运算过程, bit 2 运算说明. `type` is the current problem type.
-// {"text", "title", "summary", "type", "computeEnabled", "messages"} or {"error"} when the text
+// {"text", "title", "summary", "type", "computeEnabled", "status", "messages"} or {"error"} when the text
 // cannot be taken; then nothing was done.
 EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int options, int method, int arg,
     const char *text, int textSize, const char *extra, int extraSize)
@@ -175,10 +175,16 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     case 10:
         page.Mark();
         break;
+    case 11:
+        page.MarkLast();
+        break;
+    case 12:
+        page.Hint();
+        break;
     default:
         return Finish("{\"error\":\"unknown action\"}");
     }
-    const bool titled = action == 1 || action == 2;
+    const bool titled = action == 1 || action == 2 || action == 8;
     std::string json = "{\"text\":" + QuoteGbk(page.EditText());
     if (titled) {
         json += ",\"title\":" + QuoteGbk(page.Title());
@@ -186,20 +192,22 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     }
     json += ",\"type\":" + std::to_string(qimbel::CurrentType());
     json += ",\"computeEnabled\":" + std::string(page.ComputeEnabled() ? "true" : "false");
+    json += ",\"status\":" + QuoteGbk(page.StatusLine());
     json += ",\"messages\":" + QuoteMessages(page.TakeMessages()) + "}";
     return Finish(json);
 }
 
-// The working typeset as MathML (fragments of the typesetter, UTF-8): {"html": [...], "rows":
+// The working typeset as MathML (fragments of the typesetter, UTF-8) for the problem type `type`:
+// {"html": [...], "rows":
 // [...]} (the lines of each fragment), cut
 // between blocks every forty lines or so, so the page can show a long working piece by piece.
-EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize)
+EMSCRIPTEN_KEEPALIVE const char *qw_typeset(const char *text, int textSize, int type)
 {
     const std::string_view input(text, static_cast<std::size_t>(textSize));
     std::optional<std::string> gbk = ToTextBox(input);
     if (!gbk)
         return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
-    const qimbel::TsDocument document = qimbel::ReadTypeset(*gbk);
+    const qimbel::TsDocument document = qimbel::ReadTypeset(*gbk, qimbel::ReadsDivisionAsFraction(type));
     std::string html;
     std::string rows;
     qimbel::TsDocument piece;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <sstream>
+#include <utility>
 
 namespace qimbel::web {
 
@@ -20,13 +21,13 @@ std::string Replace(std::string_view text, std::string_view from, std::string_vi
     return out;
 }
 
-// UTF-8 with LF (or CR LF) to the text box's GBK with CR LF, as qimbel-cli does.
+// UTF-8 with LF (or CR LF) to the text box's GBK with CR LF, read as qimbel-cli reads it.
 std::optional<std::string> ToTextBox(std::string_view utf8)
 {
-    std::optional<std::string> gbk = qimbel::Utf8ToGbk(Replace(utf8, "\r\n", "\n"));
-    if (!gbk)
+    qimbel::TypedText typed = qimbel::ReadTypedUtf8(utf8);
+    if (!typed.refusal.empty())
         return std::nullopt;
-    return Replace(*gbk, "\n", "\r\n");
+    return std::move(typed.gbk);
 }
 
 // GBK with CR LF to UTF-8 with LF. A text that is not GBK cannot come out of the core; should
@@ -92,28 +93,13 @@ std::string QuoteMessages(const std::vector<std::string> &messages)
     return out + "]";
 }
 
-// The refusal of a text that GBK cannot hold: where and what, so the pupil can find it. Bytes
-// that are not UTF-8 at all cannot come from a browser, which sends U+FFFD in their place.
+// The refusal of a text that holds a character that cannot be read: where and what, so the pupil
+// can find it. Bytes that are not UTF-8 at all cannot come from a browser, which sends U+FFFD in
+// their place.
 std::string Refusal(std::string_view utf8)
 {
-    int line = 1;
-    for (std::size_t i = 0; i < utf8.size();) {
-        if (utf8[i] == '\n')
-            ++line;
-        std::size_t end = i + 1;
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-            ++end;
-        const std::string_view character = utf8.substr(i, end - i);
-        if (!qimbel::Utf8ToGbk(character)) {
-            const bool printable = character.size() > 1 && character != "\xEF\xBF\xBD";
-            // The sentence is GBK like every literal here; the character itself is UTF-8.
-            const std::string where = FromTextBox("第" + std::to_string(line) + "行有无法处理的字符");
-            const std::string what = printable ? FromTextBox("“") + std::string(character) + FromTextBox("”") : "";
-            return where + what + FromTextBox("，请删去它再试。");
-        }
-        i = end;
-    }
-    return FromTextBox("输入的文字无法处理，请删去特殊字符再试。");
+    std::string sentence = qimbel::ReadTypedUtf8(utf8).refusal;
+    return sentence.empty() ? FromTextBox("输入的文字无法处理，请删去特殊字符再试。") : sentence;
 }
 
 std::vector<std::string> Words(const char *lines, int size)

@@ -10,8 +10,9 @@
 namespace qimbel::web {
 
 std::string Replace(std::string_view text, std::string_view from, std::string_view to);
-// UTF-8 with LF (or CR LF) to the text box's GBK with CR LF, as qimbel-cli does; nothing when the
-// text holds a character GBK cannot hold.
+// UTF-8 with LF (or CR LF) to the text box's GBK with CR LF, read as qimbel-cli reads it
+// (full-width digits and letters, x², −, · … in the forms the pages read); nothing when the text
+// holds a character that still cannot be read.
 std::optional<std::string> ToTextBox(std::string_view utf8);
 // GBK with CR LF to UTF-8 with LF.
 std::string FromTextBox(const std::string &gbk);
@@ -19,7 +20,8 @@ std::string FromTextBox(const std::string &gbk);
 std::string Quote(std::string_view text);
 std::string QuoteGbk(const std::string &gbk);
 std::string QuoteMessages(const std::vector<std::string> &messages);
-// The sentence (UTF-8) that refuses a text GBK cannot hold, naming the line and the character.
+// The sentence (UTF-8) that refuses a text with a character that cannot be read, naming the
+// line and the character.
 std::string Refusal(std::string_view utf8);
 // The words of a call as JavaScript passes them: one a line, empty lines left out.
 std::vector<std::string> Words(const char *lines, int size);

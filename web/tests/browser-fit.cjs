@@ -1,0 +1,208 @@
+// Qimbel at every size in a real browser: at 390, 800 and 1280 px no step label and no mark of a
+// typeset working lies outside its view (labels go under their steps, marks stand right after
+// them); the chosen type, the page shown and the text survive a reload; the type's introduction
+// left above the problems is no problem for check and compute. Screenshots (a phone's marked
+// working among them) go to the screenshot folder when one is given.
+//   node web/tests/browser-fit.cjs SITE_DIR QIMBEL_CLI PUPPETEER_DIR [SCREENSHOT_DIR]
+const fs = require('fs');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const launch = require('./chromium.cjs');
+const serve = require('./server.cjs');
+const { idle, setText } = require('./page-steps.cjs');
+const { check, runChecks } = require('./tally.cjs');
+
+const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
+
+function native(args, input) {
+  return execFileSync(cli, args, { input, encoding: 'utf8', maxBuffer: 1 << 26, stdio: ['pipe', 'pipe', 'ignore'] });
+}
+
+
+async function chooseType(page, tab, type) {
+  await page.click(`#tab-${tab}`);
+  await idle(page);
+  if (await page.$eval('#type-menu', (b) => getComputedStyle(b).display !== 'none')) await page.click('#type-menu');
+  await page.click(`#type-${type}`);
+  await idle(page);
+}
+
+// Every label, mark and note of the typeset working: the part of it that lies right of the
+// working's box (0 when all are inside), and how many there are.
+async function outside(page) {
+  await page.waitForSelector('#output .qimbel-typeset', { timeout: 30000 });
+  await new Promise((r) => setTimeout(r, 300));
+  return page.evaluate(() => {
+    const box = document.querySelector('#output').getBoundingClientRect();
+    const right = Math.min(box.right, window.innerWidth);
+    let worst = 0;
+    const cells = [...document.querySelectorAll('#output td.label, #output .mark, #output td.note')]
+      .filter((c) => c.textContent.trim() !== '' && c.offsetParent !== null);
+    for (const cell of cells) {
+      const range = document.createRange();
+      range.selectNodeContents(cell);
+      worst = Math.max(worst, range.getBoundingClientRect().right - right);
+    }
+    return { worst, count: cells.length };
+  });
+}
+
+// The part of the text box after the separator: the results.
+const results = (text) => text.slice(text.indexOf('\n---'));
+
+runChecks('web at every size', async () => {
+  const server = await serve(siteDir, 8931 + (process.pid % 200));
+  const browser = await launch(puppeteerDir);
+  try {
+    const context = await browser.createBrowserContext();
+    for (const [width, height] of [[390, 844], [800, 600], [1280, 800]]) {
+      const page = await context.newPage();
+      page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
+      await page.setViewport({ width, height, isMobile: width < 500, hasTouch: width < 500 });
+      await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+      await page.waitForSelector('#page:not([hidden])');
+      await idle(page);
+      if (await page.$eval('#plain', (b) => b.getAttribute('aria-pressed') === 'true')) await page.click('#plain');
+
+      // Long step labels of 整式四则运算.
+      await chooseType(page, 134, 20);
+      await setText(page, '[(a+b)]*(12.5-3.75)/(2.5+7.25)-(-7-5)*(3-8)');
+      await page.click('#check');
+      await idle(page);
+      await page.click('#compute');
+      await idle(page);
+      const worked = await outside(page);
+      check(worked.count > 0 && worked.worst <= 1, `${width} px: every step label inside the view (${worked.count}, ${worked.worst.toFixed(1)} px out)`);
+      if (shotDir) await page.screenshot({ path: path.join(shotDir, `labels-${width}x${height}.png`), fullPage: true });
+
+      // On paper (a sheet of A4 between its margins) the labels fit the sheet as they do the view.
+      if (width === 1280) {
+        await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+        await page.emulateMediaType('print');
+        await page.setViewport({ width: 794, height: 1123 });
+        const printed = await page.evaluate(() => {
+          const right = document.querySelector('#output').getBoundingClientRect().left + 680;
+          return Math.max(...[...document.querySelectorAll('#output td.label')]
+            .map((c) => c.getBoundingClientRect().right - right));
+        });
+        check(printed <= 1, `printed: every label inside the sheet (${printed.toFixed(1)} px out)`);
+        if (shotDir) await page.screenshot({ path: path.join(shotDir, 'printed-labels-a4.png'), fullPage: true });
+        await page.emulateMediaType('screen');
+        await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+        await page.setViewport({ width, height });
+      }
+
+      // A marked working of 一元一次不等式 with a wrong step.
+      await chooseType(page, 135, 25);
+      await setText(page, '3-2x>7\n-2x>4\nx>-2');
+      await page.click('#mark');
+      await idle(page);
+      const marked = await outside(page);
+      const marks = await page.$$eval('#output .mark', (m) => m.length);
+      // Each mark right after its step: no more than 3em from the step's end.
+      const gap = await page.$$eval('#output .mark', (list) => Math.max(...list.map((m) => {
+        const row = m.closest('tr');
+        const maths = [...row.querySelectorAll('math')];
+        const end = Math.max(...maths.map((x) => x.getBoundingClientRect().right));
+        return m.getBoundingClientRect().left - end;
+      })));
+      check(gap < 60, `${width} px: each mark stands right after its step (${gap.toFixed(0)} px)`);
+      check(marks >= 2 && marked.worst <= 1, `${width} px: every mark beside its step, inside the view (${marks}, ${marked.worst.toFixed(1)} px out)`);
+      if (shotDir) await page.screenshot({ path: path.join(shotDir, `marked-${width}x${height}.png`), fullPage: true });
+      await page.close();
+    }
+
+    const page = await context.newPage();
+    await page.setViewport({ width: 1280, height: 800 });
+    await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#page:not([hidden])');
+    await idle(page);
+
+    // 分式四则运算: the check turns the typed bars into ÷, which the routine reads as bars; the
+    // typeset working shows them stacked.
+    await chooseType(page, 134, 23);
+    await setText(page, 'x/(x-1)+1/(x-1)');
+    await page.click('#check');
+    await idle(page);
+    check((await page.$eval('#text', (b) => b.value)).includes('÷'), '分式四则运算: the check writes ÷');
+    await page.click('#compute');
+    await idle(page);
+    await page.waitForSelector('#output .qimbel-typeset', { timeout: 30000 });
+    await new Promise((r) => setTimeout(r, 300));
+    const stacked = await page.$$eval('#output mfrac', (list) => list.length);
+    const signs = await page.$$eval('#output mo', (list) => list.filter((m) => m.textContent === '÷').length);
+    check(stacked >= 2 && signs === 0, `分式四则运算: fractions stacked, no ÷ shown (${stacked} fractions, ${signs} ÷)`);
+
+    // The introduction left above the problem: the results are those of the problem alone.
+    await chooseType(page, 130, 8);
+    await page.click('#clear');
+    await idle(page);
+    await chooseType(page, 130, 8);
+    const intro = await page.$eval('#text', (b) => b.value);
+    check(intro.trim() !== '', 'the type button puts the introduction into the empty box');
+    await setText(page, `${intro.replace(/\n*$/, '')}\n2*(3+4)-5`);
+    await page.click('#check');
+    await idle(page);
+    const checked = await page.$eval('#text', (b) => b.value);
+    check(checked.startsWith(intro.trim()), 'the check leaves the introduction as it was');
+    await page.click('#compute');
+    await idle(page);
+    const shown = await page.evaluate(() => window.qimbelTextBox());
+    check(results(shown) === results(native(['--type', '8', '--level', '5'], '2*(3+4)-5')),
+      'compute: the introduction is no problem, the results are those of the typed line');
+    const status = await page.$eval('#status', (s) => s.textContent);
+    check(status.startsWith('已完成 1 道题的运算。'), `the status line counts the one problem (${status})`);
+
+    // The type chosen (not the tab's first), the text and the tab survive a reload.
+    await setText(page, '36.5*2.4');
+    await new Promise((r) => setTimeout(r, 600));
+    await page.reload({ waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#page:not([hidden])');
+    await idle(page);
+    await page.waitForFunction(() => document.querySelector('#type-8') && document.querySelector('#type-8').getAttribute('aria-pressed') === 'true', { timeout: 10000 }).catch(() => null);
+    check(await page.$eval('#type-8', (b) => b.getAttribute('aria-pressed')) === 'true', 'the chosen type is kept over a reload');
+    check(await page.$eval('#tab-130', (b) => b.getAttribute('aria-selected')) === 'true', 'the tab is kept over a reload');
+    check((await page.$eval('#text', (b) => b.value)) === '36.5*2.4', 'the text is kept over a reload');
+    const title = await page.$eval('#title', (t) => t.textContent);
+    check(title !== '标题', `the title is the type's (${title})`);
+
+    // The word-problem page shows its own title and summary on a first visit.
+    await page.click('#tab-131');
+    await idle(page);
+    await page.waitForFunction(() => document.querySelector('#title').textContent !== '标题', { timeout: 10000 }).catch(() => null);
+    check(await page.$eval('#title', (t) => t.textContent) === '公式应用题', '小学应用题: its own title');
+    check(await page.$eval('#summary', (t) => t.textContent) !== '摘要', '小学应用题: its own summary');
+    const greyed = await page.$$eval('#types button', (list) => list.filter((b) => b.disabled).map((b) => b.textContent));
+    check(greyed.length === 0, `小学应用题: no greyed button beside the working ones ${greyed.join(' ')}`);
+    await page.click('#tab-129');
+    await idle(page);
+    const greyed129 = await page.$$eval('#types button', (list) => list.filter((b) => b.disabled).map((b) => b.textContent));
+    check(greyed129.length === 0, `小学基础知识: no greyed button beside the working ones ${greyed129.join(' ')}`);
+
+    // 自动出卷及测试 with a 口算 practice half done: a reload comes back to that tab and that
+    // problem, with the answers so far.
+    await page.click('#tab-164');
+    await page.waitForSelector('#kousuan:not([hidden])');
+    await page.$eval('#ks-count', (input) => { input.value = '10'; });
+    await page.click('#ks-generate');
+    await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '');
+    for (let i = 0; i < 2; ++i) {
+      const shown = await page.$eval('#ks-question', (q) => q.textContent);
+      await page.click('#ks-next');
+      await page.waitForFunction((q) => document.querySelector('#ks-question').textContent !== q, {}, shown);
+    }
+    const third = await page.$eval('#ks-question', (q) => q.textContent);
+    const listed = await page.$$eval('#ks-list li', (items) => items.map((i) => i.textContent).join('|'));
+    await page.reload({ waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#more:not([hidden])', { timeout: 20000 }).catch(() => null);
+    check(await page.$eval('#tab-164', (b) => b.getAttribute('aria-selected')) === 'true', '自动出卷及测试 is the tab shown after a reload');
+    await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '', { timeout: 20000 }).catch(() => null);
+    check(await page.$$eval('#ks-list li', (items) => items.map((i) => i.textContent).join('|')) === listed,
+      '口算: the same sheet after a reload');
+    check(await page.$eval('#ks-question', (q) => q.textContent) === third, '口算: the practice goes on at the problem it had reached');
+    check((await page.$eval('#ks-progress', (p) => p.textContent)).includes('3/10'), '口算: the round as far as it went');
+  } finally {
+    await browser.close();
+    server.stop();
+  }
+});
