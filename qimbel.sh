@@ -152,7 +152,8 @@ fuzz)
     sh tests/fuzz/make-seeds.sh build-fuzz/seeds
     failed=()
     for target in pages ini units encoding \
-        formula graph chart; do
+        formula graph chart \
+        pictures typeset marking; do
         exe=build-fuzz/bin/fuzz_$target
         [ "$target" = units ] && exe=build-fuzz/fuzz-units/fuzz_units
         options=(-timeout=2 -rss_limit_mb=1024 -dict=tests/fuzz/qimbel.dict)
@@ -164,9 +165,19 @@ fuzz)
             continue
         fi
         echo "== fuzz_$target: ${seconds} s"
-        "$exe" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 \
+        # A time-out (-timeout) or too much memory (-rss_limit_mb) ends the run as a finding; an
+        # input slower than a second is written as slow-unit-* and, outside CI, kept as a
+        # regression input to commit.
+        "$exe" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 -report_slow_units=1 \
             -artifact_prefix="build-fuzz/artifacts/$target/" "build-fuzz/corpus/$target" "build-fuzz/seeds/$target" \
             || failed+=("$target")
+        if [ -z "${CI:-}" ]; then
+            for slow in build-fuzz/artifacts/$target/slow-unit-*; do
+                [ -e "$slow" ] || continue
+                echo "slow input kept: tests/fuzz/regressions/$target/$(basename "$slow")"
+                mv "$slow" "tests/fuzz/regressions/$target/"
+            done
+        fi
     done
     if [ ${#failed[@]} -gt 0 ]; then
         echo "fuzz failures: ${failed[*]} (inputs in build-fuzz/artifacts/)" >&2

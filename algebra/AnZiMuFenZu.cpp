@@ -11,7 +11,14 @@ bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps)
 {
     for (std::size_t i = 0; i < f.factors.size(); ++i) {
         const Poly &p = f.factors[i].poly;
-        const std::vector<int> letters = SearchedLetters(p);
+        std::vector<int> letters = SearchedLetters(p);
+        // In more letters the greatest common divisor of the groups is not searched: a group that
+        // divides every other one (ace＋acf＋ade＋adf＋bce＋…＋bdf by a: (ce＋cf＋de＋df) and
+        // b(ce＋cf＋de＋df)) is found by division alone, one letter after another.
+        constexpr std::size_t kMostDividedTerms = 256;
+        const bool byDivision = letters.empty() && LettersOf(p).size() > 3 && p.terms.size() <= kMostDividedTerms;
+        if (byDivision)
+            letters = LettersOf(p);
         for (int x : letters) {
             const std::vector<Poly> c = CoefficientsIn(p, x);
             // A group of one term shares at most a monomial, which the common factor took out.
@@ -22,11 +29,28 @@ bool AnZiMuFenZu(Factored &f, FenJieBuZhou &steps)
                 continue;
             std::optional<Poly> common = Poly {};
             int groups = 0;
-            for (const Poly &coefficient : c)
-                if (!coefficient.terms.empty() && common) {
-                    common = PolyGcd(*common, coefficient);
+            if (byDivision) {
+                // The first group that divides every other one.
+                common = std::nullopt;
+                for (const Poly &candidate : c) {
+                    if (candidate.terms.empty())
+                        continue;
                     ++groups;
+                    bool divides = !common;
+                    for (const Poly &coefficient : c)
+                        divides = divides && (coefficient.terms.empty() || PolyQuotient(coefficient, candidate));
+                    if (divides)
+                        common = PolySorted(candidate);
                 }
+                if (common && common->terms[0].coefficient < 0)
+                    common = PolyNegated(*common);
+            } else {
+                for (const Poly &coefficient : c)
+                    if (!coefficient.terms.empty() && common) {
+                        common = PolyGcd(*common, coefficient);
+                        ++groups;
+                    }
+            }
             if (!common || groups < 2 || common->terms.size() < 2)
                 continue;
             const std::optional<Poly> rest = PolyQuotient(p, *common);

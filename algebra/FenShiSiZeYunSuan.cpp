@@ -200,6 +200,7 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
     if (std::string sentence = FractionLineTooLarge(expression); !sentence.empty())
         return sentence;
     try {
+        const WorkLimit limit(kLineWork);
         const std::optional<std::vector<Term>> read = ReadSum(expression);
         if (!read)
             return expression + "\r\n这个式子不是能计算的分式，请检查括号、分数线和运算符号（除数不能为0）。";
@@ -324,8 +325,11 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
                 const bool numNegative = !value.num.empty() && factor.numerator < 0;
                 const bool multiplierNegative = multiplierFactor.numerator < 0;
                 const bool negative = numNegative != multiplierNegative;
-                std::string product = ProductText(*this, numNegative ? Scaled(value.num, Rational {-1, 1}) : value.num,
-                    multiplierNegative ? Scaled(*m, Rational {-1, 1}) : *m);
+                // A numerator 0 stays 0 over the common denominator.
+                std::string product = value.num.empty()
+                    ? std::string("0")
+                    : ProductText(*this, numNegative ? Scaled(value.num, Rational {-1, 1}) : value.num,
+                        multiplierNegative ? Scaled(*m, Rational {-1, 1}) : *m);
                 if (HasOuterSign(product))
                     product = "(" + product + ")";
                 brought.push_back(Shown {negative, product + (IsOne(lcd) ? "" : "/" + lcdShown)});
@@ -347,6 +351,8 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
         if (level == 1)
             return steps.last;
         return level < 5 ? steps.Chain() : steps.Worked();
+    } catch (const TooMuchWork &) {
+        return expression + "\r\n" + kTooMuchWorkSentence;
     } catch (const TooLarge &) {
         return expression + "\r\n这个式子中的数太大，无法准确计算。";
     }

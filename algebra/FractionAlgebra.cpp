@@ -35,10 +35,38 @@ Rational Negated(const Rational &a) { return Times(a, Rational {-1, 1}); }
 
 namespace {
 
+// The steps the innermost WorkLimit still allows on this thread; below 0 when none is set.
+thread_local long long workLeft = -1;
+
+void Spend(long long units)
+{
+    if (workLeft < 0)
+        return;
+    workLeft -= units;
+    if (workLeft < 0) {
+        workLeft = 0;
+        throw TooMuchWork {};
+    }
+}
+
+} // namespace
+
+WorkLimit::WorkLimit(long long units)
+    : saved_(workLeft)
+{
+    workLeft = saved_ < 0 ? units : std::min(saved_, units);
+    start_ = workLeft;
+}
+
+WorkLimit::~WorkLimit() { workLeft = saved_ < 0 ? -1 : std::max(0LL, saved_ - (start_ - workLeft)); }
+
+namespace {
+
 bool IsZeroValue(const Rational &r) { return r.numerator == 0; }
 
 void AddTerm(Poly &p, const Monomial &m, const Rational &c)
 {
+    Spend(1 + static_cast<long long>(m.size()));
     auto it = p.find(m);
     if (it == p.end()) {
         if (!IsZeroValue(c))
@@ -82,6 +110,7 @@ bool WrittenBefore(const Monomial &a, const Monomial &b)
 
 std::vector<Monomial> WrittenOrder(const Poly &p)
 {
+    Spend(static_cast<long long>(p.size()));
     std::vector<Monomial> order;
     for (const auto &[m, c] : p)
         order.push_back(m);
@@ -245,6 +274,7 @@ Rational ConstantOf(const Poly &p)
 
 int DegreeIn(const Poly &p, char letter)
 {
+    Spend(static_cast<long long>(p.size()) / 4);
     int d = 0;
     for (const auto &[m, c] : p) {
         auto it = m.find(letter);
@@ -304,6 +334,7 @@ Poly Gcd(const Poly &a, const Poly &b) { return GcdIn(a, b); }
 
 Poly Normalised(const Poly &p, Rational *factor)
 {
+    Spend(static_cast<long long>(p.size()));
     if (factor != nullptr)
         *factor = Rational {1, 1};
     if (p.empty())

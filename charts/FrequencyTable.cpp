@@ -86,6 +86,23 @@ std::string DecimalText(long long units, int decimals)
 // Floor division for a positive divisor.
 long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
+// Why a class width cannot be taken: a number finer or larger than the table reads, or no number
+// above 0 at all.
+std::string WidthError(const std::string &text)
+{
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string places = point == std::string::npos ? std::string() : text.substr(point + 1);
+    const auto digits = [](const std::string &t) { return std::all_of(t.begin(), t.end(), IsDigit); };
+    if (!whole.empty() && digits(whole) && digits(places)) {
+        if (places.size() > static_cast<std::size_t>(kMostDecimals))
+            return "组距最多可以有" + IntText(kMostDecimals) + "位小数。";
+        if (whole.size() > static_cast<std::size_t>(kMostIntegerDigits))
+            return "组距太大了：整数部分最多可以有" + IntText(kMostIntegerDigits) + "位。";
+    }
+    return "组距要填一个大于0的数。";
+}
+
 struct Data {
     std::vector<Decimal> numbers;
     int decimals = 0;
@@ -167,7 +184,7 @@ FrequencyTable FrequencyDistribution(const std::string &text, const std::string 
     const std::string widthText = Trim(classWidth).empty() ? DefaultClassWidth(text) : Trim(classWidth);
     const std::optional<Decimal> width = ReadDecimal(widthText);
     if (!width || width->units <= 0) {
-        table.error = "组距要填一个大于0的数。";
+        table.error = WidthError(widthText);
         return table;
     }
     const int decimals = std::max(data.decimals, width->decimals);

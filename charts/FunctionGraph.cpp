@@ -17,6 +17,46 @@ constexpr double kLargestUnit = 100000;
 constexpr double kFarthestCentre = 1e9;
 // A trace finds a curve this many pixels above or below the mouse.
 constexpr double kTraceReach = 12;
+// The widest and highest picture drawn: a larger size is drawn at this size.
+constexpr int kLargestSide = 16384;
+// The most grid lines or axis numbers along one axis: a step is at least 24 pixels long, so a
+// picture of kLargestSide pixels never needs more.
+constexpr long long kMostTicks = kLargestSide / 24 + 4;
+// The most tries of AxisStepFor: the step grows tenfold every three, from below the least step
+// to above the greatest.
+constexpr int kMostStepTries = 60;
+
+// A pixel named by a request, kept near the picture: far outside it, every pixel shows the same
+// part of the plane, and the numbers stay finite however far the mouse is said to be.
+double NearPixel(double p, int size)
+{
+    const double reach = 10.0 * size + 1000;
+    return std::isfinite(p) ? std::clamp(p, -reach, size + reach) : size / 2.0;
+}
+
+// A view every number of which the picture can take: a finite scale and centre within their
+// ranges, a size of at least one and at most kLargestSide pixels.
+bool SaneView(const GraphView &view)
+{
+    return view.width >= 1 && view.width <= kLargestSide && view.height >= 1 && view.height <= kLargestSide
+        && view.unit >= kSmallestUnit && view.unit <= kLargestUnit && std::fabs(view.centreX) <= kFarthestCentre
+        && std::fabs(view.centreY) <= kFarthestCentre;
+}
+
+// The view made sane: what is out of range is brought back into it, what is not a number goes
+// back to the first view's value.
+GraphView Settled(GraphView view)
+{
+    const auto settle = [](double value, double low, double high, double fallback) {
+        return std::isnan(value) ? fallback : std::clamp(value, low, high);
+    };
+    view.width = std::clamp(view.width, 1, kLargestSide);
+    view.height = std::clamp(view.height, 1, kLargestSide);
+    view.unit = settle(view.unit, kSmallestUnit, kLargestUnit, kGraphUnit);
+    view.centreX = settle(view.centreX, -kFarthestCentre, kFarthestCentre, 0);
+    view.centreY = settle(view.centreY, -kFarthestCentre, kFarthestCentre, 0);
+    return view;
+}
 
 bool Between(double value, double a, double b) { return value >= std::min(a, b) && value <= std::max(a, b); }
 
@@ -50,10 +90,13 @@ Rational StepMultiple(long long k, const AxisStep &step)
 
 } // namespace
 
-GraphView ZoomedView(const GraphView &view, double factor, double px, double py)
+GraphView ZoomedView(const GraphView &given, double factor, double px, double py)
 {
+    const GraphView view = Settled(given);
     if (!(factor > 0) || !std::isfinite(factor))
         return view;
+    px = NearPixel(px, view.width);
+    py = NearPixel(py, view.height);
     GraphView zoomed = view;
     zoomed.unit = std::clamp(view.unit * factor, kSmallestUnit, kLargestUnit);
     // The point under (px, py) stays there.
@@ -62,27 +105,33 @@ GraphView ZoomedView(const GraphView &view, double factor, double px, double py)
     zoomed.centreY = y + (py - view.height / 2.0) / zoomed.unit;
     zoomed.centreX = std::clamp(zoomed.centreX, -kFarthestCentre, kFarthestCentre);
     zoomed.centreY = std::clamp(zoomed.centreY, -kFarthestCentre, kFarthestCentre);
-    return zoomed;
+    return SaneView(zoomed) ? zoomed : view;
 }
 
-GraphView PannedView(const GraphView &view, double dx, double dy)
+GraphView PannedView(const GraphView &given, double dx, double dy)
 {
+    const GraphView view = Settled(given);
     GraphView panned = view;
     if (!std::isfinite(dx) || !std::isfinite(dy))
         return panned;
+    // A drag longer than a few pictures moves the centre to its farthest anyway.
+    const double reach = 4.0 * kLargestSide * kLargestUnit;
+    dx = std::clamp(dx, -reach, reach);
+    dy = std::clamp(dy, -reach, reach);
     panned.centreX = std::clamp(view.centreX - dx / view.unit, -kFarthestCentre, kFarthestCentre);
     panned.centreY = std::clamp(view.centreY + dy / view.unit, -kFarthestCentre, kFarthestCentre);
-    return panned;
+    return SaneView(panned) ? panned : view;
 }
 
 double AxisStep::Value() const { return mantissa * std::pow(10.0, exponent); }
 
 AxisStep AxisStepFor(double unit)
 {
-    const double least = 25.0 / std::clamp(unit, kSmallestUnit, kLargestUnit); // in units
+    unit = std::isnan(unit) ? kGraphUnit : std::clamp(unit, kSmallestUnit, kLargestUnit);
+    const double least = 25.0 / unit; // in units
     AxisStep step;
     step.exponent = static_cast<int>(std::floor(std::log10(least)));
-    for (;;) {
+    for (int tries = 0; tries < kMostStepTries; tries += 3) {
         for (int m : {1, 2, 5}) {
             step.mantissa = m;
             // A little slack: 25 pixels at 25 per unit is a step of exactly 1.
@@ -91,6 +140,7 @@ AxisStep AxisStepFor(double unit)
         }
         ++step.exponent;
     }
+    return step;
 }
 
 std::string AxisNumber(long long k, const AxisStep &step)
@@ -114,8 +164,9 @@ std::string AxisNumber(long long k, const AxisStep &step)
     return (negative ? "-" : "") + digits;
 }
 
-DisplayList CoordinateSystem(const GraphView &view, bool grid)
+DisplayList CoordinateSystem(const GraphView &given, bool grid)
 {
+    const GraphView view = Settled(given);
     DisplayList picture;
     picture.width = view.width;
     picture.height = view.height;
@@ -127,9 +178,12 @@ DisplayList CoordinateSystem(const GraphView &view, bool grid)
     const double stepPixels = step.Value() * view.unit;
     // The multiples of the step strictly inside the picture, on each axis.
     const long long firstX = static_cast<long long>(std::floor(view.X(0) / step.Value())) + 1;
-    const long long lastX = static_cast<long long>(std::ceil(view.X(w) / step.Value())) - 1;
+    long long lastX = static_cast<long long>(std::ceil(view.X(w) / step.Value())) - 1;
     const long long firstY = static_cast<long long>(std::floor(view.Y(h) / step.Value())) + 1;
-    const long long lastY = static_cast<long long>(std::ceil(view.Y(0) / step.Value())) - 1;
+    long long lastY = static_cast<long long>(std::ceil(view.Y(0) / step.Value())) - 1;
+    // Never more lines than the picture can hold, whatever the rounding did.
+    lastX = std::min(lastX, firstX + kMostTicks);
+    lastY = std::min(lastY, firstY + kMostTicks);
     const auto column = [&](long long k) { return view.PixelX(0) + static_cast<double>(k) * stepPixels; };
     const auto row = [&](long long k) { return view.PixelY(0) - static_cast<double>(k) * stepPixels; };
 
@@ -217,8 +271,9 @@ DisplayList CoordinateSystem(const GraphView &view, bool grid)
     return picture;
 }
 
-std::vector<Polyline> CurvePieces(const FunctionFormula &formula, const GraphView &view, const Pen &pen)
+std::vector<Polyline> CurvePieces(const FunctionFormula &formula, const GraphView &given, const Pen &pen)
 {
+    const GraphView view = Settled(given);
     std::vector<Polyline> pieces;
     if (!formula.Ok())
         return pieces;
@@ -326,8 +381,8 @@ void FunctionGraph::SetVisible(int index, bool visible)
 
 void FunctionGraph::Resize(int width, int height)
 {
-    view_.width = std::max(width, 1);
-    view_.height = std::max(height, 1);
+    view_.width = std::clamp(width, 1, kLargestSide);
+    view_.height = std::clamp(height, 1, kLargestSide);
     trace_ = TracePoint {};
 }
 
@@ -362,6 +417,8 @@ TracePoint FunctionGraph::Trace(double px, double py)
     AxisStep step = AxisStepFor(view_.unit);
     --step.exponent; // a tenth of the axis step
     const double stepValue = step.Value();
+    px = NearPixel(px, view_.width);
+    py = NearPixel(py, view_.height);
     const double x = view_.X(px);
     if (!std::isfinite(x) || std::fabs(x / stepValue) > 1e15)
         return trace_;
@@ -461,7 +518,8 @@ std::string FunctionGraph::Properties() const
 std::string FunctionGraph::Position(double px, double py) const
 {
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "(%.2f, %.2f)", view_.X(px), view_.Y(py));
+    std::snprintf(buffer, sizeof buffer, "(%.2f, %.2f)", view_.X(NearPixel(px, view_.width)),
+        view_.Y(NearPixel(py, view_.height)));
     return buffer;
 }
 

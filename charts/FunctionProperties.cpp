@@ -1,5 +1,6 @@
 #include "charts/FunctionProperties.h"
 
+#include "charts/PolynomialZeros.h"
 #include "charts/QuadraticRoots.h"
 #include "solver/GbkText.h"
 
@@ -216,8 +217,8 @@ void QuadraticLines(Lines &lines, const Polynomial &p, const std::string &right)
     if (roots->count == 0)
         line += "＜0，方程没有实数根，抛物线与x轴没有交点。";
     else if (roots->count == 1)
-        line += "，x1＝x2＝" + RootSurdText(roots->x1) + "，抛物线与x轴只有一个交点" + Point(RootSurdText(roots->x1), "0")
-            + "。";
+        line += "，x1＝x2＝" + RootSurdText(roots->x1) + "，抛物线与x轴只有一个交点"
+            + Point(RootSurdText(roots->x1), "0") + "。";
     else
         line += "＞0，x1＝" + RootSurdText(roots->x1) + "，x2＝" + RootSurdText(roots->x2) + "，交点是"
             + PointList({{RootSurdText(roots->x1), "0"}, {RootSurdText(roots->x2), "0"}}) + "。";
@@ -247,6 +248,8 @@ void OtherLines(Lines &lines, const FunctionFormula &formula)
     for (const FoundZero &z : zeros) {
         allExact = allExact && z.exact;
         xs += (xs.empty() ? "" : "，") + std::string(z.exact ? "x＝" : "x≈") + ZeroText(z);
+        if (z.multiplicity > 1)
+            xs += "（" + IntText(z.multiplicity) + "重根）";
         points.push_back({ZeroText(z), "0"});
     }
     lines.push_back(
@@ -298,6 +301,15 @@ FunctionAnalysis AnalyseFunction(const FunctionFormula &formula)
 
 std::vector<FoundZero> ZerosBetweenTens(const FunctionFormula &formula)
 {
+    const std::optional<std::vector<Rational>> coefficients = PolynomialCoefficients(formula);
+    if (coefficients && coefficients->size() >= 2)
+        if (const std::optional<std::vector<PolynomialZero>> zeros = PolynomialZerosBetweenTens(*coefficients)) {
+            std::vector<FoundZero> found;
+            for (const PolynomialZero &z : *zeros)
+                if (z.approximate >= -10 && z.approximate <= 10 && found.size() < 10)
+                    found.push_back(FoundZero {z.exact, z.value, z.approximate, z.multiplicity});
+            return found;
+        }
     return ScanZeros([&](double x) { return formula.Value(x); },
         [&](const Rational &x) {
             const std::optional<Rational> y = formula.ExactValue(x);

@@ -33,11 +33,13 @@ std::string IntersectionText(const FunctionFormula &f, const FunctionFormula &g)
 std::string GraphPropertiesText(const std::vector<FunctionFormula> &functions);
 
 // The zeros of a function from −10 to 10: exact where a simple fraction is a zero, else to three
-// places. Used where no exact form decides them.
+// places. Used where no exact form decides them. A polynomial's rational zeros are exact with
+// their multiplicity, whatever their denominator, and each zero is listed once.
 struct FoundZero {
     bool exact = false;
     Rational value;
     double approximate = 0;
+    int multiplicity = 1; // of an exact zero of a polynomial
 };
 std::vector<FoundZero> ZerosBetweenTens(const FunctionFormula &formula);
 

@@ -120,8 +120,9 @@ int main(int argc, char **argv)
     std::string input;
     if (!request.make && request.paper == 0)
         input.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    // Editors on some systems start a UTF-8 file with a byte-order mark: it is no part of the text.
-    if (!request.gbk && input.compare(0, 3, "\xEF\xBB\xBF") == 0)
+    // Editors on some systems start a UTF-8 file with a byte-order mark: it is no part of the text,
+    // nor of a GBK text that was saved as UTF-8 once.
+    if (input.compare(0, 3, "\xEF\xBB\xBF") == 0)
         input.erase(0, 3);
 
     std::string text;

@@ -180,6 +180,7 @@ set(QIMBEL_CORE_SOURCES
   charts/FunctionForm.cpp
   charts/QuadraticRoots.cpp
   charts/FunctionProperties.cpp
+  charts/PolynomialZeros.cpp
   charts/FunctionGraph.cpp
   charts/StatisticsChart.cpp
   charts/FrequencyTable.cpp

@@ -90,6 +90,40 @@ bool MovedUnchanged(const std::string &before, int side, const std::string &term
     return false;
 }
 
+// e lies in the span of u and v: it is a sum of multiples of the two, so it follows from them by
+// adding and subtracting even when they have no common solution.
+bool Combined(const LinearEquation &e, const LinearEquation &u, const LinearEquation &v)
+{
+    const auto zero = [](const LinearEquation &f) { return Empty(f) && IsZero(f.c); };
+    const auto parallel = [](const LinearEquation &f, const LinearEquation &g) {
+        return IsZero(Cross(f.a, g.b, g.a, f.b)) && IsZero(Cross(f.a, g.c, g.a, f.c))
+            && IsZero(Cross(f.b, g.c, g.b, f.c));
+    };
+    if (zero(e))
+        return true;
+    if (zero(u) && zero(v))
+        return false;
+    if (parallel(u, v))
+        return parallel(zero(u) ? v : u, e);
+    // det(u, v, e) = 0.
+    const Rational minorA = Cross(v.b, e.c, e.b, v.c);
+    const Rational minorB = Cross(v.a, e.c, e.a, v.c);
+    const Rational minorC = Cross(v.a, e.b, e.a, v.b);
+    return IsZero(Plus(
+        Plus(fractions::Times(u.a, minorA), Negated(fractions::Times(u.b, minorB))), fractions::Times(u.c, minorC)));
+}
+
+// A line that says in words that the system has no solution, or infinitely many.
+enum class Statement { None, NoSolution, EveryPair };
+Statement StatementOf(const std::string &normalised)
+{
+    if (HasAnyWord(normalised, {"无解", "没有解", "不存在"}))
+        return Statement::NoSolution;
+    if (HasAnyWord(normalised, {"无数个解", "无数组解", "无穷多", "无数多"}))
+        return Statement::EveryPair;
+    return Statement::None;
+}
+
 std::string PointText(const PairSet &set, char x, char y)
 {
     return std::string(1, x) + "＝" + ExactText(set.x) + "，" + std::string(1, y) + "＝" + ExactText(set.y);
@@ -279,6 +313,8 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
     Rational xValue {0, 1}, yValue {0, 1};
     bool lastIsAnswer = false;
     bool lastWrong = false; // the last readable line is wrong
+    bool saidRight = false; // the last line said rightly that there is no solution, or many
+    bool concluded = false; // the last line is a right equation without unknowns
     int firstWrong = 0;
     int steps = 0;
     for (std::size_t i = problemLines; i < lines.size(); ++i) {
@@ -293,6 +329,20 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             out.reason = Withoutstop(sentence);
             continue;
         }
+        if (const Statement said = StatementOf(normalised); said != Statement::None) {
+            const bool right = said == Statement::NoSolution
+                ? problemSet.kind == PairSet::Kind::None
+                : problemSet.kind == PairSet::Kind::Line || problemSet.kind == PairSet::Kind::All;
+            out.mark = right ? StepMark::Right : StepMark::Wrong;
+            lastWrong = !right;
+            lastIsAnswer = true;
+            saidRight = right;
+            concluded = false;
+            if (!right && firstWrong == 0)
+                firstWrong = step;
+            continue;
+        }
+        saidRight = false;
         const std::string working = WorkingPart(normalised);
         const Read read = ReadPieces(working, x, y);
         if (!read.reason.empty()) {
@@ -305,9 +355,12 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
             std::vector<PairSet> was;
             for (const Pair &h : held)
                 was.push_back(Solved(h.older, h.newer));
-            const auto implied = [&was](const LinearEquation &e) {
-                for (const PairSet &w : was)
-                    if (Implied(e, w))
+            // A system without solutions is worked by adding and subtracting its equations: what
+            // follows is what those give, not everything.
+            const auto implied = [&](const LinearEquation &e) {
+                for (std::size_t h = 0; h < held.size(); ++h)
+                    if (was[h].kind == PairSet::Kind::None ? Combined(e, held[h].older, held[h].newer)
+                                                           : Implied(e, was[h]))
                         return true;
                 return false;
             };
@@ -316,7 +369,11 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                 const PairSet pair = Solved(read.equations[0], read.equations[1]);
                 for (const PairSet &w : was)
                     right = right || SamePairSet(pair, w);
-                held = {{read.equations[0], read.equations[1]}};
+                if (pair.kind == PairSet::Kind::None)
+                    right = right && implied(read.equations[0]) && implied(read.equations[1]);
+                // A wrong pair is not worked on: the next step is compared with the last right one.
+                if (right)
+                    held = {{read.equations[0], read.equations[1]}};
             } else {
                 const LinearEquation &e = read.equations[0];
                 right = implied(e);
@@ -333,15 +390,18 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
                         else
                             next.push_back(held[h]);
                     }
-                } else {
-                    next = {{held[0].newer, e}, {held[0].older, e}};
+                    held = next;
                 }
-                held = next;
+                // A wrong equation is not worked on: the next step is compared with the equations
+                // of the last right one.
             }
             set = Solved(held[0].older, held[0].newer);
             out.mark = right ? StepMark::Right : StepMark::Wrong;
             lastWrong = !right;
             lastIsAnswer = true;
+            // 1＝2 ends the working of a system without solutions, 0＝0 one with infinitely many.
+            concluded = right && read.equations.size() == 1 && Empty(read.equations[0])
+                && (problemSet.kind != PairSet::Kind::None || !IsZero(read.equations[0].c));
             for (const std::string &piece : read.texts) {
                 Rational value;
                 const bool isX = StatedValue(piece, x, value);
@@ -402,8 +462,14 @@ MarkedProblem MarkSystemWorking(const std::vector<std::string> &lines)
     }
 
     const bool answered = lastIsAnswer && knowX && knowY && SamePairSet(set, problemSet);
+    const bool pointless = problemSet.kind != PairSet::Kind::Point;
     if (steps == 0)
         marked.missing = "还没有写出解题步骤";
+    else if (pointless && (saidRight || concluded))
+        marked.finished = true;
+    else if (pointless)
+        marked.missing = problemSet.kind == PairSet::Kind::None ? "这个方程组无解，要写出“方程组无解”"
+                                                                : "这个方程组有无数个解，要写出“方程组有无数个解”";
     else if (answered && set.kind == PairSet::Kind::Point)
         marked.finished = true;
     else if (lastIsAnswer && (lastWrong || (knowX && knowY)))

@@ -443,6 +443,9 @@ std::optional<Fraction> ExactValueOf(const ExprNode &node, std::string *why)
 {
     try {
         return Value(node, 0);
+    } catch (const fractions::TooMuchWork &) {
+        if (why != nullptr)
+            *why = "式子太复杂，无法在短时间内算出它的值";
     } catch (const fractions::TooLarge &) {
         if (why != nullptr)
             *why = "数太大，无法准确计算";

@@ -3,6 +3,7 @@
 #include "algebra/FactorPolynomial.h"
 #include "algebra/YinShiFenJie.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -168,6 +169,32 @@ std::string FractionMissing(const ExprNode &last, const Fraction &value)
     for (const ExprNode &part : core.kids)
         if (const std::string missing = PartMissing(part); !missing.empty())
             return missing;
+    // The factors as written first: a common factor of two of them is found without multiplying
+    // anything out, however many letters the whole holds.
+    try {
+        const auto factorsOf = [](const ExprNode &part) {
+            std::vector<fractions::Poly> factors;
+            const ExprNode &bare = Unbracketed(part);
+            std::vector<const ExprNode *> nodes;
+            if (bare.kind == ExprNode::Kind::Product
+                && std::none_of(bare.divide.begin(), bare.divide.end(), [](bool d) { return d; }))
+                for (const ExprNode &kid : bare.kids)
+                    nodes.push_back(&kid);
+            for (const ExprNode *node : nodes) {
+                const ExprNode &factor = Unbracketed(*node);
+                const ExprNode &base = factor.kind == ExprNode::Kind::Power ? Unbracketed(factor.kids[0]) : factor;
+                const std::optional<Fraction> value = ExactValueOf(base);
+                if (value && IsPolynomial(*value) && !fractions::IsConstant(value->num))
+                    factors.push_back(value->num);
+            }
+            return factors;
+        };
+        for (const fractions::Poly &top : factorsOf(core.kids[0]))
+            for (const fractions::Poly &bottom : factorsOf(core.kids[1]))
+                if (!fractions::IsConstant(fractions::Gcd(top, bottom)))
+                    return "还要约分";
+    } catch (const fractions::TooLarge &) {
+    }
     const std::optional<Fraction> n = ExactValueOf(core.kids[0]);
     const std::optional<Fraction> d = ExactValueOf(core.kids[1]);
     if (!n || !d || !IsPolynomial(*n) || !IsPolynomial(*d))
@@ -176,6 +203,8 @@ std::string FractionMissing(const ExprNode &last, const Fraction &value)
         if (!fractions::IsConstant(fractions::Gcd(n->num, d->num))
             || WholeGcd(ContentOf(n->num), ContentOf(d->num)) > 1)
             return "还要约分";
+    } catch (const fractions::TooMuchWork &) {
+        return "式子太复杂，无法判断能不能再约分";
     } catch (const fractions::TooLarge &) {
         return {};
     }

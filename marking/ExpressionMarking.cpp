@@ -265,8 +265,10 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
     const std::string problemText = WithoutProblemNumber(first[0]);
     std::string why = LineLimit(type, lines[0]);
     std::optional<Reading> problem;
-    if (why.empty())
+    if (why.empty()) {
+        const fractions::WorkLimit limit(fractions::kLineWork);
         problem = ReadPart(type, problemText, why);
+    }
     if (!problem) {
         // Nothing can be compared with a problem that cannot be read: the lines are only echoed.
         for (const std::string &line : lines)
@@ -296,67 +298,74 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
             continue;
         }
         ++step;
-        MarkedLine mark {line, StepMark::Right, "", ""};
-        why = LineLimit(type, line);
-        std::vector<Reading> read;
-        if (parts.empty() && why.empty())
-            why = "等号后面没有算式";
-        // 100÷7 ＝ 14……2: a division with a remainder is judged by its quotient and remainder.
-        if (why.empty() && parts.size() == 1 && !remainderSeen) {
-            const std::optional<std::pair<long long, long long>> division = WholeDivision(base.tree);
-            const std::optional<Remainder> typed = ReadRemainder(parts[0]);
-            if (division && typed) {
-                const long long q = division->first / division->second;
-                const long long r = division->first % division->second;
-                remainderSeen = true;
-                remainderRight = typed->quotient == q && typed->remainder == r;
-                if (!remainderRight) {
-                    mark.mark = StepMark::Wrong;
-                    mark.reason = typed->quotient != q ? "商不对" : "余数不对";
-                    if (firstWrong == 0) {
-                        firstWrong = step;
-                        mark.correctStep = IntText(q) + "……" + IntText(r);
+        // Every line gets its own share of work, so that one huge step cannot hold up the rest.
+        const fractions::WorkLimit limit(fractions::kLineWork);
+        try {
+            MarkedLine mark {line, StepMark::Right, "", ""};
+            why = LineLimit(type, line);
+            std::vector<Reading> read;
+            if (parts.empty() && why.empty())
+                why = "等号后面没有算式";
+            // 100÷7 ＝ 14……2: a division with a remainder is judged by its quotient and remainder.
+            if (why.empty() && parts.size() == 1 && !remainderSeen) {
+                const std::optional<std::pair<long long, long long>> division = WholeDivision(base.tree);
+                const std::optional<Remainder> typed = ReadRemainder(parts[0]);
+                if (division && typed) {
+                    const long long q = division->first / division->second;
+                    const long long r = division->first % division->second;
+                    remainderSeen = true;
+                    remainderRight = typed->quotient == q && typed->remainder == r;
+                    if (!remainderRight) {
+                        mark.mark = StepMark::Wrong;
+                        mark.reason = typed->quotient != q ? "商不对" : "余数不对";
+                        if (firstWrong == 0) {
+                            firstWrong = step;
+                            mark.correctStep = IntText(q) + "……" + IntText(r);
+                        }
                     }
+                    marked.lines.push_back(std::move(mark));
+                    continue;
                 }
-                marked.lines.push_back(std::move(mark));
+            }
+            if (remainderSeen && why.empty()) {
+                marked.lines.push_back({line, StepMark::Unreadable, "有余数的除法写到商和余数就可以了", ""});
                 continue;
             }
-        }
-        if (remainderSeen && why.empty()) {
-            marked.lines.push_back({line, StepMark::Unreadable, "有余数的除法写到商和余数就可以了", ""});
-            continue;
-        }
-        for (const std::string &part : parts) {
-            if (!why.empty())
-                break;
-            std::optional<Reading> r = ReadPart(type, part, why);
-            if (r)
-                read.push_back(std::move(*r));
-        }
-        if (!why.empty()) {
-            marked.lines.push_back({line, StepMark::Unreadable, why, ""});
-            continue;
-        }
-        for (Reading &r : read) {
-            const std::optional<bool> same = SameValue(r.value, base.value);
-            if (!same) {
-                mark = {line, StepMark::Unreadable, "数太大，无法准确比较", ""};
-                break;
+            for (const std::string &part : parts) {
+                if (!why.empty())
+                    break;
+                std::optional<Reading> r = ReadPart(type, part, why);
+                if (r)
+                    read.push_back(std::move(*r));
             }
-            if (!*same && mark.mark == StepMark::Right) {
-                const std::string own = OwnNextStep(solver, type, base.text);
-                std::string ignored;
-                const std::optional<Reading> ownRead = own.empty() ? std::nullopt : ReadPart(type, own, ignored);
-                mark.mark = StepMark::Wrong;
-                mark.reason = SlipOf(base.tree, r.tree, ownRead ? &ownRead->tree : nullptr);
-                if (firstWrong == 0) {
-                    firstWrong = step;
-                    mark.correctStep = own;
+            if (!why.empty()) {
+                marked.lines.push_back({line, StepMark::Unreadable, why, ""});
+                continue;
+            }
+            for (Reading &r : read) {
+                const std::optional<bool> same = SameValue(r.value, base.value);
+                if (!same) {
+                    mark = {line, StepMark::Unreadable, "数太大，无法准确比较", ""};
+                    break;
                 }
+                if (!*same && mark.mark == StepMark::Right) {
+                    const std::string own = OwnNextStep(solver, type, base.text);
+                    std::string ignored;
+                    const std::optional<Reading> ownRead = own.empty() ? std::nullopt : ReadPart(type, own, ignored);
+                    mark.mark = StepMark::Wrong;
+                    mark.reason = SlipOf(base.tree, r.tree, ownRead ? &ownRead->tree : nullptr);
+                    if (firstWrong == 0) {
+                        firstWrong = step;
+                        mark.correctStep = own;
+                    }
+                }
+                base = std::move(r);
             }
-            base = std::move(r);
+            marked.lines.push_back(std::move(mark));
+        } catch (const fractions::TooLarge &) {
+            // Work beyond the limit where no routine of its own caught it.
+            marked.lines.push_back({line, StepMark::Unreadable, "式子太复杂，无法在短时间内比较", ""});
         }
-        marked.lines.push_back(std::move(mark));
     }
 
     if (remainderSeen) {
@@ -366,11 +375,16 @@ MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<
                 = firstWrong > 0 ? "答案不对，要从第" + IntText(firstWrong) + "步改起" : std::string("答案不对");
         return marked;
     }
+    const fractions::WorkLimit limit(fractions::kLineWork);
     if (firstWrong != 0 && !SameValue(base.value, problem->value).value_or(false)) {
         marked.missing = "答案不对，要从第" + IntText(firstWrong) + "步改起";
         return marked;
     }
-    marked.missing = MissingFromAnswer(type, base.tree, base.value);
+    try {
+        marked.missing = MissingFromAnswer(type, base.tree, base.value);
+    } catch (const fractions::TooLarge &) {
+        marked.missing = "式子太复杂，无法判断是否已经做完";
+    }
     marked.finished = marked.missing.empty();
     return marked;
 }

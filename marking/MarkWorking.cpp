@@ -3,6 +3,7 @@
 #include "marking/EquationMarking.h"
 #include "marking/ExpressionMarking.h"
 #include "marking/OtherTypesMarking.h"
+#include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 #include "solver/InputLimits.h"
 
@@ -45,12 +46,27 @@ bool StartsWithEquals(const std::string &line)
     return Left(t, 2) == "＝" || Left(t, 1) == "=";
 }
 
+// A line longer than any line a marker reads is refused: the text box above already holds it
+// whole, so its echo is only its opening, lest a huge line be written twice.
+constexpr int kLongestEcho = kLongestExpressionLine;
+constexpr int kRefusedOpening = 64;
+
+std::string EchoOf(const std::string &typed)
+{
+    if (Len(typed) <= kLongestEcho)
+        return typed;
+    int end = 0;
+    while (end < kRefusedOpening)
+        end += CharSize(typed, end);
+    return Left(typed, end) + "……";
+}
+
 void AppendProblem(MarkedText &out, const MarkedProblem &problem)
 {
     int step = 0;
     int right = 0;
     for (const MarkedLine &line : problem.lines) {
-        out.text += line.typed + "\r\n";
+        out.text += EchoOf(line.typed) + "\r\n";
         switch (line.mark) {
         case StepMark::Problem:
             if (!line.reason.empty())
@@ -166,7 +182,7 @@ MarkedText MarkWorking(Solver &solver, int type, const std::string &typed)
                 out.text += "后面的题目太多，没有批改。\r\n";
                 return false;
             }
-            out.text += line + "\r\n";
+            out.text += EchoOf(line) + "\r\n";
             return true;
         });
     return out;

@@ -23,6 +23,27 @@ std::optional<Rational> ReadExact(const std::string &text)
     return read ? ExactValue(*read) : std::nullopt;
 }
 
+// A value of a line without fractions: a decimal whenever it has an end, however many places
+// the typed numbers had (1－0.0000001 is 0.9999999), a fraction otherwise.
+std::string DecimalText(const Rational &value)
+{
+    constexpr int kMostPlaces = 30;
+    Whole one = 1;
+    int places = 0;
+    while (places < kMostPlaces && one % value.denominator != 0) {
+        one *= 10;
+        ++places;
+    }
+    if (one % value.denominator != 0 || places <= 6)
+        return ExactText(value);
+    const Whole size = value.numerator < 0 ? -value.numerator : value.numerator;
+    std::string digits = WholeText(size % value.denominator * (one / value.denominator));
+    digits.insert(0, static_cast<std::size_t>(places) - digits.size(), '0');
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    return (value.numerator < 0 ? "－" : "") + WholeText(size / value.denominator) + "." + digits;
+}
+
 // One of the three places of "a op b ＝ c": a number as typed, or the blank.
 struct Place {
     std::string text; // as typed, signs full-width; "()" or "□" for the blank
@@ -395,7 +416,7 @@ std::string Solver::SuanShiTianKong(std::string line, int level)
         return texts[0] + sign + texts[1] + "＝" + texts[2];
     };
     const auto numberText = [&](const Rational &value) {
-        return fractions ? FractionText(value.numerator, value.denominator) : ExactText(value);
+        return fractions ? FractionText(value.numerator, value.denominator) : DecimalText(value);
     };
 
     // Division by a known 0, and the blanks that 0 leaves open or closed, are said in a sentence.

@@ -85,5 +85,8 @@ inline constexpr int kLongestFactorLine = 256;
 inline constexpr int kLongestFractionLine = 256;
 std::string FactorLineTooLarge(const std::string &line);
 std::string FractionLineTooLarge(const std::string &line);
+// A line within these limits whose working would still grow past what a moment allows (many
+// letters multiplied out, a common denominator of many factors) is refused with this sentence.
+inline constexpr const char *kTooMuchWorkSentence = "这个式子太复杂，无法在短时间内算完。";
 
 } // namespace qimbel

@@ -448,6 +448,7 @@ TsDocument ReadTypeset(const std::string &s, bool divisionBars)
     int block = 0;
     bool previousEmpty = true;
     bool markedCopy = false; // after 批改结果：, until the next separator
+    bool pastBudget = false; // a line after the first kMostTypesetText bytes was met
     std::size_t pos = 0;
     while (pos < s.size() || (pos == 0 && s.empty())) {
         if (s.empty())
@@ -471,12 +472,21 @@ TsDocument ReadTypeset(const std::string &s, bool divisionBars)
 
         line.body.kind = TsKind::Row;
         line.label.kind = TsKind::Row;
-        const std::string text = s.substr(pos, end - pos);
-        if (text.find("----") != std::string::npos)
+        if (end - pos > kLongestTypesetLine || pos >= kMostTypesetText) {
+            line.untypeset = true;
+            if (end - pos > kLongestTypesetLine)
+                line.plain = "（这一行太长，没有排版，按原样显示。）";
+            else if (!pastBudget)
+                line.plain = "（后面的内容太多，没有排版，按原样显示。）";
+            pastBudget = pastBudget || pos >= kMostTypesetText;
+            if (end > pos)
+                line.body.kids.push_back(Leaf(TsKind::Text, s.substr(pos, end - pos)));
+        } else if (const std::string text = s.substr(pos, end - pos); text.find("----") != std::string::npos) {
             markedCopy = false;
-        else if (text == "批改结果：")
+        } else if (text == "批改结果：") {
             markedCopy = true;
-        if (!ReadMarkLine(text, markedCopy, line)) {
+        }
+        if (!line.untypeset && !ReadMarkLine(s.substr(pos, end - pos), markedCopy, line)) {
             std::size_t gapStart = 0;
             std::size_t label = LabelStart(s, pos, end, gapStart);
             const std::size_t bodyEnd = label == std::string::npos ? end : gapStart;

@@ -162,7 +162,17 @@ void AppendLine(std::string &out, const TsLine &line, bool blockHasLabels, TsMar
     }
     const int columns = blockHasLabels ? 3 : 2;
     out += "<tr>";
-    if (line.grid) {
+    if (line.untypeset) {
+        // As typed, with the sentence that says why: a few bytes for each byte of the line.
+        out += "<td colspan=\"" + std::to_string(columns) + "\" class=\"plain\">";
+        AppendEscaped(out, TsPlainText(line.body));
+        if (!line.plain.empty()) {
+            out += "<span class=\"note\">";
+            AppendEscaped(out, line.plain);
+            out += "</span>";
+        }
+        out += "</td>";
+    } else if (line.grid) {
         out += "<td colspan=\"" + std::to_string(columns) + "\"><pre>";
         AppendEscaped(out, TsPlainText(line.body));
         out += "</pre></td>";
@@ -248,6 +258,7 @@ std::string TypesetToMathMLDocument(const std::string &gbkText, bool divisionBar
            ".qimbel-typeset pre { margin: 0; font-family: monospace; }\n"
            ".qimbel-typeset div.gap { height: 1em; }\n"
            ".qimbel-typeset math { font-size: 1em; }\n"
+           ".qimbel-typeset td.plain { white-space: pre-wrap; word-break: break-all; }\n"
            "</style>\n</head>\n<body>\n"
         + TypesetToMathML(ReadTypeset(gbkText, divisionBars)) + "</body>\n</html>\n";
 }

@@ -49,7 +49,18 @@ struct TsLine {
     bool aligned = false; // a flow line of an equation chain whose relation signs line up
     TsMark mark = TsMark::None; // a mark line: `markSign` ("√" or "× ") then its sentence in `body`
     std::string markSign;
+    // Not typeset, kept as one run of text: the line is longer than kLongestTypesetLine, or comes
+    // after kMostTypesetText of the text box. `plain` is the sentence that says so (GBK), shown
+    // on the first such line only.
+    bool untypeset = false;
+    std::string plain;
 };
+
+// A line longer than this many bytes is shown as plain text, and so is everything after the
+// first kMostTypesetText bytes of a text box, so that the typeset form of any text box stays
+// within a few times its size and is made in time linear in it.
+inline constexpr std::size_t kLongestTypesetLine = 8192;
+inline constexpr std::size_t kMostTypesetText = 512 * 1024;
 
 struct TsDocument {
     std::vector<TsLine> lines;

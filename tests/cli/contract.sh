@@ -83,12 +83,21 @@ expect "word problem solved" "＝15            第1步:5×3=15 的乘法计算" 
 # A UTF-8 byte-order mark at the start is skipped; the usage on stderr is UTF-8 like the rest.
 expect "byte-order mark" "3＋4×2" "$(printf '\357\273\2773+4*2\n' | "$cli" --type 8 --check-only)"
 "$cli" --bogus 2>&1 >/dev/null | grep -q '3/4×2/3' || fail "usage not in UTF-8"
+# With --gbk too: a GBK file once saved by an editor that wrote the mark.
+gbk=$(printf '\357\273\2773+4\r\n' | "$cli" --type 8 --check-only --gbk | od -An -tx1 | tr -d ' \n')
+expect "gbk byte-order mark" "33a3ab34" "$gbk"
 # A line whose working once cut a Chinese character in half ends normally, in valid UTF-8.
 printf -- '--x=0中\n' | "$cli" --type 27 >/dev/null || fail "quadratic with a Chinese character"
 
 # Empty and long input end normally.
 printf '' | "$cli" --type 20 >/dev/null || fail "empty input"
 head -c 300000 /dev/zero | tr '\0' '1' | "$cli" --type 20 >/dev/null || fail "long input"
+# A line too long to mark stands once in the text box; the marked copy echoes only its opening.
+size=$( (head -c 300000 /dev/zero | tr '\0' '1'; echo) | "$cli" --type 20 --mark | wc -c)
+[ "$size" -lt 301000 ] || fail "a refused line written twice ($size bytes)"
+# A zoom about a pixel far outside the picture answers at once, with a picture of the usual size.
+size=$(printf 'zoom 0.01 0 1e308\n%%%%\nzoom 0.01 0 1e308\n' | "$cli" --pictures | wc -c)
+[ "$size" -lt 200000 ] || fail "zoom far outside the picture ($size bytes)"
 
 # --compute-only computes on the text as given: "/" stays a fraction bar, as when a pupil edits
 # the checked text by hand.

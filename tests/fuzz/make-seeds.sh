@@ -85,3 +85,25 @@ done
 printf '\003\364\001\220\001\n141 152 148 150 139 162 158 147 155 151 146 149' > "$out/chart/histogram"
 printf '\003\364\001\220\001' > "$out/chart/histogram-width"
 printf '5\n141,152,148 150\n139 162 158 147 155 151 146 149' >> "$out/chart/histogram-width"
+
+# pictures: request sequences as the pages send them, one request a line ("%%" ends one with a body).
+mkdir -p "$out/pictures" "$out/typeset" "$out/marking"
+printf 'add y=x^2\nzoom 2 250 250\npan 30 -40\ntrace 260 200\npicture\n' > "$out/pictures/graph"
+printf 'size 800 600\nadd y=1/x\nzoomout\nzoomout\ngrid 0\nreset\ntrace 100 100\n' > "$out/pictures/resize"
+{ printf 'chart bar 500 400\n'; printf '%s\n' "$table" | iconv -f UTF-8 -t GBK; printf '%%%%\n'; } > "$out/pictures/chart"
+printf 'histogram 500 400\nt\n5\n141 152 148 150 139 162\n%%%%\n' > "$out/pictures/histogram"
+# typeset: the golden texts' inputs computed by their type, and the expected texts as they are.
+n=0
+for dir in "$root"/tests/golden/*/*/; do
+    [ -f "$dir/expected.txt" ] || continue
+    n=$((n + 1))
+    { printf '\000'; gbk "$dir/expected.txt"; } > "$out/typeset/golden-$n"
+done
+cp "$out"/pages/example-* "$out/typeset/" 2>/dev/null || true
+# marking: problems of the expression types (selector = index of 8, 20, 21, 22, 23) and systems.
+i=0
+for problem in '12+9*3' '(1/2+1/3)*6' '2a(a+b)-3ab' 'x^2-4' '1/(x-1)+1/(x+1)'; do
+    { printf "\\$(printf %o "$i")"; printf '%s' "$problem"; } > "$out/marking/own-$i"
+    i=$((i + 1))
+done
+printf '\005\012\012\016\012\010\012\001\012\011\022' > "$out/marking/system"

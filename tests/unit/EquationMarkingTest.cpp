@@ -189,13 +189,22 @@ TEST(EquationMarking, WorkingsAreMarkedStepByStep)
         {26, "x＋y＝5\nx－y＝1\n①＋②得 2x＝6\nx＝3\n把x＝3代入①得 3＋y＝5\ny＝2\n所以方程组的解为 x＝3，y＝2", "√√√√√",
             "", "", ""},
         {26, "x＋y＝5，x－y＝1\n由①得 x＝5－y\n把x＝5－y代入②得 5－y－y＝1\ny＝2\nx＝3", "√√√√", "", "", ""},
-        {26, "x＋y＝5\nx－y＝1\ny＝5＋x\nx＋5＋x＝5", "×√", "移项没有变号", "y＝5－x", "还要求出x和y的值"},
+        // After a wrong step the next is compared with the last right one, not worked on from it.
+        {26, "x＋y＝5\nx－y＝1\ny＝5＋x\nx＋5＋x＝5", "××", "移项没有变号", "y＝5－x", "还要求出x和y的值"},
+        {26, "x＋y＝5\nx－y＝1\nx＋y＝3\nx＝100\ny＝－7", "×××", "", "x＝3，y＝2", "答案不对，要从第1步改起"},
+        {26, "x＋y＝5\nx－y＝1\nx＋y＝3\n2x＝6\nx＝3，y＝2", "×√√", "", "x＝3，y＝2", ""},
+        // Without solutions what adding and subtracting gives is right, a pair of numbers is not.
+        {26, "x＋y＝1\nx＋y＝2\nx＝1\ny＝3", "××", "", "", "这个方程组无解，要写出“方程组无解”"},
+        {26, "x＋y＝1\nx＋y＝2\n②－①得 0＝1\n所以方程组无解", "√√", "", "", ""},
+        {26, "x＋y＝1\nx＋y＝2\nx＋y＝5，x－y＝1", "×", "", "", "这个方程组无解，要写出“方程组无解”"},
+        {26, "x＋y＝1\n2x＋2y＝2\n方程组有无数个解", "√", "", "", ""},
+        {26, "x＋y＝5\nx－y＝1\n方程组无解", "×", "", "", "答案不对，要从第1步改起"},
         // A wrong elimination is put right by the elimination, not by the answer.
         {26, "x＋3y＝5\nx－y＝1\n①－②得 2y＝4", "×", "", "4y＝4", "还要求出x和y的值"},
         {26, "x＋3y＝5\n2x－y＝3\n①×2－②得 7y＝6", "×", "", "7y＝7", "还要求出x和y的值"},
         // A bracket taken off wrongly in a system, and a value worked out from it.
-        {26, "y＝x－1\n3x＋4y＝12\n3x＋4(x－1)＝12\n3x＋4x－1＝12\n7x＝13\nx＝13/7", "√×√√", "漏乘", "3x＋4x－4＝12",
-            "x的值不对，要从第2步改起"},
+        {26, "y＝x－1\n3x＋4y＝12\n3x＋4(x－1)＝12\n3x＋4x－1＝12\n7x＝13\nx＝13/7", "√×××", "漏乘", "3x＋4x－4＝12",
+            "答案不对，要从第2步改起"},
         {26, "x＋y＝1\n2x－3(y－2)＝8\n2x－3y－6＝8", "×", "去括号时没有变号", "2x－3y＋6＝8", "还要求出x和y的值"},
         {26, "x＋y＝5\nx－y＝1\n2x＝6\nx＝3", "√√", "", "", "还要求出y的值"},
         {26, "x＋y＝5  x－y＝1\n把x＝3代入① 得 3＋y＝5\nx＝3 y＝2", "√√", "", "", ""},
