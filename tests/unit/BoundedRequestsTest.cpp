@@ -176,8 +176,9 @@ TEST(BoundedTypeset, LongLinesAndHugeTextBoxesAreShownPlain)
         const std::string utf8Sentence = c.sentence ? *GbkToUtf8Text(c.sentence) : std::string();
         const std::size_t first = c.sentence ? html.find(utf8Sentence) : std::string::npos;
         EXPECT_EQ(first != std::string::npos, c.sentence != nullptr) << c.text.substr(0, 40);
-        if (first != std::string::npos)
+        if (first != std::string::npos) {
             EXPECT_EQ(html.find(utf8Sentence, first + 1), std::string::npos) << "said twice";
+        }
         // Typeset MathML is at most about twenty bytes a typed byte; plain text about one.
         const std::size_t typeset = std::min(c.text.size(), kMostTypesetText);
         EXPECT_LE(html.size(), 24 * std::min(typeset, kLongestTypesetLine * 64) + 2 * c.text.size() + 1000);
