@@ -12,6 +12,7 @@ set(QIMBEL_CORE_SOURCES
   solver/ChongFu.cpp
   solver/GetBiaoDian.cpp
   solver/FenJu.cpp
+  solver/JsonText.cpp
   # solver/: expression arrays
   solver/ExpressionText.cpp
   solver/GetShuZi.cpp

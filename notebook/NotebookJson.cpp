@@ -2,6 +2,7 @@
 //
 //   {"format":"qimbel-notebook","version":1,"entries":[{"id":1,"added":"2026-12-08",…},…]}
 #include "notebook/Notebook.h"
+#include "solver/JsonText.h"
 #include "typeset/GbkUnicode.h"
 
 #include <cstdio>
@@ -16,38 +17,9 @@ constexpr int kFormatVersion = 1;
 // The largest file read: well above kMostEntries entries of pupil-sized texts.
 constexpr std::size_t kLongestImport = 256u * 1024 * 1024;
 
-void AppendJsonString(std::string &out, const std::string &gbk)
+void AppendGbkJsonString(std::string &out, const std::string &gbk)
 {
-    const std::string utf8 = GbkToUtf8(gbk).value_or(GbkToUtf8Lossy(gbk));
-    out += '"';
-    for (const char c : utf8) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
+    AppendJsonString(out, GbkToUtf8(gbk).value_or(GbkToUtf8Lossy(gbk)));
 }
 
 // A JSON value, only as much of JSON as the notebook needs; numbers are whole.
@@ -334,7 +306,7 @@ std::string Notebook::ExportJson() const
         for (const Field &field : kFields) {
             out += std::string(",\"") + field.name + "\":";
             if (field.text != nullptr)
-                AppendJsonString(out, entry.*field.text);
+                AppendGbkJsonString(out, entry.*field.text);
             else if (field.date && entry.*field.number == 0)
                 out += "null";
             else if (field.date)

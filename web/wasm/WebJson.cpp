@@ -1,6 +1,7 @@
 // Texts between JavaScript (UTF-8, LF) and the core (GBK, CR LF), and the JSON the calls answer.
 #include "web/wasm/WebJson.h"
 
+#include "solver/JsonText.h"
 #include "typeset/GbkUnicode.h"
 
 #include <cstdio>
@@ -52,35 +53,9 @@ std::string FromTextBox(const std::string &gbk)
 // A JSON string literal of UTF-8 text.
 std::string Quote(std::string_view text)
 {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += char(c);
-            }
-        }
-    }
-    return out + "\"";
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
 }
 
 std::string QuoteGbk(const std::string &gbk) { return Quote(FromTextBox(gbk)); }
