@@ -28,16 +28,21 @@ struct JsonValue {
     long long number = 0;
     std::string text;
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    // An object's members as two lists, names and values: a pair holding a JsonValue cannot be
+    // declared inside JsonValue itself with every standard library.
+    std::vector<std::string> memberNames;
+    std::vector<JsonValue> memberValues;
 
-    const JsonValue *Member(const std::string &name) const
-    {
-        for (const auto &[key, value] : members)
-            if (key == name)
-                return &value;
-        return nullptr;
-    }
+    const JsonValue *Member(const std::string &name) const;
 };
+
+const JsonValue *JsonValue::Member(const std::string &name) const
+{
+    for (std::size_t i = 0; i < memberNames.size(); ++i)
+        if (memberNames[i] == name)
+            return &memberValues[i];
+    return nullptr;
+}
 
 class JsonReader {
 public:
@@ -174,7 +179,8 @@ private:
                 JsonValue member;
                 if (!String(key) || !Take(':') || !Value(member, depth + 1))
                     return false;
-                v.members.emplace_back(std::move(key), std::move(member));
+                v.memberNames.push_back(std::move(key));
+                v.memberValues.push_back(std::move(member));
             } while (Take(','));
             return Take('}');
         }
