@@ -197,7 +197,7 @@ std::optional<std::string_view> ReadableForm(char32_t cp)
     case U'\uFF05': // ％
         return "%";
     case U'\u2212': // −
-    case U'\u2010': // ‐
+    case U'\u2010': // hyphen (its GBK code ends in a backslash: no sign in this comment)
     case U'\u2011': // ‑
     case U'\u2012': // ‒
     case U'\u2013': // –
