@@ -1,4 +1,5 @@
 #include "charts/PageState.h"
+#include "solver/KeptFileReader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,22 +23,12 @@ void AppendText(std::string &out, const char *tag, const std::string &text)
     out += ' ' + std::to_string(text.size()) + '\n' + text + '\n';
 }
 
-// Reads a kept file from front to back; every read fails once anything was out of place.
-class Reader {
+// A kept file read front to back: lines of at most 200 bytes, counts and length-prefixed texts.
+class Reader : public KeptFileReader {
 public:
     explicit Reader(const std::string &bytes)
-        : bytes_(bytes)
+        : KeptFileReader(bytes, 200)
     {
-    }
-
-    std::optional<std::string> Line()
-    {
-        const std::size_t end = bytes_.find('\n', at_);
-        if (end == std::string::npos || end - at_ > 200)
-            return std::nullopt;
-        std::string line = bytes_.substr(at_, end - at_);
-        at_ = end + 1;
-        return line;
     }
 
     // A line "tag N" with 0 <= N <= most.
@@ -57,18 +48,8 @@ public:
     std::optional<std::string> Text(const std::string &tag, std::size_t longest)
     {
         const std::optional<std::size_t> length = Count(tag, longest);
-        if (!length || *length >= bytes_.size() - at_ || bytes_[at_ + *length] != '\n')
-            return std::nullopt;
-        std::string text = bytes_.substr(at_, *length);
-        at_ += *length + 1;
-        return text;
+        return length ? Bytes(*length) : std::nullopt;
     }
-
-    bool AtEnd() const { return at_ == bytes_.size(); }
-
-private:
-    const std::string &bytes_;
-    std::size_t at_ = 0;
 };
 
 std::string Number(double value)

@@ -1,4 +1,5 @@
 #include "pages/SessionFile.h"
+#include "solver/KeptFileReader.h"
 
 #include "pages/PageBook.h"
 #include "pages/TypeTable.h"
@@ -24,41 +25,7 @@ struct SavedPage {
     std::string text;
 };
 
-// Reads the file from front to back; every read fails once anything was out of place.
-class Reader {
-public:
-    explicit Reader(const std::string &bytes)
-        : bytes_(bytes)
-    {
-    }
-
-    // The next line without its LF.
-    std::optional<std::string> Line()
-    {
-        const std::size_t end = bytes_.find('\n', at_);
-        if (end == std::string::npos)
-            return std::nullopt;
-        std::string line = bytes_.substr(at_, end - at_);
-        at_ = end + 1;
-        return line;
-    }
-
-    // `count` bytes followed by an LF.
-    std::optional<std::string> Bytes(std::size_t count)
-    {
-        if (count >= bytes_.size() - at_ || bytes_[at_ + count] != '\n')
-            return std::nullopt;
-        std::string text = bytes_.substr(at_, count);
-        at_ += count + 1;
-        return text;
-    }
-
-    bool AtEnd() const { return at_ == bytes_.size(); }
-
-private:
-    const std::string &bytes_;
-    std::size_t at_ = 0;
-};
+using Reader = KeptFileReader;
 
 // The blank-separated words of a line.
 std::vector<std::string> Words(const std::string &line)
