@@ -142,6 +142,7 @@ set(QIMBEL_CORE_SOURCES
   pages/TypeTable.cpp
   pages/Session.cpp
   pages/ProblemPage.cpp
+  pages/PageTextLimit.cpp
   pages/LineKind.cpp
   pages/PageDispatch.cpp
   pages/Compute129.cpp

@@ -1,6 +1,7 @@
 // The check button keeps every typed problem on its own line, and whatever a page is given, each
 // typed line comes back as one worked solution.
 #include "pages/CheckText.h"
+#include "pages/PageTextLimit.h"
 #include "pages/ProblemPage.h"
 #include "pages/ResultTexts.h"
 #include "pages/Session.h"
@@ -191,3 +192,28 @@ TEST(PageCheck, RandomPagesGiveOneWorkedSolutionPerTypedLine)
 }
 
 } // namespace
+
+// The page's limit counts the problems typed, not the working below them.
+TEST(PageCheck, TextOverThePageLimitIsRefusedWithOneSentence)
+{
+    const std::string atLimit(kLongestPageText, '1');
+    const std::string working = std::string(kResultMark) + std::string(kLongestPageText, '2');
+    const struct {
+        std::string text;
+        bool refused;
+    } cases[] = {
+        {"", false},
+        {atLimit, false},
+        {atLimit + "1", true},
+        {atLimit + working, false}, // a long working after the problems
+        {atLimit.substr(2) + kResultHeader + working, false},
+        {atLimit + "1" + working, true},
+        {std::string(kLongestPageText / 2, '1') + "\r\n" + std::string(kLongestPageText / 2, '1'), true},
+        {std::string(kResultMark) + std::string(2 * kLongestPageText, '1'), false},
+    };
+    for (const auto &c : cases) {
+        const std::string said = PageTextTooLong(c.text);
+        EXPECT_EQ(said, c.refused ? std::string(kPageTextTooLong) : std::string()) << c.text.size();
+        EXPECT_EQ(PageTextLength(c.text) > kLongestPageText, c.refused);
+    }
+}

@@ -54,6 +54,8 @@ function currentPage() { return state.pages[currentPageId()]; }
 
 function save() {
   const kept = { tab: state.tab, type: state.type, pages: {} };
+  // A text over the page's limit would not fit; what was kept before stays.
+  if (Object.values(state.pages).some((page) => overLimit(page.text))) return false;
   for (const [id, page] of Object.entries(state.pages)) {
     const { undo, handlerText, ...rest } = page;
     // A long working is not kept (computing it again is quick); the pupil's text always is.
@@ -99,6 +101,21 @@ function restore() {
     if (page) Object.assign(state.pages[id], page, { undo: [] });
   }
   return true;
+}
+
+// ---- the page's limit ----
+
+// The handlers that read every problem: over the page's limit (the core's figure, in data.json)
+// they are refused at once, before the worker would spend long on the text.
+const READS_PROBLEMS = new Set(['check', 'compute', 'checkAndCompute', 'mark', 'markLast', 'hint']);
+
+// Whether the problems typed (the text before the first "----") are surely over the limit: each
+// character is at least one byte of the core's text, which counts bytes. Texts near the limit
+// are measured by the worker, which refuses them with the same sentence.
+function overLimit(text, added = 0) {
+  if (!data || !data.longestText) return false;
+  const cut = text.indexOf(SEPARATOR);
+  return (cut < 0 ? text.length : cut) + added > data.longestText;
 }
 
 // ---- showing a page ----
@@ -247,6 +264,8 @@ function takeText(page, text) {
   page.tail = cut < 0 ? '' : text.slice(cut);
 }
 
+const WARNS = /没有|无法|不能|请/;
+
 const TEXT_CHANGING = new Set(['chooseType', 'check', 'compute', 'clear', 'example', 'wordProblems', 'checkAndCompute', 'mark', 'markLast', 'hint']);
 
 async function run(action, arg) {
@@ -254,6 +273,10 @@ async function run(action, arg) {
   const page = currentPage();
   const pageId = currentPageId();
   page.text = els.text.value;
+  if (READS_PROBLEMS.has(action) && overLimit(page.text)) {
+    say(data.textTooLong);
+    return;
+  }
   const snapshot = { text: page.text, tail: page.tail, title: page.title, summary: page.summary, type: state.type, computeEnabled: page.computeEnabled };
   busy = true;
   showPage();
@@ -295,11 +318,12 @@ async function run(action, arg) {
     // The type the page's buttons chose last is the page's own, shown again on its tab.
     if (action === 'chooseType' || action === 'wordProblems') page.type = answer.type;
     if (action === 'check' || action === 'compute' || action === 'checkAndCompute') page.computeEnabled = answer.computeEnabled;
-    // What the page did, as the desktop's status bar says it; a compute also its time.
-    if (action === 'compute' || action === 'checkAndCompute') {
-      say(`${answer.status || '运算完成。'}（${Math.round(performance.now() - started)} 毫秒）`, true);
-    } else if (answer.status) {
-      say(answer.status);
+    // What the page did, in the model's words, as the desktop's status bar says it; a compute
+    // also its time. A sentence that says something could not be done or asks for something
+    // stands out; a plain report does not.
+    if (answer.status) {
+      const computed = action === 'compute' || action === 'checkAndCompute';
+      say(computed ? `${answer.status}（${Math.round(performance.now() - started)} 毫秒）` : answer.status, !WARNS.test(answer.status));
     }
     for (const message of answer.messages) showMessage(message);
   }
@@ -522,6 +546,17 @@ function wire() {
     els.typeMenu.setAttribute('aria-expanded', String(open));
   });
   els.text.addEventListener('input', textEdited);
+  // A paste that would take the problems over the page's limit is refused before the text box
+  // takes it (laying out megabytes of text alone would stop the page); the text stays as it was.
+  els.text.addEventListener('paste', (event) => {
+    const pasted = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
+    const box = els.text;
+    const replaced = Math.max(0, (box.selectionEnd ?? 0) - (box.selectionStart ?? 0));
+    if (pasted && overLimit(box.value, pasted.length - replaced)) {
+      event.preventDefault();
+      say(data.textTooLong);
+    }
+  });
   for (const [box, key] of [[els.optIntro, 'intro'], [els.optWorking, 'working'], [els.optExplain, 'explain']]) {
     box.addEventListener('change', () => {
       currentPage().options[key] = box.checked;

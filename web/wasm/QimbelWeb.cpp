@@ -6,6 +6,7 @@
 #include "pages/Headless.h"
 #include "pages/HelpWindowText.h"
 #include "pages/PageBook.h"
+#include "pages/PageTextLimit.h"
 #include "pages/ProblemPage.h"
 #include "pages/Session.h"
 #include "pages/TypeTable.h"
@@ -97,7 +98,10 @@ EMSCRIPTEN_KEEPALIVE const char *qw_tables()
         json += "{\"row\":" + std::to_string(button.row) + ",\"caption\":" + QuoteGbk(button.caption)
             + ",\"tooltip\":" + QuoteGbk(button.tooltip) + ",\"text\":" + QuoteGbk(button.text) + "}";
     }
-    return Finish(json + "]}");
+    // The page's limit on the problems typed, so the page can refuse a paste over it at once.
+    json += "],\"longestText\":" + std::to_string(qimbel::kLongestPageText)
+        + ",\"textTooLong\":" + QuoteGbk(qimbel::kPageTextTooLong);
+    return Finish(json + "}");
 }
 
 // The help window of a page for a type: {"caption": ..., "body": ...}.
@@ -121,6 +125,11 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     std::optional<std::string> gbk = ToTextBox(input);
     if (!gbk)
         return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
+    // Check, compute and marking refuse problems over the page's limit (the page says so before
+    // it asks; this is the same rule for any other caller).
+    const bool works = action == 3 || action == 4 || action >= 9;
+    if (works && !qimbel::PageTextTooLong(*gbk).empty())
+        return Finish("{\"error\":" + QuoteGbk(qimbel::kPageTextTooLong) + "}");
     std::optional<std::string> symbols;
     if (action == 7) {
         const std::string_view added(extra, static_cast<std::size_t>(extraSize));
