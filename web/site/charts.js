@@ -12,6 +12,20 @@ const SPARE_COLUMNS = 2;
 const LEAST_ROWS = 4;
 const LEAST_COLUMNS = 7;
 const LEAST_WIDTH = 600;
+const HISTOGRAM_TITLE = '频数分布直方图'; // the bars are counts, as the axis says
+const REPLACE_QUESTION = '直方图的分组会替换表格中的数据和标题，原来的表格不能恢复。要替换吗？';
+
+// A table as its cells say, without empty cells at the ends of rows and empty rows at the end.
+function trimmed(table) {
+  const rows = table.map((row) => {
+    let end = row.length;
+    while (end > 0 && !row[end - 1]) --end;
+    return row.slice(0, end);
+  });
+  while (rows.length && !rows[rows.length - 1].length) rows.pop();
+  return rows;
+}
+const sameTable = (a, b) => JSON.stringify(trimmed(a)) === JSON.stringify(trimmed(b));
 
 function make(tag, attributes = {}, text) {
   const node = document.createElement(tag);
@@ -57,7 +71,7 @@ export class ChartsPage {
     this.holder.append(this.svg);
     this.note = make('div', { id: 'chart-note', className: 'status', role: 'status' });
     s.append(top, make('h2', { className: 'side-heading' }, '数据分析'), this.tableBox, buttons, this.holder, this.note);
-    s.append(this.buildFrequencyDialog());
+    s.append(this.buildFrequencyDialog(), this.buildReplaceDialog());
     this.table.addEventListener('input', () => this.keep());
     this.title.addEventListener('input', () => this.keep());
     new ResizeObserver(() => this.fit()).observe(this.holder);
@@ -98,6 +112,41 @@ export class ChartsPage {
     return d;
   }
 
+  // The question before a histogram replaces the pupil's own table: 替换 or 取消.
+  buildReplaceDialog() {
+    const d = (this.replaceDialog = make('dialog', { id: 'replace-dialog', className: 'dialog' }));
+    const form = make('form', { method: 'dialog', className: 'frequency-form' });
+    const row = make('div', { className: 'button-row dialog-buttons' });
+    row.append(make('button', { type: 'submit', id: 'replace-ok', className: 'primary', value: 'yes' }, '替换'),
+      make('button', { type: 'submit', id: 'replace-cancel', value: 'no' }, '取消'));
+    form.append(make('h2', {}, '频率分布直方图'), make('p', { className: 'message-text' }, REPLACE_QUESTION), row);
+    d.append(form);
+    return d;
+  }
+
+  // Whether the pupil says yes to replacing the table and title (Esc is no).
+  askToReplace() {
+    return new Promise((resolve) => {
+      const d = this.replaceDialog;
+      d.returnValue = '';
+      d.addEventListener('close', () => resolve(d.returnValue === 'yes'), { once: true });
+      d.showModal();
+      d.querySelector('#replace-cancel').focus();
+    });
+  }
+
+  // The table or the title holds something of the pupil's own: not what the page started with,
+  // nor what the last histogram wrote.
+  holdsOwnWork() {
+    const table = this.cells();
+    const title = this.title.value.trim();
+    const start = this.defaults || { title: '', table: [] };
+    const ownTable = table.some((row) => row.some((c) => c !== '')) && !sameTable(table, start.table)
+      && !(this.histogramGrid && sameTable(table, this.histogramGrid));
+    const ownTitle = title !== '' && title !== start.title && title !== HISTOGRAM_TITLE;
+    return ownTable || ownTitle;
+  }
+
   async showDefaultWidth() {
     const data = this.data.value;
     const answer = await this.call(`classwidth\n${data}`);
@@ -112,7 +161,7 @@ export class ChartsPage {
   }
 
   async acceptFrequency() {
-    const title = '频数分布直方图'; // the bars are counts, as the axis says
+    const title = HISTOGRAM_TITLE;
     const body = `${title}\n${this.width.value.trim()}\n${this.data.value}`;
     const request = (width, height) => `histogram ${width} ${height}\n${body}`;
     const answer = await this.call(request(...this.size()));
@@ -122,8 +171,11 @@ export class ChartsPage {
       return;
     }
     this.dialog.close();
+    // The pupil's own table and title go only when the pupil says so.
+    if (this.holdsOwnWork() && !(await this.askToReplace())) return;
     this.title.value = title;
     this.setTable(answer.grid);
+    this.histogramGrid = answer.grid;
     this.last = request;
     this.show(answer, `共${answer.total}个数据，组距${answer.width}。`, true);
     this.keep();
@@ -146,12 +198,7 @@ export class ChartsPage {
 
   // The table without its empty rows and columns at the end, then spare ones after it.
   setTable(table) {
-    const rows = table.map((row) => {
-      let end = row.length;
-      while (end > 0 && !row[end - 1]) --end;
-      return row.slice(0, end);
-    });
-    while (rows.length && !rows[rows.length - 1].length) rows.pop();
+    const rows = trimmed(table);
     const height = Math.max(rows.length + SPARE_ROWS, LEAST_ROWS);
     const width = Math.max(Math.max(0, ...rows.map((r) => r.length)) + SPARE_COLUMNS, LEAST_COLUMNS);
     const body = [];
@@ -182,6 +229,8 @@ export class ChartsPage {
 
   clear() {
     this.setTable([]);
+    // The title belongs to the table that went.
+    this.title.value = '';
     this.keep();
   }
 
@@ -246,6 +295,10 @@ export class ChartsPage {
   }
 
   async start() {
+    // The table and the title the page starts with come from the core; a table that is still
+    // them is no work of the pupil's.
+    const answer = await this.call('defaults');
+    if (answer && answer.table) this.defaults = { title: answer.title, table: answer.table };
     let kept = null;
     try {
       kept = JSON.parse(localStorage.getItem(STORE) || 'null');
@@ -257,11 +310,9 @@ export class ChartsPage {
       this.setTable(kept.table.map((row) => (Array.isArray(row) ? row.map(String) : [])));
       return;
     }
-    // The table and the title the page starts with come from the core.
-    const answer = await this.call('defaults');
-    if (answer && answer.table) {
-      this.title.value = answer.title;
-      this.setTable(answer.table);
+    if (this.defaults) {
+      this.title.value = this.defaults.title;
+      this.setTable(this.defaults.table);
     }
   }
 

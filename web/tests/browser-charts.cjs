@@ -77,6 +77,73 @@ async function drawChart(page, kind) {
   await page.waitForFunction((n) => Number(document.querySelector('#chart-picture').dataset.drawn) > n, { timeout: 30000 }, drawn);
 }
 
+// The numbers under the x axis of a histogram: whether they are turned, and whether they would
+// fit side by side unturned (each narrower than the room between two of them).
+async function histogramLabels(page) {
+  return page.$eval('#chart-picture', (svg) => {
+    const numbers = [...svg.querySelectorAll('text')].filter((t) => /^-?[\d.]+$/.test(t.textContent));
+    const lowest = Math.max(...numbers.map((t) => Number(t.getAttribute('y'))));
+    const labels = numbers.filter((t) => Number(t.getAttribute('y')) === lowest)
+      .sort((a, b) => Number(a.getAttribute('x')) - Number(b.getAttribute('x')));
+    let room = Infinity;
+    for (let i = 1; i < labels.length; ++i) room = Math.min(room, Number(labels[i].getAttribute('x')) - Number(labels[i - 1].getAttribute('x')));
+    const widest = Math.max(...labels.map((t) => t.getComputedTextLength()));
+    return { count: labels.length, turned: labels.some((t) => t.hasAttribute('transform')), widest, room };
+  });
+}
+
+// The graph's legend: the texts of the picture (axis numbers and captions) that it covers.
+async function underLegend(page) {
+  return page.$eval('#graph-picture', (svg) => {
+    const boxes = [...svg.querySelectorAll('[data-kind="rect"]')].map((g) => g.getBBox())
+      .filter((b) => b.x > 0 && b.y > 0); // the frame of the whole picture starts at 0
+    const legend = boxes[0];
+    if (!legend) return null;
+    const inside = (b) => b.x >= legend.x && b.y >= legend.y && b.x + b.width <= legend.x + legend.width + 0.5
+      && b.y + b.height <= legend.y + legend.height + 0.5;
+    const overlaps = (b) => b.x < legend.x + legend.width && legend.x < b.x + b.width
+      && b.y < legend.y + legend.height && legend.y < b.y + b.height;
+    return [...svg.querySelectorAll('text')].map((t) => [t.textContent, t.getBBox()])
+      .filter(([, b]) => !inside(b) && overlaps(b)).map(([text]) => text);
+  });
+}
+
+// At 390, 800 and 1280 px: the histogram's numbers are turned only when they do not fit, and the
+// graph's legend covers no axis label.
+async function atEverySize(browser, server) {
+  const context = await browser.createBrowserContext();
+  const few = '141 142 150 151 160 171 148 155 155 169';
+  // Twenty classes whose bounds have four decimals: too close to stand side by side.
+  const many = Array.from({ length: 40 }, (_, i) => (1000.0001 + i * 0.00065).toFixed(5)).join(' ');
+  for (const [width, height] of [[390, 844], [800, 600], [1280, 800]]) {
+    const page = await context.newPage();
+    await page.setViewport({ width, height, isMobile: width < 500, hasTouch: width < 500 });
+    await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#page:not([hidden])');
+    await page.click('#tab-132');
+    await page.waitForSelector('#chart-picture [data-kind]');
+    await page.click('#chart-clear');
+    for (const [data, classWidth] of [[few, ''], [many, '0.0014']]) {
+      const drawn = await page.$eval('#chart-picture', (svg) => Number(svg.dataset.drawn || 0));
+      await page.click('#chart-histogram');
+      await page.waitForSelector('#frequency-dialog[open]');
+      await page.$eval('#frequency-data', (box, v) => { box.value = v; }, data);
+      await page.$eval('#frequency-width', (box, v) => { box.value = v; }, classWidth);
+      await page.click('#frequency-ok');
+      await page.waitForFunction((n) => Number(document.querySelector('#chart-picture').dataset.drawn) > n, { timeout: 30000 }, drawn);
+      const labels = await histogramLabels(page);
+      const fit = labels.widest + 4 <= labels.room;
+      check(labels.count > 3 && labels.turned === !fit,
+        `${width} px, ${labels.count} class bounds: turned ${labels.turned}, they fit unturned: ${fit} (${labels.widest.toFixed(0)} px wide, ${labels.room.toFixed(0)} px apart)`);
+    }
+    await drawGraph(page);
+    const covered = await underLegend(page);
+    check(covered !== null && covered.length === 0, `${width} px: the graph's legend covers no axis label ${(covered || []).join(' ')}`);
+    if (shotDir && width !== 1280) await page.screenshot({ path: path.join(shotDir, `graph-legend-${width}x${height}.png`) });
+    await page.close();
+  }
+}
+
 runChecks('web charts', async () => {
   const server = await serve(siteDir, 9131 + (process.pid % 200));
   const browser = await launch(puppeteerDir);
@@ -189,8 +256,23 @@ runChecks('web charts', async () => {
     await page.click('#frequency-data');
     await page.keyboard.type('141 142 150 151 160 171 148 155 155 169');
     await page.waitForFunction(() => document.querySelector('#frequency-width').placeholder.startsWith('不填就用'));
-    before = await outer(page, '#chart-picture');
+    // The table holds a row the pupil typed: the histogram asks before it replaces it; 取消
+    // keeps the table and the title.
+    const typedTable = await tableRows(page);
+    const typedTitle = await page.$eval('#chart-title', (t) => t.value);
     await page.keyboard.press('Enter');
+    await page.waitForSelector('#replace-dialog[open]');
+    check((await page.$eval('#replace-dialog', (d) => d.textContent)).includes('要替换吗'), '频率分布直方图 asks before replacing a typed table');
+    await page.click('#replace-cancel');
+    await page.waitForFunction(() => !document.querySelector('#replace-dialog').open);
+    check(JSON.stringify(await tableRows(page)) === JSON.stringify(typedTable)
+      && await page.$eval('#chart-title', (t) => t.value) === typedTitle, '取消 keeps the typed table and title');
+    await page.click('#chart-histogram');
+    await page.waitForSelector('#frequency-dialog[open]');
+    before = await outer(page, '#chart-picture');
+    await page.click('#frequency-ok');
+    await page.waitForSelector('#replace-dialog[open]');
+    await page.click('#replace-ok');
     await changed(page, '#chart-picture', before);
     const grid = await tableRows(page);
     const note = await page.$eval('#chart-note', (n) => n.textContent);
@@ -198,8 +280,28 @@ runChecks('web charts', async () => {
     check((await shown(page, '#chart-picture')).texts.includes('频数分布直方图'), 'the histogram is drawn with its title, 频数 like its axis');
     check(await page.$eval('#chart-note', (n) => n.classList.contains('ok')), 'the histogram\'s note is told, not shown as a warning');
 
+    // A histogram over the last one's table asks nothing.
+    await page.click('#chart-histogram');
+    await page.waitForSelector('#frequency-dialog[open]');
+    await page.click('#frequency-ok');
+    await page.waitForFunction(() => !document.querySelector('#frequency-dialog').open, { timeout: 10000 }).catch(() => null);
+    check(await page.$('#replace-dialog[open]') === null, 'a histogram over the last histogram\'s table asks nothing');
+    if (shotDir) await page.screenshot({ path: path.join(shotDir, 'charts-histogram-1280x800.png') });
+
+    // 清空 empties the table and the title.
+    await page.click('#chart-clear');
+    check((await tableRows(page)).every((r) => r.every((c) => c === '')) && await page.$eval('#chart-title', (t) => t.value) === '',
+      '清空 empties the table and the title');
+    await new Promise((r) => setTimeout(r, 300));
+    await page.reload({ waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#tab-132');
+    await page.click('#tab-132');
+    await page.waitForSelector('#chart-picture [data-kind]');
+    check(await page.$eval('#chart-title', (t) => t.value) === '', '清空: the empty title is kept over a reload');
+
+    await atEverySize(browser, server);
+
     if (shotDir) {
-      await page.screenshot({ path: path.join(shotDir, 'charts-histogram-1280x800.png') });
       // A phone of its own (nothing kept from the pages above).
       const phone = await (await browser.createBrowserContext()).newPage();
       await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
