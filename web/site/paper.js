@@ -3,6 +3,7 @@
 // it out page by page. Same settings and 试卷编号, same paper as the desktop.
 import { button, el, labelled, wholeNumber } from './dom.js';
 import { paperPages, printOnly } from './print-pages.js';
+import { fitWidth } from './fit-width.js';
 
 export class PaperPage {
   constructor(engine, onShare, say) {
@@ -54,6 +55,7 @@ export class PaperPage {
         this.paperText.hidden = id !== 'sj-show-paper';
         this.keyText.hidden = id === 'sj-show-paper';
         for (const other of b.parentElement.children) other.setAttribute('aria-selected', String(other === b));
+        fitWidth(this.paperText, this.keyText);
       });
       return b;
     };
@@ -110,6 +112,7 @@ export class PaperPage {
     this.keyText.textContent = `${paper.keyTitle}\n\n${paper.key}`;
     this.total.textContent = paper.hundredMissed ? `满分：${paper.total}分（题数多于100，凑不成满分100分）` : `满分：${paper.total}分`;
     this.printHolder.replaceChildren(...paperPages(paper));
+    fitWidth(this.paperText, this.keyText);
     return true;
   }
 

@@ -47,6 +47,81 @@ async function outside(page) {
   });
 }
 
+// 自动出卷及测试 at this size: the test paper and its key show every column (smaller on a phone,
+// never cut or off the right edge); the printed pages of the paper and of a 口算 sheet hold every
+// run and every cell whole inside their sheet of paper; the whole 口算 sheet on screen too.
+async function paperPreview(page, width, height) {
+  await page.click('#tab-164');
+  await page.waitForSelector('#more:not([hidden])');
+  await page.click('#launcher-1217');
+  await page.waitForFunction(() => document.querySelector('#sj-paper').textContent !== '');
+  // A 三年级 paper of 100 marks, as a teacher prints it.
+  await page.$eval('#sj-hundred', (box) => { box.checked = true; });
+  await page.click('#sj-generate');
+  await page.waitForFunction(() => document.querySelector('#sj-total').textContent.includes('100'), { timeout: 20000 });
+  const inView = (selector) => page.$eval(selector, (pre) => ({
+    over: pre.scrollWidth - pre.clientWidth, size: parseFloat(getComputedStyle(pre).fontSize),
+    right: pre.getBoundingClientRect().right - window.innerWidth,
+  }));
+  const paper = await inView('#sj-paper');
+  check(paper.over <= 1 && paper.right <= 1 && paper.size >= 8,
+    `${width} px: the test paper shows every column (${paper.over} px over, ${paper.size.toFixed(1)} px type)`);
+  if (shotDir) {
+    await page.$eval('#sj-paper', (pre) => pre.scrollIntoView({ block: 'start' }));
+    await page.screenshot({ path: path.join(shotDir, `paper-preview-${width}x${height}.png`) });
+  }
+  await page.click('#sj-show-key');
+  const key = await inView('#sj-key');
+  check(key.over <= 1 && key.right <= 1 && key.size >= 8,
+    `${width} px: the key and its working show every column (${key.over} px over, ${key.size.toFixed(1)} px type)`);
+  await page.click('#sj-show-paper');
+
+  // Printed from this screen: each page a sheet of A4 (180 mm between the margins).
+  const printed = async (button) => {
+    await page.evaluate(() => { window.print = () => {}; });
+    await page.click(button);
+    await page.emulateMediaType('print');
+    const faults = await page.$$eval('.print-pages.chosen .print-page', (boxes) => {
+      const found = [];
+      for (const box of boxes) {
+        const edge = box.getBoundingClientRect();
+        if (edge.width > 681) found.push(`a page ${edge.width.toFixed(0)} px wide`);
+        for (const run of box.querySelectorAll('.run, .sheet-cell')) {
+          const r = run.getBoundingClientRect();
+          if (r.right > edge.right + 0.5 || r.bottom > edge.bottom + 0.5 || run.scrollWidth > run.clientWidth + 1) found.push(run.textContent);
+        }
+      }
+      return { found, pages: boxes.length };
+    });
+    await page.emulateMediaType('screen');
+    await page.evaluate(() => delete document.body.dataset.print);
+    return faults;
+  };
+  const paperPrinted = await printed('#sj-print');
+  check(paperPrinted.pages > 0 && paperPrinted.found.length === 0,
+    `${width} px: the printed paper holds every run whole on its ${paperPrinted.pages} pages ${paperPrinted.found.slice(0, 3).join(' ')}`);
+
+  await page.click('#launcher-1218');
+  await page.$eval('#ks-count', (input) => { input.value = '100'; });
+  await page.click('#ks-generate');
+  await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '');
+  await page.$eval('.whole-sheet', (d) => { d.open = true; });
+  const listed = await page.$eval('#ks-list', (list) => {
+    const edge = list.getBoundingClientRect();
+    return [...list.children].filter((li) => {
+      const r = li.getBoundingClientRect();
+      return r.right > Math.min(edge.right, window.innerWidth) + 0.5 || li.scrollWidth > li.clientWidth + 1;
+    }).length;
+  });
+  check(listed === 0, `${width} px: the whole 口算 sheet on screen shows every problem whole (${listed} cut)`);
+  const sheetPrinted = await printed('#ks-print');
+  check(sheetPrinted.pages > 0 && sheetPrinted.found.length === 0,
+    `${width} px: the printed 口算 sheet holds every cell whole on its ${sheetPrinted.pages} pages ${sheetPrinted.found.slice(0, 3).join(' ')}`);
+  // Back to a problem page: the next page of this browser opens where this one left off.
+  await page.click('#tab-134');
+  await idle(page);
+}
+
 // The part of the text box after the separator: the results.
 const results = (text) => text.slice(text.indexOf('\n---'));
 
@@ -109,6 +184,8 @@ runChecks('web at every size', async () => {
       check(gap < 60, `${width} px: each mark stands right after its step (${gap.toFixed(0)} px)`);
       check(marks >= 2 && marked.worst <= 1, `${width} px: every mark beside its step, inside the view (${marks}, ${marked.worst.toFixed(1)} px out)`);
       if (shotDir) await page.screenshot({ path: path.join(shotDir, `marked-${width}x${height}.png`), fullPage: true });
+
+      await paperPreview(page, width, height);
       await page.close();
     }
 
