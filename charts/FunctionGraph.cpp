@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <utility>
-#include <vector>
 
 namespace qimbel {
 
@@ -479,38 +477,13 @@ DisplayList FunctionGraph::Picture() const
             picture.Add(std::move(piece));
     }
     if (visible >= 2) {
-        // Which colour is which function, in the first corner (top left, top right, bottom left,
-        // bottom right) where it covers no axis number or caption; else where it covers fewest.
+        // Which colour is which function, in the top left corner.
         double widest = 0;
         for (const GraphFunction &f : functions_)
             if (f.visible)
                 widest = std::max(widest, 7.0 * static_cast<double>(f.shown.size()));
-        const double rowHeight = 18, boxWidth = widest + 46, boxHeight = rowHeight * visible + 8;
-        const double right = view_.width - 8 - boxWidth, bottom = view_.height - 8 - boxHeight;
-        const std::vector<Text> labels = picture.All<Text>();
-        const auto covered = [&](double x, double y) {
-            int count = 0;
-            for (const Text &t : labels) {
-                // About 0.6 of the pixel size for each GBK byte: a Chinese character is a square.
-                const double tw = 0.6 * t.pixelSize * static_cast<double>(t.text.size()), th = t.pixelSize + 2;
-                if (t.x < x + boxWidth && x < t.x + tw && t.y < y + boxHeight && y < t.y + th)
-                    ++count;
-            }
-            return count;
-        };
-        double x = 8, y = 8;
-        int least = covered(x, y);
-        const std::pair<double, double> corners[] = {{right, 8}, {8, bottom}, {right, bottom}};
-        for (const auto &[cx, cy] : corners) {
-            if (least == 0)
-                break;
-            if (const int n = covered(cx, cy); n < least) {
-                least = n;
-                x = cx;
-                y = cy;
-            }
-        }
-        picture.Add(Rect {x, y, boxWidth, boxHeight, kWhite, true, Pen {}, true});
+        const double x = 8, y = 8, rowHeight = 18;
+        picture.Add(Rect {x, y, widest + 46, rowHeight * visible + 8, kWhite, true, Pen {}, true});
         double rowY = y + 4;
         for (const GraphFunction &f : functions_) {
             if (!f.visible)

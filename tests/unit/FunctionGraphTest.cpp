@@ -136,41 +136,6 @@ TEST(FunctionGraph, AxisNumbersStayWholeInsideThePicture)
     EXPECT_GT(numbers, 1000);
 }
 
-// Wherever the pupil drags and zooms, at phone and window sizes, the legend of two functions
-// covers no axis number and no axis caption (a character is about 0.6 of its pixel size wide per
-// GBK byte).
-TEST(FunctionGraph, TheLegendCoversNoAxisLabel)
-{
-    std::mt19937 random(5);
-    std::uniform_real_distribution<double> zoom(0.2, 5), drag(-300, 300);
-    int pictures = 0;
-    for (const auto &[width, height] : {std::pair {390, 390}, {390, 240}, {800, 600}, {1280, 700}}) {
-        FunctionGraph graph;
-        graph.Resize(width, height);
-        graph.Add("y＝2x＋1");
-        graph.Add("x^2－2x－3");
-        for (int i = 0; i < 60; ++i, ++pictures) {
-            if (i > 0) {
-                graph.ZoomAt(zoom(random), width / 2.0, height / 2.0);
-                graph.Pan(drag(random), drag(random));
-            }
-            const DisplayList picture = graph.Picture();
-            const std::vector<Rect> boxes = picture.All<Rect>();
-            ASSERT_EQ(boxes.size(), 2u); // the frame, the legend
-            const Rect &legend = boxes[1];
-            for (const Text &t : picture.All<Text>()) {
-                if (t.text.rfind("y＝", 0) == 0)
-                    continue; // the legend's own
-                const double w = 0.6 * t.pixelSize * static_cast<double>(t.text.size()), h = t.pixelSize + 2;
-                const bool over = t.x < legend.x + legend.width && legend.x < t.x + w && t.y < legend.y + legend.height
-                    && legend.y < t.y + h;
-                EXPECT_FALSE(over) << t.text << " at " << t.x << "," << t.y << " in " << width << "x" << height;
-            }
-        }
-    }
-    EXPECT_EQ(pictures, 240);
-}
-
 TEST(FunctionGraph, ZoomKeepsThePointUnderTheMouseAndPanFollowsTheDrag)
 {
     std::mt19937 random(7);
