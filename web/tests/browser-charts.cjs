@@ -263,6 +263,7 @@ runChecks('web charts', async () => {
     await page.keyboard.press('Enter');
     await page.waitForSelector('#replace-dialog[open]');
     check((await page.$eval('#replace-dialog', (d) => d.textContent)).includes('要替换吗'), '频率分布直方图 asks before replacing a typed table');
+    if (shotDir) await page.screenshot({ path: path.join(shotDir, 'charts-replace-1280x800.png') });
     await page.click('#replace-cancel');
     await page.waitForFunction(() => !document.querySelector('#replace-dialog').open);
     check(JSON.stringify(await tableRows(page)) === JSON.stringify(typedTable)
