@@ -38,6 +38,8 @@ namespace {
 
 constexpr QSize kSmall(1000, 680); // the smallest window
 constexpr QSize kLarge(1280, 860); // the window on a screen with room
+constexpr QSize kScreen800(800, 600); // the window filling an 800×600 screen
+constexpr QSize kHalf1600(800, 500); // a 1600×1000 screen at twice the pixels (run with QT_SCALE_FACTOR=2)
 
 template <class T> T *Child(QWidget *parent, const QString &name)
 {
@@ -397,6 +399,18 @@ const std::vector<Scene> &Scenes()
                                    "153 153 154 155 156 156 157 158 159 160 162 164"),
                     QStringLiteral("5"));
             }},
+        // The window on small screens: the buttons wrap, the side column scrolls, the tabs scroll.
+        {"screenshots/window-800x600.png", kScreen800, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
+        {"screenshots/window-800x600-factorisation.png", kScreen800,
+            [](MainWindow &w) { return WorkedExample(w, 134, 22); }},
+        {"screenshots/window-800x600-chart.png", kScreen800,
+            [](MainWindow &w) { return Chart(w, QStringLiteral("button_bar")); }},
+        {"screenshots/window-800x600-graph.png", kScreen800,
+            [](MainWindow &w) {
+                return Graphs(
+                    w, {QStringLiteral("y＝x²－2x－3"), QStringLiteral("y＝2x＋1"), QStringLiteral("6/x")}, 3);
+            }},
+        {"screenshots/window-800x500.png", kHalf1600, [](MainWindow &w) { return WorkedExample(w, 135, 25); }},
         {"screenshots/palette.png", kLarge,
             [](MainWindow &w) { return Dialog(new SymbolPalette(w.ProblemPageWidgetOf(130))); }},
         {"screenshots/help.png", kLarge,
