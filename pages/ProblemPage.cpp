@@ -379,15 +379,11 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     const std::size_t beforeAfter = editText_.size();
     dispatch.after(run);
     // A system (二元一次方程组, 二元二次方程组, 一元一次不等式组) is one problem however many lines
-    // it takes.
+    // it takes, solved (or refused) as a whole after the last line.
     if (page_ == kPage135 && (run.type == 26 || run.type == 28 || run.type == 31) && solved + refused > 0) {
-        solved = refused == 0 ? 1 : 0;
-        refused = 1 - solved;
-    }
-    // The types that answer every line at once (a system, 数的性质) refuse them all at once.
-    if (solved > 0 && SaysRefused(std::string_view(editText_).substr(beforeAfter))) {
-        refused += solved;
-        solved = 0;
+        const bool refusedWhole = refused > 0 || SaysRefused(std::string_view(editText_).substr(beforeAfter));
+        solved = refusedWhole ? 0 : 1;
+        refused = refusedWhole ? 1 : 0;
     }
     for (std::string &message : run.messages)
         messages_.push_back(std::move(message));

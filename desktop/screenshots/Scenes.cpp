@@ -36,7 +36,7 @@ namespace qimbel {
 
 namespace {
 
-constexpr QSize kSmall(1000, 680); // the smallest window
+constexpr QSize kSmall(1000, 680); // a small window on a laptop screen
 constexpr QSize kLarge(1280, 860); // the window on a screen with room
 constexpr QSize kScreen800(800, 600); // the window filling an 800×600 screen
 constexpr QSize kHalf1600(800, 500); // a 1600×1000 screen at twice the pixels (run with QT_SCALE_FACTOR=2)
@@ -377,7 +377,7 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab3-approximation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 133, 14); }},
         {"screenshots/tab4-polynomials.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 21); }},
         {"screenshots/tab5-linear-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 26); }},
-        // The pictures of the tabs 2, 6 and 7 that the README shows, at the smallest window.
+        // The pictures of the tabs 2, 6 and 7 that the README shows, in a small window.
         {"word-problems.png", kSmall, [](MainWindow &w) { return WordProblems(w); }},
         {"function-graph.png", kSmall, [](MainWindow &w) { return Graph(w, QStringLiteral("x^2－2x－3")); }},
         {"screenshots/function-graph-several.png", kLarge,
@@ -502,7 +502,7 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab2-number-patterns.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 131, 33); }},
         {"screenshots/tab4-surds.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 24); }},
         {"screenshots/tab5-quadratic-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 28); }},
-        // Long step labels in the smallest window: under their steps, nothing cut at the edge.
+        // Long step labels in a small window: under their steps, nothing cut at the edge.
         {"screenshots/typeset-simplified-calculation.png", kSmall,
             [](MainWindow &w) { return Worked(w, 130, 11, {}, true); }},
         {"screenshots/typeset-linear-equation.png", kSmall,
