@@ -313,6 +313,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("config/session")); // the folder is made on saving
+        double zoomedUnit = 0;
         {
             MainWindow window;
             window.SetSessionFile(file);
@@ -330,6 +331,8 @@ private slots:
                 graph->findChild<QLineEdit *>(QStringLiteral("edit_function"))->setText(function);
                 graph->findChild<QPushButton *>(QStringLiteral("button_draw"))->click();
             }
+            graph->findChild<QPushButton *>(QStringLiteral("button_zoom_in"))->click();
+            zoomedUnit = graph->Graph().View().unit;
             auto *charts = window.findChild<ChartsPage *>();
             charts->findChild<QLineEdit *>(QStringLiteral("edit_title"))->setText(QStringLiteral("我们班的身高"));
             charts->SetTable({{"", ToGbk(QStringLiteral("男"))}, {"150", "7"}});
@@ -359,6 +362,7 @@ private slots:
             const FunctionGraph &graph = window.findChild<FunctionGraphPage *>()->Graph();
             QCOMPARE(graph.Functions().size(), std::size_t(2));
             QCOMPARE(FromGbk(graph.Functions()[1].typed), QStringLiteral("x^2－1"));
+            QCOMPARE(graph.View().unit, zoomedUnit); // the view as it was left
             auto *charts = window.findChild<ChartsPage *>();
             QCOMPARE(
                 charts->findChild<QLineEdit *>(QStringLiteral("edit_title"))->text(), QStringLiteral("我们班的身高"));
