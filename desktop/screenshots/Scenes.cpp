@@ -39,6 +39,7 @@ namespace {
 constexpr QSize kSmall(1000, 680); // a small window on a laptop screen
 constexpr QSize kLarge(1280, 860); // the window on a screen with room
 constexpr QSize kScreen800(800, 600); // the window filling an 800×600 screen
+constexpr QSize kSmallest(780, 440); // the smallest the window can be made
 constexpr QSize kHalf1600(800, 500); // a 1600×1000 screen at twice the pixels (run with QT_SCALE_FACTOR=2)
 
 template <class T> T *Child(QWidget *parent, const QString &name)
@@ -410,6 +411,7 @@ const std::vector<Scene> &Scenes()
                 return Graphs(
                     w, {QStringLiteral("y＝x²－2x－3"), QStringLiteral("y＝2x＋1"), QStringLiteral("6/x")}, 3);
             }},
+        {"screenshots/window-smallest.png", kSmallest, [](MainWindow &w) { return WorkedExample(w, 134, 22); }},
         {"screenshots/window-800x500.png", kHalf1600, [](MainWindow &w) { return WorkedExample(w, 135, 25); }},
         {"screenshots/palette.png", kLarge,
             [](MainWindow &w) { return Dialog(new SymbolPalette(w.ProblemPageWidgetOf(130))); }},
