@@ -184,35 +184,42 @@ async function generate(page) {
   await page.waitForFunction((t) => document.querySelector('#zj-paper').textContent !== t, { timeout: 20000 }, before).catch(() => null);
 }
 
+// The grade's line of the curriculum file, as the form's rows read: type.level.count.points.
+const INI = fs.readFileSync(path.join(__dirname, '../../data/Document/ZuJuan.ini'), 'utf8');
+function gradeKinds(grade) {
+  const line = INI.split('\n').find((l) => l.startsWith(`${'一二三四五六七八九'[grade - 1]}年级|`));
+  return line.split('|')[1].trim().split(';').map((k) => {
+    const [t, l, c, p] = k.trim().split(' ');
+    return [t, LEVELS.indexOf(l), c, p].join('.');
+  });
+}
+
+// Chooses a grade; true once the form holds its default selection.
+async function chooseGrade(page, grade) {
+  await page.select('#zj-grade', String(grade));
+  const expected = JSON.stringify(gradeKinds(grade));
+  return page.waitForFunction((e) => JSON.stringify([...document.querySelectorAll('#zj-kinds tr')].map((r) =>
+    [...r.querySelectorAll('select, input')].map((c) => c.value).join('.'))) === e, { timeout: 20000 }, expected)
+    .then(() => true, () => false);
+}
+
 async function zuJuan(context) {
   const page = await open(context, serverUrl, DESKTOP);
   await page.click('#tab-164');
   await page.click('#launcher-zujuan');
   await page.waitForFunction(() => document.querySelector('#zj-paper') && document.querySelector('#zj-paper').textContent !== '', { timeout: 20000 });
-  const ini = fs.readFileSync(path.join(__dirname, '../../data/Document/ZuJuan.ini'), 'utf8');
   const differ = [];
   for (let grade = 1; grade <= 9; ++grade) {
-    await page.select('#zj-grade', String(grade));
-    await page.waitForFunction((g) => document.querySelector('#zj-grade').value === String(g), {}, grade);
-    await new Promise((r) => setTimeout(r, 200));
+    if (!(await chooseGrade(page, grade))) differ.push(`form of ${grade}: ${(await kindsOf(page)).join(',')}`);
     await page.$eval('#zj-seed', (s, v) => { s.value = String(v); }, 2026 + grade);
     await generate(page);
     const shown = `${await textOf(page, '#zj-paper')}\n${await textOf(page, '#zj-key')}`;
     if (shown !== native(['--paper', grade, '--seed', 2026 + grade])) differ.push(grade);
-    // The form holds the grade's line of the curriculum file.
-    const line = ini.split('\n').find((l) => l.startsWith(`${['一', '二', '三', '四', '五', '六', '七', '八', '九'][grade - 1]}年级|`));
-    const expected = line.split('|')[1].split(';').map((k) => {
-      const [t, l, c, p] = k.trim().split(' ');
-      return [t, LEVELS.indexOf(l), c, p].join('.');
-    });
-    const kinds = await kindsOf(page);
-    if (JSON.stringify(kinds) !== JSON.stringify(expected)) differ.push(`form of ${grade}: ${kinds.join(',')}`);
   }
-  check(differ.length === 0, `--paper: every grade's paper and key are the native ones ${differ.join(' ')}`);
+  check(differ.length === 0, `--paper: every grade's form is its line of ZuJuan.ini, its paper and key the native ones ${differ.join(' ')}`);
 
   // 八年级, answers only: the native --answers-only key.
-  await page.select('#zj-grade', '8');
-  await new Promise((r) => setTimeout(r, 300));
+  await chooseGrade(page, 8);
   await page.$eval('#zj-seed', (s) => { s.value = '31'; });
   await page.$eval('#zj-answers-only', (c) => { c.checked = true; });
   await generate(page);
@@ -294,7 +301,7 @@ async function zuJuan(context) {
   const bad = ['#kind=paper2&grade=8&kinds=99.0.1.100&seed=1', '#kind=paper2&grade=12&kinds=20.0.4.25&seed=1', '#kind=paper2&grade=8&kinds=20.7.1.1;x&seed=1'];
   for (const fragment of bad) {
     const tab = await open(fresh, link.replace(/#.*/, '') + fragment, DESKTOP);
-    await new Promise((r) => setTimeout(r, 800));
+    await tab.waitForFunction(() => (document.querySelector('#other-status')?.textContent || '').includes('链接'), { timeout: 20000 }).catch(() => null);
     const status = await tab.evaluate(() => document.querySelector('#other-status')?.textContent || '');
     check(status !== '' && (await tab.evaluate(() => 1 + 1)) === 2, `bad link ${fragment}: ${status}`);
     await tab.close();
