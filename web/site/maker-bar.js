@@ -20,17 +20,17 @@ export function placeBelow(text, lines) {
   return { text: `${text}\n${made}`, at: text.length + 1 };
 }
 
-// The problem under the caret: its line; for a type typed on several lines (a system), the lines
-// of its paragraph joined by "；", as the maker reads it.
-export function problemAt(text, caret, system) {
+// The paragraph under the caret (at most ten lines around it, up to empty lines) and the caret's
+// line in it: the core takes that line, or for a system the whole paragraph. Null on an empty line.
+export function paragraphAt(text, caret) {
   const lines = text.split('\n');
-  let row = text.slice(0, caret).split('\n').length - 1;
-  if (!system) return (lines[row] || '').trim();
-  if (!(lines[row] || '').trim()) return '';
-  while (row > 0 && lines[row - 1].trim()) --row;
-  const paragraph = [];
-  for (let r = row; r < lines.length && lines[r].trim() && paragraph.length < 10; ++r) paragraph.push(lines[r].trim());
-  return paragraph.join('；');
+  const at = text.slice(0, caret).split('\n').length - 1;
+  if (!(lines[at] || '').trim()) return null;
+  let first = at;
+  while (first > 0 && at - first < 9 && lines[first - 1].trim()) --first;
+  let last = at;
+  while (last + 1 < lines.length && last - first < 9 && lines[last + 1].trim()) ++last;
+  return { lines: lines.slice(first, last + 1), row: at - first };
 }
 
 // ctx: {engine, text (the <textarea>), type(), busy(), edited() after the text changed, say(text, ok)}.
@@ -39,7 +39,7 @@ export class MakerBar {
     this.ctx = ctx;
     this.types = new Map();
     this.seed = newSeed();
-    this.last = null; // the last made problem: {at, text}
+    this.last = null; // the last made problem: {at, text, type}
     const link = el('link', { rel: 'stylesheet', href: 'maker.css' });
     document.head.append(link);
 
@@ -128,7 +128,7 @@ export class MakerBar {
     box.focus();
     box.setSelectionRange(end, end);
     this.ctx.edited();
-    return { at: placed.at, text: lines.join('\n') };
+    return { at: placed.at, text: lines.join('\n'), type: this.ctx.type() };
   }
 
   async makeOne() {
@@ -141,15 +141,16 @@ export class MakerBar {
   async makeAnother() {
     const box = this.ctx.text;
     const last = this.last;
-    if (!last || box.value.slice(last.at, last.at + last.text.length) !== last.text) {
+    const standing = (made) => made && made.type === this.ctx.type() && box.value.slice(made.at, made.at + made.text.length) === made.text;
+    if (!standing(last)) {
       await this.makeOne();
       return;
     }
     const problem = await this.makeProblem();
-    if (!problem || box.value.slice(last.at, last.at + last.text.length) !== last.text) return;
+    if (!problem || !standing(last)) return;
     const text = problem.lines.join('\n');
     box.setRangeText(text, last.at, last.at + last.text.length, 'end');
-    this.last = { at: last.at, text };
+    this.last = { ...last, text };
     this.ctx.edited();
     this.ctx.say('已换了一道题。', true);
   }
@@ -157,19 +158,19 @@ export class MakerBar {
   async showSimilar() {
     const type = this.types.get(this.ctx.type());
     const box = this.ctx.text;
-    const typed = type ? problemAt(box.value, box.selectionStart ?? 0, type.system) : '';
-    if (!typed) {
+    const paragraph = type ? paragraphAt(box.value, box.selectionStart ?? 0) : null;
+    if (!paragraph) {
       this.ctx.say('请把光标放在一道题目所在的行上。');
       return;
     }
-    const made = await this.call(['similar', type.type, SIMILAR_COUNT, this.seed++], typed);
+    const made = await this.call(['similar', type.type, SIMILAR_COUNT, this.seed++, paragraph.row], paragraph.lines.join('\n'));
     if (!made) return;
     if (!made.problems.length) {
       this.ctx.say(made.refusal);
       return;
     }
     this.made = made.problems;
-    this.caption.textContent = `和“${typed}”相似的题（点一道题看它的解答）：`;
+    this.caption.textContent = `和“${made.typed}”相似的题（点一道题看它的解答）：`;
     this.note.textContent = made.refusal;
     this.note.hidden = !made.refusal;
     this.list.replaceChildren(...made.problems.map((problem, i) => this.item(problem, i)));

@@ -3,7 +3,7 @@
 // points (满分100); the paper and its key (worked solutions or answers only) come from the core
 // maker, the same as qimbel-cli --paper and the desktop for the same 试卷编号. Printed through the
 // print pages of the 四则运算 paper; a share link (kind=paper2) rebuilds the same paper.
-import { button, el, labelled, wholeNumber } from './dom.js';
+import { button, el, labelled, saveText, viewTabs, wholeNumber } from './dom.js';
 import { paperPages, printOnly } from './print-pages.js';
 
 const MOST_KINDS = 12;
@@ -53,18 +53,9 @@ export class ZuJuanPage {
 
     this.paperText = el('pre', { id: 'zj-paper', class: 'paper-text' });
     this.keyText = el('pre', { id: 'zj-key', class: 'paper-text', hidden: '' });
-    const view = (caption, id, shown) => {
-      const b = el('button', { type: 'button', role: 'tab', id, 'aria-selected': String(shown) }, caption);
-      b.addEventListener('click', () => {
-        this.paperText.hidden = id !== 'zj-show-paper';
-        this.keyText.hidden = id === 'zj-show-paper';
-        for (const other of b.parentElement.children) other.setAttribute('aria-selected', String(other === b));
-      });
-      return b;
-    };
     this.printHolder = el('div', { class: 'print-pages' });
     const main = el('div', { class: 'gen-main' },
-      el('div', { class: 'view-tabs', role: 'tablist' }, view('试卷', 'zj-show-paper', true), view('答案', 'zj-show-key', false)),
+      viewTabs(['试卷', 'zj-show-paper', this.paperText], ['答案', 'zj-show-key', this.keyText]),
       this.paperText, this.keyText);
     this.root = el('section', { class: 'generator zujuan', id: 'zujuan', 'aria-label': '自动组卷' }, side, main);
   }
@@ -190,13 +181,7 @@ export class ZuJuanPage {
   }
 
   save() {
-    if (!this.paper) return;
-    const url = URL.createObjectURL(new Blob([this.paper.whole], { type: 'text/plain;charset=utf-8' }));
-    const link = el('a', { href: url, download: `${this.paper.title}.txt` });
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 1000);
+    if (this.paper) saveText(`${this.paper.title}.txt`, this.paper.whole);
   }
 
   share() {

@@ -22,14 +22,7 @@ function native(args, input = '') {
   return run.status === 0 ? run.stdout : null;
 }
 
-async function open(context, url, viewport) {
-  const page = await context.newPage();
-  page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
-  await page.setViewport(viewport);
-  await page.goto(url, { waitUntil: 'domcontentloaded' });
-  await page.waitForSelector('#page:not([hidden]), #more:not([hidden])');
-  return page;
-}
+const open = launch.openSite;
 
 async function shot(page, name) {
   if (!shotDir) return;

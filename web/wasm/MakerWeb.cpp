@@ -4,11 +4,13 @@
 // a paper out in pages for printing.
 //
 // A call is a list of words and a text (UTF-8):
-//   types                               the types the maker serves: number, name, whether a problem
-//                                       is a system (more than one line), what each level means
+//   types                               the types the maker serves: number, name, what each level
+//                                       means
 //   make TYPE LEVEL COUNT SEED          COUNT problems of a type; LEVEL 0 基础, 1 提高, 2 拓展
-//   similar TYPE COUNT SEED             COUNT problems like the text's first line (a system: its
-//                                       equations joined by "；"), each with its worked solution
+//   similar TYPE COUNT SEED ROW         COUNT problems like the problem under the caret, each with
+//                                       its worked solution: the text is the caret's paragraph and
+//                                       ROW the caret's line in it; a type typed on several lines
+//                                       (a system) takes the whole paragraph
 //   grade GRADE                         a grade's default selection (Document/ZuJuan.ini)
 //   paper GRADE SEED KEY T.L.C.P …      a paper of the kinds (type, level, count, points); KEY 1
 //                                       for worked solutions, 0 for answers only
@@ -84,15 +86,11 @@ std::string TypesJson()
     for (const MakerLevelRow &row : MakerLevels()) {
         if (!CanMake(row.type))
             continue;
-        // A type whose problems are typed on more than one line (the systems) is read by
-        // 举一反三 as a paragraph.
-        const MadeProblems one = MakeProblems(row.type, MakerLevel::JiChu, 1, 1);
-        const bool system = !one.problems.empty() && TypedLines(one.problems.front()).size() > 1;
         std::vector<std::string> meanings;
         for (MakerLevel level : kLevels)
             meanings.push_back(QuoteGbk(LevelMeaning(row.type, level)));
         types.push_back("{\"type\":" + std::to_string(row.type) + ",\"name\":" + QuoteGbk(row.name)
-            + ",\"system\":" + (system ? "true" : "false") + ",\"levels\":" + Join(meanings) + "}");
+            + ",\"levels\":" + Join(meanings) + "}");
     }
     std::vector<std::string> levels;
     for (MakerLevel level : kLevels)
@@ -101,6 +99,47 @@ std::string TypesJson()
     for (int grade = 1; !GradeName(grade).empty(); ++grade)
         grades.push_back(QuoteGbk(GradeName(grade)));
     return "{\"types\":" + Join(types) + ",\"levels\":" + Join(levels) + ",\"grades\":" + Join(grades) + "}";
+}
+
+// The lines of a GBK text, split at CR LF.
+std::vector<std::string> TextLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size() && lines.size() < 20000) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// Whether a type's problems are typed on more than one line (the systems): a made one tells.
+bool TypedOnLines(int type)
+{
+    const MadeProblems one = MakeProblems(type, MakerLevel::JiChu, 1, 1);
+    return !one.problems.empty() && TypedLines(one.problems.front()).size() > 1;
+}
+
+// 举一反三 on the caret's paragraph (GBK, CR LF) and the caret's line in it.
+std::string SimilarJson(int type, int count, std::uint64_t seed, const std::string &paragraph, std::size_t row)
+{
+    std::vector<std::string> lines;
+    for (const std::string &line : TextLines(paragraph))
+        if (!Trim(line).empty() && lines.size() < 10)
+            lines.push_back(Trim(line));
+    std::string typed;
+    if (TypedOnLines(type)) {
+        for (const std::string &line : lines)
+            typed += (typed.empty() ? "" : "；") + line;
+    } else if (row < lines.size()) {
+        typed = lines[row];
+    }
+    std::string json = ProblemsJson(Similar(type, typed, count, seed), type, true);
+    json.pop_back();
+    return json + ",\"typed\":" + QuoteGbk(typed) + "}";
 }
 
 std::string KindJson(const PaperKind &kind)
@@ -170,20 +209,6 @@ struct Block {
     double height = 0;
     bool problem = false;
 };
-
-std::vector<std::string> TextLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size() && lines.size() < 20000) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 // The line with every run of four or more blanks inside it made four blanks.
 std::string OneGap(const std::string &line)
@@ -373,18 +398,18 @@ std::string MakerCall(const std::vector<std::string> &words, std::string_view te
                                     static_cast<std::uint64_t>(*seed)),
                 static_cast<int>(*type), false);
     }
-    if (call == "similar" && words.size() == 4) {
+    if (call == "similar" && words.size() == 5) {
         const auto type = Whole(words[1], 0, 1000);
         const auto count = Whole(words[2], 1, kMostCount);
         const auto seed = Whole(words[3], 0, kMostSeed);
-        const std::optional<std::string> typed = ToTextBox(text.substr(0, std::min<std::size_t>(text.size(), 2000)));
-        if (!typed)
+        const auto row = Whole(words[4], 0, 9);
+        const std::optional<std::string> paragraph
+            = ToTextBox(text.substr(0, std::min<std::size_t>(text.size(), 4000)));
+        if (!paragraph)
             return "{\"error\":" + Quote(Refusal(text)) + "}";
-        if (type && count && seed) {
-            const std::string line = Trim(typed->substr(0, typed->find("\r\n")));
-            const int t = static_cast<int>(*type);
-            return ProblemsJson(Similar(t, line, static_cast<int>(*count), static_cast<std::uint64_t>(*seed)), t, true);
-        }
+        if (type && count && seed && row)
+            return SimilarJson(static_cast<int>(*type), static_cast<int>(*count), static_cast<std::uint64_t>(*seed),
+                *paragraph, static_cast<std::size_t>(*row));
     }
     if (call == "grade" && words.size() == 2) {
         if (const auto grade = Whole(words[1], 1, 9))
