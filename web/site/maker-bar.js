@@ -33,6 +33,20 @@ export function paragraphAt(text, caret) {
   return { lines: lines.slice(first, last + 1), row: at - first };
 }
 
+// Types `text` over start…end of the text box as the pupil would, so that the box's own undo
+// (Ctrl+Z) takes it back; where the browser cannot, the text is set directly.
+function typeInto(box, start, end, text) {
+  box.focus();
+  box.setSelectionRange(start, end);
+  let typed = false;
+  try {
+    typed = document.execCommand('insertText', false, text);
+  } catch {
+    typed = false;
+  }
+  if (!typed || box.value.slice(start, start + text.length) !== text) box.setRangeText(text, start, end, 'end');
+}
+
 // ctx: {engine, text (the <textarea>), type(), busy(), edited() after the text changed, say(text, ok)}.
 export class MakerBar {
   constructor(ctx, after) {
@@ -123,9 +137,8 @@ export class MakerBar {
   insert(lines) {
     const box = this.ctx.text;
     const placed = placeBelow(box.value, lines);
-    box.value = placed.text;
+    typeInto(box, box.value.length, box.value.length, placed.text.slice(box.value.length));
     const end = placed.at + lines.join('\n').length;
-    box.focus();
     box.setSelectionRange(end, end);
     this.ctx.edited();
     return { at: placed.at, text: lines.join('\n'), type: this.ctx.type() };
@@ -149,7 +162,7 @@ export class MakerBar {
     const problem = await this.makeProblem();
     if (!problem || !standing(last)) return;
     const text = problem.lines.join('\n');
-    box.setRangeText(text, last.at, last.at + last.text.length, 'end');
+    typeInto(box, last.at, last.at + last.text.length, text);
     this.last = { ...last, text };
     this.ctx.edited();
     this.ctx.say('已换了一道题。', true);

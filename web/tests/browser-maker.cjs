@@ -79,6 +79,12 @@ async function makeOne(page, tab, type, level, typed) {
   await page.waitForFunction((t) => document.querySelector('#text').value !== t, {}, after);
   const again = native(['--make', type, '--level', LEVELS[level], '--count', 1, '--seed', 41 + type]).trim().split('；').join('\n');
   check(await boxText(page) === below(again), `type ${type}: 换一道 swaps the made problem only`);
+  // The text box's own undo takes a made problem back as it would a typed one.
+  await page.keyboard.down('Control');
+  await page.keyboard.press('z');
+  await page.keyboard.up('Control');
+  check(await boxText(page) === below(lines), `type ${type}: Ctrl+Z brings back the problem before 换一道`);
+  await setText(page, below(again));
   return again;
 }
 
