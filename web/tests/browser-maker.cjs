@@ -170,6 +170,15 @@ async function everyType(context) {
     }
   }
   check(differ.length === 0, `--make: browser and native give the same ten problems for ${types.length} types × 3 levels ${differ.join(' ')}`);
+  // Calls that cannot be read are refused with a sentence; the worker lives on.
+  const bad = [[['make', 8, 0, 100000, 1]], [['make', 8, 3, 1, 1]], [['make', 'x']], [['similar', 8, 5, 1, 99], '1+1'],
+    [['similar', 8, 5, 1, 0], '1+1\uD800'], [['paper', 8, 1, 1, '20.0.999.1']], [['paper', 10, 1, 1, '20.0.1.100']],
+    [['paper', 8, 1, 1, ...Array(13).fill('20.0.1.1')]], [['paper', 8, 1, 1, '20.0.61.1']], [['nothing']]];
+  const answers = [];
+  for (const [words, text = ''] of bad) {
+    answers.push(await page.evaluate((w, t) => window.qimbelMaker.ctx.engine.call('maker', [w.map(String), t]).catch((e) => e), words, text));
+  }
+  check(answers.every((a) => a && typeof a.error === 'string' && a.error !== ''), `bad calls refused: ${answers.map((a) => a && a.error).join(' | ')}`);
   await page.close();
 }
 
