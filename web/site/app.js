@@ -38,6 +38,7 @@ let data = null; // tabs, types, symbols and help texts, written by the core at 
 let engine = null;
 let others = null; // 知识资料汇总, 自动出卷及测试 and share by link
 let busy = false;
+let makerBar = null; // 出一道题, 换一道 and 举一反三 (maker-bar.js)
 const state = { tab: 0, type: 1, pages: {} };
 
 function freshPage(page) {
@@ -206,6 +207,7 @@ function showPage() {
     if (button.dataset.type) button.disabled = busy || !data.types.find((t) => t.type === Number(button.dataset.type)).enabled;
   }
   els.text.readOnly = busy;
+  if (makerBar) makerBar.update();
 }
 
 let shownTail = null;
@@ -615,6 +617,7 @@ async function main() {
   buildKeys();
   buildMethods();
   wire();
+  import('./maker-bar.js').then(({ MakerBar }) => { makerBar = new MakerBar({ engine, text: els.text, type: () => state.type, busy: () => busy, edited: textEdited, say }, document.querySelector('.work .actions')); });
   els.loading.hidden = true;
   await selectTab(state.tab);
   await others.start();

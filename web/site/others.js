@@ -10,6 +10,7 @@ const LIBRARY = 153;
 const EXERCISES = 164;
 const KOUSUAN = 1218;
 const PAPER = 1217;
+const ZUJUAN = 'zujuan'; // 自动组卷 (zujuan.js, loaded when first shown)
 const SHOWN_STORE = 'qimbel.web.other';
 
 // ctx: {engine, data, problemPage (the <main> of the problem pages), openProblems(page, type,
@@ -43,6 +44,9 @@ export class OtherPages {
       button.addEventListener('click', () => this.showProgram(launcher.id));
       return button;
     });
+    programs.push(el('button', { type: 'button', role: 'tab', id: `launcher-${ZUJUAN}`, class: 'launcher' }, '自动组卷（一到九年级）'));
+    programs[programs.length - 1].addEventListener('click', () => this.showProgram(ZUJUAN));
+    this.shareZuJuan = share('paper2');
     this.launchers = el('div', { class: 'launchers', role: 'tablist' }, ...programs);
     this.exercises = el('section', { class: 'exercises', hidden: '' }, this.launchers, this.kousuan.root, this.paper.root);
     this.library.root.hidden = true;
@@ -90,8 +94,20 @@ export class OtherPages {
     this.program = id;
     for (const button of this.launchers.children) button.setAttribute('aria-selected', String(button.id === `launcher-${id}`));
     this.kousuan.root.hidden = id !== KOUSUAN;
-    this.paper.root.hidden = id === KOUSUAN;
-    if (id !== KOUSUAN && !this.paper.paper) await this.paper.generate();
+    this.paper.root.hidden = id !== PAPER;
+    if (this.zujuan || id === ZUJUAN) (await this.loadZuJuan()).root.hidden = id !== ZUJUAN;
+    if (id === PAPER && !this.paper.paper) await this.paper.generate();
+    if (id === ZUJUAN && !this.zujuan.paper) await this.zujuan.chooseGrade(1).then((ok) => ok && this.zujuan.generate());
+  }
+
+  async loadZuJuan() {
+    if (!this.zujuan) {
+      const { ZuJuanPage } = await import('./zujuan.js');
+      this.zujuan = this.zujuan || new ZuJuanPage(this.ctx.engine, this.shareZuJuan, this.say);
+      this.exercises.append(this.zujuan.root);
+      this.root.append(this.zujuan.printHolder);
+    }
+    return this.zujuan;
   }
 
   // After start-up: a shared link wins; else the tab shown when the page was last closed.
@@ -125,6 +141,7 @@ export class OtherPages {
       return this.library.openByName(link.name('book'), link.name('at')) || refuse('链接中的手册找不到。');
     }
     await this.show(EXERCISES);
+    if (link.kind === 'paper2') return (await this.showProgram(ZUJUAN), await this.zujuan.open(link)) || refuse('链接中的试卷设置无法读取。');
     if (link.kind === 'kousuan') {
       await this.showProgram(KOUSUAN);
       this.kousuan.setSettings({

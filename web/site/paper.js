@@ -1,7 +1,7 @@
 // 小学数学四则运算自动出题系统 in the browser: a grade's usual paper as the core proposes it, the
 // paper and its key (with the worked solutions) as text, and the printed paper as the core lays
 // it out page by page. Same settings and 试卷编号, same paper as the desktop.
-import { button, el, labelled, wholeNumber } from './dom.js';
+import { button, el, labelled, saveText, viewTabs, wholeNumber } from './dom.js';
 import { paperPages, printOnly } from './print-pages.js';
 import { fitWidth } from './fit-width.js';
 
@@ -49,19 +49,10 @@ export class PaperPage {
 
     this.paperText = el('pre', { id: 'sj-paper', class: 'paper-text' });
     this.keyText = el('pre', { id: 'sj-key', class: 'paper-text', hidden: '' });
-    const view = (caption, id, shown) => {
-      const b = el('button', { type: 'button', role: 'tab', id, 'aria-selected': String(shown) }, caption);
-      b.addEventListener('click', () => {
-        this.paperText.hidden = id !== 'sj-show-paper';
-        this.keyText.hidden = id === 'sj-show-paper';
-        for (const other of b.parentElement.children) other.setAttribute('aria-selected', String(other === b));
-        fitWidth(this.paperText, this.keyText);
-      });
-      return b;
-    };
     this.printHolder = el('div', { class: 'print-pages' });
     const main = el('div', { class: 'gen-main' },
-      el('div', { class: 'view-tabs', role: 'tablist' }, view('试卷', 'sj-show-paper', true), view('答案与解题过程', 'sj-show-key', false)),
+      viewTabs(['试卷', 'sj-show-paper', this.paperText], ['答案与解题过程', 'sj-show-key', this.keyText],
+        () => fitWidth(this.paperText, this.keyText)),
       this.paperText, this.keyText);
     this.root = el('section', { class: 'generator', id: 'shijuan', 'aria-label': '小学数学四则运算自动出题系统' }, side, main);
   }
@@ -133,13 +124,7 @@ export class PaperPage {
   }
 
   save() {
-    if (!this.paper) return;
-    const url = URL.createObjectURL(new Blob([this.paper.whole], { type: 'text/plain;charset=utf-8' }));
-    const link = el('a', { href: url, download: `${this.paper.title}.txt` });
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 1000);
+    if (this.paper) saveText(`${this.paper.title}.txt`, this.paper.whole);
   }
 
   share() {

@@ -15,7 +15,7 @@ export function paperPages(paper) {
     for (const run of page.runs) {
       const font = paper.fonts[run.font];
       const line = el('div', { class: `run ${run.font}${run.problem ? ' problem' : ''}` }, run.text);
-      Object.assign(line.style, { left: pt(run.x), top: pt(run.y), fontSize: pt(font.size), lineHeight: pt(font.line) });
+      Object.assign(line.style, { left: pt(run.x), top: pt(run.y), fontSize: pt(run.size || font.size), lineHeight: pt((run.size || font.size) * font.line / font.size) });
       box.append(line);
     }
     return box;

@@ -47,6 +47,10 @@
       sheets(args, text = '') {
         return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_sheets(a, an, t, tn));
       },
+      // 出题 and 自动组卷: the words of the call (an array) and its text (web/wasm/MakerWeb.cpp).
+      maker(args, text = '') {
+        return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_maker(a, an, t, tn));
+      },
       tables() {
         module._qw_tables();
         return answer();

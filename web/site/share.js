@@ -29,7 +29,7 @@ export function readFragment(hash) {
     return { error: '链接无法读取。' };
   }
   const kind = params.get('kind');
-  if (!['problems', 'kousuan', 'paper', 'handbook'].includes(kind)) return { error: '链接无法读取。' };
+  if (!['problems', 'kousuan', 'paper', 'paper2', 'handbook'].includes(kind)) return { error: '链接无法读取。' };
   return {
     kind,
     number(key, fallback) {

@@ -17,14 +17,7 @@ function native(words, input = '') {
   return JSON.parse(execFileSync(sheets, words.map(String), { input, encoding: 'utf8' }));
 }
 
-async function open(context, url, viewport = { width: 1280, height: 800 }) {
-  const page = await context.newPage();
-  page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
-  await page.setViewport(viewport);
-  await page.goto(url, { waitUntil: 'domcontentloaded' });
-  await page.waitForSelector('#page:not([hidden]), #more:not([hidden])');
-  return page;
-}
+const open = launch.openSite;
 
 async function setValue(page, selector, value) {
   await page.$eval(selector, (input, v) => {

@@ -10,3 +10,13 @@ module.exports = function launch(puppeteerDir) {
     args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--disable-gpu', '--lang=zh-CN'],
   });
 };
+
+// A new tab of `context` at `url`, once the site has shown a page; a script error on it is printed.
+module.exports.openSite = async function openSite(context, url, viewport = { width: 1280, height: 800 }) {
+  const page = await context.newPage();
+  page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
+  await page.setViewport(viewport);
+  await page.goto(url, { waitUntil: 'domcontentloaded' });
+  await page.waitForSelector('#page:not([hidden]), #more:not([hidden])');
+  return page;
+};

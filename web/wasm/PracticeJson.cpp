@@ -85,19 +85,7 @@ public:
         const double line = 1.25 * Size(font);
         return font == shijuan::PaperFont::Problem || font == shijuan::PaperFont::Title ? 1.3 * line : line;
     }
-    static double Ems(const std::string &text)
-    {
-        double ems = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
-                ems += 1;
-                ++i;
-            } else {
-                ems += 0.5;
-            }
-        }
-        return ems;
-    }
+    static double Ems(const std::string &text) { return FixedPitchEms(text); }
 };
 
 // The 口算 sheet's problems are printed at 12 points in the same fixed-pitch face.
@@ -304,6 +292,20 @@ std::optional<shijuan::ShiJuanSheZhi> PaperSettings(const std::vector<std::strin
 }
 
 } // namespace
+
+double FixedPitchEms(const std::string &gbk)
+{
+    double ems = 0;
+    for (std::size_t i = 0; i < gbk.size(); ++i) {
+        if (IsGbkLead(static_cast<unsigned char>(gbk[i])) && i + 1 < gbk.size()) {
+            ems += 1;
+            ++i;
+        } else {
+            ems += 0.5;
+        }
+    }
+    return ems;
+}
 
 std::string SheetsCall(const std::vector<std::string> &words, std::string_view input)
 {

@@ -29,4 +29,8 @@ std::string SheetsCall(const std::vector<std::string> &words, std::string_view i
 inline constexpr double kPrintWidth = 510;
 inline constexpr double kPrintHeight = 756;
 
+// The width of a GBK text in ems of a fixed-pitch face: a two-byte character one em, a one-byte
+// character half an em.
+double FixedPitchEms(const std::string &gbk);
+
 } // namespace qimbel::web
