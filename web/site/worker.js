@@ -43,6 +43,7 @@ self.onmessage = async (event) => {
       result = call === 'page' ? api.page(...args)
         : call === 'picture' ? api.picture(...args)
           : call === 'sheets' ? api.sheets(...args)
+            : call === 'notebook' ? api.notebook(...args)
             : api.headless(...args);
     }
     postMessage({ id, result });
