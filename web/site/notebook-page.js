@@ -60,11 +60,11 @@ export class NotebookPage {
     };
     const actions = el('div', { class: 'nb-actions' }, this.buttons.redo, this.buttons.similar, this.buttons.remove,
       el('span', { class: 'grow' }), this.buttons.print, this.buttons.exportButton, this.buttons.importButton, this.file);
-    const left = el('div', { class: 'nb-left' }, filters, this.list, this.chartBox);
+    const left = el('div', { class: 'nb-left' }, filters, this.list);
     const right = el('div', { class: 'nb-right' }, this.detail, this.redoBox, this.similarBox);
     this.printHolder = el('div', { class: 'print-pages', id: 'nb-print-pages' });
     this.root = el('section', { id: 'notebook', class: 'notebook', 'aria-label': '错题本', hidden: '' },
-      el('h2', { class: 'title' }, '错题本'), this.status, this.message, actions, el('div', { class: 'nb-body' }, left, right),
+      el('h2', { class: 'title' }, '错题本'), this.status, this.message, actions, el('div', { class: 'nb-body' }, left, right, this.chartBox),
       el('p', { class: 'nb-privacy' }, '错题本只保存在这个浏览器里，不会发送到任何地方。换电脑或浏览器时，请用“导出”和“导入”。'));
     document.addEventListener('qimbel:notebook-changed', () => {
       if (!this.root.hidden) this.refresh();

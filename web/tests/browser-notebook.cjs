@@ -113,7 +113,7 @@ async function practice(page) {
   await markWithKeys(page);
   check((await textOf(page, '#pr-marked')).includes('×'), 'Ctrl+Enter marks the working: the wrong step is shown');
   check((await textOf(page, '#pr-note')).includes('已记入错题本'), 'the wrong problem goes into the notebook');
-  await shot(page, 'practice-1280.png');
+  await shot(page, 'practice-1280x800.png');
   await page.click('#pr-retry');
   await page.waitForFunction(() => document.querySelector('#pr-working').value === '');
   const problem = await textOf(page, '#pr-problem');
@@ -186,7 +186,7 @@ runChecks('browser-notebook', async () => {
     check(true, 'the filter by type lists the three equations');
     await page.select('#nb-type', '0');
     await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 4);
-    await shot(page, 'notebook-1280.png');
+    await shot(page, 'notebook-1280x800.png');
 
     // 重做 wrong, 举一反三, 删除, on an equation.
     await page.evaluate(() => [...document.querySelectorAll('#nb-list .nb-entry')].find((b) => b.textContent.includes('一元一次方程')).click());
@@ -197,8 +197,7 @@ runChecks('browser-notebook', async () => {
     check((await textOf(page, '#nb-redo-verdict')).includes('还有错'), '重做 marks the working and counts a wrong try');
     check((await textOf(page, '#nb-detail')).includes('做错2次'), 'the entry counts the wrong redo');
     await page.click('#nb-similar-button');
-    await page.waitForSelector('#nb-similar:not([hidden])');
-    console.log(`  ${await textOf(page, '#nb-similar')}`);
+    await page.waitForSelector('#nb-similar:not([hidden]) li');
     check(await page.$$eval('#nb-similar li', (l) => l.length) === 3, '举一反三 gives three similar problems');
     await page.click('#nb-delete');
     await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 3);
@@ -209,6 +208,41 @@ runChecks('browser-notebook', async () => {
     await page.waitForSelector('#notebook:not([hidden])');
     await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 3);
     check((await textOf(page, '#nb-status')).includes('共3道错题'), 'the notebook is the same after a reload');
+
+    // 打印错题本: the printed pages of the site, every line inside its page.
+    await page.evaluate(() => { window.print = () => {}; });
+    await page.click('#nb-print');
+    await page.waitForSelector('#nb-print-pages.chosen .print-page');
+    const laid = Number(await page.$eval('#nb-print-pages', (h) => h.dataset.pages));
+    const pdf = Buffer.from(await page.pdf({ preferCSSPageSize: true, printBackground: true }));
+    const printed = [...pdf.toString('latin1').matchAll(/\/Type\s*\/Page[^s]/g)].length;
+    check(printed === laid && laid > 0, `打印错题本 prints the ${laid} pages laid out (${printed})`);
+    await page.emulateMediaType('print');
+    const outside = await page.$$eval('#nb-print-pages .print-page', (boxes) => boxes.flatMap((box) => {
+      const edge = box.getBoundingClientRect();
+      return [...box.querySelectorAll('.run')].filter((run) => {
+        const r = run.getBoundingClientRect();
+        return r.bottom > edge.bottom + 0.5 || r.right > edge.right + 0.5;
+      }).map((run) => run.textContent);
+    }));
+    check(outside.length === 0, `no printed line runs off its page ${outside.join(' ')}`);
+    await page.emulateMediaType(null);
+    await page.evaluate(() => delete document.body.dataset.print);
+
+    // A second window deletes an entry; the first one's next change reads it first.
+    const second = await context.newPage();
+    second.on('dialog', (dialog) => dialog.accept());
+    await second.goto(server.url, { waitUntil: 'domcontentloaded' });
+    await second.waitForSelector('#notebook:not([hidden])');
+    await second.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 3);
+    await second.click('#nb-list .nb-entry');
+    await second.click('#nb-delete');
+    await second.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 2);
+    await second.close();
+    await page.select('#nb-date', '6');
+    await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 2);
+    check(true, 'a change made in another window is read before the next one');
+    await page.select('#nb-date', '-1');
 
     // 导出 is read by the native program, whose export is the same bytes.
     const exported = await download(page, work);
@@ -224,7 +258,7 @@ runChecks('browser-notebook', async () => {
     await page.setOfflineMode(true);
     await page.reload({ waitUntil: 'domcontentloaded' });
     await page.waitForSelector('#notebook:not([hidden])');
-    await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 3);
+    await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 2);
     check(true, 'offline: the notebook opens from the kept files');
     await page.click('#tab-135');
     await idle(page);
@@ -237,6 +271,33 @@ runChecks('browser-notebook', async () => {
     await page.setOfflineMode(false);
     await page.close();
     await context.close();
+
+    // A database of the first schema is taken to the second with its entries.
+    const old = await browser.createBrowserContext();
+    page = await old.newPage();
+    await page.goto(`${server.url}manifest.webmanifest`);
+    const row = JSON.parse(exported.toString('utf8')).entries[0];
+    await page.evaluate((kept) => new Promise((resolve, reject) => {
+      const req = indexedDB.open('qimbel-notebook', 1);
+      req.onupgradeneeded = () => req.result.createObjectStore('entries', { keyPath: 'id' }).createIndex('key', 'key', { unique: true });
+      req.onsuccess = () => {
+        const tx = req.result.transaction('entries', 'readwrite');
+        tx.objectStore('entries').put({ ...kept, key: 'kept' });
+        tx.oncomplete = () => { req.result.close(); resolve(); };
+        tx.onerror = () => reject(tx.error);
+      };
+      req.onerror = () => reject(req.error);
+    }), row);
+    await page.close();
+    page = await open(old, server.url);
+    await showNotebook(page);
+    await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 1);
+    const version = await page.evaluate(() => new Promise((resolve) => {
+      const req = indexedDB.open('qimbel-notebook');
+      req.onsuccess = () => { resolve(req.result.version); req.result.close(); };
+    }));
+    check(version === 2 && (await textOf(page, '#nb-list')).includes(row.problem), `a version 1 database is migrated to ${version} with its entry`);
+    await old.close();
 
     // A notebook of qimbel-cli moves into a fresh browser and back, byte for byte.
     const cliDb = path.join(work, 'cli.db');
@@ -274,7 +335,7 @@ runChecks('browser-notebook', async () => {
         const wide = await page.evaluate(() => document.documentElement.scrollWidth);
         check(wide <= 390, `the notebook fits a phone's width (${wide} px)`);
         await page.click('#nb-list .nb-entry');
-        await shot(page, 'notebook-390.png');
+        await shot(page, 'notebook-390x844.png');
         await page.click('#tab-135');
         await idle(page);
         await page.click('#type-menu');
@@ -286,7 +347,7 @@ runChecks('browser-notebook', async () => {
         await page.waitForFunction(() => document.querySelector('#pr-problem').textContent !== '');
         await typeWorking(page, 'x＝999');
         await markWithKeys(page);
-        await shot(page, 'practice-390.png');
+        await shot(page, 'practice-390x844.png');
       }
       await page.close();
     }
