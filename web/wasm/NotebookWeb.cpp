@@ -506,8 +506,13 @@ std::string Call(const std::vector<std::string> &words, std::string_view text, s
         const auto answer = ToTextBox(line.substr(tab2 + 1));
         if (!question || !typed || !answer)
             return Error("设置无法读取。");
-        const std::string why
-            = Keep(EntryOfAnswer(kMixedArithmetic, Trim(*question), Trim(*typed), Trim(*answer)), today);
+        // Without its trailing "＝", as the desktop keeps it.
+        std::string problem = Trim(*question);
+        const std::string equals = "＝";
+        while (problem.size() >= equals.size()
+            && problem.compare(problem.size() - equals.size(), equals.size(), equals) == 0)
+            problem.erase(problem.size() - equals.size());
+        const std::string why = Keep(EntryOfAnswer(kMixedArithmetic, problem, Trim(*typed), Trim(*answer)), today);
         return "{\"ok\":" + Bool(why.empty()) + ",\"message\":" + QuoteGbk(why) + Writes(*revision) + "}";
     }
     if (!id)
