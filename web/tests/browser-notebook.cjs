@@ -95,17 +95,22 @@ async function importFile(page, file) {
   return textOf(page, '#nb-message');
 }
 
+// A round of 练一练 on the current type, up to its first problem.
+async function startRound(page, count = '5') {
+  await page.click('#practice');
+  await page.waitForSelector('#practice-dialog[open] #pr-start');
+  await page.select('#pr-count', count);
+  await page.click('#pr-start');
+  await page.waitForFunction(() => document.querySelector('#pr-problem').textContent !== '');
+}
+
 async function practice(page) {
   await page.click('#tab-135');
   await idle(page);
   await page.click('#type-25');
   await idle(page);
   check(!(await page.$eval('#practice', (b) => b.disabled)), '练一练 stands beside 批改我的解答 on a markable type');
-  await page.click('#practice');
-  await page.waitForSelector('#practice-dialog[open] #pr-start');
-  await page.select('#pr-count', '5');
-  await page.click('#pr-start');
-  await page.waitForFunction(() => document.querySelector('#pr-problem').textContent !== '');
+  await startRound(page);
   check((await textOf(page, '#pr-progress')).includes('第1题，共5题'), 'a round of five made problems starts at the first');
 
   // A wrong try: marked at once, kept in the notebook; 再试一次 clears the working.
@@ -262,11 +267,8 @@ runChecks('browser-notebook', async () => {
     check(true, 'offline: the notebook opens from the kept files');
     await page.click('#tab-135');
     await idle(page);
-    await page.click('#practice');
-    await page.waitForSelector('#practice-dialog[open] #pr-start');
-    await page.click('#pr-start');
-    await page.waitForFunction(() => document.querySelector('#pr-problem').textContent !== '');
-    check(true, 'offline: a round of 练一练 starts');
+    await startRound(page, '10');
+    check((await textOf(page, '#pr-progress')).includes('共10题'), 'offline: a round of 练一练 starts');
     await page.click('#pr-close');
     await page.setOfflineMode(false);
     await page.close();
@@ -341,10 +343,7 @@ runChecks('browser-notebook', async () => {
         await page.click('#type-menu');
         await page.click('#type-25');
         await idle(page);
-        await page.click('#practice');
-        await page.waitForSelector('#practice-dialog[open] #pr-start');
-        await page.click('#pr-start');
-        await page.waitForFunction(() => document.querySelector('#pr-problem').textContent !== '');
+        await startRound(page);
         await typeWorking(page, 'x＝999');
         await markWithKeys(page);
         await shot(page, 'practice-390x844.png');

@@ -37,7 +37,6 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <set>
@@ -133,17 +132,6 @@ OpenBook &Book()
     return open;
 }
 
-std::optional<long long> Number(const std::string &word, long long low, long long high)
-{
-    long long value = 0;
-    const char *end = word.data() + word.size();
-    const auto [at, error] = std::from_chars(word.data(), end, value);
-    if (error != std::errc() || at != end || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
-std::string Bool(bool value) { return value ? "true" : "false"; }
 std::string Error(const std::string &gbk) { return "{\"error\":" + QuoteGbk(gbk) + "}"; }
 
 std::string TypeName(int type)
