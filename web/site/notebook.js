@@ -102,8 +102,11 @@ export class NotebookHooks {
   // 批改我的解答 on a page: its wrong problems are kept (the model marks the same text again).
   async fileMarked({ text, type }) {
     const answer = await this.client.call(['file', type], text);
-    if (answer.error || answer.message) this.ctx.say(answer.error || answer.message);
-    else if (answer.filed > 0) this.ctx.say(`做错的${answer.filed}道题已记入错题本。`, true);
+    // Said after what 批改 said, which stays.
+    const marked = document.getElementById('status').textContent;
+    const say = (sentence, ok) => this.ctx.say(marked ? `${marked}　${sentence}` : sentence, ok && !marked);
+    if (answer.error || answer.message) say(answer.error || answer.message, false);
+    else if (answer.filed > 0) say(`做错的${answer.filed}道题已记入错题本。`, true);
     if (this.page && !this.page.root.hidden) await this.page.refresh();
   }
 
