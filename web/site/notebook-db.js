@@ -116,6 +116,7 @@ export class NotebookDb {
     const meta = tx.objectStore('meta');
     const entries = tx.objectStore('entries');
     let conflict = false;
+    let refused = null; // a write the store would not even start
     meta.get(META).onsuccess = (event) => {
       const kept = event.target.result;
       if ((kept ? kept.revision : 0) !== expected) {
@@ -123,18 +124,23 @@ export class NotebookDb {
         tx.abort();
         return;
       }
-      for (const write of writes) {
-        if (write.row) entries.put({ ...write.row, key: write.key });
-        else entries.delete(write.id);
+      try {
+        for (const write of writes) {
+          if (write.row) entries.put({ ...write.row, key: write.key });
+          else entries.delete(write.id);
+        }
+        meta.put({ revision: expected + 1, nextId }, META);
+      } catch (error) {
+        refused = error;
+        tx.abort();
       }
-      meta.put({ revision: expected + 1, nextId }, META);
     };
     try {
       await done;
     } catch (error) {
       // The same problem kept by another window meanwhile is a conflict too.
       if (conflict || (error && error.name === 'ConstraintError')) return { conflict: true };
-      throw error;
+      throw refused || error;
     }
     return { conflict: false };
   }

@@ -3,7 +3,9 @@
 // wrong marks of 批改我的解答 and of the 口算 practice kept too; the notebook's page with its
 // filters, 重做, 举一反三, chart and 删除, the same after a reload; 导出 read back by the native
 // qimbel-cli and a CLI export imported and exported again byte for byte; damaged and foreign
-// files that change nothing; the notebook and a round offline from the service worker.
+// files that change nothing; a full store that loses one change and nothing else; a second
+// window's change read before the next; a version 1 database migrated; the notebook and a round
+// offline from the service worker.
 // Screenshots at 1280 and 390 px go to SCREENSHOT_DIR.
 //   node web/tests/browser-notebook.cjs SITE_DIR QIMBEL_CLI PUPPETEER_DIR [SCREENSHOT_DIR]
 const fs = require('fs');
@@ -331,9 +333,35 @@ runChecks('browser-notebook', async () => {
           check(refused.includes('不能导入') && refused.includes('没有改动') && await entries(page) === 2,
             `${path.basename(file)} is refused and changes nothing: ${refused}`);
         }
+        // A full store: the change is lost whole, said in Chinese, and the next one is kept.
+        await page.evaluate(() => {
+          const put = IDBObjectStore.prototype.put;
+          IDBObjectStore.prototype.put = function full(...args) {
+            IDBObjectStore.prototype.put = put;
+            throw new DOMException('full', 'QuotaExceededError');
+          };
+        });
+        await page.click('#tab-135');
+        await idle(page);
+        await page.click('#type-25');
+        await idle(page);
+        await setText(page, '5x＋2＝12\n5x＝14\nx＝14/5\n');
+        await page.click('#mark');
+        await idle(page);
+        await page.waitForFunction(() => document.querySelector('#status').textContent.includes('存储空间已满'));
+        await showNotebook(page);
+        check(await entries(page) === 2 && (await textOf(page, '#nb-status')).includes('共2道错题'),
+          'a full store: "浏览器的存储空间已满", every earlier entry kept');
+        await page.click('#tab-135');
+        await idle(page);
+        await page.click('#mark');
+        await idle(page);
+        await showNotebook(page);
+        await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 3);
+        check(true, 'the same problem marked again once there is room is kept');
         await page.click('#nb-list .nb-entry');
       } else {
-        await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 2);
+        await page.waitForFunction(() => document.querySelectorAll('#nb-list .nb-entry').length === 3);
         const wide = await page.evaluate(() => document.documentElement.scrollWidth);
         check(wide <= 390, `the notebook fits a phone's width (${wide} px)`);
         await page.click('#nb-list .nb-entry');
