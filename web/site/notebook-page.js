@@ -107,7 +107,7 @@ export class NotebookPage {
     }));
     this.chartBox.hidden = !listed.chart;
     if (listed.chart) drawPicture(this.chart, listed.chart);
-    this.showSelected();
+    await this.showSelected();
   }
 
   entry() {
@@ -119,14 +119,20 @@ export class NotebookPage {
     for (const b of this.list.querySelectorAll('.nb-entry')) b.setAttribute('aria-pressed', String(b.id === `nb-entry-${id}`));
     this.redoBox.hidden = true;
     this.similarBox.hidden = true;
-    this.showSelected();
+    return this.showSelected();
   }
 
-  showSelected() {
+  // The list holds what it shows; the chosen entry's whole text is asked for when shown.
+  async showSelected() {
     const entry = this.entry();
-    this.detail.textContent = entry ? entry.detail : '';
     for (const b of [this.buttons.redo, this.buttons.similar, this.buttons.remove]) b.disabled = !entry;
-    if (!entry) this.redoBox.hidden = true;
+    if (!entry) {
+      this.redoBox.hidden = true;
+      this.detail.textContent = '';
+      return;
+    }
+    const shown = await this.client.call(['show', entry.id]);
+    if (this.selected === entry.id) this.detail.textContent = shown.error || shown.detail;
   }
 
   startRedo() {

@@ -12,6 +12,7 @@
 //   paper REV TODAY TYPE DAYS        the same entries as pages of the printed 错题本
 //   file REV TODAY TYPE              text: a page's problems and working, marked; wrong ones kept
 //   kousuan REV TODAY                text: "question<TAB>typed<TAB>answer" of a wrong 口算 answer
+//   show REV TODAY ID                the entry as the notebook shows it
 //   redo REV TODAY ID                text: the working, marked against the entry's problem
 //   similar REV TODAY ID             three problems like the entry's
 //   delete REV TODAY ID
@@ -204,11 +205,11 @@ std::string ListJson(const Notebook &book, const NotebookFilter &filter, int tod
         const int due = NextDue(*e);
         const std::string when = due < 0 ? "已掌握" : due <= today ? "今天重做" : DateText(due).substr(5) + "重做";
         entries += entries.empty() ? "" : ",";
-        entries += "{\"id\":" + std::to_string(e->id) + ",\"when\":" + QuoteGbk(when) + ",\"due\":"
-            + Bool(due >= 0 && due <= today) + ",\"mastered\":" + Bool(due < 0) + ",\"problem\":" + QuoteGbk(e->problem)
-            + ",\"type\":" + std::to_string(e->type) + ",\"typeName\":" + QuoteGbk(TypeName(e->type))
-            + ",\"wrongStep\":" + std::to_string(e->wrongStep) + ",\"slip\":" + QuoteGbk(SlipName(*e))
-            + ",\"added\":" + Quote(DateText(e->added)) + ",\"detail\":" + QuoteGbk(Detail(*e)) + "}";
+        entries += "{\"id\":" + std::to_string(e->id) + ",\"when\":" + QuoteGbk(when)
+            + ",\"due\":" + Bool(due >= 0 && due <= today) + ",\"mastered\":" + Bool(due < 0)
+            + ",\"problem\":" + QuoteGbk(e->problem) + ",\"type\":" + std::to_string(e->type)
+            + ",\"typeName\":" + QuoteGbk(TypeName(e->type)) + ",\"wrongStep\":" + std::to_string(e->wrongStep)
+            + ",\"slip\":" + QuoteGbk(SlipName(*e)) + ",\"added\":" + Quote(DateText(e->added)) + "}";
     }
     std::string types;
     for (const auto &[type, count] : stats.byType) {
@@ -508,6 +509,8 @@ std::string Call(const std::vector<std::string> &words, std::string_view text, s
     const NotebookEntry *entry = book.Find(*id);
     if (entry == nullptr)
         return Error("错题本里没有这道题。");
+    if (call == "show")
+        return "{\"detail\":" + QuoteGbk(Detail(*entry)) + "}";
     if (call == "delete")
         return changed(book.Remove(*id));
     if (call == "similar") {
