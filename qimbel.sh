@@ -88,6 +88,8 @@ test_web() {
     node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm "$shots"
     node web/tests/browser-fit.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
     node web/tests/browser-maker.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
+    node --no-experimental-fetch web/tests/notebook-rows.cjs build-web/wasm
+    node web/tests/browser-notebook.cjs build-web/site build/bin/qimbel-cli build-web/npm "$shots"
 }
 
 configure() { # configure DIR CMAKE-ARGS...
@@ -208,6 +210,7 @@ web)
         node web/tests/browser-practice.cjs build-web/site build/bin/qimbel-sheets build-web/npm docs/web
         node web/tests/browser-fit.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
         node web/tests/browser-maker.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
+        node web/tests/browser-notebook.cjs build-web/site build/bin/qimbel-cli build-web/npm docs/web
         ;;
     bench)
         build_cli

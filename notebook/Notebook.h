@@ -54,6 +54,9 @@ std::string SlipName(const NotebookEntry &entry);
 // slip, the correction and Qimbel's solution.
 std::string EntryText(const NotebookEntry &entry);
 
+// One entry as 导出 writes it: a JSON object of its id and every field (UTF-8).
+std::string EntryJson(const NotebookEntry &entry);
+
 // 打印错题本: each entry with the working, the wrong step, the correction, Qimbel's solution and a
 // similar problem with room to work (when one can be made).
 std::string NotebookPaper(const std::vector<const NotebookEntry *> &entries, std::uint64_t seed);

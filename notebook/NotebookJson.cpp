@@ -300,27 +300,32 @@ std::optional<NotebookEntry> ReadEntry(const JsonValue &v, std::string &why)
 
 } // namespace
 
+std::string EntryJson(const NotebookEntry &entry)
+{
+    std::string out = "{\"id\":" + std::to_string(entry.id);
+    for (const Field &field : kFields) {
+        out += std::string(",\"") + field.name + "\":";
+        if (field.text != nullptr)
+            AppendGbkJsonString(out, entry.*field.text);
+        else if (field.date && entry.*field.number == 0)
+            out += "null";
+        else if (field.date)
+            out += "\"" + DateText(entry.*field.number) + "\"";
+        else
+            out += std::to_string(entry.*field.number);
+    }
+    return out + "}";
+}
+
 std::string Notebook::ExportJson() const
 {
     std::string out = std::string("{\"format\":\"") + kFormat + "\",\"version\":" + std::to_string(kFormatVersion)
         + ",\"entries\":[";
     bool first = true;
     for (const auto &[id, entry] : entries_) {
-        out += first ? "\n{\"id\":" : ",\n{\"id\":";
+        out += first ? "\n" : ",\n";
         first = false;
-        out += std::to_string(id);
-        for (const Field &field : kFields) {
-            out += std::string(",\"") + field.name + "\":";
-            if (field.text != nullptr)
-                AppendGbkJsonString(out, entry.*field.text);
-            else if (field.date && entry.*field.number == 0)
-                out += "null";
-            else if (field.date)
-                out += "\"" + DateText(entry.*field.number) + "\"";
-            else
-                out += std::to_string(entry.*field.number);
-        }
-        out += "}";
+        out += EntryJson(entry);
     }
     out += "\n]}\n";
     return out;

@@ -270,6 +270,25 @@ TEST(NotebookTest, ImportRefusesForeignOrDamagedFilesWhole)
     EXPECT_EQ(target.Find(same.id)->added, kDay - 1);
 }
 
+// The browser keeps each entry as EntryJson writes it and reads the notebook back as a file of
+// them: each is the entry's own line of the export, and a file of them is the same notebook.
+TEST(NotebookTest, EntryJsonIsTheEntrysLineOfTheExport)
+{
+    Notebook book;
+    NotebookEntry a = Wrong(7, "3－(2＋1)"), b = Wrong(9, "2x＋1＝5");
+    book.Add(a, kDay);
+    book.Add(b, kDay);
+    ASSERT_TRUE(book.Redo(b.id, true, kDay + 1));
+    std::string file = "{\"format\":\"qimbel-notebook\",\"version\":1,\"entries\":[";
+    for (const NotebookEntry *e : book.Entries()) {
+        EXPECT_NE(book.ExportJson().find("\n" + EntryJson(*e) + (e->id == b.id ? "\n]}" : ",\n")), std::string::npos);
+        file += (e->id == a.id ? "" : ",") + EntryJson(*e);
+    }
+    Notebook read;
+    ASSERT_TRUE(read.ImportJson(file + "]}").ok);
+    EXPECT_EQ(read.ExportJson(), book.ExportJson());
+}
+
 TEST(NotebookTest, AFailingStoreChangesNothing)
 {
     MemoryNotebookStore store;

@@ -6,6 +6,7 @@ import { showAll, showFragments, showText } from './render.js';
 import { ChartsPage } from './charts.js';
 import { GraphPage } from './graph.js';
 import { OtherPages } from './others.js';
+import { NotebookHooks } from './notebook.js';
 
 const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
 // The pages that are not problem pages, by template: each builds its own section.
@@ -319,6 +320,7 @@ async function run(action, arg) {
     state.type = answer.type;
     // The type the page's buttons chose last is the page's own, shown again on its tab.
     if (action === 'chooseType' || action === 'wordProblems') page.type = answer.type;
+    if (action === 'mark') document.dispatchEvent(new CustomEvent('qimbel:marked', { detail: { text: page.text, type: state.type } }));
     if (action === 'check' || action === 'compute' || action === 'checkAndCompute') page.computeEnabled = answer.computeEnabled;
     // What the page did, in the model's words, as the desktop's status bar says it; a compute
     // also its time. A sentence that says something could not be done or asks for something
@@ -621,6 +623,7 @@ async function main() {
   els.loading.hidden = true;
   await selectTab(state.tab);
   await others.start();
+  await new NotebookHooks({ engine, data, problemPage: els.page, say, currentType: () => state.type }).start();
   if ('serviceWorker' in navigator && window.isSecureContext) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }

@@ -253,6 +253,7 @@ export class KouSuanPage {
       this.keep();
     } else if (verdict === 'wrong') {
       this.keep();
+      document.dispatchEvent(new CustomEvent('qimbel:kousuan-wrong', { detail: { question: this.sheet.problems[i].question, typed: this.answers[this.answers.length - 1][1], answer: this.sheet.problems[i].answer } }));
       this.answer.classList.add('wrong');
       this.feedback.textContent = '不对，再想一想，改好后再按回车；也可以按“下一题”。';
       this.answer.select();

@@ -51,6 +51,10 @@
       maker(args, text = '') {
         return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_maker(a, an, t, tn));
       },
+      // 错题本 and 练一练 (web/wasm/NotebookWeb.cpp): the words of the call, its text and extra.
+      notebook(args, text = '', extra = '') {
+        return withTexts([args.join('\n'), text, extra], (a, an, t, tn, e, en) => module._qw_notebook(a, an, t, tn, e, en));
+      },
       tables() {
         module._qw_tables();
         return answer();

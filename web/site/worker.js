@@ -43,7 +43,8 @@ self.onmessage = async (event) => {
       result = call === 'page' ? api.page(...args)
         : call === 'picture' ? api.picture(...args)
           : call === 'sheets' ? api.sheets(...args)
-          : call === 'maker' ? api.maker(...args)
+            : call === 'maker' ? api.maker(...args)
+            : call === 'notebook' ? api.notebook(...args)
             : api.headless(...args);
     }
     postMessage({ id, result });

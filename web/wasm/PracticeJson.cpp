@@ -11,7 +11,6 @@
 #include "web/wasm/WebJson.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -20,23 +19,10 @@ namespace qimbel::web {
 
 namespace {
 
-// A whole number word of a call, within [low, high]; nothing when it is not one.
-std::optional<long long> Number(const std::string &word, long long low, long long high)
-{
-    long long value = 0;
-    const char *end = word.data() + word.size();
-    const auto [at, error] = std::from_chars(word.data(), end, value);
-    if (error != std::errc() || at != end || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
 // Settings words may hold any whole number of up to twelve digits: the generators bring what is
 // out of range to the nearest value they accept.
 constexpr long long kMostWord = 999999999999LL;
 int Small(long long value) { return static_cast<int>(std::min<long long>(value, std::numeric_limits<int>::max())); }
-
-std::string Bool(bool value) { return value ? "true" : "false"; }
 
 std::string Points(double value)
 {

@@ -4,6 +4,7 @@
 #include "solver/JsonText.h"
 #include "typeset/GbkUnicode.h"
 
+#include <charconv>
 #include <cstdio>
 #include <sstream>
 #include <utility>
@@ -86,6 +87,18 @@ std::vector<std::string> Words(const char *lines, int size)
             words.push_back(word);
     return words;
 }
+
+std::optional<long long> Number(const std::string &word, long long low, long long high)
+{
+    long long value = 0;
+    const char *end = word.data() + word.size();
+    const auto [at, error] = std::from_chars(word.data(), end, value);
+    if (error != std::errc() || at != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::string Bool(bool value) { return value ? "true" : "false"; }
 
 const char *Finish(std::string json)
 {

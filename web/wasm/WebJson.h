@@ -25,6 +25,10 @@ std::string QuoteMessages(const std::vector<std::string> &messages);
 std::string Refusal(std::string_view utf8);
 // The words of a call as JavaScript passes them: one a line, empty lines left out.
 std::vector<std::string> Words(const char *lines, int size);
+// A whole number word of a call, within [low, high]; nothing when it is not one.
+std::optional<long long> Number(const std::string &word, long long low, long long high);
+// "true" or "false".
+std::string Bool(bool value);
 // Keeps `json` as the answer of the call and returns it.
 const char *Finish(std::string json);
 std::string &LastResult();
