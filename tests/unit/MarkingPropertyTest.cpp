@@ -256,6 +256,8 @@ TEST(MarkingProperty, OwnWorkingOfOddlyTypedProblemsHasNoWrongStep)
         {21, "(1 )-3ab", "PR", ""},
         {20, "1/2(3)", "PRR", ""},
         {21, "12a^3b^2÷3ab", "PR", ""},
+        // A sum before a division by 1 keeps its brackets when the quotient becomes a product.
+        {23, "12(x-1)/1/(x+1)", "PRRR", ""},
         {20, "3401/9/8804401/2(9)9/8804401/25", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
         {8, "6÷2(1+2)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
         {21, "6a÷2a(1+2)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
