@@ -257,6 +257,9 @@ private:
             if (!denominator)
                 return std::nullopt;
             atom = Over(std::move(*atom), std::move(*denominator));
+            // 1/2/4: a fraction of a fraction, or 1÷2÷4? The worked routines read neither.
+            if (At('/') && i_ + 1 < s_.size() && s_[i_ + 1] >= '0' && s_[i_ + 1] <= '9')
+                return Fail("分数线连着写，有两种读法，请写出除号或添上括号");
         }
         while (atom && At('^')) {
             ++i_;

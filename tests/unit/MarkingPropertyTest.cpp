@@ -240,8 +240,9 @@ TEST(MarkingProperty, OwnWorkingIsRightAndOneChangedStepIsWrongWhereItWasChanged
 }
 
 // Problems typed as a pupil types them, with ASCII signs and blanks: Qimbel's own working of
-// them has no wrong step. Factors side by side with a bracket after a division have two readings
-// and are not marked at all; a divisor that is one monomial is.
+// them has no wrong step. Factors side by side with a bracket after a division, and fraction bars
+// one after another (1/2/4), have two readings and are not marked at all; a divisor that is one
+// monomial is.
 TEST(MarkingProperty, OwnWorkingOfOddlyTypedProblemsHasNoWrongStep)
 {
     Solver solver;
@@ -258,7 +259,9 @@ TEST(MarkingProperty, OwnWorkingOfOddlyTypedProblemsHasNoWrongStep)
         {21, "12a^3b^2÷3ab", "PR", ""},
         // A sum before a division by 1 keeps its brackets when the quotient becomes a product.
         {23, "12(x-1)/1/(x+1)", "PRRR", ""},
-        {20, "3401/9/8804401/2(9)9/8804401/25", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
+        {20, "3401/9/8804401/2(9)9/8804401/25", "", "分数线连着写，有两种读法，请写出除号或添上括号"},
+        {8, "12/112/4+4+6", "", "分数线连着写，有两种读法，请写出除号或添上括号"},
+        {20, "3401/9÷8804401/2(9)9", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
         {8, "6÷2(1+2)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
         {21, "6a÷2a(1+2)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
         {21, "a÷(a+1)^2(a-1)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
