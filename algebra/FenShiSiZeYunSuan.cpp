@@ -223,7 +223,12 @@ std::string Solver::FenShiSiZeYunSuan(std::string expression, int level)
                 if (part.negative)
                     negative = !negative;
                 std::string piece = part.text;
-                if (k > 0 && HasOuterSign(piece))
+                // A whole sum among factors keeps its brackets: 12(x－1)÷1÷(x＋1) is
+                // (12x－12)×1/(x＋1), never 12x－12×1/(x＋1).
+                const Fraction &f = term.factors[k];
+                const bool sum = f.num.size() > 1 && IsConstant(f.den) && ConstantOf(f.den).numerator == 1
+                    && ConstantOf(f.den).denominator == 1;
+                if ((k > 0 && HasOuterSign(piece)) || (sum && term.factors.size() > 1))
                     piece = "(" + piece + ")";
                 text += (k == 0 ? "" : term.divides[k] ? "÷" : "×") + piece;
             }

@@ -1,6 +1,7 @@
 // Polynomials with exact rational coefficients: their arithmetic, exact quotient, greatest common
 // divisor and normal form, and the common denominator and value of fractions of them.
 #include "algebra/FractionAlgebra.h"
+#include "algebra/WorkSpent.h"
 
 #include <algorithm>
 #include <set>
@@ -57,6 +58,8 @@ WorkLimit::WorkLimit(long long units)
     workLeft = saved_ < 0 ? units : std::min(saved_, units);
     start_ = workLeft;
 }
+
+bool WorkSpent() { return workLeft == 0; }
 
 WorkLimit::~WorkLimit() { workLeft = saved_ < 0 ? -1 : std::max(0LL, saved_ - (start_ - workLeft)); }
 

@@ -1,11 +1,13 @@
 // Every entry point at its line limit with the worst shapes known: long chains of letters in 分式
 // and 整式 (computed and marked), factorisation in many letters, a marked system after a
-// contradiction, the typesetter on the longest line and on a huge text box, picture requests at
-// the edges of the view and the zeros of high powers. Each iteration must stay under 100 ms
+// contradiction, the one-unknown equations (computed and marked) on long products, powers,
+// fractions and brackets, the typesetter on the longest line and on a huge text box, picture
+// requests at the edges of the view and the zeros of high powers. Each iteration must stay under 100 ms
 // (Release): one that does not is reported as an error, not a figure.
 #include "charts/FunctionProperties.h"
 #include "charts/PicturePages.h"
 #include "pages/Headless.h"
+#include "solver/GbkText.h"
 #include "solver/InputLimits.h"
 #include "typeset/TypesetMathML.h"
 #include "typeset/TypesetTree.h"
@@ -120,6 +122,62 @@ void MarkedSystemAfterContradiction(benchmark::State &state)
     Bounded(state, [&] { return Headless({"--type", "26", "--mark"}, text); });
 }
 BENCHMARK(MarkedSystemAfterContradiction)->Unit(benchmark::kMillisecond);
+
+// n factors (x＋1)(x－2)(x＋3)… within the equation's line limit.
+std::string LinearFactors(int n)
+{
+    std::string text;
+    for (int i = 1; i <= n; ++i)
+        text += "(x" + std::string(i % 2 ? "+" : "-") + std::to_string(i) + ")";
+    return text;
+}
+
+// "2(3x－1)－3(4x－2)－…" with bracket terms up to the equation's line limit; with `removed`, each
+// bracket taken off by multiplying out, the sign of the first one slipped (a wrong step).
+std::string BracketTerms(bool removed)
+{
+    std::string text;
+    for (int i = 0; Len(text) < kLongestEquationLine - 24; ++i) {
+        const int k = i % 8 + 2, a = i % 7 + 2, b = i % 9 + 1;
+        text += std::string(i ? "-" : "")
+            + (removed ? std::to_string(k * a) + "x+" + std::to_string(k * b)
+                       : std::to_string(k) + "(" + std::to_string(a) + "x-" + std::to_string(b) + ")");
+    }
+    return text;
+}
+
+// The one-unknown equation types on the worst shapes within their line limit: long products and
+// powers multiplied out, many fractions over different denominators, nested fractions, long chains
+// of brackets, each with a wrong step after it (whose slip and right step in its place are looked
+// for too). Computed (argument 0–7) and marked (8–15).
+void EquationWorstShapes(benchmark::State &state)
+{
+    std::string fractions;
+    for (int i = 1; i <= 18; ++i)
+        fractions += std::string(i > 1 ? "+" : "") + "1/(x+" + std::to_string(i) + ")";
+    std::string nested = "x";
+    for (int i = 0; i < 14; ++i)
+        nested = "1/(1+" + nested + ")";
+    const std::vector<std::pair<const char *, std::string>> cases = {
+        {"27", LinearFactors(36) + "=0\r\n" + LinearFactors(35) + "=1"},
+        {"27", "(x+1)^64(x-1)^64(2x+3)^64=(x+2)^64(x-2)^64(3x-1)^64\r\nx=1"},
+        {"9", "(99x+98)^64-(99x+97)^64=(x+1)^64\r\nx=2"},
+        {"29", fractions + "=1\r\n" + fractions + "=2"},
+        {"29", nested + "=1\r\n" + nested + "=2\r\nx=1"},
+        {"9", BracketTerms(false) + "=1\r\n" + BracketTerms(true) + "=1\r\nx=1"},
+        {"9", BracketTerms(false) + "=1\r\n" + BracketTerms(false) + "=2\r\nx=1"},
+        {"30", BracketTerms(false) + ">1\r\n" + BracketTerms(true) + ">1\r\nx>1"},
+    };
+    const std::size_t n = static_cast<std::size_t>(state.range(0));
+    const auto &[type, text] = cases[n % cases.size()];
+    if (n < cases.size()) {
+        const std::string problem = text.substr(0, text.find('\r'));
+        Bounded(state, [&] { return Headless({"--type", type, "--compute-only"}, problem); });
+    } else {
+        Bounded(state, [&] { return Headless({"--type", type, "--mark"}, text); });
+    }
+}
+BENCHMARK(EquationWorstShapes)->DenseRange(0, 15, 1)->Unit(benchmark::kMillisecond);
 
 void TypesetLongestLine(benchmark::State &state)
 {

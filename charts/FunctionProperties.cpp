@@ -4,6 +4,7 @@
 #include "charts/QuadraticRoots.h"
 #include "solver/GbkText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -281,6 +282,13 @@ FunctionAnalysis AnalyseFunction(const FunctionFormula &formula)
 {
     FunctionAnalysis a;
     a.form = RationalFormOf(formula);
+    // 0x^9 or x^9－x^9: beyond the degree of the form, but the line y＝0 all the same.
+    if (!a.form)
+        if (const std::optional<std::vector<Rational>> c = PolynomialCoefficients(formula))
+            if (std::all_of(c->begin(), c->end(), [](const Rational &r) { return r.numerator == 0; })) {
+                const Polynomial one = Constant(Rational {1, 1});
+                a.form = RationalForm {Constant(Rational {0, 1}), one, false};
+            }
     if (a.form && !a.form->holes) {
         const Polynomial &n = a.form->numerator;
         const Polynomial &d = a.form->denominator;

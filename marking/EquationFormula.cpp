@@ -1,5 +1,6 @@
 #include "marking/EquationFormula.h"
 
+#include "algebra/WorkSpent.h"
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
 #include "solver/ExpressionText.h"
@@ -187,7 +188,7 @@ FormulaLine ReadFormulaLine(
         }
     } catch (const TooLarge &) {
         line = FormulaLine {};
-        line.reason = "式子里的数太大，无法准确比较";
+        line.reason = WorkSpent() ? "这个式子太复杂，无法在短时间内算完" : "式子里的数太大，无法准确比较";
     }
     return line;
 }

@@ -117,8 +117,11 @@ public:
             marked.lines.push_back({line, StepMark::Problem, "", ""});
         if (lines.empty())
             return marked;
-        if (std::string reason = ReadProblem(lines[0]); !reason.empty())
-            return ProblemUnreadable(marked, reason);
+        {
+            const fractions::WorkLimit limit(fractions::kLineWork);
+            if (std::string reason = ReadProblem(lines[0]); !reason.empty())
+                return ProblemUnreadable(marked, reason);
+        }
 
         OneUnknownLine previous = problem_;
         std::size_t lastEquation = 0;
@@ -131,6 +134,9 @@ public:
         std::vector<int> stepOf(lines.size(), 0); // the number of each step, as the pupil counts them
         for (std::size_t i = 1; i < lines.size(); ++i) {
             MarkedLine &out = marked.lines[i];
+            // Each line its own share of work: reading, judging and the right step in its place.
+            // A line past it is unreadable, and the next one is compared with the line before.
+            const fractions::WorkLimit limit(fractions::kLineWork);
             const std::string sentence = EquationTooLarge(lines[i]);
             const std::string normalised = sentence.empty() ? NormalisedSigns(lines[i]) : std::string();
             if (sentence.empty() && IsWordsOnly(normalised))

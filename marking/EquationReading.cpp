@@ -1,6 +1,7 @@
 #include "marking/EquationReading.h"
 
 #include "algebra/SurdValue.h"
+#include "algebra/WorkSpent.h"
 #include "equations/Rational.h"
 #include "marking/EquationLine.h"
 #include "solver/ExpressionText.h"
@@ -69,6 +70,12 @@ void SplitIn(const Poly &p, char letter, Poly &p0, Poly &p1)
     }
 }
 
+// Why a side or a line could not be read when its work ran out or a number grew too large.
+std::string UnreadableReason(const char *otherwise)
+{
+    return WorkSpent() ? "这个式子太复杂，无法在短时间内算完" : otherwise;
+}
+
 struct PieceReading {
     std::string reason;
     SolutionSet raw;
@@ -128,7 +135,7 @@ PieceReading SurdPiece(const std::string &left, const std::string &right, char u
     const std::optional<SideValue> l = ReadSide(sides[0]);
     const std::optional<SideValue> r = ReadSide(sides[1]);
     if (!l || !r) {
-        out.reason = "读不懂这个式子，请检查括号和运算符号";
+        out.reason = UnreadableReason("读不懂这个式子，请检查括号和运算符号");
         return out;
     }
     Poly num = SurdReduced(Difference(Product(l->value.num, r->value.den), Product(r->value.num, l->value.den)), s, radicand);
@@ -174,7 +181,7 @@ PieceReading ReadPiece(const std::string &left, const std::string &symbol, const
     const std::optional<SideValue> l = ReadSide(left);
     const std::optional<SideValue> r = ReadSide(right);
     if (!l || !r) {
-        out.reason = "读不懂这个式子，请检查括号和运算符号";
+        out.reason = UnreadableReason("读不懂这个式子，请检查括号和运算符号");
         return out;
     }
     for (const SideValue *side : {&*l, &*r})
@@ -387,7 +394,7 @@ OneUnknownLine ReadOneUnknown(
         line.set = Without(line.raw, domain);
     } catch (const TooLarge &) {
         line = OneUnknownLine {};
-        line.reason = "式子里的数太大，无法准确比较";
+        line.reason = UnreadableReason("式子里的数太大，无法准确比较");
     }
     return line;
 }

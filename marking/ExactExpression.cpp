@@ -149,6 +149,8 @@ private:
             part = Bar();
             if (!part)
                 return std::nullopt;
+            if (divide && SideBySideWithBracket(*part))
+                return Fail("除号后面省略了乘号，有两种读法，请写出乘号或添上括号");
             Append(product, std::move(*part), divide);
         }
         if (product.kids.size() == 1)
@@ -185,6 +187,20 @@ private:
     {
         for (bool d : n.divide)
             if (d)
+                return true;
+        return false;
+    }
+
+    // 6÷2(1＋2), 3÷2(9)9: factors side by side with a bracket among them after a division are
+    // read by some as one divisor and by others as a division followed by a multiplication (the
+    // worked routines do the latter), so such a line is not marked. 12a^3b^2÷3ab stays one divisor.
+    static bool SideBySideWithBracket(const ExprNode &unit)
+    {
+        if (unit.kind != ExprNode::Kind::Product || unit.kids.size() < 2 || HasDivision(unit))
+            return false;
+        for (const ExprNode &kid : unit.kids)
+            if (kid.kind == ExprNode::Kind::Group
+                || (kid.kind == ExprNode::Kind::Power && kid.kids[0].kind == ExprNode::Kind::Group))
                 return true;
         return false;
     }
@@ -241,6 +257,9 @@ private:
             if (!denominator)
                 return std::nullopt;
             atom = Over(std::move(*atom), std::move(*denominator));
+            // 1/2/4: a fraction of a fraction, or 1÷2÷4? The worked routines read neither.
+            if (At('/') && i_ + 1 < s_.size() && s_[i_ + 1] >= '0' && s_[i_ + 1] <= '9')
+                return Fail("分数线连着写，有两种读法，请写出除号或添上括号");
         }
         while (atom && At('^')) {
             ++i_;

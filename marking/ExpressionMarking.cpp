@@ -218,8 +218,11 @@ std::optional<Remainder> ReadRemainder(const std::string &part)
 
 } // namespace
 
-std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression)
+std::string OwnWorkingOf(Solver &solver, int type, const std::string &typed)
 {
+    // The routines read the signs and blanks as the pages hand them over: with "+" or a blank
+    // inside a bracket they would drop a number (0(+1) worked as 0＋1).
+    const std::string expression = RoutineText(typed);
     if (type == 22)
         return solver.YinShiFenJie(expression, 8, 4);
     if (type == 23)

@@ -1,10 +1,12 @@
 // 批改 with an oracle. The first byte chooses the test:
 //   own working (expression types): the rest is a problem; Qimbel's own working of it, copied
-//     line by line as a pupil would, is marked (for now without the check that no step is wrong);
+//     line by line as a pupil would, is marked: no step of it may be wrong;
 //   a system after a contradiction (二元一次方程组): six small numbers make a system with one
 //     solution, a line that contradicts it follows, then a line made of the next numbers; the
 //     contradicting line must be wrong, and the last line may be right only when the solution
-//     satisfies it.
+//     satisfies it;
+//   the one-unknown equation types (the next byte chooses one): the rest, split at line ends,
+//     is marked for faults, time-outs and memory.
 #include "FuzzInput.h"
 
 #include "marking/EquationMarking.h"
@@ -92,17 +94,46 @@ void SystemAfterContradiction(qimbel::Solver &solver, const std::uint8_t *data, 
 
 } // namespace
 
+// The one-unknown equation types on random lines: every line comes back once, within the time-out.
+void EquationLines(qimbel::Solver &solver, const std::uint8_t *data, std::size_t size)
+{
+    static const int equationTypes[] = {9, 25, 27, 29, 30};
+    if (size < 2)
+        return;
+    const int type = equationTypes[data[1] % std::size(equationTypes)];
+    const std::string text = qimbel::fuzz::Rest(data + 1, size - 1);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t p = text.find('\n', start);
+        lines.push_back(text.substr(start, p == std::string::npos ? std::string::npos : p - start));
+        if (p == std::string::npos)
+            break;
+        start = p + 1;
+    }
+    const MarkedProblem marked = qimbel::MarkEquationWorking(solver, type, lines);
+    if (marked.lines.size() != lines.size())
+        qimbel::fuzz::Fail("a line of an equation neither echoed nor marked");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    if (size == 0 || size > 200)
+    // Up to three equation lines at their limit; an expression problem is shorter.
+    if (size == 0 || size > 800)
         return 0;
     static qimbel::Solver solver;
     static const int types[] = {8, 20, 21, 22, 23};
-    const int choice = data[0] % (std::size(types) + 1);
+    const int choice = data[0] % (std::size(types) + 2);
     if (choice == static_cast<int>(std::size(types))) {
         SystemAfterContradiction(solver, data, size);
         return 0;
     }
+    if (choice == static_cast<int>(std::size(types)) + 1) {
+        EquationLines(solver, data, size);
+        return 0;
+    }
+    if (size > 200)
+        return 0;
     const int type = types[choice];
     const std::string problem = qimbel::Trim(qimbel::fuzz::Rest(data, size));
     // Problems a pupil types: numbers, letters, the four operations, powers and brackets.
@@ -112,9 +143,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::vector<std::string> lines = OwnWorking(solver, type, problem);
     if (lines.size() < 2)
         return 0;
-    // Marked for faults, time-outs and memory. That no step is marked wrong is not yet checked:
-    // the working and the marker still disagree on some lines (chains of "/" such as
-    // 3401/9/8804401/2(9)9/8804401/25 as 四则混合运算, (1 )－3ab and 0(＋1) as 整式).
-    (void)qimbel::MarkExpressionWorking(solver, type, lines);
+    const MarkedProblem marked = qimbel::MarkExpressionWorking(solver, type, lines);
+    if (marked.lines.size() != lines.size())
+        qimbel::fuzz::Fail("a line of Qimbel's own working neither echoed nor marked");
+    // A line may be unreadable to the marker (a limit, a number too large), never wrong.
+    for (const qimbel::MarkedLine &line : marked.lines)
+        if (line.mark == StepMark::Wrong)
+            qimbel::fuzz::Fail("a step of Qimbel's own working marked wrong");
     return 0;
 }

@@ -107,3 +107,16 @@ for problem in '12+9*3' '(1/2+1/3)*6' '2a(a+b)-3ab' 'x^2-4' '1/(x-1)+1/(x+1)'; d
     i=$((i + 1))
 done
 printf '\005\012\012\016\012\010\012\001\012\011\022' > "$out/marking/system"
+# One-unknown equations: selector 6, then the index of 9, 25, 27, 29, 30, then the lines.
+printf '\006\000%s' '3(x-1)=2x+1
+3x-3=2x+1
+x=4' > "$out/marking/equation-9"
+printf '\006\002%s' 'x^2-5x+6=0
+(x-2)(x-3)=0
+x1=2,x2=3' > "$out/marking/equation-27"
+printf '\006\003%s' '1/(x-1)=2/(x+1)
+x+1=2(x-1)
+x=3' > "$out/marking/equation-29"
+printf '\006\004%s' '2x+1>5
+2x>4
+x>2' > "$out/marking/equation-30"

@@ -150,6 +150,19 @@ TEST(PolynomialZeros, RationalZerosAreExactWithTheirMultiplicity)
     }
 }
 
+// A polynomial that is 0 for every x is the line y＝0, whatever its typed degree: said as for
+// y＝0, with no crossings listed.
+TEST(PolynomialZeros, ZeroPolynomialIsTheXAxis)
+{
+    const std::string axis = PropertiesText(ReadFunction("y=0"));
+    ASSERT_NE(axis.find("是常数函数，图象就是x轴。"), std::string::npos) << axis;
+    for (const char *function : {"y=0x^9", "y=0*x^40", "y=x^9-x^9", "y=(x-1)^11-(x-1)^11", "y=0(x+1)^7"}) {
+        const FunctionFormula f = ReadFunction(function);
+        ASSERT_TRUE(f.Ok()) << function;
+        EXPECT_EQ(PropertiesText(f), axis) << function;
+    }
+}
+
 // The typeset form of any text box stays within a few bytes for each typed byte: a line over the
 // cap, and everything after the first part of a huge text box, is shown as it is, with a sentence.
 TEST(BoundedTypeset, LongLinesAndHugeTextBoxesAreShownPlain)

@@ -238,3 +238,24 @@ TEST(EquationMarking, ProblemsThatCannotBeReadMarkNoStep)
         EXPECT_FALSE(marked.finished);
     }
 }
+
+// Work past the limit makes a line unreadable with its own reason (not "数太大"), and the next
+// line is compared with the last readable one. A small outer limit stands in for a line that
+// would need more than a line's share.
+TEST(EquationMarking, WorkPastTheLimitIsSaidSo)
+{
+    Solver solver;
+    const std::string tooMuch = "这个式子太复杂，无法在短时间内算完";
+    {
+        const fractions::WorkLimit tight(40);
+        const MarkedProblem marked = MarkEquationWorking(solver, 9, LinesOf("3(x－1)＝2(x＋1)－(x－5)\nx＝5"));
+        ASSERT_EQ(marked.lines.size(), 2u);
+        EXPECT_EQ(marked.lines[0].reason, tooMuch);
+        EXPECT_EQ(marked.lines[1].mark, StepMark::Problem);
+    }
+    // With a line's share the same working is marked.
+    const MarkedProblem marked = MarkEquationWorking(solver, 9, LinesOf("3(x－1)＝2(x＋1)－(x－5)\nx＝5"));
+    EXPECT_EQ(marked.lines[0].reason, "");
+    EXPECT_EQ(marked.lines[1].mark, StepMark::Right);
+    EXPECT_TRUE(marked.finished) << marked.missing;
+}

@@ -239,6 +239,45 @@ TEST(MarkingProperty, OwnWorkingIsRightAndOneChangedStepIsWrongWhereItWasChanged
     EXPECT_GT(corrupted, 1200);
 }
 
+// Problems typed as a pupil types them, with ASCII signs and blanks: Qimbel's own working of
+// them has no wrong step. Factors side by side with a bracket after a division, and fraction bars
+// one after another (1/2/4), have two readings and are not marked at all; a divisor that is one
+// monomial is.
+TEST(MarkingProperty, OwnWorkingOfOddlyTypedProblemsHasNoWrongStep)
+{
+    Solver solver;
+    struct Row {
+        int type;
+        const char *problem;
+        const char *marks; // as Marks gives them; "" when the problem is refused
+        const char *refused; // the reason on the problem line
+    };
+    const Row rows[] = {
+        {21, "0(+1)", "PRR", ""},
+        {21, "(1 )-3ab", "PR", ""},
+        {20, "1/2(3)", "PRR", ""},
+        {21, "12a^3b^2÷3ab", "PR", ""},
+        // A sum before a division by 1 keeps its brackets when the quotient becomes a product.
+        {23, "12(x-1)/1/(x+1)", "PRRR", ""},
+        {20, "3401/9/8804401/2(9)9/8804401/25", "", "分数线连着写，有两种读法，请写出除号或添上括号"},
+        {8, "12/112/4+4+6", "", "分数线连着写，有两种读法，请写出除号或添上括号"},
+        {20, "3401/9÷8804401/2(9)9", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
+        {8, "6÷2(1+2)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
+        {21, "6a÷2a(1+2)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
+        {21, "a÷(a+1)^2(a-1)", "", "除号后面省略了乘号，有两种读法，请写出乘号或添上括号"},
+    };
+    for (const Row &row : rows) {
+        const std::vector<std::string> lines = OwnWorking(solver, row.type, row.problem);
+        const MarkedProblem marked = MarkExpressionWorking(solver, row.type, lines);
+        if (*row.marks != '\0') {
+            EXPECT_EQ(Marks(marked), row.marks) << row.problem;
+        } else {
+            EXPECT_EQ(Marks(marked), std::string(lines.size(), 'P')) << row.problem;
+            EXPECT_EQ(marked.lines[0].reason, row.refused) << row.problem;
+        }
+    }
+}
+
 // Any typed text: marking ends, echoes every line once, and never crashes, whatever the lines
 // hold (odd signs, huge numbers and powers, deep brackets, lines beyond the limits).
 TEST(MarkingProperty, AnyTextIsMarkedWithoutHarm)
