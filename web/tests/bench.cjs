@@ -13,7 +13,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const launch = require('./chromium.cjs');
-const { idle, setText } = require('./page-steps.cjs');
+const { firstAnswer, idle, setText } = require('./page-steps.cjs');
 
 const [siteDir, cli, puppeteerDir, slowdownArg] = process.argv.slice(2);
 const SLOWDOWN = Number(slowdownArg || 4);
@@ -115,7 +115,7 @@ async function slowDown(page, rate) {
 async function workerCpu(page, action) {
   await page.tracing.start({ categories: ['toplevel'] });
   const wall = await action();
-  const events = JSON.parse(await page.tracing.stop()).traceEvents;
+  const events = JSON.parse(Buffer.from(await page.tracing.stop()).toString('utf8')).traceEvents;
   const workers = new Set(events.filter((e) => e.ph === 'M' && e.name === 'thread_name' && /DedicatedWorker/.test(e.args.name))
     .map((e) => `${e.pid}:${e.tid}`));
   const tasks = events.filter((e) => e.ph === 'X' && workers.has(`${e.pid}:${e.tid}`) && e.tdur !== undefined);
@@ -131,13 +131,7 @@ async function firstVisit(browser, server) {
   const refused = await slowDown(page, SLOWDOWN);
   server.sent.length = 0;
   const started = Date.now();
-  await page.goto(server.url, { waitUntil: 'domcontentloaded' });
-  await page.waitForSelector('#page:not([hidden])');
-  await setText(page, '1234567');
-  await page.keyboard.down('Control');
-  await page.keyboard.press('Enter');
-  await page.keyboard.up('Control');
-  await page.waitForFunction(() => window.qimbelTextBox().includes('----'), { polling: 10 });
+  await firstAnswer(page, server.url);
   const answered = Date.now();
   const before = server.sent.filter((s) => s.at <= answered);
   // The service worker's install (the files it keeps).
