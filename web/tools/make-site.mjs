@@ -54,7 +54,8 @@ const walk = (dir) => {
 };
 walk(out);
 // index.html's own links, then the static imports of every script among them, transitively.
-const first = new Set(FIRST_FETCHED);
+// The page under both its names (a bookmark may hold either).
+const first = new Set([...FIRST_FETCHED, 'index.html']);
 const html = fs.readFileSync(path.join(out, 'index.html'), 'utf8');
 const pending = [...html.matchAll(/(?:href|src)="([^":#?]+)"/g)].map((m) => m[1]);
 while (pending.length) {
