@@ -42,7 +42,7 @@ ensure_packages() {
 # The web edition: emscripten for the module, chromium and puppeteer-core for its tests, node.
 web_packages() {
     packages+=(emscripten chromium python3)
-    # Binaryen's wasm-opt, which emcc runs on the modules to make them smaller.
+    # Binaryen's wasm-opt, which emcc runs on the modules after linking them.
     packages+=(binaryen)
     # A node from elsewhere (with its own npm) is used as it is; Debian's otherwise.
     command -v node >/dev/null 2>&1 || packages+=(nodejs)
@@ -56,7 +56,7 @@ build_web() {
     local launcher=()
     command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     emcmake cmake -S . -B build-web -G Ninja "${launcher[@]}" -DQIMBEL_WEB=ON -DQIMBEL_GUI=OFF \
-        -DQIMBEL_BENCH=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-Oz -DNDEBUG" >/dev/null
+        -DQIMBEL_BENCH=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" >/dev/null
     cmake --build build-web
 }
 

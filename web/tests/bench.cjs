@@ -83,10 +83,13 @@ function goldenLines() {
 
 // qimbel-cli's CPU time (user + system) on `input`, in ms: the least of `runs`.
 function nativeCpuMs(args, input, runs = 5) {
+  // The children's time before the run is taken off: a python3 started through a wrapper script
+  // (pyenv) inherits the time of the wrapper's own children.
   const script = 'import resource,subprocess,sys\n'
+    + 'cpu = lambda r: r.ru_utime + r.ru_stime\n'
+    + 'before = cpu(resource.getrusage(resource.RUSAGE_CHILDREN))\n'
     + 'subprocess.run(sys.argv[1:], stdin=sys.stdin, stdout=subprocess.DEVNULL, check=True)\n'
-    + 'r = resource.getrusage(resource.RUSAGE_CHILDREN)\n'
-    + 'print((r.ru_utime + r.ru_stime) * 1000)';
+    + 'print((cpu(resource.getrusage(resource.RUSAGE_CHILDREN)) - before) * 1000)';
   let best = Infinity;
   for (let i = 0; i < runs; ++i) {
     best = Math.min(best, Number(execFileSync('python3', ['-c', script, cli, ...args], { input, maxBuffer: 1 << 30 })));
