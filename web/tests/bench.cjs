@@ -131,6 +131,7 @@ const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 async function firstVisit(browser, server) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
+  page.setDefaultTimeout(600000); // slowed down on a busy machine
   const refused = await slowDown(page, SLOWDOWN);
   server.sent.length = 0;
   const started = Date.now();
@@ -155,6 +156,7 @@ async function pages(browser, server) {
   const data = JSON.parse(fs.readFileSync(path.join(siteDir, 'data.json'), 'utf8'));
   const lines = goldenLines();
   const page = await (await browser.createBrowserContext()).newPage();
+  page.setDefaultTimeout(600000);
   await page.goto(server.url, { waitUntil: 'domcontentloaded' });
   await page.waitForSelector('#page:not([hidden])');
   await idle(page);
