@@ -27,13 +27,14 @@ const TYPES = {
 };
 
 // A static server that gzips every answer (level 9) and counts the bytes it sends, by file.
-function gzipServer(dir) {
+function gzipServer(siteDir) {
+  const dir = path.resolve(siteDir);
   const sent = [];
   const zipped = new Map();
   const server = http.createServer((req, res) => {
     let name = decodeURIComponent(new URL(req.url, 'http://x').pathname).slice(1) || 'index.html';
     const file = path.join(dir, name);
-    if (!file.startsWith(path.resolve(dir)) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+    if (!file.startsWith(dir + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
       res.writeHead(404);
       res.end();
       return;
