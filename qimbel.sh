@@ -42,6 +42,8 @@ ensure_packages() {
 # The web edition: emscripten for the module, chromium and puppeteer-core for its tests, node.
 web_packages() {
     packages+=(emscripten chromium python3)
+    # Binaryen's wasm-opt, which emcc runs on the modules after linking them.
+    packages+=(binaryen)
     # A node from elsewhere (with its own npm) is used as it is; Debian's otherwise.
     command -v node >/dev/null 2>&1 || packages+=(nodejs)
     command -v npm >/dev/null 2>&1 || packages+=(npm)

@@ -57,7 +57,7 @@ QWidget *OtherPage(int page, QWidget *parent)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent, StartUp startUp)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Qimbel 数学辅导"));
@@ -83,24 +83,16 @@ MainWindow::MainWindow(QWidget *parent)
     tabs_->setObjectName(QStringLiteral("tab_1003"));
     // In a narrow window the tab strip scrolls: every tab stays reachable.
     tabs_->setUsesScrollButtons(true);
-    for (const TabInfo &tab : Tabs()) {
-        ProblemPage *model = book_.ProblemPageOf(tab.page);
-        ProblemPageWidget *problemWidget = model != nullptr ? new ProblemPageWidget(*model, tabs_) : nullptr;
-        problemWidgets_.push_back(problemWidget);
-        if (problemWidget != nullptr) {
-            connect(problemWidget, &ProblemPageWidget::AboutRequested, this, &MainWindow::ShowAbout);
-            // Every wrong problem of 批改我的解答 goes into the 错题本.
-            connect(problemWidget, &ProblemPageWidget::Marked, this,
-                [this, model] { notebook_->AddMarked(model->Type(), 0, model->LastMarked()); });
-            connect(problemWidget, &ProblemPageWidget::PracticeRequested, this,
-                [this, model] { OpenPractice(model->Type()); });
-            connect(problemWidget, &ProblemPageWidget::StatusHintChanged, this, [this, problemWidget] {
-                if (tabs_->currentWidget() == problemWidget)
-                    ShowStatusHint();
-            });
+    const auto &tabs = Tabs();
+    problemWidgets_.assign(tabs.size(), nullptr);
+    for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
+        // The first tab is the one shown at start; the others wait for BuildOtherTabs when asked.
+        if (startUp == StartUp::FirstTabFirst && tab != 0) {
+            tabs_->addTab(new QWidget(tabs_), FromGbk(tabs[tab].label));
+            waitingTabs_.push_back(tab);
+        } else {
+            tabs_->addTab(BuildPage(tab), FromGbk(tabs[tab].label));
         }
-        QWidget *page = problemWidget != nullptr ? problemWidget : OtherPage(tab.page, tabs_);
-        tabs_->addTab(page, FromGbk(tab.label));
     }
     notebook_ = new NotebookTab(tabs_);
     tabs_->addTab(notebook_, QStringLiteral("错题本"));
@@ -122,6 +114,45 @@ MainWindow::MainWindow(QWidget *parent)
     if (const QScreen *screen = this->screen())
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size.expandedTo(kMinimumSize));
+}
+
+QWidget *MainWindow::BuildPage(std::size_t tab)
+{
+    const TabInfo &info = Tabs()[tab];
+    ProblemPage *model = book_.ProblemPageOf(info.page);
+    ProblemPageWidget *problemWidget = model != nullptr ? new ProblemPageWidget(*model, tabs_) : nullptr;
+    problemWidgets_[tab] = problemWidget;
+    if (problemWidget == nullptr)
+        return OtherPage(info.page, tabs_);
+    connect(problemWidget, &ProblemPageWidget::AboutRequested, this, &MainWindow::ShowAbout);
+    // Every wrong problem of 批改我的解答 goes into the 错题本.
+    connect(problemWidget, &ProblemPageWidget::Marked, this,
+        [this, model] { notebook_->AddMarked(model->Type(), 0, model->LastMarked()); });
+    connect(problemWidget, &ProblemPageWidget::PracticeRequested, this, [this, model] { OpenPractice(model->Type()); });
+    connect(problemWidget, &ProblemPageWidget::StatusHintChanged, this, [this, problemWidget] {
+        if (tabs_->currentWidget() == problemWidget)
+            ShowStatusHint();
+    });
+    return problemWidget;
+}
+
+void MainWindow::BuildOtherTabs()
+{
+    if (waitingTabs_.empty())
+        return;
+    const QSignalBlocker quiet(tabs_);
+    const int current = tabs_->currentIndex();
+    for (const std::size_t tab : waitingTabs_) {
+        const int index = static_cast<int>(tab);
+        QWidget *placeholder = tabs_->widget(index);
+        QWidget *page = BuildPage(tab);
+        const QString label = tabs_->tabText(index);
+        tabs_->removeTab(index);
+        tabs_->insertTab(index, page, label);
+        delete placeholder;
+    }
+    waitingTabs_.clear();
+    tabs_->setCurrentIndex(current);
 }
 
 void MainWindow::ShowStatusHint()

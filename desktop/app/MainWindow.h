@@ -1,5 +1,6 @@
-// The main window: ten topic pages on one tab strip, all built at start-up and kept for the whole
-// run; switching tabs only shows and hides them.
+// The main window: ten topic pages on one tab strip, built at start-up (or, for a quick first
+// paint, the first at once and the others just after) and kept for the whole run; switching tabs
+// only shows and hides them.
 #pragma once
 
 #include "pages/PageBook.h"
@@ -19,7 +20,12 @@ class ProblemPageWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // FirstTabFirst builds only the first tab's page; the other tabs hold empty placeholders
+    // until BuildOtherTabs (the program calls it after the window's first paint).
+    enum class StartUp { AllTabs, FirstTabFirst };
+    explicit MainWindow(QWidget *parent = nullptr, StartUp startUp = StartUp::AllTabs);
+    // Builds the pages of the tabs that wait; what the window then shows is what AllTabs shows.
+    void BuildOtherTabs();
 
     QTabWidget *TabWidget() const { return tabs_; }
     PageBook &Book() { return book_; }
@@ -60,6 +66,8 @@ private:
     // The status bar tells what the shown page needs next.
     void ShowStatusHint();
 
+    // The page of tab `tab` (a problem page's widget is kept in problemWidgets_).
+    QWidget *BuildPage(std::size_t tab);
     // The model onto every problem page's screen, and the shown tab onto the tab strip.
     void WriteAllToScreen();
     // The chart and graph pages as they were left, from files beside the session file.
@@ -70,6 +78,7 @@ private:
     QString sessionFile_;
     QTabWidget *tabs_ = nullptr;
     std::vector<ProblemPageWidget *> problemWidgets_; // by tab; nullptr for the other pages
+    std::vector<std::size_t> waitingTabs_; // tabs still holding a placeholder
     NotebookTab *notebook_ = nullptr;
     PracticeDialog *practice_ = nullptr;
 };

@@ -309,6 +309,47 @@ private slots:
         QCOMPARE(visited, expected);
     }
 
+    // The program builds the first tab at once and the other tabs and the session after the
+    // first paint: once built, the window is the one built whole.
+    void aWindowFinishedAfterItsFirstPaintIsTheWholeWindow()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("session"));
+        {
+            MainWindow window;
+            window.SetSessionFile(file);
+            Edit(window, 134)->setPlainText(QStringLiteral("x^2-1"));
+            window.TabWidget()->setCurrentIndex(4);
+            QVERIFY(window.SaveSession());
+        }
+        ResetSession();
+        MainWindow whole;
+        whole.SetSessionFile(file);
+        whole.RestoreSession();
+        ResetSession();
+        MainWindow quick(nullptr, MainWindow::StartUp::FirstTabFirst);
+        QVERIFY(quick.ProblemPageWidgetOf(129) != nullptr);
+        QVERIFY(quick.ProblemPageWidgetOf(134) == nullptr);
+        quick.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&quick));
+        quick.BuildOtherTabs();
+        quick.BuildOtherTabs(); // a second call builds nothing more
+        quick.SetSessionFile(file);
+        quick.RestoreSession();
+        QCOMPARE(quick.TabWidget()->count(), whole.TabWidget()->count());
+        for (int tab = 0; tab < whole.TabWidget()->count(); ++tab) {
+            QCOMPARE(quick.TabWidget()->tabText(tab), whole.TabWidget()->tabText(tab));
+            QCOMPARE(quick.TabWidget()->widget(tab)->metaObject()->className(),
+                whole.TabWidget()->widget(tab)->metaObject()->className());
+        }
+        QCOMPARE(quick.TabWidget()->currentIndex(), 4);
+        QCOMPARE(Edit(quick, 134)->toPlainText(), QStringLiteral("x^2-1"));
+        QCOMPARE(quick.statusBar()->currentMessage(), whole.statusBar()->currentMessage());
+        // The tab strip works as before: choosing a tab shows its page.
+        quick.TabWidget()->setCurrentIndex(0);
+        QCOMPARE(quick.TabWidget()->currentWidget(), quick.ProblemPageWidgetOf(129));
+    }
+
     void sessionComesBackAfterCloseAndADamagedOneIsIgnored()
     {
         QTemporaryDir dir;

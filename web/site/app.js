@@ -3,14 +3,17 @@
 // desktop, nothing here knows a rule of its own.
 import { Engine } from './engine.js';
 import { showAll, showFragments, showText } from './render.js';
-import { ChartsPage } from './charts.js';
-import { GraphPage } from './graph.js';
 import { OtherPages } from './others.js';
 import { NotebookHooks } from './notebook.js';
 
 const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
-// The pages that are not problem pages, by template: each builds its own section.
-const OTHER_PAGES = { 132: ChartsPage, 137: GraphPage };
+// The pages that are not problem pages, by template: each builds its own section. A page's code
+// is a module of its own, fetched when the page is first opened (and kept by the service worker
+// from then on), so the first visit downloads only the problem pages.
+const OTHER_PAGES = {
+  132: () => import('./charts.js').then((m) => m.ChartsPage),
+  137: () => import('./graph.js').then((m) => m.GraphPage),
+};
 const otherPages = {};
 const METHODS = ['提公因法', '应用公式法', '分组分解法', '十字相乘法', '配方法', '求根法', '待定系数法', '综合处理'];
 // The keys a phone keyboard lacks, first; the whole palette is behind 更多符号.
@@ -35,7 +38,7 @@ const els = {
   messageDialog: $('message-dialog'), messageText: $('message-text'),
 };
 
-let data = null; // tabs, types, symbols and help texts, written by the core at build time
+let data = null; // tabs, types and symbols, written by the core at build time
 let engine = null;
 let others = null; // 知识资料汇总, 自动出卷及测试 and share by link
 let busy = false;
@@ -349,29 +352,41 @@ function chooseType(type) {
 }
 
 // Shows the section of a page that is not a problem page, built on first use; or none.
-function showOtherPage(pageId) {
+let shownOther = 0; // the page last asked for, while its code may still be loading
+async function showOtherPage(pageId) {
+  shownOther = pageId;
   for (const other of Object.values(otherPages)) other.hide();
-  const Page = OTHER_PAGES[pageId];
-  els.page.hidden = Boolean(Page);
-  if (!Page) return;
-  if (!otherPages[pageId]) {
-    otherPages[pageId] = new Page(engine);
-    els.page.after(otherPages[pageId].section);
-  }
+  const load = OTHER_PAGES[pageId];
+  els.page.hidden = Boolean(load);
+  if (!load) return;
   for (const button of els.tabs.children) button.setAttribute('aria-selected', String(button.id === `tab-${pageId}`));
-  otherPages[pageId].showPage();
+  if (!otherPages[pageId]) {
+    let Page;
+    try {
+      Page = await load();
+    } catch {
+      // Offline, and the page was never opened before (so its code was never kept).
+      if (shownOther === pageId) showMessage('这一页还没有下载到本机，请连上网络后再打开。');
+      return;
+    }
+    if (!otherPages[pageId]) {
+      otherPages[pageId] = new Page(engine);
+      els.page.after(otherPages[pageId].section);
+    }
+  }
+  if (shownOther === pageId) otherPages[pageId].showPage();
 }
 
 async function selectTab(index) {
   if (busy) return;
   if (others.owns(data.tabs[index].page)) {
-    showOtherPage(0);
+    await showOtherPage(0);
     await others.show(data.tabs[index].page);
     return;
   }
   others.hide();
   state.tab = index;
-  showOtherPage(data.tabs[index].page);
+  await showOtherPage(data.tabs[index].page);
   if (!currentPage()) {
     saveSoon();
     return;
@@ -505,13 +520,23 @@ function buildMethods() {
   });
 }
 
-function showHelp() {
+// The help texts come with the first 帮助 (help.json), not with the page.
+let helpTexts = null;
+async function showHelp() {
   const pageId = currentPageId();
   const own = data.types.some((t) => t.type === state.type && t.page === pageId);
-  const help = data.help[`${pageId}:${own ? state.type : 0}`] || data.help[`${pageId}:0`];
-  els.helpCaption.textContent = help.caption;
-  els.helpBody.textContent = help.body;
-  els.helpDialog.showModal();
+  try {
+    helpTexts = helpTexts || fetch('help.json').then((response) => response.json());
+    const texts = await helpTexts;
+    const help = texts[`${pageId}:${own ? state.type : 0}`] || texts[`${pageId}:0`];
+    els.helpCaption.textContent = help.caption;
+    els.helpBody.textContent = help.body;
+  } catch {
+    helpTexts = null;
+    showMessage('帮助还没有下载到本机，请连上网络后再打开。');
+    return;
+  }
+  if (!els.helpDialog.open) els.helpDialog.showModal();
 }
 
 function closeTypeMenu() {

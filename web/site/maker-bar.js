@@ -98,13 +98,29 @@ export class MakerBar {
       el('form', { method: 'dialog', class: 'similar-buttons' }, addAll, el('button', { type: 'submit' }, '关闭')));
     document.body.append(this.dialog);
     this.made = [];
-    this.ready = this.load(kept);
+    // The maker lives in the whole core, which the first visit does not download before the first
+    // answer: its list of types is asked for when the pupil comes to the bar, or a while after start.
+    this.kept = kept;
+    this.loaded = false;
+    this.ready = null;
+    this.root.addEventListener('pointerenter', () => this.ensureLoaded());
+    this.root.addEventListener('focusin', () => this.ensureLoaded());
+    setTimeout(() => this.ensureLoaded(), 6000);
     window.qimbelMaker = this; // for the browser tests: the seed, and the maker's calls
+  }
+
+  ensureLoaded() {
+    if (!this.ready) this.ready = this.load(this.kept);
+    return this.ready;
   }
 
   async load(kept) {
     const answer = await this.ctx.engine.call('maker', [['types'], '']).catch(() => null);
-    if (!answer || answer.error) return;
+    if (!answer || answer.error) {
+      this.ready = null; // asked again on the next press
+      return;
+    }
+    this.loaded = true;
     for (const t of answer.types) this.types.set(t.type, t);
     this.level.replaceChildren(...answer.levels.map((name, i) => el('option', { value: String(i) }, name)));
     this.level.value = String(kept >= 0 && kept < answer.levels.length ? kept : 0);
@@ -114,9 +130,18 @@ export class MakerBar {
   // The buttons work for a type the maker serves; the level's meaning shows on 出一道题.
   update() {
     const type = this.types.get(this.ctx.type());
-    const off = !type || this.ctx.busy();
+    const off = (this.loaded && !type) || this.ctx.busy();
     for (const control of [this.level, this.make, this.again, this.similar]) control.disabled = off;
-    this.make.title = type ? type.levels[Number(this.level.value)] || '' : '这一类题目还不能出题';
+    this.make.title = type ? type.levels[Number(this.level.value)] || '' : this.loaded ? '这一类题目还不能出题' : '';
+  }
+
+  // True when the maker serves the page's type (its list fetched first); else says why not.
+  async served() {
+    await this.ensureLoaded();
+    if (this.types.get(this.ctx.type())) return true;
+    this.ctx.say(this.loaded ? '这一类题目还不能出题。' : '运算模块出错，请再试一次。');
+    this.update();
+    return false;
   }
 
   async call(words, text = '') {
@@ -145,6 +170,7 @@ export class MakerBar {
   }
 
   async makeOne() {
+    if (!(await this.served())) return;
     const problem = await this.makeProblem();
     if (!problem) return;
     this.last = this.insert(problem.lines);
@@ -152,6 +178,7 @@ export class MakerBar {
   }
 
   async makeAnother() {
+    if (!(await this.served())) return;
     const box = this.ctx.text;
     const last = this.last;
     const standing = (made) => made && made.type === this.ctx.type() && box.value.slice(made.at, made.at + made.text.length) === made.text;
@@ -169,6 +196,7 @@ export class MakerBar {
   }
 
   async showSimilar() {
+    if (!(await this.served())) return;
     const type = this.types.get(this.ctx.type());
     const box = this.ctx.text;
     const paragraph = type ? paragraphAt(box.value, box.selectionStart ?? 0) : null;

@@ -1,9 +1,6 @@
 // The tabs 知识资料汇总 and 自动出卷及测试, and share by link. The problem pages (app.js) hand
 // over the screen when one of these tabs is chosen, and open a shared page's problems when asked.
 import { el } from './dom.js';
-import { HandbookPage } from './handbook.js';
-import { KouSuanPage } from './kousuan.js';
-import { PaperPage } from './paper.js';
 import { MOST_FRAGMENT, offerLink, readFragment, shareLink } from './share.js';
 
 const LIBRARY = 153;
@@ -12,6 +9,13 @@ const KOUSUAN = 1218;
 const PAPER = 1217;
 const ZUJUAN = 'zujuan'; // 自动组卷 (zujuan.js, loaded when first shown)
 const SHOWN_STORE = 'qimbel.web.other';
+const KOUSUAN_STORE = 'qimbel.web.kousuan'; // kousuan.js: a practice in progress
+// Each part's code is fetched when the part is first shown (and kept by the service worker).
+const PARTS = {
+  library: () => import('./handbook.js').then((m) => m.HandbookPage),
+  kousuan: () => import('./kousuan.js').then((m) => m.KouSuanPage),
+  paper: () => import('./paper.js').then((m) => m.PaperPage),
+};
 
 // ctx: {engine, data, problemPage (the <main> of the problem pages), openProblems(page, type,
 // text), currentProblems(), say(text, ok)}.
@@ -34,9 +38,15 @@ export class OtherPages {
     this.say = say;
     const share = (kind) => async (fields, field) => say(
       await offerLink(shareLink(kind, fields), field, kind === 'handbook' ? '手册的同一处' : '同样的题目'), true);
-    this.library = new HandbookPage(ctx.data.library, share('handbook'));
-    this.kousuan = new KouSuanPage(ctx.engine, share('kousuan'), say);
-    this.paper = new PaperPage(ctx.engine, share('paper'), say);
+    // How each part is built once its code has come (see part()).
+    this.builders = {
+      library: (Page) => new Page(ctx.data.library, share('handbook')),
+      kousuan: (Page) => new Page(ctx.engine, share('kousuan'), say),
+      paper: (Page) => new Page(ctx.engine, share('paper'), say),
+    };
+    this.library = null;
+    this.kousuan = null;
+    this.paper = null;
 
     // 自动出卷及测试: the two programs' buttons, as on the desktop, each showing its program below.
     const programs = ctx.data.library.launchers.map((launcher) => {
@@ -48,14 +58,37 @@ export class OtherPages {
     programs[programs.length - 1].addEventListener('click', () => this.showProgram(ZUJUAN));
     this.shareZuJuan = share('paper2');
     this.launchers = el('div', { class: 'launchers', role: 'tablist' }, ...programs);
-    this.exercises = el('section', { class: 'exercises', hidden: '' }, this.launchers, this.kousuan.root, this.paper.root);
-    this.library.root.hidden = true;
-    // The printed pages of the two programs stand apart, so that printing shows nothing else.
-    this.root = el('main', { id: 'more', class: 'more', hidden: '' }, this.status, this.library.root, this.exercises,
-      this.kousuan.printHolder, this.paper.printHolder);
+    this.exercises = el('section', { class: 'exercises', hidden: '' }, this.launchers);
+    this.root = el('main', { id: 'more', class: 'more', hidden: '' }, this.status, this.exercises);
     ctx.problemPage.after(this.root);
     this.addProblemShare();
     window.addEventListener('hashchange', () => this.follow(window.location.hash));
+  }
+
+  // The part (library, kousuan or paper), its code fetched and built on first use; null when its
+  // code cannot be fetched (offline before the part was ever opened), which is said.
+  async part(name) {
+    if (!this[name]) {
+      let Page;
+      try {
+        Page = await PARTS[name]();
+      } catch {
+        this.say('这一部分还没有下载到本机，请连上网络后再打开。');
+        return null;
+      }
+      if (this[name]) return this[name];
+      const part = this.builders[name](Page);
+      part.root.hidden = true;
+      if (name === 'library') {
+        this.exercises.before(part.root);
+      } else {
+        this.exercises.append(part.root);
+        // The printed pages of the two programs stand apart, so that printing shows nothing else.
+        this.root.append(part.printHolder);
+      }
+      this[name] = part;
+    }
+    return this[name];
   }
 
   owns(page) {
@@ -69,7 +102,8 @@ export class OtherPages {
     }
     this.ctx.problemPage.hidden = true;
     this.root.hidden = false;
-    this.library.root.hidden = page !== LIBRARY;
+    if (page === LIBRARY) await this.part('library');
+    if (this.library) this.library.root.hidden = this.shown !== LIBRARY;
     this.exercises.hidden = page !== EXERCISES;
     if (page === EXERCISES && !this.program) await this.showProgram(KOUSUAN);
     try {
@@ -93,17 +127,35 @@ export class OtherPages {
   async showProgram(id) {
     this.program = id;
     for (const button of this.launchers.children) button.setAttribute('aria-selected', String(button.id === `launcher-${id}`));
-    this.kousuan.root.hidden = id !== KOUSUAN;
-    this.paper.root.hidden = id !== PAPER;
-    if (this.zujuan || id === ZUJUAN) (await this.loadZuJuan()).root.hidden = id !== ZUJUAN;
-    if (id === PAPER && !this.paper.paper) await this.paper.generate();
-    if (id === ZUJUAN && !this.zujuan.paper) await this.zujuan.chooseGrade(1).then((ok) => ok && this.zujuan.generate());
+    if (id === ZUJUAN) {
+      const zujuan = await this.loadZuJuan();
+      if (this.program !== id || !zujuan) return;
+      if (this.kousuan) this.kousuan.root.hidden = true;
+      if (this.paper) this.paper.root.hidden = true;
+      zujuan.root.hidden = false;
+      if (!zujuan.paper) await zujuan.chooseGrade(1).then((ok) => ok && zujuan.generate());
+      return;
+    }
+    const shown = await this.part(id === KOUSUAN ? 'kousuan' : 'paper');
+    if (this.program !== id) return;
+    if (this.zujuan) this.zujuan.root.hidden = true;
+    if (this.kousuan) this.kousuan.root.hidden = id !== KOUSUAN;
+    if (this.paper) this.paper.root.hidden = id === KOUSUAN;
+    if (shown && id !== KOUSUAN && !this.paper.paper) await this.paper.generate();
   }
 
+  // 自动组卷's code comes the first time it is shown, like the parts above.
   async loadZuJuan() {
     if (!this.zujuan) {
-      const { ZuJuanPage } = await import('./zujuan.js');
-      this.zujuan = this.zujuan || new ZuJuanPage(this.ctx.engine, this.shareZuJuan, this.say);
+      let ZuJuanPage;
+      try {
+        ({ ZuJuanPage } = await import('./zujuan.js'));
+      } catch {
+        this.say('这一部分还没有下载到本机，请连上网络后再打开。');
+        return null;
+      }
+      if (this.zujuan) return this.zujuan;
+      this.zujuan = new ZuJuanPage(this.ctx.engine, this.shareZuJuan, this.say);
       this.exercises.append(this.zujuan.root);
       this.root.append(this.zujuan.printHolder);
     }
@@ -113,7 +165,15 @@ export class OtherPages {
   // After start-up: a shared link wins; else the tab shown when the page was last closed.
   async start() {
     if (window.location.hash) return this.follow(window.location.hash);
-    const resumed = await this.kousuan.resume().catch(() => false);
+    let saved = false;
+    try {
+      saved = localStorage.getItem(KOUSUAN_STORE) !== null;
+    } catch {
+      saved = false;
+    }
+    // 口算's code is fetched at start only for a practice in progress.
+    const kousuan = saved ? await this.part('kousuan') : null;
+    const resumed = kousuan ? await kousuan.resume().catch(() => false) : false;
     if (this.owns(this.kept)) await this.show(this.kept);
     else if (resumed) this.ctx.say('上次的口算练习还没有做完：在“自动出卷及测试”里接着做。', true);
     return true;
@@ -138,12 +198,13 @@ export class OtherPages {
     }
     if (link.kind === 'handbook') {
       await this.show(LIBRARY);
-      return this.library.openByName(link.name('book'), link.name('at')) || refuse('链接中的手册找不到。');
+      return (this.library && this.library.openByName(link.name('book'), link.name('at'))) || refuse('链接中的手册找不到。');
     }
     await this.show(EXERCISES);
-    if (link.kind === 'paper2') return (await this.showProgram(ZUJUAN), await this.zujuan.open(link)) || refuse('链接中的试卷设置无法读取。');
+    if (link.kind === 'paper2') return (await this.showProgram(ZUJUAN), this.zujuan && await this.zujuan.open(link)) || refuse('链接中的试卷设置无法读取。');
     if (link.kind === 'kousuan') {
       await this.showProgram(KOUSUAN);
+      if (!this.kousuan) return false;
       this.kousuan.setSettings({
         ops: link.number('ops', 3), range: link.number('range', 20), table: link.number('table', 0),
         count: link.number('count', 20), blank: link.number('blank', 0), seed: link.number('seed', 1),
@@ -154,6 +215,7 @@ export class OtherPages {
     const scores = link.list('scores', 4);
     if (!counts || !scores) return refuse('链接中的试卷设置无法读取。');
     await this.showProgram(PAPER);
+    if (!this.paper) return false;
     return this.paper.open({
       grade: link.number('grade', 3), counts, scores, decimals: link.number('decimals', 0),
       hundred: link.number('hundred', 0), seed: link.number('seed', 1),

@@ -1,81 +1,212 @@
-// The same lines computed by the native qimbel-cli and by the site in headless chromium: the time
-// of the compute alone (in the browser, from pressing 再进行运算操作 to the text box being filled),
-// and the time from opening the page with a cold cache to the first worked solution.
-//   node web/tests/bench.cjs SITE_DIR QIMBEL_CLI PUPPETEER_DIR
+// How fast the browser edition is, against the native qimbel-cli on the same lines:
+//  - the first visit: the bytes over the wire (gzip, as a web server sends them) before the first
+//    worked solution and in all (with what the service worker keeps at install), and the time
+//    from opening the page with a cold cache to the first worked solution, with the CPU slowed
+//    4x through the DevTools protocol (a phone's speed);
+//  - every problem page: 400 lines of its golden inputs computed in chromium (from pressing
+//    再进行运算操作 to the text box being filled, and the worker's CPU time in that) against
+//    qimbel-cli's CPU time on them.
+//   node web/tests/bench.cjs SITE_DIR QIMBEL_CLI PUPPETEER_DIR [SLOWDOWN]
 const fs = require('fs');
+const http = require('http');
 const path = require('path');
+const zlib = require('zlib');
 const { execFileSync } = require('child_process');
-const serve = require('./server.cjs');
+const launch = require('./chromium.cjs');
+const { firstAnswer, idle, setText } = require('./page-steps.cjs');
 
-const [siteDir, cli, puppeteerDir] = process.argv.slice(2);
-const puppeteer = require(path.resolve(puppeteerDir, 'node_modules/puppeteer-core'));
-const source = path.join(__dirname, '../../tests/golden');
+const [siteDir, cli, puppeteerDir, slowdownArg] = process.argv.slice(2);
+const SLOWDOWN = Number(slowdownArg || 4);
+const LINES = 400;
+const golden = path.join(__dirname, '../../tests/golden');
 
-// Lines of the golden inputs of 有理数四则运算 and 一元一次方程, repeated to 400 lines each.
-function lines(area, type) {
-  const found = [];
-  for (const name of fs.readdirSync(path.join(source, area))) {
-    const dir = path.join(source, area, name);
-    const cmd = path.join(dir, 'cmd');
-    if (fs.existsSync(cmd) && fs.readFileSync(cmd, 'utf8').includes(`--type ${type} `)) {
-      found.push(...fs.readFileSync(path.join(dir, 'input.txt'), 'utf8').split('\n').filter((l) => l.trim()));
+const TYPES = {
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.json': 'application/json',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json', '.data': 'application/octet-stream',
+};
+
+// A static server that gzips every answer (level 9) and counts the bytes it sends, by file.
+function gzipServer(siteDir) {
+  const dir = path.resolve(siteDir);
+  const sent = [];
+  const zipped = new Map();
+  const server = http.createServer((req, res) => {
+    let name = decodeURIComponent(new URL(req.url, 'http://x').pathname).slice(1) || 'index.html';
+    const file = path.join(dir, name);
+    if (!file.startsWith(dir + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      res.writeHead(404);
+      res.end();
+      return;
     }
-  }
-  return Array.from({ length: 400 }, (_, i) => found[i % found.length]);
+    const modified = fs.statSync(file).mtime;
+    modified.setMilliseconds(0);
+    const since = req.headers['if-modified-since'];
+    if (since && new Date(since) >= modified) {
+      res.writeHead(304);
+      res.end();
+      sent.push({ name, bytes: 0, at: Date.now() });
+      return;
+    }
+    if (!zipped.has(file)) zipped.set(file, zlib.gzipSync(fs.readFileSync(file), { level: 9 }));
+    const body = zipped.get(file);
+    res.writeHead(200, {
+      'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream', 'Content-Encoding': 'gzip',
+      'Content-Length': body.length, 'Last-Modified': modified.toUTCString(),
+    });
+    res.end(body, () => sent.push({ name, bytes: body.length, at: Date.now() }));
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
+    url: `http://127.0.0.1:${server.address().port}/`, sent, stop: () => server.close(),
+  })));
 }
 
-function nativeMs(args, input, runs = 5) {
+// The golden input lines of each problem type of qimbel-cli (--type N, or --page 131).
+function goldenLines() {
+  const byArgs = new Map();
+  const walk = (dir) => {
+    for (const entry of fs.readdirSync(dir, { withFileTypes: true })) {
+      const full = path.join(dir, entry.name);
+      if (entry.isDirectory()) walk(full);
+      else if (entry.name === 'cmd') {
+        const cmd = fs.readFileSync(full, 'utf8');
+        const match = cmd.match(/--(type|page) (\d+)/);
+        if (!match || /--mark|--compute-only|--method/.test(cmd)) continue;
+        const key = `${match[1]} ${match[2]}`;
+        const lines = fs.readFileSync(path.join(dir, 'input.txt'), 'utf8').split('\n').filter((l) => l.trim());
+        byArgs.set(key, [...(byArgs.get(key) || []), ...lines]);
+      }
+    }
+  };
+  walk(golden);
+  return byArgs;
+}
+
+// qimbel-cli's CPU time (user + system) on `input`, in ms: the least of `runs`.
+function nativeCpuMs(args, input, runs = 5) {
+  // The children's time before the run is taken off: a python3 started through a wrapper script
+  // (pyenv) inherits the time of the wrapper's own children.
+  const script = 'import resource,subprocess,sys\n'
+    + 'cpu = lambda r: r.ru_utime + r.ru_stime\n'
+    + 'before = cpu(resource.getrusage(resource.RUSAGE_CHILDREN))\n'
+    + 'subprocess.run(sys.argv[1:], stdin=sys.stdin, stdout=subprocess.DEVNULL, check=True)\n'
+    + 'print((cpu(resource.getrusage(resource.RUSAGE_CHILDREN)) - before) * 1000)';
   let best = Infinity;
   for (let i = 0; i < runs; ++i) {
-    const start = process.hrtime.bigint();
-    execFileSync(cli, args, { input, maxBuffer: 1 << 30 });
-    best = Math.min(best, Number(process.hrtime.bigint() - start) / 1e6);
+    best = Math.min(best, Number(execFileSync('python3', ['-c', script, cli, ...args], { input, maxBuffer: 1 << 30 })));
   }
   return best;
 }
 
-(async () => {
-  const server = await serve(siteDir, 8931 + (process.pid % 50));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--disable-gpu'],
-  });
-  try {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    const started = Date.now();
-    await page.goto(server.url, { waitUntil: 'domcontentloaded' });
-    await page.waitForSelector('#page:not([hidden])');
-    await page.$eval('#text', (b) => { b.value = '1234567'; b.dispatchEvent(new Event('input')); });
-    await page.keyboard.down('Control');
-    await page.keyboard.press('Enter');
-    await page.keyboard.up('Control');
-    await page.waitForFunction(() => window.qimbelTextBox().includes('----'), { polling: 10 });
-    console.log(`first worked solution, cold cache: ${Date.now() - started} ms`);
-
-    for (const [area, type, tab] of [['arith', 20, 134], ['equations', 25, 135]]) {
-      const input = lines(area, type).join('\n');
-      const native = nativeMs(['--type', String(type)], input);
-      await page.click(`#tab-${tab}`);
-      await page.waitForFunction(() => !window.qimbelBusy());
-      await page.click(`#type-${type}`);
-      await page.waitForFunction(() => !window.qimbelBusy());
-      let best = Infinity;
-      for (let i = 0; i < 5; ++i) {
-        await page.$eval('#text', (b, v) => { b.value = v; b.dispatchEvent(new Event('input')); }, input);
-        await page.click('#check');
-        await page.waitForFunction(() => !window.qimbelBusy(), { polling: 5 });
-        const ms = await page.evaluate(async () => {
-          const start = performance.now();
-          document.getElementById('compute').click();
-          while (window.qimbelBusy()) await new Promise((r) => setTimeout(r, 1));
-          return performance.now() - start;
-        });
-        best = Math.min(best, ms);
-      }
-      console.log(`type ${type}, 400 lines: native ${native.toFixed(1)} ms (whole process), chromium ${best.toFixed(1)} ms (${(best / native).toFixed(2)}x)`);
+// Slows the page and each of its workers down `rate` times; returns the targets that refused.
+async function slowDown(page, rate) {
+  const refused = [];
+  const slow = async (client, what) => {
+    try {
+      await client.send('Emulation.setCPUThrottlingRate', { rate });
+    } catch {
+      refused.push(what);
     }
+  };
+  await slow(await page.createCDPSession(), 'page');
+  page.on('workercreated', (worker) => slow(worker.client, `worker ${path.basename(worker.url())}`));
+  return refused;
+}
+
+// Runs `action` (-> its wall time, ms) while tracing; returns it with the CPU time of the page's
+// workers (where the module computes) meanwhile, from the trace's thread times: a figure that a
+// loaded machine does not inflate.
+async function workerCpu(page, action) {
+  await page.tracing.start({ categories: ['toplevel'] });
+  const wall = await action();
+  const events = JSON.parse(Buffer.from(await page.tracing.stop()).toString('utf8')).traceEvents;
+  const workers = new Set(events.filter((e) => e.ph === 'M' && e.name === 'thread_name' && /DedicatedWorker/.test(e.args.name))
+    .map((e) => `${e.pid}:${e.tid}`));
+  const tasks = events.filter((e) => e.ph === 'X' && workers.has(`${e.pid}:${e.tid}`) && e.tdur !== undefined);
+  const outer = tasks.some((e) => e.name === 'ThreadControllerImpl::RunTask') ? 'ThreadControllerImpl::RunTask' : 'RunTask';
+  return { wall, cpu: tasks.filter((e) => e.name === outer).reduce((n, e) => n + e.tdur, 0) / 1000 };
+}
+
+const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+
+async function firstVisit(browser, server) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  page.setDefaultTimeout(600000); // slowed down on a busy machine
+  const refused = await slowDown(page, SLOWDOWN);
+  server.sent.length = 0;
+  const started = Date.now();
+  await firstAnswer(page, server.url);
+  const answered = Date.now();
+  const before = server.sent.filter((s) => s.at <= answered);
+  // The service worker's install (the files it keeps).
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await new Promise((r) => setTimeout(r, 500));
+  const all = [...server.sent];
+  await context.close();
+  const sum = (list) => list.reduce((n, s) => n + s.bytes, 0);
+  console.log(`first visit, ${SLOWDOWN}x slower CPU${refused.length ? ` (not slowed: ${refused.join(', ')})` : ''}:`);
+  console.log(`  first worked solution, cold cache: ${answered - started} ms`);
+  console.log(`  over the wire before it (gzip): ${kb(sum(before))} in ${before.length} files; the whole first visit: ${kb(sum(all))} in ${all.length} requests`);
+  const byName = new Map();
+  for (const s of all) byName.set(s.name, (byName.get(s.name) || 0) + s.bytes);
+  console.log(`  ${[...byName].sort((a, b) => b[1] - a[1]).map(([n, b]) => `${n} ${kb(b)}`).join(', ')}`);
+}
+
+async function pages(browser, server) {
+  const data = JSON.parse(fs.readFileSync(path.join(siteDir, 'data.json'), 'utf8'));
+  const lines = goldenLines();
+  const page = await (await browser.createBrowserContext()).newPage();
+  page.setDefaultTimeout(600000);
+  await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+  await page.waitForSelector('#page:not([hidden])');
+  await idle(page);
+  const ratios = [];
+  for (const pageId of [129, 130, 131, 133, 134, 135]) {
+    // The page's type with the most golden lines (the word problems: the page itself).
+    let args = ['--page', String(pageId)];
+    let type = 0;
+    if (!lines.has(`page ${pageId}`)) {
+      const own = data.types.filter((t) => t.page === pageId && t.enabled && lines.has(`type ${t.type}`));
+      own.sort((a, b) => lines.get(`type ${b.type}`).length - lines.get(`type ${a.type}`).length);
+      type = own[0].type;
+      args = ['--type', String(type)];
+    }
+    const found = lines.get(args.join(' ').slice(2));
+    const input = Array.from({ length: LINES }, (_, i) => found[i % found.length]).join('\n');
+    const native = nativeCpuMs(args, input);
+    await page.click(`#tab-${pageId}`);
+    await idle(page);
+    if (type) {
+      await page.click(`#type-${type}`);
+      await idle(page);
+    }
+    let best = { wall: Infinity, cpu: Infinity };
+    for (let i = 0; i < 3; ++i) {
+      await setText(page, input);
+      await page.click('#check');
+      await idle(page, 300000);
+      const timed = await workerCpu(page, () => page.evaluate(async () => {
+        const start = performance.now();
+        document.getElementById('compute').click();
+        while (window.qimbelBusy()) await new Promise((r) => setTimeout(r, 1));
+        return performance.now() - start;
+      }));
+      best = { wall: Math.min(best.wall, timed.wall), cpu: Math.min(best.cpu, timed.cpu) };
+    }
+    ratios.push(best.cpu / native);
+    console.log(`page ${pageId} (${args.join(' ')}), ${LINES} lines: qimbel-cli ${native.toFixed(1)} ms CPU; `
+      + `chromium ${best.wall.toFixed(1)} ms, of it the worker's CPU ${best.cpu.toFixed(1)} ms (${(best.cpu / native).toFixed(2)}x)`);
+  }
+  console.log(`slowest page against native, in CPU time: ${Math.max(...ratios).toFixed(2)}x`);
+}
+
+(async () => {
+  const server = await gzipServer(siteDir);
+  const browser = await launch(puppeteerDir);
+  try {
+    await firstVisit(browser, server);
+    await pages(browser, server);
   } finally {
     await browser.close();
     server.stop();

@@ -42,6 +42,8 @@ const PAPER = ['paper', 3, 20, 4, 4, 0, 1, 4, 5, 5, 0, 1, 2026];
 
 async function handbook(page) {
   await page.click('#tab-153');
+  // The library's code comes when the tab is first opened.
+  await page.waitForSelector('#book-1208');
   await page.click('#book-1208');
   await page.waitForFunction(() => {
     const doc = document.querySelector('#book-frame').contentDocument;
@@ -194,6 +196,7 @@ async function shares(context, page) {
   check(await opened.$eval('#text', (b) => b.value) === lines
     && await opened.$eval('#type-22', (b) => b.getAttribute('aria-pressed')) === 'true', 'a problems link opens the page, its type and its lines');
   await opened.click('#tab-153');
+  await opened.waitForSelector('#book-1206');
   await opened.click('#book-1206');
   await shot(opened, 'handbook-390x844.png');
   const sideways = await opened.evaluate(() => document.documentElement.scrollWidth > window.innerWidth);

@@ -10,7 +10,7 @@ const { execFileSync } = require('child_process');
 const zlib = require('zlib');
 const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
-const { idle, setText } = require('./page-steps.cjs');
+const { firstAnswer, idle, setText } = require('./page-steps.cjs');
 
 const [siteDir, cli, puppeteerDir, shotDir] = process.argv.slice(2);
 
@@ -159,14 +159,8 @@ runChecks('web browser', async () => {
 
     // Cold: from opening the page to the first worked solution.
     const started = Date.now();
-    await page.goto(server.url, { waitUntil: 'domcontentloaded' });
-    await page.waitForSelector('#page:not([hidden])');
-    await setText(page, '1234567');
-    await page.keyboard.down('Control');
-    await page.keyboard.press('Enter');
-    await page.keyboard.up('Control');
+    await firstAnswer(page, server.url);
     await idle(page);
-    await page.waitForFunction(() => window.qimbelTextBox().includes('----'));
     console.log(`first worked solution, cold: ${Date.now() - started} ms`);
 
     // Each page: type, check, compute, read.
@@ -190,16 +184,45 @@ runChecks('web browser', async () => {
     await idle(page);
     check((await page.$eval('#text', (b) => b.value)).includes('3x＋5＝20'), 'the text of a page is kept over a reload');
 
-    // Offline, from the service worker.
+    // Offline, from the service worker. The first visit keeps only the problem pages' files; the
+    // graph page's code, the whole core and the help texts are kept when first opened (here,
+    // online, before going offline).
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.reload({ waitUntil: 'domcontentloaded' });
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const firstKept = await page.evaluate(async () => {
+      const cache = await caches.open((await caches.keys()).find((k) => k.startsWith('qimbel-')));
+      return (await cache.keys()).map((r) => new URL(r.url).pathname.split('/').pop());
+    });
+    check(firstKept.includes('qimbel-pages.wasm') && !firstKept.includes('qimbel.wasm') && !firstKept.includes('graph.js'),
+      'the first visit keeps the problem pages\' module, not the whole core nor other pages\' code');
+    await page.waitForSelector('#page:not([hidden])');
+    await page.click('#tab-137');
+    await page.waitForSelector('#graph-picture [data-kind]');
+    await page.click('#tab-135');
+    await idle(page);
+    await page.click('#help');
+    await page.waitForFunction(() => document.getElementById('help-dialog').open);
+    const helpOnline = await page.$eval('#help-body', (b) => b.textContent);
+    await page.$eval('#help-dialog', (d) => d.close());
     await page.setOfflineMode(true);
     await page.reload({ waitUntil: 'domcontentloaded' });
     await page.waitForSelector('#page:not([hidden])');
     const offline = await solve(page, PROBLEMS[1]);
     check(same(offline, native([...PROBLEMS[1].args], PROBLEMS[1].line)),
       'offline: page 130 computes from the kept files');
+    await page.click('#tab-135');
+    await idle(page);
+    await page.click('#help');
+    await page.waitForFunction(() => document.getElementById('help-dialog').open);
+    check(helpOnline !== '' && await page.$eval('#help-body', (b) => b.textContent) === helpOnline,
+      'offline: the help text opened before is kept');
+    await page.$eval('#help-dialog', (d) => d.close());
+    await page.click('#tab-137');
+    const drawn = await page.waitForSelector('#graph-picture [data-kind]', { timeout: 30000 }).then(() => true, () => false);
+    check(drawn, 'offline: the graph page opened before draws (its code and the whole core kept)');
+    await page.click('#tab-135');
+    await idle(page);
     await page.setOfflineMode(false);
 
     // 1,000 lines: the main thread's longest task.

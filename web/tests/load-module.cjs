@@ -1,9 +1,10 @@
-// Loads the built WebAssembly module under Node: load(wasmDir) -> Promise of the API.
+// Loads a built WebAssembly module under Node: load(wasmDir, name = 'qimbel' (the whole core) or
+// 'qimbel-pages') -> Promise of the API.
 const path = require('path');
 const QimbelApi = require('../site/qimbel-api.js');
 
-module.exports = async function load(wasmDir) {
-  const factory = require(path.resolve(wasmDir, 'qimbel.js'));
+module.exports = async function load(wasmDir, name = 'qimbel') {
+  const factory = require(path.resolve(wasmDir, `${name}.js`));
   const module = await factory({ locateFile: (file) => path.resolve(wasmDir, file), print() {}, printErr() {} });
   return QimbelApi(module);
 };

@@ -1,7 +1,12 @@
 // make-site.mjs SITE_SOURCES WASM_DIR OUT [HANDBOOKS]: writes the static site. The page's own files are
-// copied, the module beside them; data.json holds what the page shows before the module has
-// loaded (tabs, type buttons, symbol palette, help texts), written by the module itself; sw.js
-// gets the list of every file and a version that changes with any of them.
+// copied, the modules beside them; data.json holds what the page shows before the module has
+// loaded (tabs, type buttons, symbol palette), help.json the help texts, both written by the
+// module itself; sw.js gets the files of the first visit (kept at install), the other files
+// (kept when first fetched) and a version that changes with any of them.
+//
+// The first visit is index.html, what it links, the scripts its scripts import statically
+// (import ... from './x.js'), and FIRST_FETCHED. A page's code imported with import() when the
+// page is first opened is not downloaded before that.
 import { createHash } from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -13,7 +18,10 @@ const require = createRequire(import.meta.url);
 fs.rmSync(out, { recursive: true, force: true });
 fs.mkdirSync(out, { recursive: true });
 fs.cpSync(sources, out, { recursive: true });
-for (const file of ['qimbel.js', 'qimbel.wasm', 'qimbel.data']) fs.copyFileSync(path.join(wasmDir, file), path.join(out, file));
+// What the worker loads at once and app.js fetches at start.
+const FIRST_FETCHED = ['data.json', 'worker.js', 'qimbel-api.js', 'qimbel-pages.js', 'qimbel-pages.wasm', 'qimbel-pages.data'];
+
+for (const file of ['qimbel.js', 'qimbel.wasm', 'qimbel.data', 'qimbel-pages.js', 'qimbel-pages.wasm', 'qimbel-pages.data']) fs.copyFileSync(path.join(wasmDir, file), path.join(out, file));
 // The handbooks of 知识资料汇总, as built for the desktop, under zhishi/.
 if (handbooks) {
   fs.mkdirSync(path.join(out, 'zhishi'));
@@ -31,7 +39,9 @@ for (const tab of tables.tabs) {
   for (const type of [0, ...own.map((t) => t.type)]) help[`${tab.page}:${type}`] = api.help(tab.page, type);
 }
 const library = api.sheets(['handbooks']);
-fs.writeFileSync(path.join(out, 'data.json'), JSON.stringify({ ...tables, help, library }));
+fs.writeFileSync(path.join(out, 'data.json'), JSON.stringify({ ...tables, library }));
+// Fetched at the first 帮助.
+fs.writeFileSync(path.join(out, 'help.json'), JSON.stringify(help));
 
 // Every file of the site, for the service worker to keep.
 const files = [];
@@ -43,10 +53,29 @@ const walk = (dir) => {
   }
 };
 walk(out);
+// index.html's own links, then the static imports of every script among them, transitively.
+// The page under both its names (a bookmark may hold either).
+const first = new Set([...FIRST_FETCHED, 'index.html']);
+const html = fs.readFileSync(path.join(out, 'index.html'), 'utf8');
+const pending = [...html.matchAll(/(?:href|src)="([^":#?]+)"/g)].map((m) => m[1]);
+while (pending.length) {
+  const file = path.posix.normalize(pending.pop());
+  if (first.has(file) || !files.includes(file)) continue;
+  first.add(file);
+  if (file.endsWith('.js')) {
+    const script = fs.readFileSync(path.join(out, file), 'utf8');
+    for (const m of script.matchAll(/^\s*(?:import|export)\s[^;]*?\sfrom\s+'\.\/([^']+)'/gm)) pending.push(path.posix.join(path.posix.dirname(file), m[1]));
+  }
+}
+const missing = FIRST_FETCHED.filter((file) => !files.includes(file));
+if (missing.length) throw new Error(`make-site: not in the site: ${missing.join(', ')}`);
+const later = files.filter((file) => !first.has(file));
+
 const hash = createHash('sha256');
 for (const file of files) hash.update(file).update(fs.readFileSync(path.join(out, file)));
 const sw = fs.readFileSync(path.join(out, 'sw.js'), 'utf8')
   .replace("'__VERSION__'", JSON.stringify(hash.digest('hex').slice(0, 16)))
-  .replace("['__FILES__']", JSON.stringify(['./', ...files]));
+  .replace("['__FILES__']", JSON.stringify(['./', ...files.filter((file) => first.has(file))]))
+  .replace("['__LATER__']", JSON.stringify(later));
 fs.writeFileSync(path.join(out, 'sw.js'), sw);
-console.log(`site: ${files.length + 1} files in ${out}`);
+console.log(`site: ${files.length + 1} files in ${out}, ${first.size + 1} of them kept at install`);

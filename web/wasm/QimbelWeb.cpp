@@ -3,7 +3,6 @@
 // everywhere in the core, they are GBK with CR LF. Every call writes its answer (JSON) into one
 // buffer that JavaScript reads through qw_result_data / qw_result_size before the next call.
 #include "marking/MarkWorking.h"
-#include "pages/Headless.h"
 #include "pages/HelpWindowText.h"
 #include "pages/PageBook.h"
 #include "pages/PageTextLimit.h"
@@ -41,28 +40,6 @@ extern "C" {
 // The JSON of the last call.
 EMSCRIPTEN_KEEPALIVE const char *qw_result_data() { return qimbel::web::LastResult().data(); }
 EMSCRIPTEN_KEEPALIVE int qw_result_size() { return static_cast<int>(qimbel::web::LastResult().size()); }
-
-// What qimbel-cli does: `args` are its arguments, one per line; the text is the standard input.
-// {"text": ..., "messages": [...]} or {"error": ...}.
-EMSCRIPTEN_KEEPALIVE const char *qw_headless(const char *args, int argsSize, const char *text, int textSize)
-{
-    const qimbel::HeadlessArgs parsed = qimbel::ParseHeadlessArgs(Words(args, argsSize));
-    if (!parsed.request)
-        return Finish("{\"error\":" + Quote(parsed.error) + "}");
-    const std::string_view input(text, static_cast<std::size_t>(textSize));
-    std::string gbk;
-    if (parsed.request->gbk) {
-        gbk = std::string(input);
-    } else {
-        std::optional<std::string> converted = ToTextBox(input);
-        if (!converted)
-            return Finish("{\"error\":" + Quote(Refusal(input)) + "}");
-        gbk = std::move(*converted);
-    }
-    std::vector<std::string> messages;
-    const std::string out = qimbel::RunHeadless(*parsed.request, gbk, &messages);
-    return Finish("{\"text\":" + QuoteGbk(out) + ",\"messages\":" + QuoteMessages(messages) + "}");
-}
 
 // The tabs, the problem types and the symbol palette, as the desktop builds its pages from them.
 EMSCRIPTEN_KEEPALIVE const char *qw_tables()
@@ -181,6 +158,9 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
         page.Check();
         page.Compute(progress);
         break;
+#ifndef QIMBEL_WEB_PAGES_ONLY
+    // 批改我的解答, 下一步检查 and 提示: only in the whole core (the worker sends them there), so
+    // that the problem pages' module goes without the marking code.
     case 10:
         page.Mark();
         break;
@@ -190,6 +170,7 @@ EMSCRIPTEN_KEEPALIVE const char *qw_page(int action, int pageId, int type, int o
     case 12:
         page.Hint();
         break;
+#endif
     default:
         return Finish("{\"error\":\"unknown action\"}");
     }
