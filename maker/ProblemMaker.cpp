@@ -36,7 +36,9 @@ std::optional<maker::Candidate> Draw(int type, MakerLevel level, SeededRandom &r
         return made;
     if (auto made = maker::MakeNumbers(type, level, random))
         return made;
-    return maker::MakeMore(type, level, random);
+    if (auto made = maker::MakeMore(type, level, random))
+        return made;
+    return maker::MakeKnowledge(type, level, random);
 }
 
 const MakerLevel kLevels[] = {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan};
