@@ -797,6 +797,31 @@ TEST(MakerLevels, EachLevelMakesWhatTheTableSays)
         {31, MakerLevel::TuoZhan, any, [](const MadeProblem &p) { return p.answer == "无解"; }},
         {30, MakerLevel::JiChu, [&](const MadeProblem &p) { return !flipped(p); }, any},
         {30, MakerLevel::TiGao, flipped, any},
+        {1, MakerLevel::JiChu, [](const MadeProblem &p) { return Len(p.line) <= 4; }, has("0")},
+        {1, MakerLevel::TiGao, [](const MadeProblem &p) { return Len(p.line) >= 5 && Len(p.line) <= 8; },
+            [](const MadeProblem &p) { return Contains(p.answer, "零"); }},
+        {1, MakerLevel::TuoZhan, any, has(".")},
+        {2, MakerLevel::TuoZhan, any, has("亿")},
+        {6, MakerLevel::JiChu, [](const MadeProblem &p) { return SplitOn(p.answer, "=")[0].size() < 8; }, any},
+        {6, MakerLevel::TiGao,
+            [](const MadeProblem &p) { // three amounts: a compound one on one side
+                int runs = 0;
+                for (std::size_t i = 0; i < p.answer.size(); ++i)
+                    runs += std::isdigit(static_cast<unsigned char>(p.answer[i])) != 0
+                        && (i == 0 || std::isdigit(static_cast<unsigned char>(p.answer[i - 1])) == 0);
+                return runs == 3;
+            },
+            [](const MadeProblem &p) { return SplitOn(p.line, "()").size() == 3; }},
+        {6, MakerLevel::TuoZhan, any, [](const MadeProblem &p) { return Contains(p.answer, "."); }},
+        {14, MakerLevel::TiGao, any, [](const MadeProblem &p) { return Right(p.answer, 1) == "0"; }},
+        {14, MakerLevel::TuoZhan, any, has("亿位")},
+        {16, MakerLevel::JiChu, [](const MadeProblem &p) { return Contains(p.line, "奇数") || Contains(p.line, "偶数"); },
+            any},
+        {16, MakerLevel::TiGao, any, has("的因数")},
+        {16, MakerLevel::TuoZhan, any, has("/")},
+        {17, MakerLevel::JiChu, has("平均数"), any},
+        {17, MakerLevel::TiGao, [](const MadeProblem &p) { return !Contains(p.line, "平均数"); }, has("众数")},
+        {17, MakerLevel::TuoZhan, any, has("方差")},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::to_string(row.type) + " " + MakerLevelName(row.level));
@@ -869,6 +894,16 @@ TEST(MakerProof, AcceptsTheRightAnswerOnly)
         {32, "3+()＝10", "3＋(7)＝10", "3＋(13)＝10"},
         {28, "x＋y＝5；xy＝6", "x1＝3，y1＝2；x2＝2，y2＝3", "x1＝3，y1＝2"},
         {33, "1,3,5,7,(),11", "1，3，5，7，(9)，11", "1，3，5，7，(8)，11"},
+        {1, "30050", "三万零五十", "三万五十"},
+        {1, "4006.05", "四千零六点零五", "四千零六点五"},
+        {2, "四亿零三十万", "400300000", "430000000"},
+        {6, "3千米500米＝()米", "3千米500米=3500米", "3千米500米=3050米"},
+        {6, "2050克＝()千克()克", "2050克=2千克50克", "2050克=2千克5克"},
+        {14, "2.996精确到百分位", "3.00", "3.0"},
+        {14, "38465000四舍五入到万位", "38470000", "38460000"},
+        {16, "2,9,15,17,21；哪些是质数？", "2,17", "2,9,17"},
+        {17, "3,5,7,9,6；这组数据的平均数是()。", "6", "5"},
+        {17, "2,4,4,8；这组数据的方差是()。", "4.75", "5"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.line);
