@@ -5,12 +5,16 @@
 #include "marking/ExactExpression.h"
 #include "solver/GbkText.h"
 #include "solver/Solver.h"
+#include "wordproblems/FormulaFile.h"
+#include "wordproblems/FormulaText.h"
 
 #include <algorithm>
 
 namespace qimbel::maker {
 
 namespace {
+
+const std::string kUnknownValue = wordproblems::kUnknown;
 
 // The last non-empty line of a routine's text.
 std::string LastLine(const std::string &text)
@@ -239,6 +243,8 @@ std::string RoutineText(int type, const std::string &line, int level)
             return solver.ErCiFangChengZu(equations, letters, level);
         return type == 26 ? solver.FangChengZu(equations, letters) : solver.BuDengShiZu(equations, letters);
     }
+    case kWordProblemType:
+        return solver.GongShiJieTi(line, wordproblems::FormulaFolder(solver.GetLuJing()));
     case 1:
         return solver.ShuDeDuFa(line, level);
     case 2:
@@ -373,6 +379,12 @@ std::optional<std::string> AnswerOfText(int type, const std::string &routine)
         return last;
     case 6:
         return Contains(last, "=") && !Contains(last, "()") ? std::optional<std::string>(last) : std::nullopt;
+    case kWordProblemType:
+        // 答：宽是5米。
+        for (const std::string &each : Lines(routine))
+            if (Left(each, Len("答：")) == "答：" && Right(each, Len("。")) == "。" && !Contains(each, kUnknownValue))
+                return Mid(each, Len("答："), Len(each) - Len("答：") - Len("。"));
+        return std::nullopt;
     case 16:
     case 17: {
         // The picked numbers after 答案为：, or the statistic in the question's "()".
@@ -491,6 +503,7 @@ bool SameAnswer(int type, const Candidate &made, const std::string &routine)
     case 6:
     case 14:
     case 16:
+    case kWordProblemType:
         return AnswerOfText(type, routine) == made.answer;
     case 17: {
         // The same value: the routine writes six decimals at most, the maker's answer is exact.

@@ -22,4 +22,7 @@ std::optional<Candidate> MakeMore(int type, MakerLevel level, SeededRandom &rand
 // 数的读法, 数的写法, 单位转换, 近似数, 数的基本性质, 数据统计初步.
 std::optional<Candidate> MakeKnowledge(int type, MakerLevel level, SeededRandom &random);
 
+// 小学应用题 (type 0, the word problems of the formula files).
+std::optional<Candidate> MakeWordProblem(MakerLevel level, SeededRandom &random);
+
 } // namespace qimbel::maker

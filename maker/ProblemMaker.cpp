@@ -30,6 +30,8 @@ std::uint64_t StreamOf(std::uint64_t seed, int type, int level)
 
 std::optional<maker::Candidate> Draw(int type, MakerLevel level, SeededRandom &random)
 {
+    if (type == kWordProblemType)
+        return maker::MakeWordProblem(level, random);
     if (auto made = maker::MakeEquation(type, level, random))
         return made;
     if (auto made = maker::MakeExpression(type, level, random))

@@ -21,6 +21,10 @@
 #include <set>
 
 namespace qimbel {
+
+// A word problem checked with the formulas written out by hand (WordProblemMakerTest.cpp).
+void CheckWordProblem(const MadeProblem &made);
+
 namespace {
 
 // The equation with its relation sign made "＝".
@@ -255,6 +259,9 @@ void CheckExactly(const MadeProblem &made)
     const std::string &line = made.line;
     const std::string &answer = made.answer;
     switch (made.type) {
+    case kWordProblemType:
+        CheckWordProblem(made);
+        break;
     case 7:
     case 8:
     case 11:
