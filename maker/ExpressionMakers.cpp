@@ -86,6 +86,9 @@ std::optional<Candidate> Mixed(MakerLevel level, SeededRandom &random)
         const long long a = random.Between(10, 100);
         const long long b = random.Between(2, 12);
         const long long c = random.Between(2, 12);
+        // Every number written and every result within 100.
+        if (b * c > 100 || ((shape == 0 || shape == 2) && a + (shape == 0 ? b * c : c) > 100))
+            return std::nullopt;
         switch (shape) {
         case 0:
             return Candidate {Number(a) + "＋" + Number(b) + "×" + Number(c), Number(a + b * c)};
