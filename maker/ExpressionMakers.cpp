@@ -214,7 +214,9 @@ std::optional<Candidate> Rationals(MakerLevel level, SeededRandom &random)
         return Candidate {
             Number(a) + "×" + Bracketed(b) + "－" + Bracketed(d * q) + "÷" + Bracketed(d), Number(a * b - q)};
     }
-    const long long base = Sign(random) * random.Between(2, 3);
+    // One draw a statement: the order of two draws in one expression is the compiler's choice.
+    const long long sign = Sign(random);
+    const long long base = sign * random.Between(2, 3);
     const long long power = random.Between(2, 3);
     long long value = 1;
     for (long long i = 0; i < power; ++i)

@@ -71,15 +71,22 @@ std::optional<std::pair<std::string, std::string>> NumberWithReading(MakerLevel 
 {
     std::string whole;
     std::string decimals;
+    // One draw a statement, the count of digits before the digits.
     if (level == MakerLevel::JiChu) {
-        whole = DigitsWithZeros(random, random.Between(3, 4));
+        const long long count = random.Between(3, 4);
+        whole = DigitsWithZeros(random, count);
     } else if (level == MakerLevel::TiGao) {
-        whole = DigitsWithZeros(random, random.Between(5, 8));
+        const long long count = random.Between(5, 8);
+        whole = DigitsWithZeros(random, count);
     } else if (random.Chance(1, 2)) {
-        whole = DigitsWithZeros(random, random.Between(9, 12));
+        const long long count = random.Between(9, 12);
+        whole = DigitsWithZeros(random, count);
     } else {
-        whole = random.Chance(1, 3) ? "0" : DigitsWithZeros(random, random.Between(1, 3));
-        decimals = DigitsWithZeros(random, random.Between(1, 3));
+        const bool zero = random.Chance(1, 3);
+        const long long count = zero ? 0 : random.Between(1, 3);
+        whole = zero ? "0" : DigitsWithZeros(random, count);
+        const long long places = random.Between(1, 3);
+        decimals = DigitsWithZeros(random, places);
         // The first decimal may be 0 (3.05); the last is not.
         decimals[0] = random.Chance(1, 3) ? '0' : decimals[0];
         if (decimals.back() == '0')
@@ -278,8 +285,9 @@ std::optional<std::vector<long long>> DifferentWholes(SeededRandom &random, long
 std::optional<Candidate> Properties(MakerLevel level, SeededRandom &random)
 {
     if (level != MakerLevel::TuoZhan) {
+        const long long count = random.Between(7, 10);
         const std::optional<std::vector<long long>> numbers
-            = DifferentWholes(random, random.Between(7, 10), 1, level == MakerLevel::JiChu ? 30 : 60);
+            = DifferentWholes(random, count, 1, level == MakerLevel::JiChu ? 30 : 60);
         if (!numbers)
             return std::nullopt;
         std::string question;
