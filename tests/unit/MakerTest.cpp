@@ -968,6 +968,9 @@ TEST(MakerSimilar, KeepsTheShapeOfTheTypedLine)
         {20, "-1/2+1/3", [](const MadeProblem &p) { return Contains(p.answer, "/"); }},
         {26, "2x+y=5, x-y=1", [](const MadeProblem &p) { return Contains(p.line, "；"); }},
         {21, "(x+1)(x-2)", [](const MadeProblem &p) { return Contains(p.answer, "x^2"); }},
+        {1, "30050", [](const MadeProblem &p) { return Len(p.line) == 5; }},
+        {2, "三万零五十", [](const MadeProblem &p) { return Len(p.answer) == 5 && !Contains(p.answer, "."); }},
+        {6, "3千米500米=()米", [](const MadeProblem &p) { return Contains(p.line, "千米") && Right(p.line, Len("()米")) == "()米"; }},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.typed);
@@ -990,7 +993,7 @@ TEST(MakerSimilar, KeepsTheShapeOfTheTypedLine)
         EXPECT_TRUE(made.problems.empty()) << unreadable;
         EXPECT_FALSE(made.refusal.empty()) << unreadable;
     }
-    EXPECT_FALSE(Similar(1, "12345", 3, 1).refusal.empty());
+    EXPECT_FALSE(Similar(19, "12345", 3, 1).refusal.empty()); // no type 19
     // Counts beyond the cap are cut, never a hang.
     EXPECT_LE(MakeProblems(25, MakerLevel::JiChu, 1000000, 1).problems.size(), 500u);
     EXPECT_TRUE(MakeProblems(25, MakerLevel::JiChu, -3, 1).problems.empty());
