@@ -62,9 +62,9 @@ BENCHMARK(BM_PaperWithKey)->Unit(benchmark::kMillisecond);
 void BM_PrimaryPaperWithKey(benchmark::State &state)
 {
     qimbel::PaperRequest request {"六年级数学测试卷",
-        {{1, qimbel::MakerLevel::TiGao, 5, 2}, {6, qimbel::MakerLevel::TiGao, 6, 3}, {14, qimbel::MakerLevel::TiGao, 5, 2},
-            {16, qimbel::MakerLevel::TiGao, 3, 4}, {17, qimbel::MakerLevel::TuoZhan, 3, 6},
-            {qimbel::kWordProblemType, qimbel::MakerLevel::TuoZhan, 8, 4}},
+        {{1, qimbel::MakerLevel::TiGao, 5, 2}, {6, qimbel::MakerLevel::TiGao, 6, 3},
+            {14, qimbel::MakerLevel::TiGao, 5, 2}, {16, qimbel::MakerLevel::TiGao, 3, 4},
+            {17, qimbel::MakerLevel::TuoZhan, 3, 6}, {qimbel::kWordProblemType, qimbel::MakerLevel::TuoZhan, 8, 4}},
         1, true};
     for (auto _ : state) {
         qimbel::MadePaper paper = qimbel::MakePaper(request);

@@ -205,8 +205,8 @@ void LayOutProblems(const PaperLayout &layout, const TextMeasure &measure, doubl
                     const bool lastLine = k + 1 == lines[c].size();
                     pages.Page().runs.push_back(PaperRun {columnWidth * static_cast<double>(c), y,
                         measure.Width(piece, PaperFont::Problem), columnWidth * static_cast<double>(c + 1),
-                        lastLine ? std::min(rowSpace, height - y - problemLine) : 0, piece, PaperFont::Problem,
-                        true, false});
+                        lastLine ? std::min(rowSpace, height - y - problemLine) : 0, piece, PaperFont::Problem, true,
+                        false});
                 }
             pages.Down(std::min(text + rowSpace, pages.Room()));
         }

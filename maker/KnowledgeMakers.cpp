@@ -207,7 +207,8 @@ std::string WithPlaces(long long scaled, long long places)
     if (places == 0)
         return digits;
     if (static_cast<long long>(digits.size()) <= places)
-        digits = std::string(static_cast<std::size_t>(places + 1 - static_cast<long long>(digits.size())), '0') + digits;
+        digits
+            = std::string(static_cast<std::size_t>(places + 1 - static_cast<long long>(digits.size())), '0') + digits;
     return digits.substr(0, digits.size() - static_cast<std::size_t>(places)) + "."
         + digits.substr(digits.size() - static_cast<std::size_t>(places));
 }
@@ -245,8 +246,8 @@ std::optional<Candidate> Rounding(MakerLevel level, SeededRandom &random)
     const long long rounded = scaled / unit + ((scaled / (unit / 10)) % 10 >= 5 ? 1 : 0);
     if (negative && rounded == 0)
         return std::nullopt;
-    return Candidate {sign + WithPlaces(scaled, places) + keyword + kDecimalPlaceNames[target],
-        sign + WithPlaces(rounded, target)};
+    return Candidate {
+        sign + WithPlaces(scaled, places) + keyword + kDecimalPlaceNames[target], sign + WithPlaces(rounded, target)};
 }
 
 // 数的基本性质 and 数据统计初步: a list of numbers and a question about it, parted by "；" (the list is
@@ -270,7 +271,8 @@ bool IsPrime(long long n)
 }
 
 // Different whole numbers from low to high, in the order drawn.
-std::optional<std::vector<long long>> DifferentWholes(SeededRandom &random, long long count, long long low, long long high)
+std::optional<std::vector<long long>> DifferentWholes(
+    SeededRandom &random, long long count, long long low, long long high)
 {
     std::vector<long long> numbers;
     for (long long i = 0; i < count; ++i) {
@@ -403,8 +405,8 @@ std::optional<Candidate> Statistics(MakerLevel level, SeededRandom &random)
     if (level == MakerLevel::TiGao) {
         if (random.Chance(1, 2)) {
             const std::size_t middle = sorted.size() / 2;
-            const Rational median = sorted.size() % 2 == 1 ? Whole(sorted[middle])
-                                                           : Ratio(sorted[middle - 1] + sorted[middle], 2);
+            const Rational median
+                = sorted.size() % 2 == 1 ? Whole(sorted[middle]) : Ratio(sorted[middle - 1] + sorted[middle], 2);
             return Candidate {list + "；这组数据的中位数是()。", ValueText(median)};
         }
         // One number stands most often, at least twice.

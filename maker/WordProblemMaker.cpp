@@ -80,8 +80,8 @@ const std::map<std::string, File> &ReadFiles()
                 const std::string &text = read.formulas[i];
                 if (wordproblems::FormulaPower(text) != 1)
                     continue;
-                file.formulas.push_back(
-                    {wordproblems::FormulaHead(text), wordproblems::FormulaInputs(text), wordproblems::FormulaBody(text)});
+                file.formulas.push_back({wordproblems::FormulaHead(text), wordproblems::FormulaInputs(text),
+                    wordproblems::FormulaBody(text)});
             }
             if (!file.formulas.empty())
                 files[row.name] = file;
@@ -216,9 +216,9 @@ std::map<std::string, int> Reached(const File &file, std::map<std::string, Ratio
 // quantities their own.
 std::string UnitOf(const std::string &quantity, const std::string &length)
 {
-    static const std::map<std::string, std::string> everyday = {{"路程", "千米"}, {"速度", "千米/小时"},
-        {"时间", "小时"}, {"工作总量", "个"}, {"工作效率", "个/小时"}, {"工作时间", "小时"}, {"总价", "元"},
-        {"单价", "元"}, {"数量", ""}};
+    static const std::map<std::string, std::string> everyday
+        = {{"路程", "千米"}, {"速度", "千米/小时"}, {"时间", "小时"}, {"工作总量", "个"}, {"工作效率", "个/小时"},
+            {"工作时间", "小时"}, {"总价", "元"}, {"单价", "元"}, {"数量", ""}};
     if (const auto known = everyday.find(quantity); known != everyday.end())
         return known->second;
     if (Contains(quantity, "体积"))
@@ -244,7 +244,8 @@ bool Clean(const Rational &value, int places)
 std::optional<Candidate> MakeWordProblem(MakerLevel level, SeededRandom &random)
 {
     const std::map<std::string, File> &files = ReadFiles();
-    const FileRow &row = Files()[static_cast<std::size_t>(random.Between(0, static_cast<long long>(Files().size()) - 1))];
+    const FileRow &row
+        = Files()[static_cast<std::size_t>(random.Between(0, static_cast<long long>(Files().size()) - 1))];
     const auto found = files.find(row.name);
     // 3.14 makes decimals: the circles come at 提高 and 拓展.
     if (found == files.end() || (row.pi && level == MakerLevel::JiChu))

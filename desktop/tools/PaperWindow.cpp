@@ -1,7 +1,7 @@
 #include "desktop/tools/PaperWindow.h"
 
-#include "desktop/pages/GbkBridge.h"
 #include "desktop/chuti/ShiJuanPrinter.h"
+#include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/SaveFolder.h"
 #include "desktop/pages/TextBoxFont.h"

@@ -15,15 +15,15 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>

@@ -17,7 +17,7 @@ constexpr double kHeight = 757;
 
 double SizeOf(PaperFont font)
 {
-    return font == PaperFont::Title ? 16
+    return font == PaperFont::Title  ? 16
         : font == PaperFont::Heading ? 12
         : font == PaperFont::Problem ? 13
         : font == PaperFont::Key     ? 9.5
@@ -105,8 +105,10 @@ TEST(MadePaperLayout, EveryGradesPaperAndLongWordProblems)
     // Word problems wider than the page, lists with their questions, and a last problem that
     // would stand alone.
     for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-        const MadePaper paper = MakePaper({"六年级", {{kWordProblemType, MakerLevel::TuoZhan, 6, 5}, {17, MakerLevel::TuoZhan, 4, 5},
-            {16, MakerLevel::TiGao, 4, 5}, {6, MakerLevel::TiGao, 5 + static_cast<int>(seed % 5), 2}}, seed, true});
+        const MadePaper paper = MakePaper({"六年级",
+            {{kWordProblemType, MakerLevel::TuoZhan, 6, 5}, {17, MakerLevel::TuoZhan, 4, 5},
+                {16, MakerLevel::TiGao, 4, 5}, {6, MakerLevel::TiGao, 5 + static_cast<int>(seed % 5), 2}},
+            seed, true});
         if (paper.refusal.empty())
             ExpectSoundLayout(paper, "六年级 " + std::to_string(seed));
     }

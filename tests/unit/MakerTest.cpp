@@ -546,14 +546,13 @@ void CheckExactly(const MadeProblem &made)
         ASSERT_TRUE(a && b);
         EXPECT_TRUE(maker::SameValue(*a, *b));
         // The blanks' units, in order.
-        EXPECT_EQ(Solver().GetTiHuan(Mid(line, Find(line, "＝") + Len("＝")), "()", ""),
-            [&] {
-                std::string units;
-                for (std::size_t i = 0; i < sides[1].size(); ++i)
-                    if (!std::isdigit(static_cast<unsigned char>(sides[1][i])) && sides[1][i] != '.')
-                        units += sides[1][i];
-                return units;
-            }());
+        EXPECT_EQ(Solver().GetTiHuan(Mid(line, Find(line, "＝") + Len("＝")), "()", ""), [&] {
+            std::string units;
+            for (std::size_t i = 0; i < sides[1].size(); ++i)
+                if (!std::isdigit(static_cast<unsigned char>(sides[1][i])) && sides[1][i] != '.')
+                    units += sides[1][i];
+            return units;
+        }());
         break;
     }
     case 14: {
@@ -822,8 +821,8 @@ TEST(MakerLevels, EachLevelMakesWhatTheTableSays)
         {6, MakerLevel::TuoZhan, any, [](const MadeProblem &p) { return Contains(p.answer, "."); }},
         {14, MakerLevel::TiGao, any, [](const MadeProblem &p) { return Right(p.answer, 1) == "0"; }},
         {14, MakerLevel::TuoZhan, any, has("亿位")},
-        {16, MakerLevel::JiChu, [](const MadeProblem &p) { return Contains(p.line, "奇数") || Contains(p.line, "偶数"); },
-            any},
+        {16, MakerLevel::JiChu,
+            [](const MadeProblem &p) { return Contains(p.line, "奇数") || Contains(p.line, "偶数"); }, any},
         {16, MakerLevel::TiGao, any, has("的因数")},
         {16, MakerLevel::TuoZhan, any, has("/")},
         {17, MakerLevel::JiChu, has("平均数"), any},
@@ -970,7 +969,8 @@ TEST(MakerSimilar, KeepsTheShapeOfTheTypedLine)
         {21, "(x+1)(x-2)", [](const MadeProblem &p) { return Contains(p.answer, "x^2"); }},
         {1, "30050", [](const MadeProblem &p) { return Len(p.line) == 5; }},
         {2, "三万零五十", [](const MadeProblem &p) { return Len(p.answer) == 5 && !Contains(p.answer, "."); }},
-        {6, "3千米500米=()米", [](const MadeProblem &p) { return Contains(p.line, "千米") && Right(p.line, Len("()米")) == "()米"; }},
+        {6, "3千米500米=()米",
+            [](const MadeProblem &p) { return Contains(p.line, "千米") && Right(p.line, Len("()米")) == "()米"; }},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.typed);

@@ -31,57 +31,72 @@ struct Shape {
 const std::map<std::string, Shape> &Shapes()
 {
     static const std::map<std::string, Shape> shapes = {
-        {"长方形", {{"长", "宽"}, [](Values &v) {
-                        v["面积"] = Mul(v["长"], v["宽"]);
-                        v["周长"] = Mul(R(2), Add(v["长"], v["宽"]));
-                    }}},
-        {"正方形", {{"边长"}, [](Values &v) {
-                        v["面积"] = Mul(v["边长"], v["边长"]);
-                        v["周长"] = Mul(R(4), v["边长"]);
-                    }}},
+        {"长方形",
+            {{"长", "宽"},
+                [](Values &v) {
+                    v["面积"] = Mul(v["长"], v["宽"]);
+                    v["周长"] = Mul(R(2), Add(v["长"], v["宽"]));
+                }}},
+        {"正方形",
+            {{"边长"},
+                [](Values &v) {
+                    v["面积"] = Mul(v["边长"], v["边长"]);
+                    v["周长"] = Mul(R(4), v["边长"]);
+                }}},
         {"三角形", {{"底", "高"}, [](Values &v) { v["面积"] = Mul(Mul(v["底"], v["高"]), R(1, 2)); }}},
         {"平行四边形", {{"底", "高"}, [](Values &v) { v["面积"] = Mul(v["底"], v["高"]); }}},
-        {"梯形", {{"上底", "下底", "高"},
-                     [](Values &v) { v["面积"] = Mul(Mul(Add(v["上底"], v["下底"]), v["高"]), R(1, 2)); }}},
-        {"长方体", {{"长", "宽", "高"}, [](Values &v) {
-                        const Rational a = v["长"], b = v["宽"], h = v["高"];
-                        v["底面积"] = Mul(a, b);
-                        v["体积"] = Mul(Mul(a, b), h);
-                        v["表面积"] = Mul(R(2), Add(Add(Mul(a, b), Mul(a, h)), Mul(b, h)));
-                        v["棱长总和"] = Mul(R(4), Add(Add(a, b), h));
-                    }}},
-        {"正方体", {{"棱长"}, [](Values &v) {
-                        const Rational a = v["棱长"];
-                        v["底面积"] = Mul(a, a);
-                        v["表面积"] = Mul(R(6), Mul(a, a));
-                        v["体积"] = Mul(Mul(a, a), a);
-                        v["棱长总和"] = Mul(R(12), a);
-                    }}},
+        {"梯形",
+            {{"上底", "下底", "高"},
+                [](Values &v) { v["面积"] = Mul(Mul(Add(v["上底"], v["下底"]), v["高"]), R(1, 2)); }}},
+        {"长方体",
+            {{"长", "宽", "高"},
+                [](Values &v) {
+                    const Rational a = v["长"], b = v["宽"], h = v["高"];
+                    v["底面积"] = Mul(a, b);
+                    v["体积"] = Mul(Mul(a, b), h);
+                    v["表面积"] = Mul(R(2), Add(Add(Mul(a, b), Mul(a, h)), Mul(b, h)));
+                    v["棱长总和"] = Mul(R(4), Add(Add(a, b), h));
+                }}},
+        {"正方体",
+            {{"棱长"},
+                [](Values &v) {
+                    const Rational a = v["棱长"];
+                    v["底面积"] = Mul(a, a);
+                    v["表面积"] = Mul(R(6), Mul(a, a));
+                    v["体积"] = Mul(Mul(a, a), a);
+                    v["棱长总和"] = Mul(R(12), a);
+                }}},
         {"行程", {{"速度", "时间"}, [](Values &v) { v["路程"] = Mul(v["速度"], v["时间"]); }}},
         {"工程", {{"工作效率", "工作时间"}, [](Values &v) { v["工作总量"] = Mul(v["工作效率"], v["工作时间"]); }}},
         {"总价", {{"单价", "数量"}, [](Values &v) { v["总价"] = Mul(v["单价"], v["数量"]); }}},
-        {"圆", {{"半径"}, [](Values &v) {
-                     const Rational r = v["半径"];
-                     v["直径"] = Mul(R(2), r);
-                     v["周长"] = Mul(Mul(R(2), kPi), r);
-                     v["面积"] = Mul(kPi, Mul(r, r));
-                 }}},
-        {"圆柱", {{"底面半径", "高"}, [](Values &v) {
-                       const Rational r = v["底面半径"], h = v["高"];
-                       v["底面直径"] = Mul(R(2), r);
-                       v["底面周长"] = Mul(Mul(R(2), kPi), r);
-                       v["底面积"] = Mul(kPi, Mul(r, r));
-                       v["侧面积"] = Mul(v["底面周长"], h);
-                       v["表面积"] = Add(v["侧面积"], Mul(R(2), v["底面积"]));
-                       v["体积"] = Mul(v["底面积"], h);
-                   }}},
-        {"圆锥", {{"底面半径", "高"}, [](Values &v) {
-                       const Rational r = v["底面半径"], h = v["高"];
-                       v["底面直径"] = Mul(R(2), r);
-                       v["底面周长"] = Mul(Mul(R(2), kPi), r);
-                       v["底面积"] = Mul(kPi, Mul(r, r));
-                       v["体积"] = Mul(Mul(v["底面积"], h), R(1, 3));
-                   }}},
+        {"圆",
+            {{"半径"},
+                [](Values &v) {
+                    const Rational r = v["半径"];
+                    v["直径"] = Mul(R(2), r);
+                    v["周长"] = Mul(Mul(R(2), kPi), r);
+                    v["面积"] = Mul(kPi, Mul(r, r));
+                }}},
+        {"圆柱",
+            {{"底面半径", "高"},
+                [](Values &v) {
+                    const Rational r = v["底面半径"], h = v["高"];
+                    v["底面直径"] = Mul(R(2), r);
+                    v["底面周长"] = Mul(Mul(R(2), kPi), r);
+                    v["底面积"] = Mul(kPi, Mul(r, r));
+                    v["侧面积"] = Mul(v["底面周长"], h);
+                    v["表面积"] = Add(v["侧面积"], Mul(R(2), v["底面积"]));
+                    v["体积"] = Mul(v["底面积"], h);
+                }}},
+        {"圆锥",
+            {{"底面半径", "高"},
+                [](Values &v) {
+                    const Rational r = v["底面半径"], h = v["高"];
+                    v["底面直径"] = Mul(R(2), r);
+                    v["底面周长"] = Mul(Mul(R(2), kPi), r);
+                    v["底面积"] = Mul(kPi, Mul(r, r));
+                    v["体积"] = Mul(Mul(v["底面积"], h), R(1, 3));
+                }}},
     };
     return shapes;
 }
@@ -184,7 +199,8 @@ TEST(WordProblemMaker, EveryFileAndLevelMakesProvedProblems)
                     const std::string working = maker::RoutineText(kWordProblemType, problem.line);
                     int results = 0;
                     for (const std::string &line : maker::Lines(working))
-                        results += Contains(line, "＝") && !Left(line, Len("＝")).empty() && Left(line, Len("＝")) != "＝";
+                        results
+                            += Contains(line, "＝") && !Left(line, Len("＝")).empty() && Left(line, Len("＝")) != "＝";
                     EXPECT_GE(results, 2) << working;
                 }
             }
@@ -194,8 +210,10 @@ TEST(WordProblemMaker, EveryFileAndLevelMakesProvedProblems)
     // Every formula file serves.
     EXPECT_EQ(files.size(), Shapes().size());
     // A made answer the routine does not give is refused.
-    EXPECT_TRUE(maker::Proved(kWordProblemType, {"〖长方形〗一个长方形的长是8米，宽是5米，面积是多少平方米？", "面积是40平方米"}));
-    EXPECT_FALSE(maker::Proved(kWordProblemType, {"〖长方形〗一个长方形的长是8米，宽是5米，面积是多少平方米？", "面积是13平方米"}));
+    EXPECT_TRUE(maker::Proved(
+        kWordProblemType, {"〖长方形〗一个长方形的长是8米，宽是5米，面积是多少平方米？", "面积是40平方米"}));
+    EXPECT_FALSE(maker::Proved(
+        kWordProblemType, {"〖长方形〗一个长方形的长是8米，宽是5米，面积是多少平方米？", "面积是13平方米"}));
 }
 
 } // namespace
