@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace qimbel::shijuan {
 
@@ -143,7 +144,10 @@ std::vector<std::string> ProblemLines(const std::string &text, const TextMeasure
     return fitting;
 }
 
-void LayOutProblems(const PaperLayout &layout, const TextMeasure &measure, double width, double height, Pages &pages)
+// With `pullBack`, the row before the paper's last goes to a new page, so that the last problem
+// does not stand alone on the last page (the first layout put it there).
+void LayOutProblems(
+    const PaperLayout &layout, const TextMeasure &measure, double width, double height, Pages &pages, bool pullBack)
 {
     const double problemLine = measure.LineHeight(PaperFont::Problem);
     const double headingLine = measure.LineHeight(PaperFont::Heading);
@@ -174,12 +178,14 @@ void LayOutProblems(const PaperLayout &layout, const TextMeasure &measure, doubl
             return room * problemLine;
         };
         std::vector<std::vector<std::string>> lines;
+        // The row that goes to a new page with the last one (with its heading when it is the first).
+        const bool pullFirst = pullBack && lastSection && rows == 2;
 
         // A heading stays with the first row of its section.
         const double before = 0.5 * headingLine;
         const double firstSpace = rows > 0 ? rowOf(0, lines) : 0;
         const double firstRow = (lines.empty() ? 1 : static_cast<double>(lines[0].size())) * problemLine + firstSpace;
-        if (pages.Room() < before + headingLine + firstRow && pages.Y() > 0)
+        if ((pages.Room() < before + headingLine + firstRow || pullFirst) && pages.Y() > 0)
             pages.NewPage(false);
         else
             pages.Down(std::min(before, pages.Room()));
@@ -190,7 +196,9 @@ void LayOutProblems(const PaperLayout &layout, const TextMeasure &measure, doubl
             const double text = static_cast<double>(lines[0].size()) * problemLine;
             const bool lastRow = lastSection && r + 1 == rows;
             double rowSpace = space;
-            if (pages.Room() < text + space) {
+            if (pullBack && lastSection && r >= 1 && r + 2 == rows && pages.Y() > 0) {
+                pages.NewPage(false);
+            } else if (pages.Room() < text + space) {
                 // The last row of the paper needs only half its room to work: the rest of the page
                 // is room too. A lone last problem goes back to the page before where it fits so.
                 if (lastRow && pages.Room() >= text + space / 2)
@@ -272,11 +280,29 @@ void LayOutKey(const PaperLayout &layout, const TextMeasure &measure, double hei
 
 std::vector<PaperPage> LayOutPages(const PaperLayout &layout, const TextMeasure &measure, double width, double height)
 {
-    Pages pages(measure, width, height);
-    pages.NewPage(false);
-    for (const LayoutLine &line : layout.head)
-        pages.Line(line.text, line.font, true);
-    LayOutProblems(layout, measure, width, height, pages);
+    const auto layOut = [&](bool pullBack) {
+        Pages pages(measure, width, height);
+        pages.NewPage(false);
+        for (const LayoutLine &line : layout.head)
+            pages.Line(line.text, line.font, true);
+        LayOutProblems(layout, measure, width, height, pages, pullBack);
+        return pages;
+    };
+    // The last problem alone on a page of its own (no heading, nothing else): once more, with the
+    // row before it on that page too.
+    const auto lone = [](Pages &laid) {
+        if (laid.All().size() < 2)
+            return false;
+        int problems = 0;
+        bool heading = false;
+        for (const PaperRun &run : laid.Page().runs) {
+            problems += run.problem ? 1 : 0;
+            heading = heading || run.heading;
+        }
+        return problems == 1 && !heading;
+    };
+    Pages first = layOut(false);
+    Pages pages = lone(first) ? layOut(true) : std::move(first);
     LayOutKey(layout, measure, height, pages);
     return pages.All();
 }
