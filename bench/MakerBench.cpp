@@ -58,4 +58,22 @@ void BM_PaperWithKey(benchmark::State &state)
 }
 BENCHMARK(BM_PaperWithKey)->Unit(benchmark::kMillisecond);
 
+// A 30-problem primary paper of the 基础知识 kinds and word problems with its worked key.
+void BM_PrimaryPaperWithKey(benchmark::State &state)
+{
+    qimbel::PaperRequest request {"六年级数学测试卷",
+        {{1, qimbel::MakerLevel::TiGao, 5, 2}, {6, qimbel::MakerLevel::TiGao, 6, 3},
+            {14, qimbel::MakerLevel::TiGao, 5, 2}, {16, qimbel::MakerLevel::TiGao, 3, 4},
+            {17, qimbel::MakerLevel::TuoZhan, 3, 6}, {qimbel::kWordProblemType, qimbel::MakerLevel::TuoZhan, 8, 4}},
+        1, true};
+    for (auto _ : state) {
+        qimbel::MadePaper paper = qimbel::MakePaper(request);
+        if (paper.problems.size() != 30)
+            state.SkipWithError(paper.refusal.empty() ? "no paper" : "refused");
+        benchmark::DoNotOptimize(paper);
+        ++request.seed;
+    }
+}
+BENCHMARK(BM_PrimaryPaperWithKey)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -236,6 +236,7 @@ list(APPEND QIMBEL_CORE_SOURCES
   generators/ShiJuanDaAn.cpp
   generators/ShiJuanWenBen.cpp
   generators/ShiJuanBanMian.cpp
+  generators/ZuJuanBanMian.cpp
 )
 # generators/: the 口算练习生成器 (mental arithmetic): problems, practice, printed sheets
 list(APPEND QIMBEL_CORE_SOURCES

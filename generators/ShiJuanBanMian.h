@@ -43,4 +43,29 @@ struct PaperPage {
 // area of width × height.
 std::vector<PaperPage> LayOutPaper(const ShiJuan &paper, const TextMeasure &measure, double width, double height);
 
+// Any paper to lay out the same way: its lines at the top, its sections, its key.
+struct LayoutLine {
+    std::string text;
+    PaperFont font = PaperFont::Body;
+};
+
+struct LayoutSection {
+    std::string heading;
+    std::vector<std::string> problems; // as printed, numbered
+    std::vector<double> room; // the lines of room to work below each problem
+    int most = 3; // the most problems side by side
+    std::vector<std::vector<std::string>> key; // the key's lines of each problem
+    bool keyGap = true; // half a line after each problem's key
+};
+
+struct PaperLayout {
+    std::vector<LayoutLine> head; // centred at the top of the first page
+    std::vector<LayoutSection> sections;
+    std::string keyTitle;
+};
+
+// A problem wider than the page stands on lines of its own, cut after its clause marks (，), so
+// that no line of it is cut inside a clause; only a clause wider than the page is cut elsewhere.
+std::vector<PaperPage> LayOutPages(const PaperLayout &layout, const TextMeasure &measure, double width, double height);
+
 } // namespace qimbel::shijuan

@@ -26,7 +26,8 @@ std::optional<Candidate> PrimaryEquation(MakerLevel level, SeededRandom &random)
         line = Number(a) + "(x＋" + Number(b) + ")＝" + Number(a * (x + b));
     else {
         const long long c = random.Between(1, a - 1);
-        line = Number(a) + "x－" + Number(c) + "x＝" + Number((a - c) * x);
+        // x, not 1x, as a textbook writes it.
+        line = Number(a) + "x－" + (c == 1 ? std::string() : Number(c)) + "x＝" + Number((a - c) * x);
     }
     if (level != MakerLevel::JiChu && a * x - b < 0)
         return std::nullopt;

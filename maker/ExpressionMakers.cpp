@@ -86,6 +86,9 @@ std::optional<Candidate> Mixed(MakerLevel level, SeededRandom &random)
         const long long a = random.Between(10, 100);
         const long long b = random.Between(2, 12);
         const long long c = random.Between(2, 12);
+        // Every number written and every result within 100.
+        if (b * c > 100 || ((shape == 0 || shape == 2) && a + (shape == 0 ? b * c : c) > 100))
+            return std::nullopt;
         switch (shape) {
         case 0:
             return Candidate {Number(a) + "＋" + Number(b) + "×" + Number(c), Number(a + b * c)};
@@ -211,7 +214,9 @@ std::optional<Candidate> Rationals(MakerLevel level, SeededRandom &random)
         return Candidate {
             Number(a) + "×" + Bracketed(b) + "－" + Bracketed(d * q) + "÷" + Bracketed(d), Number(a * b - q)};
     }
-    const long long base = Sign(random) * random.Between(2, 3);
+    // One draw a statement: the order of two draws in one expression is the compiler's choice.
+    const long long sign = Sign(random);
+    const long long base = sign * random.Between(2, 3);
     const long long power = random.Between(2, 3);
     long long value = 1;
     for (long long i = 0; i < power; ++i)

@@ -5,12 +5,16 @@
 #include "marking/ExactExpression.h"
 #include "solver/GbkText.h"
 #include "solver/Solver.h"
+#include "wordproblems/FormulaFile.h"
+#include "wordproblems/FormulaText.h"
 
 #include <algorithm>
 
 namespace qimbel::maker {
 
 namespace {
+
+const std::string kUnknownValue = wordproblems::kUnknown;
 
 // The last non-empty line of a routine's text.
 std::string LastLine(const std::string &text)
@@ -239,6 +243,25 @@ std::string RoutineText(int type, const std::string &line, int level)
             return solver.ErCiFangChengZu(equations, letters, level);
         return type == 26 ? solver.FangChengZu(equations, letters) : solver.BuDengShiZu(equations, letters);
     }
+    case kWordProblemType:
+        return solver.GongShiJieTi(line, wordproblems::FormulaFolder(solver.GetLuJing()));
+    case 1:
+        return solver.ShuDeDuFa(line, level);
+    case 2:
+        return solver.ShuDeXieFa(line, level);
+    case 6:
+        return solver.DanWeiZhuanHuan(line, level);
+    case 14:
+        return solver.GetJinSiZhi(line, level);
+    case 16:
+    case 17: {
+        // As the page: the list first (at the highest index), then the question; 数的基本性质 is
+        // answered at the level of the bare result.
+        StringArray lines;
+        for (const std::string &each : Split(line, "；"))
+            lines.InsertAt(0, each);
+        return solver.ShuDeXingZhi(lines, type == 16 ? 1 : level);
+    }
     case 3:
         return solver.BeiShu(line);
     case 5:
@@ -350,7 +373,31 @@ std::optional<std::string> AnswerOfText(int type, const std::string &routine)
     case 5:
     case 13:
     case 24:
+    case 1:
+    case 2:
+    case 14:
         return last;
+    case 6:
+        return Contains(last, "=") && !Contains(last, "()") ? std::optional<std::string>(last) : std::nullopt;
+    case kWordProblemType:
+        // 答：宽是5米。
+        for (const std::string &each : Lines(routine))
+            if (Left(each, Len("答：")) == "答：" && Right(each, Len("。")) == "。" && !Contains(each, kUnknownValue))
+                return Mid(each, Len("答："), Len(each) - Len("答：") - Len("。"));
+        return std::nullopt;
+    case 16:
+    case 17: {
+        // The picked numbers after 答案为：, or the statistic in the question's "()".
+        if (const int p = Find(last, "答案为："); p >= 0) {
+            const std::string list = Trim(Mid(last, p + Len("答案为：")));
+            return list.empty() ? std::nullopt : std::optional<std::string>(list);
+        }
+        const int open = Find(last, "(");
+        const int close = open < 0 ? -1 : Find(last, ")", open);
+        if (close <= open + 1)
+            return std::nullopt;
+        return Mid(last, open + 1, close - open - 1);
+    }
     case 32:
     case 33:
         return Contains(last, "(") ? std::optional<std::string>(last) : std::nullopt;
@@ -451,7 +498,18 @@ bool SameAnswer(int type, const Candidate &made, const std::string &routine)
     case 24:
     case 32:
     case 33:
+    case 1:
+    case 2:
+    case 6:
+    case 14:
+    case 16:
+    case kWordProblemType:
         return AnswerOfText(type, routine) == made.answer;
+    case 17: {
+        // The same value: the routine writes six decimals at most, the maker's answer is exact.
+        const std::optional<std::string> answer = AnswerOfText(type, routine);
+        return answer && SameNumber(*answer, made.answer);
+    }
     case 13: {
         // The same power of ten and the same mantissa (the routine may write 3.400000 for 3.4).
         const std::string answer = AnswerOfText(type, routine).value_or("");

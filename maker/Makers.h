@@ -19,4 +19,10 @@ std::optional<Candidate> MakeNumbers(int type, MakerLevel level, SeededRandom &r
 // 两个数的大小比较, 科学记数法, 一列数的大小排序, 分式四则运算.
 std::optional<Candidate> MakeMore(int type, MakerLevel level, SeededRandom &random);
 
+// 数的读法, 数的写法, 单位转换, 近似数, 数的基本性质, 数据统计初步.
+std::optional<Candidate> MakeKnowledge(int type, MakerLevel level, SeededRandom &random);
+
+// 小学应用题 (type 0, the word problems of the formula files).
+std::optional<Candidate> MakeWordProblem(MakerLevel level, SeededRandom &random);
+
 } // namespace qimbel::maker

@@ -73,6 +73,13 @@ std::vector<std::string> WorkingLines(const std::string &text)
     return lines;
 }
 
+MadePaper Refused(const std::string &why)
+{
+    MadePaper refused;
+    refused.refusal = why;
+    return refused;
+}
+
 } // namespace
 
 std::string GradeName(int grade) { return grade >= 1 && grade <= 9 ? kGrades[grade - 1] : ""; }
@@ -127,44 +134,58 @@ MadePaper MakePaper(const PaperRequest &request)
         count += kind.count;
     }
     if (request.kinds.empty() || request.kinds.size() > kMostKinds || count > kMostProblems)
-        return {{}, {}, {}, "请选择题型，每张试卷最多" + std::to_string(kMostProblems) + "道题。"};
+        return Refused("请选择题型，每张试卷最多" + std::to_string(kMostProblems) + "道题。");
     for (const PaperKind &kind : request.kinds)
         if (!CanMake(kind.type) || kind.count < 1 || kind.points < 1)
-            return {{}, {}, {}, "第" + std::to_string(kind.type) + "类题目还不能出题。"};
+            return Refused("第" + std::to_string(kind.type) + "类题目还不能出题。");
     if (total != 100)
-        return {{}, {}, {}, "各题分数加起来是" + std::to_string(total) + "分，满分应是100分。"};
+        return Refused("各题分数加起来是" + std::to_string(total) + "分，满分应是100分。");
 
     const std::string seed = std::to_string(request.seed);
-    made.paper = request.title + "\r\n试卷编号：" + seed + "　　满分：100分　　姓名：________　　得分：________\r\n";
-    made.key = request.title + "　答案（试卷编号：" + seed + "）\r\n";
+    made.title = request.title;
+    made.info = "试卷编号：" + seed + "　　满分：100分　　姓名：________　　得分：________";
+    made.keyTitle = request.title + "　答案（试卷编号：" + seed + "）";
+    made.paper = made.title + "\r\n" + made.info + "\r\n";
+    made.key = made.keyTitle + "\r\n";
     int number = 0;
     for (std::size_t k = 0; k < request.kinds.size(); ++k) {
         const PaperKind &kind = request.kinds[k];
         // Each kind draws from a stream of its own, so a change to one kind keeps the others.
         const MadeProblems problems = MakeProblems(kind.type, kind.level, kind.count, request.seed * 131 + k);
         if (static_cast<int>(problems.problems.size()) < kind.count)
-            return {{}, {}, {}, TypeName(kind.type) + "：" + problems.refusal};
+            return Refused(TypeName(kind.type) + "：" + problems.refusal);
         const std::string heading = std::string(kNumerals[k]) + "、" + TypeName(kind.type) + "·"
             + MakerLevelName(kind.level) + "（每题" + std::to_string(kind.points) + "分，共"
             + std::to_string(kind.points * kind.count) + "分）";
         made.paper += "\r\n" + heading + "\r\n";
+        MadePaperSection section;
+        section.heading = heading;
         made.key += "\r\n" + std::string(kNumerals[k]) + "、" + TypeName(kind.type) + "·" + MakerLevelName(kind.level)
             + "\r\n";
         for (const MadeProblem &problem : problems.problems) {
             ++number;
             const std::string shown = Solver().GetTiHuan(problem.line, "；", "　　");
-            made.paper += std::to_string(number) + "．" + shown + "\r\n";
-            for (int i = RoomFor(kind.type, problem.line); i > 0; --i)
+            const std::string numbered = std::to_string(number) + "．" + shown;
+            const int room = RoomFor(kind.type, problem.line);
+            made.paper += numbered + "\r\n";
+            for (int i = room; i > 0; --i)
                 made.paper += "\r\n";
+            std::vector<std::string> key;
             if (request.workedKey) {
-                made.key += std::to_string(number) + "．" + shown + "\r\n";
+                key.push_back(numbered);
                 for (const std::string &line : WorkingLines(MadeSolution(kind.type, problem.line)))
-                    made.key += "    " + line + "\r\n";
+                    key.push_back("    " + line);
             } else {
-                made.key += std::to_string(number) + "．" + problem.answer + "\r\n";
+                key.push_back(std::to_string(number) + "．" + problem.answer);
             }
+            for (const std::string &line : key)
+                made.key += line + "\r\n";
+            section.problems.push_back(numbered);
+            section.room.push_back(room);
+            section.key.push_back(key);
             made.problems.push_back(problem);
         }
+        made.sections.push_back(section);
     }
     return made;
 }

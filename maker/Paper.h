@@ -26,9 +26,21 @@ struct PaperRequest {
     bool workedKey = true; // the key as worked solutions, or answers only
 };
 
+// One kind's section of a made paper, for a layout of printed pages.
+struct MadePaperSection {
+    std::string heading; // 一、一元一次方程·基础（每题20分，共40分）
+    std::vector<std::string> problems; // as printed: 1．3x＋5＝20
+    std::vector<int> room; // the lines of room to work below each
+    std::vector<std::vector<std::string>> key; // each problem's lines in the key
+};
+
 struct MadePaper {
     std::string paper; // GBK, CR LF
     std::string key;
+    std::string title; // 七年级数学测试卷
+    std::string info; // 试卷编号：7　　满分：100分 …
+    std::string keyTitle; // 七年级数学测试卷　答案（试卷编号：7）
+    std::vector<MadePaperSection> sections;
     std::vector<MadeProblem> problems; // in the order of the paper
     std::string refusal; // why no paper could be made; empty when one was
 };

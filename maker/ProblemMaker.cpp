@@ -30,13 +30,17 @@ std::uint64_t StreamOf(std::uint64_t seed, int type, int level)
 
 std::optional<maker::Candidate> Draw(int type, MakerLevel level, SeededRandom &random)
 {
+    if (type == kWordProblemType)
+        return maker::MakeWordProblem(level, random);
     if (auto made = maker::MakeEquation(type, level, random))
         return made;
     if (auto made = maker::MakeExpression(type, level, random))
         return made;
     if (auto made = maker::MakeNumbers(type, level, random))
         return made;
-    return maker::MakeMore(type, level, random);
+    if (auto made = maker::MakeMore(type, level, random))
+        return made;
+    return maker::MakeKnowledge(type, level, random);
 }
 
 const MakerLevel kLevels[] = {MakerLevel::JiChu, MakerLevel::TiGao, MakerLevel::TuoZhan};
@@ -153,6 +157,11 @@ std::string ShapeOf(int type, const std::string &line, const std::string &answer
     }
     if (type == 11)
         return LawOf(line) + "|" + AnswerShape(answer);
+    // A number to read keeps its count of digits and places; a reading to write, the number's.
+    if (type == 1)
+        return AnswerShape(line, true);
+    if (type == 2)
+        return AnswerShape(answer, true);
     if (type == 10) // a ratio to simplify stays one
         return AnswerShape(answer) + (answer == line ? "=" : "");
     if (type == 27) {
@@ -252,7 +261,9 @@ MadeProblems Collect(int type, MakerLevel level, int count, std::uint64_t seed, 
             // Too few new numbers fit: the makers' problems of the same written shape (the numbers
             // left out) at any level fill up.
             const std::optional<maker::Candidate> drawn = Draw(type, kLevels[i % 3], random);
-            if (!drawn || seen.count(drawn->line) != 0 || AnswerShape(drawn->line, true) != AnswerShape(like, true))
+            // A reading has no digits to compare: its number's shape decides below.
+            if (!drawn || seen.count(drawn->line) != 0
+                || (type != 2 && AnswerShape(drawn->line, true) != AnswerShape(like, true)))
                 continue;
             made.line = drawn->line;
             const std::optional<std::string> answer = maker::Proved(type, *drawn);

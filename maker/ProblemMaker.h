@@ -16,8 +16,12 @@ enum class MakerLevel {
     TuoZhan, // 拓展
 };
 
+// The word problems of the formula files (小学应用题) have no type of their own: they are type 0,
+// the type the 小学应用题 page has.
+inline constexpr int kWordProblemType = 0;
+
 struct MadeProblem {
-    int type = 0; // the problem type (1 … 33) the line is typed on
+    int type = 0; // the problem type (1 … 33, 0 for a word problem) the line is typed on
     MakerLevel level = MakerLevel::JiChu;
     std::string line; // the problem as a pupil types it, one line
     std::string answer; // the answer the maker built it round, as the routine writes it

@@ -128,8 +128,9 @@ HeadlessArgs ParseHeadlessArgs(const std::vector<std::string> &args)
             ++i;
         } else if (arg == "--make" || arg == "--count" || arg == "--similar") {
             int value = 0;
-            if (!hasValue || !ParseInt(args[i + 1], value) || value < 1)
-                return {std::nullopt, arg + " needs a number above 0"};
+            // --make 0 makes the word problems of the 小学应用题 page, whose type is 0.
+            if (!hasValue || !ParseInt(args[i + 1], value) || value < (arg == "--make" ? 0 : 1))
+                return {std::nullopt, arg + (arg == "--make" ? " needs a type number" : " needs a number above 0")};
             ++i;
             if (arg == "--make") {
                 if (chosen || !CanMake(value))

@@ -3,11 +3,14 @@
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/TextBoxFont.h"
+#include "generators/ZuJuanBanMian.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+
+#include <functional>
 
 namespace qimbel {
 
@@ -96,14 +99,17 @@ void PaintPaperPage(QPainter &painter, const shijuan::PaperPage &page)
     }
 }
 
-bool PrintShiJuan(QPagedPaintDevice &device, const shijuan::ShiJuan &paper)
+namespace {
+
+// The pages the layout gives for the device's printable area, painted one after the other.
+bool PaintPages(QPagedPaintDevice &device,
+    const std::function<std::vector<shijuan::PaperPage>(const shijuan::TextMeasure &, double, double)> &layOut)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const std::unique_ptr<shijuan::TextMeasure> measure = PrintingMeasure(device);
-    const std::vector<shijuan::PaperPage> pages
-        = shijuan::LayOutPaper(paper, *measure, device.width(), device.height());
+    const std::vector<shijuan::PaperPage> pages = layOut(*measure, device.width(), device.height());
     for (std::size_t n = 0; n < pages.size(); ++n) {
         if (n > 0 && !device.newPage())
             return false;
@@ -112,11 +118,37 @@ bool PrintShiJuan(QPagedPaintDevice &device, const shijuan::ShiJuan &paper)
     return painter.end();
 }
 
+} // namespace
+
+bool PrintShiJuan(QPagedPaintDevice &device, const shijuan::ShiJuan &paper)
+{
+    return PaintPages(device, [&](const shijuan::TextMeasure &measure, double width, double height) {
+        return shijuan::LayOutPaper(paper, measure, width, height);
+    });
+}
+
 bool ExportShiJuanPdf(const QString &path, const shijuan::ShiJuan &paper)
 {
     bool painted = false;
     const bool written = WritePdf(path, FromGbk(shijuan::ShiJuanBiaoTi(paper)),
         [&](QPagedPaintDevice &device) { painted = PrintShiJuan(device, paper); });
+    return written && painted;
+}
+
+bool PrintMadePaper(QPagedPaintDevice &device, const MadePaper &paper)
+{
+    if (paper.sections.empty())
+        return false;
+    return PaintPages(device, [&](const shijuan::TextMeasure &measure, double width, double height) {
+        return shijuan::LayOutMadePaper(paper, measure, width, height);
+    });
+}
+
+bool ExportMadePaperPdf(const QString &path, const MadePaper &paper)
+{
+    bool painted = false;
+    const bool written = WritePdf(
+        path, FromGbk(paper.title), [&](QPagedPaintDevice &device) { painted = PrintMadePaper(device, paper); });
     return written && painted;
 }
 

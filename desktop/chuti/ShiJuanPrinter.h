@@ -3,6 +3,7 @@
 #pragma once
 
 #include "generators/ShiJuanBanMian.h"
+#include "maker/Paper.h"
 
 #include <QString>
 
@@ -27,5 +28,9 @@ bool PrintShiJuan(QPagedPaintDevice &device, const shijuan::ShiJuan &paper);
 // Writes the paper as a PDF of A4 pages; false, with any earlier file of that name left as it
 // was, when the file could not be written.
 bool ExportShiJuanPdf(const QString &path, const shijuan::ShiJuan &paper);
+
+// A 自动组卷 paper and its key on the pages of `device`, and as a PDF of A4 pages, laid out the same way.
+bool PrintMadePaper(QPagedPaintDevice &device, const MadePaper &paper);
+bool ExportMadePaperPdf(const QString &path, const MadePaper &paper);
 
 } // namespace qimbel

@@ -1,5 +1,6 @@
 #include "desktop/tools/PaperWindow.h"
 
+#include "desktop/chuti/ShiJuanPrinter.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/PrintedPage.h"
 #include "desktop/pages/SaveFolder.h"
@@ -218,6 +219,7 @@ bool PaperWindow::MakeThePaper()
         status_->setText(FromGbk(made.refusal));
         return false;
     }
+    made_ = made;
     paper_->setPlainText(FromGbk(made.paper));
     key_->setPlainText(FromGbk(made.key));
     status_->setText(QStringLiteral("已生成%1道题。").arg(made.problems.size()));
@@ -236,8 +238,9 @@ void PaperWindow::Print()
     dialog.setWindowTitle(QStringLiteral("打印"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The paper, then its key.
-    PrintOn(printer, QString(), paper_->toPlainText() + QStringLiteral("\n\n") + key_->toPlainText());
+    // The paper, then its key from a page of its own, laid out as the test papers are.
+    if (!PrintMadePaper(printer, made_))
+        QMessageBox::warning(this, QStringLiteral("打印"), QStringLiteral("无法打印。"));
 }
 
 void PaperWindow::ExportPdf()
@@ -251,7 +254,7 @@ void PaperWindow::ExportPdf()
     if (path.isEmpty())
         return;
     RememberSaveFolder(SavedFile::Document, path);
-    if (!qimbel::ExportPdf(path, QString(), paper_->toPlainText() + QStringLiteral("\n\n") + key_->toPlainText()))
+    if (!ExportMadePaperPdf(path, made_))
         QMessageBox::warning(this, QStringLiteral("导出PDF"), QStringLiteral("无法写入文件：\n%1").arg(path));
 }
 

@@ -44,6 +44,7 @@ private:
     QCheckBox *answersOnly_;
     QPlainTextEdit *paper_;
     QPlainTextEdit *key_;
+    MadePaper made_; // the paper shown, for its printed pages
     QLabel *status_;
 };
 

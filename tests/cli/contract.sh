@@ -122,8 +122,10 @@ expect "make: the page answers as made" "$(printf '%s' "$first" | cut -f2)" \
     "$(printf '%s\n' "$(printf '%s' "$first" | cut -f1)" | "$cli" --type 25 --level 1 | tail -n 1)"
 expect "similar: two for each line" 4 "$(printf '3x+5=2x-7\n4(x-1)=2x+6\n' | "$cli" --type 25 --similar 2 2>/dev/null | wc -l)"
 "$cli" --paper 8 --seed 5 | grep -q '^八年级数学测试卷　答案（试卷编号：5）' || fail "paper with its key"
-"$cli" --make 1 >/dev/null 2>&1
+"$cli" --make 19 >/dev/null 2>&1
 expect "make: a type without a maker" 2 $?
+# Type 0: the word problems of the 小学应用题 page, answered by --page 131 as they are made.
+"$cli" --make 0 --level 提高 --count 2 --seed 3 | "$cli" --page 131 | grep -c '^答：' | grep -qx 2 || fail "make 0: word problems the page answers"
 "$cli" --make 25 --level 很难 >/dev/null 2>&1
 expect "make: an unknown level" 2 $?
 "$cli" --paper 10 >/dev/null 2>&1

@@ -1,5 +1,6 @@
 // 出一道题, 换一道 and 举一反三 under the text box of every problem page.
 #include "desktop/app/MainWindow.h"
+#include "desktop/chuti/ShiJuanPrinter.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/MakerBar.h"
 #include "desktop/pages/ProblemPageWidget.h"
@@ -13,13 +14,16 @@
 #include "WhenModal.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -84,8 +88,18 @@ private slots:
         QVERIFY2(Edit(window, 135)->document()->blockCount() == 2, qPrintable(Edit(window, 135)->toPlainText()));
         QVERIFY(!Edit(window, 135)->toPlainText().contains(QStringLiteral("；")));
 
+        // 数的基本性质: the list on one line, the question on the next.
         window.TabWidget()->setCurrentIndex(0);
-        QCOMPARE(CurrentType(), 1);
+        Button(window, 129, QStringLiteral("type_16_1080"))->click();
+        QCOMPARE(CurrentType(), 16);
+        Edit(window, 129)->clear();
+        Button(window, 129, QStringLiteral("button_make"))->click();
+        QVERIFY2(Edit(window, 129)->document()->blockCount() == 2, qPrintable(Edit(window, 129)->toPlainText()));
+        QVERIFY(Edit(window, 129)->document()->lastBlock().text().endsWith(QStringLiteral("？")));
+
+        // A type without a maker greys the buttons.
+        auto *first = Page(window, 129)->findChild<MakerBar *>(QStringLiteral("maker_bar"));
+        first->SetType(19);
         QVERIFY(!Button(window, 129, QStringLiteral("button_make"))->isEnabled());
         QVERIFY(!Button(window, 129, QStringLiteral("button_similar"))->isEnabled());
     }
@@ -134,6 +148,15 @@ private slots:
         const MadePaper made = MakePaper(request);
         QCOMPARE(paper.PaperText(), FromGbk(made.paper));
         QCOMPARE(paper.KeyText(), FromGbk(made.key));
+        // Printed by the test paper's layout: the paper's pages, then the key's.
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("paper.pdf"));
+        QVERIFY(ExportMadePaperPdf(pdf, made));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))) >= 2);
         QVERIFY(paper.findChild<QLabel *>(QStringLiteral("label_total"))->text().contains(QStringLiteral("合计100分")));
 
         auto *table = paper.findChild<QTableWidget *>(QStringLiteral("table_kinds"));

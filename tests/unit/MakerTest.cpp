@@ -12,12 +12,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <numeric>
 #include <set>
 
 namespace qimbel {
+
+// A word problem checked with the formulas written out by hand (WordProblemMakerTest.cpp).
+void CheckWordProblem(const MadeProblem &made);
+
 namespace {
 
 // The equation with its relation sign made "＝".
@@ -158,6 +165,93 @@ bool InSolutionSet(const std::string &set, long long x)
     return inside;
 }
 
+// A Chinese numeral read back, as a pupil reads it: 亿 and 万 close their groups, 十 百 千 name the
+// digit before them, 零 stands for nothing, 点 starts the decimals. Nothing for another text.
+std::optional<Rational> ReadNumeral(const std::string &text)
+{
+    static const char *const digits[] = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+    long long total = 0, group = 0, digit = 0;
+    std::string decimals;
+    bool point = false;
+    if (text.empty() || text.size() % 2 != 0)
+        return std::nullopt;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        const std::string c = text.substr(i, 2);
+        int d = -1;
+        for (int k = 0; k < 10; ++k)
+            d = c == digits[k] ? k : d;
+        if (point) {
+            if (d < 0)
+                return std::nullopt;
+            decimals += static_cast<char>('0' + d);
+        } else if (d >= 0) {
+            digit = d;
+        } else if (c == "十" || c == "百" || c == "千") {
+            group += digit * (c == "十" ? 10 : c == "百" ? 100 : 1000);
+            digit = 0;
+        } else if (c == "万") {
+            total += (group + digit) * 10000;
+            group = digit = 0;
+        } else if (c == "亿") {
+            total = (total + group + digit) * 100000000;
+            group = digit = 0;
+        } else if (c == "点") {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    total += group + digit;
+    return maker::ValueOf(std::to_string(total) + (decimals.empty() ? "" : "." + decimals));
+}
+
+// The quantities of one side of a unit conversion ("3千米500米") in the smallest unit of their
+// chain (分 of money when `money`); nothing for a unit the table does not know.
+std::optional<Rational> Amount(const std::string &side, bool money)
+{
+    static const std::pair<const char *, long long> units[] = {{"千米", 1000000}, {"分米", 100}, {"厘米", 10},
+        {"毫米", 1}, {"米", 1000}, {"吨", 1000000}, {"千克", 1000}, {"克", 1}, {"时", 3600}, {"分", 60}, {"秒", 1},
+        {"元", 100}, {"角", 10}, {"平方米", 10000}, {"平方分米", 100}, {"平方厘米", 1}, {"立方米", 1000000},
+        {"立方分米", 1000}, {"升", 1000}, {"立方厘米", 1}, {"毫升", 1}};
+    Rational total {0, 1};
+    std::size_t at = 0;
+    while (at < side.size()) {
+        const std::size_t start = at;
+        while (at < side.size() && (std::isdigit(static_cast<unsigned char>(side[at])) || side[at] == '.'))
+            ++at;
+        const std::optional<Rational> number = maker::ValueOf(side.substr(start, at - start));
+        // The longest unit name that follows.
+        std::size_t longest = 0;
+        long long size = 0;
+        for (const auto &[name, each] : units)
+            if (side.compare(at, std::strlen(name), name) == 0 && std::strlen(name) > longest) {
+                longest = std::strlen(name);
+                size = each;
+            }
+        if (!number || longest == 0)
+            return std::nullopt;
+        if (money && side.compare(at, longest, "分") == 0)
+            size = 1; // 分 of money
+        total = *RationalSum(total, *RationalProduct(*number, Rational {size, 1}));
+        at += longest;
+    }
+    return total;
+}
+
+// The numbers of a list ("4,－3,1/2,0.5") with their texts, a full-width minus made half-width.
+std::vector<std::pair<std::string, Rational>> ListNumbers(const std::string &list)
+{
+    std::vector<std::pair<std::string, Rational>> numbers;
+    for (std::string each : SplitOn(list, ",")) {
+        if (Left(each, Len("－")) == "－")
+            each = "-" + Mid(each, Len("－"));
+        const std::optional<Rational> value = maker::ValueOf(Solver().GetTiHuan(each, "-", "－"));
+        EXPECT_TRUE(value.has_value()) << each;
+        numbers.push_back({each, value.value_or(Rational {0, 1})});
+    }
+    return numbers;
+}
+
 // The answer of a made problem checked again with exact arithmetic, without the routine.
 void CheckExactly(const MadeProblem &made)
 {
@@ -165,6 +259,9 @@ void CheckExactly(const MadeProblem &made)
     const std::string &line = made.line;
     const std::string &answer = made.answer;
     switch (made.type) {
+    case kWordProblemType:
+        CheckWordProblem(made);
+        break;
     case 7:
     case 8:
     case 11:
@@ -425,6 +522,167 @@ void CheckExactly(const MadeProblem &made)
         EXPECT_EQ(Solver().GetTiHuan(line, ",", "，").size(), line.size() + t.size() - 1);
         break;
     }
+    case 1:
+    case 2: {
+        // The reading read back is the number; no 零 at its end, none twice, none before 万 or 亿.
+        const std::string &reading = made.type == 1 ? answer : line;
+        const std::string &number = made.type == 1 ? line : answer;
+        const std::optional<Rational> read = ReadNumeral(reading);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_TRUE(maker::SameValue(*read, *maker::ValueOf(number)));
+        const std::string integer = Left(reading, Find(reading + "点", "点"));
+        EXPECT_FALSE(Contains(integer, "零零") || Contains(integer, "零万") || Contains(integer, "零亿"));
+        EXPECT_TRUE(integer == "零" || Right(integer, Len("零")) != "零") << integer;
+        break;
+    }
+    case 6: {
+        // The answer repeats the given side, and both sides are the same amount.
+        const std::vector<std::string> sides = SplitOn(answer, "=");
+        ASSERT_EQ(sides.size(), 2u);
+        EXPECT_EQ(sides[0] + "＝", Left(line, Len(sides[0]) + Len("＝")));
+        const bool money = Contains(answer, "元") || Contains(answer, "角");
+        const std::optional<Rational> a = Amount(sides[0], money);
+        const std::optional<Rational> b = Amount(sides[1], money);
+        ASSERT_TRUE(a && b);
+        EXPECT_TRUE(maker::SameValue(*a, *b));
+        // The blanks' units, in order.
+        EXPECT_EQ(Solver().GetTiHuan(Mid(line, Find(line, "＝") + Len("＝")), "()", ""), [&] {
+            std::string units;
+            for (std::size_t i = 0; i < sides[1].size(); ++i)
+                if (!std::isdigit(static_cast<unsigned char>(sides[1][i])) && sides[1][i] != '.')
+                    units += sides[1][i];
+            return units;
+        }());
+        break;
+    }
+    case 14: {
+        // The rounded value is a whole number of the place's units, at most half a unit from the
+        // number; half a unit rounds away from 0. It shows the place's decimals.
+        const int at = std::max(Find(line, "精确到"), Find(line, "四舍五入到"));
+        ASSERT_GT(at, 0);
+        const std::string place = Mid(line, at + Len(Contains(line, "精确到") ? "精确到" : "四舍五入到"));
+        static const char *const decimalPlaces[] = {"个位", "十分位", "百分位", "千分位"};
+        static const char *const wholePlaces[] = {"万位", "十万位", "百万位", "千万位", "亿位"};
+        Rational unit {0, 1};
+        int decimals = 0;
+        for (int k = 0; k < 4; ++k)
+            if (place == decimalPlaces[k]) {
+                unit = maker::Ratio(1, static_cast<long long>(std::pow(10, k)));
+                decimals = k;
+            }
+        for (int k = 0; k < 5; ++k)
+            if (place == wholePlaces[k])
+                unit = Rational {static_cast<long long>(std::pow(10, k + 4)), 1};
+        ASSERT_NE(unit.numerator, 0) << place;
+        const Rational number = *maker::ValueOf(Left(line, at));
+        const Rational rounded = *maker::ValueOf(answer);
+        const Rational units = *RationalQuotient(rounded, unit);
+        EXPECT_EQ(units.denominator, 1);
+        Rational away = *RationalSum(rounded, Rational {-number.numerator, number.denominator});
+        if (number.numerator < 0)
+            away = Rational {-away.numerator, away.denominator};
+        const Rational half = *RationalQuotient(unit, Rational {2, 1});
+        EXPECT_TRUE(Less(Rational {-half.numerator, half.denominator}, away) && !Less(half, away));
+        EXPECT_EQ(Find(answer, ".") < 0 ? 0 : Len(answer) - Find(answer, ".") - 1, decimals);
+        break;
+    }
+    case 16: {
+        // The numbers the question picks, worked out here from their values.
+        const int at = Find(line, "；");
+        const auto numbers = ListNumbers(Left(line, at));
+        const std::string question = Mid(line, at + Len("；"));
+        const auto whole = [](const Rational &v, const std::string &text) {
+            return v.denominator == 1 && !Contains(text, ".") && !Contains(text, "/");
+        };
+        std::string expected;
+        for (const auto &[text, v] : numbers) {
+            const long long n = static_cast<long long>(v.numerator);
+            bool prime = n >= 2;
+            for (long long d = 2; d * d <= n && prime; ++d)
+                prime = n % d != 0;
+            bool picked = false;
+            if (Contains(question, "的倍数") || Contains(question, "的因数")) {
+                const long long k = std::atoll(Mid(question, Len("哪些是")).c_str());
+                picked = Contains(question, "倍数") ? n % k == 0 : k % n == 0;
+            } else if (Contains(question, "奇数") || Contains(question, "偶数")) {
+                picked = (n % 2 != 0) == Contains(question, "奇数");
+            } else if (Contains(question, "质数")) {
+                picked = prime;
+            } else if (Contains(question, "合数")) {
+                picked = n > 1 && !prime;
+            } else if (Contains(question, "自然数")) {
+                picked = whole(v, text) && n >= 0;
+            } else if (Contains(question, "整数")) {
+                picked = whole(v, text);
+            } else if (Contains(question, "负数")) {
+                picked = n < 0;
+            } else if (Contains(question, "小数")) {
+                picked = Contains(text, ".");
+            } else {
+                const bool fraction = Contains(text, "/");
+                picked = fraction && (Contains(question, "真分数") == Less(v, Rational {1, 1}));
+            }
+            if (picked)
+                expected += (expected.empty() ? "" : ",") + text;
+        }
+        EXPECT_EQ(answer, expected);
+        break;
+    }
+    case 17: {
+        // The mean, median, the one mode, the variance or the mean of the numbers picked, exactly.
+        const int at = Find(line, "；");
+        std::vector<Rational> values;
+        for (const auto &[text, v] : ListNumbers(Left(line, at)))
+            values.push_back(v);
+        const std::string question = Mid(line, at + Len("；"));
+        const auto mean = [](const std::vector<Rational> &list) {
+            Rational sum {0, 1};
+            for (const Rational &v : list)
+                sum = *RationalSum(sum, v);
+            return *RationalQuotient(sum, Rational {static_cast<long long>(list.size()), 1});
+        };
+        Rational expected {0, 1};
+        std::vector<Rational> sorted = values;
+        std::sort(sorted.begin(), sorted.end(), [](const Rational &a, const Rational &b) { return Less(a, b); });
+        if (Contains(question, "正数") || Contains(question, "偶数")) {
+            std::vector<Rational> picked;
+            for (const Rational &v : values)
+                if (Contains(question, "正数") ? v.numerator > 0 : v.numerator >= 0 && v.numerator % 2 == 0)
+                    picked.push_back(v);
+            expected = mean(picked);
+        } else if (Contains(question, "平均数")) {
+            expected = mean(values);
+        } else if (Contains(question, "中位数")) {
+            const std::size_t m = sorted.size() / 2;
+            expected = sorted.size() % 2 == 1 ? sorted[m] : mean({sorted[m - 1], sorted[m]});
+        } else if (Contains(question, "众数")) {
+            int most = 0, ties = 0;
+            for (const Rational &v : sorted) {
+                const int times = static_cast<int>(std::count_if(
+                    sorted.begin(), sorted.end(), [&](const Rational &w) { return maker::SameValue(v, w); }));
+                if (times > most) {
+                    most = times;
+                    expected = v;
+                    ties = 0;
+                } else if (times == most && !maker::SameValue(v, expected)) {
+                    ++ties;
+                }
+            }
+            EXPECT_GE(most, 2);
+            EXPECT_EQ(ties, 0);
+        } else {
+            ASSERT_TRUE(Contains(question, "方差"));
+            const Rational m = mean(values);
+            std::vector<Rational> squares;
+            for (const Rational &v : values) {
+                const Rational d = *RationalSum(v, Rational {-m.numerator, m.denominator});
+                squares.push_back(*RationalProduct(d, d));
+            }
+            expected = mean(squares);
+        }
+        EXPECT_TRUE(maker::SameValue(*maker::ValueOf(answer), expected));
+        break;
+    }
     default:
         ADD_FAILURE() << "no check for type " << made.type;
     }
@@ -545,6 +803,31 @@ TEST(MakerLevels, EachLevelMakesWhatTheTableSays)
         {31, MakerLevel::TuoZhan, any, [](const MadeProblem &p) { return p.answer == "无解"; }},
         {30, MakerLevel::JiChu, [&](const MadeProblem &p) { return !flipped(p); }, any},
         {30, MakerLevel::TiGao, flipped, any},
+        {1, MakerLevel::JiChu, [](const MadeProblem &p) { return Len(p.line) <= 4; }, has("0")},
+        {1, MakerLevel::TiGao, [](const MadeProblem &p) { return Len(p.line) >= 5 && Len(p.line) <= 8; },
+            [](const MadeProblem &p) { return Contains(p.answer, "零"); }},
+        {1, MakerLevel::TuoZhan, any, has(".")},
+        {2, MakerLevel::TuoZhan, any, has("亿")},
+        {6, MakerLevel::JiChu, [](const MadeProblem &p) { return SplitOn(p.answer, "=")[0].size() < 8; }, any},
+        {6, MakerLevel::TiGao,
+            [](const MadeProblem &p) { // three amounts: a compound one on one side
+                int runs = 0;
+                for (std::size_t i = 0; i < p.answer.size(); ++i)
+                    runs += std::isdigit(static_cast<unsigned char>(p.answer[i])) != 0
+                        && (i == 0 || std::isdigit(static_cast<unsigned char>(p.answer[i - 1])) == 0);
+                return runs == 3;
+            },
+            [](const MadeProblem &p) { return SplitOn(p.line, "()").size() == 3; }},
+        {6, MakerLevel::TuoZhan, any, [](const MadeProblem &p) { return Contains(p.answer, "."); }},
+        {14, MakerLevel::TiGao, any, [](const MadeProblem &p) { return Right(p.answer, 1) == "0"; }},
+        {14, MakerLevel::TuoZhan, any, has("亿位")},
+        {16, MakerLevel::JiChu,
+            [](const MadeProblem &p) { return Contains(p.line, "奇数") || Contains(p.line, "偶数"); }, any},
+        {16, MakerLevel::TiGao, any, has("的因数")},
+        {16, MakerLevel::TuoZhan, any, has("/")},
+        {17, MakerLevel::JiChu, has("平均数"), any},
+        {17, MakerLevel::TiGao, [](const MadeProblem &p) { return !Contains(p.line, "平均数"); }, has("众数")},
+        {17, MakerLevel::TuoZhan, any, has("方差")},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::to_string(row.type) + " " + MakerLevelName(row.level));
@@ -617,6 +900,16 @@ TEST(MakerProof, AcceptsTheRightAnswerOnly)
         {32, "3+()＝10", "3＋(7)＝10", "3＋(13)＝10"},
         {28, "x＋y＝5；xy＝6", "x1＝3，y1＝2；x2＝2，y2＝3", "x1＝3，y1＝2"},
         {33, "1,3,5,7,(),11", "1，3，5，7，(9)，11", "1，3，5，7，(8)，11"},
+        {1, "30050", "三万零五十", "三万五十"},
+        {1, "4006.05", "四千零六点零五", "四千零六点五"},
+        {2, "四亿零三十万", "400300000", "430000000"},
+        {6, "3千米500米＝()米", "3千米500米=3500米", "3千米500米=3050米"},
+        {6, "2050克＝()千克()克", "2050克=2千克50克", "2050克=2千克5克"},
+        {14, "2.996精确到百分位", "3.00", "3.0"},
+        {14, "38465000四舍五入到万位", "38470000", "38460000"},
+        {16, "2,9,15,17,21；哪些是质数？", "2,17", "2,9,17"},
+        {17, "3,5,7,9,6；这组数据的平均数是()。", "6", "5"},
+        {17, "2,4,4,8；这组数据的方差是()。", "4.75", "5"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.line);
@@ -674,6 +967,10 @@ TEST(MakerSimilar, KeepsTheShapeOfTheTypedLine)
         {20, "-1/2+1/3", [](const MadeProblem &p) { return Contains(p.answer, "/"); }},
         {26, "2x+y=5, x-y=1", [](const MadeProblem &p) { return Contains(p.line, "；"); }},
         {21, "(x+1)(x-2)", [](const MadeProblem &p) { return Contains(p.answer, "x^2"); }},
+        {1, "30050", [](const MadeProblem &p) { return Len(p.line) == 5; }},
+        {2, "三万零五十", [](const MadeProblem &p) { return Len(p.answer) == 5 && !Contains(p.answer, "."); }},
+        {6, "3千米500米=()米",
+            [](const MadeProblem &p) { return Contains(p.line, "千米") && Right(p.line, Len("()米")) == "()米"; }},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.typed);
@@ -696,7 +993,7 @@ TEST(MakerSimilar, KeepsTheShapeOfTheTypedLine)
         EXPECT_TRUE(made.problems.empty()) << unreadable;
         EXPECT_FALSE(made.refusal.empty()) << unreadable;
     }
-    EXPECT_FALSE(Similar(1, "12345", 3, 1).refusal.empty());
+    EXPECT_FALSE(Similar(19, "12345", 3, 1).refusal.empty()); // no type 19
     // Counts beyond the cap are cut, never a hang.
     EXPECT_LE(MakeProblems(25, MakerLevel::JiChu, 1000000, 1).problems.size(), 500u);
     EXPECT_TRUE(MakeProblems(25, MakerLevel::JiChu, -3, 1).problems.empty());

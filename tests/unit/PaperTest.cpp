@@ -63,7 +63,7 @@ TEST(Paper, AHandMadeSelectionAndTheRequestsRefused)
 
     request.kinds[0].points = 10; // 80 points in all
     EXPECT_EQ(MakePaper(request).refusal, "各题分数加起来是80分，满分应是100分。");
-    request.kinds = {{1, MakerLevel::JiChu, 10, 10}};
+    request.kinds = {{19, MakerLevel::JiChu, 10, 10}};
     EXPECT_FALSE(MakePaper(request).refusal.empty());
     request.kinds = {};
     EXPECT_FALSE(MakePaper(request).refusal.empty());
