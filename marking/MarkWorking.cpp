@@ -3,6 +3,7 @@
 #include "marking/EquationMarking.h"
 #include "marking/ExpressionMarking.h"
 #include "marking/OtherTypesMarking.h"
+#include "marking/SurdMarking.h"
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 #include "solver/InputLimits.h"
@@ -15,7 +16,7 @@ namespace {
 
 bool IsExpressionType(int type)
 {
-    return type == 7 || type == 8 || type == 20 || type == 21 || type == 22 || type == 23;
+    return type == 7 || type == 8 || type == 20 || type == 21 || type == 22 || type == 23 || type == 24;
 }
 
 bool IsEquationType(int type)
@@ -116,6 +117,7 @@ bool StepsStartWithEqualsFor(int type, const std::vector<std::string> &problem, 
 MarkedProblem MarkOneProblem(Solver &solver, int type, const std::vector<std::string> &problem)
 {
     MarkedProblem marked = IsOtherMarkedType(type) ? MarkOtherWorking(solver, type, problem)
+        : type == 24                               ? MarkSurdWorking(solver, problem)
         : IsExpressionType(type)                   ? MarkExpressionWorking(solver, type, problem)
                                                    : MarkEquationWorking(solver, type, problem);
     if (marked.lines.size() != problem.size()) {

@@ -168,6 +168,8 @@ std::string MoveFor(const std::string &missing, const std::string &lastLine, int
         return "用代入法或加减法消去一个未知数";
     if (type == 26 && Contains(missing, "还要求出"))
         return "把求出的值代入一个方程，" + Mid(missing, 4);
+    if (missing == "还要继续计算" && type == 24)
+        return "按运算顺序继续计算，二次根式相乘除：√a×√b＝√(ab)，√a÷√b＝√(a÷b)";
     if (missing == "还要继续计算") {
         const std::string text = marking::NormalisedSigns(lastLine);
         const ReadExpression read = ReadPupilExpression(Left(text, 2) == "＝" ? Mid(text, 2) : text, true);
