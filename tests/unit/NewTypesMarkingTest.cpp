@@ -1,0 +1,205 @@
+// 批改 of 二次根式四则运算 (24), 一元一次不等式组 (31) and the closing sentence of 简便运算 (11).
+// The property tests work random problems whose exact value (or solution set) is built beside
+// their text, so that every line of Qimbel's own working is checked against it, and the marker
+// must call every such line right; a line changed so that its value changes is wrong at that step.
+#include "algebra/SurdValue.h"
+#include "marking/MarkWorking.h"
+#include "marking/SurdMarking.h"
+#include "solver/ExpressionText.h"
+#include "solver/GbkText.h"
+#include "solver/Solver.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace qimbel;
+
+namespace {
+
+using Random = std::mt19937;
+
+int Pick(Random &r, int low, int high) { return std::uniform_int_distribution<int>(low, high)(r); }
+
+struct Built {
+    std::string text;
+    Surd value;
+    bool single = true; // one term c√r, so that it may be squared or divide
+};
+
+// a√n with its value.
+Built Piece(Random &r)
+{
+    static const int radicands[] = {2, 3, 5, 6, 8, 12, 18, 20, 24, 27, 32, 45, 48, 50, 75};
+    const int n = radicands[Pick(r, 0, 14)];
+    const int a = Pick(r, 0, 2) == 0 ? Pick(r, 2, 5) : 1;
+    if (Pick(r, 0, 5) == 0) {
+        const int k = Pick(r, 1, 9);
+        return {std::to_string(k), SurdOf(MakeQ(k))};
+    }
+    const Surd value = *SurdProduct(SurdOf(MakeQ(a)), *SurdRoot(MakeQ(n)));
+    return {(a == 1 ? "" : std::to_string(a)) + "√" + std::to_string(n), value};
+}
+
+Built Problem(Random &r)
+{
+    Built left = Piece(r);
+    const int shape = Pick(r, 0, 5);
+    if (shape == 0) { // (a√m＋b√n)^2
+        const Built right = Piece(r);
+        const std::string sign = Pick(r, 0, 1) ? "＋" : "－";
+        const Surd sum = *SurdSum(left.value, sign == "＋" ? right.value : *SurdNegated(right.value));
+        return {"(" + left.text + sign + right.text + ")^2", *SurdProduct(sum, sum), false};
+    }
+    if (shape == 1) { // k÷(√m－√n) or k÷a√n
+        const int k = Pick(r, 1, 6);
+        const Built d = Piece(r);
+        const Built e = Piece(r);
+        const std::optional<Surd> bottom = SurdSum(d.value, *SurdNegated(e.value));
+        if (!bottom || bottom->terms.empty() || IsRational(*bottom) || bottom->terms.size() > 2)
+            return {std::to_string(k) + "÷" + "√2", *SurdQuotient(SurdOf(MakeQ(k)), *SurdRoot(MakeQ(2)))};
+        return {std::to_string(k) + "÷(" + d.text + "－" + e.text + ")", *SurdQuotient(SurdOf(MakeQ(k)), *bottom),
+            false};
+    }
+    // Sums and differences of pieces and products of two pieces.
+    Built out = left;
+    const int terms = Pick(r, 1, 3);
+    for (int t = 0; t < terms; ++t) {
+        Built next = Piece(r);
+        if (Pick(r, 0, 2) == 0) {
+            const Built other = Piece(r);
+            next = {next.text + "×" + other.text, *SurdProduct(next.value, other.value)};
+        }
+        const bool minus = Pick(r, 0, 1) == 1;
+        out.text += (minus ? "－" : "＋") + next.text;
+        out.value = *SurdSum(out.value, minus ? *SurdNegated(next.value) : next.value);
+        out.single = false;
+    }
+    return out;
+}
+
+std::vector<std::string> LinesOfText(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t p = text.find("\r\n", start);
+        lines.push_back(Trim(text.substr(start, p == std::string::npos ? std::string::npos : p - start)));
+        if (p == std::string::npos)
+            return lines;
+        start = p + 2;
+    }
+}
+
+std::string Marks(const MarkedProblem &marked)
+{
+    std::string out;
+    for (const MarkedLine &line : marked.lines)
+        out += line.mark == StepMark::Problem ? 'P'
+            : line.mark == StepMark::Right    ? 'R'
+            : line.mark == StepMark::Wrong    ? 'W'
+                                              : 'U';
+    return out;
+}
+
+} // namespace
+
+TEST(SurdMarking, OwnWorkingIsRightEveryLineExactAndAChangedLineIsWrong)
+{
+    Solver solver;
+    Random random(24);
+    int worked = 0;
+    int changedCount = 0;
+    for (int round = 0; round < 1500; ++round) {
+        const Built problem = Problem(random);
+        std::vector<std::string> lines {problem.text};
+        for (const std::string &line : LinesOfText(solver.GenShiSiZeYunSuan(problem.text, 4)))
+            if (Left(line, 2) == "＝")
+                lines.push_back(line);
+        if (lines.size() < 2)
+            continue; // already in simplest form: nothing to work
+        ++worked;
+        // Every line of the working has the value built beside the problem.
+        for (std::size_t k = 1; k < lines.size(); ++k) {
+            const std::optional<Surd> value = SurdValueOfText(Mid(lines[k], 2));
+            ASSERT_TRUE(value) << problem.text << " line " << lines[k];
+            ASSERT_TRUE(SurdEqual(*value, problem.value)) << problem.text << " line " << lines[k];
+        }
+        const MarkedProblem marked = MarkSurdWorking(solver, lines);
+        ASSERT_EQ(Marks(marked), "P" + std::string(lines.size() - 1, 'R')) << problem.text;
+        EXPECT_TRUE(marked.finished) << problem.text << " " << marked.missing;
+
+        // One digit of one step changed: wrong there; a fix offered is a right step.
+        const std::size_t k = static_cast<std::size_t>(Pick(random, 1, static_cast<int>(lines.size()) - 1));
+        std::vector<int> digits;
+        for (int i = 0; i < Len(lines[k]); i += CharSize(lines[k], i))
+            if (lines[k][static_cast<std::size_t>(i)] >= '1' && lines[k][static_cast<std::size_t>(i)] <= '9')
+                digits.push_back(i);
+        if (digits.empty())
+            continue;
+        std::vector<std::string> wrong = lines;
+        const std::size_t at = static_cast<std::size_t>(digits[static_cast<std::size_t>(Pick(random, 0, static_cast<int>(digits.size()) - 1))]);
+        wrong[k][at] = static_cast<char>('1' + (wrong[k][at] - '1' + Pick(random, 1, 8)) % 9);
+        const std::optional<Surd> changed = SurdValueOfText(Mid(wrong[k], 2));
+        if (!changed || SurdEqual(*changed, problem.value))
+            continue;
+        ++changedCount;
+        const MarkedProblem marks = MarkSurdWorking(solver, wrong);
+        ASSERT_EQ(marks.lines[k].mark, StepMark::Wrong) << problem.text << " " << wrong[k];
+        for (std::size_t m = 1; m < k; ++m)
+            EXPECT_EQ(marks.lines[m].mark, StepMark::Right) << problem.text;
+        EXPECT_FALSE(marks.finished);
+        if (!marks.lines[k].correctStep.empty()) {
+            const std::optional<Surd> fix = SurdValueOfText(marks.lines[k].correctStep);
+            ASSERT_TRUE(fix) << marks.lines[k].correctStep;
+            EXPECT_TRUE(SurdEqual(*fix, problem.value)) << problem.text << " fix " << marks.lines[k].correctStep;
+            EXPECT_NE(marks.lines[k].correctStep, Mid(lines[k - 1], k == 1 ? 0 : 2)) << problem.text;
+        }
+    }
+    EXPECT_GT(worked, 1300);
+    EXPECT_GT(changedCount, 800);
+}
+
+// The slips a teacher names at a glance, and the end of an unfinished line.
+TEST(SurdMarking, NamedSlipsAndTheSimplestForm)
+{
+    Solver solver;
+    struct Case {
+        const char *problem;
+        const char *step;
+        const char *slip; // empty: right; the step's mark otherwise
+        const char *missing;
+    };
+    const Case cases[] = {
+        {"√2＋√8", "＝√10", "二次根式相加减时，不能把被开方数相加减", "答案不对，要从第1步改起"},
+        {"2√3×3√2", "＝5√6", "二次根式相乘，系数与系数相乘，被开方数与被开方数相乘", "答案不对，要从第1步改起"},
+        {"√2×√3", "＝√5", "二次根式相乘，系数与系数相乘，被开方数与被开方数相乘", "答案不对，要从第1步改起"},
+        {"(2√3)^2", "＝6", "(k√a)^2＝k^2·a，系数也要平方", "答案不对，要从第1步改起"},
+        {"1÷(√3－√2)", "＝(√3＋√2)/5", "分母有理化时分母算错了，(a＋b)(a－b)＝a^2－b^2", "答案不对，要从第1步改起"},
+        {"6÷√2", "＝6√2", "分母有理化时，分子、分母要同乘以√2", "答案不对，要从第1步改起"},
+        {"3√2－√2", "＝3", "合并同类二次根式时，把系数相加减，根号部分不变", "答案不对，要从第1步改起"},
+        {"5√3－2√3", "＝7√3", "合并同类二次根式时符号错了", "答案不对，要从第1步改起"},
+        {"(√3＋√2)^2", "＝5", "完全平方公式漏掉了中间项2ab", "答案不对，要从第1步改起"},
+        {"√12＋√27", "＝2√3＋3√2", "化简√27错了，√27＝3√3", "答案不对，要从第1步改起"},
+        {"√8", "＝4√2", "化简√8错了，√8＝2√2", "答案不对，要从第1步改起"},
+        {"√3－(√12－√2)", "＝√3－2√3－√2", "去括号时没有变号", "答案不对，要从第1步改起"},
+        {"√12＋√27", "＝2√3＋3√3", "", "还要合并同类二次根式"},
+        {"√18", "＝√(9×2)", "", "还要化成最简二次根式"},
+        {"√6÷√3", "＝√6/√3", "", "还要分母有理化"},
+        {"√2×√3×√6", "＝√6×√6", "", "还要继续计算"},
+        {"√8÷4", "＝2√2/4", "", "还要约分"},
+        {"(1＋√5)÷2", "＝(1＋√5)/2", "", ""},
+        {"√(1/2)＋√2", "＝√2/2＋√2", "", "还要合并同类二次根式"},
+    };
+    for (const Case &c : cases) {
+        const MarkedProblem marked = MarkSurdWorking(solver, {c.problem, c.step});
+        ASSERT_EQ(marked.lines.size(), 2u);
+        const std::string slip = c.slip;
+        EXPECT_EQ(marked.lines[1].mark, slip.empty() ? StepMark::Right : StepMark::Wrong) << c.problem;
+        EXPECT_EQ(marked.lines[1].reason, slip) << c.problem;
+        EXPECT_EQ(marked.missing, c.missing) << c.problem;
+        EXPECT_EQ(marked.finished, std::string(c.missing).empty()) << c.problem;
+    }
+}
