@@ -2,6 +2,7 @@
 
 #include "marking/EquationMarking.h"
 #include "marking/ExpressionMarking.h"
+#include "marking/InequalitySystemMarking.h"
 #include "marking/OtherTypesMarking.h"
 #include "marking/SurdMarking.h"
 #include "solver/ExpressionText.h"
@@ -21,7 +22,7 @@ bool IsExpressionType(int type)
 
 bool IsEquationType(int type)
 {
-    return type == 9 || type == 25 || type == 26 || type == 27 || type == 29 || type == 30;
+    return type == 9 || type == 25 || type == 26 || type == 27 || type == 29 || type == 30 || type == 31;
 }
 
 // The lines of the text; a lone LF ends a line too.
@@ -118,6 +119,7 @@ MarkedProblem MarkOneProblem(Solver &solver, int type, const std::vector<std::st
 {
     MarkedProblem marked = IsOtherMarkedType(type) ? MarkOtherWorking(solver, type, problem)
         : type == 24                               ? MarkSurdWorking(solver, problem)
+        : type == 31                               ? MarkInequalitySystemWorking(solver, problem)
         : IsExpressionType(type)                   ? MarkExpressionWorking(solver, type, problem)
                                                    : MarkEquationWorking(solver, type, problem);
     if (marked.lines.size() != problem.size()) {

@@ -3,6 +3,7 @@
 #include "marking/EquationLine.h"
 #include "marking/EquationReading.h"
 #include "marking/ExactExpression.h"
+#include "marking/InequalitySystemMarking.h"
 #include "marking/MarkWorking.h"
 #include "solver/GbkText.h"
 
@@ -37,7 +38,7 @@ std::string WithoutLeadingEquals(const std::string &line)
 // before it taken as the problem, the last line as its only step.
 std::string FixOfLast(Solver &solver, int type, const LastProblem &last, std::size_t before)
 {
-    if (type == 26)
+    if (type == 26 || type == 31)
         return {};
     std::vector<std::string> lines;
     if (before == 0 || (type != 26 && !IsStep(last.marked.lines[before]))) {
@@ -183,6 +184,49 @@ std::string MoveFor(const std::string &missing, const std::string &lastLine, int
     return missing;
 }
 
+// 一元一次不等式组: the inequality still to solve, and its next move as for one inequality; or
+// the rule for the common part.
+std::string InequalitySystemHint(Solver &solver, const LastProblem &last)
+{
+    const std::string &missing = last.marked.missing;
+    const std::string prefix = "还要解不等式";
+    const bool noStep = missing == "还没有写出解题步骤";
+    if (Left(missing, Len(prefix)) != prefix && !noStep)
+        return "下一步：取各个解集的公共部分（同大取大，同小取小，大小小大中间找，大大小小找不到）\r\n";
+    const std::string circled = noStep ? std::string("①") : Mid(missing, Len(prefix));
+    // The inequality in progress is the last line when that is a step not yet solved; else the
+    // inequality of the problem.
+    std::string text;
+    const std::size_t lastIndex = last.lines.size() - 1;
+    if (IsStep(last.marked.lines[lastIndex]) && last.marked.lines[lastIndex].mark == StepMark::Right)
+        text = last.lines[lastIndex];
+    const auto solved = [](const std::string &line) {
+        const std::string normalised = marking::NormalisedSigns(line);
+        const std::string working = marking::WorkingPart(normalised);
+        const std::string letters = marking::LettersOf(working);
+        return letters.size() == 1 && marking::ReadOneUnknown(working, normalised, letters[0], {}).answer;
+    };
+    if (text.empty() || solved(text)) {
+        const std::size_t problemLines = static_cast<std::size_t>(InequalitySystemProblemLines(last.lines));
+        std::vector<std::string> pieces;
+        for (std::size_t k = 0; k < problemLines; ++k)
+            for (const std::string &piece : marking::Pieces(marking::WorkingPart(marking::NormalisedSigns(last.lines[k])), false))
+                pieces.push_back(piece);
+        static const char *const kCircled[] = {"①", "②", "③", "④", "⑤"};
+        for (std::size_t k = 0; k < pieces.size() && k < std::size(kCircled); ++k)
+            if (circled == kCircled[k])
+                text = pieces[k];
+    }
+    std::string move = text.empty() ? std::string() : HintNextStep(solver, 30, text);
+    if (Left(move, Len(kHintHeader)) == kHintHeader)
+        move = Mid(move, Len(kHintHeader));
+    if (Left(move, Len("下一步：")) == "下一步：")
+        move = Mid(move, Len("下一步："));
+    if (Right(move, 2) == "\r\n")
+        move = Left(move, Len(move) - 2);
+    return "下一步：解不等式" + circled + (move.empty() || Contains(move, "继续") ? "" : "，" + move) + "\r\n";
+}
+
 } // namespace
 
 std::string MarkLastStep(Solver &solver, int type, const std::string &typed)
@@ -239,6 +283,8 @@ std::string HintNextStep(Solver &solver, int type, const std::string &typed)
                 + (marked.lines[i].reason.empty() ? std::string() : "：" + marked.lines[i].reason) + "。\r\n";
     if (marked.finished)
         return "已经做完了：最后一步已经是答案。\r\n";
+    if (type == 31)
+        return InequalitySystemHint(solver, *last);
     // The last readable line, written again as a step, tells what it still misses.
     std::size_t at = marked.lines.size() - 1;
     while (at > 0 && marked.lines[at].mark == StepMark::Unreadable)
