@@ -337,7 +337,9 @@ MarkedProblem MarkInequalitySystemWorking(Solver &solver, const std::vector<std:
             bool found = false;
             for (std::size_t k = 0; k < inequalities.size() && !found; ++k) {
                 const std::size_t q = (active + k) % inequalities.size();
-                if (inequalities[q].solved && q != active)
+                // A solved inequality takes no more steps: x＜2 → 4x＜8 is a right move, but
+                // after x＜2 it is the next inequality being worked.
+                if (inequalities[q].solved)
                     continue;
                 MarkedProblem tried = MarkEquationWorking(solver, 30, {inequalities[q].text, lines[i]});
                 if (tried.lines.size() == 2 && tried.lines[1].mark == StepMark::Right) {

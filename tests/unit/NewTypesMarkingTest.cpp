@@ -3,6 +3,7 @@
 // their text, so that every line of Qimbel's own working is checked against it, and the marker
 // must call every such line right; a line changed so that its value changes is wrong at that step.
 #include "algebra/SurdValue.h"
+#include "marking/InequalitySystemMarking.h"
 #include "marking/MarkWorking.h"
 #include "marking/SurdMarking.h"
 #include "solver/ExpressionText.h"
@@ -201,5 +202,141 @@ TEST(SurdMarking, NamedSlipsAndTheSimplestForm)
         EXPECT_EQ(marked.lines[1].reason, slip) << c.problem;
         EXPECT_EQ(marked.missing, c.missing) << c.problem;
         EXPECT_EQ(marked.finished, std::string(c.missing).empty()) << c.problem;
+    }
+}
+
+namespace {
+
+std::string Int(long long v) { return v < 0 ? "－" + std::to_string(-v) : std::to_string(v); }
+
+// a·x＋b (symbol) c with the set x (symbol') k, k whole.
+struct Inequality {
+    std::string text;
+    bool above = false; // x ＞ k or x ≥ k
+    bool closed = false;
+    long long k = 0;
+};
+
+Inequality RandomInequality(Random &r)
+{
+    static const char *const symbols[] = {"＞", "＜", "≥", "≤"};
+    int a = 0;
+    while (a == 0)
+        a = Pick(r, -4, 4);
+    const long long b = Pick(r, -9, 9);
+    const long long k = Pick(r, -6, 6);
+    const int s = Pick(r, 0, 3);
+    const std::string left = (a == 1 ? "" : a == -1 ? "－" : Int(a)) + "x" + (b == 0 ? "" : (b > 0 ? "＋" : "") + Int(b));
+    Inequality q;
+    q.text = left + symbols[s] + Int(a * k + b);
+    q.above = (s == 0 || s == 2) == (a > 0);
+    q.closed = s >= 2;
+    q.k = k;
+    return q;
+}
+
+std::string Ray(bool above, bool closed, long long k)
+{
+    return std::string("x") + (above ? (closed ? "≥" : "＞") : (closed ? "≤" : "＜")) + Int(k);
+}
+
+} // namespace
+
+TEST(InequalitySystemMarking, OwnWorkingAndTheCommonPartAreRightAndAWrongRuleIsNamed)
+{
+    Solver solver;
+    Random random(31);
+    int wrongs = 0;
+    for (int round = 0; round < 600; ++round) {
+        const Inequality p = RandomInequality(random);
+        const Inequality q = RandomInequality(random);
+        std::vector<std::string> lines {p.text, q.text};
+        for (const Inequality *each : {&p, &q}) {
+            const std::vector<std::string> working = LinesOfText(solver.YiCiDengShi(each->text, "x", 4));
+            bool seen = false;
+            for (const std::string &line : working) {
+                if (line.empty() || Contains(line, "解题过程") || Left(line, 2) == "--")
+                    continue;
+                if (!seen) { // the inequality itself
+                    seen = true;
+                    continue;
+                }
+                lines.push_back(line);
+            }
+        }
+        // The common part, worked out here from the two rays.
+        std::string common;
+        std::string slip;
+        std::string wrong;
+        if (p.above == q.above) {
+            const bool pFirst = p.above ? (p.k > q.k || (p.k == q.k && p.closed <= q.closed))
+                                        : (p.k < q.k || (p.k == q.k && p.closed <= q.closed));
+            const Inequality &win = pFirst ? p : q;
+            const Inequality &lose = pFirst ? q : p;
+            common = Ray(win.above, win.closed, win.k);
+            if (win.k != lose.k) {
+                wrong = Ray(lose.above, lose.closed, lose.k);
+                slip = p.above ? "取公共部分错了：同大取大" : "取公共部分错了：同小取小";
+            }
+        } else {
+            const Inequality &low = p.above ? p : q;
+            const Inequality &high = p.above ? q : p;
+            if (low.k < high.k) {
+                common = Int(low.k) + (low.closed ? "≤" : "＜") + "x" + (high.closed ? "≤" : "＜") + Int(high.k);
+                wrong = Ray(low.above, low.closed, low.k);
+                slip = "取公共部分错了：大小小大中间找";
+            } else if (low.k == high.k && low.closed && high.closed) {
+                common = "x＝" + Int(low.k);
+            } else {
+                common = "不等式组无解";
+                wrong = Int(high.k) + "＜x＜" + Int(low.k);
+                slip = "取公共部分错了：大大小小找不到，不等式组无解";
+                if (low.k == high.k)
+                    wrong.clear();
+            }
+        }
+        std::vector<std::string> right = lines;
+        right.push_back(common);
+        const MarkedProblem marked = MarkInequalitySystemWorking(solver, right);
+        ASSERT_EQ(Marks(marked), "PP" + std::string(right.size() - 2, 'R')) << p.text << "；" << q.text;
+        EXPECT_TRUE(marked.finished) << p.text << "；" << q.text << " " << marked.missing;
+        if (wrong.empty())
+            continue;
+        ++wrongs;
+        std::vector<std::string> slipped = lines;
+        slipped.push_back(wrong);
+        const MarkedProblem bad = MarkInequalitySystemWorking(solver, slipped);
+        ASSERT_EQ(Marks(bad), "PP" + std::string(slipped.size() - 3, 'R') + "W") << p.text << "；" << q.text << " " << wrong;
+        EXPECT_EQ(bad.lines.back().reason, slip) << p.text << "；" << q.text;
+        // The line offered in its place is itself the right answer.
+        slipped.back() = bad.lines.back().correctStep;
+        EXPECT_TRUE(MarkInequalitySystemWorking(solver, slipped).finished) << slipped.back();
+    }
+    EXPECT_GT(wrongs, 300);
+}
+
+TEST(InequalitySystemMarking, StepsAnswersAndEnds)
+{
+    Solver solver;
+    struct Case {
+        std::vector<std::string> lines;
+        const char *marks;
+        const char *missing;
+    };
+    const Case cases[] = {
+        // One line for the problem, steps named by ① ②.
+        {{"2x＋1＞3，x－2＞0", "解不等式①，得x＞1", "解不等式②，得x＞2", "所以不等式组的解集是x＞2"}, "PRRR", ""},
+        // A wrong step of ② (the sign not turned), found by the one-inequality moves.
+        {{"x＋1＞0", "3－x＜1", "x＞－1", "－x＜－2", "x＜2", "－1＜x＜2"}, "PPRRWR", "答案不对，要从第3步改起"},
+        {{"x－1＞2", "2x＜10", "x＞3"}, "PPR", "还要解不等式②"},
+        {{"x－1＞2", "2x＜10", "x＞3", "x＜5"}, "PPRR", "还要求出不等式组的解集，取各个解集的公共部分"},
+        {{"x＞1", "x＜－1", "无解"}, "PPR", ""},
+        {{"x－1＞2", "2x＜10"}, "PP", "还没有写出解题步骤"},
+        {{"x＋y＞1", "x＜2"}, "PP", "题目无法识别"},
+    };
+    for (const Case &c : cases) {
+        const MarkedProblem marked = MarkInequalitySystemWorking(solver, c.lines);
+        EXPECT_EQ(Marks(marked), c.marks) << c.lines[0];
+        EXPECT_EQ(marked.missing, c.missing) << c.lines[0];
     }
 }
