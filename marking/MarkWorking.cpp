@@ -98,6 +98,8 @@ void AppendProblem(MarkedText &out, const MarkedProblem &problem)
         out.text += "最后一步已经是答案。\r\n";
     else
         out.text += "还没有做完" + (problem.missing.empty() ? "" : "：" + problem.missing) + "。\r\n";
+    if (!problem.remark.empty())
+        out.text += problem.remark + "\r\n";
     out.text += "共" + IntText(step) + "步，对" + IntText(right) + "步。\r\n";
     out.steps += step;
     out.right += right;

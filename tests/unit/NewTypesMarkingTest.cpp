@@ -5,6 +5,7 @@
 #include "algebra/SurdValue.h"
 #include "marking/InequalitySystemMarking.h"
 #include "marking/MarkWorking.h"
+#include "marking/OtherTypesMarking.h"
 #include "marking/SurdMarking.h"
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
@@ -339,4 +340,68 @@ TEST(InequalitySystemMarking, StepsAnswersAndEnds)
         EXPECT_EQ(Marks(marked), c.marks) << c.lines[0];
         EXPECT_EQ(marked.missing, c.missing) << c.lines[0];
     }
+}
+
+namespace {
+
+// 简便运算 problems of the textbook patterns, and lines worked in order only.
+std::string EasierProblem(Random &r)
+{
+    const int a = Pick(r, 11, 99);
+    const int b = Pick(r, 2, 60);
+    switch (Pick(r, 0, 5)) {
+    case 0:
+        return "25×" + std::to_string(a) + "×4";
+    case 1:
+        return std::to_string(a) + "×" + std::to_string(b) + "＋" + std::to_string(a) + "×" + std::to_string(100 - b);
+    case 2:
+        return "1000－" + std::to_string(a * 3) + "－" + std::to_string(300 - a * 3 + 100);
+    case 3:
+        return "125×" + std::to_string(8 * Pick(r, 2, 12));
+    case 4:
+        return std::to_string(b) + "＋" + std::to_string(a) + "－" + std::to_string(b);
+    default:
+        return std::to_string(a) + "×" + std::to_string(b) + "＋" + std::to_string(b);
+    }
+}
+
+std::vector<std::string> StepLines(const std::string &problem, const std::string &working)
+{
+    std::vector<std::string> lines {problem};
+    for (const std::string &line : LinesOfText(working))
+        if (Left(line, 2) == "＝") {
+            // The explanations stand after the step, beyond its blanks.
+            const int blank = Find(line, " ");
+            lines.push_back(blank > 0 ? Left(line, blank) : line);
+        }
+    return lines;
+}
+
+} // namespace
+
+TEST(EasierCalculationMarking, ALawIsSeenInTheRoutinesWorkingAndNotInWorkingInOrder)
+{
+    Solver solver;
+    Random random(11);
+    int withLaw = 0;
+    for (int round = 0; round < 300; ++round) {
+        const std::string problem = EasierProblem(random);
+        const std::string easier = solver.JianBianYunSuan(problem, 5);
+        const bool law = Contains(easier, "运用") || Contains(easier, "拆数");
+        withLaw += law ? 1 : 0;
+        const std::vector<std::string> lines = StepLines(problem, easier);
+        const MarkedProblem marked = MarkOtherWorking(solver, 11, lines);
+        ASSERT_EQ(Marks(marked), "P" + std::string(lines.size() - 1, 'R')) << problem;
+        ASSERT_TRUE(marked.finished) << problem;
+        EXPECT_EQ(marked.remark, law ? "运用了运算定律，计算简便。" : "这道题没有能简便计算的地方，按运算顺序计算就可以。")
+            << problem;
+
+        // The same problem worked in the usual order: never taken for a law.
+        const std::vector<std::string> plain = StepLines(problem, solver.HunHeYunSuan(problem, 4));
+        const MarkedProblem order = MarkOtherWorking(solver, 11, plain);
+        ASSERT_EQ(Marks(order), "P" + std::string(plain.size() - 1, 'R')) << problem;
+        EXPECT_TRUE(Left(order.remark, Len("这道题")) == "这道题") << problem << " " << order.remark;
+        EXPECT_EQ(Contains(order.remark, "这道题可以"), law) << problem << " " << order.remark;
+    }
+    EXPECT_GT(withLaw, 150);
 }
