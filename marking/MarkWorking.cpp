@@ -4,6 +4,7 @@
 #include "marking/ExpressionMarking.h"
 #include "marking/InequalitySystemMarking.h"
 #include "marking/OtherTypesMarking.h"
+#include "marking/QuadraticSystemMarking.h"
 #include "marking/SurdMarking.h"
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
@@ -22,7 +23,7 @@ bool IsExpressionType(int type)
 
 bool IsEquationType(int type)
 {
-    return type == 9 || type == 25 || type == 26 || type == 27 || type == 29 || type == 30 || type == 31;
+    return type == 9 || type == 25 || type == 26 || type == 27 || type == 28 || type == 29 || type == 30 || type == 31;
 }
 
 // The lines of the text; a lone LF ends a line too.
@@ -122,6 +123,7 @@ MarkedProblem MarkOneProblem(Solver &solver, int type, const std::vector<std::st
     MarkedProblem marked = IsOtherMarkedType(type) ? MarkOtherWorking(solver, type, problem)
         : type == 24                               ? MarkSurdWorking(solver, problem)
         : type == 31                               ? MarkInequalitySystemWorking(solver, problem)
+        : type == 28                               ? MarkQuadraticSystemWorking(solver, problem)
         : IsExpressionType(type)                   ? MarkExpressionWorking(solver, type, problem)
                                                    : MarkEquationWorking(solver, type, problem);
     if (marked.lines.size() != problem.size()) {
