@@ -339,7 +339,8 @@ private:
     void MarkLine(std::size_t i)
     {
         const std::string normalised = NormalisedSigns(lines_[i]);
-        if (IsWordsOnly(normalised) && !Contains(normalised, "无解"))
+        if ((IsWordsOnly(normalised) && !Contains(normalised, "无解"))
+            || (Contains(normalised, "检验") && !Contains(normalised, "＝")))
             return;
         ++step_;
         MarkedLine &mark = marked_.lines[i];
@@ -350,6 +351,21 @@ private:
             lastWasPairs_ = true;
             if (!solutions_.empty())
                 Wrong(i, "方程组有实数解", PairsText(solutions_, x_, y_));
+            return;
+        }
+        // 把 x＝2 代入③，得 y＝1；把 x＝1 代入③，得 y＝2: each substitution on its own.
+        if (Contains(normalised, "代入") && Contains(normalised, ";")) {
+            for (const std::string &clause : Clauses(normalised)) {
+                std::vector<Value> values;
+                for (const std::string &piece : Pieces(WorkingPart(clause), true))
+                    if (const std::optional<Value> v = ReadValue(piece, letters_))
+                        values.push_back(*v);
+                if (values.empty()) {
+                    mark = {lines_[i], StepMark::Unreadable, "这一行无法识别", ""};
+                    return;
+                }
+                MarkValues(i, clause, values);
+            }
             return;
         }
         const std::string working = WorkingPart(normalised);
@@ -367,6 +383,18 @@ private:
         for (const std::string &piece : pieces) {
             const std::optional<Poly> p = EquationPoly(piece);
             if (!p) {
+                // A 公式法 line (△＝…，x＝(3±1)/2，x1＝2，x2＝1) is read as on the 一元二次方程 page.
+                if (!oneUnknownText_.empty() && FormulaLine(i))
+                    return;
+                // Else the values it ends with (x1＝…，x2＝…) are judged.
+                std::vector<Value> trailing;
+                for (const std::string &other : pieces)
+                    if (const std::optional<Value> v = ReadValue(other, letters_))
+                        trailing.push_back(*v);
+                if (!trailing.empty() && (Contains(normalised, "△") || Contains(normalised, "Δ") || Contains(normalised, "b^2"))) {
+                    MarkValues(i, normalised, trailing);
+                    return;
+                }
                 mark = {lines_[i], StepMark::Unreadable, "这一行无法识别", ""};
                 return;
             }
@@ -407,6 +435,35 @@ private:
                         linear && pieces.size() == 1 ? SolvedLinearText(pieces[0]) : std::string());
                     return;
                 }
+    }
+
+    // A line the marker of one quadratic equation reads after the last equation in one unknown.
+    bool FormulaLine(std::size_t i)
+    {
+        const MarkedProblem judged = MarkEquationWorking(solver_, 27, {oneUnknownText_, lines_[i]});
+        if (judged.lines.size() != 2
+            || (judged.lines[1].mark != StepMark::Right && judged.lines[1].mark != StepMark::Wrong))
+            return false;
+        if (judged.lines[1].mark == StepMark::Wrong)
+            Wrong(i, judged.lines[1].reason, judged.lines[1].correctStep);
+        // Its values, at the end of the line, are what the next lines substitute.
+        const std::vector<std::string> pieces = Pieces(WorkingPart(NormalisedSigns(lines_[i])), true);
+        for (const std::string &piece : pieces)
+            if (const std::optional<Value> v = ReadValue(piece, letters_))
+                knownLetter_ = v->letter;
+        return true;
+    }
+
+    static std::vector<std::string> Clauses(const std::string &normalised)
+    {
+        std::vector<std::string> clauses;
+        int from = 0;
+        for (int at = Find(normalised, ";"); at >= 0; at = Find(normalised, ";", from)) {
+            clauses.push_back(Mid(normalised, from, at - from));
+            from = at + 1;
+        }
+        clauses.push_back(Mid(normalised, from));
+        return clauses;
     }
 
     // The problem's linear equation solved for the unknown the pupil's line has alone on its
