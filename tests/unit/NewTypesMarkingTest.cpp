@@ -6,6 +6,7 @@
 #include "marking/InequalitySystemMarking.h"
 #include "marking/MarkWorking.h"
 #include "marking/OtherTypesMarking.h"
+#include "marking/QuadraticSystemMarking.h"
 #include "marking/SurdMarking.h"
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
@@ -404,4 +405,75 @@ TEST(EasierCalculationMarking, ALawIsSeenInTheRoutinesWorkingAndNotInWorkingInOr
         EXPECT_EQ(Contains(order.remark, "这道题可以"), law) << problem << " " << order.remark;
     }
     EXPECT_GT(withLaw, 150);
+}
+
+TEST(QuadraticSystemMarking, OwnWorkingIsRightAndTheFinalPairsAreCheckedExactly)
+{
+    Solver solver;
+    Random random(28);
+    int worked = 0;
+    for (int round = 0; round < 300; ++round) {
+        // y ＝ m·x ＋ k and a quadratic that the line meets at x1 and x2: (x−x1)(x−x2) ＋ t·x·(y−mx−k) ＝ 0.
+        const long long m = Pick(random, -3, 3), k = Pick(random, -5, 5), t = Pick(random, 1, 2);
+        const long long x1 = Pick(random, -4, 4);
+        long long x2 = Pick(random, -4, 4);
+        if (x2 == x1)
+            x2 = x1 + 1;
+        // Expanded: x^2 − (x1＋x2)x ＋ x1x2 ＋ t·xy − t·m·x^2 − t·k·x.
+        const long long xx = 1 - t * m, xy = t, x = -(x1 + x2) - t * k, c = x1 * x2;
+        if (xx == 0)
+            continue;
+        const auto term = [](long long coefficient, const std::string &monomial, bool first) {
+            if (coefficient == 0)
+                return std::string();
+            std::string out = coefficient < 0 ? "－" : first ? "" : "＋";
+            const long long size = coefficient < 0 ? -coefficient : coefficient;
+            return out + (size == 1 && !monomial.empty() ? "" : std::to_string(size)) + monomial;
+        };
+        std::string quadratic = term(xx, "x^2", true);
+        quadratic += term(xy, "xy", quadratic.empty());
+        quadratic += term(x, "x", quadratic.empty());
+        quadratic += term(c, "", quadratic.empty());
+        const std::string linear = "y＝" + (term(m, "x", true).empty() ? std::string() : term(m, "x", true))
+            + term(k, "", m == 0) + (m == 0 && k == 0 ? "0" : "");
+        const std::string problem = linear + "，" + quadratic + "＝0";
+        StringArray equations;
+        equations.InsertAt(0, quadratic + "＝0");
+        equations.InsertAt(0, linear);
+        StringArray letters;
+        letters.InsertAt(0, "y");
+        letters.InsertAt(0, "x");
+        const std::string working = solver.ErCiFangChengZu(equations, letters, 4);
+        std::vector<std::string> lines {problem};
+        bool started = false;
+        for (const std::string &line : LinesOfText(working)) {
+            started = started || line == "解：";
+            if (started && !line.empty() && line != "解：")
+                lines.push_back(line);
+        }
+        if (lines.size() < 3)
+            continue;
+        ++worked;
+        const MarkedProblem marked = MarkQuadraticSystemWorking(solver, lines);
+        for (std::size_t i = 1; i < marked.lines.size(); ++i)
+            ASSERT_TRUE(marked.lines[i].mark == StepMark::Right || marked.lines[i].mark == StepMark::Problem)
+                << problem << " line " << lines[i] << " " << marked.lines[i].reason;
+        ASSERT_TRUE(marked.finished) << problem << " " << marked.missing;
+
+        // The pairs, worked out here, as the last line: right; one left out, or one value wrong: not.
+        const auto pair = [](long long px, long long py, int i) {
+            return "x" + std::to_string(i) + "＝" + Int(px) + "，y" + std::to_string(i) + "＝" + Int(py);
+        };
+        std::vector<std::string> own = lines;
+        own.back() = "所以原方程组的解是 " + pair(x1, m * x1 + k, 1) + "；" + pair(x2, m * x2 + k, 2);
+        EXPECT_TRUE(MarkQuadraticSystemWorking(solver, own).finished) << own.back();
+        own.back() = "所以原方程组的解是 x＝" + Int(x1) + "，y＝" + Int(m * x1 + k);
+        const MarkedProblem one = MarkQuadraticSystemWorking(solver, own);
+        EXPECT_EQ(one.missing, "还少一组解：x＝" + Int(x2) + "，y＝" + Int(m * x2 + k)) << problem;
+        own.back() = "所以原方程组的解是 " + pair(x1, m * x1 + k + 1, 1) + "；" + pair(x2, m * x2 + k, 2);
+        const MarkedProblem off = MarkQuadraticSystemWorking(solver, own);
+        EXPECT_EQ(off.lines.back().mark, StepMark::Wrong) << own.back();
+        EXPECT_EQ(off.lines.back().reason, "y的值算错了") << own.back();
+    }
+    EXPECT_GT(worked, 200);
 }
