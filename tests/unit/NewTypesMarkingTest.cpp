@@ -477,3 +477,27 @@ TEST(QuadraticSystemMarking, OwnWorkingIsRightAndTheFinalPairsAreCheckedExactly)
     }
     EXPECT_GT(worked, 200);
 }
+
+// 符号错误 in a factor, named with the factor; the signs of a 十字相乘 swapped in both factors.
+TEST(FactorSignSlip, TheFactorIsNamed)
+{
+    Solver solver;
+    const struct {
+        int type;
+        const char *problem;
+        const char *step;
+        const char *slip;
+    } cases[] = {
+        {22, "x^2－5x＋6", "＝(x＋2)(x－3)", "符号错误，因式(x＋2)应该是(x－2)"},
+        {22, "x^2－4", "＝(x＋2)(x＋2)", "符号错误，因式(x＋2)应该是(x－2)"},
+        {22, "a^2－2ab＋b^2", "＝(a＋b)^2", "符号错误，因式(a＋b)应该是(a－b)"},
+        {22, "3x－6", "＝3(x＋2)", "符号错误，因式(x＋2)应该是(x－2)"},
+        {22, "x^2＋x－6", "＝(x－3)(x＋2)", "符号错误，两个因式里常数项的符号都弄反了"},
+        {21, "3－(x－2)", "＝3－x－2", "去括号时没有变号"},
+    };
+    for (const auto &c : cases) {
+        const MarkedText marked = MarkWorking(solver, c.type, std::string(c.problem) + "\r\n" + c.step + "\r\n");
+        ASSERT_EQ(marked.marked.size(), 1u);
+        EXPECT_EQ(marked.marked[0].lines[1].reason, c.slip) << c.problem;
+    }
+}
