@@ -144,8 +144,10 @@ std::optional<Range> ReadAnswerRange(const std::string &typed, char u)
     if (rel.symbols.size() == 2) {
         if (rel.sides[1] != std::string(1, u) || rel.symbols[0] == "＝" || rel.symbols[1] == "＝")
             return std::nullopt;
-        const std::optional<OneUnknownLine> a = ReadInequality(rel.sides[0] + rel.symbols[0] + rel.sides[1], normalised, u);
-        const std::optional<OneUnknownLine> b = ReadInequality(rel.sides[1] + rel.symbols[1] + rel.sides[2], normalised, u);
+        const std::optional<OneUnknownLine> a
+            = ReadInequality(rel.sides[0] + rel.symbols[0] + rel.sides[1], normalised, u);
+        const std::optional<OneUnknownLine> b
+            = ReadInequality(rel.sides[1] + rel.symbols[1] + rel.sides[2], normalised, u);
         if (!a || !b)
             return std::nullopt;
         const std::optional<Range> ra = RangeOf(a->set);
@@ -262,7 +264,8 @@ MarkedProblem MarkInequalitySystemWorking(Solver &solver, const std::vector<std:
     std::vector<Inequality> inequalities;
     Range truth;
     for (const std::string &piece : pieces) {
-        const std::optional<OneUnknownLine> read = IsInequalityLine(piece) ? ReadInequality(piece, piece, u) : std::nullopt;
+        const std::optional<OneUnknownLine> read
+            = IsInequalityLine(piece) ? ReadInequality(piece, piece, u) : std::nullopt;
         const std::optional<Range> range = read ? RangeOf(read->set) : std::nullopt;
         if (!range)
             return unreadable("不等式组里的每一个式子都要是一元一次不等式");
@@ -299,7 +302,8 @@ MarkedProblem MarkInequalitySystemWorking(Solver &solver, const std::vector<std:
             const std::optional<Range> typed = ReadAnswerRange(lines[i], u);
             if (!typed) {
                 mark.mark = StepMark::Unreadable;
-                mark.reason = "不等式组的解集要写成" + std::string(1, u) + "＞a、a＜" + std::string(1, u) + "＜b或“无解”";
+                mark.reason
+                    = "不等式组的解集要写成" + std::string(1, u) + "＞a、a＜" + std::string(1, u) + "＜b或“无解”";
                 continue;
             }
             // Compared with the common part of the pupil's own sets: a slip before shows there.

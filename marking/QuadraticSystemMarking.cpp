@@ -47,7 +47,8 @@ std::optional<Poly> EquationPoly(const std::string &piece)
     const Rational rd = ConstantOf(right->value.den);
     if (ld.numerator == 0 || rd.numerator == 0)
         return std::nullopt;
-    return Difference(Scaled(left->value.num, Over(Rational {1, 1}, ld)), Scaled(right->value.num, Over(Rational {1, 1}, rd)));
+    return Difference(
+        Scaled(left->value.num, Over(Rational {1, 1}, ld)), Scaled(right->value.num, Over(Rational {1, 1}, rd)));
 }
 
 int TotalDegree(const Poly &p)
@@ -391,7 +392,8 @@ private:
                 for (const std::string &other : pieces)
                     if (const std::optional<Value> v = ReadValue(other, letters_))
                         trailing.push_back(*v);
-                if (!trailing.empty() && (Contains(normalised, "△") || Contains(normalised, "Δ") || Contains(normalised, "b^2"))) {
+                if (!trailing.empty()
+                    && (Contains(normalised, "△") || Contains(normalised, "Δ") || Contains(normalised, "b^2"))) {
                     MarkValues(i, normalised, trailing);
                     return;
                 }
@@ -539,7 +541,8 @@ private:
             }
         } else if (context && context->letter != values[0].letter) {
             for (const Value &v : values)
-                pairs.push_back(context->letter == x_ ? Pair {context->number, v.number} : Pair {v.number, context->number});
+                pairs.push_back(
+                    context->letter == x_ ? Pair {context->number, v.number} : Pair {v.number, context->number});
         } else {
             // The values of one unknown: none wrong, and none lost after its equation.
             const char u = values[0].letter;
@@ -549,8 +552,8 @@ private:
                 typed.push_back(v.number);
             std::string fix;
             for (std::size_t k = 0; k < wanted.size(); ++k)
-                fix += (k == 0 ? "" : "，") + std::string(1, u) + (wanted.size() > 1 ? IntText(static_cast<int>(k) + 1) : "")
-                    + "＝" + ValueText(wanted[k]);
+                fix += (k == 0 ? "" : "，") + std::string(1, u)
+                    + (wanted.size() > 1 ? IntText(static_cast<int>(k) + 1) : "") + "＝" + ValueText(wanted[k]);
             for (const SurdNumber &n : typed)
                 if (!HasNumber(wanted, n)) {
                     Wrong(i, std::string(1, u) + "的值算错了", fix);

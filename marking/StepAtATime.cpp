@@ -211,7 +211,8 @@ std::string InequalitySystemHint(Solver &solver, const LastProblem &last)
         const std::size_t problemLines = static_cast<std::size_t>(InequalitySystemProblemLines(last.lines));
         std::vector<std::string> pieces;
         for (std::size_t k = 0; k < problemLines; ++k)
-            for (const std::string &piece : marking::Pieces(marking::WorkingPart(marking::NormalisedSigns(last.lines[k])), false))
+            for (const std::string &piece :
+                marking::Pieces(marking::WorkingPart(marking::NormalisedSigns(last.lines[k])), false))
                 pieces.push_back(piece);
         static const char *const kCircled[] = {"①", "②", "③", "④", "⑤"};
         for (std::size_t k = 0; k < pieces.size() && k < std::size(kCircled); ++k)

@@ -502,7 +502,8 @@ void ProductSlips(const SNode &product, std::vector<Candidate> &out)
         const SNode &left = Unbracketed(product.kids[k - 1]);
         const SNode &bracket = Unbracketed(product.kids[k]);
         const bool leftSum = left.kind == Kind::Sum && left.kids.size() >= 2 && product.kids[k - 1].kind == Kind::Group;
-        const bool rightSum = bracket.kind == Kind::Sum && bracket.kids.size() >= 2 && product.kids[k].kind == Kind::Group;
+        const bool rightSum
+            = bracket.kind == Kind::Sum && bracket.kids.size() >= 2 && product.kids[k].kind == Kind::Group;
         if (rightSum && !leftSum && k == 1) {
             const std::vector<std::optional<Surd>> terms = SignedTerms(bracket);
             std::optional<Surd> wrong = Times(before, terms[0]);
@@ -516,7 +517,8 @@ void ProductSlips(const SNode &product, std::vector<Candidate> &out)
             const std::optional<Surd> squares = Plus(Times(x[0], y[0]), Times(x[1], y[1]));
             Offer(out, whole(squares), right, "多项式乘多项式漏乘了项");
             // (a＋b)(a－b) taken as a^2＋b^2.
-            Offer(out, whole(Plus(Times(x[0], x[0]), Times(x[1], x[1]))), right, "平方差公式用错了，(a＋b)(a－b)＝a^2－b^2");
+            Offer(out, whole(Plus(Times(x[0], x[0]), Times(x[1], x[1]))), right,
+                "平方差公式用错了，(a＋b)(a－b)＝a^2－b^2");
         }
     }
 }
@@ -552,8 +554,8 @@ void RootSlips(const SNode &root, std::vector<Candidate> &out)
     if (!simplest || !IsWhole(simplest->c) || simplest->c.v.numerator < 2)
         return;
     // √12 written 4√3 (the square factor not rooted) or 3√2.
-    const std::string slip = "化简" + RootText(inside->c.v.numerator) + "错了，" + RootText(inside->c.v.numerator) + "＝"
-        + SurdText(*right);
+    const std::string slip = "化简" + RootText(inside->c.v.numerator) + "错了，" + RootText(inside->c.v.numerator)
+        + "＝" + SurdText(*right);
     const Whole k = simplest->c.v.numerator;
     Offer(out, TermValue(MakeQ(k * k), simplest->r), right, slip);
     if (simplest->r > 1)
@@ -728,7 +730,8 @@ std::string MissingFromSurd(const SNode &tree)
                                                                                : "还要合并同类二次根式";
     // Fractions of whole numbers reduced: 2/4, 2√3/6.
     for (const SNode *n : nodes)
-        if (n->kind == Kind::Product && n->kids.size() >= 2 && n->divide.back() && n->kids.back().kind == Kind::Number) {
+        if (n->kind == Kind::Product && n->kids.size() >= 2 && n->divide.back()
+            && n->kids.back().kind == Kind::Number) {
             SNode top = *n;
             top.kids.pop_back();
             top.divide.pop_back();
@@ -809,7 +812,8 @@ MarkedProblem MarkSurdWorking(Solver &solver, const std::vector<std::string> &li
     int step = 0;
     int firstWrong = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::vector<std::string> parts = i == 0 ? std::vector<std::string>(first.begin() + 1, first.end()) : PartsOf(lines[i]);
+        std::vector<std::string> parts
+            = i == 0 ? std::vector<std::string>(first.begin() + 1, first.end()) : PartsOf(lines[i]);
         if (i > 0)
             parts.erase(parts.begin()); // what stands before the leading "＝"
         while (!parts.empty() && parts.back().empty())

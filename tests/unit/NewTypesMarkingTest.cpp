@@ -63,8 +63,8 @@ Built Problem(Random &r)
         const std::optional<Surd> bottom = SurdSum(d.value, *SurdNegated(e.value));
         if (!bottom || bottom->terms.empty() || IsRational(*bottom) || bottom->terms.size() > 2)
             return {std::to_string(k) + "÷" + "√2", *SurdQuotient(SurdOf(MakeQ(k)), *SurdRoot(MakeQ(2)))};
-        return {std::to_string(k) + "÷(" + d.text + "－" + e.text + ")", *SurdQuotient(SurdOf(MakeQ(k)), *bottom),
-            false};
+        return {
+            std::to_string(k) + "÷(" + d.text + "－" + e.text + ")", *SurdQuotient(SurdOf(MakeQ(k)), *bottom), false};
     }
     // Sums and differences of pieces and products of two pieces.
     Built out = left;
@@ -143,7 +143,8 @@ TEST(SurdMarking, OwnWorkingIsRightEveryLineExactAndAChangedLineIsWrong)
         if (digits.empty())
             continue;
         std::vector<std::string> wrong = lines;
-        const std::size_t at = static_cast<std::size_t>(digits[static_cast<std::size_t>(Pick(random, 0, static_cast<int>(digits.size()) - 1))]);
+        const std::size_t at = static_cast<std::size_t>(
+            digits[static_cast<std::size_t>(Pick(random, 0, static_cast<int>(digits.size()) - 1))]);
         wrong[k][at] = static_cast<char>('1' + (wrong[k][at] - '1' + Pick(random, 1, 8)) % 9);
         const std::optional<Surd> changed = SurdValueOfText(Mid(wrong[k], 2));
         if (!changed || SurdEqual(*changed, problem.value))
@@ -228,7 +229,10 @@ Inequality RandomInequality(Random &r)
     const long long b = Pick(r, -9, 9);
     const long long k = Pick(r, -6, 6);
     const int s = Pick(r, 0, 3);
-    const std::string left = (a == 1 ? "" : a == -1 ? "－" : Int(a)) + "x" + (b == 0 ? "" : (b > 0 ? "＋" : "") + Int(b));
+    const std::string left = (a == 1           ? ""
+                                     : a == -1 ? "－"
+                                               : Int(a))
+        + "x" + (b == 0 ? "" : (b > 0 ? "＋" : "") + Int(b));
     Inequality q;
     q.text = left + symbols[s] + Int(a * k + b);
     q.above = (s == 0 || s == 2) == (a > 0);
@@ -308,7 +312,8 @@ TEST(InequalitySystemMarking, OwnWorkingAndTheCommonPartAreRightAndAWrongRuleIsN
         std::vector<std::string> slipped = lines;
         slipped.push_back(wrong);
         const MarkedProblem bad = MarkInequalitySystemWorking(solver, slipped);
-        ASSERT_EQ(Marks(bad), "PP" + std::string(slipped.size() - 3, 'R') + "W") << p.text << "；" << q.text << " " << wrong;
+        ASSERT_EQ(Marks(bad), "PP" + std::string(slipped.size() - 3, 'R') + "W")
+            << p.text << "；" << q.text << " " << wrong;
         EXPECT_EQ(bad.lines.back().reason, slip) << p.text << "；" << q.text;
         // The line offered in its place is itself the right answer.
         slipped.back() = bad.lines.back().correctStep;
@@ -394,7 +399,8 @@ TEST(EasierCalculationMarking, ALawIsSeenInTheRoutinesWorkingAndNotInWorkingInOr
         const MarkedProblem marked = MarkOtherWorking(solver, 11, lines);
         ASSERT_EQ(Marks(marked), "P" + std::string(lines.size() - 1, 'R')) << problem;
         ASSERT_TRUE(marked.finished) << problem;
-        EXPECT_EQ(marked.remark, law ? "运用了运算定律，计算简便。" : "这道题没有能简便计算的地方，按运算顺序计算就可以。")
+        EXPECT_EQ(
+            marked.remark, law ? "运用了运算定律，计算简便。" : "这道题没有能简便计算的地方，按运算顺序计算就可以。")
             << problem;
 
         // The same problem worked in the usual order: never taken for a law.
