@@ -351,7 +351,7 @@ private:
         if (Contains(normalised, "无解") || Contains(normalised, "没有实数解") || Contains(normalised, "无实数解")) {
             lastWasPairs_ = true;
             if (!solutions_.empty())
-                Wrong(i, "方程组有实数解", PairsText(solutions_, x_, y_));
+                Wrong(i, "方程组有实数解", CheckedPairsText());
             return;
         }
         // 把 x＝2 代入③，得 y＝1；把 x＝1 代入③，得 y＝2: each substitution on its own.
@@ -425,7 +425,7 @@ private:
             oneUnknownLetter_ = u;
             oneUnknownText_ = lines_[i];
             if (!roots || !SameValues(*roots, wanted))
-                Wrong(i, "消元时出错了，得到的方程与原方程组不同解", EliminatedText(u));
+                Wrong(i, "消元时出错了，得到的方程与原方程组不同解", CheckedEliminatedText(u));
             return;
         }
         // Equations in both unknowns: every solution satisfies each.
@@ -466,6 +466,33 @@ private:
         }
         clauses.push_back(Mid(normalised, from));
         return clauses;
+    }
+
+    // The pairs as the right last line, shown only when reading it back gives every solution.
+    std::string CheckedPairsText() const
+    {
+        const std::string text = PairsText(solutions_, x_, y_);
+        if (solutions_.empty())
+            return text;
+        std::vector<Value> values;
+        for (const std::string &piece : Pieces(NormalisedSigns(text), false))
+            if (const std::optional<Value> v = ReadValue(piece, letters_))
+                values.push_back(*v);
+        if (values.size() != 2 * solutions_.size())
+            return {};
+        for (std::size_t k = 0; k + 1 < values.size(); k += 2)
+            if (!HasPair(solutions_, Pair {values[k].number, values[k + 1].number}))
+                return {};
+        return text;
+    }
+
+    // The equation in one unknown after substitution, shown only when its roots are the values.
+    std::string CheckedEliminatedText(char u) const
+    {
+        const std::string text = EliminatedText(u);
+        const std::optional<Poly> p = text.empty() ? std::nullopt : EquationPoly(NormalisedSigns(text));
+        const std::optional<std::vector<SurdNumber>> roots = p ? RootsUpTo2(*p, u) : std::nullopt;
+        return roots && SameValues(*roots, ValuesOf(solutions_, u, x_)) ? text : std::string();
     }
 
     // The problem's linear equation solved for the unknown the pupil's line has alone on its
@@ -574,7 +601,7 @@ private:
         for (const Pair &p : pairs)
             if (!HasPair(solutions_, p)) {
                 const bool xRight = HasNumber(ValuesOf(solutions_, x_, x_), p.x);
-                Wrong(i, std::string(1, xRight ? y_ : x_) + "的值算错了", PairsText(solutions_, x_, y_));
+                Wrong(i, std::string(1, xRight ? y_ : x_) + "的值算错了", CheckedPairsText());
                 return;
             }
         for (const Pair &p : pairs)

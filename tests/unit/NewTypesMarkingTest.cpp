@@ -480,6 +480,9 @@ TEST(QuadraticSystemMarking, OwnWorkingIsRightAndTheFinalPairsAreCheckedExactly)
         const MarkedProblem off = MarkQuadraticSystemWorking(solver, own);
         EXPECT_EQ(off.lines.back().mark, StepMark::Wrong) << own.back();
         EXPECT_EQ(off.lines.back().reason, "y的值算错了") << own.back();
+        // The line offered in its place is itself the right last line.
+        own.back() = off.lines.back().correctStep;
+        EXPECT_TRUE(MarkQuadraticSystemWorking(solver, own).finished) << own.back();
     }
     EXPECT_GT(worked, 200);
 }
