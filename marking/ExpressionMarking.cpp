@@ -219,6 +219,8 @@ std::optional<Remainder> ReadRemainder(const std::string &part)
 
 } // namespace
 
+std::vector<std::string> CrLfLines(const std::string &text) { return LinesOf(text); }
+
 std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression)
 {
     if (type == 22)

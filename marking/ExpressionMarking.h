@@ -24,6 +24,9 @@ std::vector<std::string> PartsOf(const std::string &text);
 // The problem without a number in front of it: (1) or （1） and a blank, 1. and a blank, 1、.
 std::string WithoutProblemNumber(const std::string &text);
 
+// The lines of a worked text (CR LF between them).
+std::vector<std::string> CrLfLines(const std::string &text);
+
 // Qimbel's own working of `expression` by the type's routine, without explanations (level 4):
 // the expression, then one "＝" line per step.
 std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression);

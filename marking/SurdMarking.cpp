@@ -746,19 +746,6 @@ std::string MissingFromSurd(const SNode &tree)
     return {};
 }
 
-std::vector<std::string> WorkingLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t p = text.find("\r\n", start);
-        lines.push_back(text.substr(start, p == std::string::npos ? std::string::npos : p - start));
-        if (p == std::string::npos)
-            return lines;
-        start = p + 2;
-    }
-}
-
 } // namespace
 
 std::optional<Surd> SurdValueOfText(const std::string &gbk, std::string *why)
@@ -779,7 +766,7 @@ std::string SurdNextStep(Solver &solver, const std::string &line)
     const std::optional<SurdReading> before = ReadSurdPart(line, why);
     if (!before || MissingFromSurd(before->tree).empty())
         return {};
-    const std::vector<std::string> lines = WorkingLines(solver.GenShiSiZeYunSuan(ReadableText(line), 4));
+    const std::vector<std::string> lines = CrLfLines(solver.GenShiSiZeYunSuan(ReadableText(line), 4));
     const std::string given = ReadableText(line);
     for (std::size_t k = 1; k < lines.size(); ++k) {
         const std::string step = Trim(lines[k]);
