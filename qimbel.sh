@@ -138,6 +138,9 @@ screenshots)
     # The main window once more at twice the pixels, as on a high-DPI screen.
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/bin/qimbel-screenshots docs screenshot.png \
         screenshots/high-dpi.png
+    # The smallest screen at twice the pixels: 1600×1000, which the layout sees as 800×500.
+    QT_QPA_PLATFORM=offscreen:configfile=tests/gui/screen-1600x1000.json QT_SCALE_FACTOR=2 \
+        build/bin/qimbel-screenshots docs screenshots/window-800x500.png screenshots/window-1600x1000-high-dpi.png
     # 小学数学四则运算自动出题系统: its window, its key and its PDF pages.
     cmake --build build --target chuti-screenshots
     QT_QPA_PLATFORM=offscreen build/bin/chuti-screenshots docs

@@ -245,7 +245,19 @@ DisplayList DrawHistogram(const FrequencyTable &table, const std::string &title,
     chart.SetTickStep(tick);
     chart.SetAxisMaximum((most / tick + 1) * tick); // a tick of room above the highest bar
     ChartLayout layout = LayOutChart(chart, width, height);
-    layout.axisRight = std::max(layout.axisX, layout.axisRight - 15); // room for the last bound
+    const auto roomForTheLastBound
+        = [](ChartLayout &laid) { laid.axisRight = std::max(laid.axisX, laid.axisRight - 15); };
+    roomForTheLastBound(layout);
+    // The bounds stand level under the edges of the bars; only bounds wider than a bar are turned.
+    const double bar
+        = table.classes.empty() ? 0 : (layout.axisRight - layout.axisX) / static_cast<double>(table.classes.size());
+    for (const std::string &bound : table.bounds)
+        if (ChartTextWidth(bound, 14) > bar - 4) {
+            chart.SetLabelAngle(45);
+            layout = LayOutChart(chart, width, height);
+            roomForTheLastBound(layout);
+            break;
+        }
     const double plotHeight = layout.axisY - layout.axisTop;
     layout.scale = plotHeight / static_cast<double>(chart.AxisMaximum());
     for (ValueTick &t : layout.valueTicks)

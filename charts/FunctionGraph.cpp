@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace qimbel {
 
@@ -74,6 +76,64 @@ Text Number(double x, double y, const std::string &text)
     t.text = text;
     t.pixelSize = 11;
     return t;
+}
+
+// The box a text of the coordinate system takes: a byte at most 0.65 of the font's height wide.
+struct Box {
+    double left, top, right, bottom;
+    bool Meets(const Box &other) const
+    {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+Box TextBox(const Text &t)
+{
+    const double width = 0.65 * t.pixelSize * static_cast<double>(t.text.size());
+    const double left = t.anchor == Text::Anchor::TopLeft ? t.x
+        : t.anchor == Text::Anchor::TopCentre             ? t.x - width / 2
+                                                          : t.x - width;
+    return {left, t.y, left + width, t.y + 1.3 * t.pixelSize};
+}
+
+// Where the legend of a width × height goes: the first of the corners (top left, top right,
+// bottom left, bottom right) and then the middles of the edges where it covers no number and no
+// caption of the axes, and crosses no axis if it can; in a picture too small for that, the place
+// that covers the fewest texts.
+std::pair<double, double> LegendCorner(const DisplayList &axes, double width, double height)
+{
+    constexpr double kMargin = 8;
+    const double w = axes.width, h = axes.height;
+    std::vector<Box> texts;
+    std::vector<Box> lines;
+    for (const Primitive &item : axes.items) {
+        if (const Text *t = std::get_if<Text>(&item))
+            texts.push_back(TextBox(*t));
+        else if (const Line *l = std::get_if<Line>(&item); l != nullptr && l->pen == Pen {})
+            lines.push_back({std::min(l->x1, l->x2) - 1, std::min(l->y1, l->y2) - 1, std::max(l->x1, l->x2) + 1,
+                std::max(l->y1, l->y2) + 1});
+    }
+    const double right = std::max(kMargin, w - kMargin - width), bottom = std::max(kMargin, h - kMargin - height);
+    const double middleX = std::max(kMargin, (w - width) / 2), middleY = std::max(kMargin, (h - height) / 2);
+    const std::pair<double, double> places[] = {{kMargin, kMargin}, {right, kMargin}, {kMargin, bottom},
+        {right, bottom}, {middleX, kMargin}, {middleX, bottom}, {kMargin, middleY}, {right, middleY}};
+    std::pair<double, double> best = places[0];
+    long long fewest = -1;
+    for (const auto &[x, y] : places) {
+        const Box legend {x, y, x + width, y + height};
+        long long covered = 0;
+        for (const Box &text : texts)
+            covered += legend.Meets(text) ? 1000 : 0;
+        for (const Box &line : lines)
+            covered += legend.Meets(line) ? 1 : 0;
+        if (fewest < 0 || covered < fewest) {
+            fewest = covered;
+            best = {x, y};
+        }
+        if (covered == 0)
+            break;
+    }
+    return best;
 }
 
 // The exact value of k × step, for the trace.
@@ -482,7 +542,8 @@ DisplayList FunctionGraph::Picture() const
         for (const GraphFunction &f : functions_)
             if (f.visible)
                 widest = std::max(widest, 7.0 * static_cast<double>(f.shown.size()));
-        const double x = 8, y = 8, rowHeight = 18;
+        const double rowHeight = 18;
+        const auto [x, y] = LegendCorner(picture, widest + 46, rowHeight * visible + 8);
         picture.Add(Rect {x, y, widest + 46, rowHeight * visible + 8, kWhite, true, Pen {}, true});
         double rowY = y + 4;
         for (const GraphFunction &f : functions_) {

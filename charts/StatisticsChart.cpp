@@ -47,11 +47,12 @@ std::string Percent(double value, double total)
     return text + "%";
 }
 
-// Estimated text widths in pixels: a byte of GBK text is at most 0.6 of the font's height wide (a
-// Chinese character half of that a byte, a digit or "%" a little more).
-double TextWidth(const std::string &text, int pixelSize) { return 0.6 * pixelSize * static_cast<double>(text.size()); }
-
 } // namespace
+
+double ChartTextWidth(const std::string &text, int pixelSize)
+{
+    return 0.6 * pixelSize * static_cast<double>(text.size());
+}
 
 ChartTable DefaultChartTable()
 {
@@ -331,7 +332,7 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
             for (std::size_t b = a + 1; b < layout.slices.size(); ++b) {
                 ChartSlice &first = layout.slices[a];
                 ChartSlice &second = layout.slices[b];
-                const double wide = 0.5 * (TextWidth(first.percent, 12) + TextWidth(second.percent, 12));
+                const double wide = 0.5 * (ChartTextWidth(first.percent, 12) + ChartTextWidth(second.percent, 12));
                 if (first.series == second.series && std::fabs(first.labelX - second.labelX) < wide
                     && std::fabs(first.labelY - second.labelY) < 14)
                     second.labelY = first.labelY + (second.labelY >= first.labelY ? 14 : -14);
@@ -356,8 +357,8 @@ ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height)
     int angle = chart.LabelAngle();
     double widestName = 0;
     for (const ChartSeries &one : series)
-        widestName = std::max(widestName, TextWidth(one.name, 14));
-    if (angle == 0 && widestName > slot - 4)
+        widestName = std::max(widestName, ChartTextWidth(one.name, 14));
+    if (angle == 0 && !series.empty() && widestName > slot - 4)
         angle = 45;
     layout.labelAngle = angle;
     const int every = slot > 0 && angle != 0 ? std::max(1, static_cast<int>(std::ceil(18 / slot))) : 1;

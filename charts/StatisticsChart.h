@@ -177,6 +177,9 @@ struct ChartLayout {
 };
 
 ChartLayout LayOutChart(const StatisticsChart &chart, int width, int height);
+// The width a GBK text is drawn at most in a chart, in pixels: a byte at most 0.6 of the font's
+// height (a Chinese character half of that a byte, a digit or "%" a little more).
+double ChartTextWidth(const std::string &text, int pixelSize);
 DisplayList DrawChart(const ChartLayout &layout);
 
 // What a chart button draws for a table and a title in a picture of width × height.

@@ -241,6 +241,7 @@ list(APPEND QIMBEL_CORE_SOURCES
   generators/KouSuanProblem.cpp
   generators/KouSuanGenerator.cpp
   generators/KouSuanPractice.cpp
+  generators/KouSuanKept.cpp
   generators/KouSuanSheet.cpp
 )
 # tools/: the exercise-generator programs of the tab 自动出卷及测试

@@ -3,6 +3,8 @@
 #include "solver/SeededRandom.h"
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 
 namespace qimbel::kousuan {
 
@@ -11,6 +13,9 @@ namespace {
 // The largest single-digit factor and divisor of the number-range problems (口算 stays with the
 // tables on one side).
 constexpr long long kDigit = 9;
+
+// How often a problem is drawn at most before a repeat is let stand.
+constexpr int kDraws = 40;
 
 Problem Addition(SeededRandom &random, long long range)
 {
@@ -125,22 +130,29 @@ std::vector<Problem> Generate(const Options &options)
     std::vector<Problem> sheet;
     const int count = CountOf(options);
     sheet.reserve(static_cast<std::size_t>(count));
+    // The problems of one sheet are distinct: a problem already on it is drawn again, a bounded
+    // number of times (a small range with many problems has fewer distinct ones than places).
+    std::set<std::tuple<Op, long long, long long>> drawn;
     for (int i = 0; i < count; ++i) {
-        const Op op = ops[static_cast<std::size_t>(random.Between(0, static_cast<long long>(ops.size()) - 1))];
         Problem p;
-        switch (op) {
-        case Op::Add:
-            p = Addition(random, range);
-            break;
-        case Op::Sub:
-            p = Subtraction(random, range, options.negative);
-            break;
-        case Op::Mul:
-            p = Multiplication(random, range, table);
-            break;
-        case Op::Div:
-            p = Division(random, range, table, options.remainder);
-            break;
+        for (int attempt = 0; attempt < kDraws; ++attempt) {
+            const Op op = ops[static_cast<std::size_t>(random.Between(0, static_cast<long long>(ops.size()) - 1))];
+            switch (op) {
+            case Op::Add:
+                p = Addition(random, range);
+                break;
+            case Op::Sub:
+                p = Subtraction(random, range, options.negative);
+                break;
+            case Op::Mul:
+                p = Multiplication(random, range, table);
+                break;
+            case Op::Div:
+                p = Division(random, range, table, options.remainder);
+                break;
+            }
+            if (drawn.insert({p.op, p.a, p.b}).second)
+                break;
         }
         switch (options.blank) {
         case BlankChoice::Result:

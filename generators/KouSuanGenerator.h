@@ -1,7 +1,8 @@
 // The problem generator of the 口算练习生成器. Every problem meets the chosen constraints by
 // construction: the numbers are drawn inside ranges worked out from the constraints, never drawn
-// and thrown away, so a sheet of any size is made in one pass. The same options and seed give
-// the same sheet on every machine.
+// and thrown away for breaking one. Only a problem already on the sheet is drawn again, at most a
+// few dozen times, so the problems of a sheet differ wherever the range holds enough of them. The
+// same options and seed give the same sheet on every machine.
 #pragma once
 
 #include "generators/KouSuanProblem.h"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace qimbel::shijuan {
 
@@ -116,7 +117,10 @@ private:
     std::vector<PaperPage> pages_;
 };
 
-void LayOutProblems(const ShiJuan &paper, const TextMeasure &measure, double width, double height, Pages &pages)
+// With `pullBack`, the row before the paper's last goes to a new page, so that the last problem
+// does not stand alone on the last page (the first layout put it there).
+void LayOutProblems(
+    const ShiJuan &paper, const TextMeasure &measure, double width, double height, Pages &pages, bool pullBack)
 {
     const double problemLine = measure.LineHeight(PaperFont::Problem);
     const double headingLine = measure.LineHeight(PaperFont::Heading);
@@ -137,22 +141,27 @@ void LayOutProblems(const ShiJuan &paper, const TextMeasure &measure, double wid
         const double row = problemLine + space;
         const bool lastSection = s + 1 == paper.sections.size();
 
+        const std::size_t rows
+            = (texts.size() + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns);
+        // The row that goes to a new page with the last one (with its heading when it is the first).
+        const bool pullFirst = pullBack && lastSection && rows == 2;
+
         // A heading stays with the first row of its section.
         const double before = 0.5 * headingLine;
-        if (pages.Room() < before + headingLine + row && pages.Y() > 0)
+        if ((pages.Room() < before + headingLine + row || pullFirst) && pages.Y() > 0)
             pages.NewPage(false);
         else
             pages.Down(std::min(before, pages.Room()));
         pages.Line(HeadingText(paper, s), PaperFont::Heading, false, true);
 
-        const std::size_t rows
-            = (texts.size() + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns);
         for (std::size_t r = 0; r < rows; ++r) {
             const std::size_t first = r * static_cast<std::size_t>(columns);
             const std::size_t count = std::min(texts.size() - first, static_cast<std::size_t>(columns));
             const bool lastRow = lastSection && r + 1 == rows;
             double rowSpace = space;
-            if (pages.Room() < row) {
+            if (pullBack && lastSection && r >= 1 && r + 2 == rows && pages.Y() > 0) {
+                pages.NewPage(false);
+            } else if (pages.Room() < row) {
                 // The last row of the paper needs only half its room to work: the rest of the page
                 // is room too. A lone last problem goes back to the page before where it fits so.
                 if (lastRow && pages.Room() >= problemLine + space / 2)
@@ -232,13 +241,32 @@ void LayOutKey(const ShiJuan &paper, const TextMeasure &measure, double height, 
 
 std::vector<PaperPage> LayOutPaper(const ShiJuan &paper, const TextMeasure &measure, double width, double height)
 {
-    Pages pages(measure, width, height);
-    pages.NewPage(false);
-    pages.Line(ShiJuanBiaoTi(paper), PaperFont::Title, true);
-    pages.Line("班级：__________  姓名：__________  得分：__________", PaperFont::Body, true);
-    pages.Line("（满分" + std::to_string(paper.total) + "分  试卷编号：" + std::to_string(paper.settings.seed) + "）",
-        PaperFont::Body, true);
-    LayOutProblems(paper, measure, width, height, pages);
+    const auto layOut = [&](bool pullBack) {
+        Pages pages(measure, width, height);
+        pages.NewPage(false);
+        pages.Line(ShiJuanBiaoTi(paper), PaperFont::Title, true);
+        pages.Line("班级：__________  姓名：__________  得分：__________", PaperFont::Body, true);
+        pages.Line(
+            "（满分" + std::to_string(paper.total) + "分  试卷编号：" + std::to_string(paper.settings.seed) + "）",
+            PaperFont::Body, true);
+        LayOutProblems(paper, measure, width, height, pages, pullBack);
+        return pages;
+    };
+    // The last problem alone on a page of its own (no heading, nothing else): once more, with the
+    // row before it on that page too.
+    const auto lone = [](Pages &laid) {
+        if (laid.All().size() < 2)
+            return false;
+        int problems = 0;
+        bool heading = false;
+        for (const PaperRun &run : laid.Page().runs) {
+            problems += run.problem ? 1 : 0;
+            heading = heading || run.heading;
+        }
+        return problems == 1 && !heading;
+    };
+    Pages first = layOut(false);
+    Pages pages = lone(first) ? layOut(true) : std::move(first);
     LayOutKey(paper, measure, height, pages);
     return pages.All();
 }

@@ -1,7 +1,8 @@
 // The printed pages of a test paper and its answer key, laid out from measured text widths: the
 // columns of a section are as wide as its longest problem in the printing font, so nothing wraps;
-// a heading never ends a page; a problem keeps its room to work on its page; a last problem alone
-// on a page goes back to the page before when it fits there. The measuring is done by the
+// a heading never ends a page; a problem keeps its room to work on its page; the last problem never
+// stands alone on the last page: it goes back to the page before when it fits there, else the row
+// before it comes along. The measuring is done by the
 // printing face (the fonts are its business); the layout decides everything else.
 #pragma once
 

@@ -296,6 +296,27 @@ void EndAtZeroDivisor(std::string &out, std::size_t written, const std::string &
     out += std::string(kDivisorIsZero) + "\r\n";
 }
 
+// True when a problem's working is a refusal: its last line is a sentence that says why the
+// problem cannot be computed (无法计算, 请选“一元二次方程”, 没有找到可以计算的数 …) rather than
+// an answer. 无解 and 没有实数根 are answers.
+bool SaysRefused(std::string_view working)
+{
+    std::size_t end = working.size();
+    while (end > 0 && (working[end - 1] == '\r' || working[end - 1] == '\n' || working[end - 1] == ' '))
+        --end;
+    const std::size_t start = working.rfind('\n', end == 0 ? 0 : end - 1);
+    std::string_view last = working.substr(
+        start == std::string_view::npos ? 0 : start + 1, end - (start == std::string_view::npos ? 0 : start + 1));
+    while (!last.empty() && last.front() == ' ')
+        last.remove_prefix(1);
+    if (last.empty())
+        return false;
+    for (const char *sign : {"无法", "请选“", "请写", "请输入", "请在", "请用", "不能识别", "超出了计算范围"})
+        if (last.find(sign) != std::string_view::npos)
+            return true;
+    return last.starts_with("没有找到");
+}
+
 } // namespace
 
 void ProblemPage::Compute(const std::function<void()> &afterEachLine)
@@ -311,6 +332,7 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     for (int i = 0; i < dispatch.normaliseCount; ++i)
         normalise.emplace_back(dispatch.normalise[i][0], dispatch.normalise[i][1]);
     int solved = 0;
+    int refused = 0;
     run.factorMethod = factorMethod_;
     const std::vector<char> intro = IntroductionMask(lines, CurrentIntroduction());
     dispatch.before(run);
@@ -333,30 +355,42 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         if (line.empty() && !dispatch.keepEmptyLines)
             continue;
         const std::size_t written = editText_.size();
+        const std::size_t messages = run.messages.size();
         if (blankBetweenNumbers || !BracketsPair(line))
             editText_ += std::string(kResultHeader) + (blankBetweenNumbers ? kBlankBetweenNumbers : kUnpairedBrackets)
                 + "\r\n";
         else
             dispatch.line(run, line);
-        if (!line.empty())
-            ++solved;
         // The equation page's routines always say something of their own: x＝5 is an answer.
         if (page_ != kPage135)
             ExplainEmptyWorking(solver_, editText_, written, line, run.type);
         EndAtZeroDivisor(editText_, written, line);
+        // A line answered with a message box (a word problem without its formula file) or with a
+        // sentence that says why not is refused, not done.
+        if (!line.empty()) {
+            if (run.messages.size() > messages || SaysRefused(std::string_view(editText_).substr(written)))
+                ++refused;
+            else
+                ++solved;
+        }
         if (afterEachLine)
             afterEachLine();
     }
+    const std::size_t beforeAfter = editText_.size();
     dispatch.after(run);
     // A system (二元一次方程组, 二元二次方程组, 一元一次不等式组) is one problem however many lines
-    // it takes.
-    if (page_ == kPage135 && (run.type == 26 || run.type == 28 || run.type == 31))
-        solved = std::min(solved, 1);
+    // it takes, solved (or refused) as a whole after the last line.
+    if (page_ == kPage135 && (run.type == 26 || run.type == 28 || run.type == 31) && solved + refused > 0) {
+        const bool refusedWhole = refused > 0 || SaysRefused(std::string_view(editText_).substr(beforeAfter));
+        solved = refusedWhole ? 0 : 1;
+        refused = refusedWhole ? 1 : 0;
+    }
     for (std::string &message : run.messages)
         messages_.push_back(std::move(message));
     if (dispatch.disableComputeAfter)
         computeEnabled_ = false;
     computedLines_ = solved;
+    refusedLines_ = refused;
     event_ = PageEvent::Computed;
     edited_ = false;
 }
@@ -479,9 +513,15 @@ std::string ProblemPage::StatusLine() const
             return "文本框中没有题目：请每行输入一道题，再进行检测。";
         return "算式检测完成，可以进行运算操作。";
     case PageEvent::Computed:
-        if (computedLines_ == 0)
+        if (computedLines_ == 0 && refusedLines_ == 0)
             return "文本框中没有题目：请每行输入一道题，再进行运算。";
-        return "已完成 " + std::to_string(computedLines_) + " 道题的运算。";
+        if (refusedLines_ == 0)
+            return "已完成 " + std::to_string(computedLines_) + " 道题的运算。";
+        // A refused problem is not done: the status counts it apart.
+        if (computedLines_ == 0)
+            return "没有完成运算：" + std::to_string(refusedLines_) + " 道题无法计算。";
+        return "已完成 " + std::to_string(computedLines_) + " 道题的运算，" + std::to_string(refusedLines_)
+            + " 道题无法计算。";
     case PageEvent::Cleared:
         return "已清空文本框。";
     case PageEvent::Example:

@@ -137,6 +137,7 @@ private:
     int type_ = 0;
     PageEvent event_ = PageEvent::None;
     int computedLines_ = 0; // problems the last compute solved
+    int refusedLines_ = 0; // problems the last compute could not solve, and said why
     int markedProblems_ = 0, markedSteps_ = 0, markedRight_ = 0; // what the last 批改 found
     std::string stepAnswer_; // what the last 下一步检查 or 提示 said
     bool edited_ = false; // by hand, since the last handler

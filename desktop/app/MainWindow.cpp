@@ -31,9 +31,11 @@ namespace qimbel {
 
 namespace {
 
-// The smallest window the pages are laid out for, and the size it opens at when the screen has
-// room: wide enough that worked solutions need no sideways scrolling.
-constexpr QSize kMinimumSize(1000, 680);
+// The smallest window the pages are laid out for: it fits an 800×600 screen, and one of twice the
+// pixels at 1600×1000 (800×500 to the layout) with room for the window's frame. Below the size
+// they open at, the pages wrap their rows of buttons and scroll their side columns. The size it
+// opens at when the screen has room: wide enough that worked solutions need no sideways scrolling.
+constexpr QSize kMinimumSize(780, 440);
 constexpr QSize kPreferredSize(1280, 860);
 
 // The page of a tab that is not a problem page, by its template number.
@@ -79,7 +81,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tab_1003"));
-    tabs_->setUsesScrollButtons(false);
+    // In a narrow window the tab strip scrolls: every tab stays reachable.
+    tabs_->setUsesScrollButtons(true);
     for (const TabInfo &tab : Tabs()) {
         ProblemPage *model = book_.ProblemPageOf(tab.page);
         ProblemPageWidget *problemWidget = model != nullptr ? new ProblemPageWidget(*model, tabs_) : nullptr;

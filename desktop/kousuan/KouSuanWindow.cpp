@@ -9,10 +9,13 @@
 #include "generators/KouSuanSheet.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,6 +29,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -307,35 +311,12 @@ void KouSuanWindow::Generate()
     ticker_->start();
     clock_->setText(Clock(0));
 
-    if (wholeSheet_->isChecked()) {
-        for (QLineEdit *edit : sheetAnswers_)
-            edit->parentWidget()->deleteLater();
-        sheetAnswers_.clear();
-        QLayoutItem *item = nullptr;
-        while ((item = sheetGrid_->takeAt(0)) != nullptr)
-            delete item;
-        const std::vector<Problem> &problems = practice_->Problems();
-        for (std::size_t i = 0; i < problems.size(); ++i) {
-            auto *cell = new QWidget(sheet_);
-            auto *row = new QHBoxLayout(cell);
-            row->setContentsMargins(4, 2, 4, 2);
-            auto *label = new QLabel(QStringLiteral("%1. ").arg(i + 1) + FromGbk(QuestionText(problems[i])), cell);
-            auto *edit = new QLineEdit(cell);
-            edit->setObjectName(QStringLiteral("answer_%1").arg(i));
-            edit->setMaxLength(kAnswerLength);
-            edit->setFixedWidth(80);
-            row->addWidget(label, 1);
-            row->addWidget(edit);
-            // Enter goes on to the next box, as on a paper sheet.
-            connect(edit, &QLineEdit::returnPressed, this, [this, i] {
-                if (i + 1 < sheetAnswers_.size())
-                    sheetAnswers_[i + 1]->setFocus();
-            });
-            sheetGrid_->addWidget(cell, static_cast<int>(i / kScreenColumns), static_cast<int>(i % kScreenColumns));
-            sheetAnswers_.push_back(edit);
-        }
-        progress_->setText(QStringLiteral("共%1题：全部写好后按“交卷”。").arg(problems.size()));
-        stack_->setCurrentIndex(kSheetPage);
+    given_.clear();
+    order_.clear();
+    position_ = 0;
+    sheetRound_ = wholeSheet_->isChecked();
+    if (sheetRound_) {
+        BuildSheet();
         if (!sheetAnswers_.empty())
             sheetAnswers_.front()->setFocus();
         return;
@@ -345,6 +326,38 @@ void KouSuanWindow::Generate()
         order_.push_back(i);
     position_ = 0;
     ShowCurrent();
+}
+
+void KouSuanWindow::BuildSheet()
+{
+    for (QLineEdit *edit : sheetAnswers_)
+        edit->parentWidget()->deleteLater();
+    sheetAnswers_.clear();
+    QLayoutItem *item = nullptr;
+    while ((item = sheetGrid_->takeAt(0)) != nullptr)
+        delete item;
+    const std::vector<Problem> &problems = practice_->Problems();
+    for (std::size_t i = 0; i < problems.size(); ++i) {
+        auto *cell = new QWidget(sheet_);
+        auto *row = new QHBoxLayout(cell);
+        row->setContentsMargins(4, 2, 4, 2);
+        auto *label = new QLabel(QStringLiteral("%1. ").arg(i + 1) + FromGbk(QuestionText(problems[i])), cell);
+        auto *edit = new QLineEdit(cell);
+        edit->setObjectName(QStringLiteral("answer_%1").arg(i));
+        edit->setMaxLength(kAnswerLength);
+        edit->setFixedWidth(80);
+        row->addWidget(label, 1);
+        row->addWidget(edit);
+        // Enter goes on to the next box, as on a paper sheet.
+        connect(edit, &QLineEdit::returnPressed, this, [this, i] {
+            if (i + 1 < sheetAnswers_.size())
+                sheetAnswers_[i + 1]->setFocus();
+        });
+        sheetGrid_->addWidget(cell, static_cast<int>(i / kScreenColumns), static_cast<int>(i % kScreenColumns));
+        sheetAnswers_.push_back(edit);
+    }
+    progress_->setText(QStringLiteral("共%1题：全部写好后按“交卷”。").arg(problems.size()));
+    stack_->setCurrentIndex(kSheetPage);
 }
 
 void KouSuanWindow::ShowCurrent()
@@ -367,7 +380,10 @@ void KouSuanWindow::AnswerCurrent(const QString &typed)
 {
     if (practice_ == nullptr || position_ >= order_.size() || stack_->currentIndex() != kOneByOnePage)
         return;
-    switch (practice_->Answer(order_[position_], ToGbk(typed))) {
+    const Verdict verdict = practice_->Answer(order_[position_], ToGbk(typed));
+    if (verdict != Verdict::Unreadable)
+        given_.push_back({order_[position_], ToGbk(typed)});
+    switch (verdict) {
     case Verdict::Right:
         ++position_;
         ShowCurrent();
@@ -425,6 +441,8 @@ void KouSuanWindow::CheckSheet()
         if (practice_->RightNow(i) || edit->text().trimmed().isEmpty())
             continue;
         const Verdict verdict = practice_->Answer(i, ToGbk(edit->text()));
+        if (verdict != Verdict::Unreadable)
+            given_.push_back({i, ToGbk(edit->text())});
         if (verdict == Verdict::Right) {
             edit->setStyleSheet(QString::fromLatin1(kRightStyle));
             edit->setReadOnly(true);
@@ -460,6 +478,7 @@ void KouSuanWindow::RetryWrong()
             order_.push_back(i);
     if (order_.empty())
         return;
+    sheetRound_ = false;
     position_ = 0;
     elapsed_.start();
     running_ = true;
@@ -477,6 +496,94 @@ void KouSuanWindow::Tick()
 }
 
 QString KouSuanWindow::ReportText() const { return report_->toPlainText(); }
+
+KeptPractice KouSuanWindow::Kept() const
+{
+    KeptPractice kept;
+    kept.options = options_;
+    kept.wholeSheet = sheetRound_;
+    kept.finished = stack_->currentIndex() == kReportPage;
+    kept.milliseconds = stoppedMs_ + (running_ ? elapsed_.elapsed() : 0);
+    kept.order = order_;
+    kept.position = position_;
+    kept.answers = given_;
+    if (sheetRound_)
+        for (const QLineEdit *edit : sheetAnswers_)
+            kept.boxes.push_back(ToGbk(edit->text()));
+    return kept;
+}
+
+bool KouSuanWindow::KeepPractice() const
+{
+    if (keptFile_.isEmpty())
+        return true;
+    // No practice: nothing to go on with next time.
+    if (practice_ == nullptr)
+        return !QFileInfo::exists(keptFile_) || QFile::remove(keptFile_);
+    const std::string bytes = WriteKeptPractice(Kept());
+    QDir().mkpath(QFileInfo(keptFile_).absolutePath());
+    QSaveFile file(keptFile_);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
+        && file.commit();
+}
+
+bool KouSuanWindow::RestorePractice()
+{
+    const QFileInfo info(keptFile_);
+    QFile file(keptFile_);
+    if (keptFile_.isEmpty() || !info.isFile() || info.size() > static_cast<qint64>(kLargestKeptPractice)
+        || !file.open(QIODevice::ReadOnly))
+        return false;
+    const std::optional<KeptPractice> kept = ReadKeptPractice(file.readAll().toStdString());
+    if (!kept)
+        return false;
+    SetOptions(kept->options);
+    SetSheetMode(kept->wholeSheet);
+    options_ = kept->options;
+    practice_ = std::make_unique<Practice>(ReplayPractice(*kept));
+    given_ = kept->answers;
+    exportPdf_->setEnabled(true);
+    print_->setEnabled(true);
+    stoppedMs_ = kept->milliseconds;
+    seconds_ = stoppedMs_ / 1000;
+    clock_->setText(Clock(seconds_));
+    order_ = kept->order;
+    position_ = kept->position;
+    sheetRound_ = kept->wholeSheet;
+    if (kept->wholeSheet) {
+        BuildSheet();
+        // The boxes as they were, those already right kept and closed, the wrong ones marked.
+        for (std::size_t i = 0; i < sheetAnswers_.size() && i < kept->boxes.size(); ++i) {
+            QLineEdit *edit = sheetAnswers_[i];
+            edit->setText(FromGbk(kept->boxes[i]));
+            if (practice_->RightNow(i)) {
+                edit->setStyleSheet(QString::fromLatin1(kRightStyle));
+                edit->setReadOnly(true);
+            } else if (practice_->Tried(i)) {
+                edit->setStyleSheet(QString::fromLatin1(kWrongStyle));
+            }
+        }
+    }
+    running_ = false;
+    if (kept->finished) {
+        Finish();
+        return true;
+    }
+    elapsed_.start();
+    running_ = true;
+    ticker_->start();
+    if (!kept->wholeSheet)
+        ShowCurrent();
+    return true;
+}
+
+void KouSuanWindow::closeEvent(QCloseEvent *event)
+{
+    // The practice goes on next time; when it cannot be kept the window still closes.
+    KeepPractice();
+    QWidget::closeEvent(event);
+}
 
 bool KouSuanWindow::ExportPdf(const QString &path)
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "generators/KouSuanGenerator.h"
+#include "generators/KouSuanKept.h"
 #include "generators/KouSuanPractice.h"
 
 #include <QElapsedTimer>
@@ -63,10 +64,25 @@ public:
     bool ExportPdf(const QString &path);
     QString ReportText() const;
 
+    // The file a practice is kept in over closing and reopening (none: nothing is kept).
+    void SetKeptFile(const QString &path) { keptFile_ = path; }
+    // Writes the practice under way (or takes the file away when there is none); false when it
+    // could not be written. Closing the window does it.
+    bool KeepPractice() const;
+    // The kept practice, as it was left; false (and the window as it is) when there is none or
+    // the file is damaged.
+    bool RestorePractice();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void BuildOptions(QWidget *panel);
     void KeepWrong(std::size_t index, const QString &typed);
     void BuildPractice(QWidget *panel);
+    // The boxes of the whole sheet for the practice's problems.
+    void BuildSheet();
+    KeptPractice Kept() const;
     void ShowCurrent();
     void Tick();
     void AskExport();
@@ -117,6 +133,9 @@ private:
     std::size_t position_ = 0;
     Notebook *notebook_ = nullptr;
     int today_ = 0;
+    std::vector<KeptAnswer> given_; // every readable answer of this practice, in order
+    bool sheetRound_ = false; // the round under way is the whole sheet
+    QString keptFile_;
 };
 
 } // namespace qimbel::kousuan

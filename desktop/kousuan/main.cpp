@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QStandardPaths>
 
 int main(int argc, char **argv)
 {
@@ -20,6 +22,10 @@ int main(int argc, char **argv)
     const QDate today = QDate::currentDate();
     if (store.Open(qimbel::NotebookFilePath()).ok() && notebook.Open())
         window.SetNotebook(&notebook, qimbel::DayOfDate(today.year(), today.month(), today.day()));
+    // A practice left unfinished goes on where it was (~/.local/share/口算练习生成器/practice on Linux).
+    window.SetKeptFile(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("practice")));
+    window.RestorePractice();
     window.show();
     return QApplication::exec();
 }

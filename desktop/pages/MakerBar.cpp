@@ -1,5 +1,6 @@
 #include "desktop/pages/MakerBar.h"
 
+#include "desktop/pages/FlowLayout.h"
 #include "desktop/pages/GbkBridge.h"
 #include "maker/LevelTable.h"
 #include "maker/ProblemMaker.h"
@@ -7,7 +8,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -54,13 +54,12 @@ MakerBar::MakerBar(QPlainTextEdit *edit, QWidget *parent)
     for (QPushButton *button : {make_, again_, similar_})
         button->setAutoDefault(false);
 
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Wraps in a narrow window.
+    auto *row = new FlowLayout(this);
     row->addWidget(level_);
     row->addWidget(make_);
     row->addWidget(again_);
     row->addWidget(similar_);
-    row->addStretch();
 
     connect(make_, &QPushButton::clicked, this, &MakerBar::MakeOne);
     connect(again_, &QPushButton::clicked, this, &MakerBar::MakeAnother);

@@ -1,6 +1,7 @@
 #include "desktop/pages/ProblemPageWidget.h"
 
 #include "desktop/pages/BusyCursorGuard.h"
+#include "desktop/pages/FlowLayout.h"
 #include "desktop/pages/GbkBridge.h"
 #include "desktop/pages/HelpWindow.h"
 #include "desktop/pages/MakerBar.h"
@@ -28,13 +29,17 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qimbel {
 
@@ -42,6 +47,8 @@ namespace {
 
 constexpr int kTypeColumnWidth = 150;
 constexpr int kSideColumnWidth = 200;
+// The room left of the title that balances the view buttons right of it.
+constexpr int kTitleBalance = 120;
 
 // Compute is greyed out until a check has been done; the tooltip says so.
 const QString kCheckFirst = QStringLiteral("请先点击“先进行算式检测”");
@@ -61,10 +68,11 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
 {
     setObjectName(QStringLiteral("page_%1").arg(model_.Page()));
 
-    // Left: the problem types of the page.
+    // Left: the problem types of the page, scrolling in a window too low for all of them.
     auto *typeColumn = new QWidget(this);
     typeColumn->setFixedWidth(kTypeColumnWidth);
     BuildTypeColumn(typeColumn);
+    QScrollArea *typePanel = ColumnScroller(typeColumn, QStringLiteral("type_column"));
 
     // Middle: title, text box, and the buttons that work on the text box.
     title_ = new QLabel(this);
@@ -75,6 +83,10 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     titleFont.setBold(true);
     titleFont.setPointSize(titleFont.pointSize() + 3);
     title_->setFont(titleFont);
+    // A long title wraps in a narrow window rather than pushing the buttons beside it off the page.
+    title_->setWordWrap(true);
+    title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    title_->setMinimumWidth(60);
 
     edit_ = new QPlainTextEdit(this);
     edit_->setObjectName(QStringLiteral("edit_1004"));
@@ -96,10 +108,12 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     hint_ = AddButton(this, QStringLiteral("提示(&T)"), 0, QStringLiteral("button_hint"));
     practice_ = AddButton(this, QStringLiteral("练一练"), 0, QStringLiteral("button_practice"));
 
-    auto *actionRow = new QHBoxLayout;
+    // The buttons wrap onto a second row in a narrow window; on a wide one check, compute and
+    // mark stand at the right.
+    auto *actionRow = new FlowLayout;
     actionRow->addWidget(insert);
     actionRow->addWidget(clear);
-    actionRow->addStretch();
+    actionRow->AddSpring();
     actionRow->addWidget(check);
     actionRow->addWidget(compute_);
     actionRow->addWidget(mark_);
@@ -142,8 +156,12 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
         edit_->setFocus();
         edit_->insertPlainText(text);
     });
-    auto *titleRow = new QHBoxLayout;
-    titleRow->addSpacing(120);
+    titleRow_ = new QHBoxLayout;
+    QHBoxLayout *titleRow = titleRow_;
+    // As wide as the buttons on the right, so the title stands in the middle; narrower in a narrow
+    // window, where the title needs the room (FitTitleRow).
+    titleSpacer_ = new QSpacerItem(kTitleBalance, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    titleRow->addSpacerItem(titleSpacer_);
     titleRow->addWidget(title_, 1);
     titleRow->addWidget(plainButton_);
     titleRow->addWidget(typesetButton_);
@@ -207,7 +225,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     side->addLayout(options);
 
     // 一步一步 stands above the example: the pupil works beside it one line at a time.
-    auto *stepRow = new QHBoxLayout;
+    auto *stepRow = new FlowLayout;
     stepRow->addWidget(markLast_);
     stepRow->addWidget(hint_);
     side->addLayout(stepRow);
@@ -215,7 +233,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     QPushButton *example = AddButton(this, QStringLiteral("示例(&E)"), 1094, {});
     QPushButton *help = AddButton(this, QStringLiteral("帮助(&H)"), 1013, {});
     QPushButton *about = AddButton(this, QStringLiteral("关于(&A)"), 1014, {});
-    auto *helpRow = new QHBoxLayout;
+    auto *helpRow = new FlowLayout;
     helpRow->addWidget(example);
     helpRow->addWidget(help);
     helpRow->addWidget(about);
@@ -223,7 +241,7 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
 
     QPushButton *print = AddButton(this, QStringLiteral("打印(&P)"), 0, QStringLiteral("button_print"));
     QPushButton *pdf = AddButton(this, QStringLiteral("导出PDF(&D)"), 0, QStringLiteral("button_pdf"));
-    auto *paperRow = new QHBoxLayout;
+    auto *paperRow = new FlowLayout;
     paperRow->addWidget(print);
     paperRow->addWidget(pdf);
     side->addLayout(paperRow);
@@ -232,13 +250,16 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
     sideColumn->setFixedWidth(kSideColumnWidth);
     side->setContentsMargins(0, 0, 0, 0);
     sideColumn->setLayout(side);
+    // In a low window the summary keeps a few lines and the whole column scrolls.
+    summaryPanel->setMinimumHeight(120);
+    QScrollArea *sidePanel = ColumnScroller(sideColumn, QStringLiteral("side_column"));
 
     auto *page = new QHBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->setSpacing(10);
-    page->addWidget(typeColumn);
+    page->addWidget(typePanel);
     page->addLayout(middle, 1);
-    page->addWidget(sideColumn);
+    page->addWidget(sidePanel);
 
     connect(check, &QPushButton::clicked, this, [this] {
         if (!RefusesTyped())
@@ -314,6 +335,24 @@ ProblemPageWidget::ProblemPageWidget(ProblemPage &model, QWidget *parent)
         setTabOrder(order[i - 1], order[i]);
 
     WriteToScreen();
+}
+
+QScrollArea *ProblemPageWidget::ColumnScroller(QWidget *column, const QString &name)
+{
+    // Room for the scroll bar is kept, so that the column's buttons never lose width to it.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(name);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(column);
+    // The column on the page's own background, as it stood without the scroll area.
+    column->setAutoFillBackground(false);
+    scroller->viewport()->setAutoFillBackground(false);
+    scroller->setFixedWidth(
+        column->width() + scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller) + 2);
+    return scroller;
 }
 
 QPushButton *ProblemPageWidget::AddButton(QWidget *parent, const QString &caption, int id, const QString &name)
@@ -395,6 +434,7 @@ void ProblemPageWidget::WriteToScreen()
     ShowText(FromGbk(model_.EditText()));
     edit_->setEnabled(model_.EditEnabled());
     title_->setText(FromGbk(model_.Title()));
+    FitTitleRow();
     summary_->setText(FromGbk(model_.Summary()));
     compute_->setEnabled(model_.ComputeEnabled());
     mark_->setEnabled(model_.MarkEnabled());
@@ -441,6 +481,25 @@ void ProblemPageWidget::ShowTypeset(bool typeset)
 }
 
 void ProblemPageWidget::FollowViewChoice() { ShowTypeset(TypesetWanted()); }
+
+void ProblemPageWidget::FitTitleRow()
+{
+    // The balancing room goes first, so the title stays on one line as long as it can.
+    const int buttons = plainButton_->sizeHint().width() + typesetButton_->sizeHint().width()
+        + practice_->sizeHint().width() + 4 * titleRow_->spacing();
+    const int title = title_->fontMetrics().horizontalAdvance(title_->text()) + 8;
+    const int room = std::clamp(views_->width() - buttons - title, 0, kTitleBalance);
+    if (room != titleSpacer_->sizeHint().width()) {
+        titleSpacer_->changeSize(room, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+        titleRow_->invalidate();
+    }
+}
+
+void ProblemPageWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FitTitleRow();
+}
 
 void ProblemPageWidget::showEvent(QShowEvent *event)
 {

@@ -12,6 +12,9 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
+class QHBoxLayout;
+class QSpacerItem;
 class QStackedWidget;
 class QToolButton;
 
@@ -66,6 +69,10 @@ signals:
 private:
     void BuildTypeColumn(QWidget *column);
     QPushButton *AddButton(QWidget *parent, const QString &caption, int id, const QString &name);
+    // A column of the page (the types, the side panel) in a scroll area of its own width.
+    QScrollArea *ColumnScroller(QWidget *column, const QString &name);
+    // The title on one line beside the view buttons while the middle column has room for it.
+    void FitTitleRow();
     // Runs one model handler between a read from and a write to the screen.
     template <class Handler> void Run(Handler handler);
     void OpenSymbolPalette();
@@ -82,6 +89,7 @@ private:
     void UpdateStatus();
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -98,6 +106,8 @@ private:
     QPushButton *markLast_ = nullptr; // 下一步检查
     QPushButton *hint_ = nullptr; // 提示
     QPushButton *practice_ = nullptr; // 练一练
+    QHBoxLayout *titleRow_ = nullptr;
+    QSpacerItem *titleSpacer_ = nullptr;
     MakerBar *maker_ = nullptr; // 出一道题, 换一道, 举一反三
     QCheckBox *showIntro_ = nullptr; // 1015
     QCheckBox *showResult_ = nullptr; // 1259

@@ -36,8 +36,11 @@ namespace qimbel {
 
 namespace {
 
-constexpr QSize kSmall(1000, 680); // the smallest window
+constexpr QSize kSmall(1000, 680); // a small window on a laptop screen
 constexpr QSize kLarge(1280, 860); // the window on a screen with room
+constexpr QSize kScreen800(800, 600); // the window filling an 800×600 screen
+constexpr QSize kSmallest(780, 440); // the smallest the window can be made
+constexpr QSize kHalf1600(800, 500); // a 1600×1000 screen at twice the pixels (run with QT_SCALE_FACTOR=2)
 
 template <class T> T *Child(QWidget *parent, const QString &name)
 {
@@ -375,7 +378,7 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab3-approximation.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 133, 14); }},
         {"screenshots/tab4-polynomials.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 21); }},
         {"screenshots/tab5-linear-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 26); }},
-        // The pictures of the tabs 2, 6 and 7 that the README shows, at the smallest window.
+        // The pictures of the tabs 2, 6 and 7 that the README shows, in a small window.
         {"word-problems.png", kSmall, [](MainWindow &w) { return WordProblems(w); }},
         {"function-graph.png", kSmall, [](MainWindow &w) { return Graph(w, QStringLiteral("x^2－2x－3")); }},
         {"screenshots/function-graph-several.png", kLarge,
@@ -397,6 +400,19 @@ const std::vector<Scene> &Scenes()
                                    "153 153 154 155 156 156 157 158 159 160 162 164"),
                     QStringLiteral("5"));
             }},
+        // The window on small screens: the buttons wrap, the side column scrolls, the tabs scroll.
+        {"screenshots/window-800x600.png", kScreen800, [](MainWindow &w) { return WorkedExample(w, 130, 8); }},
+        {"screenshots/window-800x600-factorisation.png", kScreen800,
+            [](MainWindow &w) { return WorkedExample(w, 134, 22); }},
+        {"screenshots/window-800x600-chart.png", kScreen800,
+            [](MainWindow &w) { return Chart(w, QStringLiteral("button_bar")); }},
+        {"screenshots/window-800x600-graph.png", kScreen800,
+            [](MainWindow &w) {
+                return Graphs(
+                    w, {QStringLiteral("y＝x²－2x－3"), QStringLiteral("y＝2x＋1"), QStringLiteral("6/x")}, 3);
+            }},
+        {"screenshots/window-smallest.png", kSmallest, [](MainWindow &w) { return WorkedExample(w, 134, 22); }},
+        {"screenshots/window-800x500.png", kHalf1600, [](MainWindow &w) { return WorkedExample(w, 135, 25); }},
         {"screenshots/palette.png", kLarge,
             [](MainWindow &w) { return Dialog(new SymbolPalette(w.ProblemPageWidgetOf(130))); }},
         {"screenshots/help.png", kLarge,
@@ -488,7 +504,7 @@ const std::vector<Scene> &Scenes()
         {"screenshots/tab2-number-patterns.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 131, 33); }},
         {"screenshots/tab4-surds.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 134, 24); }},
         {"screenshots/tab5-quadratic-system.png", kLarge, [](MainWindow &w) { return WorkedExample(w, 135, 28); }},
-        // Long step labels in the smallest window: under their steps, nothing cut at the edge.
+        // Long step labels in a small window: under their steps, nothing cut at the edge.
         {"screenshots/typeset-simplified-calculation.png", kSmall,
             [](MainWindow &w) { return Worked(w, 130, 11, {}, true); }},
         {"screenshots/typeset-linear-equation.png", kSmall,

@@ -1,18 +1,23 @@
 // 小学数学四则运算自动出题系统 offscreen: choose, generate, check the paper and its key, export the
 // PDF and the text file.
 #include "desktop/chuti/ChuTiWindow.h"
+#include "desktop/chuti/ShiJuanPrinter.h"
 #include "desktop/pages/GbkBridge.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace qimbel;
 using namespace qimbel::shijuan;
@@ -126,6 +131,38 @@ private slots:
 
         // A folder that does not exist: reported, nothing written.
         QVERIFY(!window_.ExportPdf(dir_.filePath(QStringLiteral("missing/paper.pdf"))));
+    }
+
+    // Laid out in the printing fonts on an A4 PDF page, the last problem of a paper never stands
+    // alone on the paper's last page (三年级 满分100 put it there).
+    void NoLoneLastProblemOnPaper()
+    {
+        // The page of the exported PDF: A4 with margins of 15 mm.
+        QPdfWriter writer(dir_.filePath(QStringLiteral("measure.pdf")));
+        writer.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        const std::unique_ptr<TextMeasure> measure = PrintingMeasure(writer);
+        QStringList lone;
+        for (int grade = 1; grade <= kZuiGaoNianJi; ++grade)
+            for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+                ShiJuanSheZhi settings = MoRenSheZhi(grade);
+                settings.hundred = seed % 2 == 1;
+                settings.seed = seed;
+                const std::vector<PaperPage> pages
+                    = LayOutPaper(ZuShiJuan(settings), *measure, writer.width(), writer.height());
+                // The paper's last page: the page before the key's first.
+                std::size_t last = 0;
+                while (last + 1 < pages.size() && !pages[last + 1].key)
+                    ++last;
+                int problems = 0, headings = 0;
+                for (const PaperRun &run : pages[last].runs) {
+                    problems += run.problem ? 1 : 0;
+                    headings += run.heading ? 1 : 0;
+                }
+                if (last > 0 && problems == 1 && headings == 0)
+                    lone << QStringLiteral("grade %1 seed %2").arg(grade).arg(seed);
+            }
+        QVERIFY2(lone.isEmpty(), qPrintable(lone.join(QLatin1Char('\n'))));
     }
 
     void SavesPaperAndKeyAsText()

@@ -151,6 +151,91 @@ private slots:
         QVERIFY2(report.contains(QStringLiteral("共12题，做了8题，第一次就做对4题")), qPrintable(report));
     }
 
+    // A practice under way survives closing and reopening the window: the same sheet, the answers
+    // and the score, the problem on screen, the round, the boxes of a whole sheet and the time.
+    void PracticeGoesOnAfterClosingAndReopening()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("practice"));
+        std::vector<std::string> problems;
+        {
+            KouSuanWindow window;
+            window.SetKeptFile(kept);
+            QVERIFY(!window.RestorePractice()); // nothing kept yet
+            window.SetOptions(SmallSheet(10));
+            window.SetSheetMode(false);
+            window.show();
+            window.Generate();
+            const Practice *practice = window.CurrentPractice();
+            for (const Problem &p : practice->Problems())
+                problems.push_back(SolvedText(p));
+            window.AnswerCurrent(Answer(practice->Problems()[0]));
+            window.AnswerCurrent(QStringLiteral("99999")); // wrong, then skipped
+            window.NextProblem();
+            window.AnswerCurrent(QStringLiteral("abc")); // unreadable: no attempt
+            QTest::qWait(1100);
+            QVERIFY(window.close());
+        }
+        {
+            KouSuanWindow window;
+            window.SetKeptFile(kept);
+            QVERIFY(window.RestorePractice());
+            const Practice *practice = window.CurrentPractice();
+            QVERIFY(practice != nullptr);
+            std::vector<std::string> again;
+            for (const Problem &p : practice->Problems())
+                again.push_back(SolvedText(p));
+            QCOMPARE(again, problems);
+            QVERIFY(practice->RightFirstTime(0));
+            QVERIFY(practice->Tried(1) && !practice->RightNow(1));
+            QVERIFY(!practice->Tried(2));
+            QCOMPARE(window.findChild<QLabel *>(QStringLiteral("question"))->text(),
+                FromGbk(QuestionText(practice->Problems()[2])));
+            QVERIFY(window.findChild<QLabel *>(QStringLiteral("clock"))->text().contains(QStringLiteral("1")));
+            // Finished after the restart: the report counts the answers of both sittings.
+            for (std::size_t i = 2; i < 10; ++i)
+                window.AnswerCurrent(Answer(practice->Problems()[i]));
+            QVERIFY2(window.ReportText().contains(QStringLiteral("第一次就做对9题")), qPrintable(window.ReportText()));
+            QVERIFY(window.close());
+        }
+        {
+            // The report again; then a whole sheet with typed boxes, some checked.
+            KouSuanWindow window;
+            window.SetKeptFile(kept);
+            QVERIFY(window.RestorePractice());
+            QVERIFY(window.ReportText().contains(QStringLiteral("第一次就做对9题")));
+            window.SetOptions(SmallSheet(12));
+            window.SetSheetMode(true);
+            window.Generate();
+            const Practice *practice = window.CurrentPractice();
+            window.findChild<QLineEdit *>(QStringLiteral("answer_0"))->setText(Answer(practice->Problems()[0]));
+            window.findChild<QLineEdit *>(QStringLiteral("answer_1"))->setText(QStringLiteral("-1"));
+            window.findChild<QPushButton *>(QStringLiteral("check"))->click();
+            window.findChild<QLineEdit *>(QStringLiteral("answer_2"))->setText(QStringLiteral("7"));
+            QVERIFY(window.close());
+        }
+        KouSuanWindow window;
+        window.SetKeptFile(kept);
+        QVERIFY(window.RestorePractice());
+        const Practice *practice = window.CurrentPractice();
+        QCOMPARE(practice->Count(), 12u);
+        QCOMPARE(practice->Score(), 1u);
+        QVERIFY(window.findChild<QLineEdit *>(QStringLiteral("answer_0"))->isReadOnly());
+        QVERIFY(!window.findChild<QLineEdit *>(QStringLiteral("answer_1"))->styleSheet().isEmpty());
+        QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("answer_2"))->text(), QStringLiteral("7"));
+        QVERIFY(!practice->Tried(2)); // typed, not yet checked
+
+        // A damaged file changes nothing.
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("QimbelKouSuan 1\noptions 1 1 0 0 20 0 20 0 0 0 5\nstate 0 0 0 99\n");
+        file.close();
+        KouSuanWindow other;
+        other.SetKeptFile(kept);
+        QVERIFY(!other.RestorePractice());
+        QVERIFY(other.CurrentPractice() == nullptr);
+    }
+
     void ExportsTheWorksheetAndTheAnswerSheet()
     {
         QTemporaryDir dir;

@@ -15,6 +15,9 @@
 #include "pages/TypeTable.h"
 #include "solver/Solver.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -32,8 +35,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +46,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <memory>
 #include <tuple>
 
@@ -58,6 +64,45 @@ void ShowActive(MainWindow &window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// The buttons of `page` that are cut: narrower or lower than their size hint, or reaching past
+// a widget they stand in (a scroll area's view excepted: the pupil scrolls to them).
+QStringList ClippedButtons(QWidget *page)
+{
+    QStringList clipped;
+    for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
+        if (!button->isVisibleTo(page))
+            continue;
+        bool inList = false;
+        for (QWidget *up = button->parentWidget(); up != nullptr && up != page; up = up->parentWidget())
+            inList = inList || qobject_cast<QAbstractItemView *>(up) != nullptr;
+        if (inList) // the corner button of a table
+            continue;
+        const QString name = button->objectName() + QLatin1Char(' ') + button->text();
+        const QSize hint = button->sizeHint();
+        if (button->width() < hint.width() || button->height() < hint.height())
+            clipped << QStringLiteral("%1: %2x%3 < %4x%5")
+                           .arg(name)
+                           .arg(button->width())
+                           .arg(button->height())
+                           .arg(hint.width())
+                           .arg(hint.height());
+        QRect rect = button->rect();
+        // Up to the window: the page itself must fit its tab.
+        for (QWidget *w = button; !w->isWindow(); w = w->parentWidget()) {
+            QWidget *up = w->parentWidget();
+            if (auto *scroller = qobject_cast<QAbstractScrollArea *>(up->parentWidget());
+                scroller != nullptr && scroller->viewport() == up)
+                break;
+            rect = rect.translated(w->pos());
+            if (!up->rect().contains(rect)) {
+                clipped << QStringLiteral("%1: outside %2").arg(name, up->objectName());
+                break;
+            }
+        }
+    }
+    return clipped;
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -68,7 +113,7 @@ private slots:
     void windowResizesAndThePagesFollow()
     {
         MainWindow window;
-        QCOMPARE(window.minimumSize(), QSize(1000, 680));
+        QCOMPARE(window.minimumSize(), QSize(780, 440));
         QVERIFY(window.maximumWidth() > 1600 && window.maximumHeight() > 1000);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -83,6 +128,42 @@ private slots:
         // A page that was hidden while the window grew fits the window once shown.
         window.TabWidget()->setCurrentIndex(5);
         QTRY_VERIFY(Edit(window, 135)->width() >= small.width() + 550);
+    }
+
+    // At 800×600, at the window's smallest size and at 1280×800 every tab is reachable on the tab
+    // strip and no button of its page is cut; the pages never make the window larger. Run once more
+    // with twice the pixels on a 1600×1000 screen (ctest gui_window_scale2): the window opens on it.
+    void everyTabFitsSmallScreens()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY2(window.minimumSize().width() <= 800 && window.minimumSize().height() <= 480,
+            qPrintable(QStringLiteral("%1x%2").arg(window.minimumSize().width()).arg(window.minimumSize().height())));
+        QVERIFY(window.width() <= std::max(screen.width(), window.minimumWidth()));
+        QVERIFY(window.height() <= std::max(screen.height(), window.minimumHeight()));
+        QTabBar *bar = window.TabWidget()->tabBar();
+        QStringList clipped;
+        for (const QSize size : {QSize(800, 600), window.minimumSize(), QSize(1280, 800)}) {
+            window.resize(size);
+            for (int tab = 0; tab < window.TabWidget()->count(); ++tab) {
+                window.TabWidget()->setCurrentIndex(tab);
+                QTest::qWait(0);
+                QCOMPARE(window.size(), size);
+                const QString where = QStringLiteral("%1x%2 %3: ")
+                                          .arg(size.width())
+                                          .arg(size.height())
+                                          .arg(window.TabWidget()->tabText(tab));
+                // The chosen tab is shown whole on the strip (scrolled to, where the strip is short).
+                const QRect shown = bar->tabRect(tab);
+                if (!bar->rect().contains(shown))
+                    clipped << where + QStringLiteral("the tab is off the strip");
+                for (const QString &c : ClippedButtons(window.TabWidget()->currentWidget()))
+                    clipped << where + c;
+            }
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 
     void textBoxFontDrawsAChineseCharacterTwoLatinColumnsWide()
@@ -232,6 +313,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("config/session")); // the folder is made on saving
+        double zoomedUnit = 0;
         {
             MainWindow window;
             window.SetSessionFile(file);
@@ -249,6 +331,8 @@ private slots:
                 graph->findChild<QLineEdit *>(QStringLiteral("edit_function"))->setText(function);
                 graph->findChild<QPushButton *>(QStringLiteral("button_draw"))->click();
             }
+            graph->findChild<QPushButton *>(QStringLiteral("button_zoom_in"))->click();
+            zoomedUnit = graph->Graph().View().unit;
             auto *charts = window.findChild<ChartsPage *>();
             charts->findChild<QLineEdit *>(QStringLiteral("edit_title"))->setText(QStringLiteral("我们班的身高"));
             charts->SetTable({{"", ToGbk(QStringLiteral("男"))}, {"150", "7"}});
@@ -278,6 +362,7 @@ private slots:
             const FunctionGraph &graph = window.findChild<FunctionGraphPage *>()->Graph();
             QCOMPARE(graph.Functions().size(), std::size_t(2));
             QCOMPARE(FromGbk(graph.Functions()[1].typed), QStringLiteral("x^2－1"));
+            QCOMPARE(graph.View().unit, zoomedUnit); // the view as it was left
             auto *charts = window.findChild<ChartsPage *>();
             QCOMPARE(
                 charts->findChild<QLineEdit *>(QStringLiteral("edit_title"))->text(), QStringLiteral("我们班的身高"));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <random>
@@ -414,4 +415,45 @@ TEST(FunctionGraph, SeveralFunctionsTheirColoursTheLegendAndTheTrace)
         graph.Add(std::to_string(k) + "/x");
     EXPECT_EQ(graph.Functions().size(), 6u);
     EXPECT_EQ(graph.Add("x^4"), "最多同时画6个函数：请先删去一个。");
+}
+
+// Wherever the pupil drags and zooms, the legend of several functions covers no axis number and
+// neither caption: it goes to a corner (or the middle of an edge) that is free of them.
+TEST(FunctionGraph, TheLegendNeverCoversAnAxisNumberOrCaption)
+{
+    FunctionGraph graph;
+    for (const char *typed : {"x^2－2x－3", "y＝2x＋1", "1/x"})
+        ASSERT_EQ(graph.Add(typed), "");
+    std::mt19937 random(40);
+    std::uniform_real_distribution<double> unit(2, 300), centre(-40, 40);
+    const auto box = [](const Text &t) {
+        const double width = 0.6 * t.pixelSize * static_cast<double>(t.text.size());
+        const double left = t.anchor == Text::Anchor::TopLeft ? t.x
+            : t.anchor == Text::Anchor::TopCentre             ? t.x - width / 2
+                                                              : t.x - width;
+        return std::array<double, 4> {left, t.y, left + width, t.y + t.pixelSize};
+    };
+    int placed = 0;
+    for (const auto &[w, h] : {std::pair {390, 292}, std::pair {640, 480}, std::pair {1000, 700}})
+        for (int i = 0; i < 200; ++i) {
+            graph.Resize(w, h);
+            graph.ShowAt(unit(random), centre(random), centre(random));
+            const DisplayList picture = graph.Picture();
+            const std::vector<Rect> rects = picture.All<Rect>();
+            ASSERT_EQ(rects.size(), 2u); // the frame, then the legend
+            const Rect &legend = rects[1];
+            EXPECT_GE(legend.x, 0);
+            EXPECT_GE(legend.y, 0);
+            EXPECT_LE(legend.x + legend.width, w);
+            EXPECT_LE(legend.y + legend.height, h);
+            for (const Text &t : CoordinateSystem(graph.View(), false).All<Text>()) {
+                const auto [left, top, right, bottom] = box(t);
+                EXPECT_FALSE(left < legend.x + legend.width && legend.x < right && top < legend.y + legend.height
+                    && legend.y < bottom)
+                    << t.text << " under the legend at " << w << "×" << h << ", unit " << graph.View().unit
+                    << ", centre " << graph.View().centreX << "," << graph.View().centreY;
+            }
+            ++placed;
+        }
+    EXPECT_EQ(placed, 600);
 }

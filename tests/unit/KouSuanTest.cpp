@@ -3,6 +3,7 @@
 // core's own worked arithmetic, typed answers are judged fairly, and the practice scores and
 // reports what happened.
 #include "generators/KouSuanGenerator.h"
+#include "generators/KouSuanKept.h"
 #include "generators/KouSuanPractice.h"
 #include "generators/KouSuanSheet.h"
 #include "solver/Solver.h"
@@ -122,6 +123,38 @@ TEST(KouSuanGenerator, EveryProblemMeetsItsConstraintsOverThousandsOfSeeds)
                 FAIL() << "seed " << o.seed << " range " << o.range << " table " << o.table;
         }
     }
+}
+
+TEST(KouSuanGenerator, TheProblemsOfOneSheetDifferWhereTheRangeHoldsEnough)
+{
+    // The default sheet (+ and − within 20, 20 problems), + alone within 10 (45 problems for 20
+    // places), × alone in the 9 table (81 for 40) and all four within 100 on a long sheet.
+    std::vector<Options> sets(4);
+    sets[1].sub = false;
+    sets[1].range = 10;
+    sets[2].add = sets[2].sub = false;
+    sets[2].mul = true;
+    sets[2].table = 9;
+    sets[2].count = 40;
+    sets[3].mul = sets[3].div = sets[3].remainder = true;
+    sets[3].range = 100;
+    sets[3].count = 200;
+    for (std::uint64_t seed = 1; seed <= 2000; ++seed) {
+        Options o = sets[seed % sets.size()];
+        o.seed = seed;
+        std::set<std::string> seen;
+        for (const Problem &p : Generate(o))
+            ASSERT_TRUE(seen.insert(SolvedText(p)).second) << "seed " << seed << ": " << SolvedText(p) << " twice";
+    }
+    // Fewer problems than places: the sheet is still whole, every problem within its constraints.
+    Options small;
+    small.sub = false;
+    small.range = 10;
+    small.count = 200;
+    const std::vector<Problem> sheet = Generate(small);
+    ASSERT_EQ(sheet.size(), 200u);
+    for (const Problem &p : sheet)
+        ExpectMeetsConstraints(p, small);
 }
 
 TEST(KouSuanGenerator, OptionsTakeEffect)
@@ -330,4 +363,50 @@ TEST(KouSuanSheet, WorksheetAndAnswerSheetFillColumnsAndPages)
             EXPECT_TRUE(columns == 1 || widest <= page / columns + 1e-9) << page;
             EXPECT_TRUE(columns == 4 || widest + halfEm("　") > page / (columns + 1) - 1e-9) << page;
         }
+}
+
+// A kept practice reads back as written and replays to the same state; a file cut anywhere or
+// with a number out of its place is not read.
+TEST(KouSuanKept, RoundTripReplayAndDamagedFiles)
+{
+    KeptPractice kept;
+    kept.options.mul = kept.options.div = kept.options.remainder = true;
+    kept.options.blank = BlankChoice::Mixed;
+    kept.options.count = 12;
+    kept.options.seed = 77;
+    kept.milliseconds = 61500;
+    kept.order = {1, 4, 7};
+    kept.position = 2;
+    const std::vector<Problem> sheet = Generate(kept.options);
+    kept.answers = {{0, AnswerText(sheet[0])}, {1, "99999"}, {1, AnswerText(sheet[1])}, {5, "1 2"}};
+    kept.boxes = {"3", "", "4……1"};
+    const std::string bytes = WriteKeptPractice(kept);
+    const std::optional<KeptPractice> read = ReadKeptPractice(bytes);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(WriteKeptPractice(*read), bytes);
+    EXPECT_EQ(read->order, kept.order);
+    EXPECT_EQ(read->position, 2u);
+    EXPECT_EQ(read->milliseconds, 61500);
+    ASSERT_EQ(read->answers.size(), 4u);
+    EXPECT_EQ(read->answers[3].typed, "1 2");
+    EXPECT_EQ(read->boxes, kept.boxes);
+
+    const Practice practice = ReplayPractice(*read);
+    EXPECT_TRUE(practice.RightFirstTime(0));
+    EXPECT_TRUE(practice.RightNow(1) && !practice.RightFirstTime(1));
+    EXPECT_FALSE(practice.Tried(2));
+    EXPECT_EQ(practice.Score(), 1u);
+
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut)
+        EXPECT_FALSE(ReadKeptPractice(bytes.substr(0, cut)).has_value()) << cut;
+    for (const auto &[from, to] :
+        {std::pair {"state 0 0 61500 2", "state 0 0 61500 4"}, std::pair {"order 1 4 7", "order 1 4 12"},
+            std::pair {"options 1 1 1 1 20 0 12", "options 1 1 1 1 21 0 12"}, std::pair {"answer 5", "answer 12"},
+            std::pair {"QimbelKouSuan 1", "QimbelKouSuan 2"}}) {
+        std::string damaged = bytes;
+        const std::size_t at = damaged.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        damaged.replace(at, std::string(from).size(), to);
+        EXPECT_FALSE(ReadKeptPractice(damaged).has_value()) << to;
+    }
 }

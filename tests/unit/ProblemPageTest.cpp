@@ -219,6 +219,38 @@ TEST_F(ProblemPageTest, StatusLineSaysWhatHappenedAndAsksForACheckOnlyWhenOneIsN
     EXPECT_EQ(restored.StatusLine().rfind("请先点击", 0), 0u);
 }
 
+// A line the page cannot compute is not counted as done: the status line counts it apart, on every
+// page (a word problem without its formula file, an equation of another type, a system that
+// cannot be solved, a division by 0, unpaired brackets, numbers that only a blank separates).
+TEST_F(ProblemPageTest, StatusLineCountsRefusedLinesApart)
+{
+    const struct {
+        int page, type;
+        const char *text, *status;
+    } cases[] = {
+        {134, 20, "1+2\r\nabc\r\n3*4\r\n(1+2\r\n5/0", "已完成 2 道题的运算，3 道题无法计算。"},
+        {130, 8, "12 18\r\n7+8", "已完成 1 道题的运算，1 道题无法计算。"},
+        {135, 25, "2x+1=5\r\nx^2=1", "已完成 1 道题的运算，1 道题无法计算。"},
+        {135, 25, "0x=5\r\n2x=2x+1", "已完成 2 道题的运算。"}, // 无解 is an answer
+        {135, 26, "x+y+z=3\r\nx-y=1", "没有完成运算：1 道题无法计算。"},
+        {131, 0, "小明有5个苹果，吃了2个，还剩几个？", "没有完成运算：1 道题无法计算。"},
+        {131, 0, "〖长方形〗长5米，宽3米，求面积是多少？\r\n小明有5个苹果，吃了2个，还剩几个？",
+            "已完成 1 道题的运算，1 道题无法计算。"},
+        {131, 33, "1，4，9，16，()，36\r\n5，1，8，2，()", "已完成 1 道题的运算，1 道题无法计算。"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        ProblemPage page(c.page);
+        if (c.type != 0)
+            page.ChooseType(c.type);
+        page.SetEditText(c.text);
+        page.Check();
+        page.Compute();
+        page.TakeMessages();
+        EXPECT_EQ(page.StatusLine(), c.status) << page.EditText();
+    }
+}
+
 TEST_F(ProblemPageTest, TheWordProblemPageAndItsPatternTypeTakeTurns)
 {
     // 根据要求找规律 makes type 33 current on page 131; 公式应用题 takes the page back to the word

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -423,4 +424,33 @@ TEST(FrequencyTable, HistogramBarsTouch)
     // Heights by count: 3, 3, 2, 2, 1 on the same scale.
     EXPECT_DOUBLE_EQ(bars[0].height, 3 * bars[4].height);
     EXPECT_DOUBLE_EQ(bars[2].height, 2 * bars[4].height);
+}
+
+TEST(FrequencyTable, HistogramBoundsTurnOnlyWhenTheyDoNotFitUnderTheirBars)
+{
+    // Level bounds never overlap: each is narrower than the bar between it and the next.
+    const auto bounds = [](const DisplayList &picture, const FrequencyTable &table) {
+        std::vector<Text> found;
+        for (const Text &t : picture.All<Text>())
+            if (std::find(table.bounds.begin(), table.bounds.end(), t.text) != table.bounds.end())
+                found.push_back(t);
+        return found;
+    };
+    const FrequencyTable heights = FrequencyDistribution("141 143 144 145 147 149 150 152 155 158 160", "5");
+    for (const auto &[width, turned] : {std::pair {640, false}, std::pair {1000, false}, std::pair {160, true}}) {
+        SCOPED_TRACE(width);
+        const std::vector<Text> texts = bounds(DrawHistogram(heights, "频数分布直方图", width, 400), heights);
+        ASSERT_EQ(texts.size(), heights.bounds.size());
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            EXPECT_EQ(texts[k].angle, turned ? 45 : 0);
+            if (!turned && k > 0) {
+                EXPECT_LT(texts[k - 1].x + ChartTextWidth(texts[k - 1].text, texts[k - 1].pixelSize) / 2,
+                    texts[k].x - ChartTextWidth(texts[k].text, texts[k].pixelSize) / 2);
+            }
+        }
+    }
+    // Long bounds in a picture of the same size do not fit level.
+    const FrequencyTable fine = FrequencyDistribution("1000.25 1000.5 1001.75 1002.5 1003 1004.5 1005 1006.25", "0.5");
+    for (const Text &t : bounds(DrawHistogram(fine, "", 640, 400), fine))
+        EXPECT_EQ(t.angle, 45) << t.text;
 }
