@@ -98,23 +98,23 @@ export class MakerBar {
       el('form', { method: 'dialog', class: 'similar-buttons' }, addAll, el('button', { type: 'submit' }, '关闭')));
     document.body.append(this.dialog);
     this.made = [];
-    // The maker lives in the whole core, which the first visit does not download before the first
-    // answer: its list of types is asked for when the pupil comes to the bar, or a while after start.
-    this.kept = kept;
+    // The maker lives in the whole core, which the first visit does not download: its list of
+    // types is asked for when the pupil first uses the bar.
     this.loaded = false;
     this.ready = null;
-    this.root.addEventListener('pointerenter', () => this.ensureLoaded());
     this.root.addEventListener('focusin', () => this.ensureLoaded());
-    setTimeout(() => this.ensureLoaded(), 6000);
+    // The three levels are there at once, so that the choice is the pupil's before the list comes.
+    this.level.replaceChildren(...['基础', '提高', '拓展'].map((name, i) => el('option', { value: String(i) }, name)));
+    this.level.value = String(kept >= 0 && kept < 3 ? kept : 0);
     window.qimbelMaker = this; // for the browser tests: the seed, and the maker's calls
   }
 
   ensureLoaded() {
-    if (!this.ready) this.ready = this.load(this.kept);
+    if (!this.ready) this.ready = this.load();
     return this.ready;
   }
 
-  async load(kept) {
+  async load() {
     const answer = await this.ctx.engine.call('maker', [['types'], '']).catch(() => null);
     if (!answer || answer.error) {
       this.ready = null; // asked again on the next press
@@ -122,8 +122,9 @@ export class MakerBar {
     }
     this.loaded = true;
     for (const t of answer.types) this.types.set(t.type, t);
+    const chosen = Number(this.level.value);
     this.level.replaceChildren(...answer.levels.map((name, i) => el('option', { value: String(i) }, name)));
-    this.level.value = String(kept >= 0 && kept < answer.levels.length ? kept : 0);
+    this.level.value = String(chosen >= 0 && chosen < answer.levels.length ? chosen : 0);
     this.update();
   }
 

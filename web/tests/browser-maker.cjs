@@ -155,7 +155,10 @@ async function problemPages(context) {
 // and the types are the native maker's types, no more and no fewer.
 async function everyType(context) {
   const page = await open(context, serverUrl, DESKTOP);
-  await page.waitForFunction(() => window.qimbelMaker && window.qimbelMaker.types.size > 0);
+  // The list comes with the whole core, asked for when the pupil comes to the bar.
+  await page.waitForFunction(() => window.qimbelMaker);
+  await page.evaluate(() => window.qimbelMaker.ensureLoaded());
+  await page.waitForFunction(() => window.qimbelMaker.types.size > 0);
   const types = await page.evaluate(() => [...window.qimbelMaker.types.keys()]);
   const nativeTypes = [];
   for (let t = 1; t <= 40; ++t) if (native(['--make', t, '--count', 1]) !== null) nativeTypes.push(t);

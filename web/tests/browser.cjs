@@ -195,7 +195,7 @@ runChecks('web browser', async () => {
       return (await cache.keys()).map((r) => new URL(r.url).pathname.split('/').pop());
     });
     check(firstKept.includes('qimbel-pages.wasm') && !firstKept.includes('qimbel.wasm') && !firstKept.includes('graph.js'),
-      'the first visit keeps the problem pages\' module, not the whole core nor other pages\' code');
+      `the first visit keeps the problem pages' module, not the whole core nor other pages' code (${firstKept.filter((f) => /wasm|graph|maker|notebook/.test(f)).join(' ')})`);
     await page.waitForSelector('#page:not([hidden])');
     await page.click('#tab-137');
     await page.waitForSelector('#graph-picture [data-kind]');
