@@ -131,6 +131,9 @@ FormulaLine ReadFormulaLine(
         if (StartsDiscriminant(text)) {
             if (Left(text, 2) == "△" || Left(text, 2) == "Δ")
                 text = Mid(text, 2);
+            // Only the △ part: the roots may follow on the same line (…＝1＞0，x＝(－5±1)/2，x1＝－2).
+            if (const std::vector<std::string> pieces = Pieces(text, false); !pieces.empty())
+                text = pieces[0];
             const Relations rel = SplitRelations(text);
             std::vector<std::string> sides = rel.sides;
             std::string comparison;

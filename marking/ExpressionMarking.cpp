@@ -25,8 +25,8 @@ bool IsEqualsAt(const std::string &text, int i)
     return Mid(text, i, 2) == "＝" || text[static_cast<std::size_t>(i)] == '=';
 }
 
-// The parts of a text between its "＝" signs (full-width or ASCII), blanks trimmed; empty parts
-// (a "＝" at the end, as in 38＋47＝) are left out.
+} // namespace
+
 std::vector<std::string> PartsOf(const std::string &text)
 {
     std::vector<std::string> parts;
@@ -45,7 +45,6 @@ std::vector<std::string> PartsOf(const std::string &text)
     return parts;
 }
 
-// The problem without a number in front of it: (1) or （1） and a blank, 1. and a blank, 1、.
 std::string WithoutProblemNumber(const std::string &text)
 {
     const std::string t = TrimLeft(text);
@@ -68,6 +67,8 @@ std::string WithoutProblemNumber(const std::string &text)
         return Trim(Mid(after, Left(after, 1) == "." ? 1 : 2));
     return text;
 }
+
+namespace {
 
 int LongestLine(int type) { return type == 22 || type == 23 ? kLongestFactorLine : kLongestExpressionLine; }
 
@@ -218,6 +219,8 @@ std::optional<Remainder> ReadRemainder(const std::string &part)
 
 } // namespace
 
+std::vector<std::string> CrLfLines(const std::string &text) { return LinesOf(text); }
+
 std::string OwnWorkingOf(Solver &solver, int type, const std::string &typed)
 {
     // The routines read the signs and blanks as the pages hand them over: with "+" or a blank
@@ -227,6 +230,8 @@ std::string OwnWorkingOf(Solver &solver, int type, const std::string &typed)
         return solver.YinShiFenJie(expression, 8, 4);
     if (type == 23)
         return solver.FenShiSiZeYunSuan(expression, 4);
+    if (type == 24)
+        return solver.GenShiSiZeYunSuan(expression, 4);
     return solver.HunHeYunSuan(expression, 4);
 }
 

@@ -17,6 +17,16 @@ namespace qimbel {
 // order, with its mark.
 MarkedProblem MarkExpressionWorking(Solver &solver, int type, const std::vector<std::string> &lines);
 
+// The parts of a text between its "＝" signs (full-width or ASCII), blanks trimmed; empty parts
+// (a "＝" at the end, as in 38＋47＝) are left out.
+std::vector<std::string> PartsOf(const std::string &text);
+
+// The problem without a number in front of it: (1) or （1） and a blank, 1. and a blank, 1、.
+std::string WithoutProblemNumber(const std::string &text);
+
+// The lines of a worked text (CR LF between them).
+std::vector<std::string> CrLfLines(const std::string &text);
+
 // Qimbel's own working of `expression` by the type's routine, without explanations (level 4):
 // the expression, then one "＝" line per step.
 std::string OwnWorkingOf(Solver &solver, int type, const std::string &expression);

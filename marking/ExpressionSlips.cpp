@@ -310,6 +310,84 @@ bool OneSign(const ExprNode &step, const Fraction &target)
     return false;
 }
 
+// A bracketed sum that is a factor of a product (or the base of a power): where a sign slip in
+// a factorisation stands.
+bool IsFactorGroup(const ExprNode &n)
+{
+    return n.kind == Kind::Group && Unbracketed(n).kind == Kind::Sum && Unbracketed(n).kids.size() >= 2;
+}
+
+// The factor with the sign of its term t changed.
+ExprNode FlippedFactor(const ExprNode &group, std::size_t t)
+{
+    ExprNode copy = group;
+    ExprNode *inner = &copy;
+    while (inner->kind == Kind::Group)
+        inner = &inner->kids[0];
+    inner->negative[t] = !inner->negative[t];
+    return copy;
+}
+
+// A factor as the pupil's polynomial, in brackets: (x＋2).
+std::string FactorText(const ExprNode &group)
+{
+    const std::optional<Fraction> v = ExactValueOf(group);
+    if (!v || !fractions::IsConstant(v->den) || fractions::ConstantOf(v->den).numerator != 1
+        || fractions::ConstantOf(v->den).denominator != 1)
+        return {};
+    return "(" + fractions::PolyText(v->num) + ")";
+}
+
+// 符号错误 in a factor: one term of one factor with its sign changed gives the right value
+// ("因式(x＋2)应该是(x－2)"), or the last terms of two factors both changed, as when the signs of a
+// 十字相乘 are swapped ((x－3)(x＋2) for (x＋3)(x－2)).
+std::string FactorSign(const ExprNode &step, const Fraction &target)
+{
+    const std::vector<const ExprNode *> nodes = NodesOf(step);
+    std::vector<std::size_t> factors;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const ExprNode &n = *nodes[i];
+        if (n.kind != Kind::Product && n.kind != Kind::Power)
+            continue;
+        if (n.kind == Kind::Product && n.kids.size() < 2)
+            continue;
+        // The kids of n follow it in pre-order: find each factor group's index.
+        for (std::size_t j = i + 1; j < nodes.size(); ++j)
+            for (const ExprNode &kid : n.kids)
+                if (nodes[j] == &kid && IsFactorGroup(kid))
+                    factors.push_back(j);
+    }
+    for (std::size_t f : factors) {
+        const ExprNode &group = *nodes[f];
+        // The last term first: (a＋b)^2 for (a－b)^2 is read as the sign of b.
+        for (std::size_t t = Unbracketed(group).kids.size(); t-- > 0;) {
+            const ExprNode flipped = FlippedFactor(group, t);
+            if (Is(ValueWith(step, f, flipped), target)) {
+                const std::string was = FactorText(group);
+                const std::string right = FactorText(flipped);
+                if (was.empty() || right.empty())
+                    return "符号错误";
+                return "符号错误，因式" + was + "应该是" + right;
+            }
+        }
+    }
+    for (std::size_t a = 0; a < factors.size(); ++a)
+        for (std::size_t b = a + 1; b < factors.size(); ++b) {
+            if (--triesLeft < 0)
+                return {};
+            ExprNode copy = step;
+            const ExprNode &ga = *nodes[factors[a]];
+            const ExprNode &gb = *nodes[factors[b]];
+            // One factor may hold the other: the nodes are found again after the first change
+            // (a flipped sign keeps the shape, so the pre-order numbers stay).
+            *NodesOf(copy)[factors[a]] = FlippedFactor(ga, Unbracketed(ga).kids.size() - 1);
+            *NodesOf(copy)[factors[b]] = FlippedFactor(*NodesOf(copy)[factors[b]], Unbracketed(gb).kids.size() - 1);
+            if (Is(ExactValueOf(copy), target))
+                return "符号错误，两个因式里常数项的符号都弄反了";
+        }
+    return {};
+}
+
 // Two terms of a sum worked before the product or quotient beside them: a＋b×c read as
 // (a＋b)×c, or a×b＋c as a×(b＋c).
 bool OrderOfOperations(const ExprNode &before, const Fraction &target)
@@ -476,6 +554,8 @@ std::string SlipOf(const ExprNode &before, const ExprNode &step, const ExprNode 
         return "进位/借位错误";
     if (std::string wrong = WrongResult(before, step, *right); !wrong.empty())
         return wrong;
+    if (std::string factor = FactorSign(step, *right); !factor.empty())
+        return factor;
     if (OneSign(step, *right))
         return "符号错误";
     return {};

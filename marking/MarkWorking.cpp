@@ -2,7 +2,10 @@
 
 #include "marking/EquationMarking.h"
 #include "marking/ExpressionMarking.h"
+#include "marking/InequalitySystemMarking.h"
 #include "marking/OtherTypesMarking.h"
+#include "marking/QuadraticSystemMarking.h"
+#include "marking/SurdMarking.h"
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 #include "solver/InputLimits.h"
@@ -15,12 +18,12 @@ namespace {
 
 bool IsExpressionType(int type)
 {
-    return type == 7 || type == 8 || type == 20 || type == 21 || type == 22 || type == 23;
+    return type == 7 || type == 8 || type == 20 || type == 21 || type == 22 || type == 23 || type == 24;
 }
 
 bool IsEquationType(int type)
 {
-    return type == 9 || type == 25 || type == 26 || type == 27 || type == 29 || type == 30;
+    return type == 9 || type == 25 || type == 26 || type == 27 || type == 28 || type == 29 || type == 30 || type == 31;
 }
 
 // The lines of the text; a lone LF ends a line too.
@@ -96,6 +99,8 @@ void AppendProblem(MarkedText &out, const MarkedProblem &problem)
         out.text += "最后一步已经是答案。\r\n";
     else
         out.text += "还没有做完" + (problem.missing.empty() ? "" : "：" + problem.missing) + "。\r\n";
+    if (!problem.remark.empty())
+        out.text += problem.remark + "\r\n";
     out.text += "共" + IntText(step) + "步，对" + IntText(right) + "步。\r\n";
     out.steps += step;
     out.right += right;
@@ -116,6 +121,9 @@ bool StepsStartWithEqualsFor(int type, const std::vector<std::string> &problem, 
 MarkedProblem MarkOneProblem(Solver &solver, int type, const std::vector<std::string> &problem)
 {
     MarkedProblem marked = IsOtherMarkedType(type) ? MarkOtherWorking(solver, type, problem)
+        : type == 24                               ? MarkSurdWorking(solver, problem)
+        : type == 31                               ? MarkInequalitySystemWorking(solver, problem)
+        : type == 28                               ? MarkQuadraticSystemWorking(solver, problem)
         : IsExpressionType(type)                   ? MarkExpressionWorking(solver, type, problem)
                                                    : MarkEquationWorking(solver, type, problem);
     if (marked.lines.size() != problem.size()) {

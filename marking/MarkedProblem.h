@@ -32,6 +32,9 @@ struct MarkedProblem {
     bool finished = false;
     // When not finished: what is still missing, as a sentence without its final "。".
     std::string missing;
+    // A teacher's closing sentence after the end, with its final "。" (简便运算: whether a law made
+    // the work easier); empty for none.
+    std::string remark;
 };
 
 } // namespace qimbel

@@ -3,10 +3,12 @@
 #include "algebra/ExactNumber.h"
 #include "marking/EquationLine.h"
 #include "marking/EquationMarking.h"
+#include "marking/ExactExpression.h"
 #include "marking/ExpressionMarking.h"
 #include "solver/ExpressionText.h"
 #include "solver/GbkText.h"
 
+#include <algorithm>
 #include <numeric>
 #include <optional>
 
@@ -227,6 +229,195 @@ MarkedProblem MarkBlank(Solver &solver, const std::vector<std::string> &lines)
     return marked;
 }
 
+// ---- 简便运算: did a law make the work easier, or did the pupil work in order? ----
+
+using Kind = ExprNode::Kind;
+
+bool IsPlainNumber(const ExprNode &n) { return Unbracketed(n).kind == Kind::Number; }
+
+// The line as text, numbers by their exact values and a bracket round one number left out, so
+// that 8×(5) and 8×5 are the same.
+std::string Canonical(const ExprNode &n)
+{
+    switch (n.kind) {
+    case Kind::Number:
+        return ExactText(n.number);
+    case Kind::Letter:
+        return std::string(1, n.letter);
+    case Kind::Fixed:
+        return "?";
+    case Kind::Group:
+        return IsPlainNumber(n) ? Canonical(Unbracketed(n)) : "(" + Canonical(n.kids[0]) + ")";
+    case Kind::Power:
+        return Canonical(n.kids[0]) + "^" + IntText(n.exponent);
+    case Kind::Sum: {
+        std::string out;
+        for (std::size_t k = 0; k < n.kids.size(); ++k)
+            out += (n.negative[k] ? "－" : k == 0 ? "" : "＋") + Canonical(n.kids[k]);
+        return out;
+    }
+    case Kind::Product: {
+        std::string out;
+        for (std::size_t k = 0; k < n.kids.size(); ++k)
+            out += (k == 0 ? "" : n.divide[k] ? "÷" : "×") + Canonical(n.kids[k]);
+        return out;
+    }
+    }
+    return {};
+}
+
+ExprNode NumberNode(const Rational &v)
+{
+    ExprNode n;
+    n.number = v;
+    return n;
+}
+
+// The lines one operation later, by the order of operations: inside brackets first, × and ÷
+// before ＋ and －, each from the left; operations in different brackets or different terms
+// are independent, so each may come first.
+void NextInOrder(const ExprNode &root, std::vector<ExprNode> &out)
+{
+    std::vector<const ExprNode *> nodes = NodesOf(root);
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const ExprNode &n = *nodes[i];
+        if (n.kind != Kind::Sum && n.kind != Kind::Product && n.kind != Kind::Power)
+            continue;
+        bool ready = n.kids.size() >= (n.kind == Kind::Power ? 1u : 2u);
+        if (n.kind == Kind::Power)
+            ready = IsPlainNumber(n.kids[0]);
+        else if (n.kind == Kind::Sum)
+            ready = ready && IsPlainNumber(n.kids[0]) && IsPlainNumber(n.kids[1]);
+        else
+            ready = ready && IsPlainNumber(n.kids[0]) && IsPlainNumber(n.kids[1]);
+        if (!ready)
+            continue;
+        // The first two kids (or the power) as one number.
+        ExprNode part = n;
+        if (n.kind != Kind::Power) {
+            part.kids.resize(2);
+            if (n.kind == Kind::Sum)
+                part.negative.resize(2);
+            else
+                part.divide.resize(2);
+        }
+        const std::optional<fractions::Fraction> value = ExactValueOf(part);
+        if (!value || !fractions::IsConstant(value->num) || !fractions::IsConstant(value->den))
+            continue;
+        const Rational v = fractions::ConstantOf(value->num);
+        const Rational d = fractions::ConstantOf(value->den);
+        const std::optional<Rational> q = RationalQuotient(v, d);
+        if (!q)
+            continue;
+        ExprNode next = root;
+        ExprNode &at = *NodesOf(next)[i];
+        if (n.kind == Kind::Power || n.kids.size() == 2) {
+            // A sum of two negative-signed terms keeps its sign in front: －3－5 is －8.
+            at = NumberNode(*q);
+        } else {
+            at.kids.erase(at.kids.begin());
+            at.kids[0] = NumberNode(*q);
+            if (n.kind == Kind::Sum) {
+                at.negative.erase(at.negative.begin());
+                at.negative[0] = false;
+            } else {
+                at.divide.erase(at.divide.begin());
+                at.divide[0] = false;
+            }
+        }
+        out.push_back(std::move(next));
+    }
+}
+
+constexpr std::size_t kMostOrderStates = 400;
+
+// True when `after` is `before` with some operations done in order (at least one).
+bool WorkedInOrder(const ExprNode &before, const ExprNode &after)
+{
+    const std::string target = Canonical(after);
+    std::vector<ExprNode> layer {before};
+    std::vector<std::string> seen {Canonical(before)};
+    for (int depth = 0; depth < 64 && !layer.empty(); ++depth) {
+        std::vector<ExprNode> next;
+        for (const ExprNode &tree : layer) {
+            std::vector<ExprNode> children;
+            NextInOrder(tree, children);
+            for (ExprNode &child : children) {
+                const std::string text = Canonical(child);
+                if (text == target)
+                    return true;
+                if (seen.size() >= kMostOrderStates)
+                    return false;
+                if (std::find(seen.begin(), seen.end(), text) != seen.end())
+                    continue;
+                seen.push_back(text);
+                next.push_back(std::move(child));
+            }
+        }
+        layer = std::move(next);
+    }
+    return false;
+}
+
+// The law the routine uses first ("乘法分配律"), "拆数", or empty when it finds none.
+std::string RoutineLaw(Solver &solver, const std::string &problem)
+{
+    const std::string working = solver.JianBianYunSuan(problem, 5);
+    const int used = Find(working, "运用");
+    if (used >= 0) {
+        std::string law = Mid(working, used + Len("运用"));
+        for (const char *end : {"（", "，", "\r"}) {
+            const int at = Find(law, end);
+            if (at >= 0)
+                law = Left(law, at);
+        }
+        return law;
+    }
+    return Contains(working, "拆数") ? "拆数" : std::string();
+}
+
+// The closing sentence of 简便运算.
+std::string EasierRemark(Solver &solver, const std::vector<std::string> &lines, const MarkedProblem &marked)
+{
+    // Said at the end of the work only: the answer reached, or a wrong one.
+    if ((!marked.lines.empty() && !marked.lines[0].reason.empty())
+        || !(marked.finished || Contains(marked.missing, "答案不对")))
+        return {};
+    // The readings of the problem and of every part of every step, in order.
+    std::vector<ExprNode> trees;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::vector<std::string> parts = PartsOf(lines[i]);
+        if (i == 0)
+            parts[0] = WithoutProblemNumber(parts[0]);
+        else
+            parts.erase(parts.begin());
+        for (const std::string &part : parts) {
+            if (part.empty())
+                continue;
+            ReadExpression read = ReadPupilExpression(part, true);
+            if (!read.tree)
+                return {};
+            trees.push_back(std::move(*read.tree));
+        }
+    }
+    if (trees.size() < 2)
+        return {};
+    bool allRight = true;
+    for (const MarkedLine &line : marked.lines)
+        allRight = allRight && line.mark != StepMark::Wrong && line.mark != StepMark::Unreadable;
+    bool inOrder = true;
+    for (std::size_t k = 1; k < trees.size() && inOrder; ++k)
+        inOrder = Canonical(trees[k - 1]) == Canonical(trees[k]) || WorkedInOrder(trees[k - 1], trees[k]);
+    if (!inOrder)
+        return allRight ? "运用了运算定律，计算简便。" : std::string();
+    const std::string law = RoutineLaw(solver, PartsOf(WithoutProblemNumber(lines[0]))[0]);
+    if (law.empty())
+        return "这道题没有能简便计算的地方，按运算顺序计算就可以。";
+    if (law == "拆数")
+        return "这道题可以先拆数，再用运算定律简便计算。";
+    return "这道题可以用" + law + "简便计算。";
+}
+
 } // namespace
 
 bool IsOtherMarkedType(int type) { return type == 10 || type == 11 || type == 18 || type == 32; }
@@ -260,7 +451,10 @@ MarkedProblem MarkOtherWorking(Solver &solver, int type, const std::vector<std::
     }
     if (type == 32 && !StepsStartWithEquals(type, lines[0]))
         return MarkBlank(solver, lines);
-    return MarkExpressionWorking(solver, 7, lines);
+    MarkedProblem marked = MarkExpressionWorking(solver, 7, lines);
+    if (type == 11 && marked.lines.size() == lines.size())
+        marked.remark = EasierRemark(solver, lines, marked);
+    return marked;
 }
 
 } // namespace qimbel

@@ -3,6 +3,7 @@
 #include "marking/EquationLine.h"
 #include "marking/EquationReading.h"
 #include "marking/ExactExpression.h"
+#include "marking/InequalitySystemMarking.h"
 #include "marking/MarkWorking.h"
 #include "solver/GbkText.h"
 
@@ -37,7 +38,7 @@ std::string WithoutLeadingEquals(const std::string &line)
 // before it taken as the problem, the last line as its only step.
 std::string FixOfLast(Solver &solver, int type, const LastProblem &last, std::size_t before)
 {
-    if (type == 26)
+    if (type == 26 || type == 28 || type == 31)
         return {};
     std::vector<std::string> lines;
     if (before == 0 || (type != 26 && !IsStep(last.marked.lines[before]))) {
@@ -156,7 +157,8 @@ std::string MoveFor(const std::string &missing, const std::string &lastLine, int
     if (type == 27 && Contains(missing, "还要求出")) {
         const std::string working = marking::WorkingPart(marking::NormalisedSigns(lastLine));
         const marking::Relations rel = marking::SplitRelations(working);
-        if (rel.symbols.size() == 1 && Contains(rel.sides[0], ")^2") && marking::LettersOf(rel.sides[1]).empty())
+        if (rel.symbols.size() == 1 && Contains(rel.sides[0], ")^2") && marking::TopTerms(rel.sides[0]).size() == 1
+            && marking::LettersOf(rel.sides[1]).empty())
             return "直接开平方，别忘了负的平方根";
         if (rel.symbols.size() == 1 && rel.sides[1] == "0" && Contains(rel.sides[0], ")("))
             return "令每个因式等于0";
@@ -168,6 +170,8 @@ std::string MoveFor(const std::string &missing, const std::string &lastLine, int
         return "用代入法或加减法消去一个未知数";
     if (type == 26 && Contains(missing, "还要求出"))
         return "把求出的值代入一个方程，" + Mid(missing, 4);
+    if (missing == "还要继续计算" && type == 24)
+        return "按运算顺序继续计算，二次根式相乘除：√a×√b＝√(ab)，√a÷√b＝√(a÷b)";
     if (missing == "还要继续计算") {
         const std::string text = marking::NormalisedSigns(lastLine);
         const ReadExpression read = ReadPupilExpression(Left(text, 2) == "＝" ? Mid(text, 2) : text, true);
@@ -179,6 +183,77 @@ std::string MoveFor(const std::string &missing, const std::string &lastLine, int
     if (Left(missing, 4) == "还要")
         return Mid(missing, 4);
     return missing;
+}
+
+// 一元一次不等式组: the inequality still to solve, and its next move as for one inequality; or
+// the rule for the common part.
+std::string InequalitySystemHint(Solver &solver, const LastProblem &last)
+{
+    const std::string &missing = last.marked.missing;
+    const std::string prefix = "还要解不等式";
+    const bool noStep = missing == "还没有写出解题步骤";
+    if (Left(missing, Len(prefix)) != prefix && !noStep)
+        return "下一步：取各个解集的公共部分（同大取大，同小取小，大小小大中间找，大大小小找不到）\r\n";
+    const std::string circled = noStep ? std::string("①") : Mid(missing, Len(prefix));
+    // The inequality in progress is the last line when that is a step not yet solved; else the
+    // inequality of the problem.
+    std::string text;
+    const std::size_t lastIndex = last.lines.size() - 1;
+    if (IsStep(last.marked.lines[lastIndex]) && last.marked.lines[lastIndex].mark == StepMark::Right)
+        text = last.lines[lastIndex];
+    const auto solved = [](const std::string &line) {
+        const std::string normalised = marking::NormalisedSigns(line);
+        const std::string working = marking::WorkingPart(normalised);
+        const std::string letters = marking::LettersOf(working);
+        return letters.size() == 1 && marking::ReadOneUnknown(working, normalised, letters[0], {}).answer;
+    };
+    if (text.empty() || solved(text)) {
+        const std::size_t problemLines = static_cast<std::size_t>(InequalitySystemProblemLines(last.lines));
+        std::vector<std::string> pieces;
+        for (std::size_t k = 0; k < problemLines; ++k)
+            for (const std::string &piece :
+                marking::Pieces(marking::WorkingPart(marking::NormalisedSigns(last.lines[k])), false))
+                pieces.push_back(piece);
+        static const char *const kCircled[] = {"①", "②", "③", "④", "⑤"};
+        for (std::size_t k = 0; k < pieces.size() && k < std::size(kCircled); ++k)
+            if (circled == kCircled[k])
+                text = pieces[k];
+    }
+    std::string move = text.empty() ? std::string() : HintNextStep(solver, 30, text);
+    if (Left(move, Len(kHintHeader)) == kHintHeader)
+        move = Mid(move, Len(kHintHeader));
+    if (Left(move, Len("下一步：")) == "下一步：")
+        move = Mid(move, Len("下一步："));
+    if (Right(move, 2) == "\r\n")
+        move = Left(move, Len(move) - 2);
+    return "下一步：解不等式" + circled + (move.empty() || Contains(move, "继续") ? "" : "，" + move) + "\r\n";
+}
+
+// 二元二次方程组: 代入消元, then the quadratic in one unknown as on its own page, then the other
+// unknown, then the pairs.
+std::string QuadraticSystemHint(Solver &solver, const LastProblem &last)
+{
+    const std::string &missing = last.marked.missing;
+    if (missing == "还要代入消元" || missing == "还没有写出解题步骤")
+        return "下一步：代入消元，由一次方程用一个未知数表示另一个未知数，再代入二次方程\r\n";
+    if (Contains(missing, "还少一组解"))
+        return "下一步：补上漏掉的一组解\r\n";
+    if (missing == "还要写出方程组的解")
+        return "下一步：把每一组解写在一起，写出方程组的解\r\n";
+    const std::string prefix = "还要求出";
+    if (Left(missing, Len(prefix)) == prefix) {
+        const std::string &line = last.lines.back();
+        const std::string normalised = marking::NormalisedSigns(line);
+        const std::string letters = marking::LettersOf(marking::WorkingPart(normalised));
+        // The last line an equation in one unknown: its next move as on the 一元二次方程 page.
+        if (letters.size() == 1 && !Contains(normalised, "，") && !Contains(normalised, ",")) {
+            std::string move = HintNextStep(solver, 27, line);
+            if (Left(move, Len("下一步：")) == "下一步：" && !Contains(move, "继续"))
+                return move;
+        }
+        return "下一步：把求出的值分别代入一次方程，" + Mid(missing, Len("还要")) + "\r\n";
+    }
+    return "下一步：" + (Left(missing, Len("还要")) == "还要" ? Mid(missing, Len("还要")) : missing) + "\r\n";
 }
 
 } // namespace
@@ -237,6 +312,10 @@ std::string HintNextStep(Solver &solver, int type, const std::string &typed)
                 + (marked.lines[i].reason.empty() ? std::string() : "：" + marked.lines[i].reason) + "。\r\n";
     if (marked.finished)
         return "已经做完了：最后一步已经是答案。\r\n";
+    if (type == 31)
+        return InequalitySystemHint(solver, *last);
+    if (type == 28)
+        return QuadraticSystemHint(solver, *last);
     // The last readable line, written again as a step, tells what it still misses.
     std::size_t at = marked.lines.size() - 1;
     while (at > 0 && marked.lines[at].mark == StepMark::Unreadable)

@@ -11,6 +11,7 @@
 
 #include "marking/EquationMarking.h"
 #include "marking/ExpressionMarking.h"
+#include "marking/SurdMarking.h"
 #include "solver/GbkText.h"
 #include "solver/Solver.h"
 
@@ -122,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0 || size > 800)
         return 0;
     static qimbel::Solver solver;
-    static const int types[] = {8, 20, 21, 22, 23};
+    static const int types[] = {8, 20, 21, 22, 23, 24};
     const int choice = data[0] % (std::size(types) + 2);
     if (choice == static_cast<int>(std::size(types))) {
         SystemAfterContradiction(solver, data, size);
@@ -135,15 +136,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size > 200)
         return 0;
     const int type = types[choice];
-    const std::string problem = qimbel::Trim(qimbel::fuzz::Rest(data, size));
+    std::string problem = qimbel::Trim(qimbel::fuzz::Rest(data, size));
     // Problems a pupil types: numbers, letters, the four operations, powers and brackets.
     if (problem.empty()
         || problem.find_first_not_of("0123456789abcdefghijklmnopqrstuvwxyz+-*/()^. ") != std::string::npos)
         return 0;
+    // For 二次根式 the letter r stands for the root sign (GBK A1 CC).
+    if (type == 24)
+        for (std::size_t p = problem.find('r'); p != std::string::npos; p = problem.find('r', p + 2))
+            problem.replace(p, 1, "\xA1\xCC");
     const std::vector<std::string> lines = OwnWorking(solver, type, problem);
     if (lines.size() < 2)
         return 0;
-    const MarkedProblem marked = qimbel::MarkExpressionWorking(solver, type, lines);
+    const MarkedProblem marked
+        = type == 24 ? qimbel::MarkSurdWorking(solver, lines) : qimbel::MarkExpressionWorking(solver, type, lines);
     if (marked.lines.size() != lines.size())
         qimbel::fuzz::Fail("a line of Qimbel's own working neither echoed nor marked");
     // A line may be unreadable to the marker (a limit, a number too large), never wrong.

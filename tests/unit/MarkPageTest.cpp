@@ -64,8 +64,8 @@ TEST(MarkPage, TheButtonFollowsTheTypesThatCanBeMarked)
         ResetSession();
         ProblemPage page(134);
         page.ShowType(type);
-        const bool markable = (type >= 7 && type <= 11) || (type >= 20 && type <= 23) || type == 25 || type == 26
-            || type == 27 || type == 29 || type == 30 || type == 18 || type == 32;
+        const bool markable = (type >= 7 && type <= 11) || (type >= 20 && type <= 24) || type == 25 || type == 26
+            || type == 27 || type == 28 || type == 29 || type == 30 || type == 31 || type == 18 || type == 32;
         EXPECT_EQ(page.MarkEnabled(), markable) << type;
         EXPECT_EQ(CanMark(type), markable) << type;
     }

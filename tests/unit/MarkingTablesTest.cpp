@@ -56,7 +56,7 @@ TEST(MarkingTables, SlipsOfWrongSteps)
         {23, "2/(4x)", "1/(4x)", "约分错误"},
         {20, "3-8", "5", "符号错误"},
         {20, "-2^2", "4", "符号错误"},
-        {22, "x^2-5x+6", "(x+2)(x-3)", "符号错误"},
+        {22, "x^2-5x+6", "(x+2)(x-3)", "符号错误，因式(x＋2)应该是(x－2)"},
     };
     for (const Row &row : rows) {
         const ExprNode before = Read(row.type, row.before);
