@@ -45,7 +45,11 @@ async function chooseType(page, tab, type) {
   await idle(page);
   await page.evaluate((t) => document.querySelector(`#type-${t}`).click(), type);
   await idle(page);
-  await page.waitForFunction(() => window.qimbelMaker && !document.querySelector('#make-one').disabled);
+  // The bar asks for its types (and levels) when the pupil comes to it: before it has them, a level
+  // cannot be chosen.
+  await page.waitForFunction(() => window.qimbelMaker);
+  await page.evaluate(() => window.qimbelMaker.ensureLoaded().then(() => true));
+  await page.waitForFunction(() => window.qimbelMaker.loaded && !document.querySelector('#make-one').disabled);
 }
 
 async function setText(page, text, caret = text.length) {
@@ -158,7 +162,7 @@ async function everyType(context) {
   await page.waitForFunction(() => window.qimbelMaker && window.qimbelMaker.types.size > 0);
   const types = await page.evaluate(() => [...window.qimbelMaker.types.keys()]);
   const nativeTypes = [];
-  for (let t = 1; t <= 40; ++t) if (native(['--make', t, '--count', 1]) !== null) nativeTypes.push(t);
+  for (let t = 0; t <= 40; ++t) if (native(['--make', t, '--count', 1]) !== null) nativeTypes.push(t);
   check(JSON.stringify(types) === JSON.stringify(nativeTypes), `the browser makes the native maker's types: ${types.join(' ')}`);
   const differ = [];
   for (const type of types) {
@@ -283,7 +287,9 @@ async function zuJuan(context) {
   check(printed.every((p) => p.cut.length === 0), `nothing cut at a page's edge ${printed.flatMap((p) => p.cut).join(' ')}`);
   check(paperPages.length < 2 || paperPages[paperPages.length - 1].problems !== 1, 'the last page of the paper holds no lone problem');
   const keyLines = (await textOf(page, '#zj-key')).split('\n').filter((l) => l.trim() !== '');
-  const printedKey = printed.filter((p) => p.key).flatMap((p) => p.texts).filter((t) => t.trim() !== '');
+  // The key's headings are printed as the paper's, with their points.
+  const printedKey = printed.filter((p) => p.key).flatMap((p) => p.texts).filter((t) => t.trim() !== '')
+    .map((t) => t.replace(/（每题\d+分，共\d+分）$/, ''));
   // Line for line: a line wider than the page (9.5 points a character, half for ASCII, on 510
   // points) may stand in pieces on consecutive lines, nothing lost; any other line stands whole.
   const ems = (text) => [...text].reduce((n, c) => n + (c.charCodeAt(0) < 0x80 ? 0.5 : 1), 0);
