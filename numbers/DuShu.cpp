@@ -37,14 +37,23 @@ std::string Solver::DuShu(std::string number, std::string &steps)
     std::vector<std::string> groups(static_cast<std::size_t>(groupCount));
     std::vector<std::string> readings(static_cast<std::size_t>(groupCount));
     std::string reading;
+    // A whole level of zeros between two levels that are read still reads one 零, as the zeros
+    // inside a level do: 100001000 is 一亿零一千 (a level that starts with 0 brings its own 零).
+    bool zerosSkipped = false;
     for (int level = groupCount - 1; level >= 0; --level) {
         const int end = digits - 4 * level;
         const int start = end - 4 > 0 ? end - 4 : 0;
         const auto k = static_cast<std::size_t>(level);
         groups[k] = integer.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
         readings[k] = DuSiWeiShu(groups[k]);
-        if (!readings[k].empty())
-            reading += readings[k] + kLevels[level];
+        if (readings[k].empty()) {
+            zerosSkipped = !reading.empty();
+            continue;
+        }
+        if (zerosSkipped && !readings[k].starts_with("零"))
+            reading += "零";
+        zerosSkipped = false;
+        reading += readings[k] + kLevels[level];
     }
     if (reading.empty() && (groupCount > 0 || !decimals.empty())) {
         reading = "零";

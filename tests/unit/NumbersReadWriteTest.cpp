@@ -23,6 +23,13 @@ TEST(DuShu, ReadsLevelByLevelAndSkipsEmptyGroups)
     std::string steps;
     EXPECT_EQ(s.DuShu("100010000", steps), "一亿零一万");
     EXPECT_EQ(s.DuShu("100000001", steps), "一亿零一");
+    // A whole level of zeros in the middle reads one 零; zeros at the end of a level do not.
+    EXPECT_EQ(s.DuShu("100001000", steps), "一亿零一千");
+    EXPECT_EQ(s.DuShu("1000000001000", steps), "一兆零一千");
+    EXPECT_EQ(s.DuShu("1000000010000000", steps), "一千兆零一千万");
+    EXPECT_EQ(s.DuShu("10001000", steps), "一千万一千");
+    EXPECT_EQ(s.DuShu("200000000", steps), "二亿");
+    EXPECT_EQ(s.XieShu("一亿零一千", 1), "100001000");
     EXPECT_EQ(s.DuShu("3.05", steps), "三点零五");
     EXPECT_EQ(s.DuShu("1234567890123456", steps), "一千二百三十四兆五千六百七十八亿九千零一十二万三千四百五十六");
     // A group of exactly four digits is still the units group, numbered from 1.
