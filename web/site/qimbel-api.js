@@ -47,7 +47,7 @@
       sheets(args, text = '') {
         return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_sheets(a, an, t, tn));
       },
-      // 出题 and 自动组卷: the words of the call (an array) and its text (web/wasm/MakerWeb.cpp).
+      // 出题 and 自动组卷: the words of the call (an array) and its text (web/wasm/MakerJson.cpp).
       maker(args, text = '') {
         return withTexts([args.join('\n'), text], (a, an, t, tn) => module._qw_maker(a, an, t, tn));
       },

@@ -1,7 +1,8 @@
 // The exercise programs and the handbook list through the WebAssembly module and through the
 // native qimbel-sheets: the same words must give the same JSON (sheets, practice
 // verdicts and reports, papers with their keys and laid-out pages), over a table of settings and
-// a run of seeds. The laid-out papers must also keep every problem on its page.
+// a run of seeds, and the 自动组卷 papers of every grade. The laid-out papers must also keep every
+// problem on its page.
 //   node --no-experimental-fetch web/tests/sheets.cjs WASM_DIR QIMBEL_SHEETS
 const { execFileSync } = require('child_process');
 const load = require('./load-module.cjs');
@@ -47,6 +48,12 @@ function calls() {
   // Words that are not a call.
   for (const words of [[], ['kousuan'], ['kousuan', '1', '2', '3', '4', '5', '-6'], ['paper', 'x'], ['grade', '1e3'],
     ['kousuan', '99', '20', '0', '10', '0', '1'], ['nothing']]) list.push([words]);
+  // 自动组卷 (qw_maker, natively `qimbel-sheets maker …`): every grade's paper and its pages, with
+  // worked keys and answers only.
+  for (let grade = 1; grade <= 9; ++grade) {
+    const kinds = JSON.parse(native(['maker', 'grade', String(grade)])).kinds.map((k) => `${k.type}.${k.level}.${k.count}.${k.points}`);
+    for (const [key, seed] of [[1, 2026 + grade], [0, 7]]) list.push([['maker', 'paper', grade, seed, key, ...kinds].map(String)]);
+  }
   return list;
 }
 
@@ -71,11 +78,12 @@ function pagesSound(paper) {
   let passed = 0;
   let failed = 0;
   for (const [words, input = ''] of calls()) {
-    const wasm = JSON.stringify(api.sheets(words, input));
+    const maker = words[0] === 'maker';
+    const wasm = JSON.stringify(maker ? api.maker(words.slice(1), input) : api.sheets(words, input));
     // Both read back the same way: equal texts of the same JSON stay equal.
     const expected = JSON.stringify(JSON.parse(native(words, input)));
     let fault = wasm === expected ? '' : 'differs from native';
-    if (!fault && words[0] === 'paper') fault = pagesSound(JSON.parse(wasm));
+    if (!fault && (words[0] === 'paper' || (maker && words[1] === 'paper'))) fault = pagesSound(JSON.parse(wasm));
     if (fault) {
       ++failed;
       let at = 0;

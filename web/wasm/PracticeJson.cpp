@@ -229,29 +229,14 @@ std::string PaperJson(const shijuan::ShiJuanSheZhi &asked)
     const auto ints = [](const std::array<int, shijuan::kTiXingShu> &values) {
         return Array(values, [](int v) { return std::to_string(v); });
     };
-    const FixedPitchMeasure measure;
-    const std::vector<shijuan::PaperPage> laid = shijuan::LayOutPaper(paper, measure, kPrintWidth, kPrintHeight);
-    const std::string pages = Array(laid, [](const shijuan::PaperPage &page) {
-        return "{\"key\":" + Bool(page.key) + ",\"runs\":" + Array(page.runs, [](const shijuan::PaperRun &r) {
-            return "{\"x\":" + Points(r.x) + ",\"y\":" + Points(r.y) + ",\"width\":" + Points(r.width) + ",\"right\":"
-                + Points(r.right) + ",\"space\":" + Points(r.space) + ",\"text\":" + QuoteGbk(r.text) + ",\"font\":\""
-                + FontName(r.font) + "\",\"problem\":" + Bool(r.problem) + ",\"heading\":" + Bool(r.heading) + "}";
-        }) + "}";
-    });
-    std::string fonts = "{";
-    for (shijuan::PaperFont f : {shijuan::PaperFont::Title, shijuan::PaperFont::Body, shijuan::PaperFont::Heading,
-             shijuan::PaperFont::Problem, shijuan::PaperFont::Key}) {
-        fonts += (fonts.size() > 1 ? "," : "") + std::string("\"") + FontName(f)
-            + "\":{\"size\":" + Points(FixedPitchMeasure::Size(f)) + ",\"line\":" + Points(measure.LineHeight(f)) + "}";
-    }
+    const std::vector<shijuan::PaperPage> laid = shijuan::LayOutPaper(paper, PrintMeasure(), kPrintWidth, kPrintHeight);
     return "{\"settings\":{\"grade\":" + std::to_string(used.grade) + ",\"counts\":" + ints(used.counts)
         + ",\"scores\":" + ints(used.scores) + ",\"decimals\":" + Bool(used.decimals)
         + ",\"hundred\":" + Bool(used.hundred) + ",\"seed\":" + std::to_string(used.seed) + "},\"hundredMissed\":"
         + Bool(asked.hundred && !used.hundred) + ",\"total\":" + std::to_string(paper.total) + ",\"title\":"
         + QuoteGbk(shijuan::ShiJuanBiaoTi(paper)) + ",\"keyTitle\":" + QuoteGbk(shijuan::DaAnBiaoTi(paper))
         + ",\"text\":" + QuoteGbk(shijuan::ShiJuanWenBen(paper)) + ",\"key\":" + QuoteGbk(shijuan::DaAnWenBen(paper))
-        + ",\"whole\":" + QuoteGbk(shijuan::QuanWenBen(paper)) + ",\"width\":" + Points(kPrintWidth)
-        + ",\"height\":" + Points(kPrintHeight) + ",\"fonts\":" + fonts + "},\"pages\":" + pages + "}";
+        + ",\"whole\":" + QuoteGbk(shijuan::QuanWenBen(paper)) + "," + PagesJson(laid) + "}";
 }
 
 std::optional<shijuan::ShiJuanSheZhi> PaperSettings(const std::vector<std::string> &words)
@@ -291,6 +276,31 @@ double FixedPitchEms(const std::string &gbk)
         }
     }
     return ems;
+}
+
+const shijuan::TextMeasure &PrintMeasure()
+{
+    static const FixedPitchMeasure measure;
+    return measure;
+}
+
+std::string PagesJson(const std::vector<shijuan::PaperPage> &laid)
+{
+    const std::string pages = Array(laid, [](const shijuan::PaperPage &page) {
+        return "{\"key\":" + Bool(page.key) + ",\"runs\":" + Array(page.runs, [](const shijuan::PaperRun &r) {
+            return "{\"x\":" + Points(r.x) + ",\"y\":" + Points(r.y) + ",\"width\":" + Points(r.width) + ",\"right\":"
+                + Points(r.right) + ",\"space\":" + Points(r.space) + ",\"text\":" + QuoteGbk(r.text) + ",\"font\":\""
+                + FontName(r.font) + "\",\"problem\":" + Bool(r.problem) + ",\"heading\":" + Bool(r.heading) + "}";
+        }) + "}";
+    });
+    std::string fonts = "{";
+    for (shijuan::PaperFont f : {shijuan::PaperFont::Title, shijuan::PaperFont::Body, shijuan::PaperFont::Heading,
+             shijuan::PaperFont::Problem, shijuan::PaperFont::Key}) {
+        fonts += (fonts.size() > 1 ? "," : "") + std::string("\"") + FontName(f) + "\":{\"size\":"
+            + Points(FixedPitchMeasure::Size(f)) + ",\"line\":" + Points(PrintMeasure().LineHeight(f)) + "}";
+    }
+    return "\"width\":" + Points(kPrintWidth) + ",\"height\":" + Points(kPrintHeight) + ",\"fonts\":" + fonts
+        + "},\"pages\":" + pages;
 }
 
 std::string SheetsCall(const std::vector<std::string> &words, std::string_view input)

@@ -16,6 +16,8 @@
 // read answers {"error": ...}.
 #pragma once
 
+#include "generators/ShiJuanBanMian.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,5 +34,12 @@ inline constexpr double kPrintHeight = 756;
 // The width of a GBK text in ems of a fixed-pitch face: a two-byte character one em, a one-byte
 // character half an em.
 double FixedPitchEms(const std::string &gbk);
+
+// The printing fonts of the browser's papers, measured in that fixed-pitch face.
+const shijuan::TextMeasure &PrintMeasure();
+
+// Laid-out pages as the print pages draw them: "width", "height", "fonts" (each font's size and
+// line) and "pages" (each page's runs), the members of an object without its braces.
+std::string PagesJson(const std::vector<shijuan::PaperPage> &laid);
 
 } // namespace qimbel::web
