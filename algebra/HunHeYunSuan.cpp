@@ -3,6 +3,32 @@
 
 namespace qimbel {
 
+namespace {
+
+// A sign that opens the expression or a bracket and is followed at once by another sign (－＋1,
+// (＋－2 …): the driver would take the first sign for the whole bracket, so such a line is asked
+// to be written with a bracket instead of being worked wrongly.
+bool SignsRunTogether(const std::string &expression)
+{
+    static const std::string signs[] = {"＋", "－", "+", "-"};
+    auto signAt = [&](std::size_t at) -> std::size_t {
+        for (const std::string &sign : signs)
+            if (expression.compare(at, sign.size(), sign) == 0)
+                return sign.size();
+        return 0;
+    };
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        if (at > 0 && expression[at - 1] != '(')
+            continue;
+        const std::size_t first = signAt(at);
+        if (first > 0 && signAt(at + first) > 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // The general driver: works an expression of numbers and letters one step at a time and returns,
 // by detail level, the final expression (1, and any level outside 1 to 5), the chain of
 // expressions without labels (2 to 4) or the full worked text (5). A bracket group that holds work
@@ -16,6 +42,8 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
 {
     if (std::string sentence = ExpressionTooLarge(expression); !sentence.empty())
         return sentence;
+    if (SignsRunTogether(expression))
+        return "两个符号连在一起，请写成 －(＋1) 这样，加上括号。";
     if (level < 1 || level > 5)
         level = 1;
     const std::string first = expression;

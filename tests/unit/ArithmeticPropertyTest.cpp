@@ -206,3 +206,17 @@ TEST(ArithmeticProperty, QuotientsThatDoNotEndAreCarriedOnExactly)
         EXPECT_EQ(Shown(*got), Shown(*exact)) << sum;
     }
 }
+
+// Two signs that open the expression or a bracket are not worked (the driver took the first sign
+// for the whole bracket: (－＋1＋1)×6 came out as －12); a sign after an operator still reads as
+// the number's own sign.
+TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
+{
+    qimbel::Solver s;
+    const std::string asked = "两个符号连在一起，请写成 －(＋1) 这样，加上括号。";
+    for (const char *line : {"－＋1＋1", "1(－＋1＋1)×6", "(＋－1＋1)×6", "--2", "(++3)"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), asked) << line;
+    EXPECT_EQ(s.HunHeYunSuan("3－＋2", 1), "1");
+    EXPECT_EQ(s.HunHeYunSuan("(＋1)－(－2)", 1), "3");
+    EXPECT_EQ(s.HunHeYunSuan("2×－3", 1), "－6");
+}
