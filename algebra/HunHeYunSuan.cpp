@@ -5,9 +5,9 @@ namespace qimbel {
 
 namespace {
 
-// A sign that opens the expression or a bracket and is followed at once by another sign (－＋1,
-// (＋－2 …): the driver would take the first sign for the whole bracket, so such a line is asked
-// to be written with a bracket instead of being worked wrongly.
+// A sign that opens the expression or a bracket and is followed at once by another sign and a
+// number (－＋1, (＋－2 …): the driver would take the first sign for the whole bracket, so such a
+// line is asked to be written with a bracket instead of being worked wrongly.
 bool SignsRunTogether(const std::string &expression)
 {
     static const std::string signs[] = {"＋", "－", "+", "-"};
@@ -21,7 +21,9 @@ bool SignsRunTogether(const std::string &expression)
         if (at > 0 && expression[at - 1] != '(')
             continue;
         const std::size_t first = signAt(at);
-        if (first > 0 && signAt(at + first) > 0)
+        const std::size_t second = first > 0 ? signAt(at + first) : 0;
+        // Before a bracket the doubled sign is opened as one (－－(a＋b) is a＋b).
+        if (second > 0 && expression.compare(at + first + second, 1, "(") != 0)
             return true;
     }
     return false;
