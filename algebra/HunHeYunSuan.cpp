@@ -1,6 +1,8 @@
 #include "algebra/ArithmeticText.h"
 #include "solver/InputLimits.h"
 
+#include <cctype>
+
 namespace qimbel {
 
 namespace {
@@ -29,6 +31,25 @@ bool SignsRunTogether(const std::string &expression)
     return false;
 }
 
+// A digit written right after a letter (a9, x2): read as a product the driver joins the digits
+// of neighbouring factors (a9×b2 became ab92), and a pupil may mean a power.
+bool DigitAfterLetter(const std::string &expression)
+{
+    bool afterLetter = false;
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        const auto c = static_cast<unsigned char>(expression[at]);
+        if (c >= 0x81) { // a GBK character: its second byte may look like a letter
+            ++at;
+            afterLetter = false;
+            continue;
+        }
+        if (afterLetter && c >= '0' && c <= '9')
+            return true;
+        afterLetter = std::isalpha(c) != 0;
+    }
+    return false;
+}
+
 } // namespace
 
 // The general driver: works an expression of numbers and letters one step at a time and returns,
@@ -46,6 +67,8 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return sentence;
     if (SignsRunTogether(expression))
         return "两个符号连在一起，请写成 －(＋1) 这样，加上括号。";
+    if (DigitAfterLetter(expression))
+        return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
     if (level < 1 || level > 5)
         level = 1;
     const std::string first = expression;

@@ -219,4 +219,8 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     EXPECT_EQ(s.HunHeYunSuan("3－＋2", 1), "1");
     EXPECT_EQ(s.HunHeYunSuan("(＋1)－(－2)", 1), "3");
     EXPECT_EQ(s.HunHeYunSuan("2×－3", 1), "－6");
+    // A digit right after a letter has two readings (a9×b2 was worked as ab92).
+    for (const char *line : {"a9×b2(a)－3az", "2×b2", "x2＋3x"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "字母后面直接写了数字，请写成 9a 或 a^9 这样。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("2a×3b", 1), "6ab");
 }
