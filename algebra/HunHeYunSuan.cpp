@@ -2,6 +2,7 @@
 #include "solver/InputLimits.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace qimbel {
 
@@ -50,6 +51,33 @@ bool DigitAfterLetter(const std::string &expression)
     return false;
 }
 
+// A power written back with its exponent in brackets (x^(2), as a step writes it) and multiplied
+// or divided next is read as x^2 by the next step: the product finder took "(2)" for a factor of
+// its own, so x^(2)×3 became x^6.
+std::string PlainExponents(const std::string &expression)
+{
+    std::string plain;
+    plain.reserve(expression.size());
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        if (expression.compare(at, 2, "^(") == 0) {
+            std::size_t end = at + 2;
+            while (end < expression.size() && expression[end] >= '0' && expression[end] <= '9')
+                ++end;
+            const std::string_view after
+                = end < expression.size() ? std::string_view(expression).substr(end + 1) : std::string_view();
+            const bool timesNext = after.starts_with("×") || after.starts_with("÷");
+            if (end > at + 2 && end < expression.size() && expression[end] == ')' && timesNext) {
+                plain += '^';
+                plain.append(expression, at + 2, end - at - 2);
+                at = end;
+                continue;
+            }
+        }
+        plain += expression[at];
+    }
+    return plain;
+}
+
 } // namespace
 
 // The general driver: works an expression of numbers and letters one step at a time and returns,
@@ -77,7 +105,7 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
     int number = 0;
     while (HanYunSuanFu(expression)) {
         ++number;
-        const std::string step = DriverStep(*this, expression);
+        const std::string step = DriverStep(*this, PlainExponents(expression));
 
         const StepParts parts = SplitStep(step);
         if (parts.expression.empty() || parts.expression == expression || Len(parts.expression) > kLongestExpression) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 using namespace qimbel;
 using namespace exacttest;
@@ -223,4 +224,15 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     for (const char *line : {"a9×b2(a)－3az", "2×b2", "x2＋3x"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "字母后面直接写了数字，请写成 9a 或 a^9 这样。") << line;
     EXPECT_EQ(s.HunHeYunSuan("2a×3b", 1), "6ab");
+}
+
+// A power a step wrote as x^(2) and then multiplied or divided: the exponent stays the power's
+// (2x×3x×6 came out as 6x^12, x×x×2 as x^4).
+TEST(ArithmeticProperty, APowerWrittenBackKeepsItsExponent)
+{
+    qimbel::Solver s;
+    const std::pair<const char *, const char *> rows[] = {{"2x×3x×6", "36x^(2)"}, {"x×x×2", "2x^(2)"},
+        {"x^2×x^3×2", "2x^(5)"}, {"6x^(2)×6", "36x^(2)"}, {"2×x^2×3", "6x^(2)"}, {"x^(2)÷x", "x"}};
+    for (const auto &[line, value] : rows)
+        EXPECT_EQ(s.HunHeYunSuan(line, 1), value) << line;
 }
