@@ -55,7 +55,7 @@ async function paperPreview(page, width, height) {
   await page.click('#tab-164');
   await page.waitForSelector('#more:not([hidden])');
   await page.click('#launcher-1217');
-  await page.waitForFunction(() => document.querySelector('#sj-paper').textContent !== '');
+  await page.waitForFunction(() => document.querySelector('#sj-paper') && document.querySelector('#sj-paper').textContent !== '');
   // A 三年级 paper of 100 marks, as a teacher prints it.
   await page.$eval('#sj-hundred', (box) => { box.checked = true; });
   await page.click('#sj-generate');
@@ -105,7 +105,7 @@ async function paperPreview(page, width, height) {
   await page.click('#launcher-1218');
   await page.$eval('#ks-count', (input) => { input.value = '100'; });
   await page.click('#ks-generate');
-  await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '');
+  await page.waitForFunction(() => (document.querySelector('#ks-question')?.textContent ?? '') !== '');
   await page.$eval('.whole-sheet', (d) => { d.open = true; });
   const listed = await page.$eval('#ks-list', (list) => {
     const edge = list.getBoundingClientRect();
@@ -293,18 +293,18 @@ runChecks('web at every size', async () => {
     await page.waitForSelector('#kousuan:not([hidden])');
     await page.$eval('#ks-count', (input) => { input.value = '10'; });
     await page.click('#ks-generate');
-    await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '');
+    await page.waitForFunction(() => (document.querySelector('#ks-question')?.textContent ?? '') !== '');
     for (let i = 0; i < 2; ++i) {
       const shown = await page.$eval('#ks-question', (q) => q.textContent);
       await page.click('#ks-next');
-      await page.waitForFunction((q) => document.querySelector('#ks-question').textContent !== q, {}, shown);
+      await page.waitForFunction((q) => (document.querySelector('#ks-question')?.textContent ?? '') !== q, {}, shown);
     }
     const third = await page.$eval('#ks-question', (q) => q.textContent);
     const listed = await page.$$eval('#ks-list li', (items) => items.map((i) => i.textContent).join('|'));
     await page.reload({ waitUntil: 'domcontentloaded' });
     await page.waitForSelector('#more:not([hidden])', { timeout: 20000 }).catch(() => null);
     check(await page.$eval('#tab-164', (b) => b.getAttribute('aria-selected')) === 'true', '自动出卷及测试 is the tab shown after a reload');
-    await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '', { timeout: 20000 }).catch(() => null);
+    await page.waitForFunction(() => (document.querySelector('#ks-question')?.textContent ?? '') !== '', { timeout: 20000 }).catch(() => null);
     check(await page.$$eval('#ks-list li', (items) => items.map((i) => i.textContent).join('|')) === listed,
       '口算: the same sheet after a reload');
     check(await page.$eval('#ks-question', (q) => q.textContent) === third, '口算: the practice goes on at the problem it had reached');

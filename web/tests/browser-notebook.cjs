@@ -178,7 +178,7 @@ runChecks('browser-notebook', async () => {
     await page.click('#tab-164');
     await page.waitForSelector('#ks-answer');
     await page.click('#ks-generate');
-    await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '');
+    await page.waitForFunction(() => (document.querySelector('#ks-question')?.textContent ?? '') !== '');
     await page.type('#ks-answer', '9999');
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => document.querySelector('#ks-feedback').textContent.includes('不对'));

@@ -77,7 +77,7 @@ async function practice(page) {
   await setValue(page, '#ks-count', 10);
   await setValue(page, '#ks-seed', 123);
   await page.click('#ks-generate');
-  await page.waitForFunction(() => document.querySelector('#ks-question').textContent !== '');
+  await page.waitForFunction(() => (document.querySelector('#ks-question')?.textContent ?? '') !== '');
   const sheet = native(KOUSUAN);
   const listed = await page.$$eval('#ks-list li', (items) => items.map((i) => i.textContent));
   check(JSON.stringify(listed) === JSON.stringify(sheet.problems.map((p) => p.question)), 'the sheet is the native sheet');
@@ -97,7 +97,7 @@ async function practice(page) {
       if (i === 1) await shot(page, 'kousuan-wrong-1280x800.png');
       await page.click('#ks-next');
     }
-    await page.waitForFunction((q) => document.querySelector('#ks-question').textContent !== q, {}, shown);
+    await page.waitForFunction((q) => (document.querySelector('#ks-question')?.textContent ?? '') !== q, {}, shown);
   }
   await page.click('#ks-finish');
   await page.waitForSelector('.report-view:not([hidden])');
@@ -116,7 +116,7 @@ async function practice(page) {
 
 async function paper(page) {
   await page.click('#launcher-1217');
-  await page.waitForFunction(() => document.querySelector('#sj-paper').textContent !== '');
+  await page.waitForFunction(() => document.querySelector('#sj-paper') && document.querySelector('#sj-paper').textContent !== '');
   await setValue(page, '#sj-grade', 3);
   await page.waitForFunction(() => !document.querySelector('#sj-count3').disabled === false);
   const form = [['#sj-count0', 20], ['#sj-count1', 4], ['#sj-count2', 4], ['#sj-score0', 1], ['#sj-score1', 4],
@@ -124,7 +124,7 @@ async function paper(page) {
   for (const [selector, value] of form) await setValue(page, selector, value);
   await page.click('#sj-generate');
   const expected = native(PAPER);
-  await page.waitForFunction((t) => document.querySelector('#sj-paper').textContent.endsWith(t), {}, expected.text);
+  await page.waitForFunction((t) => (document.querySelector('#sj-paper')?.textContent ?? '').endsWith(t), {}, expected.text);
   check(await textOf(page, '#sj-paper') === `${expected.title}\n\n${expected.text}`, 'the paper is the native paper');
   check(await textOf(page, '#sj-key') === `${expected.keyTitle}\n\n${expected.key}`, 'the key is the native key');
   await shot(page, 'paper-1280x800.png');
@@ -187,7 +187,7 @@ async function shares(context, page) {
   check(!(await opened.evaluate(() => window.location.hash)), 'a link is read once, then leaves the address');
   await opened.goto(paperLink, { waitUntil: 'domcontentloaded' });
   const expected = native(PAPER);
-  await opened.waitForFunction((t) => document.querySelector('#sj-paper').textContent.endsWith(t), { timeout: 20000 }, expected.text)
+  await opened.waitForFunction((t) => (document.querySelector('#sj-paper')?.textContent ?? '').endsWith(t), { timeout: 20000 }, expected.text)
     .catch(() => null);
   check(await textOf(opened, '#sj-paper') === `${expected.title}\n\n${expected.text}`, 'a paper link opens the same paper');
   await shot(opened, 'paper-390x844.png');
