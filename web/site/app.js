@@ -649,8 +649,10 @@ async function main() {
   await selectTab(state.tab);
   await others.start();
   await new NotebookHooks({ engine, data, problemPage: els.page, say, currentType: () => state.type }).start();
+  // The service worker keeps the site for offline use; its install fetches the files again, so it
+  // waits until the first answer has had the machine to itself.
   if ('serviceWorker' in navigator && window.isSecureContext) {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+    setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 3000);
   }
 }
 

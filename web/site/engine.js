@@ -10,9 +10,13 @@ export class Engine {
 
   start() {
     this.pending = new Map();
-    this.worker = new Worker('worker.js');
+    // The first worker was started by the page itself (index.html), with what it has said since.
+    const early = self.qimbelEarly;
+    self.qimbelEarly = null;
+    this.worker = early ? early.worker : new Worker('worker.js');
     this.ready = new Promise((resolve) => { this.markReady = resolve; });
     this.worker.onmessage = (event) => this.receive(event.data);
+    if (early) for (const event of early.messages) this.receive(event.data);
     this.worker.onerror = (event) => {
       event.preventDefault();
       this.restart(event.message || 'worker error');

@@ -56,16 +56,23 @@ walk(out);
 // index.html's own links, then the static imports of every script among them, transitively.
 // The page under both its names (a bookmark may hold either).
 const first = new Set([...FIRST_FETCHED, 'index.html']);
-const html = fs.readFileSync(path.join(out, 'index.html'), 'utf8');
+const staticImports = (file) => [...fs.readFileSync(path.join(out, file), 'utf8')
+  .matchAll(/^\s*(?:import|export)\s[^;]*?\sfrom\s+'\.\/([^']+)'/gm)].map((m) => path.posix.join(path.posix.dirname(file), m[1]));
+// The page's scripts and every script they import are asked for at once (modulepreload), not one
+// import after another.
+let html = fs.readFileSync(path.join(out, 'index.html'), 'utf8');
+const scripts = [...html.matchAll(/<script type="module" src="([^"]+)"/g)].map((m) => m[1]);
+for (let i = 0; i < scripts.length; ++i) {
+  for (const file of staticImports(scripts[i])) if (!scripts.includes(file)) scripts.push(file);
+}
+html = html.replace('<!-- modulepreload -->', scripts.map((file) => `<link rel="modulepreload" href="${file}">`).join('\n'));
+fs.writeFileSync(path.join(out, 'index.html'), html);
 const pending = [...html.matchAll(/(?:href|src)="([^":#?]+)"/g)].map((m) => m[1]);
 while (pending.length) {
   const file = path.posix.normalize(pending.pop());
   if (first.has(file) || !files.includes(file)) continue;
   first.add(file);
-  if (file.endsWith('.js')) {
-    const script = fs.readFileSync(path.join(out, file), 'utf8');
-    for (const m of script.matchAll(/^\s*(?:import|export)\s[^;]*?\sfrom\s+'\.\/([^']+)'/gm)) pending.push(path.posix.join(path.posix.dirname(file), m[1]));
-  }
+  if (file.endsWith('.js')) pending.push(...staticImports(file));
 }
 const missing = FIRST_FETCHED.filter((file) => !files.includes(file));
 if (missing.length) throw new Error(`make-site: not in the site: ${missing.join(', ')}`);
