@@ -234,6 +234,11 @@ TEST(Monomials, MultiplyAndDivideLetterByLetter)
     EXPECT_EQ(s.DanXiangShiChu("a", "a^3"), "a^(－2)");
     EXPECT_EQ(s.DanXiangShiChu("1/2a", "3"), "1/6a");
     EXPECT_EQ(s.DanXiangShiChu("a", "0"), "");
+    // A letter under a fraction bar is no factor of the monomial: no product is written.
+    EXPECT_EQ(s.DanXiangShiCheng("6a", "a/b"), "");
+    EXPECT_EQ(s.XiangCheng("a/b", "2"), "");
+    // A signed exponent stays inside its term.
+    EXPECT_EQ(s.XiangCheng("6a", "(ab^(－1))"), "6a^(2)b^(－1)");
     // A divisor of several terms cannot be divided term by term.
     EXPECT_EQ(s.XiangChu("a＋b", "a＋b"), "");
 }
@@ -370,6 +375,8 @@ TEST(ZhengShiTuoHao, WorksInsideAGroupBeforeTheGroupItself)
     EXPECT_EQ(s.HunHeYunSuan("－(－2ab)", 1), "2ab");
     EXPECT_EQ(s.ZuoCaoZuoShu("(－a)×b", 5), "(－a)");
     EXPECT_EQ(s.HunHeYunSuan("(－a)×b", 1), "－ab");
+    // Only a monomial in front multiplies the group: 2a(＋b)2a is no term.
+    EXPECT_EQ(s.ZhengShiSiZeYunSuan("2a(＋b)2a(＋b)"), "┃");
 }
 
 TEST(Sturdiness, AnyTypedLineEndsWithSomeText)
