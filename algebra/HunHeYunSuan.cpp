@@ -51,6 +51,24 @@ bool DigitAfterLetter(const std::string &expression)
     return false;
 }
 
+// A fraction bar with no denominator right after it (1/＋2, 2/): the steps would read the bar
+// and the sign in different ways from one line to the next (1/2/＋1/2 became 1/2＋1/2).
+bool BarWithoutDenominator(const std::string &expression)
+{
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        if (static_cast<unsigned char>(expression[at]) >= 0x81) { // the two bytes of a GBK character
+            ++at;
+            continue;
+        }
+        if (expression[at] != '/')
+            continue;
+        const char next = at + 1 < expression.size() ? expression[at + 1] : '\0';
+        if (!std::isalnum(static_cast<unsigned char>(next)) && next != '(')
+            return true;
+    }
+    return false;
+}
+
 // A power written back with its exponent in brackets (x^(2), as a step writes it) and multiplied
 // or divided next is read as x^2 by the next step: the product finder took "(2)" for a factor of
 // its own, so x^(2)×3 became x^6.
@@ -97,6 +115,8 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return "两个符号连在一起，请写成 －(＋1) 这样，加上括号。";
     if (DigitAfterLetter(expression))
         return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
+    if (BarWithoutDenominator(expression))
+        return "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。";
     if (level < 1 || level > 5)
         level = 1;
     const std::string first = expression;

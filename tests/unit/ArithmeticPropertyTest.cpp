@@ -224,6 +224,10 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     for (const char *line : {"a9×b2(a)－3az", "2×b2", "x2＋3x"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "字母后面直接写了数字，请写成 9a 或 a^9 这样。") << line;
     EXPECT_EQ(s.HunHeYunSuan("2a×3b", 1), "6ab");
+    // A fraction bar with no denominator after it (1/2/＋1/2 was worked as 1/2＋1/2).
+    for (const char *line : {"1/2/＋1/4×2", "2/", "1/－2＋1"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("1/(2＋1)", 1), "1/3");
 }
 
 // A power a step wrote as x^(2) and then multiplied or divided: the exponent stays the power's
