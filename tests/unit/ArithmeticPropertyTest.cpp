@@ -230,6 +230,18 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     EXPECT_EQ(s.HunHeYunSuan("1/(2＋1)", 1), "1/3");
 }
 
+// A power of a plain number among letters is worked out first (2(a＋3^2) gave 2a＋6^2, a×3^2 gave
+// 3a^2).
+TEST(ArithmeticProperty, APowerOfANumberAmongLettersIsWorkedFirst)
+{
+    qimbel::Solver s;
+    const std::pair<const char *, const char *> rows[] = {{"2(a＋3^2)", "2a＋18"}, {"2a(a＋3^2)", "2a^(2)＋18a"},
+        {"a×3^2", "9a"}, {"(a＋3^2)^2", "a^(2)＋18a＋81"}, {"a－2^2×3", "a－12"}, {"0.5^2a", "0.25a"}};
+    for (const auto &[line, result] : rows)
+        EXPECT_EQ(s.HunHeYunSuan(line, 1), result) << line;
+    EXPECT_EQ(s.HunHeYunSuan("2(a＋3^2)", 4), "2(a＋3^2)\r\n＝2(a＋9)\r\n＝2a＋18");
+}
+
 // A power a step wrote as x^(2) and then multiplied or divided: the exponent stays the power's
 // (2x×3x×6 came out as 6x^12, x×x×2 as x^4).
 TEST(ArithmeticProperty, APowerWrittenBackKeepsItsExponent)
