@@ -208,7 +208,8 @@ TEST(ArithmeticProperty, QuotientsThatDoNotEndAreCarriedOnExactly)
     }
 }
 
-// Two signs that open the expression or a bracket are not worked (the driver took the first sign
+// Lines the steps would misread are asked to be written otherwise. Two signs that open the
+// expression or a bracket are not worked (the driver took the first sign
 // for the whole bracket: (－＋1＋1)×6 came out as －12); a sign after an operator still reads as
 // the number's own sign.
 TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
@@ -228,6 +229,11 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     for (const char *line : {"1/2/＋1/4×2", "2/", "1/－2＋1"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。") << line;
     EXPECT_EQ(s.HunHeYunSuan("1/(2＋1)", 1), "1/3");
+    // A bracket after the bar is a denominator only when it works out to a positive whole number
+    // (1/(－79/4)×－1 was worked as 1/79/4, 3/(2－5)＋1 as 3/－2, 1/(2)×3 as 1/6).
+    for (const char *line : {"1/(－79/4)×－1", "3/(2－5)＋1", "1/(2)×3", "6/(1＋2)^2", "1/(0.5＋1)×2"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面是括号，请写成除号，如 1÷(2＋1)。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("1/(2×3)×4", 1), "2/3");
 }
 
 // A power of a plain number among letters is worked out first (2(a＋3^2) gave 2a＋6^2, a×3^2 gave
