@@ -65,6 +65,28 @@ std::string FinalReduction(Solver &solver, const std::string &expression)
     return Left(expression, sign) + reduced;
 }
 
+namespace {
+
+// A product written without its sign beside a group inside a group, as (1/2)1 in ((1/2)1＋6),
+// gets its "×": the step on the inside would otherwise add 1＋6 first.
+std::string TimesBesideGroups(const std::string &inside)
+{
+    std::string out;
+    out.reserve(inside.size() + 8);
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        out += inside[i];
+        const char c = inside[i];
+        const char next = i + 1 < inside.size() ? inside[i + 1] : '\0';
+        const bool nextDigit = next >= '0' && next <= '9';
+        if ((IsClosingBracket(c) && (nextDigit || IsOpeningBracket(next)))
+            || (c >= '0' && c <= '9' && IsOpeningBracket(next)))
+            out += "×";
+    }
+    return out;
+}
+
+} // namespace
+
 std::string GroupStep(Solver &solver, const std::string &head, const std::string &group, const std::string &tail,
     const std::string &opening, const std::string &closing)
 {
@@ -88,7 +110,7 @@ std::string GroupStep(Solver &solver, const std::string &head, const std::string
         }
     }
     const char *start = opening == "[" ? "┃进行中括号中，" : opening == "{" ? "┃进行大括号中，" : "┃进行小括号中，";
-    const std::string step = solver.ZhengShiYiBu(inside);
+    const std::string step = solver.ZhengShiYiBu(TimesBesideGroups(inside));
     if (step.empty()) {
         // Nothing to work inside, as in {[－3]}: the group's own brackets go.
         if (wrapped && WithoutOuterBrackets(inside) != inside)
