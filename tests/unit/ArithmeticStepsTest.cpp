@@ -380,6 +380,8 @@ TEST(ZhengShiTuoHao, WorksInsideAGroupBeforeTheGroupItself)
     EXPECT_EQ(s.HunHeYunSuan("－(－2ab)", 1), "2ab");
     EXPECT_EQ(s.ZuoCaoZuoShu("(－a)×b", 5), "(－a)");
     EXPECT_EQ(s.HunHeYunSuan("(－a)×b", 1), "－ab");
+    // A factor written after the group goes before the sign in front opens it.
+    EXPECT_EQ(s.HunHeYunSuan("1－(a－b)b", 4), "1－(a－b)b\r\n＝1－(ab－b^(2))\r\n＝1－ab＋b^(2)");
     // Only a monomial in front multiplies the group: 2a(＋b)2a is no term.
     EXPECT_EQ(s.ZhengShiSiZeYunSuan("2a(＋b)2a(＋b)"), "┃");
 }
