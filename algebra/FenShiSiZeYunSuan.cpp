@@ -98,12 +98,18 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
         }
         return (number.numerator == 1 && number.denominator == 1 ? "" : ExactText(number)) + rest;
     }
+    // A fraction in front of a factor keeps its own brackets: (1/5)(x＋1), not 1/5(x＋1), which
+    // reads as 1 over 5(x＋1).
+    const auto number = [](const Poly &p) {
+        const std::string text = PolyText(p);
+        return Contains(text, "/") ? "(" + text + ")" : text;
+    };
     if (IsOne(n))
         return multiplier;
     if (IsConstant(n))
-        return PolyText(n) + multiplier;
+        return number(n) + multiplier;
     if (IsConstant(m))
-        return PolyText(m) + (Contains(first, "(") || n.size() > 1 ? first : "(" + first + ")");
+        return number(m) + (Contains(first, "(") || n.size() > 1 ? first : "(" + first + ")");
     return first + multiplier;
 }
 
