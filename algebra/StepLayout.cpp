@@ -65,10 +65,6 @@ std::string FinalReduction(Solver &solver, const std::string &expression)
     return Left(expression, sign) + reduced;
 }
 
-namespace {
-
-// A product written without its sign beside a group inside a group, as (1/2)1 in ((1/2)1＋6),
-// gets its "×": the step on the inside would otherwise add 1＋6 first.
 std::string TimesBesideGroups(const std::string &inside)
 {
     std::string out;
@@ -84,8 +80,6 @@ std::string TimesBesideGroups(const std::string &inside)
     }
     return out;
 }
-
-} // namespace
 
 std::string GroupStep(Solver &solver, const std::string &head, const std::string &group, const std::string &tail,
     const std::string &opening, const std::string &closing)
@@ -110,6 +104,7 @@ std::string GroupStep(Solver &solver, const std::string &head, const std::string
         }
     }
     const char *start = opening == "[" ? "┃进行中括号中，" : opening == "{" ? "┃进行大括号中，" : "┃进行小括号中，";
+    // Beside a group inside the group the product still goes before the sum: ((1/2)1＋6).
     const std::string step = solver.ZhengShiYiBu(TimesBesideGroups(inside));
     if (step.empty()) {
         // Nothing to work inside, as in {[－3]}: the group's own brackets go.

@@ -83,7 +83,8 @@ void SingleTermGroup(Solver &solver, const std::string &expression, std::string 
 std::string Solver::ZhengShiSiZeYunSuan(std::string expression)
 {
     if (GetZiMu(expression).empty()) {
-        const std::string step = ZhengShiYiBu(expression);
+        // A group with no work left beside a number, as (－1/2.4)1＋6, is a product first.
+        const std::string step = ZhengShiYiBu(TimesBesideGroups(expression));
         // A number left alone in brackets, such as (－5), loses them.
         const std::string inside = WithoutOuterBrackets(expression);
         if (step.empty() && inside != expression && !inside.empty())

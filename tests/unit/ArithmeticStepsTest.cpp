@@ -353,6 +353,7 @@ TEST(Replacement, NeverRunsAResultIntoTheFactorBesideIt)
     // as (1/2)×7).
     EXPECT_EQ(s.HunHeYunSuan("((1/2)1＋6)", 1), "13/2");
     EXPECT_EQ(s.HunHeYunSuan("(2(1/2)＋6)", 1), "7");
+    EXPECT_EQ(s.ZhengShiSiZeYunSuan("2＋(1/2)1＋6").rfind("2＋1/2＋6┃", 0), 0u); // never 2＋(1/2)×7
     EXPECT_EQ(s.HunHeYunSuan("1((－5/142)1＋6－1－5/142)1＋6－1", 1), "705/71");
 }
 
