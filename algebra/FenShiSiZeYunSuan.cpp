@@ -72,7 +72,9 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
     if (n.size() == 1 && m.size() == 1)
         return PolyText(Product(n, m));
     std::string multiplier = FactorisedText(solver, m);
-    if (HasOuterSign(multiplier))
+    // A multiplier that is a sum, or starts with its own sign, goes in brackets: 2x^2 times
+    // －6x(x＋1) is 2x^2(－6x(x＋1)), never 2x^2－6x(x＋1).
+    if (HasOuterSign(multiplier) || Left(multiplier, 2) == "－" || Left(multiplier, 2) == "＋")
         multiplier = "(" + multiplier + ")";
     std::string first = FactorisedText(solver, n);
     if (HasOuterSign(first))
