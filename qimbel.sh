@@ -167,6 +167,9 @@ fuzz)
         exe=build-fuzz/bin/fuzz_$target
         [ "$target" = units ] && exe=build-fuzz/fuzz-units/fuzz_units
         options=(-timeout=2 -rss_limit_mb=1024 -dict=tests/fuzz/qimbel.dict)
+        # QIMBEL_FUZZ_SEED makes a run repeatable (CI's smoke run: the same inputs in the same
+        # order on every machine, from the seeds alone); without it every run explores anew.
+        [ -n "${QIMBEL_FUZZ_SEED:-}" ] && options+=("-seed=$QIMBEL_FUZZ_SEED")
         mkdir -p "build-fuzz/corpus/$target" "build-fuzz/artifacts/$target"
         echo "== fuzz_$target: saved regression inputs"
         regressions=(tests/fuzz/regressions/$target/*)

@@ -72,7 +72,9 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
     if (n.size() == 1 && m.size() == 1)
         return PolyText(Product(n, m));
     std::string multiplier = FactorisedText(solver, m);
-    if (HasOuterSign(multiplier))
+    // A multiplier that is a sum, or starts with its own sign, goes in brackets: 2x^2 times
+    // －6x(x＋1) is 2x^2(－6x(x＋1)), never 2x^2－6x(x＋1).
+    if (HasOuterSign(multiplier) || Left(multiplier, 2) == "－" || Left(multiplier, 2) == "＋")
         multiplier = "(" + multiplier + ")";
     std::string first = FactorisedText(solver, n);
     if (HasOuterSign(first))
@@ -98,12 +100,18 @@ std::string ProductText(Solver &solver, const Poly &n, const Poly &m)
         }
         return (number.numerator == 1 && number.denominator == 1 ? "" : ExactText(number)) + rest;
     }
+    // A fraction in front of a factor keeps its own brackets: (1/5)(x＋1), not 1/5(x＋1), which
+    // reads as 1 over 5(x＋1).
+    const auto number = [](const Poly &p) {
+        const std::string text = PolyText(p);
+        return Contains(text, "/") ? "(" + text + ")" : text;
+    };
     if (IsOne(n))
         return multiplier;
     if (IsConstant(n))
-        return PolyText(n) + multiplier;
+        return number(n) + multiplier;
     if (IsConstant(m))
-        return PolyText(m) + (Contains(first, "(") || n.size() > 1 ? first : "(" + first + ")");
+        return number(m) + (Contains(first, "(") || n.size() > 1 ? first : "(" + first + ")");
     return first + multiplier;
 }
 

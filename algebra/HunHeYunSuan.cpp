@@ -51,6 +51,51 @@ bool DigitAfterLetter(const std::string &expression)
     return false;
 }
 
+// A fraction bar with no denominator right after it (1/＋2, 2/): the steps would read the bar
+// and the sign in different ways from one line to the next (1/2/＋1/2 became 1/2＋1/2).
+bool BarWithoutDenominator(const std::string &expression)
+{
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        if (static_cast<unsigned char>(expression[at]) >= 0x81) { // the two bytes of a GBK character
+            ++at;
+            continue;
+        }
+        if (expression[at] != '/')
+            continue;
+        const char next = at + 1 < expression.size() ? expression[at + 1] : '\0';
+        if (!std::isalnum(static_cast<unsigned char>(next)) && next != '(')
+            return true;
+    }
+    return false;
+}
+
+// A fraction bar right before a bracket in a line of numbers is a denominator only when the
+// bracket works out to a positive whole number, as 1/(3＋5) does. Otherwise the steps would take
+// the bracket for a factor or a base of its own and write the rest as a fraction that reads
+// otherwise (1/(2)×3 gave 1/6, 3/(2－5)＋1 gave 3/－2, 6/(1＋2)^2 gave 6/3^2, 1/(－79/4)×－1 gave
+// 1/79/4), so such a line is asked to be written with "÷".
+bool BarBeforeBracket(Solver &solver, const std::string &expression)
+{
+    if (HasLetters(expression))
+        return false;
+    for (std::size_t bar = expression.find("/("); bar != std::string::npos; bar = expression.find("/(", bar + 1)) {
+        const int open = static_cast<int>(bar + 1);
+        const int close = MatchingClose(expression, open);
+        if (close < 0 || (close + 1 < Len(expression) && expression[static_cast<std::size_t>(close + 1)] == '^'))
+            return true;
+        const std::string inside = Mid(expression, open + 1, close - open - 1);
+        // Only work on whole numbers inside (no lone number, fraction, decimal or bracket).
+        const bool operation = Contains(inside, "＋") || Contains(inside, "－") || Contains(inside, "×")
+            || Contains(inside, "÷") || inside.find_first_of("+-*") != std::string::npos;
+        if (!operation || LeadingSignLength(inside) > 0 || inside.find_first_of("/([{^.") != std::string::npos)
+            return true;
+        const std::optional<NumberValue> value = ReadNumber(solver.HunHeYunSuan(inside, 1));
+        if (!value || value->kind != NumberValue::Kind::Whole || value->numerator <= 0)
+            return true;
+    }
+    return false;
+}
+
 // A power written back with its exponent in brackets (x^(2), as a step writes it) and multiplied
 // or divided next is read as x^2 by the next step: the product finder took "(2)" for a factor of
 // its own, so x^(2)×3 became x^6.
@@ -97,6 +142,10 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return "两个符号连在一起，请写成 －(＋1) 这样，加上括号。";
     if (DigitAfterLetter(expression))
         return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
+    if (BarWithoutDenominator(expression))
+        return "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。";
+    if (BarBeforeBracket(*this, expression))
+        return "分数线后面是括号，请写成除号，如 1÷(2＋1)。";
     if (level < 1 || level > 5)
         level = 1;
     const std::string first = expression;

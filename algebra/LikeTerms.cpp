@@ -139,6 +139,14 @@ std::string SumOrDifference(Solver &solver, std::string a, std::string b, bool s
 
 std::string MonomialProduct(Solver &solver, std::string a, std::string b, bool divide)
 {
+    // A fraction bar with a letter under it divides: a/b is no factor a and b, and its product is
+    // no monomial this routine can write (6a×(a/b) came out as 6a^(2)b/). A number under the bar
+    // is a coefficient, as in 1/3a.
+    for (const std::string *operand : {&a, &b}) {
+        const std::size_t bar = operand->find('/');
+        if (bar != std::string::npos && (bar + 1 == operand->size() || !IsDigitByte((*operand)[bar + 1])))
+            return {};
+    }
     StringArray x;
     StringArray y;
     solver.DanXiangShiToShuZu(std::move(a), x);

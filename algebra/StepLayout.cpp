@@ -65,6 +65,22 @@ std::string FinalReduction(Solver &solver, const std::string &expression)
     return Left(expression, sign) + reduced;
 }
 
+std::string TimesBesideGroups(const std::string &inside)
+{
+    std::string out;
+    out.reserve(inside.size() + 8);
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        out += inside[i];
+        const char c = inside[i];
+        const char next = i + 1 < inside.size() ? inside[i + 1] : '\0';
+        const bool nextDigit = next >= '0' && next <= '9';
+        if ((IsClosingBracket(c) && (nextDigit || IsOpeningBracket(next)))
+            || (c >= '0' && c <= '9' && IsOpeningBracket(next)))
+            out += "×";
+    }
+    return out;
+}
+
 std::string GroupStep(Solver &solver, const std::string &head, const std::string &group, const std::string &tail,
     const std::string &opening, const std::string &closing)
 {
@@ -88,7 +104,8 @@ std::string GroupStep(Solver &solver, const std::string &head, const std::string
         }
     }
     const char *start = opening == "[" ? "┃进行中括号中，" : opening == "{" ? "┃进行大括号中，" : "┃进行小括号中，";
-    const std::string step = solver.ZhengShiYiBu(inside);
+    // Beside a group inside the group the product still goes before the sum: ((1/2)1＋6).
+    const std::string step = solver.ZhengShiYiBu(TimesBesideGroups(inside));
     if (step.empty()) {
         // Nothing to work inside, as in {[－3]}: the group's own brackets go.
         if (wrapped && WithoutOuterBrackets(inside) != inside)
@@ -227,8 +244,65 @@ std::string UngroupFactor(const std::string &expression)
 
 } // namespace
 
+namespace {
+
+// The first power of a plain number among letters, as 3^2 in 2(a＋3^2): the monomial routines
+// read the number as a coefficient and the power as its letter part (2(a＋3^2) gave 2a＋6^2), so
+// the power is worked out first. The number stands alone (not after a letter, a digit, a bracket,
+// a fraction bar or another power mark) and the exponent is a small whole number, written bare or
+// in brackets, with no power after it.
+std::string NumberPowerStep(Solver &solver, const std::string &expression)
+{
+    if (!HasLetters(expression))
+        return {};
+    const std::size_t n = expression.size();
+    auto digit = [&](std::size_t i) { return i < n && expression[i] >= '0' && expression[i] <= '9'; };
+    for (std::size_t caret = expression.find('^'); caret != std::string::npos; caret = expression.find('^', caret + 1)) {
+        std::size_t start = caret;
+        while (start > 0 && (digit(start - 1) || expression[start - 1] == '.'))
+            --start;
+        if (start == caret || !digit(start))
+            continue;
+        if (start > 0) {
+            const auto before = static_cast<unsigned char>(expression[start - 1]);
+            // ASCII letters and marks, and the second byte of a GBK character that looks like one.
+            if ((before >= 0x40 && before < 0x7F) || before == '/' || before == '^' || before == '.'
+                || IsClosingBracket(static_cast<char>(before)))
+                continue;
+        }
+        std::size_t end = caret + 1;
+        const bool bracketed = end < n && expression[end] == '(';
+        if (bracketed)
+            ++end;
+        const std::size_t first = end;
+        while (digit(end) && end - first < 3)
+            ++end;
+        if (end == first || digit(end))
+            continue;
+        if (bracketed) {
+            if (end >= n || expression[end] != ')')
+                continue;
+            ++end;
+        }
+        if (end < n && (expression[end] == '^' || expression[end] == '.'))
+            continue;
+        const std::string power = expression.substr(start, end - start);
+        const std::string plain = expression.substr(start, caret - start) + "^" + expression.substr(first, end - first - (bracketed ? 1 : 0));
+        const std::string value = solver.HunHeYunSuan(plain, 1);
+        if (value.empty() || value == plain || Len(value) > 40 || !ReadNumber(value))
+            continue;
+        return FullWidthSigns(Left(expression, static_cast<int>(start)) + value + Mid(expression, static_cast<int>(end)))
+            + "┃进行 " + power + " 的乘方计算";
+    }
+    return {};
+}
+
+} // namespace
+
 std::string DriverStep(Solver &solver, const std::string &typed)
 {
+    if (std::string step = NumberPowerStep(solver, typed); !step.empty())
+        return step;
     // A doubled sign in front of a group goes before the group is opened: a－－(1－ab) is
     // a＋(1－ab), whose opening gives a＋1－ab.
     const std::string expression = MergeMeetingSigns(typed, true);

@@ -39,6 +39,10 @@ WorkedOperation WorkOperation(Solver &solver, const std::string &a, const std::s
 // leaves the new expression empty, which ends the working.
 std::string OperationStep(const std::string &expression, const WorkedOperation &worked, int start);
 
+// A product written without its sign beside a bracket gets its "×" ((1/2)1 is (1/2)×1, 2(1/2) is
+// 2×(1/2)), so that a step on numbers multiplies before it adds.
+std::string TimesBesideGroups(const std::string &expression);
+
 // The next step of the general driver on `expression`: a bracket group that holds work first,
 // small brackets before middle before large (ZhengShiTuoHao), then the expression itself
 // (ZhengShiSiZeYunSuan). Signs that meet in front of a group are merged first.

@@ -47,8 +47,10 @@ void SingleTermGroup(Solver &solver, const std::string &expression, std::string 
             result = solver.QuKuoHao(operation);
             description = "将式子 " + operation + " 向左边进行去括号运算";
         } else if (IsDigitByte(last) || IsLetterByte(last) || IsClosingBracket(last)) {
+            // Only a monomial multiplies the group here: a factor that holds a group of its own,
+            // as 2a(＋b)2a, is no term (2a(＋b)2a(＋b) gave 2a^(2)b^(2)(＋)).
             const std::string factor = solver.LeftShi(head);
-            if (factor.empty() || IsOpeningBracket(factor[0])) {
+            if (factor.empty() || factor.find_first_of("([{") != std::string::npos) {
                 p = close;
                 continue;
             }
@@ -81,7 +83,8 @@ void SingleTermGroup(Solver &solver, const std::string &expression, std::string 
 std::string Solver::ZhengShiSiZeYunSuan(std::string expression)
 {
     if (GetZiMu(expression).empty()) {
-        const std::string step = ZhengShiYiBu(expression);
+        // A group with no work left beside a number, as (－1/2.4)1＋6, is a product first.
+        const std::string step = ZhengShiYiBu(TimesBesideGroups(expression));
         // A number left alone in brackets, such as (－5), loses them.
         const std::string inside = WithoutOuterBrackets(expression);
         if (step.empty() && inside != expression && !inside.empty())

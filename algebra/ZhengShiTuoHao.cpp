@@ -155,7 +155,10 @@ std::string Solver::ZhengShiTuoHao(std::string expression, std::string opening, 
     std::string result;
     std::string description;
     int start = position;
-    const bool afterFirst = !after.empty() && (before.empty() || afterWeight > beforeWeight);
+    // A factor written right after the group is multiplied before a sign in front opens it:
+    // 1－(a－b)b is 1－(ab－b^(2)), not 1(－a＋b)b.
+    const bool signBefore = before == "＋" || before == "－";
+    const bool afterFirst = !after.empty() && (before.empty() || afterWeight > beforeWeight || (implied && signBefore));
     // A product, quotient or power inside is worked before the group is multiplied, divided or
     // raised, which takes a polynomial; opening the group by the sign rules can carry it.
     const std::string side = afterFirst ? after : before;

@@ -11,6 +11,10 @@ namespace {
 
 constexpr std::size_t kMostCandidates = 4096;
 constexpr long long kLargestSearched = 1000000000000LL;
+// Past this degree in the unknown the search is not made: every candidate is one long division
+// of the whole polynomial, and no factorisation a pupil meets needs it (p^33 over a sum took a
+// 分式 line far past its time).
+constexpr int kHighestSearchedDegree = 12;
 
 bool IsNumber(const Poly &p) { return p.terms.size() == 1 && TotalDegree(p.terms[0].exponents) == 0; }
 
@@ -65,7 +69,7 @@ bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps)
         // The letter of the lowest degree first: fewer candidates, shorter division.
         std::stable_sort(letters.begin(), letters.end(), [&](int a, int b) { return DegreeIn(p, a) < DegreeIn(p, b); });
         for (int x : letters) {
-            if (DegreeIn(p, x) < 2)
+            if (DegreeIn(p, x) < 2 || DegreeIn(p, x) > kHighestSearchedDegree)
                 continue;
             const std::vector<Poly> c = CoefficientsIn(p, x);
             if (!IsNumber(c.back()) || c[0].terms.empty())

@@ -89,6 +89,15 @@ void FractionProductOverDifference(benchmark::State &state)
 }
 BENCHMARK(FractionProductOverDifference)->Unit(benchmark::kMillisecond);
 
+// A high power of a letter written out in a denominator: the factor search would divide the whole
+// polynomial by every candidate root.
+void FractionHighPowerDenominator(benchmark::State &state)
+{
+    const std::string line = "1/(" + std::string(static_cast<std::size_t>(state.range(0)), 'p') + "1/(x－2)＋x－2)＋1/(x＋1)";
+    Bounded(state, [&] { return Headless({"--type", "23", "--compute-only"}, line); });
+}
+BENCHMARK(FractionHighPowerDenominator)->Arg(12)->Arg(33)->Arg(60)->Unit(benchmark::kMillisecond);
+
 void MarkedPolynomialStep(benchmark::State &state)
 {
     const std::string text = "(a＋b)(c＋d)\r\n＝" + BinomialProduct(static_cast<int>(state.range(0)));

@@ -128,18 +128,42 @@ std::vector<FoundZero> ScanZeros(
         }
         add(FoundZero {false, kZero, root});
     };
-    // x = k/100 from −10 to 10
+    // x = k/100 from −10 to 10. Values that only round to 0 come in runs (x^45 is below 1e-12
+    // from −0.54 to 0.54, x^200 is 0 from −0.02 to 0.02): a run with no exact zero in it has one
+    // zero, where the value is least (the middle of the run when it is 0 throughout).
     double previous = std::nan("");
+    int runStart = 0, runLeast = 0, runEnd = 0;
+    double runLeastValue = 0;
+    bool inRun = false, runExact = false;
+    const auto endRun = [&]() {
+        if (inRun && !runExact)
+            snap((runLeastValue == 0 ? (runStart + runEnd) / 2 : runLeast) / 100.0);
+        inRun = false;
+    };
     for (int k = -1000; k <= 1000; ++k) {
         const double x = k / 100.0;
         const double v = value(x);
         if (v == 0 || (std::isfinite(v) && std::fabs(v) < 1e-12)) {
+            if (!inRun) {
+                inRun = true;
+                runExact = false;
+                runStart = runLeast = k;
+                runLeastValue = std::fabs(v);
+            } else if (std::fabs(v) < runLeastValue) {
+                runLeast = k;
+                runLeastValue = std::fabs(v);
+            }
+            runEnd = k;
             const Rational at = *MakeRational(k, 100);
-            if (exactZero(at))
+            if (exactZero(at)) {
                 add(FoundZero {true, at, 0});
-            else
-                snap(x);
-        } else if (std::isfinite(previous) && std::isfinite(v) && previous != 0 && (previous < 0) != (v < 0)) {
+                runExact = true;
+            }
+        } else {
+            endRun();
+        }
+        // A crossing next to a run is the run's own zero.
+        if (!inRun && std::isfinite(previous) && std::isfinite(v) && previous != 0 && (previous < 0) != (v < 0)) {
             double lo = (k - 1) / 100.0, hi = x;
             const double mid = value((lo + hi) / 2);
             // A sign change across a pole is no zero: the middle value would not lie between.
@@ -160,8 +184,9 @@ std::vector<FoundZero> ScanZeros(
                 snap((lo + hi) / 2);
             }
         }
-        previous = v;
+        previous = inRun ? std::nan("") : v;
     }
+    endRun();
     return zeros;
 }
 
@@ -238,6 +263,15 @@ void OtherLines(Lines &lines, const FunctionFormula &formula)
             + Point("0", Approximate(approximate)) + "。");
     else
         lines.push_back("x＝0时y没有值，图象与y轴没有交点。");
+    // 0 at every point looked at (0×x^50, whose degree is too high for the exact coefficients):
+    // the graph lies on the x-axis.
+    bool zeroEverywhere = true;
+    for (int k = -1000; k <= 1000 && zeroEverywhere; ++k)
+        zeroEverywhere = formula.Value(k / 100.0) == 0;
+    if (zeroEverywhere) {
+        lines.push_back("在－10≤x≤10内y都等于0，图象在x轴上。");
+        return;
+    }
     const std::vector<FoundZero> zeros = ZerosBetweenTens(formula);
     if (zeros.empty()) {
         lines.push_back("在－10≤x≤10内，图象与x轴没有交点。");

@@ -274,7 +274,9 @@ private:
                 if (exponent > 64)
                     return Fail("指数太大");
             }
-            if (i_ == from)
+            // A decimal exponent (2^1.0, 2^0.5) is no whole number either: read as 2^1 times .0 it
+            // would make the line 0.
+            if (i_ == from || At('.'))
                 return Fail("乘方的指数要是整数");
             if (bracket && !At(')'))
                 return Fail("括号不配对");

@@ -13,9 +13,10 @@ bool IsSignAt(const std::string &text, int i)
 
 } // namespace
 
-// Cuts a flat polynomial (a sum of monomials, no brackets) into its signed terms. A term ends
-// only at "＋" or "－": a "×" or "÷" stays inside its term (2a×3b＋c gives 2a×3b and ＋c), so
-// every round cuts something off and the routine ends on any text.
+// Cuts a flat polynomial (a sum of monomials) into its signed terms. A term ends only at "＋" or
+// "－" outside brackets: a "×" or "÷" stays inside its term (2a×3b＋c gives 2a×3b and ＋c), and so
+// does a signed exponent (ab^(－1)＋c gives ab^(－1) and ＋c). Every round cuts something off, so
+// the routine ends on any text.
 std::string Solver::DuoXiangShiToShuZu(std::string polynomial, StringArray &terms)
 {
     std::string rest = FullWidthSigns(std::move(polynomial));
@@ -30,8 +31,14 @@ std::string Solver::DuoXiangShiToShuZu(std::string polynomial, StringArray &term
         const int start = pos;
         if (IsSignAt(rest, pos))
             pos += 2;
-        while (pos < n && !IsSignAt(rest, pos))
+        int depth = 0;
+        while (pos < n && (depth > 0 || !IsSignAt(rest, pos))) {
+            if (IsOpeningBracket(rest[static_cast<std::size_t>(pos)]))
+                ++depth;
+            else if (IsClosingBracket(rest[static_cast<std::size_t>(pos)]) && depth > 0)
+                --depth;
             pos += CharSize(rest, pos);
+        }
         terms.InsertAt(0, Mid(rest, start, pos - start));
     }
     return {};

@@ -208,7 +208,8 @@ TEST(ArithmeticProperty, QuotientsThatDoNotEndAreCarriedOnExactly)
     }
 }
 
-// Two signs that open the expression or a bracket are not worked (the driver took the first sign
+// Lines the steps would misread are asked to be written otherwise. Two signs that open the
+// expression or a bracket are not worked (the driver took the first sign
 // for the whole bracket: (－＋1＋1)×6 came out as －12); a sign after an operator still reads as
 // the number's own sign.
 TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
@@ -224,6 +225,27 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     for (const char *line : {"a9×b2(a)－3az", "2×b2", "x2＋3x"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "字母后面直接写了数字，请写成 9a 或 a^9 这样。") << line;
     EXPECT_EQ(s.HunHeYunSuan("2a×3b", 1), "6ab");
+    // A fraction bar with no denominator after it (1/2/＋1/2 was worked as 1/2＋1/2).
+    for (const char *line : {"1/2/＋1/4×2", "2/", "1/－2＋1"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("1/(2＋1)", 1), "1/3");
+    // A bracket after the bar is a denominator only when it works out to a positive whole number
+    // (1/(－79/4)×－1 was worked as 1/79/4, 3/(2－5)＋1 as 3/－2, 1/(2)×3 as 1/6).
+    for (const char *line : {"1/(－79/4)×－1", "3/(2－5)＋1", "1/(2)×3", "6/(1＋2)^2", "1/(0.5＋1)×2"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面是括号，请写成除号，如 1÷(2＋1)。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("1/(2×3)×4", 1), "2/3");
+}
+
+// A power of a plain number among letters is worked out first (2(a＋3^2) gave 2a＋6^2, a×3^2 gave
+// 3a^2).
+TEST(ArithmeticProperty, APowerOfANumberAmongLettersIsWorkedFirst)
+{
+    qimbel::Solver s;
+    const std::pair<const char *, const char *> rows[] = {{"2(a＋3^2)", "2a＋18"}, {"2a(a＋3^2)", "2a^(2)＋18a"},
+        {"a×3^2", "9a"}, {"(a＋3^2)^2", "a^(2)＋18a＋81"}, {"a－2^2×3", "a－12"}, {"0.5^2a", "0.25a"}};
+    for (const auto &[line, result] : rows)
+        EXPECT_EQ(s.HunHeYunSuan(line, 1), result) << line;
+    EXPECT_EQ(s.HunHeYunSuan("2(a＋3^2)", 4), "2(a＋3^2)\r\n＝2(a＋9)\r\n＝2a＋18");
 }
 
 // A power a step wrote as x^(2) and then multiplied or divided: the exponent stays the power's

@@ -234,6 +234,11 @@ TEST(Monomials, MultiplyAndDivideLetterByLetter)
     EXPECT_EQ(s.DanXiangShiChu("a", "a^3"), "a^(－2)");
     EXPECT_EQ(s.DanXiangShiChu("1/2a", "3"), "1/6a");
     EXPECT_EQ(s.DanXiangShiChu("a", "0"), "");
+    // A letter under a fraction bar is no factor of the monomial: no product is written.
+    EXPECT_EQ(s.DanXiangShiCheng("6a", "a/b"), "");
+    EXPECT_EQ(s.XiangCheng("a/b", "2"), "");
+    // A signed exponent stays inside its term.
+    EXPECT_EQ(s.XiangCheng("6a", "(ab^(－1))"), "6a^(2)b^(－1)");
     // A divisor of several terms cannot be divided term by term.
     EXPECT_EQ(s.XiangChu("a＋b", "a＋b"), "");
 }
@@ -344,6 +349,12 @@ TEST(Replacement, NeverRunsAResultIntoTheFactorBesideIt)
     EXPECT_EQ(s.HunHeYunSuan("5－(3－5)", 4), "5－(3－5)\r\n＝5－(－2)\r\n＝7");
     // A fraction bar is no factor.
     EXPECT_EQ(s.HunHeYunSuan("1/(3＋5)", 1), "1/8");
+    // Beside a group inside a group the product still goes before the sum (((1/2)1＋6) was worked
+    // as (1/2)×7).
+    EXPECT_EQ(s.HunHeYunSuan("((1/2)1＋6)", 1), "13/2");
+    EXPECT_EQ(s.HunHeYunSuan("(2(1/2)＋6)", 1), "7");
+    EXPECT_EQ(s.ZhengShiSiZeYunSuan("2＋(1/2)1＋6").rfind("2＋1/2＋6┃", 0), 0u); // never 2＋(1/2)×7
+    EXPECT_EQ(s.HunHeYunSuan("1((－5/142)1＋6－1－5/142)1＋6－1", 1), "705/71");
 }
 
 TEST(ZhengShiSiZeYunSuan, RaisesOnlyTheGroupThatTouchesThePower)
@@ -370,6 +381,10 @@ TEST(ZhengShiTuoHao, WorksInsideAGroupBeforeTheGroupItself)
     EXPECT_EQ(s.HunHeYunSuan("－(－2ab)", 1), "2ab");
     EXPECT_EQ(s.ZuoCaoZuoShu("(－a)×b", 5), "(－a)");
     EXPECT_EQ(s.HunHeYunSuan("(－a)×b", 1), "－ab");
+    // A factor written after the group goes before the sign in front opens it.
+    EXPECT_EQ(s.HunHeYunSuan("1－(a－b)b", 4), "1－(a－b)b\r\n＝1－(ab－b^(2))\r\n＝1－ab＋b^(2)");
+    // Only a monomial in front multiplies the group: 2a(＋b)2a is no term.
+    EXPECT_EQ(s.ZhengShiSiZeYunSuan("2a(＋b)2a(＋b)"), "┃");
 }
 
 TEST(Sturdiness, AnyTypedLineEndsWithSomeText)

@@ -163,6 +163,25 @@ TEST(PolynomialZeros, ZeroPolynomialIsTheXAxis)
     }
 }
 
+// Past the degree worked exactly the values are scanned: a flat high power has its one crossing,
+// not the run of points where its value rounds to 0, and a function that is 0 everywhere is said
+// to lie on the x-axis.
+TEST(PolynomialZeros, FlatPowersPastTheExactDegree)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"y=x^45", "得x＝0，交点是(0，0)。"},
+        {"y=(x-0.5)^44", "得x＝0.5，交点是(0.5，0)。"},
+        {"y=x^41-x", "得x＝－1，x＝0，x＝1，交点是"},
+        {"y=x^200", "得x≈0，交点约是(0，0)。"},
+        {"y=0*x^50", "在－10≤x≤10内y都等于0，图象在x轴上。"},
+    };
+    for (const auto &[function, said] : cases) {
+        const FunctionFormula f = ReadFunction(function);
+        ASSERT_TRUE(f.Ok()) << function;
+        EXPECT_NE(PropertiesText(f).find(said), std::string::npos) << PropertiesText(f);
+    }
+}
+
 // The typeset form of any text box stays within a few bytes for each typed byte: a line over the
 // cap, and everything after the first part of a huge text box, is shown as it is, with a sentence.
 TEST(BoundedTypeset, LongLinesAndHugeTextBoxesAreShownPlain)

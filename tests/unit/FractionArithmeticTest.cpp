@@ -255,3 +255,12 @@ TEST(FenShiSiZeYunSuan, EveryLineKeepsTheValueWhateverTheSigns)
     }
     EXPECT_GT(checked, 1000);
 }
+
+// A fraction brought in front of a factor keeps its brackets: 1/5(x＋1) reads as 1 over 5(x＋1).
+TEST(FenShiSiZeYunSuan, AFractionInFrontOfAFactorKeepsItsBrackets)
+{
+    Solver solver;
+    const std::string worked = solver.FenShiSiZeYunSuan("0.2/(x－1)＋2/(x＋1)", 4);
+    EXPECT_NE(worked.find("\r\n＝(1/5)(x＋1)/[(x＋1)(x－1)]＋2(x－1)/[(x＋1)(x－1)]\r\n"), std::string::npos) << worked;
+    EXPECT_EQ(worked.find("＝1/5("), std::string::npos) << worked;
+}

@@ -110,3 +110,14 @@ TEST(MarkingTables, WhatTheLastLineStillMisses)
         EXPECT_EQ(MissingFromAnswer(row.type, last, *value), row.missing) << row.type << ": " << row.last;
     }
 }
+
+// Exponents the marker cannot hold exactly are said to be unreadable, never read as something else
+// (2^1.0 was read as 2^1 times .0, which made a right step wrong).
+TEST(MarkingTables, ExponentsThatAreNoSmallWholeNumber)
+{
+    for (const char *text : {"2^1.0", "0.5^0.5", "2^(1.5)", "2^a"}) {
+        const ReadExpression read = ReadPupilExpression(text, true);
+        EXPECT_FALSE(read.tree.has_value()) << text;
+    }
+    EXPECT_TRUE(ReadPupilExpression("2^10×3", true).tree.has_value());
+}
