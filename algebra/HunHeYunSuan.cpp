@@ -96,6 +96,44 @@ bool BarBeforeBracket(Solver &solver, const std::string &expression)
     return false;
 }
 
+// A fraction bar right after a written exponent (5^3/2, x^2/3): the steps read it as the
+// exponent 3/2 and write a decimal power, where a pupil means (5^3)/2 as often, so the line is
+// asked for brackets.
+bool BarAfterExponent(const std::string &expression)
+{
+    for (std::size_t caret = expression.find('^'); caret != std::string::npos; caret = expression.find('^', caret + 1)) {
+        std::size_t end = caret + 1;
+        while (end < expression.size() && expression[end] >= '0' && expression[end] <= '9')
+            ++end;
+        if (end > caret + 1 && end < expression.size() && expression[end] == '/')
+            return true;
+    }
+    return false;
+}
+
+// A power of a power written without brackets among letters (x^2^2): the monomial steps read the
+// letter part of x^2^2x as x^(3)^2, so the line is asked for brackets. With numbers alone the
+// powers are worked from the left, (2^3)^2, as the marker reads them.
+bool PowerOfPowerAmongLetters(const std::string &expression)
+{
+    if (!HasLetters(expression))
+        return false;
+    for (std::size_t caret = expression.find('^'); caret != std::string::npos; caret = expression.find('^', caret + 1)) {
+        std::size_t end = caret + 1;
+        const bool bracket = end < expression.size() && expression[end] == '(';
+        if (bracket)
+            ++end;
+        const std::size_t first = end;
+        while (end < expression.size() && expression[end] >= '0' && expression[end] <= '9')
+            ++end;
+        if (bracket && end < expression.size() && expression[end] == ')')
+            ++end;
+        if (end > first && end < expression.size() && expression[end] == '^')
+            return true;
+    }
+    return false;
+}
+
 // A power written back with its exponent in brackets (x^(2), as a step writes it) and multiplied
 // or divided next is read as x^2 by the next step: the product finder took "(2)" for a factor of
 // its own, so x^(2)×3 became x^6.
@@ -144,6 +182,10 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
     if (BarWithoutDenominator(expression))
         return "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。";
+    if (PowerOfPowerAmongLetters(expression))
+        return "乘方连着写，请添上括号，如 (x^2)^3。";
+    if (BarAfterExponent(expression))
+        return "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。";
     if (BarBeforeBracket(*this, expression))
         return "分数线后面是括号，请写成除号，如 1÷(2＋1)。";
     if (level < 1 || level > 5)

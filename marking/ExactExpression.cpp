@@ -287,6 +287,9 @@ private:
             power.exponent = exponent;
             power.kids.push_back(std::move(*atom));
             atom = std::move(power);
+            // 5^3/2: (5^3)/2 or 5^(3/2)? The worked routines ask for brackets.
+            if (numberFractions_ && !bracket && At('/'))
+                return Fail("指数后面紧跟着分数线，有两种读法，请添上括号");
         }
         return atom;
     }

@@ -234,6 +234,15 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     for (const char *line : {"1/(－79/4)×－1", "3/(2－5)＋1", "1/(2)×3", "6/(1＋2)^2", "1/(0.5＋1)×2"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面是括号，请写成除号，如 1÷(2＋1)。") << line;
     EXPECT_EQ(s.HunHeYunSuan("1/(2×3)×4", 1), "2/3");
+    // A bar right after an exponent has two readings (5^3/2×6 was worked as 5^1.5×6).
+    for (const char *line : {"5^3/2×6", "x^2/3×3", "2^3/4"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("(5^3)/2×6", 1), "375");
+    // A power of a power among letters (x^2^2×x was worked as x^(3)^2); numbers go from the left.
+    for (const char *line : {"x^2^2×x", "2a(a(x)＋x^2^2x)", "x^(2)^2"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "乘方连着写，请添上括号，如 (x^2)^3。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("2^3^2＋1", 1), "65");
+    EXPECT_EQ(s.HunHeYunSuan("(x^2)^2×x", 1), "x^(5)");
 }
 
 // A power of a plain number among letters is worked out first (2(a＋3^2) gave 2a＋6^2, a×3^2 gave

@@ -115,7 +115,7 @@ TEST(MarkingTables, WhatTheLastLineStillMisses)
 // (2^1.0 was read as 2^1 times .0, which made a right step wrong).
 TEST(MarkingTables, ExponentsThatAreNoSmallWholeNumber)
 {
-    for (const char *text : {"2^1.0", "0.5^0.5", "2^(1.5)", "2^a"}) {
+    for (const char *text : {"2^1.0", "0.5^0.5", "2^(1.5)", "2^a", "5^3/2×6"}) {
         const ReadExpression read = ReadPupilExpression(text, true);
         EXPECT_FALSE(read.tree.has_value()) << text;
     }
