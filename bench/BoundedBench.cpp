@@ -93,7 +93,8 @@ BENCHMARK(FractionProductOverDifference)->Unit(benchmark::kMillisecond);
 // polynomial by every candidate root.
 void FractionHighPowerDenominator(benchmark::State &state)
 {
-    const std::string line = "1/(" + std::string(static_cast<std::size_t>(state.range(0)), 'p') + "1/(x－2)＋x－2)＋1/(x＋1)";
+    const std::string line
+        = "1/(" + std::string(static_cast<std::size_t>(state.range(0)), 'p') + "1/(x－2)＋x－2)＋1/(x＋1)";
     Bounded(state, [&] { return Headless({"--type", "23", "--compute-only"}, line); });
 }
 BENCHMARK(FractionHighPowerDenominator)->Arg(12)->Arg(33)->Arg(60)->Unit(benchmark::kMillisecond);
