@@ -99,6 +99,15 @@ void FractionHighPowerDenominator(benchmark::State &state)
 }
 BENCHMARK(FractionHighPowerDenominator)->Arg(12)->Arg(33)->Arg(60)->Unit(benchmark::kMillisecond);
 
+// A denominator whose constant term has thousands of divisors: the root search tries a bounded
+// number of them.
+void FractionManyDivisors(benchmark::State &state)
+{
+    const std::string line = "0/(y－1eeeeeeeeeeeeeeeex＋2y^2)(eeeeeeeeeeeex＋eeeeeex＋2y^2)(eeeeeeeeeeeex＋2)＋x1";
+    Bounded(state, [&] { return Headless({"--type", "23", "--compute-only"}, line); });
+}
+BENCHMARK(FractionManyDivisors)->Unit(benchmark::kMillisecond);
+
 void MarkedPolynomialStep(benchmark::State &state)
 {
     const std::string text = "(a＋b)(c＋d)\r\n＝" + BinomialProduct(static_cast<int>(state.range(0)));
