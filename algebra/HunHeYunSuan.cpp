@@ -101,7 +101,8 @@ bool BarBeforeBracket(Solver &solver, const std::string &expression)
 // asked for brackets.
 bool BarAfterExponent(const std::string &expression)
 {
-    for (std::size_t caret = expression.find('^'); caret != std::string::npos; caret = expression.find('^', caret + 1)) {
+    for (std::size_t caret = expression.find('^'); caret != std::string::npos;
+         caret = expression.find('^', caret + 1)) {
         std::size_t end = caret + 1;
         while (end < expression.size() && expression[end] >= '0' && expression[end] <= '9')
             ++end;
@@ -118,7 +119,8 @@ bool PowerOfPowerAmongLetters(const std::string &expression)
 {
     if (!HasLetters(expression))
         return false;
-    for (std::size_t caret = expression.find('^'); caret != std::string::npos; caret = expression.find('^', caret + 1)) {
+    for (std::size_t caret = expression.find('^'); caret != std::string::npos;
+         caret = expression.find('^', caret + 1)) {
         std::size_t end = caret + 1;
         const bool bracket = end < expression.size() && expression[end] == '(';
         if (bracket)

@@ -211,9 +211,8 @@ std::string UngroupFactor(const std::string &expression)
     const int length = Len(expression);
     // Walked a character at a time, so the second byte of a two-byte sign is never taken for a
     // bracket; `before` is the previous character when it is one byte, else a blank.
-    const auto width = [&](int at) {
-        return static_cast<unsigned char>(expression[at]) >= 0x81 && at + 1 < length ? 2 : 1;
-    };
+    const auto width
+        = [&](int at) { return static_cast<unsigned char>(expression[at]) >= 0x81 && at + 1 < length ? 2 : 1; };
     char before = ' ';
     for (int open = 0; open < length; open += width(open)) {
         const bool single = width(open) == 1;
@@ -257,7 +256,8 @@ std::string NumberPowerStep(Solver &solver, const std::string &expression)
         return {};
     const std::size_t n = expression.size();
     auto digit = [&](std::size_t i) { return i < n && expression[i] >= '0' && expression[i] <= '9'; };
-    for (std::size_t caret = expression.find('^'); caret != std::string::npos; caret = expression.find('^', caret + 1)) {
+    for (std::size_t caret = expression.find('^'); caret != std::string::npos;
+         caret = expression.find('^', caret + 1)) {
         std::size_t start = caret;
         while (start > 0 && (digit(start - 1) || expression[start - 1] == '.'))
             --start;
@@ -287,11 +287,13 @@ std::string NumberPowerStep(Solver &solver, const std::string &expression)
         if (end < n && (expression[end] == '^' || expression[end] == '.'))
             continue;
         const std::string power = expression.substr(start, end - start);
-        const std::string plain = expression.substr(start, caret - start) + "^" + expression.substr(first, end - first - (bracketed ? 1 : 0));
+        const std::string plain = expression.substr(start, caret - start) + "^"
+            + expression.substr(first, end - first - (bracketed ? 1 : 0));
         const std::string value = solver.HunHeYunSuan(plain, 1);
         if (value.empty() || value == plain || Len(value) > 40 || !ReadNumber(value))
             continue;
-        return FullWidthSigns(Left(expression, static_cast<int>(start)) + value + Mid(expression, static_cast<int>(end)))
+        return FullWidthSigns(
+                   Left(expression, static_cast<int>(start)) + value + Mid(expression, static_cast<int>(end)))
             + "┃进行 " + power + " 的乘方计算";
     }
     return {};

@@ -15,6 +15,10 @@ constexpr long long kLargestSearched = 1000000000000LL;
 // of the whole polynomial, and no factorisation a pupil meets needs it (p^33 over a sum took a
 // 分式 line far past its time).
 constexpr int kHighestSearchedDegree = 12;
+// At most this many candidate roots are tried by division in one search: a constant term of many
+// letters has thousands of divisors, each a long division of the whole polynomial (a 分式 line of
+// 78 characters took over 100 ms). A pupil's factorisation needs a few dozen.
+constexpr int kMostTried = 256;
 
 bool IsNumber(const Poly &p) { return p.terms.size() == 1 && TotalDegree(p.terms[0].exponents) == 0; }
 
@@ -63,6 +67,7 @@ std::vector<Poly> Divisors(const Factored &f)
 //   x^2y＋xy^2＋x＋y 看成 x 的多项式，当 x＝－y 时值为0，所以它有因式 x＋y
 bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps)
 {
+    int tried = 0;
     for (std::size_t i = 0; i < f.factors.size(); ++i) {
         const Poly &p = f.factors[i].poly;
         std::vector<int> letters = SearchedLetters(p);
@@ -93,6 +98,8 @@ bool ZhuYuanQiuGen(Factored &f, FenJieBuZhou &steps)
                         const std::optional<Poly> linear = PolySum(MonomialPoly(a, ex), r);
                         if (!linear || IntegerContent(*linear) != 1)
                             continue;
+                        if (++tried > kMostTried)
+                            return false;
                         const std::optional<Poly> quotient = PolyQuotient(p, *linear);
                         if (!quotient)
                             continue;

@@ -93,10 +93,20 @@ BENCHMARK(FractionProductOverDifference)->Unit(benchmark::kMillisecond);
 // polynomial by every candidate root.
 void FractionHighPowerDenominator(benchmark::State &state)
 {
-    const std::string line = "1/(" + std::string(static_cast<std::size_t>(state.range(0)), 'p') + "1/(x－2)＋x－2)＋1/(x＋1)";
+    const std::string line
+        = "1/(" + std::string(static_cast<std::size_t>(state.range(0)), 'p') + "1/(x－2)＋x－2)＋1/(x＋1)";
     Bounded(state, [&] { return Headless({"--type", "23", "--compute-only"}, line); });
 }
 BENCHMARK(FractionHighPowerDenominator)->Arg(12)->Arg(33)->Arg(60)->Unit(benchmark::kMillisecond);
+
+// A denominator whose constant term has thousands of divisors: the root search tries a bounded
+// number of them.
+void FractionManyDivisors(benchmark::State &state)
+{
+    const std::string line = "0/(y－1eeeeeeeeeeeeeeeex＋2y^2)(eeeeeeeeeeeex＋eeeeeex＋2y^2)(eeeeeeeeeeeex＋2)＋x1";
+    Bounded(state, [&] { return Headless({"--type", "23", "--compute-only"}, line); });
+}
+BENCHMARK(FractionManyDivisors)->Unit(benchmark::kMillisecond);
 
 void MarkedPolynomialStep(benchmark::State &state)
 {

@@ -107,17 +107,22 @@ private:
         product.divide.push_back(false);
         for (;;) {
             bool divide = false;
+            bool bar = false;
             if (Take("×") || Take("·") || Take("*")) {
-            } else if (Take("÷") || Take("/")) {
+            } else if (Take("÷")) {
                 divide = true;
+            } else if (Take("/")) {
+                divide = bar = true;
             } else if (!(Sees("√") || SeesOpening() || (SeesDigit() && product.kids.back().kind != Kind::Number))) {
                 break;
             }
             std::optional<SNode> next = Power();
             if (!next)
                 return std::nullopt;
-            // 6÷2√3 and 1/2√2: the number and the root right after it are one divisor.
-            if (divide && next->kind == Kind::Number && Sees("√")) {
+            // 6÷2√3: the number and the root right after it are one divisor. Under a fraction bar
+            // the number alone is the denominator, as the worked routine reads it: 1/2√8 is
+            // (1/2)√8.
+            if (divide && !bar && next->kind == Kind::Number && Sees("√")) {
                 std::optional<SNode> root = Power();
                 if (!root)
                     return std::nullopt;

@@ -236,7 +236,8 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     EXPECT_EQ(s.HunHeYunSuan("1/(2×3)×4", 1), "2/3");
     // A bar right after an exponent has two readings (5^3/2×6 was worked as 5^1.5×6).
     for (const char *line : {"5^3/2×6", "x^2/3×3", "2^3/4"})
-        EXPECT_EQ(s.HunHeYunSuan(line, 5), "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。") << line;
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。")
+            << line;
     EXPECT_EQ(s.HunHeYunSuan("(5^3)/2×6", 1), "375");
     // A power of a power among letters (x^2^2×x was worked as x^(3)^2); numbers go from the left.
     for (const char *line : {"x^2^2×x", "2a(a(x)＋x^2^2x)", "x^(2)^2"})

@@ -196,6 +196,10 @@ TEST(SurdMarking, NamedSlipsAndTheSimplestForm)
         {"√8÷4", "＝2√2/4", "", "还要约分"},
         {"(1＋√5)÷2", "＝(1＋√5)/2", "", ""},
         {"√(1/2)＋√2", "＝√2/2＋√2", "", "还要合并同类二次根式"},
+        // Under a fraction bar the number alone is the denominator, as the routine reads it; after
+        // "÷" the number and the root are one divisor.
+        {"1/2√8", "＝√2", "", ""},
+        {"6÷2√3", "＝√3", "", ""},
     };
     for (const Case &c : cases) {
         const MarkedProblem marked = MarkSurdWorking(solver, {c.problem, c.step});
