@@ -258,6 +258,18 @@ TEST(ArithmeticProperty, APowerOfANumberAmongLettersIsWorkedFirst)
     EXPECT_EQ(s.HunHeYunSuan("2(a＋3^2)", 4), "2(a＋3^2)\r\n＝2(a＋9)\r\n＝2a＋18");
 }
 
+// A number past what is held exactly is never written from a double: the working stops instead
+// (88888888888887778877778888888887777771/2×2 was written with wrong digits).
+TEST(ArithmeticProperty, NumbersPastExactAreNotGuessed)
+{
+    qimbel::Solver s;
+    EXPECT_EQ(s.HunHeYunSuan("(－88888888888887778877778888888887777771/2)2", 1),
+        "－88888888888887778877778888888887777771/2×2");
+    EXPECT_EQ(s.HunHeYunSuan("2^100", 1), "1267650600228229401496703205376");
+    EXPECT_EQ(s.HunHeYunSuan("3^81", 1), "3^81");
+    EXPECT_EQ(s.HunHeYunSuan("123456789.5×2", 1), "246913579");
+}
+
 // A power a step wrote as x^(2) and then multiplied or divided: the exponent stays the power's
 // (2x×3x×6 came out as 6x^12, x×x×2 as x^4).
 TEST(ArithmeticProperty, APowerWrittenBackKeepsItsExponent)
