@@ -112,13 +112,10 @@ bool BarAfterExponent(const std::string &expression)
     return false;
 }
 
-// A power of a power written without brackets among letters (x^2^2): the monomial steps read the
-// letter part of x^2^2x as x^(3)^2, so the line is asked for brackets. With numbers alone the
-// powers are worked from the left, (2^3)^2, as the marker reads them.
-bool PowerOfPowerAmongLetters(const std::string &expression)
+// A power of a power written without brackets (x^2^2, (－2)^3^2): the steps read the letter part
+// of x^2^2x as x^(3)^2 and wrote (－2)^3^2 as －8^2, so the line is asked for brackets.
+bool PowerOfPower(const std::string &expression)
 {
-    if (!HasLetters(expression))
-        return false;
     for (std::size_t caret = expression.find('^'); caret != std::string::npos;
          caret = expression.find('^', caret + 1)) {
         std::size_t end = caret + 1;
@@ -184,7 +181,7 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
     if (BarWithoutDenominator(expression))
         return "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。";
-    if (PowerOfPowerAmongLetters(expression))
+    if (PowerOfPower(expression))
         return "乘方连着写，请添上括号，如 (x^2)^3。";
     if (BarAfterExponent(expression))
         return "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。";

@@ -239,10 +239,10 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。")
             << line;
     EXPECT_EQ(s.HunHeYunSuan("(5^3)/2×6", 1), "375");
-    // A power of a power among letters (x^2^2×x was worked as x^(3)^2); numbers go from the left.
-    for (const char *line : {"x^2^2×x", "2a(a(x)＋x^2^2x)", "x^(2)^2"})
+    // A power of a power (x^2^2×x was worked as x^(3)^2, (－2)^3^2 as －8^2).
+    for (const char *line : {"x^2^2×x", "2a(a(x)＋x^2^2x)", "x^(2)^2", "(－2)^3^2", "1(－2＋0)^1^4－11"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "乘方连着写，请添上括号，如 (x^2)^3。") << line;
-    EXPECT_EQ(s.HunHeYunSuan("2^3^2＋1", 1), "65");
+    EXPECT_EQ(s.HunHeYunSuan("((－2)^3)^2", 1), "64");
     EXPECT_EQ(s.HunHeYunSuan("(x^2)^2×x", 1), "x^(5)");
 }
 
