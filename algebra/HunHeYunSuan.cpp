@@ -8,9 +8,10 @@ namespace qimbel {
 
 namespace {
 
-// A sign that opens the expression or a bracket and is followed at once by another sign and a
-// number (－＋1, (＋－2 …): the driver would take the first sign for the whole bracket, so such a
-// line is asked to be written with a bracket instead of being worked wrongly.
+// A sign that opens the expression or a bracket, or follows ×, ÷ or a power mark, and is followed
+// at once by another sign and a number (－＋1, (＋－2, x×＋＋4 …): the driver would take the first
+// sign for the whole bracket or drop the operator (x×＋＋16384 became x＋＋16384), so such a line
+// is asked to be written with a bracket instead of being worked wrongly.
 bool SignsRunTogether(const std::string &expression)
 {
     static const std::string signs[] = {"＋", "－", "+", "-"};
@@ -20,8 +21,15 @@ bool SignsRunTogether(const std::string &expression)
                 return sign.size();
         return 0;
     };
+    static const std::string operators[] = {"×", "÷", "·", "*", "/", "^", "("};
+    auto afterOperator = [&](std::size_t at) {
+        for (const std::string &op : operators)
+            if (at >= op.size() && expression.compare(at - op.size(), op.size(), op) == 0)
+                return true;
+        return false;
+    };
     for (std::size_t at = 0; at < expression.size(); ++at) {
-        if (at > 0 && expression[at - 1] != '(')
+        if (at > 0 && !afterOperator(at))
             continue;
         const std::size_t first = signAt(at);
         const std::size_t second = first > 0 ? signAt(at + first) : 0;
