@@ -141,6 +141,27 @@ bool PowerOfPower(const std::string &expression)
     return false;
 }
 
+// Two fraction bars with only a number or letters between them (1/2/4, b/2/1a): a fraction of a
+// fraction, or a division? The steps read them one way and then another (b×a^(2)b/2/1aa gave
+// a^(4)b^(2)/2/1), so the line is asked for a division sign or brackets, as 批改 asks.
+bool BarsRunTogether(const std::string &expression)
+{
+    bool sinceBar = false; // a bar seen, and nothing since but digits, letters and points
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        const auto c = static_cast<unsigned char>(expression[at]);
+        if (c == '/') {
+            if (sinceBar)
+                return true;
+            sinceBar = true;
+        } else if (!std::isalnum(c) && c != '.') {
+            sinceBar = false;
+            if (c >= 0x81) // the second byte of a GBK character
+                ++at;
+        }
+    }
+    return false;
+}
+
 // A power written back with its exponent in brackets (x^(2), as a step writes it) and multiplied
 // or divided next is read as x^2 by the next step: the product finder took "(2)" for a factor of
 // its own, so x^(2)×3 became x^6.
@@ -189,6 +210,8 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
     if (BarWithoutDenominator(expression))
         return "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。";
+    if (BarsRunTogether(expression))
+        return "分数线连着写，有两种读法，请写出除号或添上括号。";
     if (PowerOfPower(expression))
         return "乘方连着写，请添上括号，如 (x^2)^3。";
     if (BarAfterExponent(expression))

@@ -243,6 +243,11 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     for (const char *line : {"x^2^2×x", "2a(a(x)＋x^2^2x)", "x^(2)^2", "(－2)^3^2", "1(－2＋0)^1^4－11"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "乘方连着写，请添上括号，如 (x^2)^3。") << line;
     EXPECT_EQ(s.HunHeYunSuan("((－2)^3)^2", 1), "64");
+    // Two bars with only a number or letters between them (b(1aa)/2/1aa was multiplied into
+    // a^(4)b^(2)/2/1).
+    for (const char *line : {"3＋b(3＋b(1aa)/2/1aa)/2/ab", "1/2/4", "a/2/3"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线连着写，有两种读法，请写出除号或添上括号。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("1/2＋1/3", 1), "5/6");
     EXPECT_EQ(s.HunHeYunSuan("(x^2)^2×x", 1), "x^(5)");
 }
 
