@@ -150,7 +150,10 @@ std::string WholeText(Whole value)
 
 std::string DecimalText(double value)
 {
-    if (!std::isfinite(value))
+    // Past 10^15 a double no longer holds every digit of a whole number: its text would show
+    // wrong digits as if they were exact (88888888888887778877778888888887777771/2×2 was written
+    // 88888888888887772409340996946870927360), so nothing is formed.
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15)
         return {};
     std::string text = Solver().ShuZhiWenBen(value);
     if (text == "-0")

@@ -8,9 +8,10 @@ namespace qimbel {
 
 namespace {
 
-// A sign that opens the expression or a bracket and is followed at once by another sign and a
-// number (－＋1, (＋－2 …): the driver would take the first sign for the whole bracket, so such a
-// line is asked to be written with a bracket instead of being worked wrongly.
+// A sign that opens the expression or a bracket, or follows ×, ÷ or a power mark, and is followed
+// at once by another sign and a number (－＋1, (＋－2, x×＋＋4 …): the driver would take the first
+// sign for the whole bracket or drop the operator (x×＋＋16384 became x＋＋16384), so such a line
+// is asked to be written with a bracket instead of being worked wrongly.
 bool SignsRunTogether(const std::string &expression)
 {
     static const std::string signs[] = {"＋", "－", "+", "-"};
@@ -20,8 +21,15 @@ bool SignsRunTogether(const std::string &expression)
                 return sign.size();
         return 0;
     };
+    static const std::string operators[] = {"×", "÷", "·", "*", "/", "^", "("};
+    auto afterOperator = [&](std::size_t at) {
+        for (const std::string &op : operators)
+            if (at >= op.size() && expression.compare(at - op.size(), op.size(), op) == 0)
+                return true;
+        return false;
+    };
     for (std::size_t at = 0; at < expression.size(); ++at) {
-        if (at > 0 && expression[at - 1] != '(')
+        if (at > 0 && !afterOperator(at))
             continue;
         const std::size_t first = signAt(at);
         const std::size_t second = first > 0 ? signAt(at + first) : 0;
@@ -112,13 +120,10 @@ bool BarAfterExponent(const std::string &expression)
     return false;
 }
 
-// A power of a power written without brackets among letters (x^2^2): the monomial steps read the
-// letter part of x^2^2x as x^(3)^2, so the line is asked for brackets. With numbers alone the
-// powers are worked from the left, (2^3)^2, as the marker reads them.
-bool PowerOfPowerAmongLetters(const std::string &expression)
+// A power of a power written without brackets (x^2^2, (－2)^3^2): the steps read the letter part
+// of x^2^2x as x^(3)^2 and wrote (－2)^3^2 as －8^2, so the line is asked for brackets.
+bool PowerOfPower(const std::string &expression)
 {
-    if (!HasLetters(expression))
-        return false;
     for (std::size_t caret = expression.find('^'); caret != std::string::npos;
          caret = expression.find('^', caret + 1)) {
         std::size_t end = caret + 1;
@@ -132,6 +137,27 @@ bool PowerOfPowerAmongLetters(const std::string &expression)
             ++end;
         if (end > first && end < expression.size() && expression[end] == '^')
             return true;
+    }
+    return false;
+}
+
+// Two fraction bars with only a number or letters between them (1/2/4, b/2/1a): a fraction of a
+// fraction, or a division? The steps read them one way and then another (b×a^(2)b/2/1aa gave
+// a^(4)b^(2)/2/1), so the line is asked for a division sign or brackets, as 批改 asks.
+bool BarsRunTogether(const std::string &expression)
+{
+    bool sinceBar = false; // a bar seen, and nothing since but digits, letters and points
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        const auto c = static_cast<unsigned char>(expression[at]);
+        if (c == '/') {
+            if (sinceBar)
+                return true;
+            sinceBar = true;
+        } else if (!std::isalnum(c) && c != '.') {
+            sinceBar = false;
+            if (c >= 0x81) // the second byte of a GBK character
+                ++at;
+        }
     }
     return false;
 }
@@ -184,7 +210,9 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
     if (BarWithoutDenominator(expression))
         return "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。";
-    if (PowerOfPowerAmongLetters(expression))
+    if (BarsRunTogether(expression))
+        return "分数线连着写，有两种读法，请写出除号或添上括号。";
+    if (PowerOfPower(expression))
         return "乘方连着写，请添上括号，如 (x^2)^3。";
     if (BarAfterExponent(expression))
         return "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。";

@@ -216,7 +216,7 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
 {
     qimbel::Solver s;
     const std::string asked = "两个符号连在一起，请写成 －(＋1) 这样，加上括号。";
-    for (const char *line : {"－＋1＋1", "1(－＋1＋1)×6", "(＋－1＋1)×6", "--2", "(++3)"})
+    for (const char *line : {"－＋1＋1", "1(－＋1＋1)×6", "(＋－1＋1)×6", "--2", "(++3)", "x×＋＋4^7－5^7", "2÷－－3"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), asked) << line;
     EXPECT_EQ(s.HunHeYunSuan("3－＋2", 1), "1");
     EXPECT_EQ(s.HunHeYunSuan("(＋1)－(－2)", 1), "3");
@@ -239,10 +239,15 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "指数后面紧跟着分数线，有两种读法，请添上括号，如 (5^3)/2 或 5^(3/2)。")
             << line;
     EXPECT_EQ(s.HunHeYunSuan("(5^3)/2×6", 1), "375");
-    // A power of a power among letters (x^2^2×x was worked as x^(3)^2); numbers go from the left.
-    for (const char *line : {"x^2^2×x", "2a(a(x)＋x^2^2x)", "x^(2)^2"})
+    // A power of a power (x^2^2×x was worked as x^(3)^2, (－2)^3^2 as －8^2).
+    for (const char *line : {"x^2^2×x", "2a(a(x)＋x^2^2x)", "x^(2)^2", "(－2)^3^2", "1(－2＋0)^1^4－11"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "乘方连着写，请添上括号，如 (x^2)^3。") << line;
-    EXPECT_EQ(s.HunHeYunSuan("2^3^2＋1", 1), "65");
+    EXPECT_EQ(s.HunHeYunSuan("((－2)^3)^2", 1), "64");
+    // Two bars with only a number or letters between them (b(1aa)/2/1aa was multiplied into
+    // a^(4)b^(2)/2/1).
+    for (const char *line : {"3＋b(3＋b(1aa)/2/1aa)/2/ab", "1/2/4", "a/2/3"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线连着写，有两种读法，请写出除号或添上括号。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("1/2＋1/3", 1), "5/6");
     EXPECT_EQ(s.HunHeYunSuan("(x^2)^2×x", 1), "x^(5)");
 }
 
@@ -256,6 +261,18 @@ TEST(ArithmeticProperty, APowerOfANumberAmongLettersIsWorkedFirst)
     for (const auto &[line, result] : rows)
         EXPECT_EQ(s.HunHeYunSuan(line, 1), result) << line;
     EXPECT_EQ(s.HunHeYunSuan("2(a＋3^2)", 4), "2(a＋3^2)\r\n＝2(a＋9)\r\n＝2a＋18");
+}
+
+// A number past what is held exactly is never written from a double: the working stops instead
+// (88888888888887778877778888888887777771/2×2 was written with wrong digits).
+TEST(ArithmeticProperty, NumbersPastExactAreNotGuessed)
+{
+    qimbel::Solver s;
+    EXPECT_EQ(s.HunHeYunSuan("(－88888888888887778877778888888887777771/2)2", 1),
+        "－88888888888887778877778888888887777771/2×2");
+    EXPECT_EQ(s.HunHeYunSuan("2^100", 1), "1267650600228229401496703205376");
+    EXPECT_EQ(s.HunHeYunSuan("3^81", 1), "3^81");
+    EXPECT_EQ(s.HunHeYunSuan("123456789.5×2", 1), "246913579");
 }
 
 // A power a step wrote as x^(2) and then multiplied or divided: the exponent stays the power's
