@@ -104,30 +104,14 @@ bool BarBeforeBracket(Solver &solver, const std::string &expression)
     return false;
 }
 
-// A fraction bar right after a written exponent (5^3/2, x^2/3): the steps read it as the
-// exponent 3/2 and write a decimal power, where a pupil means (5^3)/2 as often, so the line is
-// asked for brackets.
-bool BarAfterExponent(const std::string &expression)
+// True when a written exponent, digits (or digits in brackets, with `bracketed`), is followed at
+// once by `next`.
+bool ExponentFollowedBy(const std::string &expression, char next, bool bracketed)
 {
     for (std::size_t caret = expression.find('^'); caret != std::string::npos;
          caret = expression.find('^', caret + 1)) {
         std::size_t end = caret + 1;
-        while (end < expression.size() && expression[end] >= '0' && expression[end] <= '9')
-            ++end;
-        if (end > caret + 1 && end < expression.size() && expression[end] == '/')
-            return true;
-    }
-    return false;
-}
-
-// A power of a power written without brackets (x^2^2, (－2)^3^2): the steps read the letter part
-// of x^2^2x as x^(3)^2 and wrote (－2)^3^2 as －8^2, so the line is asked for brackets.
-bool PowerOfPower(const std::string &expression)
-{
-    for (std::size_t caret = expression.find('^'); caret != std::string::npos;
-         caret = expression.find('^', caret + 1)) {
-        std::size_t end = caret + 1;
-        const bool bracket = end < expression.size() && expression[end] == '(';
+        const bool bracket = bracketed && end < expression.size() && expression[end] == '(';
         if (bracket)
             ++end;
         const std::size_t first = end;
@@ -135,11 +119,20 @@ bool PowerOfPower(const std::string &expression)
             ++end;
         if (bracket && end < expression.size() && expression[end] == ')')
             ++end;
-        if (end > first && end < expression.size() && expression[end] == '^')
+        if (end > first && end < expression.size() && expression[end] == next)
             return true;
     }
     return false;
 }
+
+// A fraction bar right after a written exponent (5^3/2, x^2/3): the steps read it as the
+// exponent 3/2 and write a decimal power, where a pupil means (5^3)/2 as often, so the line is
+// asked for brackets.
+bool BarAfterExponent(const std::string &expression) { return ExponentFollowedBy(expression, '/', false); }
+
+// A power of a power written without brackets (x^2^2, (－2)^3^2): the steps read the letter part
+// of x^2^2x as x^(3)^2 and wrote (－2)^3^2 as －8^2, so the line is asked for brackets.
+bool PowerOfPower(const std::string &expression) { return ExponentFollowedBy(expression, '^', true); }
 
 // Two fraction bars with only a number or letters between them (1/2/4, b/2/1a): a fraction of a
 // fraction, or a division? The steps read them one way and then another (b×a^(2)b/2/1aa gave
