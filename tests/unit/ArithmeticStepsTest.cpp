@@ -237,6 +237,8 @@ TEST(Monomials, MultiplyAndDivideLetterByLetter)
     // A letter under a fraction bar is no factor of the monomial: no product is written.
     EXPECT_EQ(s.DanXiangShiCheng("6a", "a/b"), "");
     EXPECT_EQ(s.XiangCheng("a/b", "2"), "");
+    // Nor is a term that holds a bracket group (aba(1－ca) times 22a gave a^(5)bc(22－22)).
+    EXPECT_EQ(s.XiangCheng("(22a－22a^(2)c)", "aba(1－ca)"), "");
     // A signed exponent stays inside its term.
     EXPECT_EQ(s.XiangCheng("6a", "(ab^(－1))"), "6a^(2)b^(－1)");
     // A divisor of several terms cannot be divided term by term.
