@@ -84,8 +84,10 @@ bool BarWithoutDenominator(const std::string &expression)
 // 1/79/4), so such a line is asked to be written with "÷".
 bool BarBeforeBracket(Solver &solver, const std::string &expression)
 {
+    // With letters a bracket under the bar is a 分式's denominator, which these steps do not
+    // work (1/(x)×3 gave 1/3x).
     if (HasLetters(expression))
-        return false;
+        return expression.find("/(") != std::string::npos;
     for (std::size_t bar = expression.find("/("); bar != std::string::npos; bar = expression.find("/(", bar + 1)) {
         const int open = static_cast<int>(bar + 1);
         const int close = MatchingClose(expression, open);

@@ -231,7 +231,7 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     EXPECT_EQ(s.HunHeYunSuan("1/(2＋1)", 1), "1/3");
     // A bracket after the bar is a denominator only when it works out to a positive whole number
     // (1/(－79/4)×－1 was worked as 1/79/4, 3/(2－5)＋1 as 3/－2, 1/(2)×3 as 1/6).
-    for (const char *line : {"1/(－79/4)×－1", "3/(2－5)＋1", "1/(2)×3", "6/(1＋2)^2", "1/(0.5＋1)×2"})
+    for (const char *line : {"1/(－79/4)×－1", "3/(2－5)＋1", "1/(2)×3", "6/(1＋2)^2", "1/(0.5＋1)×2", "1/(x)×3"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面是括号，请写成除号，如 1÷(2＋1)。") << line;
     EXPECT_EQ(s.HunHeYunSuan("1/(2×3)×4", 1), "2/3");
     // A bar right after an exponent has two readings (5^3/2×6 was worked as 5^1.5×6).
