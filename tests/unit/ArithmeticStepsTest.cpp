@@ -351,6 +351,9 @@ TEST(Replacement, NeverRunsAResultIntoTheFactorBesideIt)
     EXPECT_EQ(s.HunHeYunSuan("5－(3－5)", 4), "5－(3－5)\r\n＝5－(－2)\r\n＝7");
     // A fraction bar is no factor.
     EXPECT_EQ(s.HunHeYunSuan("1/(3＋5)", 1), "1/8");
+    // A fraction worked inside a bracket under a bar keeps the bracket ((1/2＋1/3)/2＋1/6 was
+    // written 5/6/2＋1/6, then 5/6＋1/6).
+    EXPECT_EQ(s.HunHeYunSuan("(1/2＋1/3)/2＋1/6", 1), "(5/6)/2＋1/6");
     // Beside a group inside a group the product still goes before the sum (((1/2)1＋6) was worked
     // as (1/2)×7).
     EXPECT_EQ(s.HunHeYunSuan("((1/2)1＋6)", 1), "13/2");
