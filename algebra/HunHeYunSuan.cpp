@@ -84,8 +84,10 @@ bool BarWithoutDenominator(const std::string &expression)
 // 1/79/4), so such a line is asked to be written with "÷".
 bool BarBeforeBracket(Solver &solver, const std::string &expression)
 {
+    // With letters a bracket under the bar is a 分式's denominator, which these steps do not
+    // work (1/(x)×3 gave 1/3x).
     if (HasLetters(expression))
-        return false;
+        return expression.find("/(") != std::string::npos;
     for (std::size_t bar = expression.find("/("); bar != std::string::npos; bar = expression.find("/(", bar + 1)) {
         const int open = static_cast<int>(bar + 1);
         const int close = MatchingClose(expression, open);
@@ -155,6 +157,27 @@ bool BarsRunTogether(const std::string &expression)
     return false;
 }
 
+// A decimal point that does not stand between two digits (a.0b, .5, 3.): the steps drop it or
+// read it as a number of its own (5×(a.0ab) was worked as 5a^(2)b).
+bool StrayPoint(const std::string &expression)
+{
+    for (std::size_t at = 0; at < expression.size(); ++at) {
+        const auto c = static_cast<unsigned char>(expression[at]);
+        if (c >= 0x81) { // the two bytes of a GBK character
+            ++at;
+            continue;
+        }
+        if (c != '.')
+            continue;
+        const bool digitBefore = at > 0 && std::isdigit(static_cast<unsigned char>(expression[at - 1])) != 0;
+        const bool digitAfter
+            = at + 1 < expression.size() && std::isdigit(static_cast<unsigned char>(expression[at + 1])) != 0;
+        if (!digitBefore || !digitAfter)
+            return true;
+    }
+    return false;
+}
+
 // A power written back with its exponent in brackets (x^(2), as a step writes it) and multiplied
 // or divided next is read as x^2 by the next step: the product finder took "(2)" for a factor of
 // its own, so x^(2)×3 became x^6.
@@ -203,6 +226,8 @@ std::string Solver::HunHeYunSuan(std::string expression, int level)
         return "字母后面直接写了数字，请写成 9a 或 a^9 这样。";
     if (BarWithoutDenominator(expression))
         return "分数线后面要直接写分母，请写成 1/2 或 －1/2 这样。";
+    if (StrayPoint(expression))
+        return "小数点要写在两个数字中间，如 0.5。";
     if (BarsRunTogether(expression))
         return "分数线连着写，有两种读法，请写出除号或添上括号。";
     if (PowerOfPower(expression))

@@ -146,6 +146,12 @@ std::string MonomialProduct(Solver &solver, std::string a, std::string b, bool d
         const std::size_t bar = operand->find('/');
         if (bar != std::string::npos && (bar + 1 == operand->size() || !IsDigitByte((*operand)[bar + 1])))
             return {};
+        // A bracket group inside a term (other than an exponent's) is no monomial either:
+        // aba(1－ca) times 22a came out as a^(5)bc(22－22).
+        for (std::size_t open = operand->find_first_of("([{"); open != std::string::npos;
+             open = operand->find_first_of("([{", open + 1))
+            if (open == 0 || (*operand)[open - 1] != '^')
+                return {};
     }
     StringArray x;
     StringArray y;

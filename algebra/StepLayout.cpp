@@ -115,9 +115,10 @@ std::string GroupStep(Solver &solver, const std::string &head, const std::string
     const StepParts parts = SplitStep(step);
     if (parts.expression.empty())
         return start + parts.description; // the operation formed no value
-    // A fraction raised to a power keeps its brackets: (2/3)^2, not 2/3^2.
-    const bool fractionToPower = Contains(parts.expression, "/") && Left(tail, 1) == "^";
-    if (wrapped && (solver.HanYunSuanFu(parts.expression) || fractionToPower)) {
+    // A fraction raised to a power or under a fraction bar keeps its brackets: (2/3)^2, not 2/3^2;
+    // (5/6)/2, not 5/6/2.
+    const bool fractionKeepsBrackets = Contains(parts.expression, "/") && (Left(tail, 1) == "^" || Left(tail, 1) == "/");
+    if (wrapped && (solver.HanYunSuanFu(parts.expression) || fractionKeepsBrackets)) {
         // A signed number keeps its brackets; beside a factor it is set off with "×" (2(3－5) is
         // 2×(－2)), so the product is worked next.
         const std::string kept = opening + parts.expression + closing;

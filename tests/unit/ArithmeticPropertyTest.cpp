@@ -231,7 +231,7 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     EXPECT_EQ(s.HunHeYunSuan("1/(2＋1)", 1), "1/3");
     // A bracket after the bar is a denominator only when it works out to a positive whole number
     // (1/(－79/4)×－1 was worked as 1/79/4, 3/(2－5)＋1 as 3/－2, 1/(2)×3 as 1/6).
-    for (const char *line : {"1/(－79/4)×－1", "3/(2－5)＋1", "1/(2)×3", "6/(1＋2)^2", "1/(0.5＋1)×2"})
+    for (const char *line : {"1/(－79/4)×－1", "3/(2－5)＋1", "1/(2)×3", "6/(1＋2)^2", "1/(0.5＋1)×2", "1/(x)×3"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线后面是括号，请写成除号，如 1÷(2＋1)。") << line;
     EXPECT_EQ(s.HunHeYunSuan("1/(2×3)×4", 1), "2/3");
     // A bar right after an exponent has two readings (5^3/2×6 was worked as 5^1.5×6).
@@ -248,6 +248,10 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
     for (const char *line : {"3＋b(3＋b(1aa)/2/1aa)/2/ab", "1/2/4", "a/2/3"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), "分数线连着写，有两种读法，请写出除号或添上括号。") << line;
     EXPECT_EQ(s.HunHeYunSuan("1/2＋1/3", 1), "5/6");
+    // A point not between two digits (5×(a.0ab) was worked as 5a^(2)b).
+    for (const char *line : {"2＋5×(a.0ab)", ".5＋1", "3.＋1"})
+        EXPECT_EQ(s.HunHeYunSuan(line, 5), "小数点要写在两个数字中间，如 0.5。") << line;
+    EXPECT_EQ(s.HunHeYunSuan("0.5＋1.25", 1), "1.75");
     EXPECT_EQ(s.HunHeYunSuan("(x^2)^2×x", 1), "x^(5)");
 }
 

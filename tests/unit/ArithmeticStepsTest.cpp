@@ -237,6 +237,8 @@ TEST(Monomials, MultiplyAndDivideLetterByLetter)
     // A letter under a fraction bar is no factor of the monomial: no product is written.
     EXPECT_EQ(s.DanXiangShiCheng("6a", "a/b"), "");
     EXPECT_EQ(s.XiangCheng("a/b", "2"), "");
+    // Nor is a term that holds a bracket group (aba(1－ca) times 22a gave a^(5)bc(22－22)).
+    EXPECT_EQ(s.XiangCheng("(22a－22a^(2)c)", "aba(1－ca)"), "");
     // A signed exponent stays inside its term.
     EXPECT_EQ(s.XiangCheng("6a", "(ab^(－1))"), "6a^(2)b^(－1)");
     // A divisor of several terms cannot be divided term by term.
@@ -349,6 +351,9 @@ TEST(Replacement, NeverRunsAResultIntoTheFactorBesideIt)
     EXPECT_EQ(s.HunHeYunSuan("5－(3－5)", 4), "5－(3－5)\r\n＝5－(－2)\r\n＝7");
     // A fraction bar is no factor.
     EXPECT_EQ(s.HunHeYunSuan("1/(3＋5)", 1), "1/8");
+    // A fraction worked inside a bracket under a bar keeps the bracket ((1/2＋1/3)/2＋1/6 was
+    // written 5/6/2＋1/6, then 5/6＋1/6).
+    EXPECT_EQ(s.HunHeYunSuan("(1/2＋1/3)/2＋1/6", 1), "(5/6)/2＋1/6");
     // Beside a group inside a group the product still goes before the sum (((1/2)1＋6) was worked
     // as (1/2)×7).
     EXPECT_EQ(s.HunHeYunSuan("((1/2)1＋6)", 1), "13/2");
