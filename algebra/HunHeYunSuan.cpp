@@ -28,9 +28,33 @@ bool SignsRunTogether(const std::string &expression)
                 return true;
         return false;
     };
+    // Among letters, two signs meeting before a term with a written × or ÷ in it: the product was
+    // put back after the second sign alone (ab－＋a×(a^(2)＋ab) became ab－＋a^(3)＋a^(2)b).
+    const bool letters = HasLetters(expression);
+    auto timesInTermAt = [&](std::size_t at) {
+        int depth = 0;
+        for (std::size_t i = at; i < expression.size(); ++i) {
+            const char c = expression[i];
+            if (c == '(' || c == '[' || c == '{')
+                ++depth;
+            else if (c == ')' || c == ']' || c == '}')
+                --depth;
+            else if (depth == 0 && signAt(i) > 0)
+                return false;
+            else if (depth == 0
+                && (expression.compare(i, 2, "×") == 0 || expression.compare(i, 2, "÷") == 0 || c == '*'))
+                return true;
+        }
+        return false;
+    };
     for (std::size_t at = 0; at < expression.size(); ++at) {
-        if (at > 0 && !afterOperator(at))
+        if (at > 0 && !afterOperator(at)) {
+            const std::size_t first = signAt(at);
+            const std::size_t second = first > 0 ? signAt(at + first) : 0;
+            if (letters && second > 0 && timesInTermAt(at + first + second))
+                return true;
             continue;
+        }
         const std::size_t first = signAt(at);
         const std::size_t second = first > 0 ? signAt(at + first) : 0;
         // Before a bracket the doubled sign is opened as one (－－(a＋b) is a＋b).

@@ -216,7 +216,7 @@ TEST(ArithmeticProperty, SignsRunTogetherAreAskedForABracket)
 {
     qimbel::Solver s;
     const std::string asked = "两个符号连在一起，请写成 －(＋1) 这样，加上括号。";
-    for (const char *line : {"－＋1＋1", "1(－＋1＋1)×6", "(＋－1＋1)×6", "--2", "(++3)", "x×＋＋4^7－5^7", "2÷－－3"})
+    for (const char *line : {"－＋1＋1", "1(－＋1＋1)×6", "(＋－1＋1)×6", "--2", "(++3)", "x×＋＋4^7－5^7", "2÷－－3", "ab－＋a×a(a＋b)"})
         EXPECT_EQ(s.HunHeYunSuan(line, 5), asked) << line;
     EXPECT_EQ(s.HunHeYunSuan("3－＋2", 1), "1");
     EXPECT_EQ(s.HunHeYunSuan("(＋1)－(－2)", 1), "3");
