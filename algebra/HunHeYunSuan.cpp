@@ -1,4 +1,5 @@
 #include "algebra/ArithmeticText.h"
+#include "solver/ExpressionText.h"
 #include "solver/InputLimits.h"
 
 #include <cctype>
@@ -35,9 +36,9 @@ bool SignsRunTogether(const std::string &expression)
         int depth = 0;
         for (std::size_t i = at; i < expression.size(); ++i) {
             const char c = expression[i];
-            if (c == '(' || c == '[' || c == '{')
+            if (IsOpeningBracket(c))
                 ++depth;
-            else if (c == ')' || c == ']' || c == '}')
+            else if (IsClosingBracket(c))
                 --depth;
             else if (depth == 0 && signAt(i) > 0)
                 return false;
