@@ -1,6 +1,7 @@
 #include "wordproblems/FormulaFile.h"
 
 #include "numbers/IniFile.h"
+#include "solver/CachedReading.h"
 #include "solver/GbkText.h"
 #include "wordproblems/FormulaIndex.h"
 #include "wordproblems/FormulaText.h"
@@ -168,43 +169,53 @@ bool IsUtf8Chinese(const std::string &text)
 
 std::string FormulaFolder(const std::string &installation) { return installation + "/Document/GongShi"; }
 
+namespace {
+
+// What a formula file says, read once and again when the file changes (CachedReading): a page
+// reads the same few files line after line, and 公式应用题 without 〖…〗 reads every file for
+// every line.
+struct FormulaFileReading {
+    explicit FormulaFileReading(const std::string &path)
+    {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            return;
+        const auto size = std::filesystem::file_size(path, error);
+        if (error || size > static_cast<std::uintmax_t>(kLargestFormulaFile)) {
+            file.state = error ? FormulaFile::State::Missing : FormulaFile::State::TooLarge;
+            return;
+        }
+        file.state = FormulaFile::State::Read;
+        const numbers::IniFile ini(path);
+        std::vector<std::string> names;
+        for (const std::string &value : NumberedValues(ini, "BianLiang", "bianliang", "BianLiangCount")) {
+            if (Len(value) <= kLongestName && IsQuantityName(value)
+                && std::find(names.begin(), names.end(), value) == names.end()
+                && static_cast<int>(names.size()) < kMostQuantities)
+                names.push_back(value);
+        }
+        std::vector<std::string> formulas;
+        for (const std::string &value : NumberedValues(ini, "GongShi", "gongshi", "GongShiCount")) {
+            if (IsFormula(value, names) && std::find(formulas.begin(), formulas.end(), value) == formulas.end()
+                && static_cast<int>(formulas.size()) < kMostFormulas)
+                formulas.push_back(value);
+        }
+        for (const std::string &quantity : names)
+            file.quantities.InsertAt(0, quantity);
+        for (const std::string &formula : formulas)
+            file.formulas.InsertAt(0, formula);
+    }
+
+    FormulaFile file;
+};
+
+} // namespace
+
 FormulaFile ReadFormulaFile(const std::string &folder, const std::string &name)
 {
-    FormulaFile file;
     if (!IsSafeFormulaName(name))
-        return file;
-    const std::filesystem::path path = FormulaFilePath(folder, name);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return file;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > static_cast<std::uintmax_t>(kLargestFormulaFile)) {
-        file.state = error ? FormulaFile::State::Missing : FormulaFile::State::TooLarge;
-        return file;
-    }
-    file.state = FormulaFile::State::Read;
-
-    // The shared reading: a page reads the same few files line after line.
-    const std::shared_ptr<const numbers::IniFile> reading = numbers::IniFile::Cached(path.string());
-    const numbers::IniFile &ini = *reading;
-    std::vector<std::string> names;
-    for (const std::string &value : NumberedValues(ini, "BianLiang", "bianliang", "BianLiangCount")) {
-        if (Len(value) <= kLongestName && IsQuantityName(value)
-            && std::find(names.begin(), names.end(), value) == names.end()
-            && static_cast<int>(names.size()) < kMostQuantities)
-            names.push_back(value);
-    }
-    std::vector<std::string> formulas;
-    for (const std::string &value : NumberedValues(ini, "GongShi", "gongshi", "GongShiCount")) {
-        if (IsFormula(value, names) && std::find(formulas.begin(), formulas.end(), value) == formulas.end()
-            && static_cast<int>(formulas.size()) < kMostFormulas)
-            formulas.push_back(value);
-    }
-    for (const std::string &quantity : names)
-        file.quantities.InsertAt(0, quantity);
-    for (const std::string &formula : formulas)
-        file.formulas.InsertAt(0, formula);
-    return file;
+        return {};
+    return CachedReading<FormulaFileReading>(FormulaFilePath(folder, name).string())->file;
 }
 
 std::vector<std::string> FormulaFileNames(const std::string &folder)
