@@ -175,6 +175,7 @@ set(QIMBEL_CORE_SOURCES
   numbers/PingFangPingJunShu.cpp
   # solver/: capped reading of the data files
   solver/DataFile.cpp
+  solver/FileStamp.cpp
   # solver/: the input limits of the routines the pages call
   solver/InputLimits.cpp
   # charts/: the function graph and the statistics charts, as display lists

@@ -10,6 +10,7 @@
 #include "pages/TypeTable.h"
 #include "pages/TypedLine.h"
 #include "solver/ExpressionText.h"
+#include "solver/FileStamp.h"
 
 #include <algorithm>
 #include <utility>
@@ -323,6 +324,8 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
 {
     CutOldResults(kResultMark);
     SetDetailLevel(DetailLevelOf(options_, DetailLevel()));
+    // The data files the lines read are looked at once for the whole compute.
+    const FileStampScope stamps;
 
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);

@@ -1,14 +1,16 @@
 // One reading of a data file shared by every caller of the process: a table that pages look up
 // on every compute is read on first use, and again whenever the file's size or time of last
-// change differ from the last reading (a teacher may edit it while the program runs).
+// change differ from the last reading (a teacher may edit it while the program runs; during a
+// compute, from the next one: FileStamp.h).
 #pragma once
+
+#include "solver/FileStamp.h"
 
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <system_error>
 
 namespace qimbel {
 
@@ -24,12 +26,11 @@ template <class T> std::shared_ptr<const T> CachedReading(const std::string &pat
     static std::mutex mutex;
     static std::map<std::string, Reading> readings;
 
-    std::error_code error;
-    const std::filesystem::file_time_type changed = std::filesystem::last_write_time(path, error);
-    if (error)
+    const FileStamp stamp = StampOf(path);
+    if (!stamp.exists)
         return std::make_shared<const T>(path);
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const std::uintmax_t knownSize = error ? 0 : size;
+    const std::filesystem::file_time_type changed = stamp.changed;
+    const std::uintmax_t knownSize = stamp.size;
 
     const std::lock_guard<std::mutex> lock(mutex);
     Reading &reading = readings[path];

@@ -2,6 +2,7 @@
 
 #include "numbers/IniFile.h"
 #include "solver/CachedReading.h"
+#include "solver/FileStamp.h"
 #include "solver/GbkText.h"
 #include "wordproblems/FormulaIndex.h"
 #include "wordproblems/FormulaText.h"
@@ -131,8 +132,7 @@ std::filesystem::path FormulaFilePath(const std::string &folder, const std::stri
     const std::string indexed = FormulaIndex::Of(folder)->FileOf(name);
     if (!indexed.empty()) {
         std::filesystem::path path(folder + "/" + indexed);
-        std::error_code error;
-        if (std::filesystem::is_regular_file(path, error))
+        if (StampOf(path.string()).regular)
             return path;
     }
     return std::filesystem::path(folder + "/" + name + ".ini");
@@ -226,8 +226,7 @@ std::vector<std::string> FormulaFileNames(const std::string &folder)
     const std::shared_ptr<const FormulaIndex> index = FormulaIndex::Of(folder);
     for (const auto &[name, file] : index->Files()) {
         indexed.insert(file);
-        std::error_code missing;
-        if (std::filesystem::is_regular_file(folder + "/" + file, missing))
+        if (StampOf(folder + "/" + file).regular)
             names.push_back(name);
     }
     // Files by their GBK names; a file that the index names is already there by its GBK name.

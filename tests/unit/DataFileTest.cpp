@@ -2,6 +2,7 @@
 // or far too long must read as (part of) a text at once, and an edited table must be seen.
 #include "solver/DataFile.h"
 #include "numbers/IniFile.h"
+#include "solver/FileStamp.h"
 #include "solver/HelpFile.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,31 @@ TEST_F(DataFileTest, TheSharedReadingFollowsChangesToTheFile)
     EXPECT_EQ(IniFile::Cached(path)->GetInt("DanWei", "Count", 0), 0);
     // A reading still held by a caller stays as it was.
     EXPECT_EQ(first->GetInt("DanWei", "Count", 0), 1);
+}
+
+// During a compute a file is looked at once: a change counts from the next compute, and a scope
+// within another one does not start afresh.
+TEST_F(DataFileTest, WithinAComputeAFileIsLookedAtOnce)
+{
+    const std::string path = Write("danwei.ini", "[DanWei]\nCount=1\n");
+    {
+        const FileStampScope compute;
+        EXPECT_EQ(IniFile::Cached(path)->GetInt("DanWei", "Count", 0), 1);
+        Write("danwei.ini", "[DanWei]\nCount=22\n");
+        {
+            const FileStampScope inner;
+            EXPECT_EQ(IniFile::Cached(path)->GetInt("DanWei", "Count", 0), 1);
+        }
+        EXPECT_EQ(IniFile::Cached(path)->GetInt("DanWei", "Count", 0), 1);
+        EXPECT_TRUE(StampOf(path).regular);
+        EXPECT_FALSE(StampOf(folder_.string()).regular);
+        EXPECT_FALSE(StampOf((folder_ / "none.ini").string()).exists);
+    }
+    EXPECT_EQ(IniFile::Cached(path)->GetInt("DanWei", "Count", 0), 22);
+    const FileStampScope next;
+    fs::remove(path);
+    EXPECT_FALSE(StampOf(path).exists);
+    EXPECT_EQ(IniFile::Cached(path)->GetInt("DanWei", "Count", 0), 0);
 }
 
 } // namespace
