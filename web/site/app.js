@@ -5,8 +5,8 @@ import { Engine } from './engine.js';
 import { showAll, showFragments, showText } from './render.js';
 import { OtherPages } from './others.js';
 import { NotebookHooks } from './notebook.js';
+import { keysHtml, methodsHtml, paletteHtml, PROBLEM_PAGES, tabsHtml, typesHtml } from './page-html.js';
 
-const PROBLEM_PAGES = [129, 130, 131, 133, 134, 135];
 // The pages that are not problem pages, by template: each builds its own section. A page's code
 // is a module of its own, fetched when the page is first opened (and kept by the service worker
 // from then on), so the first visit downloads only the problem pages.
@@ -15,9 +15,6 @@ const OTHER_PAGES = {
   137: () => import('./graph.js').then((m) => m.GraphPage),
 };
 const otherPages = {};
-const METHODS = ['提公因法', '应用公式法', '分组分解法', '十字相乘法', '配方法', '求根法', '待定系数法', '综合处理'];
-// The keys a phone keyboard lacks, first; the whole palette is behind 更多符号.
-const QUICK_KEYS = ['×', '÷', '＋', '－', '＝', '＜', '≤', '＞', '≥', '√', '^', '(', ')', '/'];
 const SEPARATOR = '----';
 const STORE = 'qimbel.web.v1';
 const UNDO_DEPTH = 20;
@@ -135,18 +132,17 @@ function showMessage(text) {
   if (!els.messageDialog.open) els.messageDialog.showModal();
 }
 
+// The tabs, type buttons and keys are HTML from page-html.js (index.html holds the first page's
+// already); their clicks are taken where they arrive, by the button's id or data.
 function buildTabs() {
-  els.tabs.replaceChildren();
-  data.tabs.forEach((tab, index) => {
-    if (!PROBLEM_PAGES.includes(tab.page) && !OTHER_PAGES[tab.page] && !others.owns(tab.page)) return;
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.setAttribute('role', 'tab');
-    button.id = `tab-${tab.page}`;
-    button.textContent = tab.label;
-    button.addEventListener('click', () => selectTab(index));
-    els.tabs.append(button);
-  });
+  if (!els.tabs.children.length) els.tabs.innerHTML = tabsHtml(data.tabs, data.tabs[state.tab].page);
+}
+
+function tabClicked(event) {
+  const button = event.target.closest('button[id^="tab-"]');
+  if (!button) return;
+  const index = data.tabs.findIndex((tab) => `tab-${tab.page}` === button.id);
+  if (index >= 0) selectTab(index);
 }
 
 function typeButton(caption, enabled, onClick, id) {
@@ -159,26 +155,21 @@ function typeButton(caption, enabled, onClick, id) {
   return button;
 }
 
+let typesOf = 0; // the page whose type buttons stand in #types
 function buildTypes() {
   const pageId = currentPageId();
-  const list = [];
-  const rows = data.types.filter((t) => t.page === pageId);
-  // Buttons the page shows greyed only while no type of that name can be chosen.
-  const placeholder = (caption) => {
-    if (!rows.some((t) => t.caption === caption)) list.push(typeButton(caption, false));
-  };
-  if (pageId === 131) {
-    // The word-problem page chooses no type: its first button only refreshes the page.
-    list.push(typeButton('公式应用题', true, () => run('wordProblems'), 'type-word'));
-    placeholder('根据要求找规律');
+  // The first page's buttons come with index.html.
+  if (typesOf !== pageId && !(typesOf === 0 && els.types.dataset.page === String(pageId))) {
+    els.types.innerHTML = typesHtml(data.types, pageId, state.type);
   }
-  for (const row of rows) {
-    const button = typeButton(row.caption, row.enabled, () => chooseType(row.type), `type-${row.type}`);
-    button.dataset.type = row.type;
-    list.push(button);
-  }
-  if (pageId === 129) placeholder('算式计算与填空');
-  els.types.replaceChildren(...list);
+  typesOf = pageId;
+}
+
+function typeClicked(event) {
+  const button = event.target.closest('button');
+  if (!button || button.disabled) return;
+  if (button.id === 'type-word') run('wordProblems');
+  else if (button.dataset.type) chooseType(Number(button.dataset.type));
 }
 
 function showPage() {
@@ -470,53 +461,29 @@ function insertSymbol(text) {
 }
 
 function buildKeys() {
-  const keys = QUICK_KEYS.map((symbol) => {
-    const button = typeButton(symbol, true, () => insertSymbol(symbol));
-    button.setAttribute('aria-label', `输入 ${symbol}`);
-    return button;
-  });
-  const more = typeButton('更多符号', true, () => {
-    els.palette.hidden = !els.palette.hidden;
-    more.setAttribute('aria-expanded', String(!els.palette.hidden));
-  }, 'more-symbols');
-  more.setAttribute('aria-expanded', 'false');
-  els.keys.replaceChildren(...keys, more);
-  // The palette of the desktop, row by row, from the core's symbol table.
-  const rows = data.symbolRows.map((label) => {
-    const row = document.createElement('div');
-    row.className = 'row';
-    const name = document.createElement('span');
-    name.className = 'row-label';
-    name.textContent = label;
-    row.append(name);
-    return row;
-  });
-  for (const symbol of data.symbols) {
-    const button = typeButton(symbol.caption, true, () => insertSymbol(symbol.text));
-    if (symbol.tooltip) button.title = symbol.tooltip;
-    rows[symbol.row].append(button);
-  }
-  const note = document.createElement('p');
-  note.className = 'note';
-  note.textContent = '暂时只支持部分符号参与运算。';
-  els.palette.replaceChildren(...rows, note);
+  if (!els.keys.children.length) els.keys.innerHTML = keysHtml();
+  if (!els.methods.querySelector('input')) els.methods.innerHTML = methodsHtml();
+  const more = $('more-symbols');
   // A key press must not take the focus (and the caret) from the text box.
-  for (const box of [els.keys, els.palette]) box.addEventListener('mousedown', (e) => e.preventDefault());
-}
-
-function buildMethods() {
-  METHODS.forEach((name, i) => {
-    const label = document.createElement('label');
-    const radio = document.createElement('input');
-    radio.type = 'radio';
-    radio.name = 'method';
-    radio.value = String(i + 1);
-    radio.addEventListener('change', () => {
-      currentPage().method = i + 1;
-      saveSoon();
+  for (const box of [els.keys, els.palette]) {
+    box.addEventListener('mousedown', (e) => e.preventDefault());
+    box.addEventListener('click', (event) => {
+      const key = event.target.closest('button');
+      if (!key) return;
+      if (key === more) {
+        // The palette is written when first opened.
+        if (!els.palette.children.length) els.palette.innerHTML = paletteHtml(data.symbolRows, data.symbols);
+        els.palette.hidden = !els.palette.hidden;
+        more.setAttribute('aria-expanded', String(!els.palette.hidden));
+      } else if (key.dataset.insert !== undefined) {
+        insertSymbol(key.dataset.insert);
+      }
     });
-    label.append(radio, ` ${name}`);
-    els.methods.append(label);
+  }
+  els.methods.addEventListener('change', (event) => {
+    if (event.target.name !== 'method') return;
+    currentPage().method = Number(event.target.value);
+    saveSoon();
   });
 }
 
@@ -545,6 +512,8 @@ function closeTypeMenu() {
 }
 
 function wire() {
+  els.tabs.addEventListener('click', tabClicked);
+  els.types.addEventListener('click', typeClicked);
   els.check.addEventListener('click', () => run('check'));
   els.compute.addEventListener('click', () => run('compute'));
   els.mark = typeButton('批改我的解答', true, () => run('mark'), 'mark');
@@ -630,23 +599,55 @@ function wire() {
   window.addEventListener('beforeunload', () => save());
 }
 
+// What a pupil did before the page's code had started (index.html keeps it): the text typed
+// into the first page, and Ctrl+Enter and the buttons pressed, which are done now in order.
+async function replayEarly(pending) {
+  for (const done of pending) {
+    if (done.key) {
+      await run('checkAndCompute');
+      continue;
+    }
+    const tab = data.tabs.findIndex((t) => `tab-${t.page}` === done.click);
+    const type = /^type-(\d+)$/.exec(done.click);
+    if (tab >= 0) await selectTab(tab);
+    else if (type) await chooseType(Number(type[1]));
+    else if (done.click === 'type-word') await run('wordProblems');
+    else if (done.click === 'check' || done.click === 'compute') await run(done.click);
+    else document.getElementById(done.click)?.click();
+  }
+}
+
 async function main() {
   // The worker starts loading the module at once, while the page builds itself.
   engine = new Engine(() => showPage());
   const response = await fetch('data.json');
   data = await response.json();
+  const pending = self.qimbelPending || [];
+  const typed = els.text.value;
   restore();
+  // The first page's title and summary stand in index.html already, as the core gave them.
+  const first = state.pages[data.tabs[0].page];
+  if (els.types.dataset.page === String(data.tabs[0].page) && first && first.title === '标题') {
+    Object.assign(first, { title: els.title.textContent, summary: els.summary.textContent });
+  }
+  if (typed !== '' || pending.length) {
+    // The pupil began on the page index.html shows: its first tab, whatever was kept.
+    state.tab = 0;
+    if (typed !== '') Object.assign(state.pages[data.tabs[0].page], { text: typed, tail: '', computeEnabled: false });
+  }
   others = new OtherPages({
     engine, data, problemPage: els.page, openProblems, say,
     currentProblems: () => ({ page: currentPageId(), type: state.type, text: els.text.value }),
   });
   buildTabs();
   buildKeys();
-  buildMethods();
   wire();
+  self.qimbelPending = null;
   import('./maker-bar.js').then(({ MakerBar }) => { makerBar = new MakerBar({ engine, text: els.text, type: () => state.type, busy: () => busy, edited: textEdited, say }, document.querySelector('.work .actions')); });
   els.loading.hidden = true;
   await selectTab(state.tab);
+  document.documentElement.dataset.ready = '';
+  await replayEarly(pending);
   await others.start();
   await new NotebookHooks({ engine, data, problemPage: els.page, say, currentType: () => state.type }).start();
   // The service worker keeps the site for offline use; its install fetches the files again, so it
@@ -657,6 +658,7 @@ async function main() {
 }
 
 main().catch((error) => {
+  els.loading.hidden = false;
   els.loading.textContent = `无法启动：${error}`;
 });
 

@@ -159,7 +159,7 @@ async function pages(browser, server) {
   const page = await (await browser.createBrowserContext()).newPage();
   page.setDefaultTimeout(600000);
   await page.goto(server.url, { waitUntil: 'domcontentloaded' });
-  await page.waitForSelector('#page:not([hidden])');
+  await page.waitForSelector('[data-ready] #page:not([hidden])');
   await idle(page);
   const ratios = [];
   for (const pageId of [129, 130, 131, 133, 134, 135]) {

@@ -155,7 +155,7 @@ runChecks('web charts', async () => {
     });
     await page.setViewport({ width: 1280, height: 800 });
     await page.goto(server.url, { waitUntil: 'domcontentloaded' });
-    await page.waitForSelector('#page:not([hidden])');
+    await page.waitForSelector('[data-ready] #page:not([hidden])');
 
     // 函数与图象: two functions.
     await drawGraph(page);
@@ -307,7 +307,7 @@ runChecks('web charts', async () => {
       const phone = await (await browser.createBrowserContext()).newPage();
       await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
       await phone.goto(server.url, { waitUntil: 'domcontentloaded' });
-      await phone.waitForSelector('#page:not([hidden]), #charts-page:not([hidden])');
+      await phone.waitForSelector('[data-ready] #page:not([hidden]), #charts-page:not([hidden])');
       await drawGraph(phone);
       await phone.screenshot({ path: path.join(shotDir, 'graph-phone-390x844.png') });
       // Two fingers moving apart from 100 to 200 pixels zoom in twice: the axis counts in halves.

@@ -136,7 +136,7 @@ runChecks('web at every size', async () => {
       page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
       await page.setViewport({ width, height, isMobile: width < 500, hasTouch: width < 500 });
       await page.goto(server.url, { waitUntil: 'domcontentloaded' });
-      await page.waitForSelector('#page:not([hidden])');
+      await page.waitForSelector('[data-ready] #page:not([hidden])');
       await idle(page);
       if (await page.$eval('#plain', (b) => b.getAttribute('aria-pressed') === 'true')) await page.click('#plain');
 
@@ -193,7 +193,7 @@ runChecks('web at every size', async () => {
     const page = await context.newPage();
     await page.setViewport({ width: 1280, height: 800 });
     await page.goto(server.url, { waitUntil: 'domcontentloaded' });
-    await page.waitForSelector('#page:not([hidden])');
+    await page.waitForSelector('[data-ready] #page:not([hidden])');
     await idle(page);
 
     // 分式四则运算: the check turns the typed bars into ÷, which the routine reads as bars; the
@@ -236,7 +236,7 @@ runChecks('web at every size', async () => {
     await setText(page, '36.5*2.4');
     await new Promise((r) => setTimeout(r, 600));
     await page.reload({ waitUntil: 'domcontentloaded' });
-    await page.waitForSelector('#page:not([hidden])');
+    await page.waitForSelector('[data-ready] #page:not([hidden])');
     await idle(page);
     await page.waitForFunction(() => document.querySelector('#type-8') && document.querySelector('#type-8').getAttribute('aria-pressed') === 'true', { timeout: 10000 }).catch(() => null);
     check(await page.$eval('#type-8', (b) => b.getAttribute('aria-pressed')) === 'true', 'the chosen type is kept over a reload');

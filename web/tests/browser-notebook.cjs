@@ -32,7 +32,7 @@ async function open(context, url, viewport = { width: 1280, height: 800 }) {
   await page.setViewport(viewport);
   await page.goto(url, { waitUntil: 'domcontentloaded' });
   await page.evaluate((today) => localStorage.setItem('qimbel.web.today', today), TODAY);
-  await page.waitForSelector('#page:not([hidden]), #more:not([hidden]), #notebook:not([hidden])');
+  await page.waitForSelector('[data-ready] #page:not([hidden]), #more:not([hidden]), #notebook:not([hidden])');
   await page.waitForSelector('#tab-notebook');
   return page;
 }

@@ -7,6 +7,7 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
+const http = require('http');
 const zlib = require('zlib');
 const launch = require('./chromium.cjs');
 const serve = require('./server.cjs');
@@ -25,6 +26,11 @@ const PROBLEMS = [
 ];
 
 const { check, runChecks } = require('./tally.cjs');
+
+const MIME = {
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.json': 'application/json',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+};
 
 // Equal texts, or the place where they part (for the log).
 function same(actual, expected) {
@@ -163,6 +169,58 @@ runChecks('web browser', async () => {
     await idle(page);
     console.log(`first worked solution, cold: ${Date.now() - started} ms`);
 
+    // The first page stands before its code has run (the build writes it into index.html); what
+    // is typed and pressed meanwhile is kept and done once the code has started.
+    {
+      const earlyContext = await browser.createBrowserContext();
+      const early = await earlyContext.newPage();
+      early.on('pageerror', (error) => console.log(`page error: ${error.message}`));
+      // A server of the site that keeps app.js back until released.
+      let release;
+      const held = new Promise((resolve) => { release = resolve; });
+      const holding = http.createServer((req, res) => {
+        const name = decodeURIComponent(new URL(req.url, 'http://x').pathname).slice(1) || 'index.html';
+        const file = path.join(path.resolve(siteDir), name);
+        if (!file.startsWith(path.resolve(siteDir) + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+          res.writeHead(404);
+          res.end();
+          return;
+        }
+        const send = () => {
+          res.writeHead(200, { 'Content-Type': MIME[path.extname(file)] || 'application/octet-stream' });
+          res.end(fs.readFileSync(file));
+        };
+        if (name === 'app.js') held.then(send);
+        else send();
+      });
+      await new Promise((resolve) => holding.listen(0, '127.0.0.1', resolve));
+      const heldUrl = `http://127.0.0.1:${holding.address().port}/`;
+      // Held, app.js keeps DOMContentLoaded from coming: the page is there once it is parsed.
+      const opened = early.goto(heldUrl, { waitUntil: 'domcontentloaded' });
+      await early.waitForSelector('#type-1');
+      const standing = await early.evaluate(() => ({
+        tab: document.querySelector('#tab-129')?.getAttribute('aria-selected'),
+        type: document.querySelector('#type-1')?.getAttribute('aria-pressed'),
+        title: document.querySelector('#title').textContent,
+        hidden: document.querySelector('#page').hidden,
+        ready: document.documentElement.dataset.ready,
+      }));
+      check(standing.tab === 'true' && standing.type === 'true' && standing.title !== '' && !standing.hidden && standing.ready === undefined,
+        `the first page stands before its code has run (${JSON.stringify(standing)})`);
+      await early.click('#text');
+      await early.keyboard.type('1234567');
+      await early.keyboard.down('Control');
+      await early.keyboard.press('Enter');
+      await early.keyboard.up('Control');
+      release();
+      await opened;
+      await early.waitForFunction(() => window.qimbelTextBox && window.qimbelTextBox().includes('----'), { timeout: 60000 });
+      check(same(await early.evaluate(() => window.qimbelTextBox()), native(['--type', '1', '--level', '5'], '1234567')),
+        'typed and Ctrl+Enter before the code had started: the native answer once it has');
+      await earlyContext.close();
+      holding.close();
+    }
+
     // Each page: type, check, compute, read.
     for (const problem of PROBLEMS) {
       const shown = await solve(page, problem);
@@ -179,7 +237,7 @@ runChecks('web browser', async () => {
 
     // The text of each page survives a reload.
     await page.reload({ waitUntil: 'domcontentloaded' });
-    await page.waitForSelector('#page:not([hidden])');
+    await page.waitForSelector('[data-ready] #page:not([hidden])');
     await page.click('#tab-135');
     await idle(page);
     check((await page.$eval('#text', (b) => b.value)).includes('3x＋5＝20'), 'the text of a page is kept over a reload');
@@ -196,7 +254,7 @@ runChecks('web browser', async () => {
     });
     check(firstKept.includes('qimbel-pages.wasm') && !firstKept.includes('qimbel.wasm') && !firstKept.includes('graph.js'),
       `the first visit keeps the problem pages' module, not the whole core nor other pages' code (${firstKept.filter((f) => /wasm|graph|maker|notebook/.test(f)).join(' ')})`);
-    await page.waitForSelector('#page:not([hidden])');
+    await page.waitForSelector('[data-ready] #page:not([hidden])');
     await page.click('#tab-137');
     await page.waitForSelector('#graph-picture [data-kind]');
     await page.click('#tab-135');
@@ -207,7 +265,7 @@ runChecks('web browser', async () => {
     await page.$eval('#help-dialog', (d) => d.close());
     await page.setOfflineMode(true);
     await page.reload({ waitUntil: 'domcontentloaded' });
-    await page.waitForSelector('#page:not([hidden])');
+    await page.waitForSelector('[data-ready] #page:not([hidden])');
     const offline = await solve(page, PROBLEMS[1]);
     check(same(offline, native([...PROBLEMS[1].args], PROBLEMS[1].line)),
       'offline: page 130 computes from the kept files');
@@ -318,7 +376,7 @@ runChecks('web browser', async () => {
       const phone = await context.newPage();
       await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
       await phone.goto(server.url, { waitUntil: 'domcontentloaded' });
-      await phone.waitForSelector('#page:not([hidden])');
+      await phone.waitForSelector('[data-ready] #page:not([hidden])');
       await solve(phone, { page: 130, type: 8, line: '2*(3+4)-5' });
       await phone.screenshot({ path: path.join(shotDir, 'phone-390x844.png') });
       await phone.click('#type-menu');

@@ -17,6 +17,6 @@ module.exports.openSite = async function openSite(context, url, viewport = { wid
   page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
   await page.setViewport(viewport);
   await page.goto(url, { waitUntil: 'domcontentloaded' });
-  await page.waitForSelector('#page:not([hidden]), #more:not([hidden])');
+  await page.waitForSelector('[data-ready] #page:not([hidden]), #more:not([hidden])');
   return page;
 };

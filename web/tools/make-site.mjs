@@ -11,6 +11,7 @@ import { createHash } from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
 import { createRequire } from 'node:module';
+import { pathToFileURL } from 'node:url';
 
 const [sources, wasmDir, out, handbooks] = process.argv.slice(2);
 const require = createRequire(import.meta.url);
@@ -61,6 +62,30 @@ const staticImports = (file) => [...fs.readFileSync(path.join(out, file), 'utf8'
 // The page's scripts and every script they import are asked for at once (modulepreload), not one
 // import after another.
 let html = fs.readFileSync(path.join(out, 'index.html'), 'utf8');
+// The first page is written into index.html as the page's code would build it for a first visit
+// (the first tab and its type, as the core shows them), so it stands before any script has run.
+const pageHtml = await import(pathToFileURL(path.join(out, 'page-html.js')).href);
+const firstTab = tables.tabs[0];
+const shown = api.page('showType', { page: firstTab.page, type: firstTab.type, options: 7, method: 8, text: '' }, firstTab.type);
+const firstType = tables.types.find((t) => t.type === shown.type && t.page === firstTab.page);
+const fill = (from, to) => {
+  if (!html.includes(from)) throw new Error(`make-site: index.html has no ${from}`);
+  html = html.replace(from, to);
+};
+const esc = pageHtml.escapeHtml;
+fill('aria-label="题目页"></nav>', `aria-label="题目页">${pageHtml.tabsHtml(tables.tabs, firstTab.page)}</nav>`);
+fill('<main id="page" class="page" hidden>', '<main id="page" class="page">');
+fill('aria-controls="types">题型</button>', `aria-controls="types">题型：${esc(firstType ? firstType.caption : '请选择')}</button>`);
+fill('<div id="types" class="types"></div>', `<div id="types" class="types" data-page="${firstTab.page}">${pageHtml.typesHtml(tables.types, firstTab.page, shown.type)}</div>`);
+fill('<h2 id="title" class="title"></h2>', `<h2 id="title" class="title">${esc(shown.title)}</h2>`);
+fill('aria-label="符号键盘"></div>', `aria-label="符号键盘">${pageHtml.keysHtml()}</div>`);
+fill('aria-label="摘要"></div>', `aria-label="摘要">${esc(shown.summary)}</div>`);
+fill('<fieldset id="methods" class="methods" hidden>\n      <legend>因式分解方法</legend>\n    </fieldset>', `<fieldset id="methods" class="methods" hidden>${pageHtml.methodsHtml()}</fieldset>`);
+// A problem page's first options: 显示简介 (not on the word problems), 运算过程 and 运算说明.
+if (firstTab.page !== 131) fill('id="opt-intro">', 'id="opt-intro" checked>');
+fill('id="opt-working">', 'id="opt-working" checked>');
+fill('id="opt-explain">', 'id="opt-explain" checked>');
+fill('<p id="loading" class="loading">', '<p id="loading" class="loading" hidden>');
 const scripts = [...html.matchAll(/<script type="module" src="([^"]+)"/g)].map((m) => m[1]);
 for (let i = 0; i < scripts.length; ++i) {
   for (const file of staticImports(scripts[i])) if (!scripts.includes(file)) scripts.push(file);
