@@ -55,10 +55,13 @@ build_web() {
     export NODE_PATH=/usr/share/nodejs
     local launcher=()
     command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    # Built for size: the module is what a first visit downloads, and -Os code also runs faster
-    # in the browser than -O2 code (less to compile, better use of the cache).
+    # Built for size (-Oz): the module is what a first visit downloads. emcc turns inlining off
+    # when optimising for size (-fno-inline-functions), which leaves every std::string accessor a
+    # call; -finline-hint-functions inlines the functions written inline (the word problems compute
+    # about twice as fast, and the module is 2 % smaller than at -Os alone).
     emcmake cmake -S . -B build-web -G Ninja "${launcher[@]}" -DQIMBEL_WEB=ON -DQIMBEL_GUI=OFF \
-        -DQIMBEL_BENCH=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-Os -DNDEBUG" >/dev/null
+        -DQIMBEL_BENCH=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
+        "-DCMAKE_CXX_FLAGS_RELEASE=-Oz -finline-hint-functions -DNDEBUG" >/dev/null
     cmake --build build-web
 }
 
