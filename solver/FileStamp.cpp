@@ -10,12 +10,14 @@ namespace {
 struct Kept {
     int depth = 0;
     std::map<std::string, FileStamp> stamps;
+    std::map<std::string, std::vector<FolderEntry>> folders;
 };
 
 thread_local Kept kept;
 
 // No more paths than this are kept in one scope; past it they are asked afresh.
 constexpr std::size_t kMostKept = 4096;
+constexpr std::size_t kMostEntries = 65536;
 
 FileStamp Ask(const std::string &path)
 {
@@ -37,6 +39,19 @@ FileStamp Ask(const std::string &path)
     return stamp;
 }
 
+std::vector<FolderEntry> List(const std::string &folder)
+{
+    std::vector<FolderEntry> entries;
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    for (; !error && it != std::filesystem::directory_iterator() && entries.size() < kMostEntries;
+         it.increment(error)) {
+        std::error_code kind;
+        entries.push_back({it->path().filename().string(), it->is_regular_file(kind) && !kind});
+    }
+    return entries;
+}
+
 } // namespace
 
 FileStamp StampOf(const std::string &path)
@@ -52,12 +67,27 @@ FileStamp StampOf(const std::string &path)
     return stamp;
 }
 
+std::vector<FolderEntry> EntriesOf(const std::string &folder)
+{
+    if (kept.depth == 0)
+        return List(folder);
+    const auto found = kept.folders.find(folder);
+    if (found != kept.folders.end())
+        return found->second;
+    std::vector<FolderEntry> entries = List(folder);
+    if (kept.folders.size() < kMostKept)
+        kept.folders.emplace(folder, entries);
+    return entries;
+}
+
 FileStampScope::FileStampScope() { ++kept.depth; }
 
 FileStampScope::~FileStampScope()
 {
-    if (--kept.depth == 0)
+    if (--kept.depth == 0) {
         kept.stamps.clear();
+        kept.folders.clear();
+    }
 }
 
 } // namespace qimbel

@@ -230,13 +230,11 @@ std::vector<std::string> FormulaFileNames(const std::string &folder)
             names.push_back(name);
     }
     // Files by their GBK names; a file that the index names is already there by its GBK name.
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error);
-    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        const std::filesystem::path &path = it->path();
+    for (const FolderEntry &entry : EntriesOf(folder)) {
+        const std::filesystem::path path(entry.name);
         const std::string stem = path.stem().string();
-        if (path.extension() == ".ini" && !indexed.count(path.filename().string()) && IsSafeFormulaName(stem)
-            && !IsUtf8Chinese(stem) && it->is_regular_file(error))
+        if (entry.regular && path.extension() == ".ini" && !indexed.count(entry.name) && IsSafeFormulaName(stem)
+            && !IsUtf8Chinese(stem))
             names.push_back(stem);
     }
     std::sort(names.begin(), names.end());

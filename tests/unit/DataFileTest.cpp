@@ -123,8 +123,16 @@ TEST_F(DataFileTest, WithinAComputeAFileIsLookedAtOnce)
         EXPECT_TRUE(StampOf(path).regular);
         EXPECT_FALSE(StampOf(folder_.string()).regular);
         EXPECT_FALSE(StampOf((folder_ / "none.ini").string()).exists);
+        ASSERT_EQ(EntriesOf(folder_.string()).size(), 1u);
+        Write("gongshi.ini", "");
+        EXPECT_EQ(EntriesOf(folder_.string()).size(), 1u);
     }
     EXPECT_EQ(IniFile::Cached(path)->GetInt("DanWei", "Count", 0), 22);
+    const std::vector<FolderEntry> entries = EntriesOf(folder_.string());
+    EXPECT_EQ(entries.size(), 2u);
+    for (const FolderEntry &entry : entries)
+        EXPECT_TRUE(entry.regular) << entry.name;
+    EXPECT_TRUE(EntriesOf((folder_ / "none").string()).empty());
     const FileStampScope next;
     fs::remove(path);
     EXPECT_FALSE(StampOf(path).exists);
