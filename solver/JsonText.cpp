@@ -7,7 +7,14 @@ namespace qimbel {
 void AppendJsonString(std::string &out, std::string_view utf8)
 {
     out += '"';
-    for (const unsigned char c : utf8) {
+    // The bytes between two that need escaping go in as one piece.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(utf8, plain, i - plain);
+        plain = i + 1;
         switch (c) {
         case '"':
             out += "\\\"";
@@ -24,16 +31,14 @@ void AppendJsonString(std::string &out, std::string_view utf8)
         case '\t':
             out += "\\t";
             break;
-        default:
-            if (c < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", c);
-                out += escape;
-            } else {
-                out += static_cast<char>(c);
-            }
+        default: {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        }
         }
     }
+    out.append(utf8, plain, utf8.size() - plain);
     out += '"';
 }
 

@@ -1,3 +1,4 @@
+#include "solver/JsonText.h"
 #include "solver/Solver.h"
 
 #include <gtest/gtest.h>
@@ -169,4 +170,19 @@ TEST(HelpTexts, InstallationFolderHoldsTheExecutable)
 {
     Solver s;
     EXPECT_TRUE(std::filesystem::exists(s.GetLuJing() + "/Help"));
+}
+
+// A JSON string: the escapes between runs of plain bytes, which go in whole (UTF-8 untouched),
+// appended to what is there.
+TEST(JsonStringTest, EscapesOnlyWhatJsonNeeds)
+{
+    const std::pair<std::string, std::string> cases[]
+        = {{"", "\"\""}, {"一二", "\"一二\""}, {"a\"b\\c", "\"a\\\"b\\\\c\""}, {"\r\n\t", "\"\\r\\n\\t\""},
+            {std::string("x\0y\x1f", 4), "\"x\\u0000y\\u001f\""}, {"解题过程:\n＝2×7", "\"解题过程:\\n＝2×7\""},
+            {"\"\"", "\"\\\"\\\"\""}};
+    for (const auto &[text, json] : cases) {
+        std::string out = "[";
+        qimbel::AppendJsonString(out, text);
+        EXPECT_EQ(out, "[" + json) << text;
+    }
 }
