@@ -16,9 +16,11 @@ export class NotebookHooks {
     this.client = new NotebookClient(ctx.engine);
     this.page = null;
     this.round = null;
-    this.tab = el('button', { type: 'button', role: 'tab', id: 'tab-notebook', 'aria-selected': 'false' }, '错题本');
+    // The tab stands in the page already (page-html.js).
+    this.tab = document.getElementById('tab-notebook')
+      || el('button', { type: 'button', role: 'tab', id: 'tab-notebook', 'aria-selected': 'false' }, '错题本');
     this.tab.addEventListener('click', () => this.show());
-    document.getElementById('tabs').append(this.tab);
+    if (!this.tab.parentElement) document.getElementById('tabs').append(this.tab);
     // Any other tab hands the screen back to the pages of app.js.
     document.getElementById('tabs').addEventListener('click', (event) => {
       const tab = event.target.closest('[role="tab"]');

@@ -17,10 +17,11 @@ function button(caption, { id, enabled = true, attributes = '' } = {}) {
   return `<button type="button"${id ? ` id="${escapeHtml(id)}"` : ''}${enabled ? '' : ' disabled'}${attributes}>${escapeHtml(caption)}</button>`;
 }
 
+// The pages' tabs and, last, 错题本 (notebook.js takes it over).
 export function tabsHtml(tabs, selectedPage) {
   return tabs.filter((tab) => PROBLEM_PAGES.includes(tab.page) || OTHER_TABS.includes(tab.page))
     .map((tab) => button(tab.label, { id: `tab-${tab.page}`, attributes: ` role="tab" aria-selected="${tab.page === selectedPage}"` }))
-    .join('');
+    .join('') + button('错题本', { id: 'tab-notebook', attributes: ' role="tab" aria-selected="false"' });
 }
 
 // The type buttons of a problem page; `chosen` is the current type (aria-pressed).
