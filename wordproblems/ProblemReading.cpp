@@ -365,10 +365,13 @@ std::string NormalisedProblem(const std::string &problem)
 
 std::string UnitAt(const std::string &text, int at, const std::vector<std::string> &units)
 {
+    // The longest unit that stands at `from`, compared in place.
     auto longest = [&](int from) {
         std::string best;
+        if (from < 0 || static_cast<std::size_t>(from) > text.size())
+            return best;
         for (const std::string &unit : units)
-            if (Len(unit) > Len(best) && Mid(text, from, Len(unit)) == unit)
+            if (unit.size() > best.size() && text.compare(static_cast<std::size_t>(from), unit.size(), unit) == 0)
                 best = unit;
         return best;
     };
