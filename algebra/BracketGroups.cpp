@@ -26,9 +26,10 @@ GroupSpan FindWorkGroup(const std::string &expression, const std::string &openin
         // there whenever any does).
         const std::string_view text
             = whole.substr(static_cast<std::size_t>(collected), static_cast<std::size_t>(i - collected));
-        for (const std::string_view sign : work)
-            if (Find(text, sign, 2) >= 0)
-                return {collected, i};
+        if (text.size() > 2) // a sign past the first two bytes needs a third
+            for (const std::string_view sign : work)
+                if (Find(text, sign, 2) >= 0)
+                    return {collected, i};
         collected = i;
     }
     if (collected >= n)

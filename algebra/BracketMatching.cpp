@@ -65,10 +65,6 @@ Neighbour After(const std::string &text, int pos)
     return KindOfByte(text[static_cast<std::size_t>(pos)]);
 }
 
-bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
-
-bool IsLetterByte(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
 bool HasLetters(const std::string &text)
 {
     for (int i = 0; i < Len(text);) {

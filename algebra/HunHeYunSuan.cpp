@@ -15,17 +15,17 @@ namespace {
 // is asked to be written with a bracket instead of being worked wrongly.
 bool SignsRunTogether(const std::string &expression)
 {
-    static const std::string signs[] = {"＋", "－", "+", "-"};
+    static constexpr std::string_view signs[] = {"＋", "－", "+", "-"};
     auto signAt = [&](std::size_t at) -> std::size_t {
-        for (const std::string &sign : signs)
-            if (expression.compare(at, sign.size(), sign) == 0)
+        for (const std::string_view sign : signs)
+            if (HasAt(expression, at, sign))
                 return sign.size();
         return 0;
     };
-    static const std::string operators[] = {"×", "÷", "·", "*", "/", "^", "("};
+    static constexpr std::string_view operators[] = {"×", "÷", "·", "*", "/", "^", "("};
     auto afterOperator = [&](std::size_t at) {
-        for (const std::string &op : operators)
-            if (at >= op.size() && expression.compare(at - op.size(), op.size(), op) == 0)
+        for (const std::string_view op : operators)
+            if (at >= op.size() && HasAt(expression, at - op.size(), op))
                 return true;
         return false;
     };
@@ -42,8 +42,7 @@ bool SignsRunTogether(const std::string &expression)
                 --depth;
             else if (depth == 0 && signAt(i) > 0)
                 return false;
-            else if (depth == 0
-                && (expression.compare(i, 2, "×") == 0 || expression.compare(i, 2, "÷") == 0 || c == '*'))
+            else if (depth == 0 && (HasAt(expression, i, "×") || HasAt(expression, i, "÷") || c == '*'))
                 return true;
         }
         return false;

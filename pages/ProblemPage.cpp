@@ -155,21 +155,40 @@ std::vector<std::string> SplitLines(const std::string &text)
 // Which of `lines` are the introduction, left where it stands: the first run that holds every
 // line of it that says something, unchanged and in order, with only empty lines between. A line
 // of the introduction typed alone (an example of it) is a problem like any other.
-std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
+// The text without its blanks at both ends, as Trim cuts it, but without a copy.
+std::string_view TrimmedView(std::string_view text)
 {
-    std::vector<char> mask(lines.size(), 0);
+    std::size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1]))
+        --end;
+    std::size_t start = 0;
+    while (start < end && IsBlank(text[start]))
+        ++start;
+    return text.substr(start, end - start);
+}
+
+// The lines of the introduction that say something, trimmed.
+std::vector<std::string> IntroductionLines(const std::string &introduction)
+{
     std::vector<std::string> intro;
     for (const std::string &line : SplitLines(introduction))
         if (!Trim(line).empty())
             intro.push_back(Trim(line));
+    return intro;
+}
+
+std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
+{
+    std::vector<char> mask(lines.size(), 0);
+    const std::vector<std::string> intro = IntroductionLines(introduction);
     if (intro.empty())
         return mask;
     for (std::size_t first = 0; first < lines.size(); ++first) {
-        if (Trim(lines[first]) != intro[0])
+        if (TrimmedView(lines[first]) != intro[0])
             continue;
         std::size_t at = first, matched = 0;
         while (at < lines.size() && matched < intro.size()) {
-            const std::string line = Trim(lines[at]);
+            const std::string_view line = TrimmedView(lines[at]);
             if (line == intro[matched])
                 ++matched;
             else if (!line.empty())
@@ -183,6 +202,17 @@ std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const 
         }
     }
     return mask;
+}
+
+// IntroductionMask of the text's lines; empty (no line of the introduction) when the text does not
+// even hold the introduction's first line, which is the rule for a page of problems: the text box
+// is then not cut into lines for nothing.
+std::vector<char> IntroductionMaskOf(const std::string &text, const std::string &introduction)
+{
+    const std::vector<std::string> intro = IntroductionLines(introduction);
+    if (intro.empty() || text.find(intro[0]) == std::string::npos)
+        return {};
+    return IntroductionMask(SplitLines(text), introduction);
 }
 
 bool Any(const std::vector<char> &mask) { return std::find(mask.begin(), mask.end(), 1) != mask.end(); }
@@ -236,13 +266,16 @@ void ProblemPage::Check()
     if (page_ == kPage130 || page_ == kPage133 || page_ == kPage134 || page_ == kPage135) {
         // Lines that are, unchanged, the introduction of the type are no problems: the check
         // leaves them as they are.
-        const std::vector<char> intro = IntroductionMask(SplitLines(editText_), CurrentIntroduction());
+        const std::string introduction = CurrentIntroduction();
+        const std::vector<char> intro = IntroductionMaskOf(editText_, introduction);
         if (!Any(intro))
             NormaliseCheckedText(editText_, page_ == kPage135);
         else
             NormaliseAroundIntroduction(editText_, intro, page_ == kPage135);
-        const std::vector<char> after = IntroductionMask(SplitLines(editText_), CurrentIntroduction());
-        if (Contains(WithoutIntroduction(editText_, after), "÷"))
+        // Without the introduction's lines the text is its lines with their line breaks: a "÷" is
+        // found in it where it is found in the text itself.
+        const std::vector<char> after = IntroductionMaskOf(editText_, introduction);
+        if (Any(after) ? Contains(WithoutIntroduction(editText_, after), "÷") : Contains(editText_, "÷"))
             editText_ += page_ == kPage130 ? kDivisionNoticeLong : kDivisionNoticeShort;
     }
     computeEnabled_ = true;
@@ -260,10 +293,17 @@ void ExplainEmptyWorking(Solver &solver, std::string &out, std::size_t written, 
     const ProblemType *row = FindProblemType(type);
     if (row == nullptr || !row->enabled || written > out.size())
         return;
-    const std::string added = out.substr(written);
-    const std::string header = kResultHeader;
-    if (added.compare(0, header.size(), header) != 0)
+    const std::string_view header = kResultHeader;
+    if (std::string_view(out).substr(written, header.size()) != header)
         return;
+    // Cutting the line's echo out and trimming leave every byte but the line's own and the blanks:
+    // a working with more than two bytes besides them is neither empty nor a lone "＝".
+    const auto marks = [](std::string_view text) {
+        return std::count_if(text.begin(), text.end(), [](char c) { return !IsBlank(c); });
+    };
+    if (marks(std::string_view(out).substr(written + header.size())) > marks(line) + 2)
+        return;
+    const std::string added = out.substr(written);
     std::string rest = Trim(added.substr(header.size()));
     const int echo = Find(rest, line);
     if (!line.empty() && echo >= 0)

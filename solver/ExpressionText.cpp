@@ -20,11 +20,6 @@ std::string FullWidthSigns(std::string text)
     return text;
 }
 
-int CharSize(const std::string &text, int i)
-{
-    return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) && i + 1 < Len(text) ? 2 : 1;
-}
-
 std::string HalfWidthNumbers(const std::string &text)
 {
     // Every character changed here is 0xA3 followed by one of these trail bytes.
@@ -60,10 +55,6 @@ std::string DropCoefficient(const std::string &term)
     const int p = Find(term, coefficient);
     return p >= 0 ? Mid(term, p + Len(coefficient)) : term;
 }
-
-bool IsOpeningBracket(char c) { return c == '(' || c == '[' || c == '{'; }
-
-bool IsClosingBracket(char c) { return c == ')' || c == ']' || c == '}'; }
 
 bool BracketsPair(const std::string &line)
 {

@@ -5,16 +5,36 @@
 
 namespace qimbel {
 
-int Len(std::string_view text)
-{
-    return text.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(text.size());
-}
-
 namespace {
 
 bool LeadAt(std::string_view text, int i)
 {
     return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
+}
+
+// The first byte equal to `b` in [from, to), or -1. Most texts searched are a line or a step of a
+// few dozen bytes, where a plain loop is quicker than calling memchr; a page's text goes to memchr.
+int NextByte(const char *data, int from, int to, char b)
+{
+    if (to - from < 64) {
+        for (int i = from; i < to; ++i)
+            if (data[i] == b)
+                return i;
+        return -1;
+    }
+    const void *hit = std::memchr(data + from, b, static_cast<std::size_t>(to - from));
+    return hit == nullptr ? -1 : static_cast<int>(static_cast<const char *>(hit) - data);
+}
+
+// True when the `n` bytes at `a` and `b` are the same; most signs searched for are two bytes long.
+bool SameBytes(const char *a, const char *b, int n)
+{
+    if (n > 8)
+        return std::memcmp(a, b, static_cast<std::size_t>(n)) == 0;
+    for (int i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
 }
 
 // The first match of `what` at a character boundary at or after `from`, the characters counted
@@ -35,10 +55,9 @@ int Scan(std::string_view text, std::string_view what, int start, int from)
         const int s = i > from ? i : from;
         if (s + m > n)
             return -1;
-        const void *hit = std::memchr(data + s, what[0], static_cast<std::size_t>(n - m + 1 - s));
-        if (hit == nullptr)
+        const int c = NextByte(data, s, n - m + 1, what[0]);
+        if (c < 0)
             return -1;
-        const int c = static_cast<int>(static_cast<const char *>(hit) - data);
         int k = c - 1;
         while (k >= i && IsGbkLead(static_cast<unsigned char>(data[k])))
             --k;
@@ -47,7 +66,7 @@ int Scan(std::string_view text, std::string_view what, int start, int from)
             i = c + 1;
             continue;
         }
-        if (m == 1 || std::memcmp(data + c + 1, what.data() + 1, static_cast<std::size_t>(m - 1)) == 0)
+        if (SameBytes(data + c + 1, what.data() + 1, m - 1))
             return c;
         i = c + (IsGbkLead(static_cast<unsigned char>(data[c])) && c + 1 < n ? 2 : 1);
     }
@@ -125,8 +144,6 @@ std::string Mid(const std::string &text, int start, int n)
     return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(n));
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
 std::string TrimLeft(const std::string &text)
 {
     std::size_t i = 0;
@@ -143,7 +160,16 @@ std::string TrimRight(const std::string &text)
     return text.substr(0, n);
 }
 
-std::string Trim(const std::string &text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(const std::string &text)
+{
+    std::size_t n = text.size();
+    while (n > 0 && IsBlank(text[n - 1]))
+        --n;
+    std::size_t i = 0;
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    return text.substr(i, n - i);
+}
 
 std::string IntText(long long value) { return std::to_string(value); }
 

@@ -66,45 +66,60 @@ void AppendUtf8(std::string &out, char32_t cp)
     }
 }
 
-std::optional<std::string> GbkToUtf8(std::string_view gbk)
+namespace {
+
+// Written through a small buffer on the stack and appended to the text in pieces: each byte of the
+// result is written once, and no memory beyond the result's own is touched. A byte of GBK gives at
+// most three of UTF-8, so a third of the buffer's size in GBK always fits it: the inner loop never
+// checks for room.
+template <bool kLf> std::optional<std::string> GbkToUtf8Text(std::string_view gbk)
 {
-    // Written through a small buffer on the stack and appended to the text in pieces: each byte of
-    // the result is written once, and no memory beyond the result's own is touched.
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
     char piece[4096];
-    std::size_t used = 0;
-    for (std::size_t pos = 0; pos < gbk.size();) {
-        if (used > sizeof piece - 3) {
-            out.append(piece, used);
-            used = 0;
+    const unsigned char *p = reinterpret_cast<const unsigned char *>(gbk.data());
+    const unsigned char *const end = p + gbk.size();
+    while (p < end) {
+        const unsigned char *const stop
+            = p + std::min<std::size_t>(static_cast<std::size_t>(end - p), sizeof piece / 3);
+        char *o = piece;
+        while (p < stop) {
+            const unsigned char b = *p;
+            if (b < 0x80) {
+                // A CR before a LF goes: the line ends as LF alone.
+                if (!(kLf && b == '\r' && p + 1 < end && p[1] == '\n'))
+                    *o++ = static_cast<char>(b);
+                ++p;
+                continue;
+            }
+            const GbkChar c
+                = DecodeGbkChar(gbk, static_cast<std::size_t>(p - reinterpret_cast<const unsigned char *>(gbk.data())));
+            if (c.codePoint == 0)
+                return std::nullopt;
+            p += c.length;
+            // A GBK character is a code point below U+10000: at most three bytes of UTF-8.
+            if (c.codePoint < 0x80) {
+                *o++ = static_cast<char>(c.codePoint);
+                continue;
+            }
+            if (c.codePoint < 0x800) {
+                *o++ = static_cast<char>(0xC0 | (c.codePoint >> 6));
+            } else {
+                *o++ = static_cast<char>(0xE0 | (c.codePoint >> 12));
+                *o++ = static_cast<char>(0x80 | ((c.codePoint >> 6) & 0x3F));
+            }
+            *o++ = static_cast<char>(0x80 | (c.codePoint & 0x3F));
         }
-        const unsigned char b = static_cast<unsigned char>(gbk[pos]);
-        if (b < 0x80) {
-            piece[used++] = static_cast<char>(b);
-            ++pos;
-            continue;
-        }
-        const GbkChar c = DecodeGbkChar(gbk, pos);
-        if (c.codePoint == 0)
-            return std::nullopt;
-        pos += c.length;
-        // A GBK character is a code point below U+10000: at most three bytes of UTF-8.
-        if (c.codePoint < 0x80) {
-            piece[used++] = static_cast<char>(c.codePoint);
-            continue;
-        }
-        if (c.codePoint < 0x800) {
-            piece[used++] = static_cast<char>(0xC0 | (c.codePoint >> 6));
-        } else {
-            piece[used++] = static_cast<char>(0xE0 | (c.codePoint >> 12));
-            piece[used++] = static_cast<char>(0x80 | ((c.codePoint >> 6) & 0x3F));
-        }
-        piece[used++] = static_cast<char>(0x80 | (c.codePoint & 0x3F));
+        out.append(piece, static_cast<std::size_t>(o - piece));
     }
-    out.append(piece, used);
     return out;
 }
+
+} // namespace
+
+std::optional<std::string> GbkToUtf8(std::string_view gbk) { return GbkToUtf8Text<false>(gbk); }
+
+std::optional<std::string> GbkToUtf8Lf(std::string_view gbk) { return GbkToUtf8Text<true>(gbk); }
 
 std::string GbkToUtf8Lossy(std::string_view gbk)
 {
@@ -280,7 +295,18 @@ TypedText ReadTypedUtf8(std::string_view utf8)
     typed.gbk.reserve(utf8.size() + utf8.size() / 8);
     int line = 1;
     bool inPower = false; // the last character was a superscript digit or minus of a power
+    const auto plain = [](char c) { return static_cast<unsigned char>(c) < 0x80 && c != '\r' && c != '\n'; };
     for (std::size_t pos = 0; pos < utf8.size();) {
+        if (plain(utf8[pos])) {
+            // ASCII other than a line end is kept as typed: a run of it goes in at once.
+            std::size_t end = pos + 1;
+            while (end < utf8.size() && plain(utf8[end]))
+                ++end;
+            typed.gbk.append(utf8, pos, end - pos);
+            pos = end;
+            inPower = false;
+            continue;
+        }
         const std::optional<GbkChar> c = DecodeUtf8Char(utf8, pos);
         if (!c) {
             if (typed.refusal.empty())

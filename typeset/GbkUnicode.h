@@ -24,6 +24,8 @@ std::string EncodeGbkChar(char32_t codePoint);
 // Whole texts. The strict forms give nullopt on a byte sequence that is no GBK (or UTF-8) or on a
 // character the other side cannot hold; the lossy form writes U+FFFD for each such byte.
 std::optional<std::string> GbkToUtf8(std::string_view gbk);
+// GbkToUtf8 with every CR LF written as LF (a CR alone stays), in the same pass.
+std::optional<std::string> GbkToUtf8Lf(std::string_view gbk);
 std::string GbkToUtf8Lossy(std::string_view gbk);
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 
