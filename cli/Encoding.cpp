@@ -2,40 +2,9 @@
 
 #include "typeset/GbkUnicode.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <iconv.h>
-
 namespace qimbel {
 
 namespace {
-
-std::optional<std::string> Convert(const char *to, const char *from, const std::string &input)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    std::string output;
-    std::string in = input;
-    char *inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char buffer[4096];
-    bool ok = true;
-    while (inLeft > 0) {
-        char *outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        output.append(buffer, sizeof buffer - outLeft);
-        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            ok = false; // EILSEQ or EINVAL: an invalid or truncated sequence
-            break;
-        }
-    }
-    iconv_close(cd);
-    if (!ok)
-        return std::nullopt;
-    return output;
-}
 
 std::string Replace(const std::string &text, const std::string &from, const std::string &to)
 {
@@ -51,13 +20,11 @@ std::string Replace(const std::string &text, const std::string &from, const std:
 
 } // namespace
 
+// By the core's tables, which were written from this machine's iconv code point by code point:
+// the same bytes as iconv, without loading iconv's conversion modules at every start.
 std::optional<std::string> Utf8ToGbkText(const std::string &utf8)
 {
-    // ASCII is the same bytes in both (the arguments of a run, as a rule): iconv, with the
-    // conversion tables it loads, is only asked about the rest.
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return Replace(Replace(utf8, "\r\n", "\n"), "\n", "\r\n");
-    std::optional<std::string> gbk = Convert("GBK", "UTF-8", Replace(utf8, "\r\n", "\n"));
+    std::optional<std::string> gbk = Utf8ToGbkAsIconv(Replace(utf8, "\r\n", "\n"));
     if (!gbk)
         return std::nullopt;
     return Replace(*gbk, "\n", "\r\n");

@@ -1,7 +1,9 @@
 #include "typeset/GbkUnicode.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 namespace qimbel {
@@ -68,29 +70,73 @@ void AppendUtf8(std::string &out, char32_t cp)
 
 namespace {
 
+bool IsGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+
+// The number of bytes at `p` (eight of which can be read) that are ASCII, and no CR when `noCr`
+// is set, up to eight.
+int PlainBytes(const unsigned char *p, bool noCr)
+{
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    std::uint64_t bytes;
+    std::memcpy(&bytes, p, 8);
+    std::uint64_t special = bytes & kHigh;
+    if (noCr) {
+        // A zero byte where a CR was; the lowest one found is always a true one.
+        const std::uint64_t x = bytes ^ 0x0D0D0D0D0D0D0D0DULL;
+        special |= (x - 0x0101010101010101ULL) & ~x & kHigh;
+    }
+    if (special == 0)
+        return 8;
+    if constexpr (std::endian::native == std::endian::little)
+        return std::countr_zero(special) / 8;
+    return 0;
+}
+
 // Written through a small buffer on the stack and appended to the text in pieces: each byte of the
 // result is written once, and no memory beyond the result's own is touched. A byte of GBK gives at
 // most three of UTF-8, so a third of the buffer's size in GBK always fits it: the inner loop never
-// checks for room.
+// checks for room. Runs of ASCII go up to eight bytes at a time.
 template <bool kLf> std::optional<std::string> GbkToUtf8Text(std::string_view gbk)
 {
+    constexpr std::size_t kPiece = 4096;
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
-    char piece[4096];
+    // Room past kPiece for a run of ASCII that goes on past the block's end (7 bytes) and the
+    // eight bytes it is copied by.
+    char piece[kPiece + 16];
     const unsigned char *p = reinterpret_cast<const unsigned char *>(gbk.data());
     const unsigned char *const end = p + gbk.size();
     while (p < end) {
-        const unsigned char *const stop
-            = p + std::min<std::size_t>(static_cast<std::size_t>(end - p), sizeof piece / 3);
+        const unsigned char *const stop = p + std::min<std::size_t>(static_cast<std::size_t>(end - p), kPiece / 3);
         char *o = piece;
         while (p < stop) {
             const unsigned char b = *p;
+            if (b < 0x80 && b != '\r' && end - p >= 8) {
+                // At least this byte is plain.
+                const int plain = PlainBytes(p, kLf);
+                std::memcpy(o, p, 8); // the bytes past the run are written over next
+                o += plain;
+                p += plain;
+                continue;
+            }
             if (b < 0x80) {
                 // A CR before a LF goes: the line ends as LF alone.
                 if (!(kLf && b == '\r' && p + 1 < end && p[1] == '\n'))
                     *o++ = static_cast<char>(b);
                 ++p;
                 continue;
+            }
+            if (IsGbkLeadByte(b) && end - p >= 2 && p[1] >= 0x40 && p[1] <= 0xFE) {
+                // The usual case, a Chinese character or a full-width sign: three bytes of UTF-8.
+                const std::uint16_t cp = kGbkDouble[(b - 0x81) * 191 + (p[1] - 0x40)];
+                if (cp >= 0x800) {
+                    o[0] = static_cast<char>(0xE0 | (cp >> 12));
+                    o[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+                    o[2] = static_cast<char>(0x80 | (cp & 0x3F));
+                    o += 3;
+                    p += 2;
+                    continue;
+                }
             }
             const GbkChar c
                 = DecodeGbkChar(gbk, static_cast<std::size_t>(p - reinterpret_cast<const unsigned char *>(gbk.data())));
@@ -272,7 +318,9 @@ std::string HexCode(char32_t cp)
 
 } // namespace
 
-std::optional<std::string> Utf8ToGbk(std::string_view utf8)
+namespace {
+
+std::optional<std::string> Utf8ToGbk(std::string_view utf8, bool dropTags)
 {
     std::string out;
     out.reserve(utf8.size());
@@ -280,6 +328,10 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8)
         const std::optional<GbkChar> c = DecodeUtf8Char(utf8, pos);
         if (!c)
             return std::nullopt;
+        if (dropTags && c->codePoint >= 0xE0000 && c->codePoint <= 0xE007F) {
+            pos += c->length;
+            continue;
+        }
         const std::string g = EncodeGbkChar(c->codePoint);
         if (g.empty())
             return std::nullopt;
@@ -288,6 +340,12 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8)
     }
     return out;
 }
+
+} // namespace
+
+std::optional<std::string> Utf8ToGbk(std::string_view utf8) { return Utf8ToGbk(utf8, false); }
+
+std::optional<std::string> Utf8ToGbkAsIconv(std::string_view utf8) { return Utf8ToGbk(utf8, true); }
 
 TypedText ReadTypedUtf8(std::string_view utf8)
 {

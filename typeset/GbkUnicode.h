@@ -28,6 +28,9 @@ std::optional<std::string> GbkToUtf8(std::string_view gbk);
 std::optional<std::string> GbkToUtf8Lf(std::string_view gbk);
 std::string GbkToUtf8Lossy(std::string_view gbk);
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
+// Utf8ToGbk as iconv converts: the same, but the tag characters U+E0000 to U+E007F, which iconv
+// skips, are dropped rather than refused. The command line reads its arguments and requests so.
+std::optional<std::string> Utf8ToGbkAsIconv(std::string_view utf8);
 
 // UTF-8 of one code point.
 void AppendUtf8(std::string &out, char32_t codePoint);
