@@ -12,6 +12,9 @@
 #include "solver/ExpressionText.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 namespace qimbel {
@@ -369,8 +372,25 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
     ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
     // The page's replacements as texts once, not once for every line.
     std::vector<std::pair<std::string, std::string>> normalise;
-    for (int i = 0; i < dispatch.normaliseCount; ++i)
+    // For each byte, the texts replaced that begin with it, one bit each.
+    std::array<std::uint64_t, 256> opening {};
+    for (int i = 0; i < dispatch.normaliseCount; ++i) {
         normalise.emplace_back(dispatch.normalise[i][0], dispatch.normalise[i][1]);
+        if (!normalise.back().first.empty() && i < 64)
+            opening[static_cast<unsigned char>(normalise.back().first[0])] |= std::uint64_t {1} << i;
+    }
+    // A line that holds none of the texts replaced, not even across characters (the usual line
+    // after the check), is left as it is without a search for each of them. (A list of more than
+    // 64 is searched in full.)
+    const auto holdsReplaced = [&](const std::string &line) {
+        if (normalise.size() > 64)
+            return true;
+        for (std::size_t p = 0; p < line.size(); ++p)
+            for (std::uint64_t which = opening[static_cast<unsigned char>(line[p])]; which != 0; which &= which - 1)
+                if (HasAt(line, p, normalise[static_cast<std::size_t>(std::countr_zero(which))].first))
+                    return true;
+        return false;
+    };
     int solved = 0;
     int refused = 0;
     run.factorMethod = factorMethod_;
@@ -386,8 +406,9 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         bool blankBetweenNumbers = false;
         if (page_ != kPage131)
             line = SeparateNumbers(line, run.type, blankBetweenNumbers);
-        for (const auto &[find, by] : normalise)
-            solver_.TiHuan(line, find, by);
+        if (holdsReplaced(line))
+            for (const auto &[find, by] : normalise)
+                solver_.TiHuan(line, find, by);
         const int lineBreak = Find(line, "\r\n");
         if (lineBreak >= 1)
             line = Left(line, lineBreak);

@@ -12,18 +12,28 @@ bool LeadAt(std::string_view text, int i)
     return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
 }
 
-// The first byte equal to `b` in [from, to), or -1. Most texts searched are a line or a step of a
-// few dozen bytes, where a plain loop is quicker than calling memchr; a page's text goes to memchr.
-int NextByte(const char *data, int from, int to, char b)
+// The first position in [from, to) that holds the byte `first` (and `second` after it, when
+// `pair` is set: the caller makes sure that byte is there to read), or -1. Every full-width sign
+// begins with the same byte 0xA3, so a sign is looked for by its two bytes. Most texts searched
+// are a line or a step of a few dozen bytes, where a plain loop is quicker than calling memchr; a
+// page's text goes to memchr.
+int NextCandidate(const char *data, int from, int to, char first, bool pair, char second)
 {
     if (to - from < 64) {
         for (int i = from; i < to; ++i)
-            if (data[i] == b)
+            if (data[i] == first && (!pair || data[i + 1] == second))
                 return i;
         return -1;
     }
-    const void *hit = std::memchr(data + from, b, static_cast<std::size_t>(to - from));
-    return hit == nullptr ? -1 : static_cast<int>(static_cast<const char *>(hit) - data);
+    for (int i = from; i < to; ++i) {
+        const void *hit = std::memchr(data + i, first, static_cast<std::size_t>(to - i));
+        if (hit == nullptr)
+            return -1;
+        i = static_cast<int>(static_cast<const char *>(hit) - data);
+        if (!pair || data[i + 1] == second)
+            return i;
+    }
+    return -1;
 }
 
 // True when the `n` bytes at `a` and `b` are the same; most signs searched for are two bytes long.
@@ -39,8 +49,8 @@ bool SameBytes(const char *a, const char *b, int n)
 
 // The first match of `what` at a character boundary at or after `from`, the characters counted
 // from `start` (itself a boundary). Rather than stepping over every character, the scan jumps to
-// the next byte equal to the first byte of `what` and then decides whether that byte opens a
-// character: a byte below 0x81 never opens a two-byte character, so a character ends right after
+// the next place that holds the first two bytes of `what` and then decides whether that place opens
+// a character: a byte below 0x81 never opens a two-byte character, so a character ends right after
 // the last such byte before the candidate, and the run of lead-range bytes between them pairs up
 // from there. Each byte is looked at a bounded number of times, so the scan stays linear.
 int Scan(std::string_view text, std::string_view what, int start, int from)
@@ -55,7 +65,8 @@ int Scan(std::string_view text, std::string_view what, int start, int from)
         const int s = i > from ? i : from;
         if (s + m > n)
             return -1;
-        const int c = NextByte(data, s, n - m + 1, what[0]);
+        // A match of more than one byte has its second byte inside the text.
+        const int c = NextCandidate(data, s, n - m + 1, what[0], m > 1, m > 1 ? what[1] : '\0');
         if (c < 0)
             return -1;
         int k = c - 1;
@@ -66,7 +77,7 @@ int Scan(std::string_view text, std::string_view what, int start, int from)
             i = c + 1;
             continue;
         }
-        if (SameBytes(data + c + 1, what.data() + 1, m - 1))
+        if (m <= 2 || SameBytes(data + c + 2, what.data() + 2, m - 2))
             return c;
         i = c + (IsGbkLead(static_cast<unsigned char>(data[c])) && c + 1 < n ? 2 : 1);
     }
