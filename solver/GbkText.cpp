@@ -25,13 +25,20 @@ int NextCandidate(const char *data, int from, int to, char first, bool pair, cha
                 return i;
         return -1;
     }
-    for (int i = from; i < to; ++i) {
-        const void *hit = std::memchr(data + i, first, static_cast<std::size_t>(to - i));
+    if (!pair) {
+        const void *hit = std::memchr(data + from, first, static_cast<std::size_t>(to - from));
+        return hit == nullptr ? -1 : static_cast<int>(static_cast<const char *>(hit) - data);
+    }
+    // On a long text the second byte is looked for: the first byte of a full-width sign (0xA3) is
+    // the first byte of every other one too.
+    for (int i = from + 1; i <= to;) {
+        const void *hit = std::memchr(data + i, second, static_cast<std::size_t>(to + 1 - i));
         if (hit == nullptr)
             return -1;
-        i = static_cast<int>(static_cast<const char *>(hit) - data);
-        if (!pair || data[i + 1] == second)
-            return i;
+        const int at = static_cast<int>(static_cast<const char *>(hit) - data);
+        if (data[at - 1] == first)
+            return at - 1;
+        i = at + 1;
     }
     return -1;
 }
