@@ -301,11 +301,13 @@ void ExplainEmptyWorking(Solver &solver, std::string &out, std::size_t written, 
         return;
     // Cutting the line's echo out and trimming leave every byte but the line's own and the blanks:
     // a working with more than two bytes besides them is neither empty nor a lone "＝".
-    const auto marks = [](std::string_view text) {
-        return std::count_if(text.begin(), text.end(), [](char c) { return !IsBlank(c); });
-    };
-    if (marks(std::string_view(out).substr(written + header.size())) > marks(line) + 2)
-        return;
+    std::size_t allowed = 2;
+    for (const char c : line)
+        allowed += IsBlank(c) ? 0 : 1;
+    std::size_t seen = 0;
+    for (const char c : std::string_view(out).substr(written + header.size()))
+        if (!IsBlank(c) && ++seen > allowed)
+            return;
     const std::string added = out.substr(written);
     std::string rest = Trim(added.substr(header.size()));
     const int echo = Find(rest, line);
@@ -354,9 +356,13 @@ bool SaysRefused(std::string_view working)
         last.remove_prefix(1);
     if (last.empty())
         return false;
-    for (const char *sign : {"无法", "请选“", "请写", "请输入", "请在", "请用", "不能识别", "超出了计算范围"})
+    for (const char *sign : {"无法", "不能识别", "超出了计算范围"})
         if (last.find(sign) != std::string_view::npos)
             return true;
+    if (last.find("请") != std::string_view::npos) // each of these begins with it
+        for (const char *sign : {"请选“", "请写", "请输入", "请在", "请用"})
+            if (last.find(sign) != std::string_view::npos)
+                return true;
     return last.starts_with("没有找到");
 }
 
