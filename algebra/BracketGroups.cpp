@@ -15,9 +15,9 @@ GroupSpan FindWorkGroup(const std::string &expression, const std::string &openin
     for (int i = collected; i < n;) {
         const int size = CharSize(expression, i);
         const std::string_view unit = whole.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(size));
-        if (unit == opening)
+        if (IsText(unit, opening))
             ++depth;
-        else if (unit == closing && depth > 0)
+        else if (IsText(unit, closing) && depth > 0)
             --depth; // a closing bracket that closes nothing opens nothing either
         i += size;
         if (depth != 0)

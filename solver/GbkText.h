@@ -45,6 +45,12 @@ inline bool HasAt(std::string_view text, std::size_t at, std::string_view what)
     return true;
 }
 
+// True when `text` is exactly `what`, compared in place (the tests of one sign or bracket).
+inline bool IsText(std::string_view text, std::string_view what)
+{
+    return text.size() == what.size() && HasAt(text, 0, what);
+}
+
 // True when `what` occurs in `text` (character-aware).
 inline bool Contains(std::string_view text, std::string_view what) { return Find(text, what) >= 0; }
 
