@@ -6,6 +6,15 @@ namespace qimbel {
 
 std::string HalfWidthSigns(std::string text)
 {
+    // Most pieces handed here hold neither sign: they go back as they are, without a search for
+    // each. Both signs are one lead byte with two trail bytes.
+    static constexpr std::string_view plus = "＋", minus = "－";
+    static_assert(plus.size() == 2 && minus.size() == 2 && plus[0] == minus[0]);
+    bool holds = false;
+    for (std::size_t i = 0; i + 1 < text.size() && !holds; ++i)
+        holds = text[i] == plus[0] && (text[i + 1] == plus[1] || text[i + 1] == minus[1]);
+    if (!holds)
+        return text;
     Solver s;
     s.TiHuan(text, "＋", "+");
     s.TiHuan(text, "－", "-");
@@ -14,6 +23,8 @@ std::string HalfWidthSigns(std::string text)
 
 std::string FullWidthSigns(std::string text)
 {
+    if (text.find_first_of("+-") == std::string::npos)
+        return text; // nothing to widen
     Solver s;
     s.TiHuan(text, "+", "＋");
     s.TiHuan(text, "-", "－");
