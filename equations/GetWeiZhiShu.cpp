@@ -29,8 +29,11 @@ void Solver::GetWeiZhiShu(std::string text, StringArray &letters)
                 continue;
             const std::string_view name(&letter, 1);
             bool known = false;
-            for (int k = 0; k < letters.GetSize() && !known; ++k)
-                known = Contains(letters[k], name);
+            for (int k = 0; k < letters.GetSize() && !known; ++k) {
+                const std::string &entry = letters[k];
+                // An entry is one letter as a rule: holding the letter is being it.
+                known = entry.size() == 1 ? entry[0] == letter : Contains(entry, name);
+            }
             if (!known)
                 letters.InsertAt(0, std::string(name));
         }
