@@ -375,6 +375,9 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
 
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);
+    // Room for a working of a few lines after each problem, so that the text does not move (and
+    // is not copied) again and again as it grows; room never written costs no memory.
+    editText_.reserve(editText_.size() + lines.size() * 256);
     ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
     // The page's replacements as texts once, not once for every line.
     std::vector<std::pair<std::string, std::string>> normalise;
