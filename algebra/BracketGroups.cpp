@@ -15,9 +15,9 @@ GroupSpan FindWorkGroup(const std::string &expression, const std::string &openin
     for (int i = collected; i < n;) {
         const int size = CharSize(expression, i);
         const std::string_view unit = whole.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(size));
-        if (unit == opening)
+        if (IsText(unit, opening))
             ++depth;
-        else if (unit == closing && depth > 0)
+        else if (IsText(unit, closing) && depth > 0)
             --depth; // a closing bracket that closes nothing opens nothing either
         i += size;
         if (depth != 0)
@@ -26,9 +26,10 @@ GroupSpan FindWorkGroup(const std::string &expression, const std::string &openin
         // there whenever any does).
         const std::string_view text
             = whole.substr(static_cast<std::size_t>(collected), static_cast<std::size_t>(i - collected));
-        for (const std::string_view sign : work)
-            if (Find(text, sign, 2) >= 0)
-                return {collected, i};
+        if (text.size() > 2) // a sign past the first two bytes needs a third
+            for (const std::string_view sign : work)
+                if (Find(text, sign, 2) >= 0)
+                    return {collected, i};
         collected = i;
     }
     if (collected >= n)

@@ -65,10 +65,6 @@ Neighbour After(const std::string &text, int pos)
     return KindOfByte(text[static_cast<std::size_t>(pos)]);
 }
 
-bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
-
-bool IsLetterByte(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
 bool HasLetters(const std::string &text)
 {
     for (int i = 0; i < Len(text);) {
@@ -82,8 +78,8 @@ bool HasLetters(const std::string &text)
 
 int LeadingSignLength(const std::string &text)
 {
-    const std::string two = Left(text, 2);
-    return two == "＋" || two == "－" ? 2 : 0;
+    const std::string_view two = std::string_view(text).substr(0, 2);
+    return IsText(two, "＋") || IsText(two, "－") ? 2 : 0;
 }
 
 bool StartsWithSign(const std::string &text) { return LeadingSignLength(text) > 0; }
@@ -141,8 +137,9 @@ int TopLevelTermCount(const std::string &text)
         else if (size == 1 && IsClosingBracket(c))
             --depth;
         else if (depth == 0 && i > 0) {
-            const std::string ch = Mid(text, i, size);
-            if (ch == "＋" || ch == "－" || ch == "+" || ch == "-") {
+            const std::string_view ch
+                = std::string_view(text).substr(static_cast<std::size_t>(i), static_cast<std::size_t>(size));
+            if (IsText(ch, "＋") || IsText(ch, "－") || IsText(ch, "+") || IsText(ch, "-")) {
                 // A sign right after another operator is the sign of a number, not a new term.
                 const Neighbour before = Before(text, i);
                 if (before != Neighbour::Times && before != Neighbour::Divide && before != Neighbour::Power

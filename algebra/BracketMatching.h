@@ -6,8 +6,8 @@
 
 namespace qimbel {
 
-bool IsDigitByte(char c);
-bool IsLetterByte(char c);
+inline bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
+inline bool IsLetterByte(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool HasLetters(const std::string &text);
 
 // Byte length of a leading "＋" or "－" (2), or 0.

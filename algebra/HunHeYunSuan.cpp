@@ -15,17 +15,38 @@ namespace {
 // is asked to be written with a bracket instead of being worked wrongly.
 bool SignsRunTogether(const std::string &expression)
 {
-    static const std::string signs[] = {"＋", "－", "+", "-"};
+    static constexpr std::string_view signs[] = {"＋", "－", "+", "-"};
+    // Every case below has two signs back to back: an expression without them (the usual one) is
+    // told at once, byte by byte. Both full-width signs are one lead byte with two trail bytes.
+    static_assert(signs[0].size() == 2 && signs[1].size() == 2 && signs[0][0] == signs[1][0]);
+    const auto signLength = [&](std::size_t at) -> std::size_t {
+        if (at >= expression.size())
+            return 0;
+        const char c = expression[at];
+        if (c == '+' || c == '-')
+            return 1;
+        return c == signs[0][0] && at + 1 < expression.size()
+                && (expression[at + 1] == signs[0][1] || expression[at + 1] == signs[1][1])
+            ? 2
+            : 0;
+    };
+    bool doubled = false;
+    for (std::size_t at = 0; at < expression.size() && !doubled; ++at) {
+        const std::size_t first = signLength(at);
+        doubled = first > 0 && signLength(at + first) > 0;
+    }
+    if (!doubled)
+        return false;
     auto signAt = [&](std::size_t at) -> std::size_t {
-        for (const std::string &sign : signs)
-            if (expression.compare(at, sign.size(), sign) == 0)
+        for (const std::string_view sign : signs)
+            if (HasAt(expression, at, sign))
                 return sign.size();
         return 0;
     };
-    static const std::string operators[] = {"×", "÷", "·", "*", "/", "^", "("};
+    static constexpr std::string_view operators[] = {"×", "÷", "·", "*", "/", "^", "("};
     auto afterOperator = [&](std::size_t at) {
-        for (const std::string &op : operators)
-            if (at >= op.size() && expression.compare(at - op.size(), op.size(), op) == 0)
+        for (const std::string_view op : operators)
+            if (at >= op.size() && HasAt(expression, at - op.size(), op))
                 return true;
         return false;
     };
@@ -42,8 +63,7 @@ bool SignsRunTogether(const std::string &expression)
                 --depth;
             else if (depth == 0 && signAt(i) > 0)
                 return false;
-            else if (depth == 0
-                && (expression.compare(i, 2, "×") == 0 || expression.compare(i, 2, "÷") == 0 || c == '*'))
+            else if (depth == 0 && (HasAt(expression, i, "×") || HasAt(expression, i, "÷") || c == '*'))
                 return true;
         }
         return false;

@@ -191,6 +191,8 @@ std::string MonomialProduct(Solver &solver, std::string a, std::string b, bool d
 
     std::string text = c == "1" ? std::string() : c == "－1" ? std::string("－") : c;
     for (int slot = 0; slot < 52; ++slot) {
+        if (exponents[slot] == 0)
+            continue; // a letter that is not there (its text would be "0")
         const std::string sum = DecimalText(exponents[slot]);
         if (sum.empty() || sum == "0")
             continue;

@@ -49,8 +49,8 @@ bool StandsAlone(OperationKind kind, Neighbour before, Neighbour after)
 
 bool EndsWithOperator(const std::string &text)
 {
-    const std::string two = Right(text, 2);
-    return two == "＋" || two == "－" || two == "×" || two == "÷" || two == "·";
+    const std::string_view two = std::string_view(text).substr(text.size() < 2 ? 0 : text.size() - 2);
+    return IsText(two, "＋") || IsText(two, "－") || IsText(two, "×") || IsText(two, "÷") || IsText(two, "·");
 }
 
 // The result as it goes into the place of one occurrence. An operation that begins with its own
@@ -172,14 +172,14 @@ std::string MergeSigns(std::string text)
 
 namespace {
 
-bool IsSign(const std::string &c) { return c == "＋" || c == "－"; }
+bool IsSign(std::string_view c) { return IsText(c, "＋") || IsText(c, "－"); }
 
 // True when the signs from `pos` on stand in front of a bracket group, directly or after a
 // factor (digits, letters, powers) that the group follows.
 bool SignsBeforeGroup(const std::string &text, int pos)
 {
     int j = pos;
-    while (j < Len(text) && IsSign(Mid(text, j, 2)))
+    while (j < Len(text) && IsSign(std::string_view(text).substr(static_cast<std::size_t>(j), 2)))
         j += 2;
     while (j < Len(text)) {
         const char c = text[static_cast<std::size_t>(j)];
@@ -201,7 +201,8 @@ std::string MergeMeetingSigns(const std::string &text, bool beforeGroupsOnly)
         const std::string c = Mid(text, i, size);
         const bool sign = IsSign(c);
         if (sign && lastWasSign && (!beforeGroupsOnly || SignsBeforeGroup(text, i))) {
-            const bool negative = (Right(out, 2) == "－") != (c == "－");
+            const bool negative
+                = IsText(std::string_view(out).substr(out.size() < 2 ? 0 : out.size() - 2), "－") != IsText(c, "－");
             out = Left(out, Len(out) - 2) + (negative ? "－" : "＋");
         } else {
             out += c;

@@ -2,39 +2,9 @@
 
 #include "typeset/GbkUnicode.h"
 
-#include <cerrno>
-#include <iconv.h>
-
 namespace qimbel {
 
 namespace {
-
-std::optional<std::string> Convert(const char *to, const char *from, const std::string &input)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    std::string output;
-    std::string in = input;
-    char *inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char buffer[4096];
-    bool ok = true;
-    while (inLeft > 0) {
-        char *outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        output.append(buffer, sizeof buffer - outLeft);
-        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            ok = false; // EILSEQ or EINVAL: an invalid or truncated sequence
-            break;
-        }
-    }
-    iconv_close(cd);
-    if (!ok)
-        return std::nullopt;
-    return output;
-}
 
 std::string Replace(const std::string &text, const std::string &from, const std::string &to)
 {
@@ -50,9 +20,11 @@ std::string Replace(const std::string &text, const std::string &from, const std:
 
 } // namespace
 
+// By the core's tables, which were written from this machine's iconv code point by code point:
+// the same bytes as iconv, without loading iconv's conversion modules at every start.
 std::optional<std::string> Utf8ToGbkText(const std::string &utf8)
 {
-    std::optional<std::string> gbk = Convert("GBK", "UTF-8", Replace(utf8, "\r\n", "\n"));
+    std::optional<std::string> gbk = Utf8ToGbkAsIconv(Replace(utf8, "\r\n", "\n"));
     if (!gbk)
         return std::nullopt;
     return Replace(*gbk, "\n", "\r\n");
@@ -69,20 +41,9 @@ std::optional<std::string> TypedToGbkText(const std::string &utf8, std::string &
 
 // The solver's text goes out by the core's tables, which were written from this machine's iconv
 // character by character: the same bytes as iconv, at a fraction of its cost on a page of results.
-std::optional<std::string> GbkToUtf8Text(const std::string &gbk)
-{
-    std::optional<std::string> utf8 = GbkToUtf8(gbk);
-    if (!utf8)
-        return std::nullopt;
-    // CR LF becomes LF in place: a CR goes when a LF follows it.
-    std::string &text = *utf8;
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            text[kept++] = text[i];
-    text.resize(kept);
-    return utf8;
-}
+// A CR is ASCII and never the second byte of a GBK character, so the line ends are mended in the
+// same pass.
+std::optional<std::string> GbkToUtf8Text(const std::string &gbk) { return GbkToUtf8Lf(gbk); }
 
 bool IsValidGbk(const std::string &gbk) { return GbkToUtf8(gbk).has_value(); }
 

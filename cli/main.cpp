@@ -96,8 +96,9 @@ int main(int argc, char **argv)
     if (args.size() == 1 && args[0] == "--pictures")
         return Pictures();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << UsageText() << "  --help         print this text; --version  print the version\n"
-                  << "  --notebook FILE COMMAND  the mistake notebook in FILE (qimbel-cli --notebook FILE lists the commands)\n";
+        std::cout
+            << UsageText() << "  --help         print this text; --version  print the version\n"
+            << "  --notebook FILE COMMAND  the mistake notebook in FILE (qimbel-cli --notebook FILE lists the commands)\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
@@ -161,7 +162,7 @@ int main(int argc, char **argv)
             std::cerr << "qimbel-cli: the result is not valid GBK text\n";
             return 1;
         }
-        result = *utf8;
+        result = std::move(*utf8);
     }
     std::cout << result;
     std::cout.flush();

@@ -32,11 +32,20 @@ struct Column {
         const std::string &left, const std::string &symbol, const std::string &right, int step, const std::string &why)
     {
         // A side with nothing left on it is 0: an equation needs two sides.
-        const std::string l = left.empty() ? std::string("0") : left;
-        const std::string r = right.empty() ? std::string("0") : right;
-        const std::string line = solver.ChongFu(alignment - Len(l), " ") + l + symbol + r;
-        process += line + "\r\n";
-        explained += line + solver.ChongFu(30 - Len(r), " ") + "第" + IntText(step) + "步:" + why + "\r\n";
+        const std::string_view l = left.empty() ? std::string_view("0") : std::string_view(left);
+        const std::string_view r = right.empty() ? std::string_view("0") : std::string_view(right);
+        // The line is written into both texts in place (as ChongFu pads: nothing for a width <= 0).
+        const auto pad = [](std::string &text, int width) {
+            if (width > 0)
+                text.append(static_cast<std::size_t>(width), ' ');
+        };
+        const std::size_t start = process.size();
+        pad(process, alignment - Len(l));
+        process.append(l).append(symbol).append(r);
+        explained.append(process, start, process.size() - start);
+        process += "\r\n";
+        pad(explained, 30 - Len(r));
+        explained.append("第").append(IntText(step)).append("步:").append(why).append("\r\n");
     }
 
     // A closing sentence without step number, on both texts.

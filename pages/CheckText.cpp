@@ -32,12 +32,14 @@ void ReplaceInLines(std::string &text, const std::string &find, const std::strin
     if (p < 0)
         return;
     std::string result;
+    result.reserve(text.size() + text.size() / 4);
     std::size_t rest = 0;
     while (p >= 0) {
-        std::string piece = text.substr(rest, static_cast<std::size_t>(p) - rest);
-        while (!piece.empty() && IsInlineBlank(piece.back()))
-            piece.pop_back();
-        result += piece;
+        // The piece before the occurrence, without its blanks at the end.
+        std::size_t end = static_cast<std::size_t>(p);
+        while (end > rest && IsInlineBlank(text[end - 1]))
+            --end;
+        result.append(text, rest, end - rest);
         result += by;
         rest = SkipInlineBlanks(text, static_cast<std::size_t>(p) + find.size());
         if (continues) {

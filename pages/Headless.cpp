@@ -260,7 +260,8 @@ std::string RunHeadless(const HeadlessRequest &request, const std::string &text,
     std::vector<std::string> shown = page->TakeMessages();
     if (messages != nullptr)
         *messages = std::move(shown);
-    return page->EditText();
+    // The page goes with the book: its text need not be copied (a page of results is 150 KB).
+    return page->TakeEditText();
 }
 
 std::string WorkedSolutionOf(int type, const std::string &problem)

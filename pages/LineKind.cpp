@@ -143,7 +143,7 @@ bool SurelyLinear(const std::string &line)
     for (std::size_t i = 0; i < line.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(line[i]);
         if (c >= 0x80) {
-            const std::string sign = line.substr(i, 2);
+            const std::string_view sign = std::string_view(line).substr(i, 2);
             if (sign == "＋" || sign == "－" || sign == "＝") {
                 letterInTerm = letterInTerm && depth > 0;
                 relations += sign == "＝";

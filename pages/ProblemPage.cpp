@@ -13,6 +13,9 @@
 #include "solver/FileStamp.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 namespace qimbel {
@@ -156,21 +159,40 @@ std::vector<std::string> SplitLines(const std::string &text)
 // Which of `lines` are the introduction, left where it stands: the first run that holds every
 // line of it that says something, unchanged and in order, with only empty lines between. A line
 // of the introduction typed alone (an example of it) is a problem like any other.
-std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
+// The text without its blanks at both ends, as Trim cuts it, but without a copy.
+std::string_view TrimmedView(std::string_view text)
 {
-    std::vector<char> mask(lines.size(), 0);
+    std::size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1]))
+        --end;
+    std::size_t start = 0;
+    while (start < end && IsBlank(text[start]))
+        ++start;
+    return text.substr(start, end - start);
+}
+
+// The lines of the introduction that say something, trimmed.
+std::vector<std::string> IntroductionLines(const std::string &introduction)
+{
     std::vector<std::string> intro;
     for (const std::string &line : SplitLines(introduction))
         if (!Trim(line).empty())
             intro.push_back(Trim(line));
+    return intro;
+}
+
+std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
+{
+    std::vector<char> mask(lines.size(), 0);
+    const std::vector<std::string> intro = IntroductionLines(introduction);
     if (intro.empty())
         return mask;
     for (std::size_t first = 0; first < lines.size(); ++first) {
-        if (Trim(lines[first]) != intro[0])
+        if (TrimmedView(lines[first]) != intro[0])
             continue;
         std::size_t at = first, matched = 0;
         while (at < lines.size() && matched < intro.size()) {
-            const std::string line = Trim(lines[at]);
+            const std::string_view line = TrimmedView(lines[at]);
             if (line == intro[matched])
                 ++matched;
             else if (!line.empty())
@@ -184,6 +206,17 @@ std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const 
         }
     }
     return mask;
+}
+
+// IntroductionMask of the text's lines; empty (no line of the introduction) when the text does not
+// even hold the introduction's first line, which is the rule for a page of problems: the text box
+// is then not cut into lines for nothing.
+std::vector<char> IntroductionMaskOf(const std::string &text, const std::string &introduction)
+{
+    const std::vector<std::string> intro = IntroductionLines(introduction);
+    if (intro.empty() || text.find(intro[0]) == std::string::npos)
+        return {};
+    return IntroductionMask(SplitLines(text), introduction);
 }
 
 bool Any(const std::vector<char> &mask) { return std::find(mask.begin(), mask.end(), 1) != mask.end(); }
@@ -237,13 +270,16 @@ void ProblemPage::Check()
     if (page_ == kPage130 || page_ == kPage133 || page_ == kPage134 || page_ == kPage135) {
         // Lines that are, unchanged, the introduction of the type are no problems: the check
         // leaves them as they are.
-        const std::vector<char> intro = IntroductionMask(SplitLines(editText_), CurrentIntroduction());
+        const std::string introduction = CurrentIntroduction();
+        const std::vector<char> intro = IntroductionMaskOf(editText_, introduction);
         if (!Any(intro))
             NormaliseCheckedText(editText_, page_ == kPage135);
         else
             NormaliseAroundIntroduction(editText_, intro, page_ == kPage135);
-        const std::vector<char> after = IntroductionMask(SplitLines(editText_), CurrentIntroduction());
-        if (Contains(WithoutIntroduction(editText_, after), "÷"))
+        // Without the introduction's lines the text is its lines with their line breaks: a "÷" is
+        // found in it where it is found in the text itself.
+        const std::vector<char> after = IntroductionMaskOf(editText_, introduction);
+        if (Any(after) ? Contains(WithoutIntroduction(editText_, after), "÷") : Contains(editText_, "÷"))
             editText_ += page_ == kPage130 ? kDivisionNoticeLong : kDivisionNoticeShort;
     }
     computeEnabled_ = true;
@@ -261,10 +297,19 @@ void ExplainEmptyWorking(Solver &solver, std::string &out, std::size_t written, 
     const ProblemType *row = FindProblemType(type);
     if (row == nullptr || !row->enabled || written > out.size())
         return;
-    const std::string added = out.substr(written);
-    const std::string header = kResultHeader;
-    if (added.compare(0, header.size(), header) != 0)
+    const std::string_view header = kResultHeader;
+    if (std::string_view(out).substr(written, header.size()) != header)
         return;
+    // Cutting the line's echo out and trimming leave every byte but the line's own and the blanks:
+    // a working with more than two bytes besides them is neither empty nor a lone "＝".
+    std::size_t allowed = 2;
+    for (const char c : line)
+        allowed += IsBlank(c) ? 0 : 1;
+    std::size_t seen = 0;
+    for (const char c : std::string_view(out).substr(written + header.size()))
+        if (!IsBlank(c) && ++seen > allowed)
+            return;
+    const std::string added = out.substr(written);
     std::string rest = Trim(added.substr(header.size()));
     const int echo = Find(rest, line);
     if (!line.empty() && echo >= 0)
@@ -312,9 +357,13 @@ bool SaysRefused(std::string_view working)
         last.remove_prefix(1);
     if (last.empty())
         return false;
-    for (const char *sign : {"无法", "请选“", "请写", "请输入", "请在", "请用", "不能识别", "超出了计算范围"})
+    for (const char *sign : {"无法", "不能识别", "超出了计算范围"})
         if (last.find(sign) != std::string_view::npos)
             return true;
+    if (last.find("请") != std::string_view::npos) // each of these begins with it
+        for (const char *sign : {"请选“", "请写", "请输入", "请在", "请用"})
+            if (last.find(sign) != std::string_view::npos)
+                return true;
     return last.starts_with("没有找到");
 }
 
@@ -329,11 +378,31 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
 
     const PageDispatch &dispatch = DispatchOf(page_);
     const std::vector<std::string> lines = SplitLines(editText_);
+    // Room for a working of a few lines after each problem, so that the text does not move (and
+    // is not copied) again and again as it grows; room never written costs no memory.
+    editText_.reserve(editText_.size() + lines.size() * 256);
     ComputeRun run {solver_, editText_, CurrentType(), DetailLevel(), {}, {}, {}, {}, {}};
     // The page's replacements as texts once, not once for every line.
     std::vector<std::pair<std::string, std::string>> normalise;
-    for (int i = 0; i < dispatch.normaliseCount; ++i)
+    // For each byte, the texts replaced that begin with it, one bit each.
+    std::array<std::uint64_t, 256> opening {};
+    for (int i = 0; i < dispatch.normaliseCount; ++i) {
         normalise.emplace_back(dispatch.normalise[i][0], dispatch.normalise[i][1]);
+        if (!normalise.back().first.empty() && i < 64)
+            opening[static_cast<unsigned char>(normalise.back().first[0])] |= std::uint64_t {1} << i;
+    }
+    // A line that holds none of the texts replaced, not even across characters (the usual line
+    // after the check), is left as it is without a search for each of them. (A list of more than
+    // 64 is searched in full.)
+    const auto holdsReplaced = [&](const std::string &line) {
+        if (normalise.size() > 64)
+            return true;
+        for (std::size_t p = 0; p < line.size(); ++p)
+            for (std::uint64_t which = opening[static_cast<unsigned char>(line[p])]; which != 0; which &= which - 1)
+                if (HasAt(line, p, normalise[static_cast<std::size_t>(std::countr_zero(which))].first))
+                    return true;
+        return false;
+    };
     int solved = 0;
     int refused = 0;
     run.factorMethod = factorMethod_;
@@ -349,8 +418,9 @@ void ProblemPage::Compute(const std::function<void()> &afterEachLine)
         bool blankBetweenNumbers = false;
         if (page_ != kPage131)
             line = SeparateNumbers(line, run.type, blankBetweenNumbers);
-        for (const auto &[find, by] : normalise)
-            solver_.TiHuan(line, find, by);
+        if (holdsReplaced(line))
+            for (const auto &[find, by] : normalise)
+                solver_.TiHuan(line, find, by);
         const int lineBreak = Find(line, "\r\n");
         if (lineBreak >= 1)
             line = Left(line, lineBreak);

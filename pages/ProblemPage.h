@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qimbel {
@@ -50,6 +51,8 @@ public:
     int Page() const { return page_; }
 
     const std::string &EditText() const { return editText_; }
+    // The text box's text, taken out of a page that is done with it (it is left empty).
+    std::string TakeEditText() { return std::exchange(editText_, {}); }
     void SetEditText(std::string text) { editText_ = std::move(text); }
     const PageOptions &Options() const { return options_; }
     void SetOptions(const PageOptions &options) { options_ = options; }

@@ -6,6 +6,15 @@ namespace qimbel {
 
 std::string HalfWidthSigns(std::string text)
 {
+    // Most pieces handed here hold neither sign: they go back as they are, without a search for
+    // each. Both signs are one lead byte with two trail bytes.
+    static constexpr std::string_view plus = "＋", minus = "－";
+    static_assert(plus.size() == 2 && minus.size() == 2 && plus[0] == minus[0]);
+    bool holds = false;
+    for (std::size_t i = 0; i + 1 < text.size() && !holds; ++i)
+        holds = text[i] == plus[0] && (text[i + 1] == plus[1] || text[i + 1] == minus[1]);
+    if (!holds)
+        return text;
     Solver s;
     s.TiHuan(text, "＋", "+");
     s.TiHuan(text, "－", "-");
@@ -14,15 +23,12 @@ std::string HalfWidthSigns(std::string text)
 
 std::string FullWidthSigns(std::string text)
 {
+    if (text.find_first_of("+-") == std::string::npos)
+        return text; // nothing to widen
     Solver s;
     s.TiHuan(text, "+", "＋");
     s.TiHuan(text, "-", "－");
     return text;
-}
-
-int CharSize(const std::string &text, int i)
-{
-    return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) && i + 1 < Len(text) ? 2 : 1;
 }
 
 std::string HalfWidthNumbers(const std::string &text)
@@ -60,10 +66,6 @@ std::string DropCoefficient(const std::string &term)
     const int p = Find(term, coefficient);
     return p >= 0 ? Mid(term, p + Len(coefficient)) : term;
 }
-
-bool IsOpeningBracket(char c) { return c == '(' || c == '[' || c == '{'; }
-
-bool IsClosingBracket(char c) { return c == ')' || c == ']' || c == '}'; }
 
 bool BracketsPair(const std::string &line)
 {

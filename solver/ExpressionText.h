@@ -5,6 +5,8 @@
 // they hand out; both directions go through TiHuan, which also drops blanks next to a sign.
 #pragma once
 
+#include "solver/GbkText.h"
+
 #include <string>
 
 namespace qimbel {
@@ -20,7 +22,10 @@ std::string HalfWidthNumbers(const std::string &text);
 // Bytes of the character that starts at byte i: 2 for a GBK lead byte followed by a trail byte,
 // else 1. Scanning by characters keeps a trail byte such as "^" (0x5E) or "]" (0x5D) of a Chinese
 // character from being read as an operator or a bracket.
-int CharSize(const std::string &text, int i);
+inline int CharSize(const std::string &text, int i)
+{
+    return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) && i + 1 < Len(text) ? 2 : 1;
+}
 
 // True when the last character of the text is the single byte c.
 bool EndsWithByte(const std::string &text, char c);
@@ -33,7 +38,7 @@ std::string DropCoefficient(const std::string &term);
 // widths of round brackets are one kind).
 bool BracketsPair(const std::string &line);
 
-bool IsOpeningBracket(char c);
-bool IsClosingBracket(char c);
+inline bool IsOpeningBracket(char c) { return c == '(' || c == '[' || c == '{'; }
+inline bool IsClosingBracket(char c) { return c == ')' || c == ']' || c == '}'; }
 
 } // namespace qimbel

@@ -5,11 +5,6 @@
 
 namespace qimbel {
 
-int Len(std::string_view text)
-{
-    return text.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(text.size());
-}
-
 namespace {
 
 bool LeadAt(std::string_view text, int i)
@@ -17,10 +12,52 @@ bool LeadAt(std::string_view text, int i)
     return IsGbkLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
 }
 
+// The first position in [from, to) that holds the byte `first` (and `second` after it, when
+// `pair` is set: the caller makes sure that byte is there to read), or -1. Every full-width sign
+// begins with the same byte 0xA3, so a sign is looked for by its two bytes. Most texts searched
+// are a line or a step of a few dozen bytes, where a plain loop is quicker than calling memchr; a
+// page's text goes to memchr.
+int NextCandidate(const char *data, int from, int to, char first, bool pair, char second)
+{
+    if (to - from < 64) {
+        for (int i = from; i < to; ++i)
+            if (data[i] == first && (!pair || data[i + 1] == second))
+                return i;
+        return -1;
+    }
+    if (!pair) {
+        const void *hit = std::memchr(data + from, first, static_cast<std::size_t>(to - from));
+        return hit == nullptr ? -1 : static_cast<int>(static_cast<const char *>(hit) - data);
+    }
+    // On a long text the second byte is looked for: the first byte of a full-width sign (0xA3) is
+    // the first byte of every other one too.
+    for (int i = from + 1; i <= to;) {
+        const void *hit = std::memchr(data + i, second, static_cast<std::size_t>(to + 1 - i));
+        if (hit == nullptr)
+            return -1;
+        const int at = static_cast<int>(static_cast<const char *>(hit) - data);
+        if (data[at - 1] == first)
+            return at - 1;
+        i = at + 1;
+    }
+    return -1;
+}
+
+// True when the `n` bytes at `a` and `b` are the same; most signs searched for are two bytes long.
+bool SameBytes(const char *a, const char *b, int n)
+{
+    if (n > 8)
+        return std::memcmp(a, b, static_cast<std::size_t>(n)) == 0;
+    for (int i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 // The first match of `what` at a character boundary at or after `from`, the characters counted
 // from `start` (itself a boundary). Rather than stepping over every character, the scan jumps to
-// the next byte equal to the first byte of `what` and then decides whether that byte opens a
-// character: a byte below 0x81 never opens a two-byte character, so a character ends right after
+// the next place that holds the first two bytes of `what` and then decides whether that place opens
+// a character: a byte below 0x81 never opens a two-byte character, so a character ends right after
 // the last such byte before the candidate, and the run of lead-range bytes between them pairs up
 // from there. Each byte is looked at a bounded number of times, so the scan stays linear.
 int Scan(std::string_view text, std::string_view what, int start, int from)
@@ -35,10 +72,10 @@ int Scan(std::string_view text, std::string_view what, int start, int from)
         const int s = i > from ? i : from;
         if (s + m > n)
             return -1;
-        const void *hit = std::memchr(data + s, what[0], static_cast<std::size_t>(n - m + 1 - s));
-        if (hit == nullptr)
+        // A match of more than one byte has its second byte inside the text.
+        const int c = NextCandidate(data, s, n - m + 1, what[0], m > 1, m > 1 ? what[1] : '\0');
+        if (c < 0)
             return -1;
-        const int c = static_cast<int>(static_cast<const char *>(hit) - data);
         int k = c - 1;
         while (k >= i && IsGbkLead(static_cast<unsigned char>(data[k])))
             --k;
@@ -47,7 +84,7 @@ int Scan(std::string_view text, std::string_view what, int start, int from)
             i = c + 1;
             continue;
         }
-        if (m == 1 || std::memcmp(data + c + 1, what.data() + 1, static_cast<std::size_t>(m - 1)) == 0)
+        if (m <= 2 || SameBytes(data + c + 2, what.data() + 2, m - 2))
             return c;
         i = c + (IsGbkLead(static_cast<unsigned char>(data[c])) && c + 1 < n ? 2 : 1);
     }
@@ -125,8 +162,6 @@ std::string Mid(const std::string &text, int start, int n)
     return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(n));
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
 std::string TrimLeft(const std::string &text)
 {
     std::size_t i = 0;
@@ -143,7 +178,16 @@ std::string TrimRight(const std::string &text)
     return text.substr(0, n);
 }
 
-std::string Trim(const std::string &text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(const std::string &text)
+{
+    std::size_t n = text.size();
+    while (n > 0 && IsBlank(text[n - 1]))
+        --n;
+    std::size_t i = 0;
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    return text.substr(i, n - i);
+}
 
 std::string IntText(long long value) { return std::to_string(value); }
 

@@ -7,13 +7,17 @@
 // Positions are ints; -1 means "not found".
 #pragma once
 
+#include <climits>
 #include <string>
 #include <string_view>
 
 namespace qimbel {
 
 // Byte length of a text, clamped to the int range.
-int Len(std::string_view text);
+inline int Len(std::string_view text)
+{
+    return text.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(text.size());
+}
 
 // True when byte `b` opens a two-byte GBK character.
 inline bool IsGbkLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
@@ -29,6 +33,24 @@ int FindFromBoundary(std::string_view text, std::string_view what, int start);
 // Last occurrence of `what` at a character boundary; -1 if none.
 int ReverseFind(std::string_view text, std::string_view what);
 
+// True when the bytes of `what` stand at byte `at` of `text` (false when they would run past its
+// end): a test of one sign at a known place, without a call into the C library.
+inline bool HasAt(std::string_view text, std::size_t at, std::string_view what)
+{
+    if (at > text.size() || text.size() - at < what.size())
+        return false;
+    for (std::size_t i = 0; i < what.size(); ++i)
+        if (text[at + i] != what[i])
+            return false;
+    return true;
+}
+
+// True when `text` is exactly `what`, compared in place (the tests of one sign or bracket).
+inline bool IsText(std::string_view text, std::string_view what)
+{
+    return text.size() == what.size() && HasAt(text, 0, what);
+}
+
 // True when `what` occurs in `text` (character-aware).
 inline bool Contains(std::string_view text, std::string_view what) { return Find(text, what) >= 0; }
 
@@ -42,7 +64,7 @@ std::string Mid(const std::string &text, int start);
 std::string Mid(const std::string &text, int start, int n);
 
 // The blanks trimmed everywhere in Qimbel: space, tab, CR, LF, vertical tab, form feed.
-bool IsBlank(char c);
+inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 std::string Trim(const std::string &text);
 std::string TrimLeft(const std::string &text);
 std::string TrimRight(const std::string &text);

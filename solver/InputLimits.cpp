@@ -47,10 +47,8 @@ int BracketDepth(const std::string &text)
         const int size = CharSize(text, i);
         const char c = text[static_cast<std::size_t>(i)];
         const bool wide = size == 2;
-        const bool opening
-            = wide ? text.compare(static_cast<std::size_t>(i), 2, "（") == 0 : c == '(' || c == '[' || c == '{';
-        const bool closing
-            = wide ? text.compare(static_cast<std::size_t>(i), 2, "）") == 0 : c == ')' || c == ']' || c == '}';
+        const bool opening = wide ? HasAt(text, static_cast<std::size_t>(i), "（") : c == '(' || c == '[' || c == '{';
+        const bool closing = wide ? HasAt(text, static_cast<std::size_t>(i), "）") : c == ')' || c == ']' || c == '}';
         if (opening && ++depth > deepest)
             deepest = depth;
         else if (closing && depth > 0)

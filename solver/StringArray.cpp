@@ -2,12 +2,10 @@
 
 namespace qimbel {
 
-const std::string &StringArray::GetAt(int i) const
+const std::string &StringArray::EmptyText()
 {
     static const std::string empty;
-    if (i < 0 || i >= GetSize())
-        return empty;
-    return items_[static_cast<std::size_t>(i)];
+    return empty;
 }
 
 void StringArray::SetAt(int i, const std::string &text)

@@ -18,7 +18,12 @@ public:
     bool IsEmpty() const { return items_.empty(); }
 
     // Element `i`; an index outside the array gives an empty text.
-    const std::string &GetAt(int i) const;
+    const std::string &GetAt(int i) const
+    {
+        if (i < 0 || i >= GetSize())
+            return EmptyText();
+        return items_[static_cast<std::size_t>(i)];
+    }
     const std::string &operator[](int i) const { return GetAt(i); }
     void SetAt(int i, const std::string &text);
 
@@ -29,9 +34,11 @@ public:
     void SetSize(int n);
     void RemoveAll() { items_.clear(); }
     // A copy of the elements, index 0 first.
-    std::vector<std::string> Items() const { return { items_.begin(), items_.end() }; }
+    std::vector<std::string> Items() const { return {items_.begin(), items_.end()}; }
 
 private:
+    static const std::string &EmptyText();
+
     std::deque<std::string> items_;
 };
 

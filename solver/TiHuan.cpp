@@ -14,17 +14,31 @@ void Solver::TiHuan(std::string &text, const std::string &find, const std::strin
     if (p < 0)
         return;
     std::string result;
+    result.reserve(text.size() + by.size());
     int rest = 0;
     const int n = Len(text);
+    // The piece [from, to) of the text without its blanks at both ends.
+    const auto appendTrimmed = [&](int from, int to) {
+        while (from < to && IsBlank(text[static_cast<std::size_t>(from)]))
+            ++from;
+        while (to > from && IsBlank(text[static_cast<std::size_t>(to - 1)]))
+            --to;
+        result.append(text, static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    };
     while (p >= 0) {
-        result += Trim(text.substr(static_cast<std::size_t>(rest), static_cast<std::size_t>(p - rest)));
+        appendTrimmed(rest, p);
         result += by;
         rest = p + Len(find);
         while (rest < n && IsBlank(text[static_cast<std::size_t>(rest)]))
             ++rest;
         p = FindFromBoundary(text, find, rest);
     }
-    result += TrimRight(text.substr(static_cast<std::size_t>(rest)));
+    // The rest begins after the blanks skipped above (or at the start of a text that had no blank
+    // before its first occurrence): only its end is trimmed.
+    int end = n;
+    while (end > rest && IsBlank(text[static_cast<std::size_t>(end - 1)]))
+        --end;
+    result.append(text, static_cast<std::size_t>(rest), static_cast<std::size_t>(end - rest));
     text = std::move(result);
 }
 

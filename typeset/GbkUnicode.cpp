@@ -1,7 +1,9 @@
 #include "typeset/GbkUnicode.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 namespace qimbel {
@@ -66,45 +68,104 @@ void AppendUtf8(std::string &out, char32_t cp)
     }
 }
 
-std::optional<std::string> GbkToUtf8(std::string_view gbk)
+namespace {
+
+bool IsGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+
+// The number of bytes at `p` (eight of which can be read) that are ASCII, and no CR when `noCr`
+// is set, up to eight.
+int PlainBytes(const unsigned char *p, bool noCr)
 {
-    // Written through a small buffer on the stack and appended to the text in pieces: each byte of
-    // the result is written once, and no memory beyond the result's own is touched.
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    std::uint64_t bytes;
+    std::memcpy(&bytes, p, 8);
+    std::uint64_t special = bytes & kHigh;
+    if (noCr) {
+        // A zero byte where a CR was; the lowest one found is always a true one.
+        const std::uint64_t x = bytes ^ 0x0D0D0D0D0D0D0D0DULL;
+        special |= (x - 0x0101010101010101ULL) & ~x & kHigh;
+    }
+    if (special == 0)
+        return 8;
+    if constexpr (std::endian::native == std::endian::little)
+        return std::countr_zero(special) / 8;
+    return 0;
+}
+
+// Written through a small buffer on the stack and appended to the text in pieces: each byte of the
+// result is written once, and no memory beyond the result's own is touched. A byte of GBK gives at
+// most three of UTF-8, so a third of the buffer's size in GBK always fits it: the inner loop never
+// checks for room. Runs of ASCII go up to eight bytes at a time.
+template <bool kLf> std::optional<std::string> GbkToUtf8Text(std::string_view gbk)
+{
+    constexpr std::size_t kPiece = 4096;
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
-    char piece[4096];
-    std::size_t used = 0;
-    for (std::size_t pos = 0; pos < gbk.size();) {
-        if (used > sizeof piece - 3) {
-            out.append(piece, used);
-            used = 0;
+    // Room past kPiece for a run of ASCII that goes on past the block's end (7 bytes) and the
+    // eight bytes it is copied by.
+    char piece[kPiece + 16];
+    const unsigned char *p = reinterpret_cast<const unsigned char *>(gbk.data());
+    const unsigned char *const end = p + gbk.size();
+    while (p < end) {
+        const unsigned char *const stop = p + std::min<std::size_t>(static_cast<std::size_t>(end - p), kPiece / 3);
+        char *o = piece;
+        while (p < stop) {
+            const unsigned char b = *p;
+            if (b < 0x80 && b != '\r' && end - p >= 8) {
+                // At least this byte is plain.
+                const int plain = PlainBytes(p, kLf);
+                std::memcpy(o, p, 8); // the bytes past the run are written over next
+                o += plain;
+                p += plain;
+                continue;
+            }
+            if (b < 0x80) {
+                // A CR before a LF goes: the line ends as LF alone.
+                if (!(kLf && b == '\r' && p + 1 < end && p[1] == '\n'))
+                    *o++ = static_cast<char>(b);
+                ++p;
+                continue;
+            }
+            if (IsGbkLeadByte(b) && end - p >= 2 && p[1] >= 0x40 && p[1] <= 0xFE) {
+                // The usual case, a Chinese character or a full-width sign: three bytes of UTF-8.
+                const std::uint16_t cp = kGbkDouble[(b - 0x81) * 191 + (p[1] - 0x40)];
+                if (cp >= 0x800) {
+                    o[0] = static_cast<char>(0xE0 | (cp >> 12));
+                    o[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+                    o[2] = static_cast<char>(0x80 | (cp & 0x3F));
+                    o += 3;
+                    p += 2;
+                    continue;
+                }
+            }
+            const GbkChar c
+                = DecodeGbkChar(gbk, static_cast<std::size_t>(p - reinterpret_cast<const unsigned char *>(gbk.data())));
+            if (c.codePoint == 0)
+                return std::nullopt;
+            p += c.length;
+            // A GBK character is a code point below U+10000: at most three bytes of UTF-8.
+            if (c.codePoint < 0x80) {
+                *o++ = static_cast<char>(c.codePoint);
+                continue;
+            }
+            if (c.codePoint < 0x800) {
+                *o++ = static_cast<char>(0xC0 | (c.codePoint >> 6));
+            } else {
+                *o++ = static_cast<char>(0xE0 | (c.codePoint >> 12));
+                *o++ = static_cast<char>(0x80 | ((c.codePoint >> 6) & 0x3F));
+            }
+            *o++ = static_cast<char>(0x80 | (c.codePoint & 0x3F));
         }
-        const unsigned char b = static_cast<unsigned char>(gbk[pos]);
-        if (b < 0x80) {
-            piece[used++] = static_cast<char>(b);
-            ++pos;
-            continue;
-        }
-        const GbkChar c = DecodeGbkChar(gbk, pos);
-        if (c.codePoint == 0)
-            return std::nullopt;
-        pos += c.length;
-        // A GBK character is a code point below U+10000: at most three bytes of UTF-8.
-        if (c.codePoint < 0x80) {
-            piece[used++] = static_cast<char>(c.codePoint);
-            continue;
-        }
-        if (c.codePoint < 0x800) {
-            piece[used++] = static_cast<char>(0xC0 | (c.codePoint >> 6));
-        } else {
-            piece[used++] = static_cast<char>(0xE0 | (c.codePoint >> 12));
-            piece[used++] = static_cast<char>(0x80 | ((c.codePoint >> 6) & 0x3F));
-        }
-        piece[used++] = static_cast<char>(0x80 | (c.codePoint & 0x3F));
+        out.append(piece, static_cast<std::size_t>(o - piece));
     }
-    out.append(piece, used);
     return out;
 }
+
+} // namespace
+
+std::optional<std::string> GbkToUtf8(std::string_view gbk) { return GbkToUtf8Text<false>(gbk); }
+
+std::optional<std::string> GbkToUtf8Lf(std::string_view gbk) { return GbkToUtf8Text<true>(gbk); }
 
 std::string GbkToUtf8Lossy(std::string_view gbk)
 {
@@ -257,7 +318,9 @@ std::string HexCode(char32_t cp)
 
 } // namespace
 
-std::optional<std::string> Utf8ToGbk(std::string_view utf8)
+namespace {
+
+std::optional<std::string> Utf8ToGbk(std::string_view utf8, bool dropTags)
 {
     std::string out;
     out.reserve(utf8.size());
@@ -265,6 +328,10 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8)
         const std::optional<GbkChar> c = DecodeUtf8Char(utf8, pos);
         if (!c)
             return std::nullopt;
+        if (dropTags && c->codePoint >= 0xE0000 && c->codePoint <= 0xE007F) {
+            pos += c->length;
+            continue;
+        }
         const std::string g = EncodeGbkChar(c->codePoint);
         if (g.empty())
             return std::nullopt;
@@ -274,13 +341,30 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8)
     return out;
 }
 
+} // namespace
+
+std::optional<std::string> Utf8ToGbk(std::string_view utf8) { return Utf8ToGbk(utf8, false); }
+
+std::optional<std::string> Utf8ToGbkAsIconv(std::string_view utf8) { return Utf8ToGbk(utf8, true); }
+
 TypedText ReadTypedUtf8(std::string_view utf8)
 {
     TypedText typed;
     typed.gbk.reserve(utf8.size() + utf8.size() / 8);
     int line = 1;
     bool inPower = false; // the last character was a superscript digit or minus of a power
+    const auto plain = [](char c) { return static_cast<unsigned char>(c) < 0x80 && c != '\r' && c != '\n'; };
     for (std::size_t pos = 0; pos < utf8.size();) {
+        if (plain(utf8[pos])) {
+            // ASCII other than a line end is kept as typed: a run of it goes in at once.
+            std::size_t end = pos + 1;
+            while (end < utf8.size() && plain(utf8[end]))
+                ++end;
+            typed.gbk.append(utf8, pos, end - pos);
+            pos = end;
+            inPower = false;
+            continue;
+        }
         const std::optional<GbkChar> c = DecodeUtf8Char(utf8, pos);
         if (!c) {
             if (typed.refusal.empty())

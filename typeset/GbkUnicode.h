@@ -24,8 +24,13 @@ std::string EncodeGbkChar(char32_t codePoint);
 // Whole texts. The strict forms give nullopt on a byte sequence that is no GBK (or UTF-8) or on a
 // character the other side cannot hold; the lossy form writes U+FFFD for each such byte.
 std::optional<std::string> GbkToUtf8(std::string_view gbk);
+// GbkToUtf8 with every CR LF written as LF (a CR alone stays), in the same pass.
+std::optional<std::string> GbkToUtf8Lf(std::string_view gbk);
 std::string GbkToUtf8Lossy(std::string_view gbk);
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
+// Utf8ToGbk as iconv converts: the same, but the tag characters U+E0000 to U+E007F, which iconv
+// skips, are dropped rather than refused. The command line reads its arguments and requests so.
+std::optional<std::string> Utf8ToGbkAsIconv(std::string_view utf8);
 
 // UTF-8 of one code point.
 void AppendUtf8(std::string &out, char32_t codePoint);

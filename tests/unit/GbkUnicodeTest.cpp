@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <iconv.h>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -63,12 +64,15 @@ TEST(GbkUnicode, EveryGbkSequenceConvertsAsIconvDoes)
 TEST(GbkUnicode, EveryCodePointConvertsAsIconvDoes)
 {
     Iconv toGbk("GBK", "UTF-8");
-    for (char32_t cp = 1; cp <= 0x10FFFF; cp += cp < 0x10000 ? 1 : 97) {
+    // Every 97th code point past the BMP, and every tag character.
+    for (char32_t cp = 1; cp <= 0x10FFFF; cp += cp < 0x10000 || (cp >= 0xDFFFF && cp < 0xE0080) ? 1 : 97) {
         if (cp >= 0xD800 && cp <= 0xDFFF)
             continue;
         std::string utf8;
         AppendUtf8(utf8, cp);
         const std::optional<std::string> expected = toGbk(utf8);
+        // The command line's form converts as iconv does, the tag characters too.
+        ASSERT_EQ(Utf8ToGbkAsIconv(utf8), expected) << "U+" << std::hex << static_cast<unsigned>(cp);
         if (expected && expected->empty())
             continue; // iconv drops the tag characters (U+E0000 ...); the core refuses them
         ASSERT_EQ(Utf8ToGbk(utf8), expected) << "U+" << std::hex << static_cast<unsigned>(cp);
@@ -76,6 +80,40 @@ TEST(GbkUnicode, EveryCodePointConvertsAsIconvDoes)
             ASSERT_EQ(GbkToUtf8(*expected), utf8) << "round trip of U+" << std::hex << static_cast<unsigned>(cp);
         }
     }
+}
+
+// GbkToUtf8Lf is GbkToUtf8 with every CR LF written as LF. Texts made of ASCII runs of every
+// length, CRs alone and before LF, Chinese characters, full-width signs and one- and two-byte codes
+// that are no GBK, at every offset: the result goes eight ASCII bytes at a time where it can.
+TEST(GbkUnicode, LineEndsAreMendedInTheSamePass)
+{
+    const std::string pieces[] = {"a", "12345678901", " ", "\r\n", "\r", "\n", "\xBD\xE2", "\xA3\xBD", "\x80", "\xFF",
+        "\xA1", "\xC4\xE3\xBA\xC3", "        ", std::string(1, '\0')};
+    const auto reference = [](const std::string &gbk) -> std::optional<std::string> {
+        std::optional<std::string> utf8 = GbkToUtf8(gbk);
+        if (!utf8)
+            return std::nullopt;
+        std::string out;
+        for (std::size_t i = 0; i < utf8->size(); ++i)
+            if (!((*utf8)[i] == '\r' && i + 1 < utf8->size() && (*utf8)[i + 1] == '\n'))
+                out += (*utf8)[i];
+        return out;
+    };
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 20000; ++round) {
+        std::string gbk;
+        const int count = round % 40;
+        for (int i = 0; i < count; ++i) {
+            seed = seed * 1103515245U + 12345U;
+            gbk += pieces[(seed >> 16) % std::size(pieces)];
+        }
+        ASSERT_EQ(GbkToUtf8Lf(gbk), reference(gbk)) << "round " << round;
+    }
+    // A text longer than the converter's buffer, its pieces crossing the buffer's ends.
+    std::string page;
+    for (int i = 0; page.size() < 20000; ++i)
+        page += std::string(static_cast<std::size_t>(i % 13), ' ') + "\xBD\xE2x\xA3\xBD" + std::to_string(i) + "\r\n";
+    EXPECT_EQ(GbkToUtf8Lf(page), reference(page));
 }
 
 TEST(GbkUnicode, BrokenInputIsRefusedOrReplaced)
