@@ -22,9 +22,16 @@ printf '%s\n' "$contents" | grep -E 'test_|bench_|screenshots' && fail "test or 
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for need in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-wqy-zenhei \
-    qt6-translations-l10n libqt6sql6 libqt6sql6-sqlite libsqlite3-0; do
+    qt6-translations-l10n libqt6sql6 libqt6sql6-sqlite; do
     printf '%s\n' "$depends" | grep -q "$need" || fail "Depends lacks $need: $depends"
 done
+# qimbel-cli holds SQLite itself when linked statically (QIMBEL_STATIC_CLI); linked to the shared
+# library, the package must depend on it.
+mkdir -p "$out/unpacked"
+dpkg-deb -x "$deb" "$out/unpacked"
+if objdump -p "$out/unpacked/usr/lib/qimbel/qimbel-cli" | grep -q 'NEEDED.*libsqlite3'; then
+    printf '%s\n' "$depends" | grep -q libsqlite3-0 || fail "Depends lacks libsqlite3-0: $depends"
+fi
 [ "$(dpkg-deb -f "$deb" Package)" = qimbel ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = 3.0 ] || fail "package version"
 
