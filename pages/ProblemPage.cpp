@@ -156,21 +156,6 @@ std::vector<std::string> SplitLines(const std::string &text)
     }
 }
 
-// Which of `lines` are the introduction, left where it stands: the first run that holds every
-// line of it that says something, unchanged and in order, with only empty lines between. A line
-// of the introduction typed alone (an example of it) is a problem like any other.
-// The text without its blanks at both ends, as Trim cuts it, but without a copy.
-std::string_view TrimmedView(std::string_view text)
-{
-    std::size_t end = text.size();
-    while (end > 0 && IsBlank(text[end - 1]))
-        --end;
-    std::size_t start = 0;
-    while (start < end && IsBlank(text[start]))
-        ++start;
-    return text.substr(start, end - start);
-}
-
 // The lines of the introduction that say something, trimmed.
 std::vector<std::string> IntroductionLines(const std::string &introduction)
 {
@@ -181,6 +166,9 @@ std::vector<std::string> IntroductionLines(const std::string &introduction)
     return intro;
 }
 
+// Which of `lines` are the introduction, left where it stands: the first run that holds every
+// line of it that says something, unchanged and in order, with only empty lines between. A line
+// of the introduction typed alone (an example of it) is a problem like any other.
 std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
 {
     std::vector<char> mask(lines.size(), 0);

@@ -178,7 +178,7 @@ std::string TrimRight(const std::string &text)
     return text.substr(0, n);
 }
 
-std::string Trim(const std::string &text)
+std::string_view TrimmedView(std::string_view text)
 {
     std::size_t n = text.size();
     while (n > 0 && IsBlank(text[n - 1]))
@@ -188,6 +188,8 @@ std::string Trim(const std::string &text)
         ++i;
     return text.substr(i, n - i);
 }
+
+std::string Trim(const std::string &text) { return std::string(TrimmedView(text)); }
 
 std::string IntText(long long value) { return std::to_string(value); }
 

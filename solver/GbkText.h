@@ -66,6 +66,8 @@ std::string Mid(const std::string &text, int start, int n);
 // The blanks trimmed everywhere in Qimbel: space, tab, CR, LF, vertical tab, form feed.
 inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 std::string Trim(const std::string &text);
+// The same, as a view of `text` (no copy).
+std::string_view TrimmedView(std::string_view text);
 std::string TrimLeft(const std::string &text);
 std::string TrimRight(const std::string &text);
 
