@@ -169,10 +169,9 @@ std::vector<std::string> IntroductionLines(const std::string &introduction)
 // Which of `lines` are the introduction, left where it stands: the first run that holds every
 // line of it that says something, unchanged and in order, with only empty lines between. A line
 // of the introduction typed alone (an example of it) is a problem like any other.
-std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
+std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::vector<std::string> &intro)
 {
     std::vector<char> mask(lines.size(), 0);
-    const std::vector<std::string> intro = IntroductionLines(introduction);
     if (intro.empty())
         return mask;
     for (std::size_t first = 0; first < lines.size(); ++first) {
@@ -204,7 +203,12 @@ std::vector<char> IntroductionMaskOf(const std::string &text, const std::string 
     const std::vector<std::string> intro = IntroductionLines(introduction);
     if (intro.empty() || text.find(intro[0]) == std::string::npos)
         return {};
-    return IntroductionMask(SplitLines(text), introduction);
+    return IntroductionMask(SplitLines(text), intro);
+}
+
+std::vector<char> IntroductionMask(const std::vector<std::string> &lines, const std::string &introduction)
+{
+    return IntroductionMask(lines, IntroductionLines(introduction));
 }
 
 bool Any(const std::vector<char> &mask) { return std::find(mask.begin(), mask.end(), 1) != mask.end(); }

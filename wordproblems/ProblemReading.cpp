@@ -368,10 +368,8 @@ std::string UnitAt(const std::string &text, int at, const std::vector<std::strin
     // The longest unit that stands at `from`, compared in place.
     auto longest = [&](int from) {
         std::string best;
-        if (from < 0 || static_cast<std::size_t>(from) > text.size())
-            return best;
         for (const std::string &unit : units)
-            if (unit.size() > best.size() && text.compare(static_cast<std::size_t>(from), unit.size(), unit) == 0)
+            if (unit.size() > best.size() && from >= 0 && HasAt(text, static_cast<std::size_t>(from), unit))
                 best = unit;
         return best;
     };
