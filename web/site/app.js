@@ -662,6 +662,7 @@ main().catch((error) => {
   els.loading.textContent = `无法启动：${error}`;
 });
 
-// For the browser tests: the text box as the core sees it.
-window.qimbelTextBox = () => els.text.value + currentPage().tail;
+// For the browser tests: the text box as the core sees it (before the tables have come, the text
+// typed alone: a test may ask while the page is still starting).
+window.qimbelTextBox = () => els.text.value + (data ? currentPage().tail : '');
 window.qimbelBusy = () => busy;
