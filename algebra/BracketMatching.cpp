@@ -78,8 +78,8 @@ bool HasLetters(const std::string &text)
 
 int LeadingSignLength(const std::string &text)
 {
-    const std::string_view two = std::string_view(text).substr(0, 2);
-    return IsText(two, "＋") || IsText(two, "－") ? 2 : 0;
+    const std::string_view view(text);
+    return view.starts_with("＋") || view.starts_with("－") ? 2 : 0;
 }
 
 bool StartsWithSign(const std::string &text) { return LeadingSignLength(text) > 0; }

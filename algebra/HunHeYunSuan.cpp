@@ -15,34 +15,30 @@ namespace {
 // is asked to be written with a bracket instead of being worked wrongly.
 bool SignsRunTogether(const std::string &expression)
 {
-    static constexpr std::string_view signs[] = {"＋", "－", "+", "-"};
-    // Every case below has two signs back to back: an expression without them (the usual one) is
-    // told at once, byte by byte. Both full-width signs are one lead byte with two trail bytes.
-    static_assert(signs[0].size() == 2 && signs[1].size() == 2 && signs[0][0] == signs[1][0]);
-    const auto signLength = [&](std::size_t at) -> std::size_t {
+    // The length of the sign at `at` (＋, －, + or -), or 0. Both full-width signs are one lead
+    // byte with two trail bytes, so a sign is told byte by byte.
+    static constexpr std::string_view plus = "＋", minus = "－";
+    static_assert(plus.size() == 2 && minus.size() == 2 && plus[0] == minus[0]);
+    const auto signAt = [&](std::size_t at) -> std::size_t {
         if (at >= expression.size())
             return 0;
         const char c = expression[at];
         if (c == '+' || c == '-')
             return 1;
-        return c == signs[0][0] && at + 1 < expression.size()
-                && (expression[at + 1] == signs[0][1] || expression[at + 1] == signs[1][1])
+        return c == plus[0] && at + 1 < expression.size()
+                && (expression[at + 1] == plus[1] || expression[at + 1] == minus[1])
             ? 2
             : 0;
     };
+    // Every case below has two signs back to back: an expression without them (the usual one) is
+    // told at once.
     bool doubled = false;
     for (std::size_t at = 0; at < expression.size() && !doubled; ++at) {
-        const std::size_t first = signLength(at);
-        doubled = first > 0 && signLength(at + first) > 0;
+        const std::size_t first = signAt(at);
+        doubled = first > 0 && signAt(at + first) > 0;
     }
     if (!doubled)
         return false;
-    auto signAt = [&](std::size_t at) -> std::size_t {
-        for (const std::string_view sign : signs)
-            if (HasAt(expression, at, sign))
-                return sign.size();
-        return 0;
-    };
     static constexpr std::string_view operators[] = {"×", "÷", "·", "*", "/", "^", "("};
     auto afterOperator = [&](std::size_t at) {
         for (const std::string_view op : operators)

@@ -201,8 +201,7 @@ std::string MergeMeetingSigns(const std::string &text, bool beforeGroupsOnly)
         const std::string c = Mid(text, i, size);
         const bool sign = IsSign(c);
         if (sign && lastWasSign && (!beforeGroupsOnly || SignsBeforeGroup(text, i))) {
-            const bool negative
-                = IsText(std::string_view(out).substr(out.size() < 2 ? 0 : out.size() - 2), "－") != IsText(c, "－");
+            const bool negative = std::string_view(out).ends_with("－") != (c == "－");
             out = Left(out, Len(out) - 2) + (negative ? "－" : "＋");
         } else {
             out += c;

@@ -33,12 +33,7 @@ void Solver::TiHuan(std::string &text, const std::string &find, const std::strin
             ++rest;
         p = FindFromBoundary(text, find, rest);
     }
-    // The rest begins after the blanks skipped above (or at the start of a text that had no blank
-    // before its first occurrence): only its end is trimmed.
-    int end = n;
-    while (end > rest && IsBlank(text[static_cast<std::size_t>(end - 1)]))
-        --end;
-    result.append(text, static_cast<std::size_t>(rest), static_cast<std::size_t>(end - rest));
+    appendTrimmed(rest, n); // its blanks in front were skipped above
     text = std::move(result);
 }
 
