@@ -1,5 +1,7 @@
 #include "typeset/GbkUnicode.h"
 
+#include "solver/GbkText.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -70,8 +72,6 @@ void AppendUtf8(std::string &out, char32_t cp)
 
 namespace {
 
-bool IsGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-
 // The number of bytes at `p` (eight of which can be read) that are ASCII, and no CR when `noCr`
 // is set, up to eight.
 int PlainBytes(const unsigned char *p, bool noCr)
@@ -89,7 +89,11 @@ int PlainBytes(const unsigned char *p, bool noCr)
         return 8;
     if constexpr (std::endian::native == std::endian::little)
         return std::countr_zero(special) / 8;
-    return 0;
+    // Elsewhere the bytes are counted one by one.
+    int n = 0;
+    while (n < 8 && p[n] < 0x80 && !(noCr && p[n] == '\r'))
+        ++n;
+    return n;
 }
 
 // Written through a small buffer on the stack and appended to the text in pieces: each byte of the
@@ -126,7 +130,7 @@ template <bool kLf> std::optional<std::string> GbkToUtf8Text(std::string_view gb
                 ++p;
                 continue;
             }
-            if (IsGbkLeadByte(b) && end - p >= 2 && p[1] >= 0x40 && p[1] <= 0xFE) {
+            if (IsGbkLead(b) && end - p >= 2 && p[1] >= 0x40 && p[1] <= 0xFE) {
                 // The usual case, a Chinese character or a full-width sign: three bytes of UTF-8.
                 const std::uint16_t cp = kGbkDouble[(b - 0x81) * 191 + (p[1] - 0x40)];
                 if (cp >= 0x800) {
