@@ -6,13 +6,28 @@
 #include "solver/Solver.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace qimbel {
 
 namespace {
 
 constexpr Whole kWholeMax = static_cast<Whole>((static_cast<unsigned __int128>(1) << 127) - 1);
+// 128-bit division and multiplication are calls of their own, long ones in WebAssembly; the
+// small values that nearly every problem holds take the 64-bit operations.
+constexpr Whole kInt64Max = std::numeric_limits<std::int64_t>::max();
+constexpr Whole kUint64Max = std::numeric_limits<std::uint64_t>::max();
+constexpr Whole kInt32Limit = Whole {1} << 31;
+
+// a / b (b not 0), truncated as the 128-bit division.
+Whole Divide(Whole a, Whole b)
+{
+    if (a >= -kInt64Max && a <= kInt64Max && b >= -kInt64Max && b <= kInt64Max)
+        return static_cast<std::int64_t>(a) / static_cast<std::int64_t>(b);
+    return a / b;
+}
 
 // Digits of an unsigned run, exactly; nothing when they do not fit in 128 bits.
 std::optional<Whole> ReadDigits(const std::string &digits)
@@ -139,13 +154,22 @@ std::optional<NumberValue> ReadNumber(const std::string &input)
 std::string WholeText(Whole value)
 {
     const bool negative = value < 0;
-    std::string digits;
-    do {
+    // The digits from the last, into a buffer wide enough for 2^127 (39 digits).
+    char digits[40];
+    char *first = digits + sizeof digits;
+    while (value > kInt64Max || value < -kInt64Max) {
         const int digit = static_cast<int>(value % 10);
-        digits.insert(digits.begin(), static_cast<char>('0' + (digit < 0 ? -digit : digit)));
+        *--first = static_cast<char>('0' + (digit < 0 ? -digit : digit));
         value /= 10;
-    } while (value != 0);
-    return negative ? "－" + digits : digits;
+    }
+    auto rest = static_cast<std::uint64_t>(value < 0 ? -value : value);
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    std::string text(negative ? "－" : "");
+    text.append(first, digits + sizeof digits);
+    return text;
 }
 
 std::string DecimalText(double value)
@@ -183,6 +207,16 @@ Whole WholeGcd(Whole a, Whole b)
     if (b < 0)
         b = -b;
     while (b != 0) {
+        // Once both fit in 64 bits (at once for a pupil's numbers) the rest is done in 64 bits.
+        if (a <= kUint64Max && b <= kUint64Max) {
+            std::uint64_t x = static_cast<std::uint64_t>(a), y = static_cast<std::uint64_t>(b);
+            while (y != 0) {
+                const std::uint64_t t = x % y;
+                x = y;
+                y = t;
+            }
+            return x;
+        }
         const Whole t = a % b;
         a = b;
         b = t;
@@ -192,6 +226,11 @@ Whole WholeGcd(Whole a, Whole b)
 
 bool MultiplyOverflows(Whole a, Whole b, Whole &product)
 {
+    // Two factors under 2^31 multiply exactly in 64 bits, without the 128-bit overflow check.
+    if (a > -kInt32Limit && a < kInt32Limit && b > -kInt32Limit && b < kInt32Limit) {
+        product = static_cast<std::int64_t>(a) * static_cast<std::int64_t>(b);
+        return false;
+    }
     return __builtin_mul_overflow(a, b, &product) || product == -kWholeMax - 1;
 }
 
@@ -206,8 +245,8 @@ std::optional<Rational> MakeRational(Whole numerator, Whole denominator)
     }
     const Whole g = WholeGcd(numerator, denominator);
     if (g > 1) {
-        numerator /= g;
-        denominator /= g;
+        numerator = Divide(numerator, g);
+        denominator = Divide(denominator, g);
     }
     return Rational {numerator, denominator};
 }
@@ -224,9 +263,9 @@ std::optional<Rational> RationalSum(const Rational &a, const Rational &b)
     // Over the least common denominator, so that the parts stay as small as they can.
     const Whole g = WholeGcd(a.denominator, b.denominator);
     Whole denominator = 0, left = 0, right = 0, numerator = 0;
-    if (MultiplyOverflows(a.denominator / g, b.denominator, denominator)
-        || MultiplyOverflows(a.numerator, b.denominator / g, left)
-        || MultiplyOverflows(b.numerator, a.denominator / g, right) || AddOverflows(left, right, numerator))
+    if (MultiplyOverflows(Divide(a.denominator, g), b.denominator, denominator)
+        || MultiplyOverflows(a.numerator, Divide(b.denominator, g), left)
+        || MultiplyOverflows(b.numerator, Divide(a.denominator, g), right) || AddOverflows(left, right, numerator))
         return std::nullopt;
     return MakeRational(numerator, denominator);
 }
@@ -236,10 +275,10 @@ std::optional<Rational> RationalProduct(const Rational &a, const Rational &b)
     // Crosswise reduction first: a/b × c/d = (a/g1 × c/g2) / (b/g2 × d/g1).
     const Whole g1 = WholeGcd(a.numerator, b.denominator);
     const Whole g2 = WholeGcd(b.numerator, a.denominator);
-    const Whole n1 = g1 > 1 ? a.numerator / g1 : a.numerator;
-    const Whole d2 = g1 > 1 ? b.denominator / g1 : b.denominator;
-    const Whole n2 = g2 > 1 ? b.numerator / g2 : b.numerator;
-    const Whole d1 = g2 > 1 ? a.denominator / g2 : a.denominator;
+    const Whole n1 = g1 > 1 ? Divide(a.numerator, g1) : a.numerator;
+    const Whole d2 = g1 > 1 ? Divide(b.denominator, g1) : b.denominator;
+    const Whole n2 = g2 > 1 ? Divide(b.numerator, g2) : b.numerator;
+    const Whole d1 = g2 > 1 ? Divide(a.denominator, g2) : a.denominator;
     Whole numerator = 0, denominator = 0;
     if (MultiplyOverflows(n1, n2, numerator) || MultiplyOverflows(d1, d2, denominator))
         return std::nullopt;

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 using namespace qimbel;
 
@@ -71,6 +73,82 @@ TEST(RationalArithmetic, ReducesAndReportsOverflowInsteadOfWrapping)
     EXPECT_EQ(ExactText(*RationalProduct(a, b)), "1");
     EXPECT_FALSE(RationalProduct(a, a));
     EXPECT_FALSE(RationalSum(*MakeRational(1, big), *MakeRational(1, big - 1)));
+}
+
+// The small values take 64-bit operations and the large ones 128-bit: around every border
+// between the two (2^31, 2^63, 2^64) and far past it, the results are those of plain 128-bit
+// arithmetic, and the overflow reports too.
+TEST(RationalArithmetic, AgreesWithPlain128BitArithmeticAcrossTheWordBorders)
+{
+    const auto gcd = [](Whole a, Whole b) {
+        a = a < 0 ? -a : a;
+        b = b < 0 ? -b : b;
+        while (b != 0) {
+            const Whole t = a % b;
+            a = b;
+            b = t;
+        }
+        return a;
+    };
+    const auto text = [](Whole v) {
+        std::string digits;
+        const bool negative = v < 0;
+        do {
+            const int digit = static_cast<int>(v % 10);
+            digits.insert(digits.begin(), static_cast<char>('0' + (digit < 0 ? -digit : digit)));
+            v /= 10;
+        } while (v != 0);
+        return negative ? "－" + digits : digits;
+    };
+    const Whole max = static_cast<Whole>((static_cast<unsigned __int128>(1) << 127) - 1);
+    std::vector<Whole> values;
+    for (const int bits : {0, 31, 32, 62, 63, 64, 65, 100, 126})
+        for (const int off : {-2, -1, 0, 1, 2})
+            for (const int sign : {1, -1}) {
+                const Whole v = ((bits ? Whole {1} << bits : 0) + off) * sign;
+                if (v != 0)
+                    values.push_back(v);
+            }
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 60; ++i) {
+        const int shift = static_cast<int>(random() % 120);
+        const Whole v = static_cast<Whole>((static_cast<unsigned __int128>(random()) << 64 | random()) >> (shift + 7));
+        values.push_back(v == 0 ? 1 : (i % 2 ? -v : v));
+    }
+    values.push_back(max);
+    values.push_back(-max);
+    for (const Whole a : values) {
+        EXPECT_EQ(WholeText(a), text(a));
+        for (const Whole b : values) {
+            SCOPED_TRACE(text(a) + " " + text(b));
+            EXPECT_EQ(WholeGcd(a, b), gcd(a, b));
+            Whole product = 0, expected = 0;
+            const bool over = __builtin_mul_overflow(a, b, &expected) || expected == -max - 1;
+            ASSERT_EQ(MultiplyOverflows(a, b, product), over);
+            if (!over) {
+                EXPECT_EQ(product, expected);
+            }
+            // Sums and products of a/b and b/a: the reduced exact value or a report of overflow.
+            const Rational x = *MakeRational(a, b), y = *MakeRational(b, a);
+            EXPECT_EQ(gcd(x.numerator, x.denominator), 1);
+            EXPECT_EQ(x.numerator * b, a * x.denominator);
+            if (const auto sum = RationalSum(x, y)) {
+                EXPECT_GT(sum->denominator, 0);
+                EXPECT_EQ(gcd(sum->numerator, sum->denominator), 1);
+                // x + y = (a^2 + b^2) / ab, checked where that fits.
+                Whole aa = 0, bb = 0, ab = 0, top = 0, l = 0, r = 0;
+                if (!__builtin_mul_overflow(a, a, &aa) && !__builtin_mul_overflow(b, b, &bb)
+                    && !__builtin_mul_overflow(a, b, &ab) && !__builtin_add_overflow(aa, bb, &top)
+                    && !__builtin_mul_overflow(sum->numerator, ab, &l)
+                    && !__builtin_mul_overflow(top, sum->denominator, &r)) {
+                    EXPECT_EQ(l, r);
+                }
+            }
+            const auto one = RationalProduct(x, y);
+            ASSERT_TRUE(one);
+            EXPECT_EQ(ExactText(*one), "1");
+        }
+    }
 }
 
 TEST(ExactResults, QuotientsThatDoNotEndAreReducedFractions)
