@@ -2,6 +2,7 @@
 // divisor and normal form, and the common denominator and value of fractions of them.
 #include "algebra/FractionAlgebra.h"
 #include "algebra/WorkSpent.h"
+#include "solver/PerThread.h"
 
 #include <algorithm>
 #include <set>
@@ -37,7 +38,7 @@ Rational Negated(const Rational &a) { return Times(a, Rational {-1, 1}); }
 namespace {
 
 // The steps the innermost WorkLimit still allows on this thread; below 0 when none is set.
-thread_local long long workLeft = -1;
+QIMBEL_PER_THREAD long long workLeft = -1;
 
 void Spend(long long units)
 {

@@ -1,5 +1,7 @@
 #include "marking/ExpressionSlips.h"
 
+#include "solver/PerThread.h"
+
 namespace qimbel {
 
 using fractions::Fraction;
@@ -13,7 +15,7 @@ using Kind = ExprNode::Kind;
 constexpr std::size_t kMostNodes = 240;
 // The most tries of one search, so that no wrong step costs more than a moment.
 constexpr int kMostTries = 1500;
-thread_local int triesLeft = 0;
+QIMBEL_PER_THREAD int triesLeft = 0;
 
 bool Is(const std::optional<Fraction> &value, const Fraction &target)
 {

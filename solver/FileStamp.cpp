@@ -1,5 +1,7 @@
 #include "solver/FileStamp.h"
 
+#include "solver/PerThread.h"
+
 #include <map>
 #include <system_error>
 
@@ -13,7 +15,7 @@ struct Kept {
     std::map<std::string, std::vector<FolderEntry>> folders;
 };
 
-thread_local Kept kept;
+QIMBEL_PER_THREAD Kept kept;
 
 // No more paths than this are kept in one scope; past it they are asked afresh.
 constexpr std::size_t kMostKept = 4096;
