@@ -172,6 +172,12 @@ function typeClicked(event) {
   else if (button.dataset.type) chooseType(Number(button.dataset.type));
 }
 
+// A text put again as it stands would still be laid out again (a summary may be a long Chinese
+// text, and showPage runs before and after every handler).
+function putText(element, text) {
+  if (element.textContent !== text) element.textContent = text;
+}
+
 function showPage() {
   const page = currentPage();
   const pageId = currentPageId();
@@ -181,9 +187,9 @@ function showPage() {
     button.setAttribute('aria-pressed', String(Number(button.dataset.type) === state.type));
   }
   const chosen = data.types.find((t) => t.type === state.type && t.page === pageId);
-  els.typeMenu.textContent = `题型：${chosen ? chosen.caption : '请选择'}`;
-  els.title.textContent = page.title;
-  els.summary.textContent = page.summary;
+  putText(els.typeMenu, `题型：${chosen ? chosen.caption : '请选择'}`);
+  putText(els.title, page.title);
+  putText(els.summary, page.summary);
   if (els.text.value !== page.text) els.text.value = page.text;
   els.optIntro.checked = page.options.intro;
   els.optWorking.checked = page.options.working;
@@ -368,7 +374,9 @@ async function showOtherPage(pageId) {
   if (shownOther === pageId) otherPages[pageId].showPage();
 }
 
-async function selectTab(index) {
+// `shownType`: the type index.html stands with on a first visit (its title and summary are the
+// core's already), which the first tab need not ask the worker for again.
+async function selectTab(index, shownType = 0) {
   if (busy) return;
   if (others.owns(data.tabs[index].page)) {
     await showOtherPage(0);
@@ -391,7 +399,10 @@ async function selectTab(index) {
   // A page shows the type it had when it was left (also over a reload); a page not yet shown,
   // its tab's type. That type is current and gives the title and summary; the text stays.
   const type = page.type || tab.type;
-  if (type) {
+  if (shownType && index === 0 && !page.type) {
+    state.type = shownType;
+    showPage();
+  } else if (type) {
     const answer = await engine.call('page', ['showType', request(), type]).catch(() => null);
     if (answer && !answer.error) {
       page.title = answer.title;
@@ -624,12 +635,14 @@ async function main() {
   data = await response.json();
   const pending = self.qimbelPending || [];
   const typed = els.text.value;
-  restore();
+  const kept = restore();
   // The first page's title and summary stand in index.html already, as the core gave them.
   const first = state.pages[data.tabs[0].page];
-  if (els.types.dataset.page === String(data.tabs[0].page) && first && first.title === '标题') {
+  const prerendered = els.types.dataset.page === String(data.tabs[0].page);
+  if (prerendered && first && first.title === '标题') {
     Object.assign(first, { title: els.title.textContent, summary: els.summary.textContent });
   }
+  const shownType = !kept && prerendered ? Number(els.types.dataset.type) || 0 : 0;
   if (typed !== '' || pending.length) {
     // The pupil began on the page index.html shows: its first tab, whatever was kept.
     state.tab = 0;
@@ -643,11 +656,12 @@ async function main() {
   buildKeys();
   wire();
   self.qimbelPending = null;
-  import('./maker-bar.js').then(({ MakerBar }) => { makerBar = new MakerBar({ engine, text: els.text, type: () => state.type, busy: () => busy, edited: textEdited, say }, document.querySelector('.work .actions')); });
   els.loading.hidden = true;
-  await selectTab(state.tab);
+  await selectTab(state.tab, shownType);
   document.documentElement.dataset.ready = '';
   await replayEarly(pending);
+  // The maker's buttons come after the first answer a pupil asked for before the page had started.
+  import('./maker-bar.js').then(({ MakerBar }) => { makerBar = new MakerBar({ engine, text: els.text, type: () => state.type, busy: () => busy, edited: textEdited, say }, document.querySelector('.work .actions')); });
   await others.start();
   await new NotebookHooks({ engine, data, problemPage: els.page, say, currentType: () => state.type }).start();
   // The service worker keeps the site for offline use; its install fetches the files again, so it

@@ -76,7 +76,7 @@ const esc = pageHtml.escapeHtml;
 fill('aria-label="题目页"></nav>', `aria-label="题目页">${pageHtml.tabsHtml(tables.tabs, firstTab.page)}</nav>`);
 fill('<main id="page" class="page" hidden>', '<main id="page" class="page">');
 fill('aria-controls="types">题型</button>', `aria-controls="types">题型：${esc(firstType ? firstType.caption : '请选择')}</button>`);
-fill('<div id="types" class="types"></div>', `<div id="types" class="types" data-page="${firstTab.page}">${pageHtml.typesHtml(tables.types, firstTab.page, shown.type)}</div>`);
+fill('<div id="types" class="types"></div>', `<div id="types" class="types" data-page="${firstTab.page}" data-type="${shown.type}">${pageHtml.typesHtml(tables.types, firstTab.page, shown.type)}</div>`);
 fill('<h2 id="title" class="title"></h2>', `<h2 id="title" class="title">${esc(shown.title)}</h2>`);
 fill('aria-label="符号键盘"></div>', `aria-label="符号键盘">${pageHtml.keysHtml()}</div>`);
 fill('aria-label="摘要"></div>', `aria-label="摘要">${esc(shown.summary)}</div>`);
@@ -86,6 +86,12 @@ if (firstTab.page !== 131) fill('id="opt-intro">', 'id="opt-intro" checked>');
 fill('id="opt-working">', 'id="opt-working" checked>');
 fill('id="opt-explain">', 'id="opt-explain" checked>');
 fill('<p id="loading" class="loading">', '<p id="loading" class="loading" hidden>');
+// The header's icon drawn in the page itself: as an image, an SVG is a document of its own, built
+// on the page's thread just when the worker is being started (14 ms at a phone's speed).
+const icon = fs.readFileSync(path.join(out, 'icons/icon.svg'), 'utf8').replace(/<\?xml[^>]*>|<!--[\s\S]*?-->/g, '')
+  .replace(/\s*\n\s*/g, ' ').trim().replace(/width="128" height="128"/, 'width="28" height="28" aria-hidden="true" focusable="false"');
+if (!icon.startsWith('<svg') || !icon.includes('width="28"')) throw new Error('make-site: icons/icon.svg is not the 128 px drawing expected');
+fill('<img src="icons/icon.svg" alt="" width="28" height="28">', icon);
 const scripts = [...html.matchAll(/<script type="module" src="([^"]+)"/g)].map((m) => m[1]);
 for (let i = 0; i < scripts.length; ++i) {
   for (const file of staticImports(scripts[i])) if (!scripts.includes(file)) scripts.push(file);
