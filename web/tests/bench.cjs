@@ -293,7 +293,8 @@ async function pages(browser, server) {
         return performance.now() - start;
       })));
     }
-    const best = { wall: Math.min(...runs.slice(WARM).map((r) => r.wall)), cpu: Math.min(...runs.slice(WARM).map((r) => r.cpu)) };
+    const timed = runs.slice(WARM);
+    const best = { wall: Math.min(...timed.map((r) => r.wall)), cpu: Math.min(...timed.map((r) => r.cpu)) };
     ratios.push(best.cpu / native);
     firsts.push(runs[0].cpu / native);
     console.log(`page ${pageId} (${args.join(' ')}), ${LINES} lines: qimbel-cli ${native.toFixed(1)} ms CPU; `
